@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+// Makes a new private folder (mode 0700) under the system's temporary folder
+// for the results of one resize-and-mail batch: a name nobody can guess or
+// take first. Returns an empty text when it cannot be made.
+QString CreateMailTempFolder();

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+// Codec format codes. The gap at 7 is deliberate: the codes are stored in the
+// settings and compared by number, so they keep the values they always had.
+namespace ImageFormat {
+constexpr uint32_t None = 0; // on load: detect from the file's bytes
+constexpr uint32_t Bmp = 1;
+constexpr uint32_t Gif = 2;
+constexpr uint32_t Jpeg = 3;
+constexpr uint32_t Png = 4;
+constexpr uint32_t Ico = 5;
+constexpr uint32_t Tiff = 6;
+constexpr uint32_t Pcx = 8;
+} // namespace ImageFormat
+
+// The largest picture the codec agrees to open: beyond this a "picture" is
+// either damaged or hostile, and decoding it would exhaust memory.
+constexpr int64_t kMaxPicturePixels = int64_t(1) << 28;
+// ICO directory entries hold one byte per side, so 256 is the largest icon.
+constexpr int kMaxIconSide = 256;
+
+// One picture in memory. Pixels are produced lazily: Load reads the header,
+// and the pixels are decoded when Save needs them, so a Resample straight
+// after Load decodes at a fraction of the full size (shrink-on-load).
+// Pictures are held upright: the EXIF orientation is applied on load.
+// An object is used by one thread at a time; different objects may be used
+// on different threads at once.
+class CxImage {
+public:
+    CxImage();
+    ~CxImage();
+    CxImage(const CxImage&) = delete;
+    CxImage& operator=(const CxImage&) = delete;
+
+    // format 0 detects the type from the file. On failure the picture is
+    // empty (width and height 0) and GetLastError says why.
+    bool Load(const QString& path, uint32_t format = ImageFormat::None);
+    // mode 1 is the only mode: Lanczos 3.
+    bool Resample(int64_t newWidth, int64_t newHeight, int mode = 1);
+    bool RotateLeft();  // 90 degrees counter-clockwise
+    bool RotateRight(); // 90 degrees clockwise
+    bool Flip();        // top to bottom
+    // Writes the picture atomically: a failed save leaves any file at path
+    // as it was.
+    bool Save(const QString& path, uint32_t format);
+
+    void SetXDPI(int32_t dpi);
+    void SetYDPI(int32_t dpi);
+    int32_t GetXDPI() const;
+    int32_t GetYDPI() const;
+    void SetJpegQuality(uint8_t quality);
+    uint8_t GetJpegQuality() const;
+    // Animated GIFs are written as one frame; both values are accepted for
+    // the callers' sake and change nothing else.
+    void SetFrame(int32_t frame);
+    void SetEncodeOption(int32_t option);
+
+    int32_t GetWidth() const;
+    int32_t GetHeight() const;
+    uint16_t GetBpp() const;
+    uint32_t GetType() const;
+    bool IsValid() const;
+    bool IsEnabled() const;
+    void Destroy();
+
+    const QString& GetLastError() const;
+
+    // libvips spreads each picture over its own threads; a batch running
+    // several pictures at once lowers that so the two do not oversubscribe.
+    static void SetThreadsPerPicture(int threads);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+// Picture information plus the picture itself.
+class IImage {
+public:
+    explicit IImage(uint32_t format = ImageFormat::None);
+    ~IImage();
+
+    // Reads only the header: size, resolution, depth and type, without
+    // decoding pixels. Returns 1 on success, 0 on failure (all values 0).
+    int LoadImageInfo(const QString& path);
+
+    int32_t GetWidth() const { return width_; }
+    int32_t GetHeight() const { return height_; }
+    int32_t GetXDPI() const { return xdpi_; }
+    int32_t GetYDPI() const { return ydpi_; }
+    uint16_t GetBpp() const { return bpp_; }
+    uint32_t GetImageType() const { return type_; }
+    CxImage* GetXImage() { return &image_; }
+
+private:
+    uint32_t format_;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
+    int32_t xdpi_ = 0;
+    int32_t ydpi_ = 0;
+    uint16_t bpp_ = 0;
+    uint32_t type_ = ImageFormat::None;
+    CxImage image_;
+};

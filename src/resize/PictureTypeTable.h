@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// The picture types Tessary writes, by the code the settings store
+// ("imagetype"): 1 JPEG, 2 BMP, 3 GIF, 4 ICO, 5 PNG, 6 TIFF, 7 PCX.
+// 0 means "the source's own type".
+struct PictureType {
+    uint32_t code;
+    const char* extension;
+    const char* name;
+    uint32_t codecFormat;
+};
+
+class PictureTypeTable {
+public:
+    static constexpr uint32_t SameAsSource = 0;
+    static constexpr uint32_t Jpeg = 1;
+    static constexpr uint32_t Gif = 3;
+
+    // Searched from the top: the first row with a code gives its extension
+    // and name (so JPEG output is named ".jpg", never ".jpeg").
+    static const std::array<PictureType, 8>& Rows();
+    // Empty for a code outside 1..7.
+    static QString Extension(uint32_t code);
+    static QString Name(uint32_t code);
+    // ImageFormat code for a type code; 0 for a code outside 1..7.
+    static uint32_t CodecFormat(uint32_t code);
+    // True when a file's extension begins with one of the table's
+    // extensions, compared without regard to case ("x.JPG", "x.jpgx").
+    static bool IsPictureFileName(const QString& fileName);
+};

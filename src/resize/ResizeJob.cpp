@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: MIT
+#include "resize/ResizeJob.h"
+
+#include "resize/Image.h"
+#include "resize/OutputPath.h"
+#include "resize/PictureTypeTable.h"
+#include "resize/ResizeTexts.h"
+#include "resize/StatusLine.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QThread>
+#include <QThreadPool>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <set>
+
+namespace {
+
+constexpr uint32_t kRotateLeft = 0;
+constexpr uint32_t kFlip = 1;
+constexpr uint32_t kRotateRight = 2;
+
+bool Accepted(int answer)
+{
+    return answer == AnswerYesToAll || answer == AnswerYes;
+}
+
+// The paths that pictures in flight read or write. A later picture that
+// touches one of them waits, so that two pictures never write one file at
+// once and a picture never reads a file that an earlier one is replacing.
+class InFlight {
+public:
+    explicit InFlight(int limit)
+        : limit_(limit)
+    {
+    }
+
+    void Enter(const QString& source, const QString& output)
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] {
+            return count_ < limit_ && !paths_.count(source) && !paths_.count(output);
+        });
+        ++count_;
+        paths_.insert(source);
+        paths_.insert(output);
+    }
+
+    void Leave(const QString& source, const QString& output)
+    {
+        {
+            std::lock_guard lock(mutex_);
+            --count_;
+            paths_.erase(paths_.find(source));
+            paths_.erase(paths_.find(output));
+        }
+        changed_.notify_all();
+    }
+
+    void WaitForAll()
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return count_ == 0; });
+    }
+
+private:
+    const int limit_;
+    int count_ = 0;
+    std::multiset<QString> paths_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+};
+
+} // namespace
+
+struct ResizeJob::Decision {
+    QString source;
+    QString output;
+    std::unique_ptr<CxImage> image;
+    int64_t width = 0;
+    int64_t height = 0;
+    uint32_t format = ImageFormat::None;
+};
+
+ResizeJob::ResizeJob(const ResizeSettings& settings, const QStringList& pictures,
+                     ConfirmationPrompt& prompt)
+    : settings_(settings)
+    , pictures_(pictures)
+    , prompt_(prompt)
+    , workers_(std::max(1, QThread::idealThreadCount()))
+{
+    // With "override" the result keeps its source's name, so it keeps the
+    // source's type too: a PNG stream in a file named .jpg helps nobody.
+    if (settings_.override)
+        settings_.imagetype = PictureTypeTable::SameAsSource;
+}
+
+void ResizeJob::SetMailResults(const QString& folder)
+{
+    mailResults_ = true;
+    mailFolder_ = folder;
+}
+
+void ResizeJob::SetWorkers(int workers)
+{
+    workers_ = std::max(1, workers);
+}
+
+void ResizeJob::Run()
+{
+    answer_ = AnswerAsk;
+    outcomes_.assign(size_t(pictures_.size()), PictureOutcome{});
+    const int cores = std::max(1, QThread::idealThreadCount());
+    CxImage::SetThreadsPerPicture(std::max(1, cores / workers_));
+
+    QThreadPool pool;
+    pool.setMaxThreadCount(workers_);
+    InFlight inFlight(workers_);
+    for (int index = 0; index < pictures_.size(); ++index) {
+        if (stop_) {
+            for (int rest = index; rest < pictures_.size(); ++rest)
+                outcomes_[size_t(rest)].reason = QStringLiteral("the batch was stopped");
+            break;
+        }
+        if (step_)
+            step_(index, FormatStatusLine(ResizeText::ResizingStatus, pictures_[index]));
+        auto decision = std::make_shared<Decision>();
+        if (!Decide(index, *decision))
+            continue;
+        inFlight.Enter(decision->source, decision->output);
+        pool.start([this, index, decision, &inFlight] {
+            Process(index, *decision);
+            inFlight.Leave(decision->source, decision->output);
+        });
+    }
+    inFlight.WaitForAll();
+    if (done_)
+        done_();
+}
+
+// The cheap, ordered part of a picture: output path, folder, questions, and
+// the picture's header. False when the picture is skipped or has failed.
+bool ResizeJob::Decide(int index, Decision& decision)
+{
+    PictureOutcome& outcome = outcomes_[size_t(index)];
+    decision.source = QFileInfo(pictures_[index]).absoluteFilePath();
+    const OutputPlan plan = PlanOutput(decision.source, settings_, mailResults_, mailFolder_);
+    decision.output = outcome.output = plan.path;
+    if (mailResults_)
+        answer_ = AnswerYesToAll;
+    if (!plan.folderToCreate.isEmpty() && !QFileInfo(plan.folderToCreate).isDir())
+        QDir().mkdir(plan.folderToCreate);
+
+    if (QFileInfo::exists(plan.path)) {
+        if (answer_ == AnswerNoToAll)
+            return false;
+        if (answer_ != AnswerYesToAll) {
+            answer_ = prompt_.Ask(ResizeText::OverwriteQuestion, plan.path);
+            if (!Accepted(answer_))
+                return false;
+        }
+    }
+
+    auto fail = [&outcome](const QString& reason) {
+        outcome.status = PictureOutcome::Status::Failed;
+        outcome.reason = reason;
+        return false;
+    };
+    decision.image = std::make_unique<CxImage>();
+    CxImage& image = *decision.image;
+    if (!image.Load(decision.source))
+        return fail(image.GetLastError());
+    if (settings_.image_to_resize) {
+        const int32_t w = image.GetWidth();
+        const int32_t h = image.GetHeight();
+        decision.width = TargetWidth(settings_, w, h, desktop_);
+        decision.height = TargetHeight(settings_, w, h, desktop_);
+        if (decision.width <= 0 || decision.height <= 0 ||
+            decision.width * decision.height > kMaxPicturePixels)
+            return fail(QStringLiteral("the new size of %1 x %2 pixels is not possible")
+                            .arg(decision.width)
+                            .arg(decision.height));
+    }
+    decision.format = settings_.imagetype == PictureTypeTable::SameAsSource
+                          ? image.GetType()
+                          : PictureTypeTable::CodecFormat(settings_.imagetype);
+    if (settings_.imagetype == PictureTypeTable::Gif && image.GetBpp() > 8) {
+        // Asked for every such picture: an earlier "Yes to all" answered the
+        // overwrite question, not this one, so the overwrite answer stays.
+        if (!Accepted(prompt_.Ask(ResizeText::GifQuestion, plan.path)))
+            return false;
+    }
+    return true;
+}
+
+// The heavy part, on a pool thread: pixels, transforms, encoding, writing.
+void ResizeJob::Process(int index, Decision& decision)
+{
+    PictureOutcome& outcome = outcomes_[size_t(index)];
+    CxImage& image = *decision.image;
+    bool ok = true;
+    if (settings_.image_to_resize)
+        ok = image.Resample(decision.width, decision.height, 1);
+    if (ok && settings_.image_to_rotate) {
+        if (settings_.rotate == kRotateLeft)
+            ok = image.RotateLeft();
+        else if (settings_.rotate == kFlip)
+            ok = image.Flip();
+        else if (settings_.rotate == kRotateRight)
+            ok = image.RotateRight();
+    }
+    if (settings_.image_set_dpi) {
+        image.SetXDPI(int32_t(std::min<uint32_t>(settings_.xdpi, INT32_MAX)));
+        image.SetYDPI(int32_t(std::min<uint32_t>(settings_.ydpi, INT32_MAX)));
+    }
+    if (decision.format == ImageFormat::Jpeg)
+        image.SetJpegQuality(uint8_t(settings_.qualilty & 0xff));
+    if (settings_.imagetype == PictureTypeTable::Gif) {
+        image.SetFrame(0);
+        image.SetEncodeOption(2);
+    }
+    ok = ok && image.Save(decision.output, decision.format);
+    outcome.status = ok ? PictureOutcome::Status::Written : PictureOutcome::Status::Failed;
+    if (!ok)
+        outcome.reason = image.GetLastError();
+    decision.image.reset();
+}
+
+QStringList ResizeJob::MailTempList() const
+{
+    QStringList written;
+    // Results written over their sources are no temporary copies.
+    if (!mailResults_ || settings_.override)
+        return written;
+    for (const PictureOutcome& outcome : outcomes_)
+        if (outcome.status == PictureOutcome::Status::Written)
+            written << outcome.output;
+    return written;
+}
+
+int ResizeJob::Count(PictureOutcome::Status status) const
+{
+    return int(std::count_if(outcomes_.begin(), outcomes_.end(),
+                             [status](const PictureOutcome& o) { return o.status == status; }));
+}

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/ResizeSettings.h"
+#include "resize/ConfirmationPrompt.h"
+#include "resize/TargetSize.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <functional>
+#include <vector>
+
+struct PictureOutcome {
+    enum class Status { Written, Skipped, Failed };
+    Status status = Status::Skipped;
+    QString output; // where the result went (or would have gone)
+    QString reason; // why it failed; empty otherwise
+};
+
+// One resize batch over a list of pictures, with the options copied at the
+// start. Run() works on the calling thread and decides each picture in list
+// order there (status, output path, folder, questions), so the questions
+// come in order; decoding, resampling and encoding run on a small pool with
+// a few pictures in flight. Each result is written atomically, so a failed
+// or stopped batch never leaves a half-written file, and a source is never
+// changed except by a complete result written over it.
+// RequestStop() may be called from any thread; the job stops between
+// pictures and waits for those in flight.
+class ResizeJob {
+public:
+    ResizeJob(const ResizeSettings& settings, const QStringList& pictures,
+              ConfirmationPrompt& prompt);
+
+    // A resize-and-mail batch: results go into folder and are collected in
+    // MailTempList(), replacing older copies there without a question.
+    void SetMailResults(const QString& folder);
+    void SetDesktopSize(DesktopSize size) { desktop_ = size; }
+    // How many pictures are worked on at once; at least 1.
+    void SetWorkers(int workers);
+
+    // index of the picture about to be handled, and a copy of its status line.
+    void OnStep(std::function<void(int, const QString&)> step) { step_ = std::move(step); }
+    void OnDone(std::function<void()> done) { done_ = std::move(done); }
+
+    void Run();
+    void RequestStop() { stop_ = true; }
+
+    const std::vector<PictureOutcome>& Outcomes() const { return outcomes_; }
+    // The written results of a resize-and-mail batch, in list order.
+    QStringList MailTempList() const;
+    int Count(PictureOutcome::Status status) const;
+
+private:
+    struct Decision;
+    bool Decide(int index, Decision& decision);
+    void Process(int index, Decision& decision);
+
+    ResizeSettings settings_;
+    QStringList pictures_;
+    ConfirmationPrompt& prompt_;
+    bool mailResults_ = false;
+    QString mailFolder_;
+    DesktopSize desktop_;
+    int workers_;
+    int answer_ = AnswerAsk;
+    std::atomic<bool> stop_{false};
+    std::function<void(int, const QString&)> step_;
+    std::function<void()> done_;
+    std::vector<PictureOutcome> outcomes_;
+};

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#include "resize/StatusLine.h"
+
+#include "resize/ResizeTexts.h"
+
+#include <QList>
+
+QString FormatStatusLine(const QString& verb, const QString& path)
+{
+    const QList<uint> characters = path.toUcs4();
+    if (characters.size() <= kStatusPathWhole)
+        return verb + path;
+    const QList<uint> tail = characters.mid(characters.size() - kStatusPathTail);
+    return verb + ResizeText::Ellipsis +
+           QString::fromUcs4(reinterpret_cast<const char32_t*>(tail.constData()), tail.size());
+}

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "resize/TargetSize.h"
+
+namespace {
+
+constexpr uint32_t kUnitPixel = 0;
+constexpr uint32_t kUnitPercent = 1;
+
+struct Size64 {
+    int64_t width;
+    int64_t height;
+};
+
+Size64 FitToDesktop(int64_t w, int64_t h, DesktopSize desktop)
+{
+    const int64_t W = desktop.width;
+    const int64_t H = desktop.height;
+    if (W <= 0 || H <= 0)
+        return {0, 0};
+    const double picture = double(w) / double(h);
+    const double screen = double(W) / double(H);
+    if (picture > screen)
+        return {W, (h * W) / w};
+    if (picture < screen)
+        return {(w * H) / h, H};
+    return {W, H};
+}
+
+int64_t Side(uint32_t value, uint32_t unit, int64_t pictureSide)
+{
+    if (unit == kUnitPixel)
+        return value;
+    if (unit == kUnitPercent)
+        return (int64_t(value) * pictureSide) / 100;
+    return 0;
+}
+
+} // namespace
+
+int64_t TargetWidth(const ResizeSettings& s, int32_t w, int32_t h, DesktopSize desktop)
+{
+    if (w <= 0 || h <= 0)
+        return 0;
+    if (s.desktop)
+        return FitToDesktop(w, h, desktop).width;
+    return Side(s.width, s.wpercent, w);
+}
+
+int64_t TargetHeight(const ResizeSettings& s, int32_t w, int32_t h, DesktopSize desktop)
+{
+    if (w <= 0 || h <= 0)
+        return 0;
+    if (s.desktop)
+        return FitToDesktop(w, h, desktop).height;
+    return Side(s.height, s.hpercent, h);
+}

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+#include "TestSupport.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+QString TestData(const QString& relative)
+{
+    return QStringLiteral(TESSARY_TEST_DATA "/") + relative;
+}
+
+ToolRun RunTool(const QString& program, const QStringList& arguments, const QByteArray& input,
+                int timeoutMs, const QStringList& environment)
+{
+    QProcess process;
+    if (!environment.isEmpty())
+        process.setEnvironment(environment);
+    process.start(program, arguments);
+    ToolRun run;
+    if (!process.waitForStarted()) {
+        run.err = QStringLiteral("cannot start ") + program;
+        return run;
+    }
+    if (!input.isEmpty())
+        process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        run.err = QStringLiteral("timed out");
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+Identified Identify(const QString& path)
+{
+    // [0]: the first frame (an ICO or GIF may hold more).
+    const ToolRun run = RunTool(QStringLiteral("identify"),
+                                {QStringLiteral("-format"), QStringLiteral("%m %w %h %x %y %U"),
+                                 path + QStringLiteral("[0]")});
+    Identified result;
+    const QStringList parts = run.out.split(QLatin1Char(' '));
+    if (run.exitCode != 0 || parts.size() < 6)
+        return result;
+    result.format = parts[0];
+    result.width = parts[1].toInt();
+    result.height = parts[2].toInt();
+    const double toInch = parts[5] == QLatin1String("PixelsPerCentimeter") ? 2.54 : 1.0;
+    result.xdpi = parts[3].toDouble() * toInch;
+    result.ydpi = parts[4].toDouble() * toInch;
+    return result;
+}
+
+void DrawPicture(const QString& path, int width, int height, const QString& spec,
+                 const QStringList& extra)
+{
+    QStringList arguments{QStringLiteral("-size"), QStringLiteral("%1x%2").arg(width).arg(height),
+                          spec.isEmpty() ? QStringLiteral("gradient:red-blue") : spec};
+    arguments << extra << path;
+    const ToolRun run = RunTool(QStringLiteral("convert"), arguments);
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
+}
+
+QByteArray FileHash(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+bool DecodesCleanly(const QString& path)
+{
+    const ToolRun run = RunTool(QStringLiteral("convert"),
+                                {QStringLiteral("-regard-warnings"), path, QStringLiteral("null:")});
+    return run.exitCode == 0;
+}
+
+QString CopyInto(const QString& source, const QString& folder, const QString& name)
+{
+    const QString target =
+        QDir(folder).filePath(name.isEmpty() ? QFileInfo(source).fileName() : name);
+    QFile::remove(target);
+    if (!QFile::copy(source, target))
+        ADD_FAILURE() << "cannot copy " << qPrintable(source) << " to " << qPrintable(target);
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                      QFile::ReadOther);
+    return target;
+}
+
+namespace {
+
+uint32_t Crc32(const QByteArray& bytes)
+{
+    uint32_t crc = 0xffffffffu;
+    for (char byte : bytes) {
+        crc ^= uint8_t(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray BigEndian(uint32_t value)
+{
+    const char bytes[4] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
+    return QByteArray(bytes, 4);
+}
+
+QByteArray PngChunk(const char* type, const QByteArray& data)
+{
+    const QByteArray typed = QByteArray(type) + data;
+    return BigEndian(uint32_t(data.size())) + typed + BigEndian(Crc32(typed));
+}
+
+} // namespace
+
+void WriteHugePng(const QString& path, uint32_t width, uint32_t height)
+{
+    QByteArray header = BigEndian(width) + BigEndian(height);
+    header += QByteArray("\x08\x02\x00\x00\x00", 5); // 8-bit RGB, no interlace
+    // qCompress puts a 4-byte length before the zlib stream.
+    const QByteArray pixels = qCompress(QByteArray(99, '\0')).mid(4);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + PngChunk("IHDR", header) +
+               PngChunk("IDAT", pixels) + PngChunk("IEND", {}));
+}

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The project's own copies of the camera pictures.
+QString TestData(const QString& relative);
+
+struct ToolRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+// Runs a program with an argument vector (no shell) and waits for it.
+// environment, when given, replaces the process's own.
+ToolRun RunTool(const QString& program, const QStringList& arguments,
+                const QByteArray& input = {}, int timeoutMs = 60000,
+                const QStringList& environment = {});
+
+// What ImageMagick's identify says of a file: an oracle we did not write.
+struct Identified {
+    QString format; // "JPEG", "PNG", ...
+    int width = 0;
+    int height = 0;
+    double xdpi = 0; // converted to pixels per inch
+    double ydpi = 0;
+};
+Identified Identify(const QString& path);
+
+// Draws a test picture with ImageMagick's convert: spec is what follows
+// "-size WxH", e.g. "gradient:red-blue", and extra arguments go before the
+// output name ("-type", "Palette").
+void DrawPicture(const QString& path, int width, int height, const QString& spec = {},
+                 const QStringList& extra = {});
+
+// A hash of a file's bytes, to show it did not change.
+QByteArray FileHash(const QString& path);
+
+// A file that decodes without any error or warning, checked by ImageMagick.
+bool DecodesCleanly(const QString& path);
+
+// Copies a test file into folder under a new name; returns the new path.
+QString CopyInto(const QString& source, const QString& folder, const QString& name = {});
+
+// A PNG whose header claims width x height pixels, with almost no pixels
+// behind it: what a hostile or damaged file looks like.
+void WriteHugePng(const QString& path, uint32_t width, uint32_t height);

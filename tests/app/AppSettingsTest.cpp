@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+#include "ConfigFolder.h"
+
+#include "app/AppSettings.h"
+#include "platform/Registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+namespace {
+
+class AppSettingsTest : public ConfigFolderTest {
+protected:
+    void WriteUserDat(const QByteArray& bytes)
+    {
+        QDir().mkpath(ConfigPath() + QStringLiteral("/Vorn/tsy"));
+        QFile file(AppSettings::UserDataPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void WriteValue(const QString& name, const QVariant& value)
+    {
+        QDir().mkpath(ConfigPath() + QStringLiteral("/Vorn"));
+        QSettings settings(RegistryKey::FilePath(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("setting/") + name, value);
+    }
+    QVariant StoredValue(const QString& name)
+    {
+        return QSettings(RegistryKey::FilePath(), QSettings::IniFormat)
+            .value(QStringLiteral("setting/") + name);
+    }
+};
+
+TEST_F(AppSettingsTest, FirstRunCreatesTheKeyAndKeepsConstructedValuesButAnEmptyDest)
+{
+    ASSERT_FALSE(QFile::exists(RegistryKey::FilePath()));
+    const AppSettings s;
+    EXPECT_TRUE(QFile::exists(RegistryKey::FilePath()));
+    EXPECT_EQ(s.dest, QString());
+    const ResizeSettings defaults;
+    EXPECT_EQ(s.override, defaults.override);
+    EXPECT_EQ(s.qualilty, 80u);
+    EXPECT_EQ(s.image_to_resize, 1u);
+    EXPECT_EQ(s.constraint, 1u);
+    EXPECT_EQ(s.width, 100u);
+    EXPECT_EQ(s.hpercent, 1u);
+    EXPECT_EQ(s.xdpi, 72u);
+    EXPECT_EQ(s.extResizeDefaultAndMail, 1u);
+    EXPECT_EQ(s.curcol, 500);
+    EXPECT_EQ(s.columnWidth, (std::array<int32_t, 4>{200, 50, 100, -2}));
+    EXPECT_TRUE(s.mailSubject.isEmpty());
+    EXPECT_TRUE(s.mailBody.isEmpty());
+    EXPECT_FALSE(s.hasWindowPlacement);
+}
+
+// user.dat: exactly 5200 bytes count; a short file leaves both texts empty;
+// bytes after the first zero, and after 5200, carry no meaning.
+TEST_F(AppSettingsTest, UserDatIsReadOnlyWhenItHoldsAWholeRecord)
+{
+    struct Case {
+        int size;
+        QString subject;
+        QString body;
+    };
+    for (const Case& c : {Case{5199, {}, {}}, Case{5200, "Holiday", "Hi,\r\nphotos"},
+                          Case{5300, "Holiday", "Hi,\r\nphotos"}}) {
+        QByteArray bytes(c.size, 'x');
+        bytes.replace(0, 8, QByteArray("Holiday\0", 8));
+        bytes.replace(200, 12, QByteArray("Hi,\r\nphotos\0", 12));
+        WriteUserDat(bytes);
+        const AppSettings s;
+        EXPECT_EQ(s.mailSubject, c.subject) << c.size;
+        EXPECT_EQ(s.mailBody, c.body) << c.size;
+    }
+}
+
+TEST_F(AppSettingsTest, OnlyTheValueNamedQualiltySetsTheJpegQuality)
+{
+    WriteValue(QStringLiteral("quality"), 50);
+    EXPECT_EQ(AppSettings().qualilty, 80u);
+    WriteValue(QStringLiteral("qualilty"), 55);
+    EXPECT_EQ(AppSettings().qualilty, 55u);
+}
+
+TEST_F(AppSettingsTest, UnreadableValuesLeaveTheirFieldsAlone)
+{
+    WriteValue(QStringLiteral("width"), QStringLiteral("wide"));
+    WriteValue(QStringLiteral("height"), QStringLiteral("99999999999"));
+    WriteValue(QStringLiteral("cmto"), QString(300, QLatin1Char('a'))); // longer than its buffer
+    WriteValue(QStringLiteral("dest"), QString(260, QLatin1Char('d')));
+    const AppSettings s;
+    EXPECT_EQ(s.width, 100u);
+    EXPECT_EQ(s.height, 100u);
+    EXPECT_EQ(s.cmto, QString());
+    EXPECT_EQ(s.dest, QString());
+}
+
+TEST_F(AppSettingsTest, ResizeSettingsSurviveASaveAndALoad)
+{
+    AppSettings s;
+    s.override = 1;
+    s.dest = QStringLiteral("../out put/fotos \"ÄÖ\"");
+    s.imagetype = 5;
+    s.qualilty = 93;
+    s.image_to_resize = 0;
+    s.image_to_rotate = 1;
+    s.image_set_dpi = 1;
+    s.constraint = 0;
+    s.desktop = 1;
+    s.height = 768;
+    s.width = 1024;
+    s.hpercent = 0;
+    s.wpercent = 0;
+    s.rotate = 2;
+    s.xdpi = 300;
+    s.ydpi = 4294967295u;
+    s.SaveResizeSettings();
+    const AppSettings loaded;
+    for (const ResizeSettingsField& field : ResizeSettingsFields()) {
+        if (field.number) {
+            EXPECT_EQ(loaded.*field.number, s.*field.number) << qPrintable(field.name);
+        }
+    }
+    EXPECT_EQ(loaded.dest, s.dest);
+}
+
+TEST_F(AppSettingsTest, MailTextsAtTheirLimitsSurviveAndLongerOnesAreCutAtACharacter)
+{
+    AppSettings s;
+    s.mailSubject = QString(199, QLatin1Char('s'));
+    s.mailBody = QString(4999, QLatin1Char('b'));
+    s.SaveMenuAndMailSettings();
+    EXPECT_EQ(QFile(AppSettings::UserDataPath()).size(), 5200);
+    {
+        const AppSettings loaded;
+        EXPECT_EQ(loaded.mailSubject, s.mailSubject);
+        EXPECT_EQ(loaded.mailBody, s.mailBody);
+    }
+    // "é" takes two bytes: 100 of them do not fit in 199, and no half of
+    // one may be stored.
+    s.mailSubject = QString(100, QChar(0xE9));
+    s.SaveMenuAndMailSettings();
+    EXPECT_EQ(AppSettings().mailSubject, QString(99, QChar(0xE9)));
+}
+
+TEST_F(AppSettingsTest, MenuFlagsAreStoredUnderTheirNames)
+{
+    AppSettings s;
+    s.extTessary = 0;
+    s.extResizeAndMail = 0;
+    s.extResizeDefaultAndMail = 0;
+    s.SaveMenuAndMailSettings();
+    EXPECT_EQ(StoredValue(QStringLiteral("ExtTessary")).toInt(), 0);
+    EXPECT_EQ(StoredValue(QStringLiteral("ExtResize")).toInt(), 1);
+    const AppSettings loaded;
+    EXPECT_EQ(loaded.extTessary, 0u);
+    EXPECT_EQ(loaded.extResize, 1u);
+    EXPECT_EQ(loaded.extResizeAndMail, 0u);
+    EXPECT_EQ(loaded.extResizeDefaultAndMail, 0u);
+}
+
+TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWidths)
+{
+    AppSettings s;
+    s.windowPlacement = {44, 0, 1, -1, -1, -1, -1, 10, 20, 1210, 820};
+    s.curcol = 420;
+    s.SaveLayoutSettings();
+    const QString first = StoredValue(QStringLiteral("windowplace")).toString();
+    EXPECT_EQ(first, QStringLiteral("44,0,1,-1,-1,-1,-1,10,20,1210,820"));
+    s.columnWidth = {180, 60, 90, -2};
+    s.LastBrowsePIDL = QStringLiteral("/home/user/Fotos");
+    s.SaveLayoutSettings();
+    EXPECT_EQ(StoredValue(QStringLiteral("windowplace")).toString(), first);
+    EXPECT_FALSE(StoredValue(QStringLiteral("location")).toString().isEmpty());
+
+    const AppSettings loaded;
+    EXPECT_TRUE(loaded.hasWindowPlacement);
+    EXPECT_EQ(loaded.windowPlacement.right, 1210);
+    EXPECT_EQ(loaded.windowPlacement.minX, -1);
+    EXPECT_EQ(loaded.curcol, 420);
+    EXPECT_EQ(loaded.columnWidth, s.columnWidth);
+    EXPECT_EQ(loaded.LastBrowsePIDL, s.LastBrowsePIDL);
+}
+
+TEST_F(AppSettingsTest, APartialPlacementFillsTheNumbersThatParse)
+{
+    WriteValue(QStringLiteral("windowplace"), QStringLiteral("44,2,3,x,9"));
+    const AppSettings s;
+    EXPECT_TRUE(s.hasWindowPlacement);
+    EXPECT_EQ(s.windowPlacement.length, 44);
+    EXPECT_EQ(s.windowPlacement.showCmd, 3);
+    EXPECT_EQ(s.windowPlacement.minX, 0);
+    EXPECT_EQ(s.windowPlacement.minY, 0);
+}
+
+} // namespace

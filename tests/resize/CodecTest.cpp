@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: MIT
+#include "TestSupport.h"
+
+#include "resize/Image.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CodecTest : public testing::Test {
+protected:
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    QTemporaryDir dir_;
+};
+
+// Every output type, written and read back by ImageMagick, with its size
+// and, where the format holds one, its resolution.
+TEST_F(CodecTest, WritesEveryTypeWithItsSizeAndResolution)
+{
+    struct Case {
+        uint32_t format;
+        const char* name;
+        const char* identified;
+        bool keepsDpi;
+    };
+    const Case cases[] = {
+        {ImageFormat::Jpeg, "out.jpg", "JPEG", true}, {ImageFormat::Bmp, "out.bmp", "BMP", true},
+        {ImageFormat::Gif, "out.gif", "GIF", false},  {ImageFormat::Png, "out.png", "PNG", true},
+        {ImageFormat::Ico, "out.ico", "ICO", false},  {ImageFormat::Tiff, "out.tif", "TIFF", true},
+        {ImageFormat::Pcx, "out.pcx", "PCX", true},
+    };
+    const QString source = Path(QStringLiteral("source.png"));
+    DrawPicture(source, 300, 200);
+    for (const Case& c : cases) {
+        CxImage image;
+        ASSERT_TRUE(image.Load(source)) << qPrintable(image.GetLastError());
+        ASSERT_TRUE(image.Resample(160, 120));
+        image.SetXDPI(300);
+        image.SetYDPI(150);
+        ASSERT_TRUE(image.Save(Path(c.name), c.format)) << c.name << qPrintable(image.GetLastError());
+        const Identified id = Identify(Path(c.name));
+        EXPECT_EQ(id.format, c.identified) << c.name;
+        EXPECT_EQ(id.width, 160) << c.name;
+        EXPECT_EQ(id.height, 120) << c.name;
+        if (c.keepsDpi) {
+            EXPECT_NEAR(id.xdpi, 300, 0.6) << c.name;
+            EXPECT_NEAR(id.ydpi, 150, 0.6) << c.name;
+        }
+    }
+}
+
+TEST_F(CodecTest, JpegQualityChangesTheFile)
+{
+    const QString source = Path(QStringLiteral("photo.jpg"));
+    QFile::copy(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")), source);
+    qint64 sizes[2] = {};
+    const uint8_t qualities[2] = {20, 95};
+    for (int i = 0; i < 2; ++i) {
+        CxImage image;
+        ASSERT_TRUE(image.Load(source));
+        ASSERT_TRUE(image.Resample(512, 384));
+        image.SetJpegQuality(qualities[i]);
+        ASSERT_TRUE(image.Save(Path(QStringLiteral("q%1.jpg").arg(i)), ImageFormat::Jpeg));
+        sizes[i] = QFileInfo(Path(QStringLiteral("q%1.jpg").arg(i))).size();
+    }
+    EXPECT_LT(sizes[0] * 2, sizes[1]);
+}
+
+TEST_F(CodecTest, AnIconLargerThan256IsRefusedWithItsReasonAndNothingWritten)
+{
+    const QString source = Path(QStringLiteral("big.png"));
+    DrawPicture(source, 257, 100);
+    const QString target = Path(QStringLiteral("big.ico"));
+    CxImage image;
+    ASSERT_TRUE(image.Load(source));
+    EXPECT_FALSE(image.Save(target, ImageFormat::Ico));
+    EXPECT_TRUE(image.GetLastError().contains(QStringLiteral("256 x 256"))) << qPrintable(image.GetLastError());
+    EXPECT_FALSE(QFile::exists(target));
+    ASSERT_TRUE(image.Resample(256, 100));
+    EXPECT_TRUE(image.Save(target, ImageFormat::Ico));
+}
+
+TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture)
+{
+    struct Case {
+        const char* name;
+        QString spec;
+        QStringList extra;
+        uint16_t bpp;
+        uint32_t type;
+    };
+    const Case cases[] = {
+        {"grey.png", "gradient:black-white", {"-colorspace", "Gray"}, 8, ImageFormat::Png},
+        {"palette.png", "xc:red", {"-type", "Palette", "PNG8:"}, 8, ImageFormat::Png},
+        {"rgb.jpg", {}, {}, 24, ImageFormat::Jpeg},
+        {"rgba.png", "gradient:red-none", {"-type", "TrueColorAlpha"}, 32, ImageFormat::Png},
+        {"anim.gif", {}, {}, 8, ImageFormat::Gif},
+        {"palette.bmp", "xc:blue", {"-type", "Palette"}, 8, ImageFormat::Bmp},
+        {"rgb.bmp", {}, {"-type", "TrueColor"}, 24, ImageFormat::Bmp},
+        {"rgb.tif", {}, {}, 24, ImageFormat::Tiff},
+        {"rgb.pcx", {}, {"-type", "TrueColor"}, 24, ImageFormat::Pcx},
+        {"rgba.ico", "gradient:red-none", {}, 32, ImageFormat::Ico},
+    };
+    for (const Case& c : cases) {
+        QString name = Path(c.name);
+        QStringList extra = c.extra;
+        // "PNG8:" is a prefix of the output name, not an option.
+        if (!extra.isEmpty() && extra.last().endsWith(QLatin1Char(':')))
+            name = extra.takeLast() + name;
+        DrawPicture(name, 40, 30, c.spec, extra);
+        IImage info;
+        ASSERT_EQ(info.LoadImageInfo(Path(c.name)), 1) << c.name;
+        EXPECT_EQ(info.GetBpp(), c.bpp) << c.name;
+        EXPECT_EQ(info.GetImageType(), c.type) << c.name;
+        EXPECT_EQ(info.GetWidth(), 40) << c.name;
+    }
+}
+
+TEST_F(CodecTest, PictureInformationComesFromTheHeaderAlone)
+{
+    // Cut in the middle of its pixels: the header still reads, the pixels
+    // do not.
+    QFile original(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QString cut = Path(QStringLiteral("cut.jpg"));
+    QFile file(cut);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(original.read(original.size() / 3));
+    file.close();
+
+    IImage info;
+    EXPECT_EQ(info.LoadImageInfo(cut), 1);
+    EXPECT_EQ(info.GetWidth(), 2048);
+    EXPECT_EQ(info.GetHeight(), 1536);
+    EXPECT_EQ(info.GetImageType(), ImageFormat::Jpeg);
+
+    CxImage image;
+    ASSERT_TRUE(image.Load(cut));
+    ASSERT_TRUE(image.Resample(200, 150));
+    EXPECT_FALSE(image.Save(Path(QStringLiteral("cut-out.jpg")), ImageFormat::Jpeg));
+    EXPECT_FALSE(image.GetLastError().isEmpty());
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("cut-out.jpg"))));
+}
+
+TEST_F(CodecTest, AFailedLoadLeavesAnEmptyPictureAndSaysWhy)
+{
+    const QString text = Path(QStringLiteral("text.jpg"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a picture\n");
+    file.close();
+    const QString paths[] = {text, Path(QStringLiteral("missing.jpg")), dir_.path(),
+                             TestData(QStringLiteral("invalid/image00971.jpg"))};
+    for (const QString& path : paths) {
+        CxImage image;
+        ASSERT_TRUE(image.Load(TestData(QStringLiteral("jpg/Canon_40D.jpg"))));
+        const bool loaded = image.Load(path);
+        if (loaded)
+            continue; // a damaged file may still have a readable header
+        EXPECT_EQ(image.GetWidth(), 0) << qPrintable(path);
+        EXPECT_EQ(image.GetHeight(), 0) << qPrintable(path);
+        EXPECT_FALSE(image.GetLastError().isEmpty()) << qPrintable(path);
+    }
+}
+
+TEST_F(CodecTest, AFailedSaveLeavesTheExistingFileAsItWas)
+{
+    const QString target = Path(QStringLiteral("keep.ico"));
+    QFile::copy(TestData(QStringLiteral("jpg/Canon_40D.jpg")), target);
+    const QByteArray before = FileHash(target);
+    CxImage image;
+    ASSERT_TRUE(image.Load(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg"))));
+    EXPECT_FALSE(image.Save(target, ImageFormat::Ico));
+    EXPECT_EQ(FileHash(target), before);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 1) << "no temporary file left";
+}
+
+// The eight orientations hold one photo; upright, they all look alike.
+TEST_F(CodecTest, EveryOrientationComesOutUpright)
+{
+    const QString reference = Path(QStringLiteral("upright-1.png"));
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        const QString source = TestData(QStringLiteral("orientation/landscape_%1.jpg").arg(orientation));
+        IImage info;
+        ASSERT_EQ(info.LoadImageInfo(source), 1);
+        EXPECT_EQ(info.GetWidth(), 600) << orientation;
+        EXPECT_EQ(info.GetHeight(), 450) << orientation;
+
+        CxImage image;
+        ASSERT_TRUE(image.Load(source));
+        ASSERT_TRUE(image.Resample(120, 90));
+        const QString out = Path(QStringLiteral("upright-%1.png").arg(orientation));
+        ASSERT_TRUE(image.Save(out, ImageFormat::Png));
+        const ToolRun compare = RunTool(QStringLiteral("compare"),
+                                        {QStringLiteral("-metric"), QStringLiteral("RMSE"), out,
+                                         reference, QStringLiteral("null:")});
+        // "1234.5 (0.0188)": the part in brackets is the normalised error.
+        const double error = compare.err.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0).toDouble();
+        EXPECT_LT(error, 0.05) << "orientation " << orientation << ": " << qPrintable(compare.err);
+    }
+}
+
+TEST_F(CodecTest, ARefusedHugePictureIsNeverDecoded)
+{
+    WriteHugePng(Path(QStringLiteral("huge.png")), 100000, 100000);
+    CxImage image;
+    EXPECT_FALSE(image.Load(Path(QStringLiteral("huge.png"))));
+    EXPECT_TRUE(image.GetLastError().contains(QStringLiteral("100000 x 100000")));
+}
+
+} // namespace

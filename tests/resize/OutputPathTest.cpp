@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "resize/OutputPath.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PathCase {
+    const char* what;
+    const char* source;
+    uint32_t override;
+    const char* dest;
+    uint32_t imagetype;
+    bool mail;
+    const char* path;
+    const char* folder;
+};
+
+TEST(OutputPathTest, PicksThePathAndFolderInTheirOrder)
+{
+    const PathCase cases[] = {
+        {"relative dest beside the source, as JPEG", "/pics/a.bmp", 0, "./resize/", 1, false,
+         "/pics/resize/a.jpg", "/pics/resize"},
+        {"empty dest keeps the extension's case", "/pics/a.JPG", 0, "", 0, false,
+         "/pics/resize/a.JPG", "/pics/resize"},
+        {"absolute dest", "/pics/x/b.png", 0, "/out", 6, false, "/out/b.tiff", "/out"},
+        {"dest with a trailing slash", "/pics/b.png", 0, "/out/", 0, false, "/out/b.png", "/out"},
+        {"relative dest going up", "/pics/day 1/c.gif", 0, "../small", 5, false,
+         "/pics/small/c.png", "/pics/small"},
+        {"override wins over everything", "/pics/a.jpg", 1, "/out", 5, true, "/pics/a.jpg", ""},
+        {"mail goes into the mail folder", "/pics/a.jpeg", 0, "/out", 1, true, "/tmp/m/a.jpg",
+         ""},
+        {"mail keeps the own extension for type 0", "/pics/a.Png", 0, "", 0, true,
+         "/tmp/m/a.Png", ""},
+        {"only the last dot starts the extension", "/pics/v1.2.tif", 0, "", 7, false,
+         "/pics/resize/v1.2.pcx", "/pics/resize"},
+        {"a name without extension", "/pics/scan", 0, "", 2, false, "/pics/resize/scan.bmp",
+         "/pics/resize"},
+        {"odd names are kept", "/p/-x 'q' \"ü\".jpg", 0, "", 0, false,
+         "/p/resize/-x 'q' \"ü\".jpg", "/p/resize"},
+        {"unknown type gives an empty extension", "/pics/a.jpg", 0, "", 9, false,
+         "/pics/resize/a.", "/pics/resize"},
+    };
+    for (const PathCase& c : cases) {
+        ResizeSettings s;
+        s.override = c.override;
+        s.dest = QString::fromUtf8(c.dest);
+        s.imagetype = c.imagetype;
+        const OutputPlan plan =
+            PlanOutput(QString::fromUtf8(c.source), s, c.mail, QStringLiteral("/tmp/m"));
+        EXPECT_EQ(plan.path, QString::fromUtf8(c.path)) << c.what;
+        EXPECT_EQ(plan.folderToCreate, QString::fromUtf8(c.folder)) << c.what;
+    }
+}
+
+} // namespace

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "resize/Image.h"
+#include "resize/PictureTypeTable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PictureTypeTableTest, TheFirstRowOfACodeGivesItsExtensionNameAndFormat)
+{
+    EXPECT_EQ(PictureTypeTable::Extension(1), "jpg");
+    EXPECT_EQ(PictureTypeTable::Name(1), "JPEG files");
+    EXPECT_EQ(PictureTypeTable::CodecFormat(1), ImageFormat::Jpeg);
+    EXPECT_EQ(PictureTypeTable::Extension(6), "tiff");
+    EXPECT_EQ(PictureTypeTable::CodecFormat(7), ImageFormat::Pcx);
+    for (uint32_t outside : {0u, 8u, 0xffffffffu}) {
+        EXPECT_EQ(PictureTypeTable::Extension(outside), QString());
+        EXPECT_EQ(PictureTypeTable::Name(outside), QString());
+        EXPECT_EQ(PictureTypeTable::CodecFormat(outside), ImageFormat::None);
+    }
+}
+
+TEST(PictureTypeTableTest, PictureNamesAreThoseWhoseExtensionBeginsWithATableExtension)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"a.JPG", true},   {"b.tif", false}, {"c.tiff", true}, {"d.jpgx", true},
+        {"e.txt", false},  {"f", false},     {"g.png.txt", false}, {".pcx", true},
+        {"h.Jpeg", true},  {"i.ico", true},  {"jpg", false},   {"k.gif", true},
+    };
+    for (const auto& [name, picture] : cases)
+        EXPECT_EQ(PictureTypeTable::IsPictureFileName(QString::fromUtf8(name)), picture) << name;
+}
+
+} // namespace

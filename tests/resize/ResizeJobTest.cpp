@@ -1,0 +1,404 @@
+// SPDX-License-Identifier: MIT
+#include "TestSupport.h"
+
+#include "resize/PictureTypeTable.h"
+#include "resize/ResizeJob.h"
+#include "resize/ResizeTexts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+using Status = PictureOutcome::Status;
+
+// Answers from a script, in order, and records what it was asked.
+class ScriptedPrompt : public ConfirmationPrompt {
+public:
+    explicit ScriptedPrompt(std::deque<int> answers = {})
+        : answers_(std::move(answers))
+    {
+    }
+    int Ask(const QString& question, const QString& path) override
+    {
+        questions.push_back({question, path});
+        if (answers_.empty())
+            return AnswerAsk;
+        const int answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    std::vector<std::pair<QString, QString>> questions;
+
+private:
+    std::deque<int> answers_;
+};
+
+class ResizeJobTest : public testing::Test {
+protected:
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    // Pixel-unit settings that make every result 64 x 48.
+    static ResizeSettings SmallResult()
+    {
+        ResizeSettings s;
+        s.dest.clear();
+        s.width = 64;
+        s.height = 48;
+        s.wpercent = s.hpercent = 0;
+        return s;
+    }
+    QStringList Pictures(int count, const QString& prefix = QStringLiteral("p"))
+    {
+        QStringList list;
+        for (int i = 0; i < count; ++i) {
+            list << Path(QStringLiteral("%1%2.png").arg(prefix).arg(i));
+            DrawPicture(list.last(), 120, 90);
+        }
+        return list;
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(ResizeJobTest, AnEmptyListOnlyReportsTheEnd)
+{
+    ScriptedPrompt prompt;
+    ResizeJob job(SmallResult(), {}, prompt);
+    int steps = 0, done = 0;
+    job.OnStep([&](int, const QString&) { ++steps; });
+    job.OnDone([&] { ++done; });
+    job.Run();
+    EXPECT_EQ(steps, 0);
+    EXPECT_EQ(done, 1);
+}
+
+TEST_F(ResizeJobTest, ReportsEachPictureInOrderWithItsStatusLine)
+{
+    const QStringList pictures = Pictures(5);
+    ScriptedPrompt prompt;
+    ResizeJob job(SmallResult(), pictures, prompt);
+    job.SetWorkers(3);
+    std::vector<std::pair<int, QString>> steps;
+    job.OnStep([&](int index, const QString& line) { steps.emplace_back(index, line); });
+    job.Run();
+    ASSERT_EQ(steps.size(), 5u);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(steps[size_t(i)].first, i);
+        EXPECT_TRUE(steps[size_t(i)].second.startsWith(QStringLiteral("Resizing : ")));
+        EXPECT_TRUE(steps[size_t(i)].second.endsWith(QStringLiteral("p%1.png").arg(i)));
+        const Identified id = Identify(Path(QStringLiteral("resize/p%1.png").arg(i)));
+        EXPECT_EQ(id.width, 64);
+        EXPECT_EQ(id.height, 48);
+    }
+    EXPECT_EQ(job.Count(Status::Written), 5);
+}
+
+// Four pictures whose results exist already; the answers decide which are
+// replaced and how often the user is asked.
+TEST_F(ResizeJobTest, TheAnswerStateDecidesWhatIsOverwrittenAndWhatIsAsked)
+{
+    struct Case {
+        const char* what;
+        std::deque<int> answers;
+        size_t questions;
+        std::vector<bool> replaced;
+    };
+    const Case cases[] = {
+        {"yes to all first", {AnswerYesToAll}, 1, {true, true, true, true}},
+        {"no to all first", {AnswerNoToAll}, 1, {false, false, false, false}},
+        {"yes, no, closed, yes", {AnswerYes, AnswerNo, AnswerAsk, AnswerYes}, 4,
+         {true, false, false, true}},
+        {"no, then yes to all", {AnswerNo, AnswerYesToAll}, 2, {false, true, true, true}},
+    };
+    const QStringList pictures = Pictures(4);
+    QDir().mkdir(Path(QStringLiteral("resize")));
+    for (const Case& c : cases) {
+        for (int i = 0; i < 4; ++i) {
+            QFile old(Path(QStringLiteral("resize/p%1.png").arg(i)));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        ScriptedPrompt prompt(c.answers);
+        ResizeJob job(SmallResult(), pictures, prompt);
+        job.Run();
+        ASSERT_EQ(prompt.questions.size(), c.questions) << c.what;
+        EXPECT_EQ(prompt.questions[0].first, ResizeText::OverwriteQuestion);
+        EXPECT_EQ(prompt.questions[0].second, Path(QStringLiteral("resize/p0.png")));
+        for (int i = 0; i < 4; ++i) {
+            const QString result = Path(QStringLiteral("resize/p%1.png").arg(i));
+            EXPECT_EQ(QFileInfo(result).size() != 3, c.replaced[size_t(i)]) << c.what << " " << i;
+            EXPECT_EQ(job.Outcomes()[size_t(i)].status,
+                      c.replaced[size_t(i)] ? Status::Written : Status::Skipped);
+        }
+    }
+}
+
+TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameAskBeforeTheSecondReplacesTheFirst)
+{
+    const QString a = Path(QStringLiteral("same.png"));
+    const QString b = Path(QStringLiteral("same.bmp"));
+    DrawPicture(a, 100, 80);
+    DrawPicture(b, 100, 80);
+    ResizeSettings s = SmallResult();
+    s.imagetype = PictureTypeTable::Jpeg;
+    ScriptedPrompt prompt({AnswerNo});
+    ResizeJob job(s, {a, b}, prompt);
+    job.SetWorkers(2);
+    job.Run();
+    ASSERT_EQ(prompt.questions.size(), 1u);
+    EXPECT_EQ(prompt.questions[0].second, Path(QStringLiteral("resize/same.jpg")));
+    EXPECT_EQ(job.Outcomes()[1].status, Status::Skipped);
+}
+
+TEST_F(ResizeJobTest, GifFromColourAsksForEveryColourPictureAndLeavesTheOverwriteAnswer)
+{
+    QStringList pictures = Pictures(2, QStringLiteral("colour"));
+    const QString palette = Path(QStringLiteral("palette.png"));
+    DrawPicture(QStringLiteral("PNG8:") + palette, 50, 40, QStringLiteral("xc:red"));
+    pictures.insert(1, palette);
+    ResizeSettings s = SmallResult();
+    s.imagetype = PictureTypeTable::Gif;
+
+    ScriptedPrompt prompt({AnswerYesToAll, AnswerNo});
+    ResizeJob job(s, pictures, prompt);
+    job.Run();
+    ASSERT_EQ(prompt.questions.size(), 2u);
+    EXPECT_EQ(prompt.questions[0].first, ResizeText::GifQuestion);
+    EXPECT_EQ(prompt.questions[1].first, ResizeText::GifQuestion);
+    EXPECT_EQ(job.Outcomes()[0].status, Status::Written);
+    EXPECT_EQ(job.Outcomes()[1].status, Status::Written) << "a palette picture is not asked about";
+    EXPECT_EQ(job.Outcomes()[2].status, Status::Skipped);
+    EXPECT_EQ(Identify(Path(QStringLiteral("resize/colour0.gif"))).format, "GIF");
+
+    // The "Yes to all" above was for the colours: an existing file is still
+    // asked about.
+    ScriptedPrompt again({AnswerYesToAll, AnswerNo});
+    ResizeJob second(s, {pictures[0]}, again);
+    second.Run();
+    ASSERT_EQ(again.questions.size(), 2u);
+    EXPECT_EQ(again.questions[0].first, ResizeText::OverwriteQuestion);
+    EXPECT_EQ(again.questions[1].first, ResizeText::GifQuestion);
+}
+
+TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote)
+{
+    const QStringList pictures = Pictures(3);
+    QTemporaryDir mail;
+    QFile old(QDir(mail.path()).filePath(QStringLiteral("p1.jpg")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    ResizeSettings s = SmallResult();
+    s.imagetype = PictureTypeTable::Jpeg;
+    ScriptedPrompt prompt;
+    ResizeJob job(s, pictures, prompt);
+    job.SetMailResults(mail.path());
+    job.Run();
+    EXPECT_TRUE(prompt.questions.empty());
+    const QStringList expected{QDir(mail.path()).filePath(QStringLiteral("p0.jpg")),
+                               QDir(mail.path()).filePath(QStringLiteral("p1.jpg")),
+                               QDir(mail.path()).filePath(QStringLiteral("p2.jpg"))};
+    EXPECT_EQ(job.MailTempList(), expected);
+    EXPECT_EQ(Identify(expected[1]).format, "JPEG");
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
+
+    s.override = 1;
+    ScriptedPrompt yes({AnswerYesToAll});
+    ResizeJob overriding(s, pictures, yes);
+    overriding.SetMailResults(mail.path());
+    overriding.Run();
+    EXPECT_TRUE(overriding.MailTempList().isEmpty());
+}
+
+TEST_F(ResizeJobTest, OverrideReplacesEachSourceAfterAskingAndMakesNoFolder)
+{
+    const QStringList pictures = Pictures(3);
+    ResizeSettings s = SmallResult();
+    s.override = 1;
+    s.imagetype = PictureTypeTable::Jpeg; // ignored: a result keeps its source's name and type
+    ScriptedPrompt prompt({AnswerYes, AnswerNo, AnswerYes});
+    ResizeJob job(s, pictures, prompt);
+    job.Run();
+    EXPECT_EQ(prompt.questions.size(), 3u);
+    EXPECT_EQ(Identify(pictures[0]).width, 64);
+    EXPECT_EQ(Identify(pictures[0]).format, "PNG");
+    EXPECT_EQ(Identify(pictures[1]).width, 120);
+    EXPECT_EQ(Identify(pictures[2]).width, 64);
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
+}
+
+TEST_F(ResizeJobTest, TheFolderIsMadeBeforeTheQuestionSoASkippedPictureMayLeaveIt)
+{
+    const QStringList pictures = Pictures(1);
+    ResizeSettings s = SmallResult();
+    s.dest = QStringLiteral("out");
+    s.imagetype = PictureTypeTable::Gif;
+    ScriptedPrompt no({AnswerNo});
+    ResizeJob job(s, pictures, no);
+    job.Run();
+    ASSERT_EQ(no.questions.size(), 1u);
+    EXPECT_EQ(job.Outcomes()[0].status, Status::Skipped);
+    EXPECT_TRUE(QFileInfo(Path(QStringLiteral("out"))).isDir());
+    EXPECT_TRUE(QDir(Path(QStringLiteral("out"))).isEmpty());
+}
+
+TEST_F(ResizeJobTest, TheSizeRuleComesBeforeTheRotation)
+{
+    const QString source = Path(QStringLiteral("wide.png"));
+    DrawPicture(source, 1000, 700);
+    ResizeSettings s = SmallResult();
+    s.width = 800;
+    s.height = 600;
+    s.image_to_rotate = 1;
+    for (uint32_t rotate : {0u, 2u}) {
+        s.rotate = rotate;
+        ScriptedPrompt prompt({AnswerYesToAll});
+        ResizeJob job(s, {source}, prompt);
+        job.Run();
+        const Identified id = Identify(Path(QStringLiteral("resize/wide.png")));
+        EXPECT_EQ(id.width, 600) << rotate;
+        EXPECT_EQ(id.height, 800) << rotate;
+    }
+}
+
+// Every camera file, through every output type.
+TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType)
+{
+    const QStringList names = QDir(TestData(QStringLiteral("jpg"))).entryList({QStringLiteral("*.jpg")});
+    ASSERT_GE(names.size(), 15);
+    QStringList pictures;
+    for (const QString& name : names)
+        pictures << TestData(QStringLiteral("jpg/") + name);
+    const char* identified[] = {"", "JPEG", "BMP", "GIF", "ICO", "PNG", "TIFF", "PCX"};
+    for (uint32_t type = 1; type <= 7; ++type) {
+        ResizeSettings s = SmallResult();
+        s.dest = Path(QStringLiteral("type%1").arg(type));
+        s.imagetype = type;
+        s.image_set_dpi = 1;
+        s.xdpi = s.ydpi = 200;
+        ScriptedPrompt prompt({AnswerYesToAll, AnswerYesToAll});
+        ResizeJob job(s, pictures, prompt);
+        job.Run();
+        EXPECT_EQ(job.Count(Status::Written), pictures.size()) << type;
+        for (int i = 0; i < pictures.size(); ++i) {
+            const Identified id = Identify(job.Outcomes()[size_t(i)].output);
+            EXPECT_EQ(id.format, identified[type]) << qPrintable(names[i]);
+            EXPECT_EQ(id.width, 64) << qPrintable(names[i]);
+        }
+    }
+}
+
+TEST_F(ResizeJobTest, TheExifOfACameraPhotoSurvivesAResize)
+{
+    const QString source = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
+    ResizeSettings s = SmallResult();
+    ScriptedPrompt prompt;
+    ResizeJob job(s, {source}, prompt);
+    job.Run();
+    const ToolRun exif = RunTool(QStringLiteral("exiftool"),
+                                 {QStringLiteral("-s3"), QStringLiteral("-Make"), QStringLiteral("-Model"),
+                                  QStringLiteral("-ExposureTime"), QStringLiteral("-Orientation#"),
+                                  QStringLiteral("-ThumbnailLength"), job.Outcomes()[0].output});
+    EXPECT_EQ(exif.out, QStringLiteral("Canon\nCanon EOS 40D\n1/160\n1\n"));
+}
+
+TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn)
+{
+    QStringList pictures;
+    for (const QString& name : QDir(TestData(QStringLiteral("invalid"))).entryList(QDir::Files))
+        pictures << CopyInto(TestData(QStringLiteral("invalid/") + name), dir_.path());
+    pictures << CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), dir_.path(),
+                         QStringLiteral("-n 'quoted' \"twice\" ünï.jpg"));
+    QFile(Path(QStringLiteral("zero.jpg"))).open(QIODevice::WriteOnly);
+    pictures << Path(QStringLiteral("zero.jpg"));
+    QFile text(Path(QStringLiteral("text.jpg")));
+    text.open(QIODevice::WriteOnly);
+    text.write("plain text, not a photo\n");
+    text.close();
+    pictures << Path(QStringLiteral("text.jpg"));
+    QFile whole(TestData(QStringLiteral("jpg/Canon_40D.jpg")));
+    whole.open(QIODevice::ReadOnly);
+    QFile cut(Path(QStringLiteral("truncated.jpg")));
+    cut.open(QIODevice::WriteOnly);
+    cut.write(whole.read(whole.size() / 2));
+    cut.close();
+    pictures << Path(QStringLiteral("truncated.jpg"));
+    WriteHugePng(Path(QStringLiteral("huge.png")), 100000, 100000);
+    pictures << Path(QStringLiteral("huge.png"));
+    pictures << Path(QStringLiteral("missing.jpg"));
+
+    std::vector<QByteArray> before;
+    for (const QString& p : pictures)
+        before.push_back(FileHash(p));
+    ScriptedPrompt prompt;
+    ResizeJob job(SmallResult(), pictures, prompt);
+    job.Run();
+
+    const int n = int(pictures.size());
+    for (int i = 0; i < n; ++i) {
+        const PictureOutcome& o = job.Outcomes()[size_t(i)];
+        EXPECT_EQ(FileHash(pictures[i]), before[size_t(i)]) << qPrintable(pictures[i]);
+        if (o.status == Status::Failed) {
+            EXPECT_FALSE(o.reason.isEmpty()) << qPrintable(pictures[i]);
+            EXPECT_FALSE(QFileInfo::exists(o.output)) << qPrintable(o.output);
+        } else {
+            EXPECT_TRUE(DecodesCleanly(o.output)) << qPrintable(o.output);
+        }
+    }
+    // The named cases fail; the odd name goes through.
+    for (int i = n - 5; i < n; ++i)
+        EXPECT_EQ(job.Outcomes()[size_t(i)].status, Status::Failed) << qPrintable(pictures[i]);
+    EXPECT_EQ(job.Outcomes()[size_t(n - 6)].status, Status::Written);
+    EXPECT_EQ(job.Outcomes()[size_t(n - 6)].output,
+              Path(QStringLiteral("resize/-n 'quoted' \"twice\" ünï.jpg")));
+}
+
+TEST_F(ResizeJobTest, AFolderThatCannotBeWrittenFailsEachPictureAndChangesNoSource)
+{
+    const QStringList pictures = Pictures(2);
+    // A destination below a plain file cannot be made, whoever runs this.
+    QFile blocker(Path(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ResizeSettings s = SmallResult();
+    s.dest = QStringLiteral("blocker/out");
+    ScriptedPrompt prompt;
+    ResizeJob job(s, pictures, prompt);
+    job.Run();
+    EXPECT_EQ(job.Count(Status::Failed), 2);
+    EXPECT_FALSE(job.Outcomes()[0].reason.isEmpty());
+
+    if (geteuid() != 0) {
+        const QString readOnly = Path(QStringLiteral("ro"));
+        QDir().mkdir(readOnly);
+        QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
+        s.dest = readOnly;
+        ResizeJob denied(s, pictures, prompt);
+        denied.Run();
+        EXPECT_EQ(denied.Count(Status::Failed), 2);
+        QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+TEST_F(ResizeJobTest, AStopRequestEndsTheBatchBetweenPictures)
+{
+    const QStringList pictures = Pictures(6);
+    ScriptedPrompt prompt;
+    ResizeJob job(SmallResult(), pictures, prompt);
+    job.SetWorkers(1);
+    job.OnStep([&job](int index, const QString&) {
+        if (index == 2)
+            job.RequestStop();
+    });
+    job.Run();
+    EXPECT_EQ(job.Count(Status::Written), 3);
+    for (int i = 3; i < 6; ++i)
+        EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize/p%1.png").arg(i))));
+}
+
+} // namespace

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#include "resize/ResizeTexts.h"
+#include "resize/StatusLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(StatusLineTest, ShowsShortPathsWholeAndTheEndOfLongOnes)
+{
+    const QString forty = QStringLiteral("/photos/2026/summer/holiday/img_0001.jpg");
+    ASSERT_EQ(forty.size(), 40);
+    EXPECT_EQ(FormatStatusLine(ResizeText::ResizingStatus, forty), "Resizing : " + forty);
+
+    const QString fortyOne = QLatin1Char('x') + forty;
+    EXPECT_EQ(FormatStatusLine(ResizeText::ResizingStatus, fortyOne),
+              "Resizing : ..." + forty.right(37));
+    EXPECT_EQ(FormatStatusLine(ResizeText::ReadingStatus, fortyOne),
+              "Reading : ..." + forty.right(37));
+}
+
+TEST(StatusLineTest, CountsCharactersNotBytesOrHalves)
+{
+    // Forty letters outside the BMP: 80 UTF-16 units, still shown whole.
+    QString wide;
+    for (int i = 0; i < 40; ++i)
+        wide += QString::fromUcs4(U"\U0001F4F7");
+    EXPECT_EQ(FormatStatusLine(ResizeText::ResizingStatus, wide), "Resizing : " + wide);
+    const QString line = FormatStatusLine(ResizeText::ResizingStatus, wide + wide);
+    EXPECT_EQ(line, "Resizing : ..." + wide.right(74));
+}
+
+} // namespace

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "BatchCommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(BatchCommandLineTest, ReadsOptionsInBothFormsAndFilesAfterTheDoubleDash)
+{
+    QString error;
+    const auto line = ParseBatchCommandLine(
+        {"--set", "width=640", "--set=dest=out dir", "--answer", "yes-to-all", "--desktop-size=1600x1200",
+         "--jobs", "3", "a.jpg", "--", "-b.jpg", "--set"},
+        error);
+    ASSERT_TRUE(line) << qPrintable(error);
+    ASSERT_EQ(line->sets.size(), 2u);
+    EXPECT_EQ(line->sets[0], std::make_pair(QStringLiteral("width"), QStringLiteral("640")));
+    EXPECT_EQ(line->sets[1], std::make_pair(QStringLiteral("dest"), QStringLiteral("out dir")));
+    EXPECT_EQ(line->answer, BatchCommandLine::AnswerPolicy::YesToAll);
+    EXPECT_EQ(line->desktopSize->width, 1600);
+    EXPECT_EQ(line->desktopSize->height, 1200);
+    EXPECT_EQ(line->jobs, 3);
+    EXPECT_EQ(line->files, (QStringList{"a.jpg", "-b.jpg", "--set"}));
+}
+
+TEST(BatchCommandLineTest, RefusesWhatItCannotUseAndNamesIt)
+{
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"--answer", "maybe"}, "maybe"},
+        {{"--desktop-size", "1600"}, "1600"},
+        {{"--desktop-size", "0x10"}, "0x10"},
+        {{"--jobs", "0"}, "--jobs"},
+        {{"--set", "width"}, "width"},
+        {{"--set"}, "--set"},
+        {{"--colour", "x.jpg"}, "--colour"},
+        {{"-x.jpg"}, "-x.jpg"},
+    };
+    for (const auto& [arguments, named] : cases) {
+        QString error;
+        EXPECT_FALSE(ParseBatchCommandLine(arguments, error)) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(error.contains(QString::fromUtf8(named))) << qPrintable(error);
+    }
+}
+
+TEST(BatchCommandLineTest, SetsOnlyKnownFieldsWithNumbersWhereNumbersBelong)
+{
+    ResizeSettings s;
+    QString error;
+    EXPECT_TRUE(ApplyBatchSetting(s, "qualilty", "55", error));
+    EXPECT_EQ(s.qualilty, 55u);
+    EXPECT_TRUE(ApplyBatchSetting(s, "dest", "", error));
+    EXPECT_EQ(s.dest, QString());
+    EXPECT_TRUE(ApplyBatchSetting(s, "ydpi", "4294967295", error));
+    EXPECT_EQ(s.ydpi, 4294967295u);
+
+    const std::pair<const char*, const char*> refused[] = {
+        {"quality", "55"}, {"width", "abc"}, {"width", "-5"}, {"width", "4294967296"},
+        {"height", ""},    {"rotate", "1.5"}, {"Width", "5"},
+    };
+    for (const auto& [name, value] : refused) {
+        EXPECT_FALSE(ApplyBatchSetting(s, name, value, error)) << name << "=" << value;
+        EXPECT_TRUE(error.contains(QString::fromUtf8(name))) << qPrintable(error);
+    }
+    EXPECT_EQ(s.width, 100u);
+}
+
+} // namespace

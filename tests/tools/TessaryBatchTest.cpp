@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: MIT
+// tessary-batch as a user runs it: the real binary, its output and status.
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kBatch = QStringLiteral(TESSARY_BATCH);
+
+class TessaryBatchTest : public testing::Test {
+protected:
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    ToolRun Batch(const QStringList& arguments, const QByteArray& input = {})
+    {
+        return RunTool(kBatch, arguments, input, 120000, Environment());
+    }
+    QStringList Environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+        return env.toStringList();
+    }
+    QTemporaryDir dir_;
+    QTemporaryDir config_;
+};
+
+TEST_F(TessaryBatchTest, UsageErrorsEndTheRunBeforeAnyPictureWithStatus2)
+{
+    const QString photo = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"--set", "colour=1", photo}, "colour"},
+        {{"--set", "width=wide", photo}, "width"},
+        {{"--answer", "perhaps", photo}, "perhaps"},
+        {{"--bogus", photo}, "--bogus"},
+        {{}, "Usage"},
+    };
+    for (const auto& [arguments, named] : cases) {
+        const ToolRun run = Batch(arguments);
+        EXPECT_EQ(run.exitCode, 2) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE((run.err + run.out).contains(QString::fromUtf8(named))) << qPrintable(run.err);
+    }
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
+}
+
+TEST_F(TessaryBatchTest, HelpDescribesEveryOption)
+{
+    const ToolRun run = Batch({QStringLiteral("--help")});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* word : {"--set", "--answer", "--desktop-size", "--jobs", "qualilty",
+                             "image_to_rotate", "written: N, skipped: M, failed: K", "Exit status"})
+        EXPECT_TRUE(run.out.contains(QString::fromUtf8(word))) << word;
+}
+
+TEST_F(TessaryBatchTest, PrintsTheCountsAndEachFailureAndExits1OnFailure)
+{
+    const QString good = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path(),
+                                  QStringLiteral("-leading dash.jpg"));
+    const QString bad = CopyInto(TestData(QStringLiteral("invalid/corrupted.jpg")), dir_.path());
+    const ToolRun run = Batch({QStringLiteral("--set"), QStringLiteral("imagetype=5"),
+                               QStringLiteral("--"), good, bad});
+    EXPECT_EQ(run.exitCode, 1) << qPrintable(run.err);
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << qPrintable(run.out);
+    EXPECT_EQ(lines[0], QStringLiteral("written: 1, skipped: 0, failed: 1"));
+    EXPECT_TRUE(lines[1].startsWith(bad + QStringLiteral(": "))) << qPrintable(lines[1]);
+    EXPECT_EQ(Identify(Path(QStringLiteral("resize/-leading dash.png"))).format, "PNG");
+
+    // Run again: without a terminal the default answer is "No to all", and
+    // a picture skipped by an answer is no failure.
+    const ToolRun again = Batch({QStringLiteral("--set"), QStringLiteral("imagetype=5"),
+                                 QStringLiteral("--"), good});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_EQ(again.out, QStringLiteral("written: 0, skipped: 1, failed: 0\n"));
+}
+
+TEST_F(TessaryBatchTest, AskAnswersFromStandardInput)
+{
+    const QStringList photos{CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path()),
+                             CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), dir_.path())};
+    ASSERT_EQ(Batch(photos).exitCode, 0);
+    const ToolRun run = Batch(QStringList{QStringLiteral("--answer"), QStringLiteral("ask")} + photos,
+                              "maybe\nn\ny\n");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QStringLiteral("written: 1, skipped: 1, failed: 0\n"));
+    EXPECT_EQ(run.err.count(QStringLiteral("Do you want to overwrite this file?")), 3);
+}
+
+TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly)
+{
+    QDir().mkpath(config_.path() + QStringLiteral("/Vorn"));
+    QFile conf(config_.path() + QStringLiteral("/Vorn/tsy.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("[setting]\nimagetype=2\nwpercent=0\nhpercent=0\nwidth=40\nheight=30\n");
+    conf.close();
+    const QString photo = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
+    ASSERT_EQ(Batch({QStringLiteral("--set"), QStringLiteral("width=50"), photo}).exitCode, 0);
+    const Identified id = Identify(Path(QStringLiteral("resize/Canon_40D.bmp")));
+    EXPECT_EQ(id.format, "BMP");
+    EXPECT_EQ(id.width, 50);
+    EXPECT_EQ(id.height, 30);
+    QFile stored(config_.path() + QStringLiteral("/Vorn/tsy.conf"));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(stored.readAll().contains("width=40"));
+}
+
+TEST_F(TessaryBatchTest, DesktopModeWithoutAScreenOrASizeIsAUsageError)
+{
+    const QString photo = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    const QStringList arguments{QStringLiteral("--set"), QStringLiteral("desktop=1"), photo};
+    const ToolRun run = RunTool(kBatch, arguments, {}, 60000, env.toStringList());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("--desktop-size"))) << qPrintable(run.err);
+
+    const ToolRun sized = Batch(QStringList{QStringLiteral("--desktop-size"), QStringLiteral("160x120")} + arguments);
+    EXPECT_EQ(sized.exitCode, 0) << qPrintable(sized.err);
+    const Identified id = Identify(Path(QStringLiteral("resize/Canon_40D.jpg")));
+    EXPECT_EQ(id.width, 160);
+    EXPECT_EQ(id.height, 108);
+}
+
+// Killed at random moments while writing over its sources, the batch leaves
+// every source whole: the old picture or the new one, never half of either.
+TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceStillDecodes)
+{
+    QStringList photos;
+    for (int i = 0; i < 8; ++i)
+        photos << CopyInto(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")), dir_.path(),
+                           QStringLiteral("photo%1.jpg").arg(i));
+    const QStringList arguments = QStringList{QStringLiteral("--set"), QStringLiteral("override=1"),
+                                              QStringLiteral("--set"), QStringLiteral("width=99"),
+                                              QStringLiteral("--answer"), QStringLiteral("yes-to-all")} +
+                                  photos;
+    for (int round = 0; round < 6; ++round) {
+        QProcess process;
+        process.setEnvironment(Environment());
+        process.start(kBatch, arguments);
+        ASSERT_TRUE(process.waitForStarted());
+        QThread::msleep(QRandomGenerator::global()->bounded(20, 400));
+        process.kill();
+        process.waitForFinished();
+        for (const QString& photo : photos)
+            ASSERT_TRUE(DecodesCleanly(photo)) << "round " << round << ": " << qPrintable(photo);
+    }
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), photos.size())
+        << "no temporary file is left for the user to see";
+}
+
+} // namespace

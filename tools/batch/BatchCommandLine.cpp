@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+#include "BatchCommandLine.h"
+
+#include <QRegularExpression>
+
+const char* const kBatchUsage = R"(Usage: tessary-batch [OPTION]... FILE...
+Resize, rotate, flip, set the DPI of and convert the pictures FILE... in one
+batch, with the options stored by Tessary ("Set as default" in its resize
+dialog), changed for this run by --set.
+
+Options:
+  --set NAME=VALUE     change one stored option for this run only (nothing is
+                       saved); may be given many times. NAME is one of:
+                         override         1: write over the source pictures
+                         dest             destination folder; empty: a folder
+                                          "resize" beside each picture;
+                                          relative: taken from each picture's
+                                          folder
+                         imagetype        0 same as source, 1 JPEG, 2 BMP,
+                                          3 GIF, 4 ICO, 5 PNG, 6 TIFF, 7 PCX
+                         qualilty         JPEG quality, 0 to 100
+                         image_to_resize  1: resize
+                         image_to_rotate  1: rotate or flip (see rotate)
+                         image_set_dpi    1: set xdpi and ydpi
+                         constraint       1: keep proportions (dialog only)
+                         desktop          1: fit into the desktop size
+                         width, height    new size
+                         wpercent,        unit of width and height:
+                         hpercent           0 pixels, 1 percent
+                         rotate           0 rotate 90 degrees left, 1 flip top
+                                          to bottom, 2 rotate 90 degrees right
+                         xdpi, ydpi       resolution to write
+  --answer POLICY      how to answer the questions of the batch ("overwrite
+                       this file?", "convert to 256 colours?"):
+                         ask         ask on the terminal
+                         yes-to-all  answer "Yes to all" every time
+                         no-to-all   answer "No to all" every time
+                       Default: ask when standard input is a terminal,
+                       else no-to-all.
+  --desktop-size WxH   the desktop size used with desktop=1; default: the
+                       primary screen's size
+  --jobs N             pictures worked on at once (default: one per core)
+  --help               show this text and exit
+  --version            show the version and exit
+  --                   end of options: every later argument is a FILE, even
+                       one that starts with a dash
+
+While it runs, the picture being handled is shown on standard error when
+that is a terminal. At the end one line "written: N, skipped: M, failed: K"
+goes to standard output, then one line "PATH: reason" per failed picture.
+A picture skipped by an answer is not a failure.
+
+Exit status: 0 when no picture failed, 1 when one failed, 2 for a usage
+error (nothing is done then).
+)";
+
+namespace {
+
+std::optional<uint32_t> ParseUnsigned(const QString& text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    const qulonglong value = text.toULongLong();
+    if (value > UINT32_MAX)
+        return std::nullopt;
+    return uint32_t(value);
+}
+
+} // namespace
+
+bool ApplyBatchSetting(ResizeSettings& settings, const QString& name, const QString& value,
+                       QString& error)
+{
+    for (const ResizeSettingsField& field : ResizeSettingsFields()) {
+        if (field.name != name)
+            continue;
+        if (!field.number) {
+            settings.dest = value;
+            return true;
+        }
+        const std::optional<uint32_t> number = ParseUnsigned(value);
+        if (!number) {
+            error = QStringLiteral("--set %1: '%2' is not a number from 0 to 4294967295")
+                        .arg(name, value);
+            return false;
+        }
+        settings.*field.number = *number;
+        return true;
+    }
+    error = QStringLiteral("--set: unknown option name '%1'").arg(name);
+    return false;
+}
+
+std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& arguments, QString& error)
+{
+    BatchCommandLine line;
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        QString argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
+            if (!optionsEnded && argument.size() > 1 && argument.startsWith(QLatin1Char('-'))) {
+                error = QStringLiteral("unknown option '%1' (a file whose name starts with a "
+                                       "dash goes after --)")
+                            .arg(argument);
+                return std::nullopt;
+            }
+            line.files << argument;
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        // "--name=value" and "--name value" mean the same.
+        QString value;
+        bool hasValue = false;
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        if (equals > 0) {
+            value = argument.mid(equals + 1);
+            argument.truncate(equals);
+            hasValue = true;
+        }
+        auto takeValue = [&]() -> bool {
+            if (hasValue)
+                return true;
+            if (i + 1 >= arguments.size()) {
+                error = QStringLiteral("%1 needs a value").arg(argument);
+                return false;
+            }
+            value = arguments[++i];
+            return true;
+        };
+        if (argument == QLatin1String("--help")) {
+            line.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            line.version = true;
+        } else if (argument == QLatin1String("--set")) {
+            if (!takeValue())
+                return std::nullopt;
+            const qsizetype split = value.indexOf(QLatin1Char('='));
+            if (split <= 0) {
+                error = QStringLiteral("--set takes NAME=VALUE, not '%1'").arg(value);
+                return std::nullopt;
+            }
+            line.sets.emplace_back(value.left(split), value.mid(split + 1));
+        } else if (argument == QLatin1String("--answer")) {
+            if (!takeValue())
+                return std::nullopt;
+            if (value == QLatin1String("ask"))
+                line.answer = BatchCommandLine::AnswerPolicy::Ask;
+            else if (value == QLatin1String("yes-to-all"))
+                line.answer = BatchCommandLine::AnswerPolicy::YesToAll;
+            else if (value == QLatin1String("no-to-all"))
+                line.answer = BatchCommandLine::AnswerPolicy::NoToAll;
+            else {
+                error = QStringLiteral("--answer takes ask, yes-to-all or no-to-all, not '%1'")
+                            .arg(value);
+                return std::nullopt;
+            }
+        } else if (argument == QLatin1String("--desktop-size")) {
+            if (!takeValue())
+                return std::nullopt;
+            static const QRegularExpression size(QStringLiteral("^([0-9]{1,6})[xX]([0-9]{1,6})$"));
+            const QRegularExpressionMatch match = size.match(value);
+            const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
+            const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
+            if (w <= 0 || h <= 0) {
+                error = QStringLiteral("--desktop-size takes WIDTHxHEIGHT in pixels, not '%1'")
+                            .arg(value);
+                return std::nullopt;
+            }
+            line.desktopSize = DesktopSize{w, h};
+        } else if (argument == QLatin1String("--jobs")) {
+            if (!takeValue())
+                return std::nullopt;
+            const std::optional<uint32_t> jobs = ParseUnsigned(value);
+            if (!jobs || *jobs < 1 || *jobs > 64) {
+                error = QStringLiteral("--jobs takes a number from 1 to 64, not '%1'").arg(value);
+                return std::nullopt;
+            }
+            line.jobs = int(*jobs);
+        } else {
+            error = QStringLiteral("unknown option '%1'").arg(argument);
+            return std::nullopt;
+        }
+    }
+    return line;
+}

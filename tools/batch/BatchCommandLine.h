@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/ResizeSettings.h"
+#include "resize/TargetSize.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+// What tessary-batch was asked to do.
+struct BatchCommandLine {
+    enum class AnswerPolicy { Default, Ask, YesToAll, NoToAll };
+
+    bool help = false;
+    bool version = false;
+    std::vector<std::pair<QString, QString>> sets; // --set NAME=VALUE, in order
+    AnswerPolicy answer = AnswerPolicy::Default;
+    std::optional<DesktopSize> desktopSize;
+    int jobs = 0; // 0: one per core
+    QStringList files;
+};
+
+// Parses the arguments after the program name. On a usage error returns
+// nothing and sets error to a message naming the culprit.
+std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& arguments, QString& error);
+
+// Applies one --set to settings. Unknown names and numbers that are not
+// 32-bit unsigned decimals fail with a message naming them.
+bool ApplyBatchSetting(ResizeSettings& settings, const QString& name, const QString& value,
+                       QString& error);
+
+extern const char* const kBatchUsage;

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: MIT
+// tessary-batch: the resize batch from a terminal, with the stored options.
+#include "BatchCommandLine.h"
+#include "TerminalPrompt.h"
+
+#include "app/AppSettings.h"
+#include "platform/DesktopMetrics.h"
+#include "resize/ResizeJob.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+QStringList Arguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int UsageError(const QString& message)
+{
+    QTextStream(stderr) << "tessary-batch: " << message << "\n"
+                        << "Try 'tessary-batch --help'.\n";
+    return kExitUsage;
+}
+
+bool HasDisplay()
+{
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
+std::unique_ptr<ConfirmationPrompt> MakePrompt(BatchCommandLine::AnswerPolicy policy)
+{
+    using Policy = BatchCommandLine::AnswerPolicy;
+    if (policy == Policy::Default)
+        policy = isatty(STDIN_FILENO) ? Policy::Ask : Policy::NoToAll;
+    switch (policy) {
+    case Policy::YesToAll:
+        return std::make_unique<FixedAnswerPrompt>(AnswerYesToAll);
+    case Policy::NoToAll:
+        return std::make_unique<FixedAnswerPrompt>(AnswerNoToAll);
+    default:
+        return std::make_unique<TerminalPrompt>();
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QString error;
+    const std::optional<BatchCommandLine> line = ParseBatchCommandLine(Arguments(argc, argv), error);
+    if (!line)
+        return UsageError(error);
+    if (line->help || (line->files.isEmpty() && !line->version)) {
+        QTextStream(stdout) << kBatchUsage;
+        return line->help ? 0 : kExitUsage;
+    }
+    if (line->version) {
+        QTextStream(stdout) << "tessary-batch " << TESSARY_VERSION << "\n";
+        return 0;
+    }
+
+    QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
+    QCoreApplication::setApplicationName(QStringLiteral("tessary-batch"));
+    // The desktop size comes from the screen only when it is needed and not
+    // given, so the batch runs on machines without a display.
+    ResizeSettings settings = GetAppSettings();
+    for (const auto& [name, value] : line->sets)
+        if (!ApplyBatchSetting(settings, name, value, error))
+            return UsageError(error);
+    const bool needsScreen = settings.image_to_resize && settings.desktop && !line->desktopSize;
+    std::unique_ptr<QCoreApplication> app;
+    DesktopSize desktop = line->desktopSize.value_or(DesktopSize{});
+    if (needsScreen) {
+        if (!HasDisplay())
+            return UsageError(QStringLiteral("desktop=1 needs the desktop size, and there is no "
+                                             "screen; give it with --desktop-size WxH"));
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        const std::optional<DesktopSize> screen = PrimaryDesktopSize();
+        if (!screen)
+            return UsageError(QStringLiteral("cannot find the primary screen's size; give it "
+                                             "with --desktop-size WxH"));
+        desktop = *screen;
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+
+    QStringList pictures;
+    for (const QString& file : line->files)
+        pictures << QFileInfo(file).absoluteFilePath();
+
+    std::unique_ptr<ConfirmationPrompt> prompt = MakePrompt(line->answer);
+    ResizeJob job(settings, pictures, *prompt);
+    job.SetDesktopSize(desktop);
+    if (line->jobs > 0)
+        job.SetWorkers(line->jobs);
+    QTextStream err(stderr);
+    const bool showProgress = isatty(STDERR_FILENO);
+    if (showProgress) {
+        // Overwrites one line, clearing what a longer previous line left.
+        job.OnStep([&err](int, const QString& status) { err << "\r" << status << "\x1b[K" << Qt::flush; });
+        job.OnDone([&err] { err << "\r\x1b[K" << Qt::flush; });
+    }
+    job.Run();
+
+    QTextStream out(stdout);
+    using Status = PictureOutcome::Status;
+    out << "written: " << job.Count(Status::Written) << ", skipped: " << job.Count(Status::Skipped)
+        << ", failed: " << job.Count(Status::Failed) << "\n";
+    for (int i = 0; i < pictures.size(); ++i) {
+        const PictureOutcome& outcome = job.Outcomes()[size_t(i)];
+        if (outcome.status == Status::Failed)
+            out << pictures[i] << ": " << outcome.reason << "\n";
+    }
+    return job.Count(Status::Failed) > 0 ? kExitFailed : 0;
+}
