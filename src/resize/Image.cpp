@@ -14,7 +14,6 @@
 using vips::VError;
 using vips::VImage;
 using vips::VOption;
-using vips::VSource;
 
 namespace {
 
@@ -87,6 +86,8 @@ void InitOnce()
 struct CxImage::Impl {
     // Declared before `image` so the bytes outlive the picture decoded from them.
     VipsBlob* blob = nullptr;
+    // The source stays open while its pixels may still be read.
+    QFile file;
     VImage image;
     bool valid = false;
     // True while `image` is exactly what Load gave: the file can then be
@@ -110,6 +111,7 @@ struct CxImage::Impl {
         if (blob)
             vips_area_unref(reinterpret_cast<VipsArea*>(blob));
         blob = nullptr;
+        file.close();
         valid = pristine = sequential = false;
         fileName.clear();
         type = ImageFormat::None;
@@ -153,7 +155,8 @@ bool CxImage::Load(const QString& path, uint32_t format)
     Destroy();
     d->error.clear();
 
-    QFile file(path);
+    QFile& file = d->file;
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
         return d->Fail(QStringLiteral("cannot open the file (%1)").arg(file.errorString()));
     if (file.size() == 0)
@@ -177,11 +180,11 @@ bool CxImage::Load(const QString& path, uint32_t format)
             const void* data = vips_blob_get(d->blob, &length);
             in = VImage::new_from_buffer(data, length, "", LoadOptions());
         } else {
-            // A source takes the name as it is; a plain file name would be
-            // parsed for "[options]" and trip over names ending in ']'.
-            d->fileName = QFile::encodeName(path);
-            in = VImage::new_from_source(VSource::new_from_file(d->fileName.constData()), "",
-                                         LoadOptions());
+            // libvips reads "[options]" at the end of a file name, so it is
+            // given the file we opened by its descriptor's name instead:
+            // any name works, and a file renamed meanwhile is still this one.
+            d->fileName = QByteArray("/proc/self/fd/") + QByteArray::number(d->file.handle());
+            in = VImage::new_from_file(d->fileName.constData(), LoadOptions());
         }
         if (int64_t(in.width()) * in.height() > kMaxPicturePixels) {
             Destroy();
@@ -224,8 +227,7 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode)
                                    ->set("size", VIPS_SIZE_FORCE)
                                    ->set("fail_on", VIPS_FAIL_ON_ERROR);
             d->image = d->blob ? VImage::thumbnail_buffer(d->blob, w, options)
-                               : VImage::thumbnail_source(
-                                     VSource::new_from_file(d->fileName.constData()), w, options);
+                               : VImage::thumbnail(d->fileName.constData(), w, options);
             d->sequential = true;
         } else {
             d->image = d->image.resize(double(w) / d->image.width(),

@@ -128,9 +128,16 @@ void ResizeJob::Run()
         if (step_)
             step_(index, FormatStatusLine(ResizeText::ResizingStatus, pictures_[index]));
         auto decision = std::make_shared<Decision>();
-        if (!Decide(index, *decision))
-            continue;
+        decision->source = QFileInfo(pictures_[index]).absoluteFilePath();
+        decision->output = outcomes_[size_t(index)].output =
+            PlanOutput(decision->source, settings_, mailResults_, mailFolder_).path;
+        // Before asking whether the result exists, let any earlier picture
+        // that writes it finish, so the answer is about the real file.
         inFlight.Enter(decision->source, decision->output);
+        if (!Decide(index, *decision)) {
+            inFlight.Leave(decision->source, decision->output);
+            continue;
+        }
         pool.start([this, index, decision, &inFlight] {
             Process(index, *decision);
             inFlight.Leave(decision->source, decision->output);
@@ -141,14 +148,12 @@ void ResizeJob::Run()
         done_();
 }
 
-// The cheap, ordered part of a picture: output path, folder, questions, and
-// the picture's header. False when the picture is skipped or has failed.
+// The cheap, ordered part of a picture: folder, questions and the picture's
+// header. False when the picture is skipped or has failed.
 bool ResizeJob::Decide(int index, Decision& decision)
 {
     PictureOutcome& outcome = outcomes_[size_t(index)];
-    decision.source = QFileInfo(pictures_[index]).absoluteFilePath();
     const OutputPlan plan = PlanOutput(decision.source, settings_, mailResults_, mailFolder_);
-    decision.output = outcome.output = plan.path;
     if (mailResults_)
         answer_ = AnswerYesToAll;
     if (!plan.folderToCreate.isEmpty() && !QFileInfo(plan.folderToCreate).isDir())

@@ -97,7 +97,7 @@ TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture)
         {"grey.png", "gradient:black-white", {"-colorspace", "Gray"}, 8, ImageFormat::Png},
         {"palette.png", "xc:red", {"-type", "Palette", "PNG8:"}, 8, ImageFormat::Png},
         {"rgb.jpg", {}, {}, 24, ImageFormat::Jpeg},
-        {"rgba.png", "gradient:red-none", {"-type", "TrueColorAlpha"}, 32, ImageFormat::Png},
+        {"rgba.png", "gradient:red-none", {"PNG32:"}, 32, ImageFormat::Png},
         {"anim.gif", {}, {}, 8, ImageFormat::Gif},
         {"palette.bmp", "xc:blue", {"-type", "Palette"}, 8, ImageFormat::Bmp},
         {"rgb.bmp", {}, {"-type", "TrueColor"}, 24, ImageFormat::Bmp},
@@ -123,7 +123,7 @@ TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture)
 TEST_F(CodecTest, PictureInformationComesFromTheHeaderAlone)
 {
     // Cut in the middle of its pixels: the header still reads, the pixels
-    // do not.
+    // do not. The photo is stored on its side, with orientation 6.
     QFile original(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")));
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     const QString cut = Path(QStringLiteral("cut.jpg"));
@@ -134,14 +134,15 @@ TEST_F(CodecTest, PictureInformationComesFromTheHeaderAlone)
 
     IImage info;
     EXPECT_EQ(info.LoadImageInfo(cut), 1);
-    EXPECT_EQ(info.GetWidth(), 2048);
-    EXPECT_EQ(info.GetHeight(), 1536);
+    EXPECT_EQ(info.GetWidth(), 1536);
+    EXPECT_EQ(info.GetHeight(), 2048);
     EXPECT_EQ(info.GetImageType(), ImageFormat::Jpeg);
 
     CxImage image;
     ASSERT_TRUE(image.Load(cut));
-    ASSERT_TRUE(image.Resample(200, 150));
-    EXPECT_FALSE(image.Save(Path(QStringLiteral("cut-out.jpg")), ImageFormat::Jpeg));
+    // Shrink-on-load may meet the cut while resampling, or else when saving.
+    EXPECT_FALSE(image.Resample(200, 150) &&
+                 image.Save(Path(QStringLiteral("cut-out.jpg")), ImageFormat::Jpeg));
     EXPECT_FALSE(image.GetLastError().isEmpty());
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("cut-out.jpg"))));
 }
@@ -200,7 +201,9 @@ TEST_F(CodecTest, EveryOrientationComesOutUpright)
                                          reference, QStringLiteral("null:")});
         // "1234.5 (0.0188)": the part in brackets is the normalised error.
         const double error = compare.err.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0).toDouble();
-        EXPECT_LT(error, 0.05) << "orientation " << orientation << ": " << qPrintable(compare.err);
+        // The eight files differ by about 0.07 as stored; a picture turned
+        // or mirrored the wrong way differs by more than 0.2.
+        EXPECT_LT(error, 0.12) << "orientation " << orientation << ": " << qPrintable(compare.err);
     }
 }
 

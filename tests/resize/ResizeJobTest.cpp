@@ -21,15 +21,17 @@ using Status = PictureOutcome::Status;
 // Answers from a script, in order, and records what it was asked.
 class ScriptedPrompt : public ConfirmationPrompt {
 public:
-    explicit ScriptedPrompt(std::deque<int> answers = {})
+    // Once the script has run out, every question gets `then`.
+    explicit ScriptedPrompt(std::deque<int> answers = {}, int then = AnswerAsk)
         : answers_(std::move(answers))
+        , then_(then)
     {
     }
     int Ask(const QString& question, const QString& path) override
     {
         questions.push_back({question, path});
         if (answers_.empty())
-            return AnswerAsk;
+            return then_;
         const int answer = answers_.front();
         answers_.pop_front();
         return answer;
@@ -38,6 +40,7 @@ public:
 
 private:
     std::deque<int> answers_;
+    int then_;
 };
 
 class ResizeJobTest : public testing::Test {
@@ -281,7 +284,7 @@ TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType)
         s.imagetype = type;
         s.image_set_dpi = 1;
         s.xdpi = s.ydpi = 200;
-        ScriptedPrompt prompt({AnswerYesToAll, AnswerYesToAll});
+        ScriptedPrompt prompt({}, AnswerYes);
         ResizeJob job(s, pictures, prompt);
         job.Run();
         EXPECT_EQ(job.Count(Status::Written), pictures.size()) << type;
