@@ -9,14 +9,12 @@
 
 #include <gtest/gtest.h>
 
-QString TestData(const QString& relative)
-{
+QString TestData(const QString& relative) {
     return QStringLiteral(TESSARY_TEST_DATA "/") + relative;
 }
 
 ToolRun RunTool(const QString& program, const QStringList& arguments, const QByteArray& input,
-                int timeoutMs, const QStringList& environment)
-{
+                int timeoutMs, const QStringList& environment) {
     QProcess process;
     if (!environment.isEmpty())
         process.setEnvironment(environment);
@@ -41,8 +39,7 @@ ToolRun RunTool(const QString& program, const QStringList& arguments, const QByt
     return run;
 }
 
-Identified Identify(const QString& path)
-{
+Identified Identify(const QString& path) {
     // [0]: the first frame (an ICO or GIF may hold more).
     const ToolRun run = RunTool(QStringLiteral("identify"),
                                 {QStringLiteral("-format"), QStringLiteral("%m %w %h %x %y %U"),
@@ -61,8 +58,7 @@ Identified Identify(const QString& path)
 }
 
 void DrawPicture(const QString& path, int width, int height, const QString& spec,
-                 const QStringList& extra)
-{
+                 const QStringList& extra) {
     QStringList arguments{QStringLiteral("-size"), QStringLiteral("%1x%2").arg(width).arg(height),
                           spec.isEmpty() ? QStringLiteral("gradient:red-blue") : spec};
     arguments << extra << path;
@@ -70,23 +66,20 @@ void DrawPicture(const QString& path, int width, int height, const QString& spec
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
 }
 
-QByteArray FileHash(const QString& path)
-{
+QByteArray FileHash(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
-bool DecodesCleanly(const QString& path)
-{
-    const ToolRun run = RunTool(QStringLiteral("convert"),
-                                {QStringLiteral("-regard-warnings"), path, QStringLiteral("null:")});
+bool DecodesCleanly(const QString& path) {
+    const ToolRun run = RunTool(QStringLiteral("convert"), {QStringLiteral("-regard-warnings"),
+                                                            path, QStringLiteral("null:")});
     return run.exitCode == 0;
 }
 
-QString CopyInto(const QString& source, const QString& folder, const QString& name)
-{
+QString CopyInto(const QString& source, const QString& folder, const QString& name) {
     const QString target =
         QDir(folder).filePath(name.isEmpty() ? QFileInfo(source).fileName() : name);
     QFile::remove(target);
@@ -99,8 +92,7 @@ QString CopyInto(const QString& source, const QString& folder, const QString& na
 
 namespace {
 
-uint32_t Crc32(const QByteArray& bytes)
-{
+uint32_t Crc32(const QByteArray& bytes) {
     uint32_t crc = 0xffffffffu;
     for (char byte : bytes) {
         crc ^= uint8_t(byte);
@@ -110,22 +102,19 @@ uint32_t Crc32(const QByteArray& bytes)
     return ~crc;
 }
 
-QByteArray BigEndian(uint32_t value)
-{
+QByteArray BigEndian(uint32_t value) {
     const char bytes[4] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
     return QByteArray(bytes, 4);
 }
 
-QByteArray PngChunk(const char* type, const QByteArray& data)
-{
+QByteArray PngChunk(const char* type, const QByteArray& data) {
     const QByteArray typed = QByteArray(type) + data;
     return BigEndian(uint32_t(data.size())) + typed + BigEndian(Crc32(typed));
 }
 
 } // namespace
 
-void WriteHugePng(const QString& path, uint32_t width, uint32_t height)
-{
+void WriteHugePng(const QString& path, uint32_t width, uint32_t height) {
     QByteArray header = BigEndian(width) + BigEndian(height);
     header += QByteArray("\x08\x02\x00\x00\x00", 5); // 8-bit RGB, no interlace
     // qCompress puts a 4-byte length before the zlib stream.

@@ -15,9 +15,8 @@ struct ToolRun {
 };
 // Runs a program with an argument vector (no shell) and waits for it.
 // environment, when given, replaces the process's own.
-ToolRun RunTool(const QString& program, const QStringList& arguments,
-                const QByteArray& input = {}, int timeoutMs = 60000,
-                const QStringList& environment = {});
+ToolRun RunTool(const QString& program, const QStringList& arguments, const QByteArray& input = {},
+                int timeoutMs = 60000, const QStringList& environment = {});
 
 // What ImageMagick's identify says of a file: an oracle we did not write.
 struct Identified {

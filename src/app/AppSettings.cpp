@@ -16,21 +16,18 @@ namespace {
 const QString kPlacementSeparator = QStringLiteral(",");
 constexpr int kPlacementNumbers = 11;
 
-std::array<int32_t*, kPlacementNumbers> PlacementFields(WindowPlacement& p)
-{
-    return {&p.length, &p.flags, &p.showCmd, &p.minX, &p.minY, &p.maxX,
+std::array<int32_t*, kPlacementNumbers> PlacementFields(WindowPlacement& p) {
+    return {&p.length, &p.flags, &p.showCmd, &p.minX,  &p.minY,  &p.maxX,
             &p.maxY,   &p.left,  &p.top,     &p.right, &p.bottom};
 }
 
-QString ExecutablePath()
-{
+QString ExecutablePath() {
     if (QCoreApplication::instance())
         return QCoreApplication::applicationFilePath();
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
 }
 
-void QuerySigned(const RegistryKey& key, const QString& name, int32_t& field)
-{
+void QuerySigned(const RegistryKey& key, const QString& name, int32_t& field) {
     uint32_t value = 0;
     if (key.QueryDword(name, value))
         field = int32_t(value);
@@ -38,26 +35,22 @@ void QuerySigned(const RegistryKey& key, const QString& name, int32_t& field)
 
 } // namespace
 
-AppSettings::AppSettings()
-{
+AppSettings::AppSettings() {
     LoadResizeSettings();
     LoadMenuAndMailSettings();
     LoadLayoutSettings();
 }
 
-AppSettings::~AppSettings()
-{
+AppSettings::~AppSettings() {
     PictureList.clear();
     MailTempList.clear();
 }
 
-QString AppSettings::UserDataPath()
-{
+QString AppSettings::UserDataPath() {
     return RegistryKey::ConfigFolder() + QStringLiteral("/tsy/user.dat");
 }
 
-void AppSettings::LoadResizeSettings()
-{
+void AppSettings::LoadResizeSettings() {
     std::unique_ptr<RegistryKey> key = RegistryKey::Open(RegistryKey::Access::Query);
     if (!key)
         key = RegistryKey::Create();
@@ -74,8 +67,7 @@ void AppSettings::LoadResizeSettings()
     }
 }
 
-void AppSettings::LoadMenuAndMailSettings()
-{
+void AppSettings::LoadMenuAndMailSettings() {
     if (std::unique_ptr<RegistryKey> key = RegistryKey::Open(RegistryKey::Access::Query)) {
         key->QueryDword(SettingsName::ExtTessary, extTessary);
         key->QueryDword(SettingsName::ExtResize, extResize);
@@ -99,8 +91,7 @@ void AppSettings::LoadMenuAndMailSettings()
     mailBody = TextUpToZero(record.constData() + kMailSubjectBytes, kMailBodyBytes);
 }
 
-void AppSettings::LoadLayoutSettings()
-{
+void AppSettings::LoadLayoutSettings() {
     std::unique_ptr<RegistryKey> key = RegistryKey::Open(RegistryKey::Access::Query);
     if (!key)
         return;
@@ -129,8 +120,7 @@ void AppSettings::LoadLayoutSettings()
     key->QueryString(SettingsName::LastBrowsePidl, kPathTextBytes, LastBrowsePIDL);
 }
 
-void AppSettings::SaveResizeSettings() const
-{
+void AppSettings::SaveResizeSettings() const {
     std::unique_ptr<RegistryKey> key = RegistryKey::Create();
     for (const ResizeSettingsField& field : ResizeSettingsFields()) {
         if (field.number)
@@ -140,8 +130,7 @@ void AppSettings::SaveResizeSettings() const
     }
 }
 
-void AppSettings::SaveMenuAndMailSettings() const
-{
+void AppSettings::SaveMenuAndMailSettings() const {
     {
         std::unique_ptr<RegistryKey> key = RegistryKey::Create();
         key->SetDword(SettingsName::ExtTessary, extTessary);
@@ -164,8 +153,7 @@ void AppSettings::SaveMenuAndMailSettings() const
         file.commit();
 }
 
-void AppSettings::SaveLayoutSettings() const
-{
+void AppSettings::SaveLayoutSettings() const {
     QStringList numbers;
     WindowPlacement placement = windowPlacement;
     for (const int32_t* field : PlacementFields(placement))
@@ -181,8 +169,7 @@ void AppSettings::SaveLayoutSettings() const
     key->SetString(SettingsName::LastBrowsePidl, LastBrowsePIDL);
 }
 
-AppSettings& GetAppSettings()
-{
+AppSettings& GetAppSettings() {
     // Never deleted: it lives until the process ends.
     static AppSettings* settings = new AppSettings;
     return *settings;

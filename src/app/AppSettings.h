@@ -65,8 +65,8 @@ public:
     uint32_t extResizeAndMail = 1;
     uint32_t extResizeDefaultAndMail = 1; // 1 default settings and mail, 0 dialog then mail
     WindowPlacement windowPlacement;
-    bool hasWindowPlacement = false;      // false: leave the window where the system puts it
-    int32_t curcol = 500;                 // width of the list pane
+    bool hasWindowPlacement = false; // false: leave the window where the system puts it
+    int32_t curcol = 500;            // width of the list pane
     std::array<int32_t, 4> columnWidth{200, 50, 100, -2}; // -2: size the last column to its header
     uint32_t AnyJpegSource = 0;
     QString StatusLine;

@@ -3,8 +3,7 @@
 
 #include "app/SettingsNames.h"
 
-const std::array<ResizeSettingsField, 16>& ResizeSettingsFields()
-{
+const std::array<ResizeSettingsField, 16>& ResizeSettingsFields() {
     using S = ResizeSettings;
     namespace N = SettingsName;
     static const std::array<ResizeSettingsField, 16> fields{{

@@ -10,20 +10,20 @@
 // the names of their stored values; "qualilty" is spelt as it has always
 // been stored, so existing settings keep working.
 struct ResizeSettings {
-    uint32_t override = 0;           // write over the source pictures
+    uint32_t override = 0;                      // write over the source pictures
     QString dest = QStringLiteral("./resize/"); // replaced by the stored value on load
-    uint32_t imagetype = 0;          // PictureTypeTable code; 0 = same as the source
-    uint32_t qualilty = 80;          // JPEG quality 0..100
+    uint32_t imagetype = 0;                     // PictureTypeTable code; 0 = same as the source
+    uint32_t qualilty = 80;                     // JPEG quality 0..100
     uint32_t image_to_resize = 1;
     uint32_t image_to_rotate = 0;
     uint32_t image_set_dpi = 0;
-    uint32_t constraint = 1;         // keep width and height in proportion (dialog only)
-    uint32_t desktop = 0;            // fit into the desktop size
+    uint32_t constraint = 1; // keep width and height in proportion (dialog only)
+    uint32_t desktop = 0;    // fit into the desktop size
     uint32_t height = 100;
     uint32_t width = 100;
-    uint32_t hpercent = 1;           // unit of height: 0 pixel, 1 percent
-    uint32_t wpercent = 1;           // unit of width: 0 pixel, 1 percent
-    uint32_t rotate = 0;             // 0 rotate left, 1 flip, 2 rotate right
+    uint32_t hpercent = 1; // unit of height: 0 pixel, 1 percent
+    uint32_t wpercent = 1; // unit of width: 0 pixel, 1 percent
+    uint32_t rotate = 0;   // 0 rotate left, 1 flip, 2 rotate right
     uint32_t xdpi = 72;
     uint32_t ydpi = 72;
 };

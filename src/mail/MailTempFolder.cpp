@@ -4,8 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-QString CreateMailTempFolder()
-{
+QString CreateMailTempFolder() {
     QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/tessary-mail-XXXXXX"));
     if (!folder.isValid())
         return {};

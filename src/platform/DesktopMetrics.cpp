@@ -4,8 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-std::optional<DesktopSize> PrimaryDesktopSize()
-{
+std::optional<DesktopSize> PrimaryDesktopSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return std::nullopt;

@@ -3,8 +3,7 @@
 
 #include <cstring>
 
-QByteArray Utf8Prefix(const QString& text, int maxBytes)
-{
+QByteArray Utf8Prefix(const QString& text, int maxBytes) {
     QByteArray utf8 = text.toUtf8();
     if (utf8.size() <= maxBytes)
         return utf8;
@@ -16,8 +15,7 @@ QByteArray Utf8Prefix(const QString& text, int maxBytes)
     return utf8;
 }
 
-QString TextUpToZero(const char* bytes, int size)
-{
+QString TextUpToZero(const char* bytes, int size) {
     const void* zero = std::memchr(bytes, 0, size_t(size));
     const int length = zero ? int(static_cast<const char*>(zero) - bytes) : size;
     return QString::fromUtf8(bytes, length);

@@ -11,32 +11,27 @@ const QString kApplication = QStringLiteral("tsy");
 const QString kGroup = QStringLiteral("setting");
 } // namespace
 
-QString RegistryKey::ConfigFolder()
-{
+QString RegistryKey::ConfigFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QLatin1Char('/') + kOrganisation;
 }
 
-QString RegistryKey::FilePath()
-{
+QString RegistryKey::FilePath() {
     return ConfigFolder() + QLatin1Char('/') + kApplication + QStringLiteral(".conf");
 }
 
 RegistryKey::RegistryKey()
-    : settings_(FilePath(), QSettings::IniFormat)
-{
+    : settings_(FilePath(), QSettings::IniFormat) {
     settings_.beginGroup(kGroup);
 }
 
-std::unique_ptr<RegistryKey> RegistryKey::Open(Access)
-{
+std::unique_ptr<RegistryKey> RegistryKey::Open(Access) {
     if (!QFile::exists(FilePath()))
         return nullptr;
     return std::unique_ptr<RegistryKey>(new RegistryKey);
 }
 
-std::unique_ptr<RegistryKey> RegistryKey::Create()
-{
+std::unique_ptr<RegistryKey> RegistryKey::Create() {
     if (!QFile::exists(FilePath())) {
         QDir().mkpath(ConfigFolder());
         QFile file(FilePath());
@@ -47,8 +42,7 @@ std::unique_ptr<RegistryKey> RegistryKey::Create()
     return std::unique_ptr<RegistryKey>(new RegistryKey);
 }
 
-bool RegistryKey::QueryDword(const QString& name, uint32_t& value) const
-{
+bool RegistryKey::QueryDword(const QString& name, uint32_t& value) const {
     const QVariant stored = settings_.value(name);
     if (!stored.isValid())
         return false;
@@ -60,8 +54,7 @@ bool RegistryKey::QueryDword(const QString& name, uint32_t& value) const
     return true;
 }
 
-bool RegistryKey::QueryString(const QString& name, int bufferBytes, QString& value) const
-{
+bool RegistryKey::QueryString(const QString& name, int bufferBytes, QString& value) const {
     const QVariant stored = settings_.value(name);
     if (!stored.isValid())
         return false;
@@ -72,12 +65,10 @@ bool RegistryKey::QueryString(const QString& name, int bufferBytes, QString& val
     return true;
 }
 
-void RegistryKey::SetDword(const QString& name, uint32_t value)
-{
+void RegistryKey::SetDword(const QString& name, uint32_t value) {
     settings_.setValue(name, value);
 }
 
-void RegistryKey::SetString(const QString& name, const QString& value)
-{
+void RegistryKey::SetString(const QString& name, const QString& value) {
     settings_.setValue(name, value);
 }

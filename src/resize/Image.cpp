@@ -24,8 +24,7 @@ constexpr double kMmPerInch = 25.4;
 
 // libvips keeps one error buffer for the process: take its first line at
 // once and clear it, so the next picture's reason is its own.
-QString TakeVipsError(const VError& e)
-{
+QString TakeVipsError(const VError& e) {
     QString text = QString::fromUtf8(e.what()).trimmed();
     vips_error_clear();
     text = text.section(QLatin1Char('\n'), 0, 0).trimmed();
@@ -35,26 +34,22 @@ QString TakeVipsError(const VError& e)
     return text.isEmpty() ? QStringLiteral("the picture is damaged or unsupported") : text;
 }
 
-VOption* LoadOptions()
-{
+VOption* LoadOptions() {
     // A truncated or corrupt picture is an error, not a grey-filled result.
     return VImage::option()->set("fail_on", VIPS_FAIL_ON_ERROR);
 }
 
-bool UsesMagick(uint32_t format)
-{
+bool UsesMagick(uint32_t format) {
     return format == ImageFormat::Bmp || format == ImageFormat::Ico || format == ImageFormat::Pcx;
 }
 
-int32_t DpiFromRes(double pixelsPerMm)
-{
+int32_t DpiFromRes(double pixelsPerMm) {
     return int32_t(std::lround(pixelsPerMm * kMmPerInch));
 }
 
 // A picture's bits per pixel as callers think of it: 8 for palette and grey
 // pictures, 24 for colour, 32 for colour with alpha.
-uint16_t BitsPerPixel(const VImage& image, const ImageHeader& header)
-{
+uint16_t BitsPerPixel(const VImage& image, const ImageHeader& header) {
     if (header.palette)
         return 8;
     const int bands = image.bands();
@@ -63,8 +58,7 @@ uint16_t BitsPerPixel(const VImage& image, const ImageHeader& header)
     return bands == 3 ? 24 : 32;
 }
 
-void InitOnce()
-{
+void InitOnce() {
     static std::once_flag once;
     std::call_once(once, [] {
         if (VIPS_INIT("tessary"))
@@ -76,8 +70,9 @@ void InitOnce()
         vips_leak_set(FALSE);
         // A damaged picture makes libvips warn on the terminal for every
         // tile; the reason reaches the user through the failure list.
-        g_log_set_handler("VIPS", G_LOG_LEVEL_WARNING,
-                          [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
+        g_log_set_handler(
+            "VIPS", G_LOG_LEVEL_WARNING,
+            [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
     });
 }
 
@@ -105,8 +100,7 @@ struct CxImage::Impl {
 
     ~Impl() { Reset(); }
 
-    void Reset()
-    {
+    void Reset() {
         image = VImage();
         if (blob)
             vips_area_unref(reinterpret_cast<VipsArea*>(blob));
@@ -121,8 +115,7 @@ struct CxImage::Impl {
 
     // Turning a picture reads its rows out of order: a sequential picture
     // (a shrink-on-load result, already small) is decoded to memory first.
-    bool ReadyForRandomAccess()
-    {
+    bool ReadyForRandomAccess() {
         if (!valid)
             return Fail(QStringLiteral("no picture"));
         try {
@@ -135,23 +128,20 @@ struct CxImage::Impl {
         return true;
     }
 
-    bool Fail(const QString& why)
-    {
+    bool Fail(const QString& why) {
         error = why;
         return false;
     }
 };
 
 CxImage::CxImage()
-    : d(std::make_unique<Impl>())
-{
+    : d(std::make_unique<Impl>()) {
     InitOnce();
 }
 
 CxImage::~CxImage() = default;
 
-bool CxImage::Load(const QString& path, uint32_t format)
-{
+bool CxImage::Load(const QString& path, uint32_t format) {
     Destroy();
     d->error.clear();
 
@@ -207,8 +197,7 @@ bool CxImage::Load(const QString& path, uint32_t format)
     }
 }
 
-bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode)
-{
+bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
     Q_UNUSED(mode);
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
@@ -242,24 +231,21 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode)
     }
 }
 
-bool CxImage::RotateLeft()
-{
+bool CxImage::RotateLeft() {
     if (!d->ReadyForRandomAccess())
         return false;
     d->image = d->image.rot270();
     return true;
 }
 
-bool CxImage::RotateRight()
-{
+bool CxImage::RotateRight() {
     if (!d->ReadyForRandomAccess())
         return false;
     d->image = d->image.rot90();
     return true;
 }
 
-bool CxImage::Flip()
-{
+bool CxImage::Flip() {
     if (!d->ReadyForRandomAccess())
         return false;
     d->image = d->image.flip(VIPS_DIRECTION_VERTICAL);
@@ -271,8 +257,7 @@ namespace {
 // The embedded thumbnail shows the old picture. libvips writes the EXIF
 // block back from the image's fields, so removing the thumbnail's fields
 // (IFD1) and its data removes it from the saved block.
-void DropExifThumbnail(VImage& image)
-{
+void DropExifThumbnail(VImage& image) {
     gchar** fields = vips_image_get_fields(image.get_image());
     for (int i = 0; fields[i]; ++i)
         if (g_str_has_prefix(fields[i], "exif-ifd1-") ||
@@ -282,8 +267,7 @@ void DropExifThumbnail(VImage& image)
 }
 
 // Brings the picture into a form the target format can hold.
-VImage PrepareForFormat(VImage image, uint32_t format)
-{
+VImage PrepareForFormat(VImage image, uint32_t format) {
     const bool eightBitOnly = format != ImageFormat::Png && format != ImageFormat::Tiff;
     const VipsInterpretation kind = image.interpretation();
     if (kind == VIPS_INTERPRETATION_CMYK && format != ImageFormat::Jpeg &&
@@ -302,22 +286,19 @@ VImage PrepareForFormat(VImage image, uint32_t format)
     return image;
 }
 
-void PutLe16(QByteArray& bytes, int offset, uint32_t value)
-{
+void PutLe16(QByteArray& bytes, int offset, uint32_t value) {
     bytes[offset] = char(value & 0xff);
     bytes[offset + 1] = char((value >> 8) & 0xff);
 }
 
-void PutLe32(QByteArray& bytes, int offset, uint32_t value)
-{
+void PutLe32(QByteArray& bytes, int offset, uint32_t value) {
     PutLe16(bytes, offset, value & 0xffff);
     PutLe16(bytes, offset + 2, value >> 16);
 }
 
 // ImageMagick's writer does not take the resolution from libvips, so BMP
 // and PCX get theirs written into their headers directly.
-void StampResolution(QByteArray& encoded, uint32_t format, int32_t xdpi, int32_t ydpi)
-{
+void StampResolution(QByteArray& encoded, uint32_t format, int32_t xdpi, int32_t ydpi) {
     constexpr double kInchesPerMetre = 1000.0 / kMmPerInch;
     if (format == ImageFormat::Bmp && encoded.size() >= 46) {
         PutLe32(encoded, 38, uint32_t(std::lround(xdpi * kInchesPerMetre)));
@@ -328,8 +309,7 @@ void StampResolution(QByteArray& encoded, uint32_t format, int32_t xdpi, int32_t
     }
 }
 
-QByteArray TakeBlob(VipsBlob* blob)
-{
+QByteArray TakeBlob(VipsBlob* blob) {
     size_t length = 0;
     const void* data = vips_blob_get(blob, &length);
     QByteArray bytes(static_cast<const char*>(data), qsizetype(length));
@@ -337,8 +317,7 @@ QByteArray TakeBlob(VipsBlob* blob)
     return bytes;
 }
 
-QByteArray Encode(const VImage& image, uint32_t format, uint8_t quality)
-{
+QByteArray Encode(const VImage& image, uint32_t format, uint8_t quality) {
     switch (format) {
     case ImageFormat::Jpeg:
         return TakeBlob(image.jpegsave_buffer(VImage::option()->set("Q", int(quality))));
@@ -362,8 +341,7 @@ QByteArray Encode(const VImage& image, uint32_t format, uint8_t quality)
 
 } // namespace
 
-bool CxImage::Save(const QString& path, uint32_t format)
-{
+bool CxImage::Save(const QString& path, uint32_t format) {
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
     if (format == ImageFormat::Ico &&
@@ -377,9 +355,8 @@ bool CxImage::Save(const QString& path, uint32_t format)
     QByteArray encoded;
     try {
         VImage out = PrepareForFormat(d->image, format);
-        out = out.copy(VImage::option()
-                           ->set("xres", d->xdpi / kMmPerInch)
-                           ->set("yres", d->ydpi / kMmPerInch));
+        out = out.copy(
+            VImage::option()->set("xres", d->xdpi / kMmPerInch)->set("yres", d->ydpi / kMmPerInch));
         out.set("resolution-unit", "in");
         // The pixels are upright now, so the saved EXIF must not turn them again.
         out.set("orientation", 1);
@@ -400,33 +377,27 @@ bool CxImage::Save(const QString& path, uint32_t format)
     return true;
 }
 
-void CxImage::SetXDPI(int32_t dpi)
-{
+void CxImage::SetXDPI(int32_t dpi) {
     d->xdpi = std::max(dpi, 0);
 }
 
-void CxImage::SetYDPI(int32_t dpi)
-{
+void CxImage::SetYDPI(int32_t dpi) {
     d->ydpi = std::max(dpi, 0);
 }
 
-int32_t CxImage::GetXDPI() const
-{
+int32_t CxImage::GetXDPI() const {
     return d->xdpi;
 }
 
-int32_t CxImage::GetYDPI() const
-{
+int32_t CxImage::GetYDPI() const {
     return d->ydpi;
 }
 
-void CxImage::SetJpegQuality(uint8_t quality)
-{
+void CxImage::SetJpegQuality(uint8_t quality) {
     d->quality = std::min<uint8_t>(quality, 100);
 }
 
-uint8_t CxImage::GetJpegQuality() const
-{
+uint8_t CxImage::GetJpegQuality() const {
     return d->quality;
 }
 
@@ -434,61 +405,49 @@ void CxImage::SetFrame(int32_t) {}
 
 void CxImage::SetEncodeOption(int32_t) {}
 
-int32_t CxImage::GetWidth() const
-{
+int32_t CxImage::GetWidth() const {
     return d->valid ? d->image.width() : 0;
 }
 
-int32_t CxImage::GetHeight() const
-{
+int32_t CxImage::GetHeight() const {
     return d->valid ? d->image.height() : 0;
 }
 
-uint16_t CxImage::GetBpp() const
-{
+uint16_t CxImage::GetBpp() const {
     return d->bpp;
 }
 
-uint32_t CxImage::GetType() const
-{
+uint32_t CxImage::GetType() const {
     return d->type;
 }
 
-bool CxImage::IsValid() const
-{
+bool CxImage::IsValid() const {
     return d->valid;
 }
 
-bool CxImage::IsEnabled() const
-{
+bool CxImage::IsEnabled() const {
     return true;
 }
 
-void CxImage::Destroy()
-{
+void CxImage::Destroy() {
     d->Reset();
 }
 
-const QString& CxImage::GetLastError() const
-{
+const QString& CxImage::GetLastError() const {
     return d->error;
 }
 
-void CxImage::SetThreadsPerPicture(int threads)
-{
+void CxImage::SetThreadsPerPicture(int threads) {
     InitOnce();
     vips_concurrency_set(std::max(threads, 1));
 }
 
 IImage::IImage(uint32_t format)
-    : type_(format)
-{
-}
+    : type_(format) {}
 
 IImage::~IImage() = default;
 
-int IImage::LoadImageInfo(const QString& path)
-{
+int IImage::LoadImageInfo(const QString& path) {
     width_ = height_ = xdpi_ = ydpi_ = 0;
     bpp_ = 0;
     type_ = ImageFormat::None;

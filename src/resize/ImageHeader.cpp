@@ -5,25 +5,21 @@
 
 namespace {
 
-uint8_t Byte(const QByteArray& b, int i)
-{
+uint8_t Byte(const QByteArray& b, int i) {
     return uint8_t(b[i]);
 }
 
-uint16_t Le16(const QByteArray& b, int i)
-{
+uint16_t Le16(const QByteArray& b, int i) {
     return uint16_t(Byte(b, i) | Byte(b, i + 1) << 8);
 }
 
-bool StartsWith(const QByteArray& b, const char* magic, int length)
-{
+bool StartsWith(const QByteArray& b, const char* magic, int length) {
     return b.size() >= length && memcmp(b.constData(), magic, size_t(length)) == 0;
 }
 
 } // namespace
 
-ImageHeader ReadImageHeader(const QByteArray& head)
-{
+ImageHeader ReadImageHeader(const QByteArray& head) {
     constexpr int kPngColourTypeAt = 25;
     constexpr uint8_t kPngPaletteColour = 3;
     constexpr int kBmpBitCountAt = 28;
@@ -32,8 +28,8 @@ ImageHeader ReadImageHeader(const QByteArray& head)
     if (StartsWith(head, "\xff\xd8\xff", 3))
         return {ImageFormat::Jpeg, false};
     if (StartsWith(head, "\x89PNG\r\n\x1a\n", 8))
-        return {ImageFormat::Png,
-                head.size() > kPngColourTypeAt && Byte(head, kPngColourTypeAt) == kPngPaletteColour};
+        return {ImageFormat::Png, head.size() > kPngColourTypeAt &&
+                                      Byte(head, kPngColourTypeAt) == kPngPaletteColour};
     if (StartsWith(head, "GIF87a", 6) || StartsWith(head, "GIF89a", 6))
         return {ImageFormat::Gif, true};
     if (StartsWith(head, "II*\0", 4) || StartsWith(head, "MM\0*", 4) ||

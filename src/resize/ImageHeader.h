@@ -9,7 +9,7 @@
 constexpr int kImageHeaderBytes = 128;
 
 struct ImageHeader {
-    uint32_t format = 0; // codec format code, 0 when the bytes are no picture we know
+    uint32_t format = 0;  // codec format code, 0 when the bytes are no picture we know
     bool palette = false; // colours come from a palette of at most 256 entries
 };
 

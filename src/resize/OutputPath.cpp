@@ -11,8 +11,7 @@ namespace {
 
 // The name of the result: the source's name up to its last dot, then the
 // source's own extension (type 0) or the type's extension.
-QString OutputName(const QString& fileName, uint32_t imagetype)
-{
+QString OutputName(const QString& fileName, uint32_t imagetype) {
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
     const QString stem = dot < 0 ? fileName : fileName.left(dot);
     if (imagetype == PictureTypeTable::SameAsSource)
@@ -23,8 +22,7 @@ QString OutputName(const QString& fileName, uint32_t imagetype)
 } // namespace
 
 OutputPlan PlanOutput(const QString& source, const ResizeSettings& settings, bool mailResults,
-                      const QString& mailFolder)
-{
+                      const QString& mailFolder) {
     if (settings.override)
         return {source, {}};
     const QFileInfo info(source);

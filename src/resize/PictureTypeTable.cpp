@@ -3,8 +3,7 @@
 
 #include "resize/Image.h"
 
-const std::array<PictureType, 8>& PictureTypeTable::Rows()
-{
+const std::array<PictureType, 8>& PictureTypeTable::Rows() {
     static const std::array<PictureType, 8> rows{{
         {1, "jpg", "JPEG files", ImageFormat::Jpeg},
         {1, "jpeg", "JPEG files", ImageFormat::Jpeg},
@@ -19,8 +18,7 @@ const std::array<PictureType, 8>& PictureTypeTable::Rows()
 }
 
 namespace {
-const PictureType* Find(uint32_t code)
-{
+const PictureType* Find(uint32_t code) {
     for (const PictureType& row : PictureTypeTable::Rows())
         if (row.code == code)
             return &row;
@@ -28,26 +26,22 @@ const PictureType* Find(uint32_t code)
 }
 } // namespace
 
-QString PictureTypeTable::Extension(uint32_t code)
-{
+QString PictureTypeTable::Extension(uint32_t code) {
     const PictureType* row = Find(code);
     return row ? QString::fromLatin1(row->extension) : QString();
 }
 
-QString PictureTypeTable::Name(uint32_t code)
-{
+QString PictureTypeTable::Name(uint32_t code) {
     const PictureType* row = Find(code);
     return row ? QString::fromLatin1(row->name) : QString();
 }
 
-uint32_t PictureTypeTable::CodecFormat(uint32_t code)
-{
+uint32_t PictureTypeTable::CodecFormat(uint32_t code) {
     const PictureType* row = Find(code);
     return row ? row->codecFormat : ImageFormat::None;
 }
 
-bool PictureTypeTable::IsPictureFileName(const QString& fileName)
-{
+bool PictureTypeTable::IsPictureFileName(const QString& fileName) {
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
         return false;

@@ -23,8 +23,7 @@ constexpr uint32_t kRotateLeft = 0;
 constexpr uint32_t kFlip = 1;
 constexpr uint32_t kRotateRight = 2;
 
-bool Accepted(int answer)
-{
+bool Accepted(int answer) {
     return answer == AnswerYesToAll || answer == AnswerYes;
 }
 
@@ -34,12 +33,9 @@ bool Accepted(int answer)
 class InFlight {
 public:
     explicit InFlight(int limit)
-        : limit_(limit)
-    {
-    }
+        : limit_(limit) {}
 
-    void Enter(const QString& source, const QString& output)
-    {
+    void Enter(const QString& source, const QString& output) {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [&] {
             return count_ < limit_ && !paths_.count(source) && !paths_.count(output);
@@ -49,8 +45,7 @@ public:
         paths_.insert(output);
     }
 
-    void Leave(const QString& source, const QString& output)
-    {
+    void Leave(const QString& source, const QString& output) {
         {
             std::lock_guard lock(mutex_);
             --count_;
@@ -60,8 +55,7 @@ public:
         changed_.notify_all();
     }
 
-    void WaitForAll()
-    {
+    void WaitForAll() {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [&] { return count_ == 0; });
     }
@@ -90,27 +84,23 @@ ResizeJob::ResizeJob(const ResizeSettings& settings, const QStringList& pictures
     : settings_(settings)
     , pictures_(pictures)
     , prompt_(prompt)
-    , workers_(std::max(1, QThread::idealThreadCount()))
-{
+    , workers_(std::max(1, QThread::idealThreadCount())) {
     // With "override" the result keeps its source's name, so it keeps the
     // source's type too: a PNG stream in a file named .jpg helps nobody.
     if (settings_.override)
         settings_.imagetype = PictureTypeTable::SameAsSource;
 }
 
-void ResizeJob::SetMailResults(const QString& folder)
-{
+void ResizeJob::SetMailResults(const QString& folder) {
     mailResults_ = true;
     mailFolder_ = folder;
 }
 
-void ResizeJob::SetWorkers(int workers)
-{
+void ResizeJob::SetWorkers(int workers) {
     workers_ = std::max(1, workers);
 }
 
-void ResizeJob::Run()
-{
+void ResizeJob::Run() {
     answer_ = AnswerAsk;
     outcomes_.assign(size_t(pictures_.size()), PictureOutcome{});
     const int cores = std::max(1, QThread::idealThreadCount());
@@ -150,8 +140,7 @@ void ResizeJob::Run()
 
 // The cheap, ordered part of a picture: folder, questions and the picture's
 // header. False when the picture is skipped or has failed.
-bool ResizeJob::Decide(int index, Decision& decision)
-{
+bool ResizeJob::Decide(int index, Decision& decision) {
     PictureOutcome& outcome = outcomes_[size_t(index)];
     const OutputPlan plan = PlanOutput(decision.source, settings_, mailResults_, mailFolder_);
     if (mailResults_)
@@ -202,8 +191,7 @@ bool ResizeJob::Decide(int index, Decision& decision)
 }
 
 // The heavy part, on a pool thread: pixels, transforms, encoding, writing.
-void ResizeJob::Process(int index, Decision& decision)
-{
+void ResizeJob::Process(int index, Decision& decision) {
     PictureOutcome& outcome = outcomes_[size_t(index)];
     CxImage& image = *decision.image;
     bool ok = true;
@@ -234,8 +222,7 @@ void ResizeJob::Process(int index, Decision& decision)
     decision.image.reset();
 }
 
-QStringList ResizeJob::MailTempList() const
-{
+QStringList ResizeJob::MailTempList() const {
     QStringList written;
     // Results written over their sources are no temporary copies.
     if (!mailResults_ || settings_.override)
@@ -246,8 +233,7 @@ QStringList ResizeJob::MailTempList() const
     return written;
 }
 
-int ResizeJob::Count(PictureOutcome::Status status) const
-{
+int ResizeJob::Count(PictureOutcome::Status status) const {
     return int(std::count_if(outcomes_.begin(), outcomes_.end(),
                              [status](const PictureOutcome& o) { return o.status == status; }));
 }

@@ -5,8 +5,7 @@
 
 #include <QList>
 
-QString FormatStatusLine(const QString& verb, const QString& path)
-{
+QString FormatStatusLine(const QString& verb, const QString& path) {
     const QList<uint> characters = path.toUcs4();
     if (characters.size() <= kStatusPathWhole)
         return verb + path;

@@ -11,8 +11,7 @@ struct Size64 {
     int64_t height;
 };
 
-Size64 FitToDesktop(int64_t w, int64_t h, DesktopSize desktop)
-{
+Size64 FitToDesktop(int64_t w, int64_t h, DesktopSize desktop) {
     const int64_t W = desktop.width;
     const int64_t H = desktop.height;
     if (W <= 0 || H <= 0)
@@ -26,8 +25,7 @@ Size64 FitToDesktop(int64_t w, int64_t h, DesktopSize desktop)
     return {W, H};
 }
 
-int64_t Side(uint32_t value, uint32_t unit, int64_t pictureSide)
-{
+int64_t Side(uint32_t value, uint32_t unit, int64_t pictureSide) {
     if (unit == kUnitPixel)
         return value;
     if (unit == kUnitPercent)
@@ -37,8 +35,7 @@ int64_t Side(uint32_t value, uint32_t unit, int64_t pictureSide)
 
 } // namespace
 
-int64_t TargetWidth(const ResizeSettings& s, int32_t w, int32_t h, DesktopSize desktop)
-{
+int64_t TargetWidth(const ResizeSettings& s, int32_t w, int32_t h, DesktopSize desktop) {
     if (w <= 0 || h <= 0)
         return 0;
     if (s.desktop)
@@ -46,8 +43,7 @@ int64_t TargetWidth(const ResizeSettings& s, int32_t w, int32_t h, DesktopSize d
     return Side(s.width, s.wpercent, w);
 }
 
-int64_t TargetHeight(const ResizeSettings& s, int32_t w, int32_t h, DesktopSize desktop)
-{
+int64_t TargetHeight(const ResizeSettings& s, int32_t w, int32_t h, DesktopSize desktop) {
     if (w <= 0 || h <= 0)
         return 0;
     if (s.desktop)

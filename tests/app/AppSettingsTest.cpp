@@ -12,28 +12,24 @@ namespace {
 
 class AppSettingsTest : public ConfigFolderTest {
 protected:
-    void WriteUserDat(const QByteArray& bytes)
-    {
+    void WriteUserDat(const QByteArray& bytes) {
         QDir().mkpath(ConfigPath() + QStringLiteral("/Vorn/tsy"));
         QFile file(AppSettings::UserDataPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    void WriteValue(const QString& name, const QVariant& value)
-    {
+    void WriteValue(const QString& name, const QVariant& value) {
         QDir().mkpath(ConfigPath() + QStringLiteral("/Vorn"));
         QSettings settings(RegistryKey::FilePath(), QSettings::IniFormat);
         settings.setValue(QStringLiteral("setting/") + name, value);
     }
-    QVariant StoredValue(const QString& name)
-    {
+    QVariant StoredValue(const QString& name) {
         return QSettings(RegistryKey::FilePath(), QSettings::IniFormat)
             .value(QStringLiteral("setting/") + name);
     }
 };
 
-TEST_F(AppSettingsTest, FirstRunCreatesTheKeyAndKeepsConstructedValuesButAnEmptyDest)
-{
+TEST_F(AppSettingsTest, FirstRunCreatesTheKeyAndKeepsConstructedValuesButAnEmptyDest) {
     ASSERT_FALSE(QFile::exists(RegistryKey::FilePath()));
     const AppSettings s;
     EXPECT_TRUE(QFile::exists(RegistryKey::FilePath()));
@@ -56,8 +52,7 @@ TEST_F(AppSettingsTest, FirstRunCreatesTheKeyAndKeepsConstructedValuesButAnEmpty
 
 // user.dat: exactly 5200 bytes count; a short file leaves both texts empty;
 // bytes after the first zero, and after 5200, carry no meaning.
-TEST_F(AppSettingsTest, UserDatIsReadOnlyWhenItHoldsAWholeRecord)
-{
+TEST_F(AppSettingsTest, UserDatIsReadOnlyWhenItHoldsAWholeRecord) {
     struct Case {
         int size;
         QString subject;
@@ -75,16 +70,14 @@ TEST_F(AppSettingsTest, UserDatIsReadOnlyWhenItHoldsAWholeRecord)
     }
 }
 
-TEST_F(AppSettingsTest, OnlyTheValueNamedQualiltySetsTheJpegQuality)
-{
+TEST_F(AppSettingsTest, OnlyTheValueNamedQualiltySetsTheJpegQuality) {
     WriteValue(QStringLiteral("quality"), 50);
     EXPECT_EQ(AppSettings().qualilty, 80u);
     WriteValue(QStringLiteral("qualilty"), 55);
     EXPECT_EQ(AppSettings().qualilty, 55u);
 }
 
-TEST_F(AppSettingsTest, UnreadableValuesLeaveTheirFieldsAlone)
-{
+TEST_F(AppSettingsTest, UnreadableValuesLeaveTheirFieldsAlone) {
     WriteValue(QStringLiteral("width"), QStringLiteral("wide"));
     WriteValue(QStringLiteral("height"), QStringLiteral("99999999999"));
     WriteValue(QStringLiteral("cmto"), QString(300, QLatin1Char('a'))); // longer than its buffer
@@ -96,8 +89,7 @@ TEST_F(AppSettingsTest, UnreadableValuesLeaveTheirFieldsAlone)
     EXPECT_EQ(s.dest, QString());
 }
 
-TEST_F(AppSettingsTest, ResizeSettingsSurviveASaveAndALoad)
-{
+TEST_F(AppSettingsTest, ResizeSettingsSurviveASaveAndALoad) {
     AppSettings s;
     s.override = 1;
     s.dest = QStringLiteral("../out put/fotos \"ÄÖ\"");
@@ -125,8 +117,7 @@ TEST_F(AppSettingsTest, ResizeSettingsSurviveASaveAndALoad)
     EXPECT_EQ(loaded.dest, s.dest);
 }
 
-TEST_F(AppSettingsTest, MailTextsAtTheirLimitsSurviveAndLongerOnesAreCutAtACharacter)
-{
+TEST_F(AppSettingsTest, MailTextsAtTheirLimitsSurviveAndLongerOnesAreCutAtACharacter) {
     AppSettings s;
     s.mailSubject = QString(199, QLatin1Char('s'));
     s.mailBody = QString(4999, QLatin1Char('b'));
@@ -144,8 +135,7 @@ TEST_F(AppSettingsTest, MailTextsAtTheirLimitsSurviveAndLongerOnesAreCutAtAChara
     EXPECT_EQ(AppSettings().mailSubject, QString(99, QChar(0xE9)));
 }
 
-TEST_F(AppSettingsTest, MenuFlagsAreStoredUnderTheirNames)
-{
+TEST_F(AppSettingsTest, MenuFlagsAreStoredUnderTheirNames) {
     AppSettings s;
     s.extTessary = 0;
     s.extResizeAndMail = 0;
@@ -160,8 +150,7 @@ TEST_F(AppSettingsTest, MenuFlagsAreStoredUnderTheirNames)
     EXPECT_EQ(loaded.extResizeDefaultAndMail, 0u);
 }
 
-TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWidths)
-{
+TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWidths) {
     AppSettings s;
     s.windowPlacement = {44, 0, 1, -1, -1, -1, -1, 10, 20, 1210, 820};
     s.curcol = 420;
@@ -183,8 +172,7 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
     EXPECT_EQ(loaded.LastBrowsePIDL, s.LastBrowsePIDL);
 }
 
-TEST_F(AppSettingsTest, APartialPlacementFillsTheNumbersThatParse)
-{
+TEST_F(AppSettingsTest, APartialPlacementFillsTheNumbersThatParse) {
     WriteValue(QStringLiteral("windowplace"), QStringLiteral("44,2,3,x,9"));
     const AppSettings s;
     EXPECT_TRUE(s.hasWindowPlacement);

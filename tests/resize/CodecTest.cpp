@@ -19,8 +19,7 @@ protected:
 
 // Every output type, written and read back by ImageMagick, with its size
 // and, where the format holds one, its resolution.
-TEST_F(CodecTest, WritesEveryTypeWithItsSizeAndResolution)
-{
+TEST_F(CodecTest, WritesEveryTypeWithItsSizeAndResolution) {
     struct Case {
         uint32_t format;
         const char* name;
@@ -41,7 +40,8 @@ TEST_F(CodecTest, WritesEveryTypeWithItsSizeAndResolution)
         ASSERT_TRUE(image.Resample(160, 120));
         image.SetXDPI(300);
         image.SetYDPI(150);
-        ASSERT_TRUE(image.Save(Path(c.name), c.format)) << c.name << qPrintable(image.GetLastError());
+        ASSERT_TRUE(image.Save(Path(c.name), c.format))
+            << c.name << qPrintable(image.GetLastError());
         const Identified id = Identify(Path(c.name));
         EXPECT_EQ(id.format, c.identified) << c.name;
         EXPECT_EQ(id.width, 160) << c.name;
@@ -53,8 +53,7 @@ TEST_F(CodecTest, WritesEveryTypeWithItsSizeAndResolution)
     }
 }
 
-TEST_F(CodecTest, JpegQualityChangesTheFile)
-{
+TEST_F(CodecTest, JpegQualityChangesTheFile) {
     const QString source = Path(QStringLiteral("photo.jpg"));
     QFile::copy(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")), source);
     qint64 sizes[2] = {};
@@ -70,22 +69,21 @@ TEST_F(CodecTest, JpegQualityChangesTheFile)
     EXPECT_LT(sizes[0] * 2, sizes[1]);
 }
 
-TEST_F(CodecTest, AnIconLargerThan256IsRefusedWithItsReasonAndNothingWritten)
-{
+TEST_F(CodecTest, AnIconLargerThan256IsRefusedWithItsReasonAndNothingWritten) {
     const QString source = Path(QStringLiteral("big.png"));
     DrawPicture(source, 257, 100);
     const QString target = Path(QStringLiteral("big.ico"));
     CxImage image;
     ASSERT_TRUE(image.Load(source));
     EXPECT_FALSE(image.Save(target, ImageFormat::Ico));
-    EXPECT_TRUE(image.GetLastError().contains(QStringLiteral("256 x 256"))) << qPrintable(image.GetLastError());
+    EXPECT_TRUE(image.GetLastError().contains(QStringLiteral("256 x 256")))
+        << qPrintable(image.GetLastError());
     EXPECT_FALSE(QFile::exists(target));
     ASSERT_TRUE(image.Resample(256, 100));
     EXPECT_TRUE(image.Save(target, ImageFormat::Ico));
 }
 
-TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture)
-{
+TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture) {
     struct Case {
         const char* name;
         QString spec;
@@ -120,8 +118,7 @@ TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture)
     }
 }
 
-TEST_F(CodecTest, PictureInformationComesFromTheHeaderAlone)
-{
+TEST_F(CodecTest, PictureInformationComesFromTheHeaderAlone) {
     // Cut in the middle of its pixels: the header still reads, the pixels
     // do not. The photo is stored on its side, with orientation 6.
     QFile original(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")));
@@ -147,8 +144,7 @@ TEST_F(CodecTest, PictureInformationComesFromTheHeaderAlone)
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("cut-out.jpg"))));
 }
 
-TEST_F(CodecTest, AFailedLoadLeavesAnEmptyPictureAndSaysWhy)
-{
+TEST_F(CodecTest, AFailedLoadLeavesAnEmptyPictureAndSaysWhy) {
     const QString text = Path(QStringLiteral("text.jpg"));
     QFile file(text);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -168,8 +164,7 @@ TEST_F(CodecTest, AFailedLoadLeavesAnEmptyPictureAndSaysWhy)
     }
 }
 
-TEST_F(CodecTest, AFailedSaveLeavesTheExistingFileAsItWas)
-{
+TEST_F(CodecTest, AFailedSaveLeavesTheExistingFileAsItWas) {
     const QString target = Path(QStringLiteral("keep.ico"));
     QFile::copy(TestData(QStringLiteral("jpg/Canon_40D.jpg")), target);
     const QByteArray before = FileHash(target);
@@ -181,11 +176,11 @@ TEST_F(CodecTest, AFailedSaveLeavesTheExistingFileAsItWas)
 }
 
 // The eight orientations hold one photo; upright, they all look alike.
-TEST_F(CodecTest, EveryOrientationComesOutUpright)
-{
+TEST_F(CodecTest, EveryOrientationComesOutUpright) {
     const QString reference = Path(QStringLiteral("upright-1.png"));
     for (int orientation = 1; orientation <= 8; ++orientation) {
-        const QString source = TestData(QStringLiteral("orientation/landscape_%1.jpg").arg(orientation));
+        const QString source =
+            TestData(QStringLiteral("orientation/landscape_%1.jpg").arg(orientation));
         IImage info;
         ASSERT_EQ(info.LoadImageInfo(source), 1);
         EXPECT_EQ(info.GetWidth(), 600) << orientation;
@@ -196,19 +191,19 @@ TEST_F(CodecTest, EveryOrientationComesOutUpright)
         ASSERT_TRUE(image.Resample(120, 90));
         const QString out = Path(QStringLiteral("upright-%1.png").arg(orientation));
         ASSERT_TRUE(image.Save(out, ImageFormat::Png));
-        const ToolRun compare = RunTool(QStringLiteral("compare"),
-                                        {QStringLiteral("-metric"), QStringLiteral("RMSE"), out,
-                                         reference, QStringLiteral("null:")});
+        const ToolRun compare =
+            RunTool(QStringLiteral("compare"), {QStringLiteral("-metric"), QStringLiteral("RMSE"),
+                                                out, reference, QStringLiteral("null:")});
         // "1234.5 (0.0188)": the part in brackets is the normalised error.
-        const double error = compare.err.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0).toDouble();
+        const double error =
+            compare.err.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0).toDouble();
         // The eight files differ by about 0.07 as stored; a picture turned
         // or mirrored the wrong way differs by more than 0.2.
         EXPECT_LT(error, 0.12) << "orientation " << orientation << ": " << qPrintable(compare.err);
     }
 }
 
-TEST_F(CodecTest, ARefusedHugePictureIsNeverDecoded)
-{
+TEST_F(CodecTest, ARefusedHugePictureIsNeverDecoded) {
     WriteHugePng(Path(QStringLiteral("huge.png")), 100000, 100000);
     CxImage image;
     EXPECT_FALSE(image.Load(Path(QStringLiteral("huge.png"))));

@@ -16,8 +16,7 @@ struct PathCase {
     const char* folder;
 };
 
-TEST(OutputPathTest, PicksThePathAndFolderInTheirOrder)
-{
+TEST(OutputPathTest, PicksThePathAndFolderInTheirOrder) {
     const PathCase cases[] = {
         {"relative dest beside the source, as JPEG", "/pics/a.bmp", 0, "./resize/", 1, false,
          "/pics/resize/a.jpg", "/pics/resize"},
@@ -28,18 +27,17 @@ TEST(OutputPathTest, PicksThePathAndFolderInTheirOrder)
         {"relative dest going up", "/pics/day 1/c.gif", 0, "../small", 5, false,
          "/pics/small/c.png", "/pics/small"},
         {"override wins over everything", "/pics/a.jpg", 1, "/out", 5, true, "/pics/a.jpg", ""},
-        {"mail goes into the mail folder", "/pics/a.jpeg", 0, "/out", 1, true, "/tmp/m/a.jpg",
+        {"mail goes into the mail folder", "/pics/a.jpeg", 0, "/out", 1, true, "/tmp/m/a.jpg", ""},
+        {"mail keeps the own extension for type 0", "/pics/a.Png", 0, "", 0, true, "/tmp/m/a.Png",
          ""},
-        {"mail keeps the own extension for type 0", "/pics/a.Png", 0, "", 0, true,
-         "/tmp/m/a.Png", ""},
         {"only the last dot starts the extension", "/pics/v1.2.tif", 0, "", 7, false,
          "/pics/resize/v1.2.pcx", "/pics/resize"},
         {"a name without extension", "/pics/scan", 0, "", 2, false, "/pics/resize/scan.bmp",
          "/pics/resize"},
-        {"odd names are kept", "/p/-x 'q' \"ü\".jpg", 0, "", 0, false,
-         "/p/resize/-x 'q' \"ü\".jpg", "/p/resize"},
-        {"unknown type gives an empty extension", "/pics/a.jpg", 0, "", 9, false,
-         "/pics/resize/a.", "/pics/resize"},
+        {"odd names are kept", "/p/-x 'q' \"ü\".jpg", 0, "", 0, false, "/p/resize/-x 'q' \"ü\".jpg",
+         "/p/resize"},
+        {"unknown type gives an empty extension", "/pics/a.jpg", 0, "", 9, false, "/pics/resize/a.",
+         "/pics/resize"},
     };
     for (const PathCase& c : cases) {
         ResizeSettings s;

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "resize/Image.h"
 #include "resize/PictureTypeTable.h"
+#include "resize/Image.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(PictureTypeTableTest, TheFirstRowOfACodeGivesItsExtensionNameAndFormat)
-{
+TEST(PictureTypeTableTest, TheFirstRowOfACodeGivesItsExtensionNameAndFormat) {
     EXPECT_EQ(PictureTypeTable::Extension(1), "jpg");
     EXPECT_EQ(PictureTypeTable::Name(1), "JPEG files");
     EXPECT_EQ(PictureTypeTable::CodecFormat(1), ImageFormat::Jpeg);
@@ -20,12 +19,11 @@ TEST(PictureTypeTableTest, TheFirstRowOfACodeGivesItsExtensionNameAndFormat)
     }
 }
 
-TEST(PictureTypeTableTest, PictureNamesAreThoseWhoseExtensionBeginsWithATableExtension)
-{
+TEST(PictureTypeTableTest, PictureNamesAreThoseWhoseExtensionBeginsWithATableExtension) {
     const std::pair<const char*, bool> cases[] = {
-        {"a.JPG", true},   {"b.tif", false}, {"c.tiff", true}, {"d.jpgx", true},
-        {"e.txt", false},  {"f", false},     {"g.png.txt", false}, {".pcx", true},
-        {"h.Jpeg", true},  {"i.ico", true},  {"jpg", false},   {"k.gif", true},
+        {"a.JPG", true},  {"b.tif", false}, {"c.tiff", true},     {"d.jpgx", true},
+        {"e.txt", false}, {"f", false},     {"g.png.txt", false}, {".pcx", true},
+        {"h.Jpeg", true}, {"i.ico", true},  {"jpg", false},       {"k.gif", true},
     };
     for (const auto& [name, picture] : cases)
         EXPECT_EQ(PictureTypeTable::IsPictureFileName(QString::fromUtf8(name)), picture) << name;

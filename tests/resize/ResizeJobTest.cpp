@@ -24,11 +24,8 @@ public:
     // Once the script has run out, every question gets `then`.
     explicit ScriptedPrompt(std::deque<int> answers = {}, int then = AnswerAsk)
         : answers_(std::move(answers))
-        , then_(then)
-    {
-    }
-    int Ask(const QString& question, const QString& path) override
-    {
+        , then_(then) {}
+    int Ask(const QString& question, const QString& path) override {
         questions.push_back({question, path});
         if (answers_.empty())
             return then_;
@@ -47,8 +44,7 @@ class ResizeJobTest : public testing::Test {
 protected:
     QString Path(const QString& name) const { return dir_.filePath(name); }
     // Pixel-unit settings that make every result 64 x 48.
-    static ResizeSettings SmallResult()
-    {
+    static ResizeSettings SmallResult() {
         ResizeSettings s;
         s.dest.clear();
         s.width = 64;
@@ -56,8 +52,7 @@ protected:
         s.wpercent = s.hpercent = 0;
         return s;
     }
-    QStringList Pictures(int count, const QString& prefix = QStringLiteral("p"))
-    {
+    QStringList Pictures(int count, const QString& prefix = QStringLiteral("p")) {
         QStringList list;
         for (int i = 0; i < count; ++i) {
             list << Path(QStringLiteral("%1%2.png").arg(prefix).arg(i));
@@ -68,8 +63,7 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(ResizeJobTest, AnEmptyListOnlyReportsTheEnd)
-{
+TEST_F(ResizeJobTest, AnEmptyListOnlyReportsTheEnd) {
     ScriptedPrompt prompt;
     ResizeJob job(SmallResult(), {}, prompt);
     int steps = 0, done = 0;
@@ -80,8 +74,7 @@ TEST_F(ResizeJobTest, AnEmptyListOnlyReportsTheEnd)
     EXPECT_EQ(done, 1);
 }
 
-TEST_F(ResizeJobTest, ReportsEachPictureInOrderWithItsStatusLine)
-{
+TEST_F(ResizeJobTest, ReportsEachPictureInOrderWithItsStatusLine) {
     const QStringList pictures = Pictures(5);
     ScriptedPrompt prompt;
     ResizeJob job(SmallResult(), pictures, prompt);
@@ -103,8 +96,7 @@ TEST_F(ResizeJobTest, ReportsEachPictureInOrderWithItsStatusLine)
 
 // Four pictures whose results exist already; the answers decide which are
 // replaced and how often the user is asked.
-TEST_F(ResizeJobTest, TheAnswerStateDecidesWhatIsOverwrittenAndWhatIsAsked)
-{
+TEST_F(ResizeJobTest, TheAnswerStateDecidesWhatIsOverwrittenAndWhatIsAsked) {
     struct Case {
         const char* what;
         std::deque<int> answers;
@@ -114,7 +106,9 @@ TEST_F(ResizeJobTest, TheAnswerStateDecidesWhatIsOverwrittenAndWhatIsAsked)
     const Case cases[] = {
         {"yes to all first", {AnswerYesToAll}, 1, {true, true, true, true}},
         {"no to all first", {AnswerNoToAll}, 1, {false, false, false, false}},
-        {"yes, no, closed, yes", {AnswerYes, AnswerNo, AnswerAsk, AnswerYes}, 4,
+        {"yes, no, closed, yes",
+         {AnswerYes, AnswerNo, AnswerAsk, AnswerYes},
+         4,
          {true, false, false, true}},
         {"no, then yes to all", {AnswerNo, AnswerYesToAll}, 2, {false, true, true, true}},
     };
@@ -141,8 +135,7 @@ TEST_F(ResizeJobTest, TheAnswerStateDecidesWhatIsOverwrittenAndWhatIsAsked)
     }
 }
 
-TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameAskBeforeTheSecondReplacesTheFirst)
-{
+TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameAskBeforeTheSecondReplacesTheFirst) {
     const QString a = Path(QStringLiteral("same.png"));
     const QString b = Path(QStringLiteral("same.bmp"));
     DrawPicture(a, 100, 80);
@@ -158,8 +151,7 @@ TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameAskBeforeTheSecondReplacesTheFi
     EXPECT_EQ(job.Outcomes()[1].status, Status::Skipped);
 }
 
-TEST_F(ResizeJobTest, GifFromColourAsksForEveryColourPictureAndLeavesTheOverwriteAnswer)
-{
+TEST_F(ResizeJobTest, GifFromColourAsksForEveryColourPictureAndLeavesTheOverwriteAnswer) {
     QStringList pictures = Pictures(2, QStringLiteral("colour"));
     const QString palette = Path(QStringLiteral("palette.png"));
     DrawPicture(QStringLiteral("PNG8:") + palette, 50, 40, QStringLiteral("xc:red"));
@@ -188,8 +180,7 @@ TEST_F(ResizeJobTest, GifFromColourAsksForEveryColourPictureAndLeavesTheOverwrit
     EXPECT_EQ(again.questions[1].first, ResizeText::GifQuestion);
 }
 
-TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote)
-{
+TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
     const QStringList pictures = Pictures(3);
     QTemporaryDir mail;
     QFile old(QDir(mail.path()).filePath(QStringLiteral("p1.jpg")));
@@ -218,8 +209,7 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote)
     EXPECT_TRUE(overriding.MailTempList().isEmpty());
 }
 
-TEST_F(ResizeJobTest, OverrideReplacesEachSourceAfterAskingAndMakesNoFolder)
-{
+TEST_F(ResizeJobTest, OverrideReplacesEachSourceAfterAskingAndMakesNoFolder) {
     const QStringList pictures = Pictures(3);
     ResizeSettings s = SmallResult();
     s.override = 1;
@@ -235,8 +225,7 @@ TEST_F(ResizeJobTest, OverrideReplacesEachSourceAfterAskingAndMakesNoFolder)
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
 }
 
-TEST_F(ResizeJobTest, TheFolderIsMadeBeforeTheQuestionSoASkippedPictureMayLeaveIt)
-{
+TEST_F(ResizeJobTest, TheFolderIsMadeBeforeTheQuestionSoASkippedPictureMayLeaveIt) {
     const QStringList pictures = Pictures(1);
     ResizeSettings s = SmallResult();
     s.dest = QStringLiteral("out");
@@ -250,8 +239,7 @@ TEST_F(ResizeJobTest, TheFolderIsMadeBeforeTheQuestionSoASkippedPictureMayLeaveI
     EXPECT_TRUE(QDir(Path(QStringLiteral("out"))).isEmpty());
 }
 
-TEST_F(ResizeJobTest, TheSizeRuleComesBeforeTheRotation)
-{
+TEST_F(ResizeJobTest, TheSizeRuleComesBeforeTheRotation) {
     const QString source = Path(QStringLiteral("wide.png"));
     DrawPicture(source, 1000, 700);
     ResizeSettings s = SmallResult();
@@ -270,9 +258,9 @@ TEST_F(ResizeJobTest, TheSizeRuleComesBeforeTheRotation)
 }
 
 // Every camera file, through every output type.
-TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType)
-{
-    const QStringList names = QDir(TestData(QStringLiteral("jpg"))).entryList({QStringLiteral("*.jpg")});
+TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType) {
+    const QStringList names =
+        QDir(TestData(QStringLiteral("jpg"))).entryList({QStringLiteral("*.jpg")});
     ASSERT_GE(names.size(), 15);
     QStringList pictures;
     for (const QString& name : names)
@@ -296,22 +284,21 @@ TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType)
     }
 }
 
-TEST_F(ResizeJobTest, TheExifOfACameraPhotoSurvivesAResize)
-{
+TEST_F(ResizeJobTest, TheExifOfACameraPhotoSurvivesAResize) {
     const QString source = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
     ResizeSettings s = SmallResult();
     ScriptedPrompt prompt;
     ResizeJob job(s, {source}, prompt);
     job.Run();
-    const ToolRun exif = RunTool(QStringLiteral("exiftool"),
-                                 {QStringLiteral("-s3"), QStringLiteral("-Make"), QStringLiteral("-Model"),
-                                  QStringLiteral("-ExposureTime"), QStringLiteral("-Orientation#"),
-                                  QStringLiteral("-ThumbnailLength"), job.Outcomes()[0].output});
+    const ToolRun exif =
+        RunTool(QStringLiteral("exiftool"),
+                {QStringLiteral("-s3"), QStringLiteral("-Make"), QStringLiteral("-Model"),
+                 QStringLiteral("-ExposureTime"), QStringLiteral("-Orientation#"),
+                 QStringLiteral("-ThumbnailLength"), job.Outcomes()[0].output});
     EXPECT_EQ(exif.out, QStringLiteral("Canon\nCanon EOS 40D\n1/160\n1\n"));
 }
 
-TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn)
-{
+TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn) {
     QStringList pictures;
     for (const QString& name : QDir(TestData(QStringLiteral("invalid"))).entryList(QDir::Files))
         pictures << CopyInto(TestData(QStringLiteral("invalid/") + name), dir_.path());
@@ -361,8 +348,7 @@ TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn)
               Path(QStringLiteral("resize/-n 'quoted' \"twice\" ünï.jpg")));
 }
 
-TEST_F(ResizeJobTest, AFolderThatCannotBeWrittenFailsEachPictureAndChangesNoSource)
-{
+TEST_F(ResizeJobTest, AFolderThatCannotBeWrittenFailsEachPictureAndChangesNoSource) {
     const QStringList pictures = Pictures(2);
     // A destination below a plain file cannot be made, whoever runs this.
     QFile blocker(Path(QStringLiteral("blocker")));
@@ -388,8 +374,7 @@ TEST_F(ResizeJobTest, AFolderThatCannotBeWrittenFailsEachPictureAndChangesNoSour
     }
 }
 
-TEST_F(ResizeJobTest, AStopRequestEndsTheBatchBetweenPictures)
-{
+TEST_F(ResizeJobTest, AStopRequestEndsTheBatchBetweenPictures) {
     const QStringList pictures = Pictures(6);
     ScriptedPrompt prompt;
     ResizeJob job(SmallResult(), pictures, prompt);

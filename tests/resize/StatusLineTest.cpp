@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "resize/ResizeTexts.h"
 #include "resize/StatusLine.h"
+#include "resize/ResizeTexts.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(StatusLineTest, ShowsShortPathsWholeAndTheEndOfLongOnes)
-{
+TEST(StatusLineTest, ShowsShortPathsWholeAndTheEndOfLongOnes) {
     const QString forty = QStringLiteral("/photos/2026/summer/holiday/img_0001.jpg");
     ASSERT_EQ(forty.size(), 40);
     EXPECT_EQ(FormatStatusLine(ResizeText::ResizingStatus, forty), "Resizing : " + forty);
@@ -19,8 +18,7 @@ TEST(StatusLineTest, ShowsShortPathsWholeAndTheEndOfLongOnes)
               "Reading : ..." + forty.right(37));
 }
 
-TEST(StatusLineTest, CountsCharactersNotBytesOrHalves)
-{
+TEST(StatusLineTest, CountsCharactersNotBytesOrHalves) {
     // Forty letters outside the BMP: 80 UTF-16 units, still shown whole.
     QString wide;
     for (int i = 0; i < 40; ++i)

@@ -13,8 +13,7 @@ struct SizeCase {
     int64_t expectedWidth, expectedHeight;
 };
 
-TEST(TargetSizeTest, FollowsTheDesktopPixelAndPercentRules)
-{
+TEST(TargetSizeTest, FollowsTheDesktopPixelAndPercentRules) {
     const SizeCase cases[] = {
         {"wide picture on 1024x768", 1, 0, 0, 0, 0, 2000, 1000, 1024, 512},
         {"tall picture on 1024x768", 1, 0, 0, 0, 0, 1000, 2000, 384, 768},
@@ -44,8 +43,7 @@ TEST(TargetSizeTest, FollowsTheDesktopPixelAndPercentRules)
     }
 }
 
-TEST(TargetSizeTest, AnUnknownDesktopSizeGivesZeroInsteadOfDividingByIt)
-{
+TEST(TargetSizeTest, AnUnknownDesktopSizeGivesZeroInsteadOfDividingByIt) {
     ResizeSettings s;
     s.desktop = 1;
     EXPECT_EQ(TargetWidth(s, 640, 480, DesktopSize{0, 0}), 0);

@@ -5,13 +5,12 @@
 
 namespace {
 
-TEST(BatchCommandLineTest, ReadsOptionsInBothFormsAndFilesAfterTheDoubleDash)
-{
+TEST(BatchCommandLineTest, ReadsOptionsInBothFormsAndFilesAfterTheDoubleDash) {
     QString error;
-    const auto line = ParseBatchCommandLine(
-        {"--set", "width=640", "--set=dest=out dir", "--answer", "yes-to-all", "--desktop-size=1600x1200",
-         "--jobs", "3", "a.jpg", "--", "-b.jpg", "--set"},
-        error);
+    const auto line = ParseBatchCommandLine({"--set", "width=640", "--set=dest=out dir", "--answer",
+                                             "yes-to-all", "--desktop-size=1600x1200", "--jobs",
+                                             "3", "a.jpg", "--", "-b.jpg", "--set"},
+                                            error);
     ASSERT_TRUE(line) << qPrintable(error);
     ASSERT_EQ(line->sets.size(), 2u);
     EXPECT_EQ(line->sets[0], std::make_pair(QStringLiteral("width"), QStringLiteral("640")));
@@ -23,17 +22,12 @@ TEST(BatchCommandLineTest, ReadsOptionsInBothFormsAndFilesAfterTheDoubleDash)
     EXPECT_EQ(line->files, (QStringList{"a.jpg", "-b.jpg", "--set"}));
 }
 
-TEST(BatchCommandLineTest, RefusesWhatItCannotUseAndNamesIt)
-{
+TEST(BatchCommandLineTest, RefusesWhatItCannotUseAndNamesIt) {
     const std::pair<QStringList, const char*> cases[] = {
-        {{"--answer", "maybe"}, "maybe"},
-        {{"--desktop-size", "1600"}, "1600"},
-        {{"--desktop-size", "0x10"}, "0x10"},
-        {{"--jobs", "0"}, "--jobs"},
-        {{"--set", "width"}, "width"},
-        {{"--set"}, "--set"},
-        {{"--colour", "x.jpg"}, "--colour"},
-        {{"-x.jpg"}, "-x.jpg"},
+        {{"--answer", "maybe"}, "maybe"},     {{"--desktop-size", "1600"}, "1600"},
+        {{"--desktop-size", "0x10"}, "0x10"}, {{"--jobs", "0"}, "--jobs"},
+        {{"--set", "width"}, "width"},        {{"--set"}, "--set"},
+        {{"--colour", "x.jpg"}, "--colour"},  {{"-x.jpg"}, "-x.jpg"},
     };
     for (const auto& [arguments, named] : cases) {
         QString error;
@@ -42,8 +36,7 @@ TEST(BatchCommandLineTest, RefusesWhatItCannotUseAndNamesIt)
     }
 }
 
-TEST(BatchCommandLineTest, SetsOnlyKnownFieldsWithNumbersWhereNumbersBelong)
-{
+TEST(BatchCommandLineTest, SetsOnlyKnownFieldsWithNumbersWhereNumbersBelong) {
     ResizeSettings s;
     QString error;
     EXPECT_TRUE(ApplyBatchSetting(s, "qualilty", "55", error));
@@ -54,7 +47,7 @@ TEST(BatchCommandLineTest, SetsOnlyKnownFieldsWithNumbersWhereNumbersBelong)
     EXPECT_EQ(s.ydpi, 4294967295u);
 
     const std::pair<const char*, const char*> refused[] = {
-        {"quality", "55"}, {"width", "abc"}, {"width", "-5"}, {"width", "4294967296"},
+        {"quality", "55"}, {"width", "abc"},  {"width", "-5"}, {"width", "4294967296"},
         {"height", ""},    {"rotate", "1.5"}, {"Width", "5"},
     };
     for (const auto& [name, value] : refused) {

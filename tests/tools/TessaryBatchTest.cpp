@@ -20,12 +20,10 @@ const QString kBatch = QStringLiteral(TESSARY_BATCH);
 class TessaryBatchTest : public testing::Test {
 protected:
     QString Path(const QString& name) const { return dir_.filePath(name); }
-    ToolRun Batch(const QStringList& arguments, const QByteArray& input = {})
-    {
+    ToolRun Batch(const QStringList& arguments, const QByteArray& input = {}) {
         return RunTool(kBatch, arguments, input, 120000, Environment());
     }
-    QStringList Environment() const
-    {
+    QStringList Environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
         return env.toStringList();
@@ -34,8 +32,7 @@ protected:
     QTemporaryDir config_;
 };
 
-TEST_F(TessaryBatchTest, UsageErrorsEndTheRunBeforeAnyPictureWithStatus2)
-{
+TEST_F(TessaryBatchTest, UsageErrorsEndTheRunBeforeAnyPictureWithStatus2) {
     const QString photo = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
     const std::pair<QStringList, const char*> cases[] = {
         {{"--set", "colour=1", photo}, "colour"},
@@ -52,8 +49,7 @@ TEST_F(TessaryBatchTest, UsageErrorsEndTheRunBeforeAnyPictureWithStatus2)
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
 }
 
-TEST_F(TessaryBatchTest, HelpDescribesEveryOption)
-{
+TEST_F(TessaryBatchTest, HelpDescribesEveryOption) {
     const ToolRun run = Batch({QStringLiteral("--help")});
     EXPECT_EQ(run.exitCode, 0);
     for (const char* word : {"--set", "--answer", "--desktop-size", "--jobs", "qualilty",
@@ -61,13 +57,12 @@ TEST_F(TessaryBatchTest, HelpDescribesEveryOption)
         EXPECT_TRUE(run.out.contains(QString::fromUtf8(word))) << word;
 }
 
-TEST_F(TessaryBatchTest, PrintsTheCountsAndEachFailureAndExits1OnFailure)
-{
+TEST_F(TessaryBatchTest, PrintsTheCountsAndEachFailureAndExits1OnFailure) {
     const QString good = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path(),
                                   QStringLiteral("-leading dash.jpg"));
     const QString bad = CopyInto(TestData(QStringLiteral("invalid/corrupted.jpg")), dir_.path());
-    const ToolRun run = Batch({QStringLiteral("--set"), QStringLiteral("imagetype=5"),
-                               QStringLiteral("--"), good, bad});
+    const ToolRun run = Batch(
+        {QStringLiteral("--set"), QStringLiteral("imagetype=5"), QStringLiteral("--"), good, bad});
     EXPECT_EQ(run.exitCode, 1) << qPrintable(run.err);
     const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << qPrintable(run.out);
@@ -77,26 +72,24 @@ TEST_F(TessaryBatchTest, PrintsTheCountsAndEachFailureAndExits1OnFailure)
 
     // Run again: without a terminal the default answer is "No to all", and
     // a picture skipped by an answer is no failure.
-    const ToolRun again = Batch({QStringLiteral("--set"), QStringLiteral("imagetype=5"),
-                                 QStringLiteral("--"), good});
+    const ToolRun again =
+        Batch({QStringLiteral("--set"), QStringLiteral("imagetype=5"), QStringLiteral("--"), good});
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_EQ(again.out, QStringLiteral("written: 0, skipped: 1, failed: 0\n"));
 }
 
-TEST_F(TessaryBatchTest, AskAnswersFromStandardInput)
-{
+TEST_F(TessaryBatchTest, AskAnswersFromStandardInput) {
     const QStringList photos{CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path()),
                              CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), dir_.path())};
     ASSERT_EQ(Batch(photos).exitCode, 0);
-    const ToolRun run = Batch(QStringList{QStringLiteral("--answer"), QStringLiteral("ask")} + photos,
-                              "maybe\nn\ny\n");
+    const ToolRun run = Batch(
+        QStringList{QStringLiteral("--answer"), QStringLiteral("ask")} + photos, "maybe\nn\ny\n");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QStringLiteral("written: 1, skipped: 1, failed: 0\n"));
     EXPECT_EQ(run.err.count(QStringLiteral("Do you want to overwrite this file?")), 3);
 }
 
-TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly)
-{
+TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly) {
     QDir().mkpath(config_.path() + QStringLiteral("/Vorn"));
     QFile conf(config_.path() + QStringLiteral("/Vorn/tsy.conf"));
     ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
@@ -113,8 +106,7 @@ TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly)
     EXPECT_TRUE(stored.readAll().contains("width=40"));
 }
 
-TEST_F(TessaryBatchTest, DesktopModeWithoutAScreenOrASizeIsAUsageError)
-{
+TEST_F(TessaryBatchTest, DesktopModeWithoutAScreenOrASizeIsAUsageError) {
     const QString photo = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
@@ -125,7 +117,8 @@ TEST_F(TessaryBatchTest, DesktopModeWithoutAScreenOrASizeIsAUsageError)
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains(QStringLiteral("--desktop-size"))) << qPrintable(run.err);
 
-    const ToolRun sized = Batch(QStringList{QStringLiteral("--desktop-size"), QStringLiteral("160x120")} + arguments);
+    const ToolRun sized =
+        Batch(QStringList{QStringLiteral("--desktop-size"), QStringLiteral("160x120")} + arguments);
     EXPECT_EQ(sized.exitCode, 0) << qPrintable(sized.err);
     const Identified id = Identify(Path(QStringLiteral("resize/Canon_40D.jpg")));
     EXPECT_EQ(id.width, 160);
@@ -134,16 +127,16 @@ TEST_F(TessaryBatchTest, DesktopModeWithoutAScreenOrASizeIsAUsageError)
 
 // Killed at random moments while writing over its sources, the batch leaves
 // every source whole: the old picture or the new one, never half of either.
-TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceStillDecodes)
-{
+TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceStillDecodes) {
     QStringList photos;
     for (int i = 0; i < 8; ++i)
         photos << CopyInto(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")), dir_.path(),
                            QStringLiteral("photo%1.jpg").arg(i));
-    const QStringList arguments = QStringList{QStringLiteral("--set"), QStringLiteral("override=1"),
-                                              QStringLiteral("--set"), QStringLiteral("width=99"),
-                                              QStringLiteral("--answer"), QStringLiteral("yes-to-all")} +
-                                  photos;
+    const QStringList arguments =
+        QStringList{QStringLiteral("--set"),    QStringLiteral("override=1"),
+                    QStringLiteral("--set"),    QStringLiteral("width=99"),
+                    QStringLiteral("--answer"), QStringLiteral("yes-to-all")} +
+        photos;
     for (int round = 0; round < 6; ++round) {
         QProcess process;
         process.setEnvironment(Environment());

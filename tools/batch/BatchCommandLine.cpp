@@ -56,8 +56,7 @@ error (nothing is done then).
 
 namespace {
 
-std::optional<uint32_t> ParseUnsigned(const QString& text)
-{
+std::optional<uint32_t> ParseUnsigned(const QString& text) {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
     if (!digits.match(text).hasMatch())
         return std::nullopt;
@@ -70,8 +69,7 @@ std::optional<uint32_t> ParseUnsigned(const QString& text)
 } // namespace
 
 bool ApplyBatchSetting(ResizeSettings& settings, const QString& name, const QString& value,
-                       QString& error)
-{
+                       QString& error) {
     for (const ResizeSettingsField& field : ResizeSettingsFields()) {
         if (field.name != name)
             continue;
@@ -92,8 +90,8 @@ bool ApplyBatchSetting(ResizeSettings& settings, const QString& name, const QStr
     return false;
 }
 
-std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& arguments, QString& error)
-{
+std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& arguments,
+                                                      QString& error) {
     BatchCommandLine line;
     bool optionsEnded = false;
     for (int i = 0; i < arguments.size(); ++i) {

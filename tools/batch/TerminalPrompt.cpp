@@ -7,11 +7,11 @@
 #include <iostream>
 #include <string>
 
-int TerminalPrompt::Ask(const QString& question, const QString& path)
-{
+int TerminalPrompt::Ask(const QString& question, const QString& path) {
     QTextStream err(stderr);
     for (;;) {
-        err << "\n" << question << "\n  " << path << "\n"
+        err << "\n"
+            << question << "\n  " << path << "\n"
             << "[y]es, yes to [a]ll, [n]o, no to a[l]l? " << Qt::flush;
         std::string line;
         if (!std::getline(std::cin, line))

@@ -14,9 +14,7 @@ public:
 class FixedAnswerPrompt : public ConfirmationPrompt {
 public:
     explicit FixedAnswerPrompt(int answer)
-        : answer_(answer)
-    {
-    }
+        : answer_(answer) {}
     int Ask(const QString&, const QString&) override { return answer_; }
 
 private:

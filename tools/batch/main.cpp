@@ -20,29 +20,25 @@ namespace {
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-QStringList Arguments(int argc, char** argv)
-{
+QStringList Arguments(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
 }
 
-int UsageError(const QString& message)
-{
+int UsageError(const QString& message) {
     QTextStream(stderr) << "tessary-batch: " << message << "\n"
                         << "Try 'tessary-batch --help'.\n";
     return kExitUsage;
 }
 
-bool HasDisplay()
-{
+bool HasDisplay() {
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
            qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 }
 
-std::unique_ptr<ConfirmationPrompt> MakePrompt(BatchCommandLine::AnswerPolicy policy)
-{
+std::unique_ptr<ConfirmationPrompt> MakePrompt(BatchCommandLine::AnswerPolicy policy) {
     using Policy = BatchCommandLine::AnswerPolicy;
     if (policy == Policy::Default)
         policy = isatty(STDIN_FILENO) ? Policy::Ask : Policy::NoToAll;
@@ -58,10 +54,10 @@ std::unique_ptr<ConfirmationPrompt> MakePrompt(BatchCommandLine::AnswerPolicy po
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QString error;
-    const std::optional<BatchCommandLine> line = ParseBatchCommandLine(Arguments(argc, argv), error);
+    const std::optional<BatchCommandLine> line =
+        ParseBatchCommandLine(Arguments(argc, argv), error);
     if (!line)
         return UsageError(error);
     if (line->help || (line->files.isEmpty() && !line->version)) {
@@ -111,7 +107,8 @@ int main(int argc, char** argv)
     const bool showProgress = isatty(STDERR_FILENO);
     if (showProgress) {
         // Overwrites one line, clearing what a longer previous line left.
-        job.OnStep([&err](int, const QString& status) { err << "\r" << status << "\x1b[K" << Qt::flush; });
+        job.OnStep(
+            [&err](int, const QString& status) { err << "\r" << status << "\x1b[K" << Qt::flush; });
         job.OnDone([&err] { err << "\r\x1b[K" << Qt::flush; });
     }
     job.Run();
