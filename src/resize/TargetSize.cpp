@@ -33,20 +33,22 @@ int64_t Side(uint32_t value, uint32_t unit, int64_t pictureSide) {
     return 0;
 }
 
+// Both sides at once: the desktop rule needs both, and so callers of either
+// side get the same answer.
+Size64 TargetSize(const ResizeSettings& s, int32_t w, int32_t h, DesktopSize desktop) {
+    if (w <= 0 || h <= 0)
+        return {0, 0};
+    if (s.desktop)
+        return FitToDesktop(w, h, desktop);
+    return {Side(s.width, s.wpercent, w), Side(s.height, s.hpercent, h)};
+}
+
 } // namespace
 
 int64_t TargetWidth(const ResizeSettings& s, int32_t w, int32_t h, DesktopSize desktop) {
-    if (w <= 0 || h <= 0)
-        return 0;
-    if (s.desktop)
-        return FitToDesktop(w, h, desktop).width;
-    return Side(s.width, s.wpercent, w);
+    return TargetSize(s, w, h, desktop).width;
 }
 
 int64_t TargetHeight(const ResizeSettings& s, int32_t w, int32_t h, DesktopSize desktop) {
-    if (w <= 0 || h <= 0)
-        return 0;
-    if (s.desktop)
-        return FitToDesktop(w, h, desktop).height;
-    return Side(s.height, s.hpercent, h);
+    return TargetSize(s, w, h, desktop).height;
 }
