@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+// Dialog templates, control ids and texts of the resize dialogs. Controls
+// carry their id as their object name (QString::number(id)), so tests and
+// readers find control 1058 by that number.
+
+namespace ResizeDialogId {
+constexpr int Template = 130;
+constexpr int InFolder = 1005;
+constexpr int Destination = 1007;
+constexpr int Browse = 1008;
+constexpr int ImageType = 1009;
+constexpr int Quality = 1010;
+constexpr int QualityLabel = 1023;
+constexpr int Overwrite = 1006;
+constexpr int ImageToResize = 1018;
+constexpr int Constrain = 1011;
+constexpr int ResizeAs = 1012;
+constexpr int Width = 1013;
+constexpr int WidthUnit = 1015;
+constexpr int Height = 1014;
+constexpr int HeightUnit = 1016;
+constexpr int Desktop = 1017;
+constexpr int SizeCheck = 1058;
+constexpr int ImageToRotate = 1019;
+constexpr int RotateLeft = 1020;
+constexpr int FlipVertical = 1021;
+constexpr int RotateRight = 1022;
+constexpr int RotateCheck = 1059;
+constexpr int ImageSetDpi = 1055;
+constexpr int XDpi = 1056;
+constexpr int YDpi = 1057;
+constexpr int DpiCheck = 1060;
+constexpr int SetAsDefault = 1004;
+constexpr int Resize = 1003;
+constexpr int ResizeAndMail = 1053;
+constexpr int Cancel = 1002;
+constexpr int RotateLeftBitmap = 131;
+constexpr int FlipBitmap = 132;
+constexpr int RotateRightBitmap = 133;
+} // namespace ResizeDialogId
+
+namespace ProgressDialogId {
+constexpr int Template = 154;
+constexpr int Status = 1032;
+constexpr int Progress = 1031;
+constexpr int Cancel = 2;
+} // namespace ProgressDialogId
+
+namespace ConfirmDialogId {
+constexpr int Template = 156;
+constexpr int Question = 1054;
+constexpr int Path = 1032;
+constexpr int YesToAll = 1043;
+constexpr int Yes = 1044;
+constexpr int No = 1045;
+constexpr int NoToAll = 1046;
+} // namespace ConfirmDialogId
+
+namespace StringId {
+constexpr int SelectDestination = 61447;
+} // namespace StringId
+
+namespace ResizeDialogText {
+inline const QString Caption = QStringLiteral("Tessary...");
+inline const QString Save = QStringLiteral("Save");
+inline const QString InFolder = QStringLiteral("in the folder:");
+inline const QString Browse = QStringLiteral("Browse...");
+inline const QString AutoFolder =
+    QStringLiteral("If the dest folder is empty, TSY will auto create .\\resize\\ folder");
+inline const QString SaveImageType = QStringLiteral("save image type");
+inline const QString Quality = QStringLiteral("Quality\n(JPEG only)");
+inline const QString Worst = QStringLiteral("Worst");
+inline const QString Best = QStringLiteral("Best");
+inline const QString Overwrite = QStringLiteral("Overwrite the source file (not recommend)");
+inline const QString ImageToResize = QStringLiteral("Image to resize");
+inline const QString ResizeOption = QStringLiteral("Image Resize option");
+inline const QString Constrain = QStringLiteral("Constrain Proportion");
+inline const QString ResizeAs = QStringLiteral("Resize as");
+inline const QString Width = QStringLiteral("Width");
+inline const QString Height = QStringLiteral("Height");
+inline const QString Pixel = QStringLiteral("pixel");
+inline const QString Percent = QStringLiteral("percent");
+inline const QString Desktop = QStringLiteral("Resize as your desktop size");
+inline const QString ImageToRotate = QStringLiteral("Image to rotate");
+inline const QString RotateOption = QStringLiteral("Image rotate option");
+inline const QString RotateLeft = QStringLiteral("Rotate 90 degree");
+inline const QString Flip = QStringLiteral("Flip Horizontal");
+inline const QString RotateRight = QStringLiteral("Rotate -90 degree");
+inline const QString ImageSetDpi = QStringLiteral("Image to set DPI");
+inline const QString Dpi = QStringLiteral("DPI");
+inline const QString X = QStringLiteral("X");
+inline const QString Y = QStringLiteral("Y");
+inline const QString SetAsDefault = QStringLiteral("Set as default");
+inline const QString Resize = QStringLiteral("Resize");
+inline const QString ResizeAndMail = QStringLiteral("Resize and mail");
+inline const QString Cancel = QStringLiteral("Cancel");
+inline const QString SameAsSource = QStringLiteral("the same as source");
+inline const QString SelectDestination = QStringLiteral("select the destination folder...");
+inline const QString NotPositiveInteger = QStringLiteral("Please enter a positive integer.");
+
+inline const QString FitDesktop =
+    QStringLiteral("The pictures you've selected will be auto resize to fit the desktop's size");
+inline const QString ResizeToDesktop =
+    QStringLiteral("The pictures you've selected will be resize to the desktop's size "
+                   "(%1*%2)\r\nuncheck Constrain Proportion might distort your picture(s)");
+inline const QString NotSameSizeConstrained =
+    QStringLiteral("The pictures you've selected are not the same size\r\nPlease resize them "
+                   "in percent or uncheck Constrain Proportion");
+inline const QString NotSameSize =
+    QStringLiteral("The pictures you've selected are not the same size");
+inline const QString SelectionSize =
+    QStringLiteral("The size of the pictures you've selected is:%1*%2");
+inline const QString MightDistort =
+    QStringLiteral("\r\nuncheck Constrain Proportion might distort your picture(s)");
+inline const QString SizeMismatch =
+    QStringLiteral("The size(%1*%2) of the pictures you've selected is not match the Constrain "
+                   "Proportion of your setting: %3*%4\r\nPlease reset width and height or "
+                   "uncheck Constrain Proportion");
+inline const QString DpiHeading = QStringLiteral("Your select Pictures:");
+inline const QString XDpi = QStringLiteral("\r\nthe X DPI:%1");
+inline const QString XDpiDiffers = QStringLiteral("\r\nThe X DPI: not the same");
+inline const QString YDpi = QStringLiteral("\r\nThe Y DPI:%1");
+inline const QString YDpiDiffers = QStringLiteral("\r\nThe Y DPI: not the same");
+} // namespace ResizeDialogText
+
+namespace ProgressDialogText {
+inline const QString Caption = QStringLiteral("Process");
+inline const QString Reading = QStringLiteral("Reading Pictures Information");
+inline const QString Resizing = QStringLiteral("Resizing Pictures");
+inline const QString Cancel = QStringLiteral("Cancel");
+} // namespace ProgressDialogText
+
+namespace ConfirmDialogText {
+inline const QString Caption = QStringLiteral("Tessary Confirm");
+inline const QString YesToAll = QStringLiteral("Yes to all");
+inline const QString Yes = QStringLiteral("Yes");
+inline const QString No = QStringLiteral("No");
+inline const QString NoToAll = QStringLiteral("No to all");
+} // namespace ConfirmDialogText
