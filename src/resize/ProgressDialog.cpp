@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+#include "resize/ProgressDialog.h"
+
+#include "app/AppSettings.h"
+#include "mail/MailTempFolder.h"
+#include "platform/DesktopMetrics.h"
+#include "resize/GuiConfirmationPrompt.h"
+#include "resize/ResizeIds.h"
+#include "resize/ResizeJob.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QVBoxLayout>
+
+ProgressDialog::ProgressDialog(AppSettings& settings, QWidget* parent)
+    : QDialog(parent)
+    , settings_(settings) {
+    setObjectName(QString::number(ProgressDialogId::Template));
+    setWindowTitle(ProgressDialogText::Caption);
+    status_ = new QLabel(this);
+    status_->setObjectName(QString::number(ProgressDialogId::Status));
+    status_->setTextFormat(Qt::PlainText);
+    status_->setMinimumWidth(360);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QString::number(ProgressDialogId::Progress));
+    progress_->setTextVisible(false);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* cancel =
+        buttons->addButton(ProgressDialogText::Cancel, QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QString::number(ProgressDialogId::Cancel));
+    connect(buttons, &QDialogButtonBox::rejected, this, &ProgressDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(status_);
+    layout->addWidget(progress_);
+    layout->addWidget(buttons);
+    setFixedHeight(sizeHint().height());
+}
+
+ProgressDialog::~ProgressDialog() {
+    StopWorker();
+}
+
+SelectionSummary ProgressDialog::Summary() const {
+    return {pictureWidth, pictureHeight, commonXDpi, commonYDpi};
+}
+
+void ProgressDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!started_) {
+        started_ = true;
+        Start();
+    }
+}
+
+void ProgressDialog::Start() {
+    // The count is taken as 16 bits, as the bar has always done.
+    progress_->setRange(0, int(uint16_t(settings_.PictureList.size())));
+    progress_->setValue(0);
+    const QStringList pictures = settings_.PictureList;
+    // Steps come from the worker with a copy of their status line; the
+    // queued calls run here, on the dialog's thread.
+    auto step = [this](int index, const QString& status) {
+        QMetaObject::invokeMethod(
+            this, [this, index, status] { OnStep(index, status); }, Qt::QueuedConnection);
+    };
+    auto done = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { OnDone(); }, Qt::QueuedConnection);
+    };
+
+    if (mode == ScanMode) {
+        setWindowTitle(ProgressDialogText::Reading);
+        scan_ = std::make_unique<ScanJob>(pictures);
+        scan_->OnStep(step);
+        scan_->OnDone(done);
+        worker_.reset(QThread::create([this] { scan_->Run(); }));
+    } else if (mode == ResizeMode) {
+        setWindowTitle(ProgressDialogText::Resizing);
+        prompt_ = std::make_unique<GuiConfirmationPrompt>(this);
+        resize_ = std::make_unique<ResizeJob>(settings_, pictures, *prompt_);
+        resize_->SetDesktopSize(PrimaryDesktopSize().value_or(DesktopSize{}));
+        if (mailResults) {
+            settings_.MailTempList.clear();
+            resize_->SetMailResults(CreateMailTempFolder());
+        }
+        resize_->OnStep(step);
+        resize_->OnDone(done);
+        worker_.reset(QThread::create([this] { resize_->Run(); }));
+    } else {
+        return; // no worker: the dialog stays open until cancelled
+    }
+    worker_->start();
+}
+
+void ProgressDialog::OnStep(int index, const QString& status) {
+    progress_->setValue(index);
+    settings_.StatusLine = status;
+    status_->setText(status);
+}
+
+void ProgressDialog::OnDone() {
+    if (!isVisible())
+        return;
+    StopWorker();
+    accept();
+}
+
+void ProgressDialog::reject() {
+    StopWorker();
+    QDialog::reject();
+}
+
+// Asks the worker to stop between pictures and waits for it. Events are
+// still served meanwhile: the worker may be waiting for a question that
+// must be answered (at once, with "No to all") on this thread.
+void ProgressDialog::StopWorker() {
+    if (!worker_)
+        return;
+    if (prompt_)
+        prompt_->Cancel();
+    if (scan_)
+        scan_->RequestStop();
+    if (resize_)
+        resize_->RequestStop();
+    while (!worker_->wait(20))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    worker_.reset();
+    Collect();
+}
+
+// Copies the worker's results into the dialog and the settings once the
+// worker has ended, so nothing is read while it still writes.
+void ProgressDialog::Collect() {
+    if (scan_) {
+        const SelectionSummary s = scan_->Summary();
+        pictureWidth = s.pictureWidth;
+        pictureHeight = s.pictureHeight;
+        commonXDpi = s.commonXDpi;
+        commonYDpi = s.commonYDpi;
+        settings_.AnyJpegSource = scan_->AnyJpegSource() ? 1 : 0;
+    }
+    if (resize_) {
+        if (mailResults)
+            settings_.MailTempList = resize_->MailTempList();
+        const std::vector<PictureOutcome>& outcomes = resize_->Outcomes();
+        for (size_t i = 0; i < outcomes.size(); ++i)
+            if (outcomes[i].status == PictureOutcome::Status::Failed)
+                failures_ << settings_.PictureList[qsizetype(i)] + QStringLiteral(": ") +
+                                 outcomes[i].reason;
+    }
+}

@@ -1,0 +1,589 @@
+// SPDX-License-Identifier: MIT
+#include "resize/ResizeDialog.h"
+
+#include "app/AppSettings.h"
+#include "mail/MailPictures.h"
+#include "mail/MailTexts.h"
+#include "platform/DesktopMetrics.h"
+#include "res/RotatePictures.h"
+#include "resize/ColourLabel.h"
+#include "resize/FailureList.h"
+#include "resize/FolderBrowseDialog.h"
+#include "resize/PictureTypeTable.h"
+#include "resize/ProgressDialog.h"
+#include "resize/ResizeDialogRules.h"
+#include "resize/ResizeIds.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace {
+
+namespace Id = ResizeDialogId;
+namespace Text = ResizeDialogText;
+
+const QColor kWarning(255, 0, 0);
+const QColor kNormal(0, 0, 0);
+
+template <typename W> W* Named(W* widget, int id) {
+    widget->setObjectName(QString::number(id));
+    return widget;
+}
+
+std::optional<uint32_t> ParseUnsigned(const QString& text) {
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    const qulonglong value = trimmed.toULongLong(&ok);
+    if (!ok || trimmed.startsWith(QLatin1Char('+')) || value > UINT32_MAX)
+        return std::nullopt;
+    return uint32_t(value);
+}
+
+void SetTextIfChanged(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+void Show(ColourLabel* label, const CheckText& check) {
+    label->SetTextColour(check.warning ? kWarning : kNormal).SetText(check.text);
+}
+
+} // namespace
+
+ResizeDialog::ResizeDialog(AppSettings& settings, QWidget* parent)
+    : QDialog(parent)
+    , settings_(settings) {
+    setObjectName(QString::number(Id::Template));
+    setWindowTitle(Text::Caption);
+    BuildControls();
+}
+
+void ResizeDialog::SetSummary(const SelectionSummary& summary) {
+    pictureWidth = summary.pictureWidth;
+    pictureHeight = summary.pictureHeight;
+    commonXDpi = summary.commonXDpi;
+    commonYDpi = summary.commonYDpi;
+}
+
+void ResizeDialog::BuildControls() {
+    // Save: where and as what.
+    auto* save = new QGroupBox(Text::Save, this);
+    inFolder_ = Named(new QRadioButton(Text::InFolder, save), Id::InFolder);
+    dest_edit_ = Named(new QLineEdit(save), Id::Destination);
+    browse_ = Named(new QPushButton(Text::Browse, save), Id::Browse);
+    auto* autoFolder = new QLabel(Text::AutoFolder, save);
+    autoFolder->setEnabled(false);
+    type_ = Named(new QComboBox(save), Id::ImageType);
+    quality_slider_ = Named(new QSlider(Qt::Horizontal, save), Id::Quality);
+    quality_slider_->setRange(0, 100);
+    quality_label_ = Named(new QLabel(save), Id::QualityLabel);
+    quality_label_->setMinimumWidth(
+        quality_label_->fontMetrics().horizontalAdvance(QStringLiteral("100")));
+    overwrite_ = Named(new QRadioButton(Text::Overwrite, save), Id::Overwrite);
+    auto* saveChoice = new QButtonGroup(this);
+    saveChoice->addButton(inFolder_);
+    saveChoice->addButton(overwrite_);
+
+    auto* saveGrid = new QGridLayout(save);
+    saveGrid->addWidget(inFolder_, 0, 0);
+    saveGrid->addWidget(dest_edit_, 0, 1, 1, 3);
+    saveGrid->addWidget(browse_, 0, 4);
+    saveGrid->addWidget(autoFolder, 1, 1, 1, 4);
+    saveGrid->addWidget(new QLabel(Text::SaveImageType, save), 2, 0);
+    saveGrid->addWidget(type_, 2, 1);
+    auto* qualityText = new QLabel(Text::Quality, save);
+    qualityText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    saveGrid->addWidget(qualityText, 2, 2);
+    auto* sliderRow = new QHBoxLayout;
+    sliderRow->addWidget(new QLabel(Text::Worst, save));
+    sliderRow->addWidget(quality_slider_, 1);
+    sliderRow->addWidget(new QLabel(Text::Best, save));
+    sliderRow->addWidget(quality_label_);
+    saveGrid->addLayout(sliderRow, 2, 3, 1, 2);
+    saveGrid->addWidget(overwrite_, 3, 0, 1, 5);
+    saveGrid->setColumnStretch(3, 1);
+
+    // Resize.
+    imageToResizeBox_ = Named(new QCheckBox(Text::ImageToResize, this), Id::ImageToResize);
+    auto* resizeBox = new QGroupBox(Text::ResizeOption, this);
+    constrainBox_ = Named(new QCheckBox(Text::Constrain, resizeBox), Id::Constrain);
+    resizeAs_ = Named(new QRadioButton(Text::ResizeAs, resizeBox), Id::ResizeAs);
+    width_edit_ = Named(new QLineEdit(resizeBox), Id::Width);
+    height_edit_ = Named(new QLineEdit(resizeBox), Id::Height);
+    auto* digits =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+    width_edit_->setValidator(digits);
+    height_edit_->setValidator(digits);
+    widthUnitBox_ = Named(new QComboBox(resizeBox), Id::WidthUnit);
+    heightUnitBox_ = Named(new QComboBox(resizeBox), Id::HeightUnit);
+    for (QComboBox* units : {widthUnitBox_, heightUnitBox_})
+        units->addItems({Text::Pixel, Text::Percent});
+    desktop_ = Named(new QRadioButton(Text::Desktop, resizeBox), Id::Desktop);
+    auto* sizeChoice = new QButtonGroup(this);
+    sizeChoice->addButton(resizeAs_);
+    sizeChoice->addButton(desktop_);
+    sizeCheck_ = Named(new ColourLabel(resizeBox), Id::SizeCheck);
+    sizeCheck_->setMinimumHeight(sizeCheck_->fontMetrics().lineSpacing() * 3);
+
+    auto* resizeGrid = new QGridLayout(resizeBox);
+    resizeGrid->addWidget(constrainBox_, 0, 0, 1, 3);
+    resizeGrid->addWidget(resizeAs_, 1, 0, 1, 3);
+    resizeGrid->addWidget(new QLabel(Text::Width, resizeBox), 2, 0);
+    resizeGrid->addWidget(width_edit_, 2, 1);
+    resizeGrid->addWidget(widthUnitBox_, 2, 2);
+    resizeGrid->addWidget(new QLabel(Text::Height, resizeBox), 3, 0);
+    resizeGrid->addWidget(height_edit_, 3, 1);
+    resizeGrid->addWidget(heightUnitBox_, 3, 2);
+    resizeGrid->addWidget(desktop_, 4, 0, 1, 3);
+    resizeGrid->addWidget(sizeCheck_, 5, 0, 1, 3);
+    resizeGrid->setColumnMinimumWidth(0, 24);
+    resizeGrid->setRowStretch(5, 1);
+
+    // Rotate.
+    imageToRotateBox_ = Named(new QCheckBox(Text::ImageToRotate, this), Id::ImageToRotate);
+    auto* rotateBox = new QGroupBox(Text::RotateOption, this);
+    auto* rotateRow = new QHBoxLayout;
+    const std::tuple<int, int, QString> choices[] = {
+        {Id::RotateLeft, Id::RotateLeftBitmap, Text::RotateLeft},
+        {Id::FlipVertical, Id::FlipBitmap, Text::Flip},
+        {Id::RotateRight, Id::RotateRightBitmap, Text::RotateRight},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const auto& [id, bitmap, label] = choices[i];
+        auto* column = new QVBoxLayout;
+        auto* picture = new QLabel(rotateBox);
+        picture->setPixmap(RotatePicture(bitmap, devicePixelRatioF()));
+        picture->setAlignment(Qt::AlignCenter);
+        rotate_[i] = Named(new QRadioButton(label, rotateBox), id);
+        column->addWidget(picture);
+        column->addWidget(rotate_[i], 0, Qt::AlignHCenter);
+        rotateRow->addLayout(column);
+    }
+    rotateCheck_ = Named(new ColourLabel(rotateBox), Id::RotateCheck);
+    auto* rotateLayout = new QVBoxLayout(rotateBox);
+    rotateLayout->addLayout(rotateRow);
+    rotateLayout->addWidget(rotateCheck_);
+
+    // DPI.
+    imageSetDpiBox_ = Named(new QCheckBox(Text::ImageSetDpi, this), Id::ImageSetDpi);
+    auto* dpiBox = new QGroupBox(Text::Dpi, this);
+    xdpi_edit_ = Named(new QLineEdit(dpiBox), Id::XDpi);
+    ydpi_edit_ = Named(new QLineEdit(dpiBox), Id::YDpi);
+    dpiCheck_ = Named(new ColourLabel(dpiBox), Id::DpiCheck);
+    dpiCheck_->setMinimumHeight(dpiCheck_->fontMetrics().lineSpacing() * 3);
+    auto* dpiGrid = new QGridLayout(dpiBox);
+    dpiGrid->addWidget(new QLabel(Text::X, dpiBox), 0, 0);
+    dpiGrid->addWidget(xdpi_edit_, 0, 1);
+    dpiGrid->addWidget(new QLabel(Text::Y, dpiBox), 0, 2);
+    dpiGrid->addWidget(ydpi_edit_, 0, 3);
+    dpiGrid->addWidget(dpiCheck_, 1, 0, 1, 4);
+
+    // Buttons.
+    setAsDefault_ = Named(new QPushButton(Text::SetAsDefault, this), Id::SetAsDefault);
+    resize_ = Named(new QPushButton(Text::Resize, this), Id::Resize);
+    resizeAndMail_ = Named(new QPushButton(Text::ResizeAndMail, this), Id::ResizeAndMail);
+    cancel_ = Named(new QPushButton(Text::Cancel, this), Id::Cancel);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(setAsDefault_);
+    buttons->addStretch();
+    for (QPushButton* b : {resize_, resizeAndMail_, cancel_})
+        buttons->addWidget(b);
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(false); // Enter belongs to the dialog (see keyPressEvent)
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(imageToResizeBox_);
+    left->addWidget(resizeBox, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(imageToRotateBox_);
+    right->addWidget(rotateBox);
+    right->addWidget(imageSetDpiBox_);
+    right->addWidget(dpiBox, 1);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(left, 1);
+    middle->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(save);
+    layout->addLayout(middle, 1);
+    layout->addLayout(buttons);
+
+    connect(inFolder_, &QRadioButton::clicked, this, [this] { FolderRule(); });
+    connect(overwrite_, &QRadioButton::clicked, this, [this] { OverwriteRule(); });
+    connect(resizeAs_, &QRadioButton::clicked, this, [this] { ResizeAsRule(); });
+    connect(desktop_, &QRadioButton::clicked, this, [this] { DesktopRule(); });
+    connect(imageToResizeBox_, &QCheckBox::clicked, this, [this] { OnImageToResize(); });
+    connect(imageToRotateBox_, &QCheckBox::clicked, this, [this] { OnImageToRotate(); });
+    connect(imageSetDpiBox_, &QCheckBox::clicked, this, [this] { OnImageSetDpi(); });
+    connect(constrainBox_, &QCheckBox::clicked, this, [this] { OnConstrain(); });
+    connect(height_edit_, &QLineEdit::textChanged, this, [this] { OnSideChanged(true); });
+    connect(width_edit_, &QLineEdit::textChanged, this, [this] { OnSideChanged(false); });
+    connect(heightUnitBox_, &QComboBox::activated, this, [this] { OnUnitChanged(true); });
+    connect(widthUnitBox_, &QComboBox::activated, this, [this] { OnUnitChanged(false); });
+    connect(type_, &QComboBox::activated, this, [this] { TypeRule(); });
+    connect(quality_slider_, &QSlider::valueChanged, this,
+            [this](int value) { quality_label_->setText(QString::number(value)); });
+    connect(browse_, &QPushButton::clicked, this, [this] { OnBrowse(); });
+    connect(setAsDefault_, &QPushButton::clicked, this, [this] {
+        if (ReadControls(true)) {
+            WriteBack();
+            settings_.SaveResizeSettings();
+        }
+    });
+    connect(resize_, &QPushButton::clicked, this, [this] { RunBatch(false); });
+    connect(resizeAndMail_, &QPushButton::clicked, this, [this] { RunBatch(true); });
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void ResizeDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!opened_) {
+        opened_ = true;
+        Open();
+    }
+    raise();
+    activateWindow();
+}
+
+void ResizeDialog::Open() {
+    // The handlers stay quiet while the controls are filled.
+    loading_ = true;
+    for (ColourLabel* label : {sizeCheck_, rotateCheck_, dpiCheck_})
+        label->SetText(QString());
+    type_->clear();
+    type_->addItem(Text::SameAsSource);
+    for (uint32_t code = 1; !PictureTypeTable::Name(code).isEmpty(); ++code)
+        type_->addItem(PictureTypeTable::Name(code));
+
+    dest_ = settings_.dest;
+    typeIndex_ = int(settings_.imagetype);
+    quality_ = int(settings_.qualilty);
+    imageToResize_ = settings_.image_to_resize;
+    imageToRotate_ = settings_.image_to_rotate;
+    imageSetDpi_ = settings_.image_set_dpi;
+    constrain_ = settings_.constraint;
+    height_ = settings_.height;
+    width_ = settings_.width;
+    heightUnit_ = int(settings_.hpercent);
+    widthUnit_ = int(settings_.wpercent);
+    xdpi_ = settings_.xdpi;
+    ydpi_ = settings_.ydpi;
+    (settings_.override ? overwrite_ : inFolder_)->setChecked(true);
+    (settings_.desktop ? desktop_ : resizeAs_)->setChecked(true);
+    for (int i = 0; i < 3; ++i)
+        rotate_[i]->setAutoExclusive(false);
+    for (int i = 0; i < 3; ++i) {
+        rotate_[i]->setChecked(settings_.rotate == uint32_t(i));
+        rotate_[i]->setAutoExclusive(true);
+    }
+    ShowValues();
+
+    settings_.override ? OverwriteRule() : FolderRule();
+    settings_.desktop ? DesktopRule() : ResizeAsRule();
+    OnImageToResize();
+    OnImageToRotate();
+    OnImageSetDpi();
+    TypeRule();
+    quality_label_->setText(QString::number(quality_slider_->value()));
+
+    if (constrain_ && (pictureWidth == 0 || pictureHeight == 0)) {
+        if (settings_.hpercent != 1)
+            height_ = 100;
+        if (settings_.wpercent != 1)
+            width_ = 100;
+        heightUnit_ = widthUnit_ = 1;
+        widthUnitBox_->setEnabled(false);
+        heightUnitBox_->setEnabled(false);
+    }
+    ShowValues();
+    if (imageToResize_)
+        WriteSizeCheck();
+    if (imageSetDpi_)
+        WriteDpiCheck();
+    loading_ = false;
+}
+
+bool ResizeDialog::ReadControls(bool prompt) {
+    auto number = [&](QLineEdit* edit, uint32_t& value) {
+        const std::optional<uint32_t> parsed = ParseUnsigned(edit->text());
+        if (parsed) {
+            value = *parsed;
+            return true;
+        }
+        if (prompt) {
+            QMessageBox::warning(this, windowTitle(), Text::NotPositiveInteger);
+            edit->setFocus();
+            edit->selectAll();
+        }
+        return false;
+    };
+    if (!number(height_edit_, height_))
+        return false;
+    dest_ = dest_edit_->text();
+    if (!number(width_edit_, width_))
+        return false;
+    quality_ = quality_slider_->value();
+    constrain_ = constrainBox_->isChecked();
+    imageToResize_ = imageToResizeBox_->isChecked();
+    imageToRotate_ = imageToRotateBox_->isChecked();
+    heightUnit_ = heightUnitBox_->currentIndex();
+    widthUnit_ = widthUnitBox_->currentIndex();
+    typeIndex_ = type_->currentIndex();
+    imageSetDpi_ = imageSetDpiBox_->isChecked();
+    return number(xdpi_edit_, xdpi_) && number(ydpi_edit_, ydpi_);
+}
+
+void ResizeDialog::ShowValues() {
+    SetTextIfChanged(height_edit_, QString::number(height_));
+    SetTextIfChanged(dest_edit_, dest_);
+    SetTextIfChanged(width_edit_, QString::number(width_));
+    quality_slider_->setValue(quality_);
+    quality_label_->setText(QString::number(quality_slider_->value()));
+    constrainBox_->setChecked(constrain_);
+    imageToResizeBox_->setChecked(imageToResize_);
+    imageToRotateBox_->setChecked(imageToRotate_);
+    heightUnitBox_->setCurrentIndex(heightUnit_);
+    widthUnitBox_->setCurrentIndex(widthUnit_);
+    type_->setCurrentIndex(typeIndex_ < type_->count() ? typeIndex_ : -1);
+    imageSetDpiBox_->setChecked(imageSetDpi_);
+    SetTextIfChanged(xdpi_edit_, QString::number(xdpi_));
+    SetTextIfChanged(ydpi_edit_, QString::number(ydpi_));
+}
+
+void ResizeDialog::WriteBack() {
+    ResizeSettings& s = settings_;
+    s.override = overwrite_->isChecked() ? 1 : 0;
+    s.dest = dest_;
+    s.imagetype = uint32_t(std::max(typeIndex_, 0));
+    s.qualilty = uint32_t(quality_);
+    s.image_to_resize = imageToResize_;
+    s.image_to_rotate = imageToRotate_;
+    s.image_set_dpi = imageSetDpi_;
+    s.desktop = desktop_->isChecked() ? 1 : 0;
+    s.constraint = constrain_;
+    s.height = height_;
+    s.width = width_;
+    s.hpercent = uint32_t(std::max(heightUnit_, 0));
+    s.wpercent = uint32_t(std::max(widthUnit_, 0));
+    s.rotate = rotate_[1]->isChecked() ? 1 : rotate_[2]->isChecked() ? 2 : 0;
+    s.xdpi = xdpi_;
+    s.ydpi = ydpi_;
+}
+
+void ResizeDialog::RunBatch(bool mail) {
+    if (!ReadControls(true))
+        return;
+    WriteBack();
+    ProgressDialog progress(settings_, this);
+    progress.mode = ProgressDialog::ResizeMode;
+    progress.mailResults = mail ? 1 : 0;
+    const int result = progress.exec();
+    ShowFailureList(this, progress.Failures());
+    if (result != QDialog::Accepted)
+        return; // a cancelled batch leaves the options open
+    if (mail)
+        MailPictures();
+    accept();
+}
+
+void ResizeDialog::MailPictures() {
+    const int prompt = ::MailPictures(settings_);
+    if (prompt != MailPrompt::None)
+        QMessageBox::warning(this, QStringLiteral("Tessary"), MailPromptText(prompt));
+}
+
+void ResizeDialog::FolderRule() {
+    dest_edit_->setEnabled(true);
+    type_->setEnabled(true);
+    browse_->setEnabled(true);
+    TypeRule();
+}
+
+void ResizeDialog::OverwriteRule() {
+    dest_edit_->setEnabled(false);
+    type_->setEnabled(false);
+    browse_->setEnabled(false);
+    TypeRule();
+}
+
+void ResizeDialog::ResizeAsRule() {
+    width_edit_->setEnabled(true);
+    height_edit_->setEnabled(true);
+    const bool known = pictureWidth != 0 && pictureHeight != 0;
+    widthUnitBox_->setEnabled(known);
+    heightUnitBox_->setEnabled(known);
+    WriteSizeCheck();
+}
+
+void ResizeDialog::DesktopRule() {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{width_edit_, height_edit_, widthUnitBox_, heightUnitBox_})
+        w->setEnabled(false);
+    WriteSizeCheck();
+}
+
+void ResizeDialog::TypeRule() {
+    const int index = type_->currentIndex();
+    if (index < 0)
+        return;
+    if (index == 0)
+        quality_slider_->setEnabled(settings_.AnyJpegSource != 0);
+    else
+        quality_slider_->setEnabled(index == int(PictureTypeTable::Jpeg));
+    // Taken at once, even if the dialog is cancelled later.
+    settings_.imagetype = uint32_t(index);
+}
+
+void ResizeDialog::RunRule() {
+    resize_->setEnabled(imageToResizeBox_->isChecked() || imageToRotateBox_->isChecked() ||
+                        imageSetDpiBox_->isChecked());
+}
+
+void ResizeDialog::SetSizeControlsEnabled(bool enabled) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{constrainBox_, resizeAs_, width_edit_, height_edit_,
+                                         widthUnitBox_, heightUnitBox_, desktop_})
+        w->setEnabled(enabled);
+}
+
+void ResizeDialog::OnImageToResize() {
+    const bool on = imageToResizeBox_->isChecked();
+    SetSizeControlsEnabled(on);
+    if (on)
+        WriteSizeCheck();
+    else
+        sizeCheck_->SetText(QString());
+    RunRule();
+}
+
+void ResizeDialog::OnImageToRotate() {
+    for (QRadioButton* r : rotate_)
+        r->setEnabled(imageToRotateBox_->isChecked());
+    RunRule();
+}
+
+void ResizeDialog::OnImageSetDpi() {
+    const bool on = imageSetDpiBox_->isChecked();
+    xdpi_edit_->setEnabled(on);
+    ydpi_edit_->setEnabled(on);
+    if (on)
+        WriteDpiCheck();
+    else
+        dpiCheck_->SetText(QString());
+    RunRule();
+}
+
+void ResizeDialog::WriteSizeCheck() {
+    SizeCheckInput input;
+    input.desktop = desktop_->isChecked();
+    input.constrain = constrainBox_->isChecked();
+    input.width = width_;
+    input.height = height_;
+    input.widthUnit = uint32_t(std::max(widthUnitBox_->currentIndex(), 0));
+    input.heightUnit = uint32_t(std::max(heightUnitBox_->currentIndex(), 0));
+    const SelectionSummary summary{pictureWidth, pictureHeight, commonXDpi, commonYDpi};
+    Show(sizeCheck_, SizeCheckText(input, summary, PrimaryDesktopSize().value_or(DesktopSize{})));
+}
+
+void ResizeDialog::WriteDpiCheck() {
+    Show(dpiCheck_, DpiCheckText({pictureWidth, pictureHeight, commonXDpi, commonYDpi}));
+}
+
+void ResizeDialog::OnConstrain() {
+    ReadControls(false);
+    if (constrain_) {
+        if (pictureWidth != 0 && pictureHeight != 0) {
+            WriteSizeCheck();
+            return;
+        }
+        if (settings_.hpercent != 1)
+            height_ = 100;
+        if (settings_.wpercent != 1)
+            width_ = 100;
+        heightUnit_ = widthUnit_ = 1;
+        widthUnitBox_->setEnabled(false);
+        heightUnitBox_->setEnabled(false);
+    } else {
+        if (desktop_->isChecked()) {
+            WriteSizeCheck();
+            return;
+        }
+        widthUnitBox_->setEnabled(true);
+        heightUnitBox_->setEnabled(true);
+    }
+    ++settling_;
+    ShowValues();
+    --settling_;
+    WriteSizeCheck();
+}
+
+void ResizeDialog::OnSideChanged(bool heightChanged) {
+    // The other side is shown without running its own handler: a chain of
+    // recomputations would rewrite the side being typed (typing "3" of
+    // "320" would turn it into "2").
+    if (settling_ > 0 || loading_)
+        return;
+    // A side being typed may be empty for a moment: wait for a number.
+    if (!ReadControls(false))
+        return;
+    if (constrain_) {
+        const uint32_t w = uint32_t(pictureWidth);
+        const uint32_t h = uint32_t(pictureHeight);
+        if (heightChanged)
+            width_ = ProportionalValue(height_, uint32_t(heightUnit_), uint32_t(widthUnit_), h, w,
+                                       width_);
+        else
+            height_ = ProportionalValue(width_, uint32_t(widthUnit_), uint32_t(heightUnit_), w, h,
+                                        height_);
+    }
+    setAsDefault_->setEnabled(true);
+    ++settling_;
+    ShowValues();
+    --settling_;
+    WriteSizeCheck();
+}
+
+void ResizeDialog::OnUnitChanged(bool height) {
+    const int before = height ? heightUnit_ : widthUnit_;
+    if (!ReadControls(false))
+        return;
+    const int now = height ? heightUnit_ : widthUnit_;
+    if (now == before)
+        return;
+    if (height)
+        height_ = ConvertUnit(height_, uint32_t(before), uint32_t(now), uint32_t(pictureHeight));
+    else
+        width_ = ConvertUnit(width_, uint32_t(before), uint32_t(now), uint32_t(pictureWidth));
+    ShowValues();
+}
+
+void ResizeDialog::OnBrowse() {
+    ReadControls(false);
+    FolderBrowseDialog browse(this, Text::SelectDestination, dest_);
+    if (!browse.DoModal())
+        return;
+    dest_ = browse.path;
+    setAsDefault_->setEnabled(true);
+    ShowValues();
+}
+
+void ResizeDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        ReadControls(true);
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

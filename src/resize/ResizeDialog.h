@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "resize/ScanJob.h"
+
+#include <QDialog>
+
+class AppSettings;
+class ColourLabel;
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+// Where the user sets every option of a batch and runs it. Opened after a
+// scan with its SelectionSummary, so it can keep width and height in the
+// pictures' proportion and warn when the selection does not suit the size.
+// Loads its controls from the settings, writes them back on "Resize",
+// "Resize and mail" and "Set as default" (which also stores them).
+class ResizeDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ResizeDialog(AppSettings& settings, QWidget* parent = nullptr);
+
+    // Set by the caller from the scan before the dialog is shown.
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+    int commonXDpi = 0;
+    int commonYDpi = 0;
+    void SetSummary(const SelectionSummary& summary);
+
+    // Hands the batch's pictures to the mail client; shows a prompt when
+    // that fails.
+    void MailPictures();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Enter closes with OK after reading the controls; nothing is written
+    // back and nothing resized.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildControls();
+    void Open();
+    // Reads every control into the values below, in the fixed order. A
+    // text that is not a positive integer stops the reading there; with
+    // `prompt` the user is told and the edit gets the focus.
+    bool ReadControls(bool prompt);
+    void ShowValues();
+    void WriteBack();
+    void RunBatch(bool mail);
+
+    void FolderRule();
+    void OverwriteRule();
+    void ResizeAsRule();
+    void DesktopRule();
+    void TypeRule();
+    void RunRule();
+    void WriteSizeCheck();
+    void WriteDpiCheck();
+    void OnImageToResize();
+    void OnImageToRotate();
+    void OnImageSetDpi();
+    void OnConstrain();
+    void OnSideChanged(bool heightChanged);
+    void OnUnitChanged(bool height);
+    void OnBrowse();
+    void SetSizeControlsEnabled(bool enabled);
+
+    AppSettings& settings_;
+    bool opened_ = false;
+    bool loading_ = false; // the controls are being filled at opening
+    int settling_ = 0;     // > 0 while the dialog itself changes the size edits
+
+    // The controls' values, as the dialog reads and shows them.
+    uint32_t height_ = 0;
+    QString dest_;
+    uint32_t width_ = 0;
+    int quality_ = 0;
+    bool constrain_ = false;
+    bool imageToResize_ = false;
+    bool imageToRotate_ = false;
+    int heightUnit_ = 0;
+    int widthUnit_ = 0;
+    int typeIndex_ = 0;
+    bool imageSetDpi_ = false;
+    uint32_t xdpi_ = 0;
+    uint32_t ydpi_ = 0;
+
+    QRadioButton* inFolder_;
+    QRadioButton* overwrite_;
+    QLineEdit* dest_edit_;
+    QPushButton* browse_;
+    QComboBox* type_;
+    QSlider* quality_slider_;
+    QLabel* quality_label_;
+    QCheckBox* imageToResizeBox_;
+    QCheckBox* constrainBox_;
+    QRadioButton* resizeAs_;
+    QRadioButton* desktop_;
+    QLineEdit* width_edit_;
+    QLineEdit* height_edit_;
+    QComboBox* widthUnitBox_;
+    QComboBox* heightUnitBox_;
+    ColourLabel* sizeCheck_;
+    QCheckBox* imageToRotateBox_;
+    QRadioButton* rotate_[3];
+    ColourLabel* rotateCheck_;
+    QCheckBox* imageSetDpiBox_;
+    QLineEdit* xdpi_edit_;
+    QLineEdit* ydpi_edit_;
+    ColourLabel* dpiCheck_;
+    QPushButton* setAsDefault_;
+    QPushButton* resize_;
+    QPushButton* resizeAndMail_;
+    QPushButton* cancel_;
+};

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#include "Controls.h"
+
+#include "app/AppSettings.h"
+#include "resize/ColourLabel.h"
+#include "resize/ResizeDialog.h"
+#include "resize/ResizeIds.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+
+namespace Id = ResizeDialogId;
+
+class ResizeDialogTest : public testing::Test {
+protected:
+    // Opens the dialog with a selection of w x h pictures at 72 DPI.
+    std::unique_ptr<ResizeDialog> Open(int w, int h) {
+        auto dialog = std::make_unique<ResizeDialog>(settings_);
+        dialog->SetSummary({w, h, 72, 72});
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        return dialog;
+    }
+    void Type(ResizeDialog* d, int id, const QString& text) {
+        QLineEdit* edit = Control<QLineEdit>(d, id);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    QString Text(ResizeDialog* d, int id) { return Control<QLabel>(d, id)->text(); }
+    QColor Colour(ResizeDialog* d, int id) { return Control<ColourLabel>(d, id)->TextColour(); }
+    AppSettings settings_;
+};
+
+TEST_F(ResizeDialogTest, OpensWithTheStoredOptionsAndTheQualityLabel) {
+    auto d = Open(640, 480);
+    EXPECT_EQ(Control<QSlider>(d.get(), Id::Quality)->value(), 80);
+    EXPECT_EQ(Text(d.get(), Id::QualityLabel), QStringLiteral("80"));
+    QComboBox* types = Control<QComboBox>(d.get(), Id::ImageType);
+    ASSERT_EQ(types->count(), 8);
+    EXPECT_EQ(types->itemText(0), QStringLiteral("the same as source"));
+    EXPECT_EQ(types->itemText(7), QStringLiteral("PCX files"));
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), QStringLiteral("100"));
+    EXPECT_EQ(Control<QComboBox>(d.get(), Id::WidthUnit)->currentText(), QStringLiteral("percent"));
+    EXPECT_EQ(Text(d.get(), Id::SizeCheck),
+              QStringLiteral("The size of the pictures you've selected is:640*480"));
+    EXPECT_EQ(Colour(d.get(), Id::SizeCheck), QColor(0, 0, 0));
+
+    QSlider* slider = Control<QSlider>(d.get(), Id::Quality);
+    slider->setValue(55);
+    EXPECT_EQ(Text(d.get(), Id::QualityLabel), QStringLiteral("55"));
+}
+
+TEST_F(ResizeDialogTest, TypingOneSideKeepsTheOtherInProportion) {
+    settings_.wpercent = settings_.hpercent = 0;
+    settings_.width = 640;
+    settings_.height = 480;
+    auto d = Open(640, 480);
+    Type(d.get(), Id::Width, QStringLiteral("320"));
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), QStringLiteral("240"));
+    EXPECT_EQ(Text(d.get(), Id::SizeCheck),
+              QStringLiteral("The size of the pictures you've selected is:640*480"));
+
+    // Width in percent, height in pixels: 50 percent gives 240 pixels.
+    QComboBox* widthUnit = Control<QComboBox>(d.get(), Id::WidthUnit);
+    widthUnit->setCurrentIndex(1);
+    Q_EMIT widthUnit->activated(1);
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), QStringLiteral("50"));
+    Type(d.get(), Id::Width, QStringLiteral("25"));
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), QStringLiteral("120"));
+}
+
+TEST_F(ResizeDialogTest, AMismatchedSizeIsRed) {
+    settings_.wpercent = settings_.hpercent = 0;
+    settings_.width = 800;
+    settings_.height = 800;
+    auto d = Open(640, 480);
+    EXPECT_EQ(
+        Text(d.get(), Id::SizeCheck),
+        QStringLiteral("The size(640*480) of the pictures you've selected is not match the "
+                       "Constrain Proportion of your setting: 800*800\nPlease reset width and "
+                       "height or uncheck Constrain Proportion"));
+    EXPECT_EQ(Colour(d.get(), Id::SizeCheck), QColor(255, 0, 0));
+}
+
+TEST_F(ResizeDialogTest, PicturesOfDifferentSizesAreResizedInPercent) {
+    settings_.wpercent = settings_.hpercent = 0;
+    settings_.width = 800;
+    settings_.height = 600;
+    auto d = Open(0, 0);
+    EXPECT_EQ(Control<QComboBox>(d.get(), Id::WidthUnit)->currentIndex(), 1);
+    EXPECT_EQ(Control<QComboBox>(d.get(), Id::HeightUnit)->currentIndex(), 1);
+    EXPECT_FALSE(Control<QComboBox>(d.get(), Id::WidthUnit)->isEnabled());
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), QStringLiteral("100"));
+    EXPECT_EQ(Text(d.get(), Id::SizeCheck),
+              QStringLiteral("The pictures you've selected are not the same size\nPlease resize "
+                             "them in percent or uncheck Constrain Proportion"));
+    EXPECT_EQ(Colour(d.get(), Id::SizeCheck), QColor(255, 0, 0));
+}
+
+TEST_F(ResizeDialogTest, TheTypeDecidesWhetherQualityCanBeSet) {
+    struct Case {
+        int type;
+        uint32_t anyJpeg;
+        bool slider;
+    };
+    for (const Case& c :
+         {Case{2, 1, false}, Case{1, 0, true}, Case{0, 0, false}, Case{0, 1, true}}) {
+        settings_.AnyJpegSource = c.anyJpeg;
+        auto d = Open(640, 480);
+        QComboBox* types = Control<QComboBox>(d.get(), Id::ImageType);
+        types->setCurrentIndex(c.type);
+        Q_EMIT types->activated(c.type);
+        EXPECT_EQ(Control<QSlider>(d.get(), Id::Quality)->isEnabled(), c.slider) << c.type;
+        EXPECT_EQ(settings_.imagetype, uint32_t(c.type)) << "taken at once";
+    }
+}
+
+TEST_F(ResizeDialogTest, ResizeNeedsOneOfTheThreeJobs) {
+    settings_.image_set_dpi = 1;
+    auto d = Open(640, 480);
+    QPushButton* resize = Control<QPushButton>(d.get(), Id::Resize);
+    EXPECT_EQ(Text(d.get(), Id::DpiCheck),
+              QStringLiteral("Your select Pictures:\nthe X DPI:72\nThe Y DPI:72"));
+    for (int id : {Id::ImageToResize, Id::ImageSetDpi}) {
+        EXPECT_TRUE(resize->isEnabled());
+        Click(Control<QCheckBox>(d.get(), id));
+    }
+    EXPECT_FALSE(resize->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(d.get(), Id::ResizeAndMail)->isEnabled());
+    EXPECT_EQ(Text(d.get(), Id::SizeCheck), QString());
+    Click(Control<QCheckBox>(d.get(), Id::ImageToRotate));
+    EXPECT_TRUE(resize->isEnabled());
+}
+
+TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
+    auto d = Open(640, 480);
+    Type(d.get(), Id::Destination, QStringLiteral("/tmp/web pictures"));
+    QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
+    const AppSettings loaded;
+    EXPECT_EQ(loaded.dest, QStringLiteral("/tmp/web pictures"));
+    EXPECT_EQ(loaded.qualilty, 80u);
+}
+
+} // namespace
