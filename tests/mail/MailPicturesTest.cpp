@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include "ConfigFolder.h"
+#include "TestSupport.h"
+
+#include "app/AppSettings.h"
+#include "mail/MailPictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace {
+
+// Puts a program of ours first on PATH for one test.
+class MailPicturesTest : public ConfigFolderTest {
+protected:
+    void SetUp() override {
+        ConfigFolderTest::SetUp();
+        oldPath_ = qgetenv("PATH");
+    }
+    void TearDown() override { qputenv("PATH", oldPath_); }
+    void UsePath(const QString& first) { qputenv("PATH", (first + ':').toUtf8() + oldPath_); }
+    QString Script(const QString& name, const QString& body) {
+        const QString path = bin_.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(("#!/bin/sh\n" + body).toUtf8());
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+    QStringList RecordedArguments(const QString& file) {
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        QStringList arguments;
+        for (const QByteArray& a : f.readAll().split('\0'))
+            arguments << QString::fromUtf8(a);
+        arguments.removeLast(); // after the last NUL
+        return arguments;
+    }
+    QTemporaryDir bin_;
+    QTemporaryDir files_;
+    QByteArray oldPath_;
+};
+
+TEST_F(MailPicturesTest, HandsTheAttachmentsSubjectAndBodyToXdgEmailAsTheyStand) {
+    const QString record = bin_.filePath(QStringLiteral("args"));
+    // Records its arguments, and whether each attachment exists right now.
+    Script(QStringLiteral("xdg-email"),
+           QStringLiteral("printf '%s\\0' \"$@\" > '%1'\n"
+                          "while [ $# -gt 0 ]; do if [ \"$1\" = --attach ]; then "
+                          "[ -f \"$2\" ] || echo \"missing $2\" >> '%1.missing'; fi; shift; done\n")
+               .arg(record));
+    UsePath(bin_.path());
+
+    AppSettings settings;
+    settings.mailSubject = QStringLiteral("Photos %F");
+    settings.mailBody = QStringLiteral("Hello,\r\nhere they are.");
+    for (const char* name : {"a b.jpg", "-dash.jpg", "quote'\"$;x.jpg", "ünï.jpg"})
+        settings.PictureList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")),
+                                         files_.path(), QString::fromUtf8(name));
+    EXPECT_EQ(MailPictures(settings), MailPrompt::None);
+    QStringList expected{"--utf8", "--subject", "Photos %F", "--body", "Hello,\r\nhere they are."};
+    for (const QString& p : settings.PictureList)
+        expected << "--attach" << p;
+    EXPECT_EQ(RecordedArguments(record), expected);
+    EXPECT_FALSE(QFile::exists(record + ".missing"));
+
+    // Empty texts: no subject and no body at all.
+    settings.mailSubject.clear();
+    settings.mailBody.clear();
+    settings.PictureList = settings.PictureList.mid(0, 1);
+    EXPECT_EQ(MailPictures(settings), MailPrompt::None);
+    EXPECT_EQ(RecordedArguments(record),
+              (QStringList{"--utf8", "--attach", settings.PictureList[0]}));
+}
+
+TEST_F(MailPicturesTest, TemporaryCopiesGoFirstAndTheListIsEmptiedButTheFilesKept) {
+    const QString record = bin_.filePath(QStringLiteral("args"));
+    Script(QStringLiteral("xdg-email"),
+           QStringLiteral("printf '%s\\0' \"$@\" > '%1'\n").arg(record));
+    UsePath(bin_.path());
+    AppSettings settings;
+    settings.PictureList << CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), files_.path());
+    settings.MailTempList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), files_.path());
+    EXPECT_EQ(MailPictures(settings), MailPrompt::None);
+    EXPECT_EQ(RecordedArguments(record).last(), QDir(files_.path()).filePath("Canon_40D.jpg"));
+    EXPECT_TRUE(settings.MailTempList.isEmpty());
+    // The mail client reads it after xdg-email returned.
+    EXPECT_TRUE(QFile::exists(QDir(files_.path()).filePath("Canon_40D.jpg")));
+}
+
+TEST_F(MailPicturesTest, EachFailureGivesItsPrompt) {
+    AppSettings settings;
+    settings.MailTempList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), files_.path());
+
+    // No xdg-email at all: the first prompt, and the copies stay listed.
+    qputenv("PATH", bin_.path().toUtf8());
+    EXPECT_EQ(MailPictures(settings), MailPrompt::CannotLoad);
+    EXPECT_EQ(settings.MailTempList.size(), 1);
+
+    UsePath(bin_.path());
+    const std::pair<int, int> cases[] = {{3, MailPrompt::NotValid},
+                                         {1, MailPrompt::SendFailed},
+                                         {4, MailPrompt::SendFailed},
+                                         {0, MailPrompt::None}};
+    for (const auto& [status, prompt] : cases) {
+        Script(QStringLiteral("xdg-email"), QStringLiteral("exit %1\n").arg(status));
+        settings.PictureList = {files_.filePath(QStringLiteral("Canon_40D.jpg"))};
+        EXPECT_EQ(MailPictures(settings), prompt) << status;
+    }
+}
+
+// Debian's own xdg-email, with a recording mail client behind it.
+TEST_F(MailPicturesTest, TheRealXdgEmailDeliversTheAttachmentsToTheMailClient) {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-email")).isEmpty())
+        GTEST_SKIP() << "xdg-utils is not installed";
+    const QString record = bin_.filePath(QStringLiteral("url"));
+    const QString client = Script(QStringLiteral("mailclient"),
+                                  QStringLiteral("printf '%s' \"$1\" > '%1'\n").arg(record));
+    // $MAILER is the mail client xdg-email starts on any desktop.
+    qputenv("MAILER", client.toUtf8());
+    AppSettings settings;
+    settings.mailSubject = QStringLiteral("Pictures");
+    settings.PictureList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), files_.path(),
+                                     QStringLiteral("my photo.jpg"))
+                         << CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), files_.path());
+    EXPECT_EQ(MailPictures(settings), MailPrompt::None);
+    qunsetenv("MAILER");
+
+    QFile recorded(record);
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly)) << "the mail client was not started";
+    const QUrl url(QString::fromUtf8(recorded.readAll()));
+    EXPECT_EQ(url.scheme(), QStringLiteral("mailto"));
+    const QUrlQuery query(url);
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded), "Pictures");
+    QStringList attached;
+    for (const QString& value :
+         query.allQueryItemValues(QStringLiteral("attach"), QUrl::FullyDecoded))
+        attached << (value.startsWith(QLatin1String("file:")) ? QUrl(value).toLocalFile() : value);
+    EXPECT_EQ(attached, settings.PictureList);
+    for (const QString& file : attached)
+        EXPECT_TRUE(QFile::exists(file)) << qPrintable(file);
+}
+
+} // namespace

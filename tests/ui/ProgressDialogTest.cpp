@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+#include "Controls.h"
+#include "TestSupport.h"
+
+#include "app/AppSettings.h"
+#include "resize/OverwriteConfirmDialog.h"
+#include "resize/ProgressDialog.h"
+#include "resize/ResizeIds.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+TEST(OverwriteConfirmDialogTest, EachButtonGivesItsAnswerAndEscapeLeavesAsk) {
+    const std::pair<int, int> buttons[] = {{ConfirmDialogId::YesToAll, AnswerYesToAll},
+                                           {ConfirmDialogId::Yes, AnswerYes},
+                                           {ConfirmDialogId::No, AnswerNo},
+                                           {ConfirmDialogId::NoToAll, AnswerNoToAll}};
+    for (const auto& [id, answer] : buttons) {
+        OverwriteConfirmDialog dialog(QStringLiteral("/p/a.jpg"), nullptr);
+        dialog.SetQuestion(QStringLiteral("Do you want to overwrite this file?"));
+        QTimer::singleShot(0, &dialog, [&, id = id] {
+            QTest::mouseClick(Control<QPushButton>(&dialog, id), Qt::LeftButton);
+        });
+        EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+        EXPECT_EQ(dialog.answer, answer) << id;
+    }
+    OverwriteConfirmDialog dialog(QStringLiteral("/p/a.jpg"), nullptr);
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        EXPECT_EQ(dialog.focusWidget(), Control<QPushButton>(&dialog, ConfirmDialogId::Yes));
+        EXPECT_TRUE(Control<QPushButton>(&dialog, ConfirmDialogId::Yes)->isDefault());
+        EXPECT_EQ(Control<QLabel>(&dialog, ConfirmDialogId::Path)->text(),
+                  QStringLiteral("/p/a.jpg"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    dialog.exec();
+    EXPECT_EQ(dialog.answer, AnswerAsk);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Tessary Confirm"));
+}
+
+TEST(ProgressDialogTest, AScanClosesWithOkAndHandsOnTheSummary) {
+    QTemporaryDir dir;
+    AppSettings settings;
+    for (int i = 0; i < 3; ++i) {
+        settings.PictureList << dir.filePath(QStringLiteral("p%1.jpg").arg(i));
+        DrawPicture(settings.PictureList.last(), 64, 48);
+    }
+    ProgressDialog dialog(settings);
+    dialog.mode = ProgressDialog::ScanMode;
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Reading Pictures Information"));
+    EXPECT_EQ(dialog.pictureWidth, 64);
+    EXPECT_EQ(dialog.pictureHeight, 48);
+    EXPECT_EQ(settings.AnyJpegSource, 1u);
+    EXPECT_EQ(Control<QProgressBar>(&dialog, ProgressDialogId::Progress)->maximum(), 3);
+    EXPECT_EQ(Control<QProgressBar>(&dialog, ProgressDialogId::Progress)->value(), 2);
+    EXPECT_TRUE(
+        Control<QLabel>(&dialog, ProgressDialogId::Status)->text().startsWith("Reading : "));
+
+    AppSettings empty;
+    ProgressDialog none(empty);
+    none.mode = ProgressDialog::ScanMode;
+    EXPECT_EQ(none.exec(), QDialog::Accepted);
+    EXPECT_EQ(none.Summary().pictureWidth, 0);
+}
+
+// Cancelled at random moments in a batch of large pictures, the dialog
+// returns with Cancel, its worker has stopped, and every result on disk is
+// a whole picture.
+TEST(ProgressDialogTest, CancellingARunningBatchLeavesOnlyWholeResults) {
+    QTemporaryDir dir;
+    AppSettings settings;
+    for (int i = 0; i < 4; ++i)
+        settings.PictureList << CopyInto(TestData(QStringLiteral("hdr/iphone_hdr_NO.jpg")),
+                                         dir.path(), QStringLiteral("photo%1.jpg").arg(i));
+    settings.dest = dir.filePath(QStringLiteral("out"));
+    settings.wpercent = settings.hpercent = 1;
+    settings.width = settings.height = 90;
+    for (int round = 0; round < 8; ++round) {
+        ProgressDialog dialog(settings);
+        dialog.mode = ProgressDialog::ResizeMode;
+        QTimer::singleShot(QRandomGenerator::global()->bounded(0, 600), &dialog, [&dialog] {
+            QTest::mouseClick(Control<QPushButton>(&dialog, ProgressDialogId::Cancel),
+                              Qt::LeftButton);
+        });
+        const int result = dialog.exec();
+        EXPECT_TRUE(result == QDialog::Rejected || result == QDialog::Accepted);
+        // A second round finds the files of the first: answered No to all.
+        for (const QFileInfo& out : QDir(settings.dest).entryInfoList(QDir::Files | QDir::Hidden))
+            ASSERT_TRUE(DecodesCleanly(out.filePath()))
+                << "round " << round << ": " << qPrintable(out.fileName());
+        QDir(settings.dest).removeRecursively();
+    }
+}
+
+} // namespace
