@@ -136,7 +136,7 @@ void ResizeDialog::BuildControls() {
     sizeChoice->addButton(resizeAs_);
     sizeChoice->addButton(desktop_);
     sizeCheck_ = Named(new ColourLabel(resizeBox), Id::SizeCheck);
-    sizeCheck_->setMinimumHeight(sizeCheck_->fontMetrics().lineSpacing() * 3);
+    sizeCheck_->setMinimumHeight(sizeCheck_->fontMetrics().lineSpacing() * 7);
 
     auto* resizeGrid = new QGridLayout(resizeBox);
     resizeGrid->addWidget(constrainBox_, 0, 0, 1, 3);

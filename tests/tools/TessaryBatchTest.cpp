@@ -152,4 +152,37 @@ TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceStillDecodes) {
         << "no temporary file is left for the user to see";
 }
 
+TEST_F(TessaryBatchTest, MailResizesIntoTemporaryCopiesAndAttachesThem) {
+    QTemporaryDir bin;
+    const QString record = bin.filePath(QStringLiteral("args"));
+    QFile script(bin.filePath(QStringLiteral("xdg-email")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(record).toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+    env.insert(QStringLiteral("PATH"),
+               bin.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+
+    const QString photo = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
+    const ToolRun run = RunTool(
+        kBatch,
+        {QStringLiteral("--mail"), QStringLiteral("--set"), QStringLiteral("imagetype=5"), photo},
+        {}, 60000, env.toStringList());
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    QFile recorded(record);
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    const QStringList arguments =
+        QString::fromUtf8(recorded.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(arguments.size(), 3) << qPrintable(arguments.join(' '));
+    EXPECT_EQ(arguments[0], QStringLiteral("--utf8"));
+    EXPECT_EQ(arguments[1], QStringLiteral("--attach"));
+    EXPECT_TRUE(arguments[2].endsWith(QStringLiteral("/Canon_40D.png")));
+    EXPECT_TRUE(arguments[2].contains(QStringLiteral("/tessary-mail-")));
+    EXPECT_EQ(Identify(arguments[2]).format, "PNG");
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
+    QDir(QFileInfo(arguments[2]).path()).removeRecursively();
+}
+
 } // namespace

@@ -40,6 +40,10 @@ Options:
   --desktop-size WxH   the desktop size used with desktop=1; default: the
                        primary screen's size
   --jobs N             pictures worked on at once (default: one per core)
+  --mail               resize into temporary copies and hand them to your mail
+                       client as attachments of a new message, with the mail
+                       subject and body stored by Tessary (with override=1 the
+                       overwritten pictures are attached); needs xdg-email
   --help               show this text and exit
   --version            show the version and exit
   --                   end of options: every later argument is a FILE, even
@@ -133,6 +137,8 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
             line.help = true;
         } else if (argument == QLatin1String("--version")) {
             line.version = true;
+        } else if (argument == QLatin1String("--mail")) {
+            line.mail = true;
         } else if (argument == QLatin1String("--set")) {
             if (!takeValue())
                 return std::nullopt;

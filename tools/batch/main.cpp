@@ -4,10 +4,14 @@
 #include "TerminalPrompt.h"
 
 #include "app/AppSettings.h"
+#include "mail/MailPictures.h"
+#include "mail/MailTempFolder.h"
+#include "mail/MailTexts.h"
 #include "platform/DesktopMetrics.h"
 #include "resize/ResizeJob.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -103,6 +107,15 @@ int main(int argc, char** argv) {
     job.SetDesktopSize(desktop);
     if (line->jobs > 0)
         job.SetWorkers(line->jobs);
+    if (line->mail) {
+        const QString folder = CreateMailTempFolder();
+        if (folder.isEmpty()) {
+            QTextStream(stderr) << "tessary-batch: cannot make a folder for the mail copies in "
+                                << QDir::tempPath() << "\n";
+            return kExitFailed;
+        }
+        job.SetMailResults(folder);
+    }
     QTextStream err(stderr);
     const bool showProgress = isatty(STDERR_FILENO);
     if (showProgress) {
@@ -122,5 +135,19 @@ int main(int argc, char** argv) {
         if (outcome.status == Status::Failed)
             out << pictures[i] << ": " << outcome.reason << "\n";
     }
-    return job.Count(Status::Failed) > 0 ? kExitFailed : 0;
+    bool failed = job.Count(Status::Failed) > 0;
+    // Nothing to attach when every picture failed: the originals were not
+    // what the user asked to send.
+    const QStringList copies = job.MailTempList();
+    if (line->mail && (settings.override || !copies.isEmpty())) {
+        AppSettings& stored = GetAppSettings();
+        stored.PictureList = pictures;
+        stored.MailTempList = copies;
+        const int mailPrompt = MailPictures(stored);
+        if (mailPrompt != MailPrompt::None) {
+            QTextStream(stderr) << "tessary-batch: " << MailPromptText(mailPrompt) << "\n";
+            failed = true;
+        }
+    }
+    return failed ? kExitFailed : 0;
 }

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// Renders the dialogs as a user sees them. With TESSARY_SCREENSHOTS set to
+// a folder the pictures are kept there for a person to look at.
+#include "Controls.h"
+#include "TestSupport.h"
+
+#include "app/AppSettings.h"
+#include "resize/ProgressDialog.h"
+#include "resize/ResizeDialog.h"
+#include "resize/ResizeIds.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+// Saves a grab of the widget and checks it is a real picture, not a blank.
+void Keep(QWidget* widget, const QString& name) {
+    const QImage image = widget->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    int colours = 0;
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height() && colours == 0; y += 7)
+        for (int x = 0; x < image.width(); x += 7)
+            if (image.pixel(x, y) != first) {
+                ++colours;
+                break;
+            }
+    EXPECT_GT(colours, 0) << qPrintable(name) << " is blank";
+    const QString folder = qEnvironmentVariable("TESSARY_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+        image.save(QDir(folder).filePath(name));
+    }
+}
+
+TEST(ScreenshotTest, ResizeDialogWithDefaultsAndWithAMismatch) {
+    AppSettings settings;
+    settings.AnyJpegSource = 1;
+    {
+        ResizeDialog dialog(settings);
+        dialog.SetSummary({3264, 2448, 72, 72});
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        Keep(&dialog, QStringLiteral("resize-dialog.png"));
+    }
+    settings.wpercent = settings.hpercent = 0;
+    settings.width = settings.height = 800;
+    settings.image_set_dpi = 1;
+    ResizeDialog dialog(settings);
+    dialog.SetSummary({640, 480, 72, 0});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    Keep(&dialog, QStringLiteral("resize-dialog-mismatch.png"));
+}
+
+TEST(ScreenshotTest, ProgressDialogInTheMiddleOfABatch) {
+    QTemporaryDir dir;
+    AppSettings settings;
+    for (int i = 0; i < 6; ++i)
+        settings.PictureList << CopyInto(TestData(QStringLiteral("hdr/iphone_hdr_NO.jpg")),
+                                         dir.path(), QStringLiteral("holiday-%1.jpg").arg(i));
+    settings.dest = dir.filePath(QStringLiteral("out"));
+    ProgressDialog dialog(settings);
+    dialog.mode = ProgressDialog::ResizeMode;
+    dialog.setWindowModality(Qt::NonModal);
+    QTimer::singleShot(250, &dialog, [&dialog] {
+        Keep(&dialog, QStringLiteral("progress-dialog.png"));
+        QTest::mouseClick(Control<QPushButton>(&dialog, ProgressDialogId::Cancel), Qt::LeftButton);
+    });
+    dialog.exec();
+}
+
+} // namespace
