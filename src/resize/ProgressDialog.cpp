@@ -119,7 +119,10 @@ void ProgressDialog::reject() {
 // still served meanwhile: the worker may be waiting for a question that
 // must be answered (at once, with "No to all") on this thread.
 void ProgressDialog::StopWorker() {
-    if (!worker_)
+    // Served events may call back in here (a "done" arriving while we
+    // wait), so the thread is taken out of the member first.
+    std::unique_ptr<QThread> worker = std::move(worker_);
+    if (!worker)
         return;
     if (prompt_)
         prompt_->Cancel();
@@ -127,9 +130,8 @@ void ProgressDialog::StopWorker() {
         scan_->RequestStop();
     if (resize_)
         resize_->RequestStop();
-    while (!worker_->wait(20))
+    while (!worker->wait(20))
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    worker_.reset();
     Collect();
 }
 

@@ -298,15 +298,8 @@ void ResizeDialog::Open() {
     TypeRule();
     quality_label_->setText(QString::number(quality_slider_->value()));
 
-    if (constrain_ && (pictureWidth == 0 || pictureHeight == 0)) {
-        if (settings_.hpercent != 1)
-            height_ = 100;
-        if (settings_.wpercent != 1)
-            width_ = 100;
-        heightUnit_ = widthUnit_ = 1;
-        widthUnitBox_->setEnabled(false);
-        heightUnitBox_->setEnabled(false);
-    }
+    if (constrain_ && (pictureWidth == 0 || pictureHeight == 0))
+        UsePercentForMixedSizes();
     ShowValues();
     if (imageToResize_)
         WriteSizeCheck();
@@ -501,6 +494,19 @@ void ResizeDialog::WriteDpiCheck() {
     Show(dpiCheck_, DpiCheckText({pictureWidth, pictureHeight, commonXDpi, commonYDpi}));
 }
 
+// Pictures of different sizes can only keep their proportions in percent:
+// both sides become percent (100 unless they were stored in percent) and
+// the units are locked.
+void ResizeDialog::UsePercentForMixedSizes() {
+    if (settings_.hpercent != 1)
+        height_ = 100;
+    if (settings_.wpercent != 1)
+        width_ = 100;
+    heightUnit_ = widthUnit_ = 1;
+    widthUnitBox_->setEnabled(false);
+    heightUnitBox_->setEnabled(false);
+}
+
 void ResizeDialog::OnConstrain() {
     ReadControls(false);
     if (constrain_) {
@@ -508,13 +514,7 @@ void ResizeDialog::OnConstrain() {
             WriteSizeCheck();
             return;
         }
-        if (settings_.hpercent != 1)
-            height_ = 100;
-        if (settings_.wpercent != 1)
-            width_ = 100;
-        heightUnit_ = widthUnit_ = 1;
-        widthUnitBox_->setEnabled(false);
-        heightUnitBox_->setEnabled(false);
+        UsePercentForMixedSizes();
     } else {
         if (desktop_->isChecked()) {
             WriteSizeCheck();

@@ -66,6 +66,7 @@ private:
     void OnImageToRotate();
     void OnImageSetDpi();
     void OnConstrain();
+    void UsePercentForMixedSizes();
     void OnSideChanged(bool heightChanged);
     void OnUnitChanged(bool height);
     void OnBrowse();
