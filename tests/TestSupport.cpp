@@ -57,10 +57,10 @@ Identified Identify(const QString& path) {
     return result;
 }
 
-void DrawPicture(const QString& path, int width, int height, const QString& spec,
+void DrawPicture(const QString& path, int width, int height, const QString& pattern,
                  const QStringList& extra) {
     QStringList arguments{QStringLiteral("-size"), QStringLiteral("%1x%2").arg(width).arg(height),
-                          spec.isEmpty() ? QStringLiteral("gradient:red-blue") : spec};
+                          pattern.isEmpty() ? QStringLiteral("gradient:red-blue") : pattern};
     arguments << extra << path;
     const ToolRun run = RunTool(QStringLiteral("convert"), arguments);
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);

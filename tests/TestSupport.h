@@ -28,10 +28,10 @@ struct Identified {
 };
 Identified Identify(const QString& path);
 
-// Draws a test picture with ImageMagick's convert: spec is what follows
+// Draws a test picture with ImageMagick's convert: pattern is what follows
 // "-size WxH", e.g. "gradient:red-blue", and extra arguments go before the
 // output name ("-type", "Palette").
-void DrawPicture(const QString& path, int width, int height, const QString& spec = {},
+void DrawPicture(const QString& path, int width, int height, const QString& pattern = {},
                  const QStringList& extra = {});
 
 // A hash of a file's bytes, to show it did not change.

@@ -86,7 +86,7 @@ TEST_F(CodecTest, AnIconLargerThan256IsRefusedWithItsReasonAndNothingWritten) {
 TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture) {
     struct Case {
         const char* name;
-        QString spec;
+        QString pattern;
         QStringList extra;
         uint16_t bpp;
         uint32_t type;
@@ -109,7 +109,7 @@ TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture) {
         // "PNG8:" is a prefix of the output name, not an option.
         if (!extra.isEmpty() && extra.last().endsWith(QLatin1Char(':')))
             name = extra.takeLast() + name;
-        DrawPicture(name, 40, 30, c.spec, extra);
+        DrawPicture(name, 40, 30, c.pattern, extra);
         IImage info;
         ASSERT_EQ(info.LoadImageInfo(Path(c.name)), 1) << c.name;
         EXPECT_EQ(info.GetBpp(), c.bpp) << c.name;
