@@ -90,6 +90,14 @@ QString CopyInto(const QString& source, const QString& folder, const QString& na
     return target;
 }
 
+QStringList CopyPhotos(const QString& photo, const QString& folder, int count,
+                       const QString& nameFormat) {
+    QStringList copies;
+    for (int i = 0; i < count; ++i)
+        copies << CopyInto(TestData(QStringLiteral("hdr/") + photo), folder, nameFormat.arg(i));
+    return copies;
+}
+
 namespace {
 
 uint32_t Crc32(const QByteArray& bytes) {

@@ -43,6 +43,12 @@ bool DecodesCleanly(const QString& path);
 // Copies a test file into folder under a new name; returns the new path.
 QString CopyInto(const QString& source, const QString& folder, const QString& name = {});
 
+// count copies of a full-size test photo (hdr/photo) into folder, named by
+// nameFormat with %1 the copy's number: pictures large enough that each
+// takes a while.
+QStringList CopyPhotos(const QString& photo, const QString& folder, int count,
+                       const QString& nameFormat);
+
 // A PNG whose header claims width x height pixels, with almost no pixels
 // behind it: what a hostile or damaged file looks like.
 void WriteHugePng(const QString& path, uint32_t width, uint32_t height);

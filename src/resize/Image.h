@@ -99,7 +99,6 @@ public:
     CxImage* GetXImage() { return &image_; }
 
 private:
-    uint32_t format_;
     int32_t width_ = 0;
     int32_t height_ = 0;
     int32_t xdpi_ = 0;

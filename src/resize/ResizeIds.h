@@ -60,10 +60,6 @@ constexpr int No = 1045;
 constexpr int NoToAll = 1046;
 } // namespace ConfirmDialogId
 
-namespace StringId {
-constexpr int SelectDestination = 61447;
-} // namespace StringId
-
 namespace ResizeDialogText {
 inline const QString Caption = QStringLiteral("Tessary...");
 inline const QString Save = QStringLiteral("Save");

@@ -128,10 +128,8 @@ TEST_F(TessaryBatchTest, DesktopModeWithoutAScreenOrASizeIsAUsageError) {
 // Killed at random moments while writing over its sources, the batch leaves
 // every source whole: the old picture or the new one, never half of either.
 TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceStillDecodes) {
-    QStringList photos;
-    for (int i = 0; i < 8; ++i)
-        photos << CopyInto(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")), dir_.path(),
-                           QStringLiteral("photo%1.jpg").arg(i));
+    const QStringList photos = CopyPhotos(QStringLiteral("canon_hdr_NO.jpg"), dir_.path(), 8,
+                                          QStringLiteral("photo%1.jpg"));
     const QStringList arguments =
         QStringList{QStringLiteral("--set"),    QStringLiteral("override=1"),
                     QStringLiteral("--set"),    QStringLiteral("width=99"),

@@ -78,9 +78,8 @@ TEST(ProgressDialogTest, AScanClosesWithOkAndHandsOnTheSummary) {
 TEST(ProgressDialogTest, CancellingARunningBatchLeavesOnlyWholeResults) {
     QTemporaryDir dir;
     AppSettings settings;
-    for (int i = 0; i < 4; ++i)
-        settings.PictureList << CopyInto(TestData(QStringLiteral("hdr/iphone_hdr_NO.jpg")),
-                                         dir.path(), QStringLiteral("photo%1.jpg").arg(i));
+    settings.PictureList = CopyPhotos(QStringLiteral("iphone_hdr_NO.jpg"), dir.path(), 4,
+                                      QStringLiteral("photo%1.jpg"));
     settings.dest = dir.filePath(QStringLiteral("out"));
     settings.wpercent = settings.hpercent = 1;
     settings.width = settings.height = 90;

@@ -61,9 +61,8 @@ TEST(ScreenshotTest, ResizeDialogWithDefaultsAndWithAMismatch) {
 TEST(ScreenshotTest, ProgressDialogInTheMiddleOfABatch) {
     QTemporaryDir dir;
     AppSettings settings;
-    for (int i = 0; i < 6; ++i)
-        settings.PictureList << CopyInto(TestData(QStringLiteral("hdr/iphone_hdr_NO.jpg")),
-                                         dir.path(), QStringLiteral("holiday-%1.jpg").arg(i));
+    settings.PictureList = CopyPhotos(QStringLiteral("iphone_hdr_NO.jpg"), dir.path(), 6,
+                                      QStringLiteral("holiday-%1.jpg"));
     settings.dest = dir.filePath(QStringLiteral("out"));
     ProgressDialog dialog(settings);
     dialog.mode = ProgressDialog::ResizeMode;
