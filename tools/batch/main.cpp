@@ -3,6 +3,7 @@
 #include "BatchCommandLine.h"
 #include "TerminalPrompt.h"
 
+#include "app/AppIds.h"
 #include "app/AppSettings.h"
 #include "mail/MailPictures.h"
 #include "mail/MailTempFolder.h"
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
         return line->help ? 0 : kExitUsage;
     }
     if (line->version) {
-        QTextStream(stdout) << "tessary-batch " << TESSARY_VERSION << "\n";
+        QTextStream(stdout) << "tessary-batch " << AppText::VersionText << "\n";
         return 0;
     }
 

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+class AppSettings;
+
+// One item of the file-manager menu and the hand-off command it sends.
+struct ContextMenuItem {
+    QString id;   // stable, for file names and action ids
+    QString name; // what the menu shows
+    uint32_t command;
+};
+
+// The menu's title: the main item, under which the others stand.
+inline const QString kContextMenuTitle = QStringLiteral("Tessary");
+
+// The items that the five menu flags select, in menu order; none when the
+// main item is off (its sub-items keep their own flags for when it is on).
+QList<ContextMenuItem> ContextMenuItems(const AppSettings& settings);
+// Every item that some choice of flags can show.
+QList<ContextMenuItem> AllContextMenuItems();

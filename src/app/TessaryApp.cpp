@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "app/TessaryApp.h"
+
+#include "app/AboutDialog.h"
+#include "app/AppIds.h"
+#include "app/AppSettings.h"
+#include "frame/FrameIds.h"
+#include "frame/MainFrame.h"
+#include "mail/MailTempFolder.h"
+#include "preview/TessaryDoc.h"
+#include "res/Resources.h"
+#include "resize/FailureList.h"
+#include "resize/ProgressDialog.h"
+#include "resize/ResizeDialog.h"
+
+#include <QAction>
+#include <QIcon>
+
+CTessaryApp::CTessaryApp(int& argc, char** argv)
+    : QApplication(argc, argv) {
+    InitTessaryResources();
+    setOrganizationName(QStringLiteral("Vorn"));
+    setApplicationName(QStringLiteral("tessary"));
+    setApplicationVersion(AppText::VersionText);
+    setDesktopFileName(AppId::Id);
+    setWindowIcon(QIcon(QStringLiteral(":/tessary/tessary.svg")));
+}
+
+CTessaryApp::~CTessaryApp() = default;
+
+void CTessaryApp::InitInstance() {
+    AppSettings& settings = GetAppSettings();
+    settings.versionText = AppText::VersionText;
+    // Mail copies that a mail program has had an hour to read.
+    RemoveOldMailTempFolders();
+
+    if (const std::optional<HandOff> handOff = HandOffBlock::Take()) {
+        settings.PictureList = handOff->paths;
+        if (RunHandOff(settings, *handOff))
+            return;
+    }
+
+    document_ = std::make_unique<CTessaryDoc>();
+    frame_ = std::make_unique<CMainFrame>(settings, *document_);
+    connect(frame_->Action(CommandId::About), &QAction::triggered, this, &CTessaryApp::OnAppAbout);
+    frame_->ApplyPlacement();
+    frame_->show();
+    frame_->setWindowTitle(AppText::MainTitle);
+}
+
+bool CTessaryApp::RunHandOff(AppSettings& settings, const HandOff& handOff) {
+    ProgressDialog progress(settings);
+    ResizeDialog resizeDialog(settings);
+    switch (handOff.command) {
+    case HandOffCommand::ResizeDialog:
+        progress.mode = ProgressDialog::ScanMode;
+        if (progress.exec() == QDialog::Accepted) {
+            resizeDialog.SetSummary(progress.Summary());
+            resizeDialog.exec();
+        }
+        return true;
+    case HandOffCommand::ResizeAsDefault:
+    case HandOffCommand::ResizeDefaultAndMail: {
+        progress.mode = ProgressDialog::ResizeMode;
+        progress.mailResults = handOff.command == HandOffCommand::ResizeDefaultAndMail;
+        const int result = progress.exec();
+        ShowFailureList(nullptr, progress.Failures());
+        if (result == QDialog::Accepted && progress.mailResults)
+            resizeDialog.MailPictures();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void CTessaryApp::OnAppAbout() {
+    AboutDialog dialog(GetAppSettings(), frame_.get());
+    dialog.exec();
+}

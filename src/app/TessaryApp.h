@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/HandOffBlock.h"
+
+#include <QApplication>
+
+#include <memory>
+
+class AppSettings;
+class CMainFrame;
+class CTessaryDoc;
+
+// The application: its start-up decides between the two ways the program
+// runs. Started from the file-manager menu, it finds a command and files in
+// the user's hand-off block and runs only that command's dialogs; started
+// any other way, it opens the main window.
+class CTessaryApp : public QApplication {
+    Q_OBJECT
+public:
+    CTessaryApp(int& argc, char** argv);
+    ~CTessaryApp() override;
+
+    // Start-up. Afterwards MainWindow() is null when a hand-off ran and the
+    // program has nothing left to do.
+    void InitInstance();
+    CMainFrame* MainWindow() const { return frame_.get(); }
+
+    // Runs the dialogs of a hand-off command; false for a code that is not a
+    // command (the normal start follows, with the files in the PictureList).
+    static bool RunHandOff(AppSettings& settings, const HandOff& handOff);
+
+    void OnAppAbout();
+
+private:
+    std::unique_ptr<CTessaryDoc> document_;
+    std::unique_ptr<CMainFrame> frame_;
+};

@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: MIT
+#include "app/FileManagerMenus.h"
+#include "app/AppSettings.h"
+#include "app/ContextMenuItems.h"
+#include "app/ThunarActions.h"
+
+#include "ConfigFolder.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray kUserActions = QByteArrayLiteral(
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<actions>\n"
+    "<action>\n"
+    "\t<icon>utilities-terminal</icon>\n"
+    "\t<name>Open Terminal Here</name>\n"
+    "\t<unique-id>1700000000000000-1</unique-id>\n"
+    "\t<command>exo-open --working-directory %f --launch TerminalEmulator</command>\n"
+    "\t<description>My own &amp; only</description>\n"
+    "\t<patterns>*</patterns>\n"
+    "\t<startup-notify/>\n"
+    "\t<directories/>\n"
+    "</action>\n"
+    "<!-- kept as it is -->\n"
+    "</actions>\n");
+
+// Every file-manager folder of the test is its own.
+class FileManagerMenusTest : public ConfigFolderTest {
+protected:
+    void SetUp() override {
+        ConfigFolderTest::SetUp();
+        qputenv("XDG_DATA_HOME", data_.path().toUtf8());
+        qputenv("XDG_CONFIG_DIRS", system_.path().toUtf8());
+        // A program folder whose name needs every kind of quoting.
+        program_ = tools_.filePath(QStringLiteral("it's \"my\" $HOME `x` \\ 100%/tessary-menu"));
+        QDir().mkpath(QFileInfo(program_).path());
+        // The program records what it is given, one argument a line.
+        Write(program_,
+              QByteArrayLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > \"$RECORD\"\n"));
+        QFile::setPermissions(program_, QFile::permissions(program_) | QFile::ExeOwner);
+        qputenv("RECORD", tools_.filePath(QStringLiteral("record")).toUtf8());
+    }
+    void TearDown() override {
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_DIRS");
+    }
+
+    QStringList Recorded() const {
+        return QString::fromUtf8(Read(tools_.filePath(QStringLiteral("record"))))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QStringList Install(const QList<ContextMenuItem>& items) const {
+        QStringList errors;
+        EXPECT_TRUE(FileManagerMenus(program_).Install(items, errors))
+            << qPrintable(errors.join('\n'));
+        return errors;
+    }
+    QStringList OurFiles() const {
+        QStringList files;
+        for (const QString& root : {data_.path(), ConfigPath()}) {
+            QDir dir(root);
+            for (const QFileInfo& info :
+                 dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden))
+                files << info.filePath();
+            for (const QString& sub :
+                 {QStringLiteral("kio/servicemenus"), QStringLiteral("nautilus/scripts/Tessary"),
+                  QStringLiteral("nemo/actions"), QStringLiteral("Thunar")})
+                for (const QFileInfo& info : QDir(dir.filePath(sub)).entryInfoList(QDir::Files))
+                    files << info.filePath();
+        }
+        return files;
+    }
+
+    QTemporaryDir data_;
+    QTemporaryDir system_;
+    QTemporaryDir tools_;
+    QString program_;
+};
+
+TEST(ContextMenuItemsTest, TheFlagsChooseTheItemsAndTheirCommands) {
+    struct Case {
+        uint32_t main, resize, asDefault, andMail, defaultAndMail;
+        QStringList names;
+        QList<uint32_t> commands;
+    } const cases[] = {
+        {1,
+         1,
+         1,
+         1,
+         1,
+         {"Resize", "Resize as default setting", "Resize as default setting and mail"},
+         {0, 1, 2}},
+        {1,
+         1,
+         1,
+         1,
+         0,
+         {"Resize", "Resize as default setting", "Display resize dialog then mail"},
+         {0, 1, 0}},
+        {1, 0, 1, 0, 1, {"Resize as default setting"}, {1}},
+        {0, 1, 1, 1, 1, {}, {}},
+    };
+    for (const Case& c : cases) {
+        AppSettings settings;
+        settings.extTessary = c.main;
+        settings.extResize = c.resize;
+        settings.extResizeAsDefaultSetting = c.asDefault;
+        settings.extResizeAndMail = c.andMail;
+        settings.extResizeDefaultAndMail = c.defaultAndMail;
+        QStringList names;
+        QList<uint32_t> commands;
+        for (const ContextMenuItem& item : ContextMenuItems(settings)) {
+            names << item.name;
+            commands << item.command;
+        }
+        EXPECT_EQ(names, c.names);
+        EXPECT_EQ(commands, c.commands);
+    }
+}
+
+TEST_F(FileManagerMenusTest, EveryFileManagerRunsTheMenuProgramWithTheFilesAsGiven) {
+    const QList<ContextMenuItem> items = ContextMenuItems(AppSettings());
+    Install(items);
+    const QStringList files{QStringLiteral("/p/-leading dash.jpg"),
+                            QStringLiteral("/p/it's \"q\".png"),
+                            QStringLiteral("/p/\u00e9t\u00e9 $HOME.tiff")};
+    const QStringList expected =
+        QStringList{QStringLiteral("--command"), QStringLiteral("2"),
+                    QStringLiteral("--pictures-only"), QStringLiteral("--")} +
+        files;
+
+    // Nautilus runs the script with the files as its arguments.
+    const QString script =
+        FileManagerMenus::NautilusFolder() + QStringLiteral("/Resize as default setting and mail");
+    EXPECT_TRUE(QFileInfo(script).isExecutable());
+    EXPECT_EQ(RunTool(script, files).exitCode, 0);
+    EXPECT_EQ(Recorded(), expected);
+
+    // Thunar and Nemo put the quoted files for %F and split like a shell.
+    QString quoted;
+    for (const QString& file : files)
+        quoted += QStringLiteral(" '") +
+                  QString(file).replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
+                  QLatin1Char('\'');
+    QString command = FileManagerMenus(program_).ShellCommand(items[2]) + quoted;
+    EXPECT_EQ(RunTool(QStringLiteral("sh"), {QStringLiteral("-c"), command}).exitCode, 0);
+    EXPECT_EQ(Recorded(), expected);
+    EXPECT_TRUE(
+        QString::fromUtf8(Read(FileManagerMenus::ThunarFile())).contains(QStringLiteral("100%%/")));
+    EXPECT_TRUE(QString::fromUtf8(Read(FileManagerMenus::NemoFile(items[2])))
+                    .contains(QStringLiteral("Extensions=jpg;jpeg;bmp;gif;ico;png;tiff;pcx;")));
+
+    // Dolphin's service menu is a valid desktop entry for the picture types.
+    const QString dolphin = FileManagerMenus::DolphinFile();
+    EXPECT_TRUE(QFileInfo(dolphin).isExecutable());
+    const ToolRun validate = RunTool(QStringLiteral("desktop-file-validate"), {dolphin});
+    EXPECT_EQ(validate.exitCode, 0) << qPrintable(validate.out + validate.err);
+    EXPECT_TRUE(validate.out.isEmpty()) << qPrintable(validate.out);
+    const QString entry = QString::fromUtf8(Read(dolphin));
+    EXPECT_TRUE(entry.contains(
+        QStringLiteral("\nActions=resize;resize-as-default;resize-as-default-and-mail;\n")));
+    for (const char* type : {"image/jpeg", "image/png", "image/tiff", "image/gif", "image/bmp"})
+        EXPECT_TRUE(entry.contains(QString::fromLatin1(type))) << type;
+}
+
+TEST_F(FileManagerMenusTest, ThunarKeepsTheUsersOwnActionsAndInstallsOnce) {
+    Write(FileManagerMenus::ThunarFile(), kUserActions);
+    Install(ContextMenuItems(AppSettings()));
+    const QByteArray once = Read(FileManagerMenus::ThunarFile());
+    EXPECT_EQ(once.count("<action>"), 4);
+    EXPECT_TRUE(once.contains(
+        kUserActions.mid(kUserActions.indexOf("<action>"),
+                         kUserActions.indexOf("</action>") - kUserActions.indexOf("<action>"))));
+    Install(ContextMenuItems(AppSettings()));
+    EXPECT_EQ(Read(FileManagerMenus::ThunarFile()), once) << "a second install changes nothing";
+
+    AppSettings fewer;
+    fewer.extResize = fewer.extResizeAndMail = 0;
+    Install(ContextMenuItems(fewer));
+    EXPECT_EQ(Read(FileManagerMenus::ThunarFile()).count("<action>"), 2);
+
+    QStringList errors;
+    EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
+    EXPECT_EQ(Read(FileManagerMenus::ThunarFile()), kUserActions);
+}
+
+TEST_F(FileManagerMenusTest, UninstallLeavesNothingOfOursBehind) {
+    // Thunar's system actions are shown when the user has no file of their own.
+    Write(system_.filePath(QStringLiteral("Thunar/uca.xml")), kUserActions);
+    const QStringList before = OurFiles();
+    Install(ContextMenuItems(AppSettings()));
+    EXPECT_EQ(Read(FileManagerMenus::ThunarFile()).count("<action>"), 4)
+        << "the system's action stays in sight";
+    EXPECT_EQ(OurFiles().size(), before.size() + 1 + 3 + 3 + 1);
+    // A file of the user's own that has a name we use is not ours to remove.
+    Write(FileManagerMenus::NautilusFolder() + QStringLiteral("/Rotate"), "#!/bin/sh\n");
+
+    QStringList errors;
+    EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
+    EXPECT_EQ(OurFiles(),
+              before + QStringList{FileManagerMenus::NautilusFolder() + QStringLiteral("/Rotate")});
+    EXPECT_FALSE(QFile::exists(FileManagerMenus::ThunarFile()));
+}
+
+TEST_F(FileManagerMenusTest, AThunarFileWeCannotReadIsLeftAsItIs) {
+    const QByteArray broken = QByteArrayLiteral("<actions><action><name>Mine</action>");
+    Write(FileManagerMenus::ThunarFile(), broken);
+    QStringList errors;
+    EXPECT_FALSE(FileManagerMenus(program_).Install(ContextMenuItems(AppSettings()), errors));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(FileManagerMenus::ThunarFile()));
+    EXPECT_EQ(Read(FileManagerMenus::ThunarFile()), broken);
+    EXPECT_TRUE(QFile::exists(FileManagerMenus::DolphinFile())) << "the others are written";
+
+    int remaining = 0;
+    EXPECT_FALSE(RewriteThunarActions("<menu></menu>", QStringLiteral("tessary-"), {}, remaining));
+    EXPECT_FALSE(RewriteThunarActions("", QStringLiteral("tessary-"), {}, remaining));
+}
+
+} // namespace

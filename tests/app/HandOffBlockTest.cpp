@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: MIT
+#include "app/HandOffBlock.h"
+#include "platform/SharedMemory.h"
+
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+void PutNumber(Bytes& block, size_t offset, uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        block[offset + size_t(i)] = uint8_t(value >> (8 * i));
+}
+
+// A block with a full header and `records` record slots, each filled by
+// the given text (no zero byte added: a test adds it).
+Bytes Block(uint8_t flag, uint32_t count, uint32_t command,
+            const std::vector<QByteArray>& records) {
+    Bytes block(HandOffBlock::SizeFor(qsizetype(records.size())), 0);
+    block[0] = flag;
+    PutNumber(block, HandOffBlock::CountOffset, count);
+    PutNumber(block, HandOffBlock::CommandOffset, command);
+    for (size_t i = 0; i < records.size(); ++i)
+        std::memcpy(block.data() + HandOffBlock::RecordsOffset + i * HandOffBlock::RecordBytes,
+                    records[i].constData(),
+                    std::min<size_t>(size_t(records[i].size()), HandOffBlock::RecordBytes));
+    return block;
+}
+
+struct BlockCase {
+    const char* name;
+    Bytes block;
+    bool handOff;
+    uint32_t command;
+    QStringList paths;
+    uint8_t flagAfter;
+};
+
+TEST(HandOffBlockTest, ReadsWhatIsThereAndNeverMore) {
+    const QByteArray full(int(HandOffBlock::RecordBytes), 'a'); // no zero byte anywhere
+    Bytes cutRecord = Block(0xFF, 2, 1, {"/p/one.jpg", "/p/two.jpg"});
+    cutRecord.resize(HandOffBlock::RecordsOffset + HandOffBlock::RecordBytes +
+                     11); // "/p/two.jpg\0"
+    Bytes cutWithoutZero = cutRecord;
+    cutWithoutZero.resize(cutWithoutZero.size() - 1);
+    Bytes shortHeader = Block(0xFF, 1, 1, {"/p/a.jpg"});
+    shortHeader.resize(HandOffBlock::RecordsOffset - 1);
+
+    const BlockCase cases[] = {
+        {"three pictures, command 1",
+         Block(0xFF, 3, 1, {"/p/a.jpg", "/p/b c.jpg", "/p/d.jpg"}),
+         true,
+         1,
+         {"/p/a.jpg", "/p/b c.jpg", "/p/d.jpg"},
+         0},
+        {"any flag with the top bit", Block(0x80, 1, 2, {"/p/a.jpg"}), true, 2, {"/p/a.jpg"}, 0},
+        {"no files, command 0", Block(0xFF, 0, 0, {}), true, 0, {}, 0},
+        {"command 7", Block(0xFF, 1, 7, {"/p/a.jpg"}), true, 7, {"/p/a.jpg"}, 0},
+        {"flag 0: nothing handed off", Block(0, 1, 1, {"/p/a.jpg"}), false, 0, {}, 0},
+        {"flag 5: command 0, no files, flag kept", Block(5, 1, 1, {"/p/a.jpg"}), true, 0, {}, 5},
+        {"flag 127", Block(127, 1, 2, {"/p/a.jpg"}), true, 0, {}, 127},
+        {"N far past the block",
+         Block(0xFF, 0xFFFFFFFF, 1, {"/p/a.jpg", "/p/b.jpg"}),
+         true,
+         1,
+         {"/p/a.jpg", "/p/b.jpg"},
+         0},
+        {"N smaller than the records",
+         Block(0xFF, 1, 1, {"/p/a.jpg", "/p/b.jpg"}),
+         true,
+         1,
+         {"/p/a.jpg"},
+         0},
+        {"a record without a zero byte is skipped",
+         Block(0xFF, 3, 1, {"/p/a.jpg", full, "/p/c.jpg"}),
+         true,
+         1,
+         {"/p/a.jpg", "/p/c.jpg"},
+         0},
+        {"an empty record is skipped",
+         Block(0xFF, 2, 1, {"", "/p/b.jpg"}),
+         true,
+         1,
+         {"/p/b.jpg"},
+         0},
+        {"a record cut by the block's end", cutRecord, true, 1, {"/p/one.jpg", "/p/two.jpg"}, 0},
+        {"a cut record without its zero", cutWithoutZero, true, 1, {"/p/one.jpg"}, 0},
+        {"a header cut short", shortHeader, false, 0, {}, 0},
+        {"UTF-8 names",
+         Block(0xFF, 1, 1, {"/p/\xc3\xa9t\xc3\xa9 'q\".jpg"}),
+         true,
+         1,
+         {QStringLiteral("/p/\u00e9t\u00e9 'q\".jpg")},
+         0},
+    };
+    for (const BlockCase& c : cases) {
+        // An exact-size heap copy, so AddressSanitizer sees any read past it.
+        Bytes block = c.block;
+        const std::optional<HandOff> handOff = HandOffBlock::Read(block.data(), block.size());
+        ASSERT_EQ(handOff.has_value(), c.handOff) << c.name;
+        if (handOff) {
+            EXPECT_EQ(handOff->command, c.command) << c.name;
+            EXPECT_EQ(handOff->paths, c.paths) << c.name;
+        }
+        EXPECT_EQ(block[0], c.flagAfter) << c.name;
+    }
+    uint8_t one = 0xFF;
+    EXPECT_FALSE(HandOffBlock::Read(&one, 1)) << "a block of one byte";
+    EXPECT_EQ(one, 0);
+    EXPECT_FALSE(HandOffBlock::Read(nullptr, 0)) << "an empty object";
+}
+
+TEST(HandOffBlockTest, RandomBytesNeverCrashOrReadPastTheBlock) {
+    QRandomGenerator random(20261206);
+    for (int round = 0; round < 20000; ++round) {
+        Bytes block(random.bounded(1200), 0);
+        for (uint8_t& byte : block)
+            byte = uint8_t(random.bounded(4) == 0 ? 0 : random.bounded(256));
+        if (!block.empty() && random.bounded(2))
+            block[0] |= 0x80;
+        const std::optional<HandOff> handOff = HandOffBlock::Read(block.data(), block.size());
+        if (!handOff)
+            continue;
+        const size_t slots =
+            block.size() > HandOffBlock::RecordsOffset
+                ? (block.size() - HandOffBlock::RecordsOffset + HandOffBlock::RecordBytes - 1) /
+                      HandOffBlock::RecordBytes
+                : 0;
+        ASSERT_LE(size_t(handOff->paths.size()), slots);
+    }
+}
+
+TEST(HandOffBlockTest, AThousandPathsComeBackCompleteAndInOrder) {
+    QStringList paths;
+    QList<QByteArray> records;
+    for (int i = 0; i < 1000; ++i) {
+        paths << QStringLiteral("/home/ann/Pictures/holiday \u00e9t\u00e9 %1 -x 'q\".jpg").arg(i);
+        records << *HandOffBlock::EncodeRecord(paths.last());
+    }
+    Bytes block(HandOffBlock::SizeFor(records.size()), 0xAB);
+    HandOffBlock::Write(block.data(), 1, records);
+    EXPECT_EQ(block[0], HandOffBlock::ReadyFlag);
+    const std::optional<HandOff> handOff = HandOffBlock::Read(block.data(), block.size());
+    ASSERT_TRUE(handOff);
+    EXPECT_EQ(handOff->command, 1u);
+    EXPECT_EQ(handOff->paths, paths);
+}
+
+TEST(HandOffBlockTest, APathMustFitItsRecordWithTheZeroByte) {
+    const QString longest = QLatin1Char('/') + QString(258, QLatin1Char('a'));
+    EXPECT_TRUE(HandOffBlock::EncodeRecord(longest));
+    EXPECT_FALSE(HandOffBlock::EncodeRecord(longest + QLatin1Char('a')));
+    // Bytes count, not characters: 130 two-byte letters need 261 bytes.
+    EXPECT_FALSE(HandOffBlock::EncodeRecord(QLatin1Char('/') + QString(130, QChar(0xE9))));
+    EXPECT_FALSE(HandOffBlock::EncodeRecord(QString()));
+}
+
+TEST(SharedMemoryTest, TrustsOnlyTheUsersOwnObjectThatNobodyElseMayWrite) {
+    const uid_t me = 1000;
+    struct Case {
+        uid_t owner;
+        mode_t mode;
+        bool trusted;
+    } const cases[] = {
+        {me, S_IFREG | 0600, true},  {me, S_IFREG | 0644, true},  {me, S_IFREG | 0620, false},
+        {me, S_IFREG | 0602, false}, {me, S_IFREG | 0666, false}, {me + 1, S_IFREG | 0600, false},
+        {0, S_IFREG | 0600, false},  {me, S_IFDIR | 0700, false},
+    };
+    for (const Case& c : cases) {
+        struct stat attributes {};
+        attributes.st_uid = c.owner;
+        attributes.st_mode = c.mode;
+        EXPECT_EQ(SharedMemory::IsTrusted(attributes, me), c.trusted)
+            << "owner " << c.owner << " mode " << std::oct << c.mode;
+    }
+}
+
+TEST(SharedMemoryTest, OpensOnlyATrustedNonEmptyObject) {
+    const QString name = QStringLiteral("/tsy-test-%1").arg(getpid());
+    {
+        const auto created = SharedMemory::CreateNew(name, 100);
+        ASSERT_TRUE(created);
+        created->data()[0] = 42;
+    }
+    {
+        const auto opened = SharedMemory::OpenExisting(name);
+        ASSERT_TRUE(opened);
+        EXPECT_EQ(opened->size(), 100u);
+        EXPECT_EQ(opened->data()[0], 42);
+    }
+    const QByteArray encoded = name.toUtf8();
+    const int fd = shm_open(encoded.constData(), O_RDWR, 0);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(fchmod(fd, 0666), 0);
+    EXPECT_FALSE(SharedMemory::OpenExisting(name)) << "writable by others";
+    ASSERT_EQ(fchmod(fd, 0600), 0);
+    ASSERT_EQ(ftruncate(fd, 0), 0);
+    close(fd);
+    EXPECT_FALSE(SharedMemory::OpenExisting(name)) << "an object of 0 bytes";
+    EXPECT_TRUE(SharedMemory::Remove(name));
+    EXPECT_FALSE(SharedMemory::OpenExisting(name)) << "no object";
+}
+
+} // namespace
