@@ -37,6 +37,18 @@ QPixmap Picture(qreal ratio) {
     QSvgRenderer(kIconResource).render(&painter, QRectF(0, 0, kPictureSize, kPictureSize));
     return pixmap;
 }
+
+// The licence with its paragraphs joined into lines, so that the box wraps
+// them at its own width.
+QString LicenceText() {
+    QFile file(kLicenceResource);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList paragraphs = QString::fromUtf8(file.readAll()).split(QStringLiteral("\n\n"));
+    for (QString& paragraph : paragraphs)
+        paragraph = paragraph.simplified();
+    return paragraphs.join(QStringLiteral("\n\n"));
+}
 } // namespace
 
 QFont ProductNameFont(const QFont& base) {
@@ -68,9 +80,7 @@ AboutDialog::AboutDialog(const AppSettings& settings, QWidget* parent)
     auto* summary = new QLabel(kSummary, this);
     summary->setWordWrap(true);
 
-    QFile licenceFile(kLicenceResource);
-    licenceFile.open(QIODevice::ReadOnly);
-    auto* licence = new QPlainTextEdit(QString::fromUtf8(licenceFile.readAll()), this);
+    auto* licence = new QPlainTextEdit(LicenceText(), this);
     licence->setReadOnly(true);
     licence->setMinimumSize(kLicenceWidth, kLicenceHeight);
 

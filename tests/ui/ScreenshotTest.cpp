@@ -4,7 +4,11 @@
 #include "Controls.h"
 #include "TestSupport.h"
 
+#include "app/AboutDialog.h"
+#include "app/AppIds.h"
 #include "app/AppSettings.h"
+#include "frame/MainFrame.h"
+#include "preview/TessaryDoc.h"
 #include "resize/ProgressDialog.h"
 #include "resize/ResizeDialog.h"
 #include "resize/ResizeIds.h"
@@ -72,6 +76,21 @@ TEST(ScreenshotTest, ProgressDialogInTheMiddleOfABatch) {
         QTest::mouseClick(Control<QPushButton>(&dialog, ProgressDialogId::Cancel), Qt::LeftButton);
     });
     dialog.exec();
+}
+
+TEST(ScreenshotTest, MainWindowAndAboutDialog) {
+    AppSettings settings;
+    settings.versionText = AppText::VersionText;
+    CTessaryDoc document;
+    CMainFrame frame(settings, document);
+    frame.resize(900, 600);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    Keep(&frame, QStringLiteral("main-window.png"));
+    AboutDialog about(settings, &frame);
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    Keep(&about, QStringLiteral("about-dialog.png"));
 }
 
 } // namespace

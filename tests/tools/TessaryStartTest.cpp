@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: MIT
+// The real tessary started from the file-manager menu the way a user's
+// click starts it: tessary-menu writes the hand-off and starts tessary.
+// These tests share the user's one hand-off block, so they never run side
+// by side (a ctest resource lock).
+#include "TestSupport.h"
+#include "XServer.h"
+
+#include "app/AppIds.h"
+#include "app/AppSettings.h"
+#include "app/HandOffBlock.h"
+#include "platform/SharedMemory.h"
+#include "resize/ResizeIds.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kMenu = QStringLiteral(TESSARY_MENU);
+const QString kTessary = QStringLiteral(TESSARY_APP);
+
+// The ready flag of the user's block; -1 when there is no block.
+int HandOffFlag() {
+    const auto block = SharedMemory::OpenExisting(HandOffBlock::ObjectName());
+    return block ? block->data()[0] : -1;
+}
+
+class TessaryStartTest : public testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+        SharedMemory::Remove(HandOffBlock::ObjectName());
+    }
+    void TearDown() override { SharedMemory::Remove(HandOffBlock::ObjectName()); }
+
+    QStringList Environment(const QString& display = {}) const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+        env.insert(QStringLiteral("PATH"),
+                   bin_.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+        if (display.isEmpty()) {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        } else {
+            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            env.insert(QStringLiteral("DISPLAY"), display);
+        }
+        return env.toStringList();
+    }
+    // A stand-in for xdg-email that keeps its arguments, one a line.
+    QString RecordMail() {
+        const QString record = bin_.filePath(QStringLiteral("mail"));
+        QFile script(bin_.filePath(QStringLiteral("xdg-email")));
+        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > '%1'\n")
+                         .arg(record)
+                         .toUtf8());
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return record;
+    }
+    QStringList Pictures(int count, const QString& pattern) const {
+        const QString first = dir_.filePath(pattern.arg(0));
+        DrawPicture(first, 64, 48);
+        QStringList pictures{first};
+        for (int i = 1; i < count; ++i) {
+            pictures << dir_.filePath(pattern.arg(i));
+            QFile::copy(first, pictures.last());
+        }
+        return pictures;
+    }
+    // tessary-menu --command N --wait, started and left running.
+    void Start(QProcess& menu, uint32_t command, const QStringList& files, const QString& display) {
+        menu.setEnvironment(Environment(display));
+        menu.start(kMenu, QStringList{QStringLiteral("--command"), QString::number(command),
+                                      QStringLiteral("--wait"), QStringLiteral("--")} +
+                              files);
+        ASSERT_TRUE(menu.waitForStarted());
+    }
+
+    QTemporaryDir config_;
+    QTemporaryDir dir_;
+    QTemporaryDir bin_;
+};
+
+TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAndEnds) {
+    {
+        AppSettings stored;
+        stored.imagetype = 5; // PNG
+        stored.wpercent = stored.hpercent = 1;
+        stored.width = stored.height = 50;
+        stored.SaveResizeSettings();
+    }
+    const QStringList pictures = Pictures(3, QStringLiteral("-holiday %1 'x'.jpg"));
+    const ToolRun run = RunTool(kMenu,
+                                QStringList{QStringLiteral("--command"), QStringLiteral("1"),
+                                            QStringLiteral("--wait"), QStringLiteral("--")} +
+                                    pictures,
+                                {}, 120000, Environment());
+    // It ended by itself: no main window was left open.
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    for (int i = 0; i < 3; ++i) {
+        const Identified result =
+            Identify(dir_.filePath(QStringLiteral("resize/-holiday %1 'x'.png").arg(i)));
+        EXPECT_EQ(result.format, QStringLiteral("PNG")) << i;
+        EXPECT_EQ(result.width, 32) << i;
+        EXPECT_EQ(result.height, 24) << i;
+    }
+    EXPECT_EQ(HandOffFlag(), 0);
+}
+
+TEST_F(TessaryStartTest, AThousandPicturesReachTheMailCompleteAndInOrder) {
+    const QString record = RecordMail();
+    const QStringList pictures = Pictures(1000, QStringLiteral("p%1.png"));
+    const ToolRun run = RunTool(
+        kMenu,
+        QStringList{QStringLiteral("--command"), QStringLiteral("2"), QStringLiteral("--wait")} +
+            pictures,
+        {}, 300000, Environment());
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    QFile file(record);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList attached;
+    const QStringList arguments = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i + 1 < arguments.size(); ++i)
+        if (arguments[i] == QLatin1String("--attach"))
+            attached << QFileInfo(arguments[i + 1]).fileName();
+    QStringList expected;
+    for (const QString& picture : pictures)
+        expected << QFileInfo(picture).fileName();
+    EXPECT_EQ(attached, expected);
+}
+
+TEST_F(TessaryStartTest, ResizeRunsTheScanThenTheResizeDialog) {
+    XServer x;
+    ASSERT_TRUE(x.Running());
+    for (const QStringList& files : {Pictures(2, QStringLiteral("a%1.jpg")), QStringList()}) {
+        QProcess menu;
+        Start(menu, 0, files, x.Display());
+        const QString dialog = x.WaitForWindow(ResizeDialogText::Caption);
+        ASSERT_FALSE(dialog.isEmpty()) << files.size() << " files";
+        EXPECT_FALSE(x.HasWindow(AppText::MainTitle));
+        EXPECT_EQ(HandOffFlag(), 0);
+        // Cancelling the dialog ends the program.
+        x.PressKey(dialog, QStringLiteral("Escape"));
+        ASSERT_TRUE(menu.waitForFinished(30000));
+        EXPECT_EQ(menu.exitCode(), 0);
+    }
+}
+
+TEST_F(TessaryStartTest, AnUnknownCommandOrAClearedBlockOpensTheMainWindow) {
+    XServer x;
+    ASSERT_TRUE(x.Running());
+    QProcess menu;
+    Start(menu, 7, Pictures(1, QStringLiteral("a%1.jpg")), x.Display());
+    const QString first = x.WaitForWindow(AppText::MainTitle);
+    ASSERT_FALSE(first.isEmpty());
+    EXPECT_EQ(HandOffFlag(), 0);
+    x.EndOwner(first);
+    ASSERT_TRUE(menu.waitForFinished(30000));
+
+    // The block is still there, cleared: a second start is a normal one.
+    QProcess tessary;
+    tessary.setEnvironment(Environment(x.Display()));
+    tessary.start(kTessary, {});
+    ASSERT_TRUE(tessary.waitForStarted());
+    const QString second = x.WaitForWindow(AppText::MainTitle);
+    EXPECT_FALSE(second.isEmpty());
+    tessary.terminate();
+    tessary.waitForFinished();
+}
+
+TEST_F(TessaryStartTest, AHostileBlockIsReadSafelyAndCleared) {
+    XServer x;
+    ASSERT_TRUE(x.Running());
+    {
+        // Claims four billion records and holds one without its zero byte.
+        const auto block = SharedMemory::CreateNew(HandOffBlock::ObjectName(), 300);
+        ASSERT_TRUE(block);
+        std::memset(block->data(), 'a', block->size());
+        block->data()[0] = 0xFF;
+        std::memset(block->data() + HandOffBlock::CountOffset, 0xFF, 4);
+        std::memset(block->data() + HandOffBlock::CommandOffset, 0x07, 1);
+        std::memset(block->data() + HandOffBlock::CommandOffset + 1, 0, 3);
+    }
+    QProcess tessary;
+    tessary.setEnvironment(Environment(x.Display()));
+    tessary.start(kTessary, {});
+    ASSERT_TRUE(tessary.waitForStarted());
+    EXPECT_FALSE(x.WaitForWindow(AppText::MainTitle).isEmpty());
+    EXPECT_EQ(HandOffFlag(), 0);
+    EXPECT_EQ(tessary.state(), QProcess::Running) << "no crash";
+    tessary.terminate();
+    tessary.waitForFinished();
+}
+
+TEST_F(TessaryStartTest, APathTooLongForTheBlockIsRefusedBeforeAnythingIsWritten) {
+    const QString longPath =
+        QLatin1Char('/') + QString(300, QLatin1Char('x')) + QStringLiteral(".jpg");
+    const ToolRun run = RunTool(kMenu, {QStringLiteral("--command"), QStringLiteral("1"), longPath},
+                                {}, 30000, Environment());
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains(longPath)) << qPrintable(run.err);
+    EXPECT_EQ(HandOffFlag(), -1);
+
+    for (const QStringList& wrong :
+         {QStringList{QStringLiteral("--command"), QStringLiteral("-1")},
+          QStringList{QStringLiteral("--command"), QStringLiteral("4294967296")},
+          QStringList{QStringLiteral("a.jpg")}, QStringList{}})
+        EXPECT_EQ(RunTool(kMenu, wrong, {}, 30000, Environment()).exitCode, 2)
+            << qPrintable(wrong.join(' '));
+}
+
+} // namespace

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#include "Controls.h"
+
+#include "app/AboutDialog.h"
+#include "app/AppIds.h"
+#include "app/AppSettings.h"
+#include "app/Placement.h"
+#include "frame/FrameIds.h"
+#include "frame/MainFrame.h"
+#include "preview/TessaryDoc.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+namespace {
+
+TEST(MainFrameTest, TheMenuHoldsEveryItemInOrderWithItsSeparators) {
+    AppSettings settings;
+    CTessaryDoc document;
+    CMainFrame frame(settings, document);
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tessary"));
+    QStringList shown;
+    for (QAction* top : frame.menuBar()->actions()) {
+        shown << top->text();
+        for (QAction* item : top->menu()->actions())
+            shown << (item->isSeparator() ? QStringLiteral("-")
+                                          : item->objectName() + QLatin1Char(' ') + item->text());
+    }
+    const QStringList expected{"&File",
+                               "32797 Up Folder",
+                               "32773 Mark",
+                               "32774 Resize ...",
+                               "-",
+                               "32777 Mail To ...",
+                               "-",
+                               "57665 E&xit",
+                               "&Edit",
+                               "57634 &Copy To ...",
+                               "32776 Move To ...",
+                               "57642 Select All",
+                               "32798 Refresh",
+                               "-",
+                               "32787 Option ...",
+                               "&View",
+                               "59392 &Toolbar",
+                               "59393 &Status Bar",
+                               "&Help",
+                               "32793 Visit my web",
+                               "32802 Check the new version ...",
+                               "-",
+                               "32789 Mail to me",
+                               "32791 Bug report",
+                               "-",
+                               "57664 &About ..."};
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(frame.Action(CommandId::SelectAll)->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+A")));
+    EXPECT_TRUE(frame.Action(CommandId::About)->isEnabled());
+    EXPECT_TRUE(frame.Action(CommandId::Exit)->isEnabled());
+}
+
+TEST(MainFrameTest, ClosingStoresThePlacementThatTheNextStartApplies) {
+    CTessaryDoc document;
+    {
+        AppSettings settings;
+        CMainFrame frame(settings, document);
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        frame.setGeometry(110, 90, 700, 500);
+        frame.Action(CommandId::Exit)->trigger();
+        EXPECT_FALSE(frame.isVisible());
+    }
+    AppSettings settings; // loads what the close stored
+    ASSERT_TRUE(settings.hasWindowPlacement);
+    EXPECT_EQ(settings.windowPlacement.showCmd, ShowCommand::Normal);
+    CMainFrame frame(settings, document);
+    frame.ApplyPlacement();
+    EXPECT_EQ(frame.geometry(), QRect(110, 90, 700, 500));
+}
+
+TEST(AboutDialogTest, ShowsTheProductInALargerBoldFontTheVersionAndTheLicence) {
+    AppSettings settings;
+    settings.versionText = AppText::VersionText;
+    AboutDialog dialog(settings);
+    EXPECT_EQ(dialog.objectName(), QStringLiteral("100"));
+    QLabel* product = Control<QLabel>(&dialog, AboutId::ProductName);
+    EXPECT_EQ(product->text(), QStringLiteral("Tessary"));
+    const QFont base = QLabel().font();
+    EXPECT_EQ(product->font().family(), base.family());
+    EXPECT_EQ(product->font().pointSize(), int(base.pointSizeF() * 1.5));
+    EXPECT_TRUE(product->font().bold());
+    EXPECT_EQ(Control<QLabel>(&dialog, AboutId::Version)->text(), QStringLiteral("v4.2.1197"));
+    QPlainTextEdit* licence = dialog.findChild<QPlainTextEdit*>();
+    ASSERT_NE(licence, nullptr);
+    EXPECT_TRUE(licence->toPlainText().startsWith(QStringLiteral("MIT License")));
+
+    QFont pixels;
+    pixels.setPixelSize(13);
+    EXPECT_EQ(ProductNameFont(pixels).pixelSize(), 19) << "1.5 times, cut to a whole number";
+}
+
+} // namespace
