@@ -5,6 +5,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
+// Test failures show texts as texts.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
 // The project's own copies of the camera pictures.
 QString TestData(const QString& relative);
 

@@ -231,6 +231,44 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
     }
 }
 
+bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
+    out = DecodedPixels();
+    if (!d->valid)
+        return d->Fail(QStringLiteral("no picture"));
+    try {
+        VOption* options = VImage::option()
+                               ->set("height", std::max(maxHeight, 1))
+                               ->set("size", VIPS_SIZE_DOWN)
+                               ->set("fail_on", VIPS_FAIL_ON_ERROR);
+        const int width = std::max(maxWidth, 1);
+        VImage shown;
+        if (!d->pristine)
+            shown = d->image.thumbnail_image(width, options);
+        else if (d->blob)
+            shown = VImage::thumbnail_buffer(d->blob, width, options);
+        else
+            shown = VImage::thumbnail(d->fileName.constData(), width, options);
+        shown = shown.colourspace(VIPS_INTERPRETATION_sRGB);
+        if (shown.format() != VIPS_FORMAT_UCHAR)
+            shown = shown.cast(VIPS_FORMAT_UCHAR);
+        if (shown.bands() == 3)
+            shown = shown.bandjoin_const({255.0});
+        else if (shown.bands() > 4)
+            shown = shown.extract_band(0, VImage::option()->set("n", 4));
+        size_t size = 0;
+        void* memory = shown.write_to_memory(&size);
+        const auto* bytes = static_cast<const uint8_t*>(memory);
+        out.width = shown.width();
+        out.height = shown.height();
+        out.rgba.assign(bytes, bytes + size);
+        g_free(memory);
+        return true;
+    } catch (const VError& e) {
+        out = DecodedPixels();
+        return d->Fail(TakeVipsError(e));
+    }
+}
+
 bool CxImage::RotateLeft() {
     if (!d->ReadyForRandomAccess())
         return false;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 // Codec format codes. The gap at 7 is deliberate: the codes are stored in the
 // settings and compared by number, so they keep the values they always had.
@@ -24,6 +25,13 @@ constexpr uint32_t Pcx = 8;
 constexpr int64_t kMaxPicturePixels = int64_t(1) << 28;
 // ICO directory entries hold one byte per side, so 256 is the largest icon.
 constexpr int kMaxIconSide = 256;
+
+// Decoded pixels to draw: 8-bit RGBA, rows top to bottom, no padding.
+struct DecodedPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+};
 
 // One picture in memory. Pixels are produced lazily: Load reads the header,
 // and the pixels are decoded when Save needs them, so a Resample straight
@@ -49,6 +57,11 @@ public:
     // Writes the picture atomically: a failed save leaves any file at path
     // as it was.
     bool Save(const QString& path, uint32_t format);
+
+    // Decodes the picture for the screen, shrunk (never enlarged) to fit
+    // maxWidth x maxHeight, without changing it: a preview pane reads only
+    // as many pixels as it shows. False when the pixels do not decode.
+    bool DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out);
 
     void SetXDPI(int32_t dpi);
     void SetYDPI(int32_t dpi);

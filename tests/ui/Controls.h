@@ -4,8 +4,6 @@
 #include <QTest>
 #include <QWidget>
 
-#include <ostream>
-
 #include <gtest/gtest.h>
 
 // A dialog's control by its id, as the dialogs name them.
@@ -20,8 +18,3 @@ inline void Click(QWidget* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE

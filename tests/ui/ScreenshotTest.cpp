@@ -8,6 +8,7 @@
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
 #include "frame/MainFrame.h"
+#include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
 #include "resize/ProgressDialog.h"
 #include "resize/ResizeDialog.h"
@@ -17,6 +18,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -76,6 +78,44 @@ TEST(ScreenshotTest, ProgressDialogInTheMiddleOfABatch) {
         QTest::mouseClick(Control<QPushButton>(&dialog, ProgressDialogId::Cancel), Qt::LeftButton);
     });
     dialog.exec();
+}
+
+TEST(ScreenshotTest, PreviewPaneWithAndWithoutExif) {
+    QTemporaryDir dir;
+    const QString camera = TestData(QStringLiteral("jpg/Canon_40D.jpg"));
+    const QString plain = dir.filePath(QStringLiteral("no-exif.png"));
+    RunTool(QStringLiteral("convert"),
+            {TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")), QStringLiteral("-strip"), plain});
+    const QString portrait = dir.filePath(QStringLiteral("portrait.jpg"));
+    RunTool(QStringLiteral("vips"),
+            {QStringLiteral("rot"), TestData(QStringLiteral("hdr/iphone_hdr_NO.jpg")), portrait,
+             QStringLiteral("d90")});
+    struct Shot {
+        QString picture;
+        QSize pane;
+        bool scrolledToEnd;
+        const char* name;
+    } const shots[] = {
+        {camera, {480, 760}, false, "preview-exif.png"},
+        {plain, {480, 560}, false, "preview-no-exif.png"},
+        {portrait, {480, 1100}, false, "preview-portrait.png"},
+        {camera, {480, 420}, true, "preview-scrolled-to-end.png"},
+    };
+    for (const Shot& shot : shots) {
+        CScrollPictureView view;
+        view.resize(shot.pane);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        view.SetPicturePath(shot.picture);
+        view.LoadPicture();
+        view.grab();      // the first paint sets the scroll range
+        QTest::qWait(50); // and the scroll bars show
+        if (shot.scrolledToEnd) {
+            EXPECT_TRUE(view.verticalScrollBar()->isVisible());
+            view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+        }
+        Keep(&view, QString::fromLatin1(shot.name));
+    }
 }
 
 TEST(ScreenshotTest, MainWindowAndAboutDialog) {

@@ -44,6 +44,11 @@ Options:
                        client as attachments of a new message, with the mail
                        subject and body stored by Tessary (with override=1 the
                        overwritten pictures are attached); needs xdg-email
+  --info               resize nothing: print each FILE's properties as the
+                       preview shows them, after a line "== FILE": its EXIF
+                       entries as "title<TAB>value" with an empty line between
+                       the IFD groups, or its width and height when it has no
+                       EXIF, or "cannot read picture"
   --help               show this text and exit
   --version            show the version and exit
   --                   end of options: every later argument is a FILE, even
@@ -54,8 +59,8 @@ that is a terminal. At the end one line "written: N, skipped: M, failed: K"
 goes to standard output, then one line "PATH: reason" per failed picture.
 A picture skipped by an answer is not a failure.
 
-Exit status: 0 when no picture failed, 1 when one failed, 2 for a usage
-error (nothing is done then).
+Exit status: 0 when no picture failed, 1 when one failed (with --info: one
+could not be read), 2 for a usage error (nothing is done then).
 )";
 
 namespace {
@@ -137,6 +142,8 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
             line.help = true;
         } else if (argument == QLatin1String("--version")) {
             line.version = true;
+        } else if (argument == QLatin1String("--info")) {
+            line.info = true;
         } else if (argument == QLatin1String("--mail")) {
             line.mail = true;
         } else if (argument == QLatin1String("--set")) {

@@ -17,6 +17,7 @@ struct BatchCommandLine {
 
     bool help = false;
     bool version = false;
+    bool info = false; // print the pictures' properties instead of resizing
     bool mail = false; // resize into temporary copies, then hand them to the mail client
     std::vector<std::pair<QString, QString>> sets; // --set NAME=VALUE, in order
     AnswerPolicy answer = AnswerPolicy::Default;

@@ -9,6 +9,9 @@
 #include "mail/MailTempFolder.h"
 #include "mail/MailTexts.h"
 #include "platform/DesktopMetrics.h"
+#include "preview/ExifReader.h"
+#include "preview/PanelLayout.h"
+#include "resize/Image.h"
 #include "resize/ResizeJob.h"
 
 #include <QCoreApplication>
@@ -57,6 +60,37 @@ std::unique_ptr<ConfirmationPrompt> MakePrompt(BatchCommandLine::AnswerPolicy po
     }
 }
 
+// Below a thumbnail's size: enough to find out that the pixels decode.
+constexpr int kDecodeCheckSide = 64;
+
+// The rows the preview's properties panel shows for each file.
+int PrintInfo(const QStringList& files) {
+    QTextStream out(stdout);
+    bool failed = false;
+    ExifReader reader;
+    for (const QString& file : files) {
+        out << "== " << file << "\n";
+        const int hasExif = reader.Load(file);
+        CxImage image;
+        DecodedPixels pixels;
+        if (!image.Load(file) || !image.DecodeToFit(kDecodeCheckSide, kDecodeCheckSide, pixels)) {
+            out << "cannot read picture\n";
+            failed = true;
+            continue;
+        }
+        for (const PanelRow& row :
+             PanelRows(reader, hasExif != 0, image.GetWidth(), image.GetHeight())) {
+            if (row.newGroup)
+                out << "\n";
+            out << row.ShownTitle();
+            if (hasExif)
+                out << "\t" << row.ShownValue();
+            out << "\n";
+        }
+    }
+    return failed ? kExitFailed : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -73,6 +107,9 @@ int main(int argc, char** argv) {
         QTextStream(stdout) << "tessary-batch " << AppText::VersionText << "\n";
         return 0;
     }
+
+    if (line->info)
+        return PrintInfo(line->files);
 
     QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
     QCoreApplication::setApplicationName(QStringLiteral("tessary-batch"));

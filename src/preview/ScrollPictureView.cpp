@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+#include "preview/ScrollPictureView.h"
+
+#include "preview/ExifReader.h"
+#include "preview/PanelLayout.h"
+#include "preview/PreviewTexts.h"
+#include "preview/TessaryDoc.h"
+#include "resize/Image.h"
+
+#include <QFileInfo>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace {
+constexpr int kFrameInset = 5; // the outer frame; the inner one is twice as far in
+constexpr int kRedecodeDelayMs = 150;
+constexpr int kStepPixels = 20;
+} // namespace
+
+CScrollPictureView::CScrollPictureView(QWidget* parent)
+    : QAbstractScrollArea(parent)
+    , picture(std::make_unique<IImage>())
+    , exifReader(std::make_unique<ExifReader>()) {
+    viewport()->setBackgroundRole(QPalette::Button);
+    redecode_.setSingleShot(true);
+    redecode_.setInterval(kRedecodeDelayMs);
+    connect(&redecode_, &QTimer::timeout, this, [this] {
+        if (IsPictureShown() && !DecodeForPane())
+            picture->GetXImage()->Destroy();
+        InvalidateAll();
+    });
+    verticalScrollBar()->setSingleStep(kStepPixels);
+    horizontalScrollBar()->setSingleStep(kStepPixels);
+    SetScrollSizes(totalSize_);
+}
+
+CScrollPictureView::~CScrollPictureView() = default;
+
+void CScrollPictureView::SetPicturePath(QString path) {
+    picturePath = std::move(path);
+}
+
+int CScrollPictureView::LoadPicture() {
+    if (picturePath.isEmpty() || !QFileInfo::exists(picturePath))
+        return -1;
+    hasExif = exifReader->Load(picturePath);
+    CxImage* image = picture->GetXImage();
+    // A picture that does not decode is shown as nothing at all.
+    if (!image->Load(picturePath) || !DecodeForPane())
+        image->Destroy();
+    InvalidateAll();
+    return 0;
+}
+
+void CScrollPictureView::ClearPicture() {
+    CxImage* image = picture->GetXImage();
+    if (!image->IsValid() || !image->IsEnabled())
+        return;
+    image->Destroy();
+    shown_ = QImage();
+    InvalidateAll();
+}
+
+void CScrollPictureView::OnInitialUpdate(CTessaryDoc& document) {
+    SetScrollSizes(QSize(100, 100));
+    document.pictureView = this;
+}
+
+bool CScrollPictureView::IsPictureShown() const {
+    CxImage* image = picture->GetXImage();
+    return image->IsValid() && image->IsEnabled() && image->GetWidth() != 0;
+}
+
+bool CScrollPictureView::DecodeForPane() {
+    CxImage* image = picture->GetXImage();
+    const Edges place = PlacePicture(viewport()->width(), image->GetWidth(), image->GetHeight());
+    const qreal ratio = devicePixelRatioF();
+    DecodedPixels pixels;
+    if (!image->DecodeToFit(int(std::max(1, place.width()) * ratio),
+                            int(std::max(1, place.height()) * ratio), pixels)) {
+        shown_ = QImage();
+        return false;
+    }
+    shown_ = QImage(pixels.rgba.data(), pixels.width, pixels.height, pixels.width * 4,
+                    QImage::Format_RGBA8888)
+                 .copy();
+    return true;
+}
+
+void CScrollPictureView::SetScrollSizes(QSize total) {
+    totalSize_ = total;
+    const QSize page = viewport()->size();
+    horizontalScrollBar()->setPageStep(page.width());
+    verticalScrollBar()->setPageStep(page.height());
+    horizontalScrollBar()->setRange(0, std::max(0, total.width() - page.width()));
+    verticalScrollBar()->setRange(0, std::max(0, total.height() - page.height()));
+}
+
+void CScrollPictureView::InvalidateAll() {
+    viewport()->update();
+}
+
+void CScrollPictureView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    SetScrollSizes(totalSize_);
+    // A wider pane needs more pixels than were decoded.
+    const Edges place = PlacePicture(viewport()->width(), picture->GetXImage()->GetWidth(),
+                                     picture->GetXImage()->GetHeight());
+    if (IsPictureShown() && place.width() * devicePixelRatioF() > shown_.width() &&
+        shown_.width() < picture->GetXImage()->GetWidth())
+        redecode_.start();
+}
+
+void CScrollPictureView::scrollContentsBy(int, int) {
+    InvalidateAll();
+}
+
+void CScrollPictureView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    OnEraseBkgnd(painter);
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    OnDraw(painter);
+}
+
+void CScrollPictureView::OnEraseBkgnd(QPainter& painter) {
+    painter.fillRect(viewport()->rect(), palette().color(QPalette::Button));
+}
+
+void CScrollPictureView::OnDraw(QPainter& painter) {
+    if (!IsPictureShown() || shown_.isNull())
+        return;
+    CxImage* image = picture->GetXImage();
+    const int paneWidth = viewport()->width();
+    const Edges place = PlacePicture(paneWidth, image->GetWidth(), image->GetHeight());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(place.left, place.top, place.width(), place.height()), shown_);
+    DrawProperties(painter, paneWidth, viewport()->height());
+}
+
+void CScrollPictureView::DrawProperties(QPainter& painter, int paneWidth, int paneHeight) {
+    const QFontMetrics defaultMetrics(painter.font());
+    const int lineHeight = defaultMetrics.height();
+    CxImage* image = picture->GetXImage();
+    const Edges place = PlacePicture(paneWidth, image->GetWidth(), image->GetHeight());
+    const QList<PanelRow> rows =
+        PanelRows(*exifReader, hasExif != 0, image->GetWidth(), image->GetHeight());
+    const PanelLayout layout = LayOutPanel(
+        place, paneWidth, paneHeight, lineHeight, rows, hasExif != 0,
+        [&defaultMetrics](const QString& text) { return defaultMetrics.horizontalAdvance(text); });
+    if (layout.scrolls && layout.extent != totalSize_)
+        SetScrollSizes(layout.extent);
+
+    const Edges& panel = layout.panel;
+    painter.fillRect(QRect(panel.left, panel.top, panel.width(), panel.height()), Qt::white);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    for (const int inset : {kFrameInset, 2 * kFrameInset})
+        painter.drawRect(panel.left + inset, panel.top + inset, panel.width() - 2 * inset - 1,
+                         panel.height() - 2 * inset - 1);
+
+    const QFont previous = painter.font();
+    QFont titleFont = previous;
+    titleFont.setFamily(PreviewText::PanelFontFamily);
+    titleFont.setWeight(QFont::Bold);
+    QFont rowFont = titleFont;
+    rowFont.setWeight(QFont::Normal);
+
+    // The title stands on an opaque white ground, interrupting the frames.
+    painter.setFont(titleFont);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    const QFontMetrics titleMetrics(titleFont);
+    const int titleLeft =
+        paneWidth / 2 - titleMetrics.horizontalAdvance(PreviewText::PanelTitle) / 2;
+    painter.drawText(QPoint(titleLeft, layout.titleTop + titleMetrics.ascent()),
+                     PreviewText::PanelTitle);
+
+    painter.setFont(rowFont);
+    const int ascent = QFontMetrics(rowFont).ascent();
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const int baseline = layout.rowTops[i] + ascent;
+        painter.drawText(QPoint(layout.rowLeft, baseline), rows[i].ShownTitle());
+        if (hasExif)
+            painter.drawText(QPoint(layout.valueLeft, baseline), rows[i].ShownValue());
+    }
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setFont(previous);
+}

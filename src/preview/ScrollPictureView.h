@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QTimer>
+
+#include <memory>
+
+class CTessaryDoc;
+class ExifReader;
+class IImage;
+class QPainter;
+
+// The preview pane: the selected picture scaled into a square at the top,
+// and under it a white "Picture Properties" panel with the picture's EXIF
+// entries, or its width and height when it has none.
+// The picture is decoded only as large as the pane shows it; loading and
+// drawing happen on the user-interface thread and end quietly when
+// anything fails.
+class CScrollPictureView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit CScrollPictureView(QWidget* parent = nullptr);
+    ~CScrollPictureView() override;
+
+    void SetPicturePath(QString path);
+    // -1 when no file is at picturePath (the shown picture stays), else 0.
+    int LoadPicture();
+    void ClearPicture();
+    // Registers the pane with the document the list reaches it through.
+    void OnInitialUpdate(CTessaryDoc& document);
+
+    std::unique_ptr<IImage> picture;
+    std::unique_ptr<ExifReader> exifReader;
+    int hasExif = 0;
+    QString picturePath;
+
+    // The scroll range: 100 x 100 at first, then as the tallest panel shown
+    // since needed (it never shrinks back).
+    QSize TotalSize() const { return totalSize_; }
+    // The pixels held for drawing: no more than the pane shows.
+    QSize DecodedSize() const { return shown_.size(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void OnEraseBkgnd(QPainter& painter);
+    void OnDraw(QPainter& painter);
+    void DrawProperties(QPainter& painter, int paneWidth, int paneHeight);
+    bool IsPictureShown() const;
+    // The pixels for the pane's current width; false when they do not decode.
+    bool DecodeForPane();
+    void SetScrollSizes(QSize total);
+    void InvalidateAll();
+
+    QImage shown_;
+    QSize totalSize_{100, 100};
+    QTimer redecode_; // after a resize, once the size has settled
+};

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "preview/PanelLayout.h"
+#include "preview/ExifReader.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PanelLayoutTest, PlacesThePictureInTheSquareWithItsExactEdges) {
+    struct Case {
+        const char* name;
+        int pane, width, height;
+        Edges edges;
+    } const cases[] = {
+        {"fits: its own size, centred", 400, 100, 80, {149, 2, 249, 82}},
+        {"landscape: the square's width", 400, 1600, 1200, {2, 2, 398, 299}},
+        {"portrait: the square's height", 400, 1200, 1600, {51, 2, 347, 398}},
+        {"square: the whole square", 400, 1000, 1000, {2, 2, 398, 398}},
+        {"exactly the square's width", 400, 396, 10, {2, 2, 398, 12}},
+        {"an odd width loses a pixel", 400, 101, 80, {149, 2, 249, 82}},
+        {"one pixel wide, taller than the square", 400, 1, 5000, {199, 2, 199, 398}},
+        {"a pane narrower than its insets", 3, 100, 80, {2, 2, 1, 2}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlacePicture(c.pane, c.width, c.height), c.edges) << c.name;
+}
+
+// Every character 7 pixels wide, so the numbers can be worked out by hand.
+int SevenPerCharacter(const QString& text) {
+    return 7 * int(text.size());
+}
+
+TEST(PanelLayoutTest, TheTitleStandsTwentyPixelsUnderThePictureAndTheRowsFollow) {
+    const Edges picture = PlacePicture(400, 100, 80);
+    const QList<PanelRow> rows{
+        {false, QStringLiteral("Model  "), QStringLiteral("X1")},
+        {false, QStringLiteral("Software"), QStringLiteral("Gimp")},
+        {true, QStringLiteral("Compression"), QStringLiteral("JPEG")},
+        {true, QStringLiteral("Exposure Time"), QStringLiteral("1/60 sec.   ")}};
+    const PanelLayout layout = LayOutPanel(picture, 400, 600, 16, rows, true, SevenPerCharacter);
+    EXPECT_EQ(layout.titleTop, 102);
+    EXPECT_EQ(layout.panel, (Edges{2, 102, 400, 600})) << "it reaches the visible edges";
+    EXPECT_EQ(layout.rowLeft, 22);
+    // The widest title and value are measured with their trailing spaces.
+    EXPECT_EQ(layout.valueLeft, 22 + 7 * 13 + 20);
+    // Two title rows, then the rows with an empty row before each new IFD.
+    EXPECT_EQ(layout.rowTops, (QList<int>{134, 150, 182, 214}));
+    EXPECT_FALSE(layout.scrolls);
+    EXPECT_EQ(rows[3].ShownValue(), QStringLiteral("1/60 sec."));
+    EXPECT_EQ(rows[0].ShownTitle(), QStringLiteral("Model"));
+}
+
+TEST(PanelLayoutTest, APanelTallerOrWiderThanThePaneScrollsToItsLastText) {
+    const Edges picture = PlacePicture(200, 1600, 1200);
+    QList<PanelRow> rows;
+    for (int i = 0; i < 40; ++i)
+        rows << PanelRow{i == 20, QStringLiteral("Title %1").arg(i), QString(60, QLatin1Char('v'))};
+    const PanelLayout layout = LayOutPanel(picture, 200, 300, 16, rows, true, SevenPerCharacter);
+    EXPECT_TRUE(layout.scrolls);
+    const int lastTextBottom = layout.rowTops.last() + 16;
+    EXPECT_GT(layout.extent.height(), lastTextBottom + 10) << "inside the inner frame";
+    EXPECT_GT(layout.extent.width(), layout.valueLeft + 60 * 7 + 10);
+    EXPECT_EQ(layout.panel.right, layout.extent.width());
+    EXPECT_EQ(layout.panel.bottom, layout.extent.height());
+
+    // Wider than the pane but short: no scrolling, yet the panel is as wide
+    // as its text.
+    const PanelLayout wide =
+        LayOutPanel(picture, 200, 2000, 16, rows.mid(0, 2), true, SevenPerCharacter);
+    EXPECT_FALSE(wide.scrolls);
+    EXPECT_EQ(wide.panel.right, wide.extent.width());
+    EXPECT_GT(wide.panel.right, 200);
+}
+
+TEST(PanelLayoutTest, WithoutExifTheRowsAreTheSizeRightAlignedInThirtyCharacters) {
+    ExifReader reader;
+    const QList<PanelRow> rows = PanelRows(reader, false, 1600, 1200);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].title, QStringLiteral("Image Width") + QString(26, QLatin1Char(' ')) +
+                                 QStringLiteral("1600"));
+    EXPECT_EQ(rows[1].title, QStringLiteral("Image Height") + QString(26, QLatin1Char(' ')) +
+                                 QStringLiteral("1200"));
+    const PanelLayout layout =
+        LayOutPanel(PlacePicture(400, 1600, 1200), 400, 600, 16, rows, false, SevenPerCharacter);
+    EXPECT_EQ(layout.rowTops, (QList<int>{351, 367}));
+}
+
+TEST(PanelLayoutTest, TheExifRowsBreakWhereTheIfdChanges) {
+    ExifReader reader;
+    ASSERT_EQ(reader.Load(TestData(QStringLiteral("jpg/Canon_40D.jpg"))), 1);
+    const QList<PanelRow> rows = PanelRows(reader, true, 100, 68);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_FALSE(rows.first().newGroup);
+    // IFD 0, IFD 1, EXIF, GPS, Interoperability: four breaks.
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const PanelRow& r) { return r.newGroup; }),
+              4);
+    EXPECT_EQ(rows.first().title, QStringLiteral("Manufacturer"));
+    EXPECT_EQ(PanelRows(reader, true, 100, 68).size(), rows.size()) << "each call walks anew";
+}
+
+} // namespace

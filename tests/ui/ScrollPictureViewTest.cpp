@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#include "Controls.h"
+#include "TestSupport.h"
+
+#include "preview/ScrollPictureView.h"
+#include "preview/TessaryDoc.h"
+#include "resize/Image.h"
+
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+namespace {
+
+// The pane as a user sees it, at a given size.
+class ScrollPictureViewTest : public testing::Test {
+protected:
+    void SetUp() override {
+        view_.resize(420, 500);
+        view_.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view_));
+    }
+    void Show(const QString& path) {
+        view_.SetPicturePath(path);
+        view_.LoadPicture();
+    }
+    QImage Grab() { return view_.viewport()->grab().toImage(); }
+    // True when the pane shows its background and nothing else.
+    bool Blank() {
+        const QImage image = Grab();
+        const QRgb background = view_.palette().color(QPalette::Button).rgb();
+        for (int y = 0; y < image.height(); y += 3)
+            for (int x = 0; x < image.width(); x += 3)
+                if (image.pixel(x, y) != background)
+                    return false;
+        return true;
+    }
+    bool Shown() const {
+        CxImage* image = view_.picture->GetXImage();
+        return image->IsValid() && image->GetWidth() > 0;
+    }
+
+    CScrollPictureView view_;
+    QTemporaryDir dir_;
+};
+
+TEST_F(ScrollPictureViewTest, RegistersWithTheDocumentOnItsInitialUpdate) {
+    CTessaryDoc document;
+    EXPECT_EQ(document.pictureView, nullptr);
+    view_.OnInitialUpdate(document);
+    EXPECT_EQ(document.pictureView, &view_);
+    EXPECT_EQ(view_.TotalSize(), QSize(100, 100));
+}
+
+TEST_F(ScrollPictureViewTest, DecodesOnlyWhatThePaneShowsAndDrawsPictureAndPanel) {
+    Show(TestData(QStringLiteral("hdr/iphone_hdr_NO.jpg")));
+    ASSERT_TRUE(Shown());
+    EXPECT_EQ(view_.picture->GetXImage()->GetWidth(), 3264) << "the picture's own size";
+    const int paneWidth = view_.viewport()->width();
+    EXPECT_LE(view_.DecodedSize().width(), paneWidth * view_.devicePixelRatioF());
+    EXPECT_EQ(view_.hasExif, 1);
+    const QImage image = Grab();
+    const QRgb background = view_.palette().color(QPalette::Button).rgb();
+    EXPECT_NE(image.pixel(paneWidth / 2, 100), background) << "the picture";
+    // Under the picture (its bottom 2 + S * 2448 / 3264), 20 pixels down,
+    const int panelTop = 2 + (paneWidth - 4) * 2448 / 3264 + 20;
+    // the white panel from x 2, with its frames 5 and 10 pixels in.
+    EXPECT_EQ(image.pixel(3, panelTop + 2), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(7, panelTop + 40), qRgb(0, 0, 0)) << "the outer frame";
+    EXPECT_EQ(image.pixel(9, panelTop + 40), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(12, panelTop + 40), qRgb(0, 0, 0)) << "the inner frame";
+}
+
+TEST_F(ScrollPictureViewTest, AMissingFileKeepsThePictureAndAFolderClearsIt) {
+    Show(TestData(QStringLiteral("jpg/Canon_40D.jpg")));
+    ASSERT_TRUE(Shown());
+    const QImage before = Grab();
+    view_.SetPicturePath(dir_.filePath(QStringLiteral("deleted.jpg")));
+    EXPECT_EQ(view_.LoadPicture(), -1);
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(Grab(), before);
+
+    view_.SetPicturePath(QString());
+    view_.ClearPicture();
+    EXPECT_TRUE(view_.picturePath.isEmpty());
+    EXPECT_FALSE(Shown());
+    EXPECT_TRUE(Blank());
+    view_.ClearPicture(); // nothing to clear: nothing happens
+    EXPECT_TRUE(Blank());
+}
+
+TEST_F(ScrollPictureViewTest, APictureThatDoesNotDecodeDrawsNothing) {
+    QFile::copy(TestData(QStringLiteral("jpg/Canon_40D.jpg")),
+                dir_.filePath(QStringLiteral("cut.jpg")));
+    QFile cut(dir_.filePath(QStringLiteral("cut.jpg")));
+    ASSERT_TRUE(cut.resize(cut.size() / 2));
+    for (const QString& path :
+         {TestData(QStringLiteral("invalid/corrupted.jpg")), cut.fileName(), dir_.path()}) {
+        Show(TestData(QStringLiteral("jpg/Canon_40D.jpg")));
+        Show(path);
+        EXPECT_FALSE(Shown()) << qPrintable(path);
+        EXPECT_TRUE(Blank()) << qPrintable(path);
+    }
+}
+
+TEST_F(ScrollPictureViewTest, TheScrollRangeGrowsForALongPanelAndNeverShrinksBack) {
+    view_.resize(300, 250);
+    Show(TestData(QStringLiteral("jpg/Canon_40D.jpg")));
+    Grab();
+    const QSize tall = view_.TotalSize();
+    EXPECT_GT(tall.height(), 250);
+    EXPECT_GT(view_.verticalScrollBar()->maximum(), 0);
+
+    const QString plain = dir_.filePath(QStringLiteral("plain.png"));
+    DrawPicture(plain, 64, 48);
+    Show(plain);
+    EXPECT_EQ(view_.hasExif, 0);
+    Grab();
+    EXPECT_EQ(view_.TotalSize(), tall);
+}
+
+} // namespace
