@@ -242,12 +242,23 @@ bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
                                ->set("fail_on", VIPS_FAIL_ON_ERROR);
         const int width = std::max(maxWidth, 1);
         VImage shown;
-        if (!d->pristine)
+        if (d->pristine && d->type == ImageFormat::Jpeg) {
+            // The decoder's own 1/2, 1/4 or 1/8 scale, no smaller than the
+            // box: the screen's smooth scaling does the rest when it draws,
+            // and the resampling pass a thumbnail would add is saved.
+            int shrink = 1;
+            while (shrink < 8 && d->image.width() / (2 * shrink) >= width &&
+                   d->image.height() / (2 * shrink) >= std::max(maxHeight, 1))
+                shrink *= 2;
+            shown = VImage::jpegload(d->fileName.constData(),
+                                     LoadOptions()->set("shrink", shrink)->set("autorotate", true));
+        } else if (!d->pristine) {
             shown = d->image.thumbnail_image(width, options);
-        else if (d->blob)
+        } else if (d->blob) {
             shown = VImage::thumbnail_buffer(d->blob, width, options);
-        else
+        } else {
             shown = VImage::thumbnail(d->fileName.constData(), width, options);
+        }
         shown = shown.colourspace(VIPS_INTERPRETATION_sRGB);
         if (shown.format() != VIPS_FORMAT_UCHAR)
             shown = shown.cast(VIPS_FORMAT_UCHAR);

@@ -58,8 +58,9 @@ public:
     // as it was.
     bool Save(const QString& path, uint32_t format);
 
-    // Decodes the picture for the screen, shrunk (never enlarged) to fit
-    // maxWidth x maxHeight, without changing it: a preview pane reads only
+    // Decodes the picture for the screen without changing it: shrunk (never
+    // enlarged) to about maxWidth x maxHeight, for a JPEG to its decoder's
+    // nearest scale that is not smaller, so a preview pane reads only about
     // as many pixels as it shows. False when the pixels do not decode.
     bool DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out);
 

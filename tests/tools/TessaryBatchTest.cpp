@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -181,6 +182,46 @@ TEST_F(TessaryBatchTest, MailResizesIntoTemporaryCopiesAndAttachesThem) {
     EXPECT_EQ(Identify(arguments[2]).format, "PNG");
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
     QDir(QFileInfo(arguments[2]).path()).removeRecursively();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TessaryBatchTest, InfoPrintsThePanelRowsOfEachPicture) {
+    const QString plain = Path(QStringLiteral("plain -x.png"));
+    DrawPicture(plain, 64, 48);
+    const QString camera = TestData(QStringLiteral("jpg/Canon_40D.jpg"));
+    const QString empty = Path(QStringLiteral("empty.jpg"));
+    QFile(empty).open(QIODevice::WriteOnly);
+    const ToolRun run =
+        Batch({QStringLiteral("--info"), QStringLiteral("--"), plain, camera,
+               TestData(QStringLiteral("invalid/corrupted.jpg")), empty, dir_.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    const QStringList blocks = run.out.split(QStringLiteral("== "), Qt::SkipEmptyParts);
+    ASSERT_EQ(blocks.size(), 5) << qPrintable(run.out);
+    EXPECT_EQ(blocks[0], plain + QStringLiteral("\nImage Width") + QString(28, QLatin1Char(' ')) +
+                             QStringLiteral("64\nImage Height") + QString(28, QLatin1Char(' ')) +
+                             QStringLiteral("48\n"));
+    for (int i = 2; i < 5; ++i)
+        EXPECT_TRUE(blocks[i].endsWith(QStringLiteral("\ncannot read picture\n")))
+            << qPrintable(blocks[i]);
+
+    // The EXIF rows are libexif's own, grouped by IFD with empty lines.
+    QStringList rows = blocks[1].split(QLatin1Char('\n'));
+    EXPECT_EQ(rows.takeFirst(), camera);
+    EXPECT_EQ(rows.count(QString()), 4 + 1) << "four group breaks and the final newline";
+    rows.removeAll(QString());
+    QStringList expected;
+    for (const QString& line : RunTool(QStringLiteral("exif"), {QStringLiteral("-m"), camera})
+                                   .out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (!line.startsWith(QStringLiteral("ThumbnailSize\t"))) {
+            // The panel shows the values without their trailing white space.
+            const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+            expected << line.left(tab + 1) +
+                            line.mid(tab + 1).remove(QRegularExpression(QStringLiteral("\\s+$")));
+        }
+    EXPECT_EQ(rows.join('\n').toStdString(), expected.join('\n').toStdString());
 }
 
 } // namespace

@@ -57,7 +57,9 @@ TEST_F(ScrollPictureViewTest, DecodesOnlyWhatThePaneShowsAndDrawsPictureAndPanel
     ASSERT_TRUE(Shown());
     EXPECT_EQ(view_.picture->GetXImage()->GetWidth(), 3264) << "the picture's own size";
     const int paneWidth = view_.viewport()->width();
-    EXPECT_LE(view_.DecodedSize().width(), paneWidth * view_.devicePixelRatioF());
+    // The decoder's nearest scale not smaller than the pane: 1/4 here.
+    EXPECT_EQ(view_.DecodedSize(), QSize(816, 612));
+    EXPECT_LT(view_.DecodedSize().width(), 2 * paneWidth * view_.devicePixelRatioF());
     EXPECT_EQ(view_.hasExif, 1);
     const QImage image = Grab();
     const QRgb background = view_.palette().color(QPalette::Button).rgb();
@@ -117,6 +119,19 @@ TEST_F(ScrollPictureViewTest, TheScrollRangeGrowsForALongPanelAndNeverShrinksBac
     EXPECT_EQ(view_.hasExif, 0);
     Grab();
     EXPECT_EQ(view_.TotalSize(), tall);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ScrollPictureViewTest, PhotosAreShownUprightWhateverTheirExifOrientation) {
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        Show(TestData(QStringLiteral("orientation/landscape_%1.jpg").arg(orientation)));
+        ASSERT_TRUE(Shown());
+        EXPECT_GT(view_.DecodedSize().width(), view_.DecodedSize().height()) << orientation;
+        EXPECT_GT(view_.picture->GetXImage()->GetWidth(), view_.picture->GetXImage()->GetHeight());
+    }
 }
 
 } // namespace
