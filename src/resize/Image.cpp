@@ -236,10 +236,13 @@ bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
     try {
-        VOption* options = VImage::option()
-                               ->set("height", std::max(maxHeight, 1))
-                               ->set("size", VIPS_SIZE_DOWN)
-                               ->set("fail_on", VIPS_FAIL_ON_ERROR);
+        // A call takes its options over, so each call gets its own.
+        const auto options = [maxHeight] {
+            return VImage::option()
+                ->set("height", std::max(maxHeight, 1))
+                ->set("size", VIPS_SIZE_DOWN)
+                ->set("fail_on", VIPS_FAIL_ON_ERROR);
+        };
         const int width = std::max(maxWidth, 1);
         VImage shown;
         if (d->pristine && d->type == ImageFormat::Jpeg) {
@@ -253,11 +256,11 @@ bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
             shown = VImage::jpegload(d->fileName.constData(),
                                      LoadOptions()->set("shrink", shrink)->set("autorotate", true));
         } else if (!d->pristine) {
-            shown = d->image.thumbnail_image(width, options);
+            shown = d->image.thumbnail_image(width, options());
         } else if (d->blob) {
-            shown = VImage::thumbnail_buffer(d->blob, width, options);
+            shown = VImage::thumbnail_buffer(d->blob, width, options());
         } else {
-            shown = VImage::thumbnail(d->fileName.constData(), width, options);
+            shown = VImage::thumbnail(d->fileName.constData(), width, options());
         }
         shown = shown.colourspace(VIPS_INTERPRETATION_sRGB);
         if (shown.format() != VIPS_FORMAT_UCHAR)
