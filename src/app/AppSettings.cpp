@@ -35,7 +35,12 @@ void QuerySigned(const RegistryKey& key, const QString& name, int32_t& field) {
 
 } // namespace
 
-AppSettings::AppSettings() {
+AppSettings::AppSettings()
+    : shell(std::make_unique<ShellNamespace>()) {
+    desktopFolder = shell->DesktopList();
+    drivesFolder = shell->DrivesList();
+    controlsFolder = shell->ControlsList();
+    personalFolder = shell->PersonalList();
     LoadResizeSettings();
     LoadMenuAndMailSettings();
     LoadLayoutSettings();

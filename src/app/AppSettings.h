@@ -2,12 +2,14 @@
 #pragma once
 
 #include "app/ResizeSettings.h"
+#include "browse/ShellNamespace.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 // The placement of the main window: the eleven numbers of a Windows
 // WINDOWPLACEMENT record, in its field order.
@@ -71,6 +73,13 @@ public:
     QString StatusLine;
     QString cmto;           // folder last chosen for Copy To / Move To
     QString LastBrowsePIDL; // folder the list showed last, as a parsable text
+    // The special folders, taken at construction, and the namespace that
+    // gives them meaning.
+    QByteArray desktopFolder;
+    QByteArray drivesFolder;
+    QByteArray controlsFolder;
+    QByteArray personalFolder;
+    std::unique_ptr<ShellNamespace> shell;
 };
 
 // The program's one AppSettings, built and loaded on the first call; it

@@ -49,6 +49,11 @@ Options:
                        entries as "title<TAB>value" with an empty line between
                        the IFD groups, or its width and height when it has no
                        EXIF, or "cannot read picture"
+  --list FOLDER        resize nothing: print the rows Tessary's file list shows
+                       for FOLDER, one a line: name, size, type and time,
+                       separated by tabs, ".." first where the list has it
+  --sort COLUMN        with --list: name (the default), size, type or time
+  --descending         with --list: the other way round (folders stay first)
   --help               show this text and exit
   --version            show the version and exit
   --                   end of options: every later argument is a FILE, even
@@ -142,6 +147,19 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
             line.help = true;
         } else if (argument == QLatin1String("--version")) {
             line.version = true;
+        } else if (argument == QLatin1String("--list")) {
+            line.list = true;
+        } else if (argument == QLatin1String("--descending")) {
+            line.listDescending = true;
+        } else if (argument == QLatin1String("--sort")) {
+            if (!takeValue())
+                return std::nullopt;
+            line.listSort = int(QStringList{"name", "size", "type", "time"}.indexOf(value));
+            if (line.listSort < 0) {
+                error =
+                    QStringLiteral("--sort needs name, size, type or time, not '%1'").arg(value);
+                return std::nullopt;
+            }
         } else if (argument == QLatin1String("--info")) {
             line.info = true;
         } else if (argument == QLatin1String("--mail")) {

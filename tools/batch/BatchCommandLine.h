@@ -18,6 +18,9 @@ struct BatchCommandLine {
     bool help = false;
     bool version = false;
     bool info = false; // print the pictures' properties instead of resizing
+    bool list = false; // print a folder's rows as the file list shows them
+    int listSort = 0;  // the column: 0 name, 1 size, 2 type, 3 time
+    bool listDescending = false;
     bool mail = false; // resize into temporary copies, then hand them to the mail client
     std::vector<std::pair<QString, QString>> sets; // --set NAME=VALUE, in order
     AnswerPolicy answer = AnswerPolicy::Default;

@@ -5,6 +5,7 @@
 
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
+#include "browse/FolderListing.h"
 #include "mail/MailPictures.h"
 #include "mail/MailTempFolder.h"
 #include "mail/MailTexts.h"
@@ -91,6 +92,29 @@ int PrintInfo(const QStringList& files) {
     return failed ? kExitFailed : 0;
 }
 
+// The rows the file list shows for a folder, in its order.
+int PrintList(const BatchCommandLine& line) {
+    if (line.files.size() != 1)
+        return UsageError(QStringLiteral("--list needs one FOLDER"));
+    const QString folder = line.files.first();
+    const ShellNamespace shell;
+    IdList list;
+    const QString typed = folder.startsWith(QLatin1String("::")) || folder.isEmpty()
+                              ? folder
+                              : QFileInfo(folder).absoluteFilePath();
+    if (!shell.ParsePath(typed, list) || !shell.BindFolder(list)) {
+        QTextStream(stderr) << "tessary-batch: not a folder: " << folder << "\n";
+        return kExitFailed;
+    }
+    const FolderListing listing(shell, GetLocaleFormats(), shell.ControlsList());
+    QList<FileItem> rows = listing.List(list);
+    listing.Sort(rows, line.listSort, !line.listDescending, list);
+    QTextStream out(stdout);
+    for (const FileItem& row : rows)
+        out << FolderListing::RowText(row) << "\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -110,6 +134,8 @@ int main(int argc, char** argv) {
 
     if (line->info)
         return PrintInfo(line->files);
+    if (line->list)
+        return PrintList(*line);
 
     QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
     QCoreApplication::setApplicationName(QStringLiteral("tessary-batch"));

@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: MIT
+#include "browse/FolderListing.h"
+
+#include "resize/PictureTypeTable.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QMimeDatabase>
+
+#include <algorithm>
+
+namespace {
+
+const QString kParentName = QStringLiteral("..");
+const QString kFolderTypeKey = QStringLiteral("inode/directory");
+constexpr uint64_t kKilobyte = 1024;
+constexpr qsizetype kMinExtension = 2; // with its dot
+constexpr qsizetype kMaxExtension = 8;
+
+int Order(int result) {
+    return result < 0 ? -1 : (result > 0 ? 1 : 0);
+}
+
+int CompareBytes(const QByteArray& a, const QByteArray& b) {
+    // QByteArray compares as unsigned bytes.
+    return Order(a.compare(b));
+}
+
+const QMimeDatabase& Mime() {
+    static const QMimeDatabase database;
+    return database;
+}
+
+// Type names by key, as a folder holds many pictures of few types.
+QString TypeName(const QString& key) {
+    static QHash<QString, QString> names;
+    auto known = names.constFind(key);
+    if (known == names.constEnd())
+        known = names.insert(key, ShellNamespace::TypeName(key));
+    return *known;
+}
+
+template <typename T> int CompareNumbers(T a, T b) {
+    return a < b ? -1 : (a > b ? 1 : 0);
+}
+
+} // namespace
+
+FolderListing::FolderListing(const ShellNamespace& shell, const LocaleFormats& formats,
+                             QByteArray controlsFolder)
+    : shell_(shell)
+    , formats_(formats)
+    , controls_(std::move(controlsFolder))
+    , folderTypeName_(ShellNamespace::TypeName(kFolderTypeKey)) {}
+
+bool FolderListing::IsPictureExtension(const QString& fileName) {
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return false;
+    const qsizetype length = fileName.size() - dot;
+    return length >= kMinExtension && length <= kMaxExtension &&
+           PictureTypeTable::IsPictureFileName(fileName);
+}
+
+QString FolderListing::SizeText(uint64_t size) const {
+    const uint64_t kilobytes =
+        size <= kKilobyte ? 1 : size / kKilobyte + (size % kKilobyte ? 1 : 0);
+    QString text = QString::number(kilobytes);
+    formats_.GroupThousands(text);
+    return text + QStringLiteral(" KB");
+}
+
+QString FolderListing::RowText(const FileItem& row) {
+    return row.name + QLatin1Char('\t') + row.sizeText + QLatin1Char('\t') + row.typeName +
+           QLatin1Char('\t') + row.timeText;
+}
+
+void FolderListing::LookUp(FileItem& row) const {
+    // A volume (a drive root) or a virtual folder has no entry of its own
+    // to look up.
+    const uint8_t kind = shell_.KindOf(row.itemIds);
+    if (kind != ItemKind::FileSystem && kind != ItemKind::DesktopFile && kind != ItemKind::Home)
+        return;
+    const QString path = shell_.FileSystemPath(row.itemIds);
+    row.path = path;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return;
+    if (!info.isDir()) {
+        row.size = uint64_t(std::max<qint64>(info.size(), 0));
+        row.sizeText = SizeText(row.size);
+    }
+    QDateTime time = info.lastModified();
+    if (!time.isValid() || time.toMSecsSinceEpoch() == 0)
+        time = info.birthTime();
+    if (time.isValid()) {
+        row.time = ToFileTime(time);
+        row.timeText = formats_.FormatFileTime(row.time);
+    }
+}
+
+QList<FileItem> FolderListing::List(const IdList& folder) const {
+    const QByteArray current = folder ? ShellNamespace::Terminated(*folder) : shell_.DesktopList();
+    QList<FileItem> rows;
+    // A folder below a volume, Home and the desktop's folders have a
+    // parent; a volume (a drive root) and the virtual folders have none.
+    const uint8_t kind = shell_.KindOf(current);
+    if (kind == ItemKind::FileSystem || kind == ItemKind::DesktopFile || kind == ItemKind::Home) {
+        FileItem parent;
+        parent.isParent = parent.isFolder = true;
+        parent.name = kParentName;
+        parent.typeName = folderTypeName_;
+        parent.itemIds = current;
+        parent.icon = shell_.GetIconIndex(current);
+        parent.nameBytes = parent.name.toUtf8();
+        parent.typeBytes = parent.typeName.toUtf8();
+        rows << parent;
+    }
+    const std::unique_ptr<ShellFolder> bound = shell_.BindFolder(current);
+    if (!bound)
+        return rows;
+    const uint32_t flags = ShellFlag::Folders | ShellFlag::NonFolders | ShellFlag::IncludeHidden;
+    for (const QByteArray& child : bound->EnumObjects(flags)) {
+        FileItem row;
+        row.itemIds = *ShellNamespace::Concat(current, child);
+        const uint32_t attributes = bound->GetAttributesOf(child);
+        if (attributes & (ShellFlag::AttrFolder | ShellFlag::AttrHasSubfolder)) {
+            if (ShellNamespace::CompareBytes(row.itemIds, controls_) == 0)
+                continue;
+            row.isFolder = true;
+        } else if (!IsPictureExtension(bound->GetDisplayNameOf(child, ShellFlag::NameInFolder))) {
+            continue;
+        }
+        LookUp(row);
+        row.name = shell_.GetDisplayName(row.itemIds);
+        // By the name alone: no file is opened to list it.
+        const QString typeKey =
+            row.isFolder ? shell_.TypeKey(row.itemIds)
+                         : Mime().mimeTypeForFile(row.name, QMimeDatabase::MatchExtension).name();
+        row.typeName = TypeName(typeKey);
+        row.icon = ShellNamespace::IconIndexForKey(typeKey);
+        row.nameBytes = row.name.toUtf8();
+        row.typeBytes = row.typeName.toUtf8();
+        rows << row;
+    }
+    return rows;
+}
+
+int FolderListing::CompareRows(const FileItem& a, const FileItem& b, int column, bool ascending) {
+    if (a.isFolder != b.isFolder)
+        return a.isFolder ? -1 : 1;
+    int result = 0;
+    switch (column) {
+    case FileColumn::Name:
+        result = CompareBytes(a.nameBytes, b.nameBytes);
+        break;
+    case FileColumn::Size:
+        result = CompareNumbers(a.size, b.size);
+        break;
+    case FileColumn::Type:
+        result = CompareBytes(a.typeBytes, b.typeBytes);
+        break;
+    case FileColumn::Time:
+        result = CompareNumbers(a.time, b.time);
+        break;
+    default:
+        break;
+    }
+    return ascending ? result : -result;
+}
+
+void FolderListing::Sort(QList<FileItem>& rows, int column, bool ascending,
+                         const IdList& folder) const {
+    const auto parent = std::stable_partition(rows.begin(), rows.end(),
+                                              [](const FileItem& row) { return row.isParent; });
+    const bool inDrives = folder && ShellNamespace::CompareBytes(*folder, shell_.DrivesList()) == 0;
+    std::stable_sort(parent, rows.end(), [&](const FileItem& a, const FileItem& b) {
+        if (inDrives)
+            return shell_.CompareItems(a.itemIds, b.itemIds) < 0;
+        return CompareRows(a, b, column, ascending) < 0;
+    });
+}

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "browse/LocaleFormats.h"
+#include "browse/ShellNamespace.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+// One row of the file list.
+struct FileItem {
+    bool isParent = false; // the ".." row
+    bool isFolder = false; // the ".." row and every folder row
+    QString path;          // the full parsing name; empty for volumes and virtual folders
+    QString name;          // what the "File Name" column shows
+    uint64_t size = 0;     // bytes; 0 for folders
+    QString typeName;
+    FileTime time = 0;  // last write, else creation; 0 when unknown
+    QByteArray itemIds; // absolute; for ".." the shown folder's list
+    QString sizeText;   // "1,500 KB"; empty for folders
+    QString timeText;
+    int icon = -1;        // index into the process-wide icon list
+    QByteArray nameBytes; // UTF-8, for the byte-wise name order
+    QByteArray typeBytes;
+};
+
+// The file list's columns.
+namespace FileColumn {
+constexpr int Name = 0;
+constexpr int Size = 1;
+constexpr int Type = 2;
+constexpr int Time = 3;
+constexpr int Count = 4;
+} // namespace FileColumn
+
+// The rows of one folder, as the file list shows them: its sub-folders and
+// its pictures (by extension only: no file is opened), and a ".." row first
+// for a folder that has a parent below a volume. A folder that cannot be
+// read gives just its ".." row. Sizes and times come from one lookup per
+// row, in the user's regional format.
+class FolderListing {
+public:
+    FolderListing(const ShellNamespace& shell, const LocaleFormats& formats,
+                  QByteArray controlsFolder);
+
+    // folder null or empty: the Desktop.
+    QList<FileItem> List(const IdList& folder) const;
+    // Sorts in place: ".." first; in the drives folder the namespace's own
+    // order; folders before pictures; then by the column, byte-wise for
+    // texts, and reversed when descending.
+    void Sort(QList<FileItem>& rows, int column, bool ascending, const IdList& folder) const;
+    // The order of two rows that are not "..", as Sort uses it.
+    static int CompareRows(const FileItem& a, const FileItem& b, int column, bool ascending);
+
+    // Whether a file name has a picture extension: 2 to 8 characters with
+    // its dot, beginning with one of the picture types' extensions.
+    static bool IsPictureExtension(const QString& fileName);
+    // "1 KB" up to 1024 bytes, else kilobytes rounded up, grouped.
+    QString SizeText(uint64_t size) const;
+    // The texts of one row, a tab between them, as tessary-batch --list prints them.
+    static QString RowText(const FileItem& row);
+
+private:
+    void LookUp(FileItem& row) const;
+
+    const ShellNamespace& shell_;
+    const LocaleFormats& formats_;
+    QByteArray controls_;
+    QString folderTypeName_;
+};

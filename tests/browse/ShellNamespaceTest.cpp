@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: MIT
+#include "browse/ShellNamespace.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Shell = ShellNamespace;
+
+QByteArray Item(const char* name) {
+    return Shell::MakeItem(ItemKind::FileSystem, QString::fromLatin1(name));
+}
+QByteArray List(std::initializer_list<const char*> names) {
+    QByteArray items;
+    for (const char* name : names)
+        items += Item(name);
+    return Shell::Terminated(items);
+}
+std::string Hex(const IdList& list) {
+    return list ? list->toHex().toStdString() : "null";
+}
+
+// A mount table of our own: "/" and one more volume.
+class FixedVolumes : public VolumeSource {
+public:
+    explicit FixedVolumes(QList<Volume> volumes)
+        : volumes_(std::move(volumes)) {}
+    QList<Volume> Volumes() const override { return volumes_; }
+
+private:
+    QList<Volume> volumes_;
+};
+
+TEST(ShellNamespaceTest, SizesCountsAndCopiesOfWellFormedLists) {
+    const QByteArray abc = List({"a", "bb", "ccc"});
+    EXPECT_EQ(Shell::Size(abc), 4 + 5 + 6 + 2);
+    EXPECT_EQ(Shell::Size(Shell::Terminated({})), 2);
+    EXPECT_EQ(Shell::Size(std::nullopt), 0);
+    EXPECT_EQ(Shell::Count(abc), 3);
+    EXPECT_EQ(Shell::Count(std::nullopt), 0);
+    EXPECT_EQ(Shell::Copy(abc), abc);
+    EXPECT_EQ(Shell::Copy(std::nullopt), std::nullopt);
+    EXPECT_EQ(Shell::Next(abc, 0), 4);
+    EXPECT_EQ(Shell::Next(abc, 15), -1) << "the terminator";
+
+    EXPECT_EQ(Hex(Shell::Concat(List({"a"}), List({"bb", "ccc"}))), Hex(abc));
+    EXPECT_EQ(Hex(Shell::Concat(std::nullopt, List({"a"}))), Hex(List({"a"})));
+
+    struct ItemAt {
+        QByteArray list;
+        int n;
+        IdList expected;
+    } const itemsAt[] = {
+        {abc, 0, List({"a"})},       {abc, 1, List({"a"})},   {abc, 2, List({"bb"})},
+        {abc, 3, List({"ccc"})},     {abc, 9, List({"ccc"})}, {List({}), 0, List({})},
+        {List({}), 1, std::nullopt},
+    };
+    for (const ItemAt& c : itemsAt)
+        EXPECT_EQ(Hex(Shell::CopyItemAt(c.list, c.n)), Hex(c.expected)) << c.n;
+    EXPECT_EQ(Hex(Shell::CopyFirstItems(abc, 2)), Hex(List({"a", "bb"})));
+    EXPECT_EQ(Hex(Shell::CopyFirstItems(abc, 7)), Hex(abc));
+    EXPECT_EQ(Shell::CopyFirstItems(abc, 0), std::nullopt);
+    EXPECT_EQ(Shell::CopyFirstItems(List({}), 1), std::nullopt);
+
+    EXPECT_EQ(Shell::CompareBytes(abc, abc), 0);
+    EXPECT_EQ(Shell::CompareBytes(List({"a"}), List({"b"})), -1);
+    EXPECT_EQ(Shell::CompareBytes(List({"b"}), List({"a"})), 1);
+    EXPECT_EQ(Shell::CompareBytes(abc, List({"a"})), 1);
+    EXPECT_EQ(Shell::CompareBytes(std::nullopt, abc), 0);
+}
+
+TEST(ShellNamespaceTest, MalformedListsAreReadOnlyUpToTheirLastGoodItem) {
+    const QByteArray good = Item("a") + Item("bb");
+    QByteArray runsPast = good + QByteArray("\x40\x00xyz", 5); // claims 64 bytes
+    QByteArray zeroLength = good + QByteArray("\x01\x00", 2) + Item("c");
+    QByteArray cutTerminator = good + QByteArray("\x00", 1);
+    QByteArray oneByte("\x05", 1);
+    for (const QByteArray& list : {runsPast, zeroLength, cutTerminator, oneByte, good}) {
+        const int expected = list == oneByte ? 0 : 2;
+        EXPECT_EQ(Shell::Count(list), expected) << list.toHex().toStdString();
+        const IdList copy = Shell::Copy(list);
+        EXPECT_EQ(Shell::Count(copy), expected);
+        EXPECT_TRUE(copy->endsWith(QByteArray(2, '\0')));
+        EXPECT_EQ(Shell::Size(list), copy->size());
+    }
+}
+
+TEST(ShellNamespaceTest, RandomBytesNeverReadOutOfBounds) {
+    QRandomGenerator random(4242);
+    const Shell shell(std::make_shared<FixedVolumes>(QList<Volume>{{"/", {}}}));
+    for (int round = 0; round < 5000; ++round) {
+        QByteArray bytes(random.bounded(40), '\0');
+        for (char& byte : bytes)
+            byte = char(random.bounded(random.bounded(2) ? 8 : 256));
+        const IdList list = bytes;
+        Shell::Size(list);
+        Shell::Count(list);
+        Shell::CopyItemAt(list, random.bounded(4));
+        Shell::CopyFirstItems(list, random.bounded(4));
+        Shell::CompareBytes(list, Shell::Copy(list));
+        shell.GetDisplayName(list);
+        shell.TypeKey(list);
+        shell.BindFolder(list);
+    }
+}
+
+class ShellFoldersTest : public testing::Test {
+protected:
+    void SetUp() override {
+        volume_ = dir_.filePath(QStringLiteral("media/usb"));
+        QDir().mkpath(volume_ + QStringLiteral("/Photos/2003"));
+        shell_ = std::make_unique<Shell>(std::make_shared<FixedVolumes>(
+            QList<Volume>{{"/", {}}, {volume_, QStringLiteral("USB Stick")}}));
+    }
+    QTemporaryDir dir_;
+    QString volume_;
+    std::unique_ptr<Shell> shell_;
+};
+
+TEST_F(ShellFoldersTest, APathParsesThroughTheVolumeWithTheLongestMountPoint) {
+    IdList list;
+    ASSERT_TRUE(shell_->ParsePath(volume_ + QStringLiteral("/Photos/2003/"), list));
+    EXPECT_EQ(Shell::Count(list), 4); // Computer, the volume, Photos, 2003
+    QString text;
+    ASSERT_TRUE(shell_->GetDisplayNameOf(list, text));
+    EXPECT_EQ(text, volume_ + QStringLiteral("/Photos/2003"));
+    EXPECT_EQ(shell_->GetDisplayName(list), QStringLiteral("2003"));
+    EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 2)), QStringLiteral("USB Stick"));
+    EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 1)), QStringLiteral("Computer"));
+
+    ASSERT_TRUE(shell_->ParsePath(dir_.path(), list));
+    EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 2)),
+              QStringLiteral("File System"));
+
+    ASSERT_TRUE(shell_->ParsePath(QStringLiteral("::Computer"), list));
+    EXPECT_EQ(list, shell_->DrivesList());
+    ASSERT_TRUE(shell_->ParsePath(QString(), list));
+    EXPECT_EQ(list, shell_->DesktopList());
+    ASSERT_TRUE(shell_->ParsePath(QStringLiteral("~"), list));
+    EXPECT_EQ(shell_->FileSystemPath(list), QDir::homePath());
+    for (const QString& bad : {volume_ + QStringLiteral("/nothing"), QStringLiteral("Photos"),
+                               QStringLiteral("::Elsewhere")})
+        EXPECT_FALSE(shell_->ParsePath(bad, list)) << qPrintable(bad);
+}
+
+TEST_F(ShellFoldersTest, TheDesktopAndComputerListTheirFolders) {
+    const auto desktop = shell_->BindFolder(std::nullopt);
+    ASSERT_TRUE(desktop);
+    const QList<QByteArray> top = desktop->EnumObjects(ShellFlag::Folders);
+    ASSERT_GE(top.size(), 2);
+    EXPECT_EQ(shell_->GetDisplayName(top[0]), QStringLiteral("Home"));
+    EXPECT_EQ(shell_->GetDisplayName(top[1]), QStringLiteral("Computer"));
+    EXPECT_EQ(top[1], shell_->DrivesList());
+    const auto computer = shell_->BindFolder(shell_->DrivesList());
+    ASSERT_TRUE(computer);
+    const QList<QByteArray> volumes = computer->EnumObjects(ShellFlag::Folders);
+    ASSERT_EQ(volumes.size(), 2);
+    EXPECT_EQ(computer->GetDisplayNameOf(volumes[1], ShellFlag::NameInFolder),
+              QStringLiteral("USB Stick"));
+    EXPECT_EQ(computer->CompareIDs(volumes[1], volumes[0]), 1) << "the volumes' own order";
+    EXPECT_EQ(shell_->BindFolder(shell_->ControlsList()), nullptr);
+    EXPECT_EQ(shell_->CompareItems(shell_->ControlsList(), shell_->ControlsList()), 0);
+}
+
+} // namespace
