@@ -4,15 +4,20 @@
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
 #include "app/Placement.h"
+#include "browse/AddressBar.h"
+#include "browse/FileListView.h"
 #include "frame/FrameIds.h"
-#include "preview/TessaryView.h"
+#include "preview/ScrollPictureView.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSplitter>
+#include <QToolBar>
 
 namespace {
 constexpr int kDefaultWidth = 1100;
@@ -55,7 +60,27 @@ QAction* CMainFrame::Action(int id) const {
 }
 
 void CMainFrame::OnCreateClient() {
-    setCentralWidget(new CTessaryView(document_, this));
+    auto* band = addToolBar(QStringLiteral("Address"));
+    band->setObjectName(QStringLiteral("AddressBand"));
+    band->addWidget(new QLabel(QStringLiteral(" Address "), band));
+    address_ = new AddressBar(settings_, band);
+    band->addWidget(address_);
+
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    fileList_ = new CFileListView(settings_, splitter_);
+    preview_ = new CScrollPictureView(splitter_);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({settings_.curcol, std::max(1, width() - settings_.curcol)});
+    setCentralWidget(splitter_);
+
+    // Both panes are views of the one document; the list and the bar keep
+    // each other in step.
+    preview_->OnInitialUpdate(document_);
+    fileList_->SetAddressBar(address_);
+    address_->SetListView(fileList_);
+    address_->InitAddressBar();
+    fileList_->OnInitialUpdate(document_);
 }
 
 void CMainFrame::ApplyPlacement() {
@@ -81,5 +106,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 void CMainFrame::DestroyWindow() {
     settings_.windowPlacement = MakePlacement(normalGeometry(), isMaximized());
     settings_.hasWindowPlacement = true;
+    settings_.curcol = splitter_->sizes().value(0, settings_.curcol);
     settings_.SaveLayoutSettings();
 }

@@ -3,13 +3,18 @@
 
 #include <QMainWindow>
 
+class AddressBar;
 class AppSettings;
+class CFileListView;
+class CScrollPictureView;
 class CTessaryDoc;
 class QAction;
+class QSplitter;
 
-// The main window of a normal start: the menu of every picture command and
-// the client area with the document's views. When it closes it stores its
-// placement so that the next start opens it in the same place.
+// The main window of a normal start: the menu of every picture command, the
+// address bar, and the client area split between the file list and the
+// preview, both views of the one document. When it closes it stores its
+// placement and the list's width so the next start opens it the same way.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -19,6 +24,10 @@ public:
     QAction* Action(int id) const;
     // Puts the window where it stood at the last close, if anything was stored.
     void ApplyPlacement();
+
+    AddressBar* Address() const { return address_; }
+    CFileListView* FileList() const { return fileList_; }
+    CScrollPictureView* Preview() const { return preview_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -30,4 +39,8 @@ private:
 
     AppSettings& settings_;
     CTessaryDoc& document_;
+    AddressBar* address_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    CFileListView* fileList_ = nullptr;
+    CScrollPictureView* preview_ = nullptr;
 };

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+#include "browse/AddressBar.h"
+
+#include "app/AppSettings.h"
+#include "browse/BrowseIds.h"
+#include "browse/FileListView.h"
+#include "browse/SystemImageList.h"
+
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kIndentRole = Qt::UserRole + 1;
+constexpr int kListRole = Qt::UserRole + 2;
+constexpr int kIndentPixels = 10;
+
+// Draws each entry indented by its level, as an extended combo box does.
+class IndentDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->rect.adjust(index.data(kIndentRole).toInt() * kIndentPixels, 0, 0, 0);
+    }
+};
+
+} // namespace
+
+void AddressEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Posted, as the edit's Enter always was: the bar handles it next.
+        QMetaObject::invokeMethod(parent(), "OnAddressEnter", Qt::QueuedConnection);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+AddressBar::AddressBar(AppSettings& settings, QWidget* parent)
+    : QComboBox(parent)
+    , settings_(settings)
+    , shell_(*settings.shell) {
+    setObjectName(QString::number(BrowseId::AddressBar));
+    setEditable(true);
+    setLineEdit(new AddressEdit(this));
+    setInsertPolicy(QComboBox::NoInsert);
+    setItemDelegate(new IndentDelegate(this));
+    setMaxVisibleItems(20);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(30);
+    connect(this, &QComboBox::activated, this, &AddressBar::OnSelectionChange);
+}
+
+int AddressBar::Indent(int row) const {
+    return itemData(row, kIndentRole).toInt();
+}
+
+void AddressBar::InitAddressBar() {
+    tree_.clear();
+    const QByteArray desktop = settings_.desktopFolder;
+    tree_ << FolderItem{desktop,
+                        0,
+                        shell_.GetIconIndex(desktop),
+                        shell_.GetIconIndex(desktop, ShellFlag::IconSmallOpen),
+                        shell_.GetDisplayName(desktop),
+                        {}};
+    AddFolders(desktop, 1);
+    IdList first;
+    if (settings_.LastBrowsePIDL.isEmpty())
+        first = settings_.desktopFolder;
+    else if (!shell_.ParsePath(settings_.LastBrowsePIDL, first))
+        first = settings_.personalFolder;
+    SelectFolder(first);
+}
+
+void AddressBar::AddFolders(const QByteArray& absolute, int indent) {
+    const std::unique_ptr<ShellFolder> folder = shell_.BindFolder(absolute);
+    if (!folder)
+        return; // a folder that cannot be bound adds nothing
+    QList<QByteArray> children;
+    for (const QByteArray& child :
+         folder->EnumObjects(ShellFlag::Folders | ShellFlag::NonFolders)) {
+        const uint32_t attributes = folder->GetAttributesOf(child);
+        const QByteArray full = *ShellNamespace::Concat(absolute, child);
+        if ((attributes & (ShellFlag::AttrFolder | ShellFlag::AttrHasSubfolder)) &&
+            ShellNamespace::CompareBytes(full, settings_.controlsFolder) != 0)
+            children << child;
+    }
+    std::stable_sort(children.begin(), children.end(),
+                     [&folder](const QByteArray& a, const QByteArray& b) {
+                         return folder->CompareIDs(a, b) < 0;
+                     });
+    for (const QByteArray& child : children) {
+        const QByteArray full = *ShellNamespace::Concat(absolute, child);
+        tree_ << FolderItem{child,
+                            indent,
+                            shell_.GetIconIndex(full),
+                            shell_.GetIconIndex(full, ShellFlag::IconSmallOpen),
+                            folder->GetDisplayNameOf(child, ShellFlag::NameInFolder),
+                            full};
+        if (ShellNamespace::CompareBytes(full, settings_.drivesFolder) == 0)
+            AddFolders(full, indent + 1);
+    }
+}
+
+void AddressBar::Insert(const FolderItem& item) {
+    addItem(SystemIcon(item.image), item.text);
+    const int row = count() - 1;
+    setItemData(row, item.indent, kIndentRole);
+    setItemData(row, item.absolute, kListRole);
+}
+
+void AddressBar::SelectFolder(const IdList& itemIds) {
+    const QByteArray target =
+        itemIds ? ShellNamespace::Terminated(*itemIds) : settings_.desktopFolder;
+    const QSignalBlocker quiet(this);
+    clear();
+    const int n = ShellNamespace::Count(target);
+    int selected = -1;
+    QString editText;
+    for (const FolderItem& entry : tree_) {
+        Insert(entry);
+        const int entryRow = count() - 1;
+        const int depth = std::max(entry.indent, 1);
+        const IdList onPath = ShellNamespace::CopyItemAt(target, depth);
+        if (n == 0) {
+            if (selected < 0) {
+                selected = entryRow;
+                editText = entry.text;
+            }
+        } else if (n == 1 && entry.indent > 0 && shell_.CompareItems(entry.itemId, target) == 0) {
+            selected = entryRow;
+            editText = entry.text;
+        } else if (entry.indent > 0 && ShellNamespace::CompareBytes(entry.itemId, onPath) == 0 &&
+                   ShellNamespace::CompareBytes(entry.absolute, settings_.drivesFolder) != 0) {
+            QByteArray last;
+            for (int j = depth + 1; j <= n; ++j) {
+                const QByteArray list = *ShellNamespace::CopyFirstItems(target, j);
+                Insert({*ShellNamespace::CopyItemAt(list, j), j, shell_.GetIconIndex(list),
+                        shell_.GetIconIndex(list, ShellFlag::IconSmallOpen),
+                        shell_.GetDisplayName(list), list});
+                last = list;
+            }
+            if (!last.isEmpty()) {
+                selected = count() - 1;
+                shell_.GetDisplayNameOf(last, editText);
+            } else if (selected < 0) {
+                selected = entryRow;
+            }
+            if (editText.startsWith(QLatin1String("::")))
+                editText = shell_.GetDisplayName(target);
+            if (editText.isEmpty())
+                editText = entry.text;
+        }
+    }
+    setCurrentIndex(selected);
+    setEditText(editText);
+    QString parsing;
+    settings_.LastBrowsePIDL =
+        n > 0 && shell_.GetDisplayNameOf(target, parsing) ? parsing : QString();
+}
+
+IdList AddressBar::GetSelectedFolder() const {
+    const int row = currentIndex();
+    if (row <= 0)
+        return std::nullopt; // none, or the Desktop entry
+    return itemData(row, kListRole).toByteArray();
+}
+
+void AddressBar::OnSelectionChange() {
+    const IdList folder = GetSelectedFolder();
+    if (listView_)
+        listView_->NavigatePidl(folder);
+    SelectFolder(folder);
+}
+
+void AddressBar::OnAddressEnter() {
+    IdList parsed;
+    if (shell_.ParsePath(currentText(), parsed)) {
+        SelectFolder(parsed);
+        if (listView_)
+            listView_->NavigatePidl(GetSelectedFolder());
+    }
+    lineEdit()->selectAll();
+}

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: MIT
+#include "browse/FileListView.h"
+
+#include "app/AppSettings.h"
+#include "browse/AddressBar.h"
+#include "browse/FileListModel.h"
+#include "browse/SortHeaderCtrl.h"
+#include "preview/ScrollPictureView.h"
+#include "preview/TessaryDoc.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QSet>
+
+namespace {
+// A stored width of -2: the last column fills what the header has left.
+constexpr int kFillWidth = -2;
+} // namespace
+
+CFileListView::CFileListView(AppSettings& settings, QWidget* parent)
+    : QTreeView(parent)
+    , settings_(settings)
+    , model_(new FileListModel(this))
+    , header_(new SortHeaderCtrl(this))
+    , listing_(std::make_unique<FolderListing>(*settings.shell, GetLocaleFormats(),
+                                               settings.controlsFolder)) {
+    setHeader(header_);
+    setModel(model_);
+    header_->setSectionsClickable(true); // the tree view turns it off when it takes the header
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true); // thousands of rows lay out at once
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(header_, &QHeaderView::sectionClicked, this, &CFileListView::OnColumnClick);
+}
+
+CFileListView::~CFileListView() {
+    StoreColumnWidths();
+}
+
+void CFileListView::OnInitialUpdate(CTessaryDoc& document) {
+    for (int column = 0; column < FileColumn::Count; ++column) {
+        const int width = int(int16_t(settings_.columnWidth[size_t(column)] & 0xFFFF));
+        if (width == kFillWidth || column == FileColumn::Count - 1)
+            header_->setStretchLastSection(width == kFillWidth);
+        if (width > 0)
+            setColumnWidth(column, width);
+    }
+    header_->SetSortIndicator(FileColumn::Name, true);
+    IdList first;
+    if (settings_.LastBrowsePIDL.isEmpty())
+        first = settings_.desktopFolder;
+    else if (!settings_.shell->ParsePath(settings_.LastBrowsePIDL, first))
+        first = settings_.personalFolder;
+    FillFolder(first);
+    SortRows();
+    if (addressBar_)
+        addressBar_->SetListView(this);
+    document.fileListView = this;
+    document_ = &document;
+}
+
+void CFileListView::FillFolder(const IdList& itemIds) {
+    currentFolder_ = itemIds ? ShellNamespace::Terminated(*itemIds) : settings_.desktopFolder;
+    model_->SetRows(listing_->List(currentFolder_));
+    if (model_->rowCount() > 0)
+        setCurrentIndex(model_->index(0, 0));
+}
+
+void CFileListView::SortRows() {
+    QList<FileItem> rows = model_->Rows();
+    QSet<QByteArray> marked;
+    for (int i = 0; i < rows.size(); ++i)
+        if (model_->IsMarked(i))
+            marked.insert(rows[i].itemIds);
+    listing_->Sort(rows, header_->sortColumn, header_->ascending, currentFolder_);
+    model_->SetRows(rows);
+    // The marks go with their rows.
+    if (!marked.isEmpty())
+        for (int i = 0; i < rows.size(); ++i)
+            if (marked.contains(rows[i].itemIds))
+                model_->SetMarked(i, true);
+}
+
+void CFileListView::NavigateTo(const IdList& itemIds) {
+    FillFolder(itemIds);
+    if (addressBar_)
+        addressBar_->SelectFolder(itemIds);
+    SortRows();
+}
+
+void CFileListView::RefreshList() {
+    FillFolder(currentFolder_);
+    SortRows();
+}
+
+void CFileListView::NavigatePidl(const IdList& itemIds) {
+    FillFolder(itemIds);
+    SortRows();
+}
+
+void CFileListView::OpenRow(int index) {
+    const FileItem* row = model_->Row(index);
+    if (!row)
+        return;
+    if (row->isParent) {
+        const int count = ShellNamespace::Count(row->itemIds);
+        NavigateTo(count <= 1 ? IdList() : ShellNamespace::CopyFirstItems(row->itemIds, count - 1));
+    } else if (row->isFolder) {
+        NavigateTo(ShellNamespace::Copy(row->itemIds));
+    }
+}
+
+bool CFileListView::MarkedToPictureList() {
+    settings_.PictureList.clear();
+    if (model_->rowCount() == 0)
+        return false;
+    for (int i = 0; i < model_->rowCount(); ++i) {
+        const FileItem* row = model_->Row(i);
+        QString parsing;
+        if (model_->IsMarked(i) && !row->isFolder &&
+            settings_.shell->GetDisplayNameOf(row->itemIds, parsing))
+            settings_.PictureList << parsing;
+    }
+    return true;
+}
+
+void CFileListView::OnColumnClick(int column) {
+    const bool descending = column == header_->sortColumn && header_->ascending;
+    header_->SetSortIndicator(column, !descending);
+    SortRows();
+}
+
+void CFileListView::StoreColumnWidths() {
+    for (int column = 0; column < FileColumn::Count; ++column) {
+        const bool fills = column == FileColumn::Count - 1 && header_->stretchLastSection();
+        settings_.columnWidth[size_t(column)] = fills ? kFillWidth : columnWidth(column);
+    }
+    settings_.SaveLayoutSettings();
+}
+
+void CFileListView::Preview(int index, bool repaintAgain) {
+    CScrollPictureView* preview = document_ ? document_->pictureView : nullptr;
+    const FileItem* row = model_->Row(index);
+    if (!preview || !row)
+        return;
+    if (row->isFolder) {
+        preview->SetPicturePath(QString());
+        preview->ClearPicture();
+        return;
+    }
+    preview->SetPicturePath(row->path);
+    preview->LoadPicture();
+    if (repaintAgain)
+        preview->viewport()->update();
+}
+
+int CFileListView::LastSelectedRow() const {
+    int last = -1;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        last = std::max(last, index.row());
+    return last;
+}
+
+void CFileListView::keyPressEvent(QKeyEvent* event) {
+    const int row = LastSelectedRow();
+    if (row >= 0) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            OpenRow(row);
+            return;
+        case Qt::Key_Up:
+            Preview(std::max(row - 1, 0), false);
+            break;
+        case Qt::Key_Down: {
+            const int below = std::min(row + 1, model_->rowCount() - 1);
+            // Down onto a folder leaves the preview as it is.
+            if (const FileItem* next = model_->Row(below); next && !next->isFolder)
+                Preview(below, true);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+void CFileListView::mousePressEvent(QMouseEvent* event) {
+    QTreeView::mousePressEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!index.isValid() || event->button() != Qt::LeftButton)
+        return;
+    const FileItem* row = model_->Row(index.row());
+    if (row && row->isFolder)
+        model_->SetMarked(index.row(), false);
+    Preview(index.row(), false);
+}
+
+void CFileListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid())
+        OpenRow(index.row());
+    else
+        QTreeView::mouseDoubleClickEvent(event);
+}

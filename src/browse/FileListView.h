@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "browse/FolderListing.h"
+
+#include <QTreeView>
+
+#include <memory>
+
+class AddressBar;
+class AppSettings;
+class CTessaryDoc;
+class FileListModel;
+class SortHeaderCtrl;
+
+// The list of the current folder's sub-folders and pictures: the place to
+// move through folders, pick the picture to preview and mark pictures for
+// the batch commands. Kept in step with the address bar both ways.
+class CFileListView : public QTreeView {
+    Q_OBJECT
+public:
+    CFileListView(AppSettings& settings, QWidget* parent = nullptr);
+    ~CFileListView() override;
+
+    // Columns, widths, sort, the first folder; registers with the document.
+    void OnInitialUpdate(CTessaryDoc& document);
+    void SetAddressBar(AddressBar* bar) { addressBar_ = bar; }
+
+    // Shows a folder (null: the Desktop) without sorting or telling the bar.
+    void FillFolder(const IdList& itemIds);
+    // FillFolder, then the address bar follows, then the rows are sorted.
+    void NavigateTo(const IdList& itemIds);
+    void RefreshList();
+    void OpenRow(int index);
+    // The PictureList from the marked pictures; false when there are no rows.
+    bool MarkedToPictureList();
+    // The address bar's WM_NAVIGATE_PIDL: show this folder and sort.
+    void NavigatePidl(const IdList& itemIds);
+
+    const QByteArray& CurrentFolder() const { return currentFolder_; }
+    FileListModel& Model() const { return *model_; }
+    SortHeaderCtrl& Header() const { return *header_; }
+    // Sorts by the header's column and direction.
+    void SortRows();
+    // What a click on a header column does: the same column turns the
+    // direction, another sorts it ascending.
+    void OnColumnClick(int column);
+    // Stores the column widths (the view's OnDestroy).
+    void StoreColumnWidths();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void Preview(int index, bool repaintAgain);
+    int LastSelectedRow() const;
+
+    AppSettings& settings_;
+    FileListModel* model_;
+    SortHeaderCtrl* header_;
+    std::unique_ptr<FolderListing> listing_;
+    QByteArray currentFolder_;
+    CTessaryDoc* document_ = nullptr;
+    AddressBar* addressBar_ = nullptr;
+};

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "browse/SystemImageList.h"
+
+#include "browse/ShellNamespace.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QMimeDatabase>
+#include <QStyle>
+
+namespace {
+
+QIcon StyleIcon(const QString& key) {
+    QStyle* style = QApplication::style();
+    if (key == QLatin1String("folder") || key == QLatin1String("folder-open"))
+        return style->standardIcon(key == QLatin1String("folder") ? QStyle::SP_DirClosedIcon
+                                                                  : QStyle::SP_DirOpenIcon);
+    if (key == QLatin1String("user-desktop"))
+        return style->standardIcon(QStyle::SP_DesktopIcon);
+    if (key == QLatin1String("user-home"))
+        return style->standardIcon(QStyle::SP_DirHomeIcon);
+    if (key == QLatin1String("computer"))
+        return style->standardIcon(QStyle::SP_ComputerIcon);
+    if (key == QLatin1String("drive-harddisk"))
+        return style->standardIcon(QStyle::SP_DriveHDIcon);
+    return style->standardIcon(QStyle::SP_FileIcon);
+}
+
+QIcon MakeIcon(const QString& key) {
+    const QMimeType type = QMimeDatabase().mimeTypeForName(key);
+    QIcon icon;
+    if (type.isValid())
+        icon = QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName()));
+    else
+        icon = QIcon::fromTheme(key);
+    return icon.isNull() ? StyleIcon(key) : icon;
+}
+
+} // namespace
+
+QIcon SystemIcon(int index) {
+    static QHash<int, QIcon> icons;
+    auto known = icons.constFind(index);
+    if (known == icons.constEnd())
+        known = icons.insert(index, MakeIcon(SystemIconKey(index)));
+    return *known;
+}

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+#include "Controls.h"
+#include "TestSupport.h"
+
+#include "app/AppSettings.h"
+#include "browse/AddressBar.h"
+#include "browse/FileListModel.h"
+#include "browse/FileListView.h"
+#include "browse/SortHeaderCtrl.h"
+#include "preview/ScrollPictureView.h"
+#include "preview/TessaryDoc.h"
+#include "resize/Image.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+namespace {
+
+// The list, the preview and the address bar in one window, wired as the
+// main window wires them, on a folder of our own.
+class FileListViewTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = dir_.filePath(QStringLiteral("Photos"));
+        QDir().mkpath(folder_ + QStringLiteral("/Sub"));
+        for (const char* name : {"Canon_40D.jpg", "Nikon_D70.jpg", "Pentax_K10D.jpg"})
+            QFile::copy(TestData(QStringLiteral("jpg/") + QLatin1String(name)),
+                        folder_ + QLatin1Char('/') + QLatin1String(name));
+        QFile::copy(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")),
+                    folder_ + QStringLiteral("/big.jpg"));
+        settings_.LastBrowsePIDL = folder_;
+        auto* layout = new QHBoxLayout(&window_);
+        bar_ = new AddressBar(settings_);
+        list_ = new CFileListView(settings_);
+        preview_ = new CScrollPictureView;
+        layout->addWidget(bar_);
+        layout->addWidget(list_);
+        layout->addWidget(preview_);
+        preview_->OnInitialUpdate(document_);
+        list_->SetAddressBar(bar_);
+        bar_->SetListView(list_);
+        bar_->InitAddressBar();
+        list_->OnInitialUpdate(document_);
+        window_.resize(1200, 600);
+        window_.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    }
+    QStringList Names() const {
+        QStringList names;
+        for (const FileItem& row : list_->Model().Rows())
+            names << row.name;
+        return names;
+    }
+    int RowOf(const QString& name) const { return int(Names().indexOf(name)); }
+    QPoint Cell(int row, int column = 0) const {
+        return list_->visualRect(list_->Model().index(row, column)).center();
+    }
+    void ClickHeader(int column) {
+        SortHeaderCtrl& header = list_->Header();
+        QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                          QPoint(header.sectionViewportPosition(column) + 10, header.height() / 2));
+    }
+
+    QTemporaryDir dir_;
+    QString folder_;
+    AppSettings settings_;
+    CTessaryDoc document_;
+    QWidget window_;
+    AddressBar* bar_ = nullptr;
+    CFileListView* list_ = nullptr;
+    CScrollPictureView* preview_ = nullptr;
+};
+
+TEST_F(FileListViewTest, OpensTheLastFolderWithItsParentRowAndSortsByTheHeader) {
+    EXPECT_EQ(document_.fileListView, list_);
+    EXPECT_EQ(Names(), (QStringList{"..", "Sub", "Canon_40D.jpg", "Nikon_D70.jpg",
+                                    "Pentax_K10D.jpg", "big.jpg"}));
+    EXPECT_EQ(list_->Model().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
+              QStringLiteral("Size"));
+
+    ClickHeader(1); // Size, ascending
+    EXPECT_EQ(list_->Header().sortColumn, 1);
+    EXPECT_TRUE(list_->Header().ascending);
+    ClickHeader(1); // Size again: descending
+    EXPECT_FALSE(list_->Header().ascending);
+    EXPECT_EQ(Names().mid(0, 3), (QStringList{"..", "Sub", "big.jpg"}));
+    ClickHeader(2); // another column: ascending
+    EXPECT_EQ(list_->Header().sortColumn, 2);
+    EXPECT_TRUE(list_->Header().ascending);
+}
+
+TEST_F(FileListViewTest, ClicksAndKeysDriveThePreviewAndFoldersCannotBeMarked) {
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Nikon_D70.jpg")));
+    EXPECT_EQ(preview_->picturePath, folder_ + QStringLiteral("/Nikon_D70.jpg"));
+    EXPECT_TRUE(preview_->picture->GetXImage()->IsValid());
+
+    QTest::keyClick(list_, Qt::Key_Down);
+    EXPECT_EQ(preview_->picturePath, folder_ + QStringLiteral("/Pentax_K10D.jpg"));
+    QTest::keyClick(list_, Qt::Key_Up);
+    EXPECT_EQ(preview_->picturePath, folder_ + QStringLiteral("/Nikon_D70.jpg"));
+
+    // Up onto a folder clears the preview.
+    list_->setCurrentIndex(list_->Model().index(RowOf("Canon_40D.jpg"), 0));
+    QTest::keyClick(list_, Qt::Key_Up);
+    EXPECT_TRUE(preview_->picturePath.isEmpty());
+    EXPECT_FALSE(preview_->picture->GetXImage()->IsValid());
+
+    // Marks: a picture keeps its mark; a folder's clears itself.
+    list_->Model().setData(list_->Model().index(RowOf("big.jpg"), 0), Qt::Checked,
+                           Qt::CheckStateRole);
+    list_->Model().setData(list_->Model().index(RowOf("Sub"), 0), Qt::Checked, Qt::CheckStateRole);
+    list_->Model().setData(list_->Model().index(RowOf("Canon_40D.jpg"), 0), Qt::Checked,
+                           Qt::CheckStateRole);
+    EXPECT_FALSE(list_->Model().IsMarked(RowOf("Sub")));
+    ClickHeader(1); // the marks go with their rows
+    EXPECT_TRUE(list_->Model().IsMarked(RowOf("big.jpg")));
+    ASSERT_TRUE(list_->MarkedToPictureList());
+    EXPECT_EQ(settings_.PictureList, (QStringList{folder_ + QStringLiteral("/Canon_40D.jpg"),
+                                                  folder_ + QStringLiteral("/big.jpg")}));
+}
+
+TEST_F(FileListViewTest, DoubleClickAndEnterOpenFoldersAndTheBarFollows) {
+    QTest::mouseDClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Sub")));
+    EXPECT_EQ(Names(), QStringList{".."});
+    EXPECT_EQ(bar_->currentText(), folder_ + QStringLiteral("/Sub"));
+    EXPECT_EQ(settings_.LastBrowsePIDL, folder_ + QStringLiteral("/Sub"));
+    list_->setCurrentIndex(list_->Model().index(0, 0));
+    QTest::keyClick(list_, Qt::Key_Return);
+    EXPECT_EQ(bar_->currentText(), folder_);
+    EXPECT_TRUE(Names().contains(QStringLiteral("Sub")));
+}
+
+TEST_F(FileListViewTest, ATypedPathMovesTheListAndABadOneChangesNothing) {
+    const QString sub = folder_ + QStringLiteral("/Sub");
+    bar_->lineEdit()->setText(sub);
+    QTest::keyClick(bar_->lineEdit(), Qt::Key_Return);
+    QTest::qWait(20); // the Enter is posted
+    EXPECT_EQ(list_->Model().Rows().size(), 1);
+    EXPECT_EQ(bar_->currentText(), sub);
+    // The chain of folders below the volume, one indent deeper each.
+    const int selected = bar_->currentIndex();
+    const int depth = int(sub.count(QLatin1Char('/'))) + 2;
+    EXPECT_EQ(bar_->Indent(selected), depth);
+    EXPECT_EQ(bar_->itemText(selected), QStringLiteral("Sub"));
+    EXPECT_EQ(bar_->Indent(selected - 1), depth - 1);
+    EXPECT_EQ(bar_->itemText(selected - 1), QStringLiteral("Photos"));
+
+    bar_->lineEdit()->setText(folder_ + QStringLiteral("/nothing here"));
+    QTest::keyClick(bar_->lineEdit(), Qt::Key_Return);
+    QTest::qWait(20);
+    EXPECT_EQ(list_->Model().Rows().size(), 1) << "the list stays";
+    EXPECT_EQ(bar_->lineEdit()->selectedText(), folder_ + QStringLiteral("/nothing here"));
+
+    // The Desktop entry stores an empty LastBrowsePIDL.
+    bar_->setCurrentIndex(0);
+    Q_EMIT bar_->activated(0);
+    EXPECT_TRUE(settings_.LastBrowsePIDL.isEmpty());
+    EXPECT_EQ(bar_->currentText(), QStringLiteral("Desktop"));
+    EXPECT_TRUE(Names().contains(QStringLiteral("Computer")));
+}
+
+TEST_F(FileListViewTest, TheBarsTreeHoldsTheDesktopItsFoldersAndTheVolumes) {
+    const QList<FolderItem>& tree = bar_->Tree();
+    ASSERT_GE(tree.size(), 4);
+    EXPECT_EQ(tree[0].text, QStringLiteral("Desktop"));
+    EXPECT_EQ(tree[0].indent, 0);
+    QStringList names;
+    for (const FolderItem& item : tree)
+        names << QString::number(item.indent) + QLatin1Char(' ') + item.text;
+    EXPECT_TRUE(names.contains(QStringLiteral("1 Computer")));
+    EXPECT_TRUE(names.contains(QStringLiteral("2 File System")));
+    EXPECT_EQ(names.indexOf(QStringLiteral("2 File System")),
+              names.indexOf(QStringLiteral("1 Computer")) + 1);
+    EXPECT_FALSE(names.join(' ').contains(QStringLiteral("Control Panel")));
+}
+
+TEST_F(FileListViewTest, AFolderThatCannotBeReadLeavesJustItsParentRow) {
+    const QString gone = folder_ + QStringLiteral("/Sub");
+    IdList list;
+    ASSERT_TRUE(settings_.shell->ParsePath(gone, list));
+    QDir(gone).removeRecursively();
+    list_->NavigateTo(list);
+    EXPECT_EQ(Names(), QStringList{".."});
+}
+
+TEST_F(FileListViewTest, ColumnWidthsAreStoredWhenTheListGoes) {
+    list_->setColumnWidth(0, 321);
+    list_->StoreColumnWidths();
+    AppSettings reloaded;
+    EXPECT_EQ(reloaded.columnWidth[0], 321);
+}
+
+} // namespace
