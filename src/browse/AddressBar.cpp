@@ -6,6 +6,7 @@
 #include "browse/FileListView.h"
 #include "browse/SystemImageList.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 
@@ -50,6 +51,9 @@ AddressBar::AddressBar(AppSettings& settings, QWidget* parent)
     setInsertPolicy(QComboBox::NoInsert);
     setItemDelegate(new IndentDelegate(this));
     setMaxVisibleItems(20);
+    // Theme icons come in many sizes; the entries keep one height.
+    setIconSize(QSize(16, 16));
+    view()->setIconSize(QSize(16, 16));
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(30);
     connect(this, &QComboBox::activated, this, &AddressBar::OnSelectionChange);

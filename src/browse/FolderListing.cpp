@@ -78,17 +78,14 @@ QString FolderListing::RowText(const FileItem& row) {
            QLatin1Char('\t') + row.timeText;
 }
 
-void FolderListing::LookUp(FileItem& row) const {
-    // A volume (a drive root) or a virtual folder has no entry of its own
-    // to look up.
-    const uint8_t kind = shell_.KindOf(row.itemIds);
-    if (kind != ItemKind::FileSystem && kind != ItemKind::DesktopFile && kind != ItemKind::Home)
-        return;
-    const QString path = shell_.FileSystemPath(row.itemIds);
+void FolderListing::LookUp(FileItem& row, const QString& path, const struct stat* known) const {
     row.path = path;
-    // One stat per row: a folder of thousands of pictures lists quickly.
+    // One stat per row at most: a folder of thousands of pictures lists
+    // quickly.
     struct stat entry {};
-    if (::stat(QFile::encodeName(path).constData(), &entry) != 0)
+    if (known)
+        entry = *known;
+    else if (::stat(QFile::encodeName(path).constData(), &entry) != 0)
         return;
     if (!S_ISDIR(entry.st_mode)) {
         row.size = uint64_t(std::max<off_t>(entry.st_size, 0));
@@ -126,19 +123,28 @@ QList<FileItem> FolderListing::List(const IdList& folder) const {
     if (!bound)
         return rows;
     const uint32_t flags = ShellFlag::Folders | ShellFlag::NonFolders | ShellFlag::IncludeHidden;
-    for (const QByteArray& child : bound->EnumObjects(flags)) {
+    const QList<QByteArray> children = bound->EnumObjects(flags);
+    rows.reserve(children.size() + rows.size());
+    for (const QByteArray& child : children) {
         FileItem row;
         row.itemIds = *ShellNamespace::Concat(current, child);
+        const std::optional<ShellNamespace::Resolved> item = shell_.Resolve(row.itemIds);
+        if (!item)
+            continue;
         const uint32_t attributes = bound->GetAttributesOf(child);
         if (attributes & (ShellFlag::AttrFolder | ShellFlag::AttrHasSubfolder)) {
             if (ShellNamespace::CompareBytes(row.itemIds, controls_) == 0)
                 continue;
             row.isFolder = true;
-        } else if (!IsPictureExtension(bound->GetDisplayNameOf(child, ShellFlag::NameInFolder))) {
+        } else if (!IsPictureExtension(item->name)) {
             continue;
         }
-        LookUp(row);
-        row.name = shell_.GetDisplayName(row.itemIds);
+        // A volume (a drive root) or a virtual folder has no entry of its
+        // own to look up.
+        if (item->kind == ItemKind::FileSystem || item->kind == ItemKind::DesktopFile ||
+            item->kind == ItemKind::Home)
+            LookUp(row, item->path, bound->EnumeratedStat(child));
+        row.name = item->name;
         // By the name alone: no file is opened to list it.
         const QString typeKey = row.isFolder
                                     ? shell_.TypeKey(row.itemIds)

@@ -64,7 +64,7 @@ public:
     static QString RowText(const FileItem& row);
 
 private:
-    void LookUp(FileItem& row) const;
+    void LookUp(FileItem& row, const QString& path, const struct stat* known) const;
 
     const ShellNamespace& shell_;
     const LocaleFormats& formats_;

@@ -13,7 +13,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -498,26 +497,28 @@ QList<QByteArray> ShellFolder::EnumObjects(uint32_t flags) const {
         return children;
     enumerated_.clear();
     const int fd = dirfd(dir);
-    while (const dirent* entry = readdir(dir)) {
-        const QByteArray name(entry->d_name);
+    while (const dirent* found = readdir(dir)) {
+        const QByteArray name(found->d_name);
         if (name == "." || name == "..")
             continue;
         if (name.startsWith('.') && !(flags & ShellFlag::IncludeHidden))
             continue;
-        bool isDir = entry->d_type == DT_DIR;
-        bool isFile = entry->d_type == DT_REG;
-        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
-            struct stat target {};
-            if (fstatat(fd, entry->d_name, &target, 0) == 0) {
-                isDir = S_ISDIR(target.st_mode);
-                isFile = S_ISREG(target.st_mode);
+        Entry entry;
+        entry.isDir = found->d_type == DT_DIR;
+        bool isFile = found->d_type == DT_REG;
+        if (found->d_type == DT_LNK || found->d_type == DT_UNKNOWN) {
+            entry.hasStat = fstatat(fd, found->d_name, &entry.attributes, 0) == 0;
+            if (entry.hasStat) {
+                entry.isDir = S_ISDIR(entry.attributes.st_mode);
+                isFile = S_ISREG(entry.attributes.st_mode);
             }
         }
+        const bool isDir = entry.isDir;
         if ((isDir && !folders) || (isFile && !(flags & ShellFlag::NonFolders)) ||
             (!isDir && !isFile))
             continue;
         const QByteArray child = terminated(ShellNamespace::MakeItemFromBytes(childKind, name));
-        enumerated_.insert(child, isDir);
+        enumerated_.insert(child, entry);
         children << child;
     }
     closedir(dir);
@@ -536,9 +537,14 @@ uint32_t ShellFolder::GetAttributesOf(const QByteArray& relative) const {
     const auto known = enumerated_.constFind(ShellNamespace::Terminated(FirstItem(relative)));
     const bool isDir =
         known != enumerated_.constEnd()
-            ? *known
+            ? known->isDir
             : QFileInfo(shell_.FileSystemPath(ShellNamespace::Concat(list_, relative))).isDir();
     return isDir ? ShellFlag::AttrFolder | ShellFlag::AttrHasSubfolder : 0;
+}
+
+const struct stat* ShellFolder::EnumeratedStat(const QByteArray& relative) const {
+    const auto known = enumerated_.constFind(ShellNamespace::Terminated(FirstItem(relative)));
+    return known != enumerated_.constEnd() && known->hasStat ? &known->attributes : nullptr;
 }
 
 QString ShellFolder::GetDisplayNameOf(const QByteArray& relative, uint32_t flags) const {

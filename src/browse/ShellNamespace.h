@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 
+#include <sys/stat.h>
+
 // An item identifier list in the shell's byte format: items that each begin
 // with a 16-bit little-endian byte count (the count included), ended by a
 // 16-bit zero. The Desktop is the empty list; nullopt is the null list.
@@ -73,6 +75,8 @@ public:
     int CompareIDs(const QByteArray& a, const QByteArray& b) const;
     uint32_t GetAttributesOf(const QByteArray& relative) const;
     QString GetDisplayNameOf(const QByteArray& relative, uint32_t flags) const;
+    // What the enumeration already learnt of a child by a stat, if anything.
+    const struct stat* EnumeratedStat(const QByteArray& relative) const;
 
 private:
     friend class ShellNamespace;
@@ -81,7 +85,12 @@ private:
     QByteArray list_;
     QString path_; // the folder's file-system path; empty for virtual folders
     uint8_t kind_;
-    mutable QHash<QByteArray, bool> enumerated_; // child -> is a folder
+    struct Entry {
+        bool isDir = false;
+        bool hasStat = false; // the file system gave no type: it was looked up
+        struct stat attributes {};
+    };
+    mutable QHash<QByteArray, Entry> enumerated_;
 };
 
 // All work on item identifier lists: sizes, copies, joins, comparisons,
@@ -148,16 +157,17 @@ public:
     // The icon index of a type key (TypeKey), for a closed or open icon.
     static int IconIndexForKey(const QString& typeKey, uint32_t flags = ShellFlag::IconSmallClosed);
 
-private:
-    friend class ShellFolder;
+    // What a list names: its kind (0 the Desktop), file-system path (empty
+    // for virtual items), display name and parsing name.
     struct Resolved {
-        uint8_t kind = 0; // 0: the Desktop
-        QString path;     // file-system path, when there is one
-        QString name;     // display name
-        QString parsing;  // parsing name
+        uint8_t kind = 0;
+        QString path;
+        QString name;
+        QString parsing;
     };
     std::optional<Resolved> Resolve(const QByteArray& list) const;
 
+private:
     std::shared_ptr<const VolumeSource> volumes_;
     mutable QList<Volume> cachedVolumes_;
     mutable QElapsedTimer volumesAge_;

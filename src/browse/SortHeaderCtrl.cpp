@@ -55,7 +55,9 @@ void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logi
                           fontMetrics().elidedText(label, Qt::ElideRight, text.width()));
     }
     if (sorted) {
-        // A small triangle, lit from the top left as the header is.
+        // A small triangle, lit from the top left as the header is; on a
+        // light header the lit side takes the darker pen of the two, or it
+        // would not show at all.
         const int left = rect.right() - inset - inset;
         const int middle = rect.center().y();
         const int half = inset / 2;
@@ -65,8 +67,8 @@ void SortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logi
         const QPoint upper(left, middle - half);
         const QPoint upperRight(left + inset, middle - half);
         const QPoint bottom(left + half, middle + half);
-        const QPen light(colours.color(QPalette::Light));
-        const QPen shadow(colours.color(QPalette::Dark));
+        const QPen light(colours.color(QPalette::Dark));
+        const QPen shadow(colours.color(QPalette::Shadow));
         if (ascending) {
             painter->setPen(shadow);
             painter->drawLine(bottomLeft, top);

@@ -225,3 +225,36 @@ TEST_F(TessaryBatchTest, InfoPrintsThePanelRowsOfEachPicture) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TessaryBatchTest, ListPrintsTheFileListsRowsInItsOrder) {
+    QDir().mkpath(Path(QStringLiteral("pics/Sub")));
+    for (const auto& [file, size] :
+         {std::pair{"b.jpg", 5000}, std::pair{"a.png", 100}, std::pair{"c.txt", 9}}) {
+        QFile picture(Path(QStringLiteral("pics/") + QLatin1String(file)));
+        ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+        picture.resize(size);
+    }
+    const auto names = [](const ToolRun& run) {
+        QStringList shown;
+        for (const QString& line : run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            shown << line.section(QLatin1Char('\t'), 0, 0);
+        return shown;
+    };
+    const ToolRun byName = Batch({QStringLiteral("--list"), Path(QStringLiteral("pics"))});
+    EXPECT_EQ(byName.exitCode, 0) << qPrintable(byName.err);
+    EXPECT_EQ(names(byName), (QStringList{"..", "Sub", "a.png", "b.jpg"}));
+    EXPECT_TRUE(byName.out.contains(QStringLiteral("b.jpg\t5 KB\tJPEG image\t")));
+    const ToolRun bySize =
+        Batch({QStringLiteral("--list"), QStringLiteral("--sort"), QStringLiteral("size"),
+               QStringLiteral("--descending"), Path(QStringLiteral("pics"))});
+    EXPECT_EQ(names(bySize), (QStringList{"..", "Sub", "b.jpg", "a.png"}));
+    EXPECT_EQ(Batch({QStringLiteral("--list"), Path(QStringLiteral("nowhere"))}).exitCode, 1);
+    EXPECT_EQ(Batch({QStringLiteral("--list"), QStringLiteral("--sort"), QStringLiteral("colour"),
+                     Path(QStringLiteral("pics"))})
+                  .exitCode,
+              2);
+}
+
+} // namespace
