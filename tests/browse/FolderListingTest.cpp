@@ -139,6 +139,17 @@ TEST_F(FolderListingTest, HostileNamesAndFoldersShowWhatCanBeShown) {
     EXPECT_EQ(Names(listing_->List(gone)), QStringList{".."});
 }
 
+TEST_F(FolderListingTest, AFolderThatCannotBeReadShowsJustItsParentRow) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every folder";
+    const QString locked = root_.filePath(QStringLiteral("locked"));
+    Make(QStringLiteral("locked/a.jpg"));
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::WriteOwner));
+    EXPECT_EQ(Names(Rows(locked)), QStringList{".."});
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
 TEST_F(FolderListingTest, TheComputerKeepsTheVolumesInTheirOwnOrder) {
     for (const int column : {FileColumn::Name, FileColumn::Type})
         for (const bool ascending : {true, false}) {

@@ -194,3 +194,25 @@ TEST_F(FileListViewTest, ColumnWidthsAreStoredWhenTheListGoes) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FileListViewTest, APictureRemovedAfterListingKeepsThePreviewAsItWas) {
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Nikon_D70.jpg")));
+    ASSERT_TRUE(preview_->picture->GetXImage()->IsValid());
+    QFile::remove(folder_ + QStringLiteral("/Pentax_K10D.jpg"));
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Pentax_K10D.jpg")));
+    EXPECT_EQ(preview_->picturePath, folder_ + QStringLiteral("/Pentax_K10D.jpg"));
+    EXPECT_TRUE(preview_->picture->GetXImage()->IsValid()) << "the Nikon stays";
+}
+
+TEST(FileListStartTest, AStoredFolderThatIsGoneOpensThePersonalFolder) {
+    AppSettings settings;
+    settings.LastBrowsePIDL = QStringLiteral("/no/such/folder");
+    CTessaryDoc document;
+    CFileListView list(settings);
+    list.OnInitialUpdate(document);
+    EXPECT_EQ(list.CurrentFolder(), settings.personalFolder);
+}
+
+} // namespace
