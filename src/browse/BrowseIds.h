@@ -19,4 +19,26 @@ inline const QString ColumnSize = QStringLiteral("Size");
 inline const QString ColumnType = QStringLiteral("File Type");
 inline const QString ColumnTime = QStringLiteral("Create Time");
 inline const QString ImageListError = QStringLiteral("error to initial image list");
+inline const QString MarkBeforeCopy = QStringLiteral("Please mark the pictures before Copy");
+inline const QString MarkBeforeMove = QStringLiteral("Please mark the pictures before Move");
+inline const QString MarkBeforeMail = QStringLiteral("Please mark the pictures before Mail");
+inline const QString MarkBeforeResize = QStringLiteral("Please mark the pictures before Resize");
 } // namespace BrowseText
+
+// The status-bar prompt and the tooltip of each command of the list.
+struct CommandPrompt {
+    int id;
+    const char* prompt;
+    const char* tooltip;
+};
+inline constexpr CommandPrompt kCommandPrompts[] = {
+    {32773, "Mark the selected picture in order to resize, mail, move or copy the marked pictures",
+     "Mark the selected picture"},
+    {57642, "Select the all pictures in the folder", "Select All"},
+    {32798, "Refresh the file list", "Refresh"},
+    {57634, "Copy the marked pictures to pointed folder", "Copy"},
+    {32776, "Move the marked pictures to pointed folder", "Move"},
+    {32777, "Mail the marked pictures", "Mail"},
+    {32774, "Resize the marked pictures", "Tessary"},
+    {32787, "Set the program option", "Option"},
+};

@@ -48,6 +48,15 @@ public:
     // Stores the column widths (the view's OnDestroy).
     void StoreColumnWidths();
 
+    // The commands on the folder shown and on the marked pictures.
+    void OnMark();
+    void OnSelectAll();
+    void OnRefresh();
+    void OnUpFolder();
+    void OnResize();
+    void OnMailTo();
+    bool AnyMarked() const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

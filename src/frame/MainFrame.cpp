@@ -5,6 +5,7 @@
 #include "app/AppSettings.h"
 #include "app/Placement.h"
 #include "browse/AddressBar.h"
+#include "browse/BrowseIds.h"
 #include "browse/FileListView.h"
 #include "frame/FrameIds.h"
 #include "preview/ScrollPictureView.h"
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace {
@@ -46,13 +48,33 @@ void CMainFrame::BuildMenu() {
         action->setObjectName(QString::number(entry.id));
         if (parts.size() > 1)
             action->setShortcut(QKeySequence(parts[1]));
-        // The commands come to life as their windows are built; until then
-        // an item that does nothing is shown as such.
-        action->setEnabled(entry.id == CommandId::Exit || entry.id == CommandId::About);
+        for (const CommandPrompt& prompt : kCommandPrompts)
+            if (prompt.id == entry.id) {
+                action->setStatusTip(QString::fromLatin1(prompt.prompt));
+                action->setToolTip(QString::fromLatin1(prompt.tooltip));
+            }
         if (entry.separatorAfter)
             menu->addSeparator();
     }
     connect(Action(CommandId::Exit), &QAction::triggered, this, &QWidget::close);
+}
+
+void CMainFrame::ConnectCommands() {
+    const std::pair<int, void (CFileListView::*)()> listCommands[] = {
+        {CommandId::Mark, &CFileListView::OnMark},
+        {CommandId::SelectAll, &CFileListView::OnSelectAll},
+        {CommandId::Refresh, &CFileListView::OnRefresh},
+        {CommandId::UpFolder, &CFileListView::OnUpFolder},
+        {CommandId::Resize, &CFileListView::OnResize},
+        {CommandId::MailTo, &CFileListView::OnMailTo},
+    };
+    for (const auto& [id, handler] : listCommands)
+        connect(Action(id), &QAction::triggered, fileList_, handler);
+    // The commands whose windows are still to come are shown as such.
+    for (const int id : {CommandId::CopyTo, CommandId::MoveTo, CommandId::Option,
+                         CommandId::ViewToolbar, CommandId::ViewStatusBar, CommandId::VisitMyWeb,
+                         CommandId::CheckNewVersion, CommandId::MailToMe, CommandId::BugReport})
+        Action(id)->setEnabled(false);
 }
 
 QAction* CMainFrame::Action(int id) const {
@@ -81,6 +103,8 @@ void CMainFrame::OnCreateClient() {
     address_->SetListView(fileList_);
     address_->InitAddressBar();
     fileList_->OnInitialUpdate(document_);
+    ConnectCommands();
+    statusBar();
 }
 
 void CMainFrame::ApplyPlacement() {

@@ -35,6 +35,7 @@ protected:
 private:
     void BuildMenu();
     void OnCreateClient();
+    void ConnectCommands();
     void DestroyWindow();
 
     AppSettings& settings_;

@@ -11,11 +11,14 @@
 #include "preview/TessaryDoc.h"
 #include "resize/Image.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -213,6 +216,49 @@ TEST(FileListStartTest, AStoredFolderThatIsGoneOpensThePersonalFolder) {
     CFileListView list(settings);
     list.OnInitialUpdate(document);
     EXPECT_EQ(list.CurrentFolder(), settings.personalFolder);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FileListViewTest, SelectAllThenMarkTogglesEveryPictureAndNoFolder) {
+    list_->Model().SetMarked(RowOf("big.jpg"), true);
+    list_->OnSelectAll();
+    list_->OnMark();
+    for (int i = 0; i < list_->Model().rowCount(); ++i) {
+        const FileItem* row = list_->Model().Row(i);
+        EXPECT_EQ(list_->Model().IsMarked(i),
+                  !row->isFolder && row->name != QStringLiteral("big.jpg"))
+            << qPrintable(row->name);
+    }
+}
+
+TEST_F(FileListViewTest, UpFolderClimbsToTheDesktopAndStopsThere) {
+    list_->OnUpFolder();
+    EXPECT_EQ(bar_->currentText(), dir_.path());
+    for (int i = 0; i < 40 && !settings_.LastBrowsePIDL.isEmpty(); ++i)
+        list_->OnUpFolder();
+    EXPECT_TRUE(settings_.LastBrowsePIDL.isEmpty()) << "the Desktop";
+    EXPECT_EQ(bar_->currentText(), QStringLiteral("Desktop"));
+    list_->OnUpFolder(); // on the Desktop: nothing
+    EXPECT_TRUE(Names().contains(QStringLiteral("Computer")));
+}
+
+TEST_F(FileListViewTest, ResizeAndMailWithoutMarksAskForThem) {
+    for (const auto& [command, text] :
+         {std::pair{&CFileListView::OnResize, "Please mark the pictures before Resize"},
+          std::pair{&CFileListView::OnMailTo, "Please mark the pictures before Mail"}}) {
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        (list_->*command)();
+        EXPECT_EQ(shown.toStdString(), text);
+    }
 }
 
 } // namespace

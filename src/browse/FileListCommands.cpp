@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// The commands of the file list that act on the folder shown or on the
+// marked pictures.
+#include "app/AppSettings.h"
+#include "browse/AddressBar.h"
+#include "browse/BrowseIds.h"
+#include "browse/FileListModel.h"
+#include "browse/FileListView.h"
+#include "resize/ProgressDialog.h"
+#include "resize/ResizeDialog.h"
+
+#include <QMessageBox>
+
+namespace {
+
+void TellToMark(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QStringLiteral("Tessary"), text, QMessageBox::Ok);
+}
+
+} // namespace
+
+bool CFileListView::AnyMarked() const {
+    for (int i = 0; i < model_->rowCount(); ++i)
+        if (model_->IsMarked(i))
+            return true;
+    return false;
+}
+
+void CFileListView::OnMark() {
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        const FileItem* row = model_->Row(index.row());
+        if (row && !row->isFolder)
+            model_->SetMarked(index.row(), !model_->IsMarked(index.row()));
+    }
+}
+
+void CFileListView::OnSelectAll() {
+    selectAll();
+}
+
+void CFileListView::OnRefresh() {
+    RefreshList();
+}
+
+void CFileListView::OnUpFolder() {
+    if (!addressBar_)
+        return;
+    const IdList selected = addressBar_->GetSelectedFolder();
+    if (!selected)
+        return;
+    const int count = ShellNamespace::Count(selected);
+    if (count == 0)
+        return;
+    const IdList target =
+        count == 1 ? IdList() : ShellNamespace::CopyFirstItems(selected, count - 1);
+    FillFolder(target);
+    addressBar_->SelectFolder(target);
+    SortRows();
+}
+
+void CFileListView::OnResize() {
+    if (!AnyMarked()) {
+        TellToMark(this, BrowseText::MarkBeforeResize);
+        return;
+    }
+    if (!MarkedToPictureList())
+        return;
+    ProgressDialog scan(settings_);
+    scan.mode = ProgressDialog::ScanMode;
+    if (scan.exec() != QDialog::Accepted)
+        return;
+    ResizeDialog dialog(settings_);
+    dialog.SetSummary(scan.Summary());
+    // New pictures in the folder shown appear in the list.
+    if (dialog.exec() == QDialog::Accepted)
+        RefreshList();
+}
+
+void CFileListView::OnMailTo() {
+    if (!AnyMarked()) {
+        TellToMark(this, BrowseText::MarkBeforeMail);
+        return;
+    }
+    MarkedToPictureList();
+    settings_.MailTempList.clear(); // the marked pictures themselves go
+    ResizeDialog(settings_, this).MailPictures();
+}
