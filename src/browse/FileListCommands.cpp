@@ -6,6 +6,7 @@
 #include "browse/BrowseIds.h"
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
+#include "platform/FileOperationWindow.h"
 #include "resize/ProgressDialog.h"
 #include "resize/ResizeDialog.h"
 
@@ -84,4 +85,37 @@ void CFileListView::OnMailTo() {
     MarkedToPictureList();
     settings_.MailTempList.clear(); // the marked pictures themselves go
     ResizeDialog(settings_, this).MailPictures();
+}
+
+void CFileListView::OnCopyTo() {
+    CopyOrMove(FileOperation::Copy);
+}
+
+void CFileListView::OnMoveTo() {
+    CopyOrMove(FileOperation::Move);
+}
+
+void CFileListView::CopyOrMove(int operation) {
+    const bool move = operation == FileOperation::Move;
+    if (!AnyMarked()) {
+        TellToMark(this, move ? BrowseText::MarkBeforeMove : BrowseText::MarkBeforeCopy);
+        return;
+    }
+    if (!MarkedToPictureList())
+        return;
+    const std::optional<QString> chosen = chooseDestination(settings_.cmto);
+    // A cancelled choice ends the command: nothing goes anywhere.
+    if (!chosen)
+        return;
+    settings_.cmto = *chosen;
+    FileOperationWindow window(operation, this);
+    const FileOperationResult result =
+        SHFileOperation(operation, settings_.PictureList, settings_.cmto, window);
+    if (!result.failures.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Tessary"),
+                             QStringLiteral("These pictures could not be %1:\n\n%2")
+                                 .arg(move ? QStringLiteral("moved") : QStringLiteral("copied"),
+                                      result.failures.join(QLatin1Char('\n'))));
+    if (move)
+        RefreshList();
 }

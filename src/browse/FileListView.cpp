@@ -7,6 +7,8 @@
 #include "browse/SortHeaderCtrl.h"
 #include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
+#include "resize/FolderBrowseDialog.h"
+#include "resize/ResizeIds.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -35,6 +37,12 @@ CFileListView::CFileListView(AppSettings& settings, QWidget* parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(header_, &QHeaderView::sectionClicked, this, &CFileListView::OnColumnClick);
+    chooseDestination = [this](const QString& start) -> std::optional<QString> {
+        FolderBrowseDialog browse(this, ResizeDialogText::SelectDestination, start);
+        if (!browse.DoModal())
+            return std::nullopt;
+        return browse.path;
+    };
 }
 
 CFileListView::~CFileListView() {

@@ -5,7 +5,9 @@
 
 #include <QTreeView>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class AddressBar;
 class AppSettings;
@@ -55,7 +57,13 @@ public:
     void OnUpFolder();
     void OnResize();
     void OnMailTo();
+    void OnCopyTo();
+    void OnMoveTo();
     bool AnyMarked() const;
+    // Where Copy To and Move To ask for the destination: the folder chooser,
+    // opening at the last one; nothing when the user cancels. Tests put
+    // their own choice here.
+    std::function<std::optional<QString>(const QString& start)> chooseDestination;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -64,6 +72,7 @@ protected:
 
 private:
     void Preview(int index, bool repaintAgain);
+    void CopyOrMove(int operation);
     int LastSelectedRow() const;
 
     AppSettings& settings_;

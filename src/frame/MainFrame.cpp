@@ -67,11 +67,13 @@ void CMainFrame::ConnectCommands() {
         {CommandId::UpFolder, &CFileListView::OnUpFolder},
         {CommandId::Resize, &CFileListView::OnResize},
         {CommandId::MailTo, &CFileListView::OnMailTo},
+        {CommandId::CopyTo, &CFileListView::OnCopyTo},
+        {CommandId::MoveTo, &CFileListView::OnMoveTo},
     };
     for (const auto& [id, handler] : listCommands)
         connect(Action(id), &QAction::triggered, fileList_, handler);
     // The commands whose windows are still to come are shown as such.
-    for (const int id : {CommandId::CopyTo, CommandId::MoveTo, CommandId::Option,
+    for (const int id : {CommandId::Option,
                          CommandId::ViewToolbar, CommandId::ViewStatusBar, CommandId::VisitMyWeb,
                          CommandId::CheckNewVersion, CommandId::MailToMe, CommandId::BugReport})
         Action(id)->setEnabled(false);

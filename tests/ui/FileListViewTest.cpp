@@ -262,3 +262,48 @@ TEST_F(FileListViewTest, ResizeAndMailWithoutMarksAskForThem) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesThemAway) {
+    ClickHeader(1);
+    ClickHeader(1); // size, descending
+    for (const char* name : {"Canon_40D.jpg", "big.jpg", "Nikon_D70.jpg"})
+        list_->Model().SetMarked(RowOf(QString::fromLatin1(name)), true);
+    const QString target = dir_.filePath(QStringLiteral("Copies"));
+    QDir().mkpath(target);
+    QString offered;
+    list_->chooseDestination = [&offered, &target](const QString& start) {
+        offered = start;
+        return std::optional<QString>(target);
+    };
+    list_->OnCopyTo();
+    EXPECT_EQ(settings_.cmto, target);
+    QStringList expected;
+    for (const FileItem& row : list_->Model().Rows())
+        if (row.name == QLatin1String("Canon_40D.jpg") || row.name == QLatin1String("big.jpg") ||
+            row.name == QLatin1String("Nikon_D70.jpg"))
+            expected << row.path;
+    EXPECT_EQ(settings_.PictureList, expected);
+    EXPECT_EQ(QDir(target).entryList(QDir::Files).size(), 3);
+
+    // A cancelled choice moves nothing.
+    list_->chooseDestination = [](const QString&) {
+        return std::optional<QString>();
+    };
+    list_->OnMoveTo();
+    EXPECT_TRUE(Names().contains(QStringLiteral("big.jpg")));
+
+    const QString moved = dir_.filePath(QStringLiteral("Moved"));
+    QDir().mkpath(moved);
+    list_->chooseDestination = [&offered, &moved](const QString& start) {
+        offered = start;
+        return std::optional<QString>(moved);
+    };
+    list_->OnMoveTo();
+    EXPECT_EQ(offered, target) << "the chooser opens at the last destination";
+    EXPECT_EQ(Names(), (QStringList{"..", "Sub", "Pentax_K10D.jpg"}));
+    EXPECT_EQ(QDir(moved).entryList(QDir::Files).size(), 3);
+}
+
+} // namespace

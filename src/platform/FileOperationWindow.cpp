@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "platform/FileOperationWindow.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+
+namespace {
+constexpr int kShowAfterMs = 500; // short copies need no window
+constexpr int kSteps = 1000;
+const QString kTitle = QStringLiteral("Tessary");
+} // namespace
+
+FileOperationWindow::FileOperationWindow(int operation, QWidget* owner)
+    : owner_(owner)
+    , progress_(std::make_unique<QProgressDialog>(owner)) {
+    progress_->setWindowTitle(operation == FileOperation::Move ? QStringLiteral("Moving...")
+                                                               : QStringLiteral("Copying..."));
+    progress_->setRange(0, kSteps);
+    progress_->setMinimumDuration(kShowAfterMs);
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumWidth(420);
+    progress_->setValue(0);
+}
+
+FileOperationWindow::~FileOperationWindow() = default;
+
+FileOperationPrompt::Replace FileOperationWindow::AskReplace(const QString& source,
+                                                             const QString& target) {
+    QMessageBox box(QMessageBox::Question, kTitle,
+                    QStringLiteral("This folder already holds a file named \"%1\".\n\n"
+                                   "Replace it with the one you are moving or copying?")
+                        .arg(QFileInfo(target).fileName()),
+                    QMessageBox::NoButton, owner_);
+    box.setInformativeText(QStringLiteral("From: %1\nTo: %2").arg(source, target));
+    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton* yesToAll = box.addButton(QStringLiteral("Yes to &all"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton* noToAll = box.addButton(QStringLiteral("N&o to all"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(no);
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    if (clicked == yes)
+        return Replace::Yes;
+    if (clicked == yesToAll)
+        return Replace::YesToAll;
+    if (clicked == no)
+        return Replace::No;
+    if (clicked == noToAll)
+        return Replace::NoToAll;
+    Q_UNUSED(cancel);
+    return Replace::Cancel;
+}
+
+bool FileOperationWindow::AskCreateFolder(const QString& folder) {
+    return QMessageBox::question(
+               owner_, kTitle,
+               QStringLiteral("The folder \"%1\" does not exist.\n\nCreate it?").arg(folder)) ==
+           QMessageBox::Yes;
+}
+
+bool FileOperationWindow::Progress(int64_t done, int64_t total, const QString& current) {
+    progress_->setLabelText(QFileInfo(current).fileName());
+    progress_->setValue(total > 0 ? int(done * kSteps / total) : kSteps);
+    QApplication::processEvents();
+    return !progress_->wasCanceled();
+}

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+#include "platform/ShellFileOperation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr qint64 kChunkBytes = 1 << 20;
+
+using Replace = FileOperationPrompt::Replace;
+
+// Copies source to target through a temporary file beside the target, so a
+// stopped or failed copy never leaves a partial picture under the target's
+// name. Returns an empty text on success, else the reason.
+QString CopyWhole(const QString& source, const QString& target, int64_t& done, int64_t total,
+                  FileOperationPrompt& prompt, bool& stopped) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return in.errorString();
+    QTemporaryFile out(QFileInfo(target).absolutePath() + QStringLiteral("/.tessary-copy-XXXXXX"));
+    if (!out.open())
+        return out.errorString();
+    QByteArray chunk;
+    for (;;) {
+        chunk = in.read(kChunkBytes);
+        if (chunk.isEmpty())
+            break;
+        if (out.write(chunk) != chunk.size())
+            return out.errorString();
+        done += chunk.size();
+        if (!prompt.Progress(done, total, source)) {
+            stopped = true;
+            return QStringLiteral("stopped");
+        }
+    }
+    if (in.error() != QFileDevice::NoError)
+        return in.errorString();
+    if (!out.flush() || out.size() != in.size())
+        return QStringLiteral("the copy is not complete");
+    out.setPermissions(in.permissions());
+    // rename() replaces a target atomically: it is the old file or the new
+    // one, never half of either.
+    if (std::rename(QFile::encodeName(out.fileName()).constData(),
+                    QFile::encodeName(target).constData()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    out.setAutoRemove(false);
+    return {};
+}
+
+} // namespace
+
+FileOperationResult SHFileOperation(int operation, const QStringList& sources,
+                                    const QString& destination, FileOperationPrompt& prompt) {
+    FileOperationResult result;
+    const QFileInfo folder(destination);
+    if (!folder.isDir()) {
+        if (folder.exists() || !prompt.AskCreateFolder(destination) ||
+            !QDir().mkpath(destination)) {
+            result.cancelled = true;
+            return result;
+        }
+    }
+    int64_t total = 0;
+    for (const QString& source : sources)
+        total += QFileInfo(source).size();
+    int64_t done = 0;
+    Replace answer = Replace::Yes; // the sticky "to all" answers
+    bool sticky = false;
+    for (const QString& source : sources) {
+        const QFileInfo from(source);
+        const QString target = QDir(destination).filePath(from.fileName());
+        const QFileInfo to(target);
+        if (!from.isFile()) {
+            result.failures << source + QStringLiteral(": no such file");
+            continue;
+        }
+        if (to.exists() && from.canonicalFilePath() == to.canonicalFilePath()) {
+            ++result.skipped; // already where it should go
+            done += from.size();
+            continue;
+        }
+        if (to.exists()) {
+            Replace reply = sticky ? answer : prompt.AskReplace(source, target);
+            if (reply == Replace::Cancel) {
+                result.cancelled = true;
+                return result;
+            }
+            if (reply == Replace::YesToAll || reply == Replace::NoToAll) {
+                sticky = true;
+                answer = reply;
+            }
+            if (reply == Replace::No || reply == Replace::NoToAll || to.isDir()) {
+                ++result.skipped;
+                done += from.size();
+                continue;
+            }
+        }
+        if (operation == FileOperation::Move &&
+            std::rename(QFile::encodeName(source).constData(),
+                        QFile::encodeName(target).constData()) == 0) {
+            ++result.done;
+            done += from.size();
+            if (!prompt.Progress(done, total, source)) {
+                result.cancelled = true;
+                return result;
+            }
+            continue;
+        }
+        bool stopped = false;
+        const QString failure = CopyWhole(source, target, done, total, prompt, stopped);
+        if (stopped) {
+            result.cancelled = true;
+            return result;
+        }
+        if (!failure.isEmpty()) {
+            result.failures << source + QStringLiteral(": ") + failure;
+            continue;
+        }
+        // A move across file systems: the source goes only now that its
+        // copy is in place, whole and as long as it.
+        if (operation == FileOperation::Move && QFileInfo(target).size() == from.size() &&
+            !QFile::remove(source))
+            result.failures << source + QStringLiteral(
+                                            ": copied, but the original could not be removed");
+        ++result.done;
+    }
+    return result;
+}

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+#include "platform/ShellFileOperation.h"
+
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+using Replace = FileOperationPrompt::Replace;
+
+// Answers from a script and stops after a number of progress steps.
+class ScriptedPrompt : public FileOperationPrompt {
+public:
+    QList<Replace> replies;
+    bool createFolder = true;
+    int stopAfter = -1; // progress calls before stopping; -1 never
+    QStringList asked;
+
+    Replace AskReplace(const QString& source, const QString&) override {
+        asked << QFileInfo(source).fileName();
+        return replies.isEmpty() ? Replace::Cancel : replies.takeFirst();
+    }
+    bool AskCreateFolder(const QString&) override { return createFolder; }
+    bool Progress(int64_t, int64_t, const QString&) override {
+        return stopAfter < 0 || stopAfter-- > 0;
+    }
+};
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ShellFileOperationTest : public testing::Test {
+protected:
+    QStringList Pictures(int count, int bytes = 1000) {
+        QStringList paths;
+        for (int i = 0; i < count; ++i) {
+            const QString path = source_.filePath(QStringLiteral("p%1.jpg").arg(i));
+            QFile file(path);
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(bytes, char('a' + i % 26)));
+            paths << path;
+        }
+        return paths;
+    }
+    QTemporaryDir source_;
+    QTemporaryDir destination_;
+};
+
+TEST_F(ShellFileOperationTest, CopyAsksBeforeEachReplaceAndKeepsTheAnswersToAll) {
+    const QStringList pictures = Pictures(6);
+    for (int i = 0; i < 6; ++i)
+        QFile::copy(TestData(QStringLiteral("jpg/Canon_40D.jpg")),
+                    destination_.filePath(QStringLiteral("p%1.jpg").arg(i)));
+    ScriptedPrompt prompt;
+    prompt.replies = {Replace::Yes, Replace::No, Replace::YesToAll};
+    const FileOperationResult result =
+        SHFileOperation(FileOperation::Copy, pictures, destination_.path(), prompt);
+    EXPECT_EQ(prompt.asked, (QStringList{"p0.jpg", "p1.jpg", "p2.jpg"})) << "in the list's order";
+    EXPECT_EQ(result.done, 5);
+    EXPECT_EQ(result.skipped, 1);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(Read(destination_.filePath(QStringLiteral("p%1.jpg").arg(i))) ==
+                      Read(pictures[i]),
+                  i != 1)
+            << i;
+    EXPECT_EQ(QDir(destination_.path()).entryList(QDir::Hidden | QDir::Files).size(), 6)
+        << "no temporary files";
+
+    ScriptedPrompt cancel;
+    cancel.replies = {Replace::Cancel};
+    EXPECT_TRUE(
+        SHFileOperation(FileOperation::Copy, pictures, destination_.path(), cancel).cancelled);
+}
+
+TEST_F(ShellFileOperationTest, MoveRenamesWithinAFileSystemAndOffersToCreateTheFolder) {
+    const QStringList pictures = Pictures(3);
+    const QString target = destination_.filePath(QStringLiteral("new folder"));
+    ScriptedPrompt no;
+    no.createFolder = false;
+    EXPECT_TRUE(SHFileOperation(FileOperation::Move, pictures, target, no).cancelled);
+    EXPECT_TRUE(QFile::exists(pictures[0]));
+
+    ScriptedPrompt yes;
+    const FileOperationResult result = SHFileOperation(FileOperation::Move, pictures, target, yes);
+    EXPECT_EQ(result.done, 3);
+    for (const QString& picture : pictures) {
+        EXPECT_FALSE(QFile::exists(picture));
+        EXPECT_EQ(QFileInfo(QDir(target).filePath(QFileInfo(picture).fileName())).size(), 1000);
+    }
+}
+
+// Stopping a move across file systems at any point loses no picture: each
+// is whole in its source or in the destination, never in neither, and no
+// part of a copy is left behind.
+TEST_F(ShellFileOperationTest, AStoppedMoveAcrossFileSystemsLosesNothing) {
+    struct stat here {
+    }, there{};
+    if (stat("/dev/shm", &there) != 0 ||
+        stat(QFile::encodeName(source_.path()).constData(), &here) != 0 ||
+        here.st_dev == there.st_dev)
+        GTEST_SKIP() << "no second file system to move to";
+    QRandomGenerator random(77);
+    for (int round = 0; round < 12; ++round) {
+        QTemporaryDir sources;
+        QTemporaryDir shm(QStringLiteral("/dev/shm/tessary-move-XXXXXX"));
+        QStringList pictures;
+        QList<QByteArray> contents;
+        for (int i = 0; i < 6; ++i) {
+            pictures << sources.filePath(QStringLiteral("m%1.jpg").arg(i));
+            contents << QByteArray(int(random.bounded(1, 3 << 20)), char('A' + i));
+            QFile file(pictures.last());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(contents.last());
+        }
+        ScriptedPrompt prompt;
+        prompt.stopAfter = random.bounded(12);
+        SHFileOperation(FileOperation::Move, pictures, shm.path(), prompt);
+        for (int i = 0; i < 6; ++i) {
+            const QString moved = shm.filePath(QFileInfo(pictures[i]).fileName());
+            const bool inSource = Read(pictures[i]) == contents[i];
+            const bool inDestination = QFile::exists(moved) && Read(moved) == contents[i];
+            EXPECT_TRUE(inSource || inDestination) << "round " << round << " picture " << i;
+            EXPECT_TRUE(!QFile::exists(moved) || inDestination) << "a partial copy";
+        }
+        EXPECT_EQ(QDir(shm.path())
+                      .entryList(QStringList{".tessary-copy-*"}, QDir::Hidden | QDir::Files)
+                      .size(),
+                  0);
+    }
+}
+
+TEST_F(ShellFileOperationTest, ADestinationThatCannotBeWrittenFailsEachFileAndKeepsIt) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes everywhere";
+    const QStringList pictures = Pictures(2);
+    QFile::setPermissions(destination_.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    ScriptedPrompt prompt;
+    const FileOperationResult result =
+        SHFileOperation(FileOperation::Move, pictures, destination_.path(), prompt);
+    EXPECT_EQ(result.failures.size(), 2);
+    EXPECT_TRUE(QFile::exists(pictures[0]) && QFile::exists(pictures[1]));
+    QFile::setPermissions(destination_.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+} // namespace
