@@ -6,6 +6,7 @@
 #include "browse/BrowseIds.h"
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
+#include "mail/DlgOptionSheet.h"
 #include "platform/FileOperationWindow.h"
 #include "resize/ProgressDialog.h"
 #include "resize/ResizeDialog.h"
@@ -118,4 +119,8 @@ void CFileListView::CopyOrMove(int operation) {
                                       result.failures.join(QLatin1Char('\n'))));
     if (move)
         RefreshList();
+}
+
+void CFileListView::OnOption() {
+    RunOptionSheet(settings_, this);
 }

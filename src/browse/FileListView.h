@@ -58,6 +58,7 @@ public:
     void OnResize();
     void OnMailTo();
     void OnCopyTo();
+    void OnOption();
     void OnMoveTo();
     bool AnyMarked() const;
     // Where Copy To and Move To ask for the destination: the folder chooser,

@@ -69,12 +69,12 @@ void CMainFrame::ConnectCommands() {
         {CommandId::MailTo, &CFileListView::OnMailTo},
         {CommandId::CopyTo, &CFileListView::OnCopyTo},
         {CommandId::MoveTo, &CFileListView::OnMoveTo},
+        {CommandId::Option, &CFileListView::OnOption},
     };
     for (const auto& [id, handler] : listCommands)
         connect(Action(id), &QAction::triggered, fileList_, handler);
     // The commands whose windows are still to come are shown as such.
-    for (const int id : {CommandId::Option,
-                         CommandId::ViewToolbar, CommandId::ViewStatusBar, CommandId::VisitMyWeb,
+    for (const int id : {CommandId::ViewToolbar, CommandId::ViewStatusBar, CommandId::VisitMyWeb,
                          CommandId::CheckNewVersion, CommandId::MailToMe, CommandId::BugReport})
         Action(id)->setEnabled(false);
 }

@@ -8,6 +8,7 @@
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
 #include "frame/MainFrame.h"
+#include "mail/DlgOptionSheet.h"
 #include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
 #include "resize/ProgressDialog.h"
@@ -19,6 +20,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -116,6 +118,19 @@ TEST(ScreenshotTest, PreviewPaneWithAndWithoutExif) {
         }
         Keep(&view, QString::fromLatin1(shot.name));
     }
+}
+
+TEST(ScreenshotTest, OptionSheetPages) {
+    AppSettings settings;
+    settings.mailSubject = QStringLiteral("Photos from the weekend");
+    settings.mailBody = QStringLiteral("Hello,\r\n\r\nhere are the pictures.\r\n\r\nAnn");
+    CDlgOptionSheet sheet(settings);
+    sheet.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+    Keep(&sheet, QStringLiteral("options-mail.png"));
+    sheet.Tabs()->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    Keep(&sheet, QStringLiteral("options-menu.png"));
 }
 
 TEST(ScreenshotTest, MainWindowAndAboutDialog) {

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "mail/OptionPage.h"
+
+class AppSettings;
+class QLineEdit;
+class QPlainTextEdit;
+
+// The mail texts that every new message starts with. The subject holds at
+// most 199 bytes and the body 4999 (UTF-8, never cutting a character), as
+// their stored buffers do. In the body Enter presses the sheet's default
+// button and Ctrl+Enter starts a new line.
+class CDlgOptionMailPage : public OptionPage {
+    Q_OBJECT
+public:
+    explicit CDlgOptionMailPage(AppSettings& settings, QWidget* parent = nullptr);
+
+    QString body;
+    QString subject;
+
+protected:
+    void OnInitDialog() override;
+    void OnApply() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void KeepWithinBytes();
+
+    AppSettings& settings_;
+    QLineEdit* subjectEdit_;
+    QPlainTextEdit* bodyEdit_;
+    bool filling_ = false;
+};

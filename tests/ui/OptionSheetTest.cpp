@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#include "Controls.h"
+
+#include "app/AppSettings.h"
+#include "mail/DlgOptionMailPage.h"
+#include "mail/DlgOptionMenuContextPage.h"
+#include "mail/DlgOptionSheet.h"
+#include "mail/OptionIds.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+
+class OptionSheetTest : public testing::Test {
+protected:
+    void Open() {
+        sheet_ = std::make_unique<CDlgOptionSheet>(settings_);
+        sheet_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(sheet_.get()));
+    }
+    void ShowMenuPage() {
+        sheet_->Tabs()->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+    }
+    template <typename T> T* Get(int id) { return Control<T>(sheet_.get(), id); }
+
+    AppSettings settings_;
+    std::unique_ptr<CDlgOptionSheet> sheet_;
+};
+
+TEST_F(OptionSheetTest, TheMainItemEnablesTheOthersAndTheMailChoiceFollowsResizeAndMail) {
+    Open();
+    EXPECT_EQ(sheet_->windowTitle(), QStringLiteral("Option..."));
+    EXPECT_EQ(sheet_->Tabs()->tabText(0), QStringLiteral("Mail"));
+    EXPECT_EQ(sheet_->Tabs()->tabText(1), QStringLiteral("Menu Context"));
+    EXPECT_FALSE(sheet_->ApplyButton()->isEnabled());
+    ShowMenuPage();
+    EXPECT_TRUE(sheet_->ApplyButton()->isEnabled()) << "showing the page marks it modified";
+
+    const int others[] = {OptionId::Resize, OptionId::ResizeAsDefault, OptionId::ResizeAndMail,
+                          OptionId::DefaultAndMail, OptionId::DialogThenMail};
+    Click(Get<QCheckBox>(OptionId::MainItem));
+    for (const int id : others)
+        EXPECT_FALSE(Get<QWidget>(id)->isEnabled()) << id;
+    EXPECT_TRUE(Get<QCheckBox>(OptionId::Resize)->isChecked()) << "disabled boxes keep their state";
+    Click(Get<QCheckBox>(OptionId::ResizeAndMail)); // disabled: nothing happens
+    Click(Get<QCheckBox>(OptionId::MainItem));
+    for (const int id : others)
+        EXPECT_TRUE(Get<QWidget>(id)->isEnabled()) << id;
+    Click(Get<QCheckBox>(OptionId::ResizeAndMail));
+    EXPECT_FALSE(Get<QWidget>(OptionId::DefaultAndMail)->isEnabled());
+    EXPECT_FALSE(Get<QWidget>(OptionId::DialogThenMail)->isEnabled());
+    EXPECT_TRUE(Get<QWidget>(OptionId::Resize)->isEnabled());
+}
+
+TEST_F(OptionSheetTest, OkStoresTheChoicesAndCancelAfterApplyKeepsThemUnsaved) {
+    Open();
+    ShowMenuPage();
+    Click(Get<QCheckBox>(OptionId::ResizeAndMail));
+    Get<QRadioButton>(OptionId::DialogThenMail)->setEnabled(true);
+    Get<QRadioButton>(OptionId::DialogThenMail)->click();
+    sheet_->ApplyButton()->click();
+    EXPECT_EQ(settings_.extResizeAndMail, 0u);
+    EXPECT_EQ(settings_.extResizeDefaultAndMail, 0u);
+    sheet_->reject();
+    EXPECT_EQ(AppSettings().extResizeAndMail, 1u) << "nothing stored on Cancel";
+
+    Open();
+    Get<QLineEdit>(OptionId::Subject)->setText(QStringLiteral("Pictures %F"));
+    sheet_->accept();
+    settings_.SaveMenuAndMailSettings();
+    const AppSettings stored;
+    EXPECT_EQ(stored.mailSubject, QStringLiteral("Pictures %F"));
+    EXPECT_EQ(stored.extResizeAndMail, 0u);
+    EXPECT_EQ(stored.extResizeDefaultAndMail, 0u);
+}
+
+TEST_F(OptionSheetTest, TheTextsFitTheirBuffersAndTheBodyKeepsWindowsLineBreaks) {
+    Open();
+    auto* subject = Get<QLineEdit>(OptionId::Subject);
+    subject->setText(QString(150, QChar(0x00E9))); // 300 bytes
+    EXPECT_EQ(subject->text().toUtf8().size(), 198) << "199 bytes, never half a character";
+    auto* body = Get<QPlainTextEdit>(OptionId::Body);
+    body->setFocus();
+    QTest::keyClicks(body, QStringLiteral("Hello"));
+    QTest::keyClick(body, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(body, QStringLiteral("there"));
+    EXPECT_EQ(body->toPlainText(), QStringLiteral("Hello\nthere"));
+    QTest::keyClick(body, Qt::Key_Return); // the sheet's default button: OK
+    EXPECT_EQ(sheet_->result(), QDialog::Accepted);
+    EXPECT_EQ(settings_.mailBody, QStringLiteral("Hello\r\nthere"));
+
+    Open();
+    Get<QPlainTextEdit>(OptionId::Body)->setPlainText(QString(3000, QLatin1Char('\n')));
+    sheet_->accept();
+    EXPECT_LE(settings_.mailBody.toUtf8().size(), 4999);
+    EXPECT_FALSE(settings_.mailBody.endsWith(QLatin1Char('\r'))) << "a break is never cut in half";
+}
+
+} // namespace
