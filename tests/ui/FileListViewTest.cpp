@@ -246,9 +246,7 @@ TEST_F(FileListViewTest, UpFolderClimbsToTheDesktopAndStopsThere) {
 }
 
 TEST_F(FileListViewTest, ResizeAndMailWithoutMarksAskForThem) {
-    for (const auto& [command, text] :
-         {std::pair{&CFileListView::OnResize, "Please mark the pictures before Resize"},
-          std::pair{&CFileListView::OnMailTo, "Please mark the pictures before Mail"}}) {
+    const auto asked = [](const std::function<void()>& command) {
         QString shown;
         QTimer::singleShot(0, [&shown] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -256,9 +254,13 @@ TEST_F(FileListViewTest, ResizeAndMailWithoutMarksAskForThem) {
                 box->accept();
             }
         });
-        (list_->*command)();
-        EXPECT_EQ(shown.toStdString(), text);
-    }
+        command();
+        return shown.toStdString();
+    };
+    EXPECT_EQ(asked([this] { list_->OnResize(); }), "Please mark the pictures before Resize");
+    EXPECT_EQ(asked([this] { list_->OnMailTo(); }), "Please mark the pictures before Mail");
+    EXPECT_EQ(asked([this] { list_->OnCopyTo(); }), "Please mark the pictures before Copy");
+    EXPECT_EQ(asked([this] { list_->OnMoveTo(); }), "Please mark the pictures before Move");
 }
 
 } // namespace
