@@ -41,4 +41,5 @@ inline constexpr CommandPrompt kCommandPrompts[] = {
     {32777, "Mail the marked pictures", "Mail"},
     {32774, "Resize the marked pictures", "Tessary"},
     {32787, "Set the program option", "Option"},
+    {57664, "Display program information, version number and copyright", "About"},
 };

@@ -3,15 +3,18 @@
 
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
+#include "app/HelpLinks.h"
 #include "app/Placement.h"
 #include "browse/AddressBar.h"
 #include "browse/BrowseIds.h"
 #include "browse/FileListView.h"
 #include "frame/FrameIds.h"
+#include "platform/KeyboardLocks.h"
 #include "preview/ScrollPictureView.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -19,11 +22,13 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
 constexpr int kDefaultWidth = 1100;
 constexpr int kDefaultHeight = 760;
+constexpr int kLockPollMs = 500;
 } // namespace
 
 CMainFrame::CMainFrame(AppSettings& settings, CTessaryDoc& document, QWidget* parent)
@@ -73,17 +78,87 @@ void CMainFrame::ConnectCommands() {
     };
     for (const auto& [id, handler] : listCommands)
         connect(Action(id), &QAction::triggered, fileList_, handler);
-    // The commands whose windows are still to come are shown as such.
-    for (const int id : {CommandId::ViewToolbar, CommandId::ViewStatusBar, CommandId::VisitMyWeb,
-                         CommandId::CheckNewVersion, CommandId::MailToMe, CommandId::BugReport})
-        Action(id)->setEnabled(false);
+    for (const int id : {CommandId::VisitMyWeb, CommandId::CheckNewVersion, CommandId::MailToMe,
+                         CommandId::BugReport})
+        connect(Action(id), &QAction::triggered, this, [this, id] { OnHelpCommand(id); });
 }
 
 QAction* CMainFrame::Action(int id) const {
     return findChild<QAction*>(QString::number(id));
 }
 
+void CMainFrame::CreateToolBars() {
+    const auto toolBar = [this](const QString& name, QSize imageSize,
+                                std::initializer_list<std::pair<int, const char*>> buttons) {
+        auto* bar = addToolBar(name);
+        bar->setObjectName(name);
+        bar->setIconSize(imageSize);
+        bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        for (const auto& [id, picture] : buttons) {
+            QAction* action = Action(id);
+            // Drawn from SVG, so the pictures are sharp at any scale.
+            action->setIcon(
+                QIcon(QStringLiteral(":/tessary/toolbar/%1.svg").arg(QLatin1String(picture))));
+            bar->addAction(action);
+        }
+        return bar;
+    };
+    mainToolBar_ = toolBar(QStringLiteral("MainToolBar"), QSize(64, 60),
+                           {{CommandId::Mark, "mark"},
+                            {CommandId::Resize, "resize"},
+                            {CommandId::CopyTo, "copy"},
+                            {CommandId::MoveTo, "move"},
+                            {CommandId::MailTo, "mail"},
+                            {CommandId::About, "about"}});
+    addToolBarBreak();
+    navigationToolBar_ =
+        toolBar(QStringLiteral("NavigationToolBar"), QSize(22, 20),
+                {{CommandId::UpFolder, "up-folder"}, {CommandId::Refresh, "refresh"}});
+
+    // The View items show and hide the bars; their check marks follow.
+    QAction* viewToolbar = Action(CommandId::ViewToolbar);
+    viewToolbar->setCheckable(true);
+    viewToolbar->setChecked(true);
+    connect(viewToolbar, &QAction::triggered, mainToolBar_, &QWidget::setVisible);
+    connect(mainToolBar_, &QToolBar::visibilityChanged, viewToolbar, &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    int i = 0;
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        lockLabels_[i] = new QLabel(QString::fromLatin1(indicator), bar);
+        lockLabels_[i]->setFrameShape(QFrame::StyledPanel);
+        lockLabels_[i]->setAlignment(Qt::AlignCenter);
+        lockLabels_[i]->setMinimumWidth(
+            lockLabels_[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        bar->addPermanentWidget(lockLabels_[i]);
+        ++i;
+    }
+    QAction* viewStatusBar = Action(CommandId::ViewStatusBar);
+    viewStatusBar->setCheckable(true);
+    viewStatusBar->setChecked(true);
+    connect(viewStatusBar, &QAction::triggered, bar, &QWidget::setVisible);
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, &CMainFrame::ShowLockStates);
+    poll->start(kLockPollMs);
+    ShowLockStates();
+}
+
+void CMainFrame::ShowLockStates() {
+    // Unlit where the system does not tell the keyboard's lights.
+    const LockStates states = ReadLockStates().value_or(LockStates{});
+    const bool on[] = {states.caps, states.num, states.scroll};
+    for (int i = 0; i < 3; ++i)
+        lockLabels_[i]->setEnabled(on[i]);
+}
+
+void CMainFrame::OnHelpCommand(int id) {
+    QDesktopServices::openUrl(HelpLink(id, settings_.versionText));
+}
+
 void CMainFrame::OnCreateClient() {
+    CreateToolBars();
     auto* band = addToolBar(QStringLiteral("Address"));
     band->setObjectName(QStringLiteral("AddressBand"));
     band->addWidget(new QLabel(QStringLiteral(" Address "), band));
@@ -106,7 +181,7 @@ void CMainFrame::OnCreateClient() {
     address_->InitAddressBar();
     fileList_->OnInitialUpdate(document_);
     ConnectCommands();
-    statusBar();
+    CreateStatusBar();
 }
 
 void CMainFrame::ApplyPlacement() {

@@ -9,7 +9,9 @@ class CFileListView;
 class CScrollPictureView;
 class CTessaryDoc;
 class QAction;
+class QLabel;
 class QSplitter;
+class QToolBar;
 
 // The main window of a normal start: the menu of every picture command, the
 // address bar, and the client area split between the file list and the
@@ -28,6 +30,9 @@ public:
     AddressBar* Address() const { return address_; }
     CFileListView* FileList() const { return fileList_; }
     CScrollPictureView* Preview() const { return preview_; }
+    QToolBar* MainToolBar() const { return mainToolBar_; }
+    QToolBar* NavigationToolBar() const { return navigationToolBar_; }
+    QSplitter* Splitter() const { return splitter_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -36,6 +41,10 @@ private:
     void BuildMenu();
     void OnCreateClient();
     void ConnectCommands();
+    void CreateToolBars();
+    void CreateStatusBar();
+    void ShowLockStates();
+    void OnHelpCommand(int id);
     void DestroyWindow();
 
     AppSettings& settings_;
@@ -44,4 +53,7 @@ private:
     QSplitter* splitter_ = nullptr;
     CFileListView* fileList_ = nullptr;
     CScrollPictureView* preview_ = nullptr;
+    QToolBar* mainToolBar_ = nullptr;
+    QToolBar* navigationToolBar_ = nullptr;
+    QLabel* lockLabels_[3] = {};
 };

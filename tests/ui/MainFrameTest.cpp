@@ -14,6 +14,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
 
 namespace {
 
@@ -100,6 +103,40 @@ TEST(AboutDialogTest, ShowsTheProductInALargerBoldFontTheVersionAndTheLicence) {
     QFont pixels;
     pixels.setPixelSize(13);
     EXPECT_EQ(ProductNameFont(pixels).pixelSize(), 19) << "1.5 times, cut to a whole number";
+}
+
+} // namespace
+
+namespace {
+
+TEST(MainFrameTest, TheViewItemsHideTheBarsWithoutStoringIt) {
+    CTessaryDoc document;
+    {
+        AppSettings settings;
+        CMainFrame frame(settings, document);
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        QAction* toolbar = frame.Action(CommandId::ViewToolbar);
+        EXPECT_TRUE(toolbar->isChecked());
+        toolbar->trigger();
+        EXPECT_FALSE(frame.MainToolBar()->isVisible());
+        EXPECT_FALSE(toolbar->isChecked());
+        frame.Action(CommandId::ViewStatusBar)->trigger();
+        EXPECT_FALSE(frame.statusBar()->isVisible());
+        // The list pane dragged to 300 pixels is stored at closing.
+        frame.Splitter()->setSizes({300, 600});
+        frame.close();
+    }
+    AppSettings settings;
+    EXPECT_EQ(settings.curcol, 300);
+    CMainFrame frame(settings, document);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    EXPECT_TRUE(frame.MainToolBar()->isVisible()) << "the toolbar state is not stored";
+    EXPECT_EQ(frame.Splitter()->sizes().value(0), 300);
+    EXPECT_EQ(frame.MainToolBar()->actions().size(), 6);
+    EXPECT_EQ(frame.MainToolBar()->actions()[1]->toolTip(), QStringLiteral("Tessary"));
+    EXPECT_EQ(frame.NavigationToolBar()->actions()[1]->toolTip(), QStringLiteral("Refresh"));
 }
 
 } // namespace

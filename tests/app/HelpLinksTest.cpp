@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#include "app/HelpLinks.h"
+#include "frame/FrameIds.h"
+#include "platform/KeyboardLocks.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(HelpLinksTest, TheMailSubjectsJoinTheirPiecesWithoutSpaces) {
+    EXPECT_EQ(HelpMailSubject(true, QStringLiteral("4.2.1197")).toStdString(),
+              "[TSY4.2.1197] BUG REPORT");
+    EXPECT_EQ(HelpMailSubject(false, QStringLiteral("4.2.1197")).toStdString(),
+              "[TSY4.2.1197] I have words to say");
+    const QUrl bug = HelpLink(CommandId::BugReport, QStringLiteral("4.2.1197"));
+    EXPECT_EQ(bug.scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(QUrlQuery(bug).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+              QStringLiteral("[TSY4.2.1197] BUG REPORT"));
+    const QUrl upgrade = HelpLink(CommandId::CheckNewVersion, QStringLiteral("4.2.1197"));
+    EXPECT_TRUE(upgrade.path().endsWith(QStringLiteral("/tsy/upgrade.asp")));
+    EXPECT_EQ(upgrade.query(), QStringLiteral("version=4.2.1197"));
+    EXPECT_EQ(HelpLink(CommandId::VisitMyWeb, {}), QUrl(HelpAddress::HomePage));
+    EXPECT_TRUE(HelpLink(CommandId::Mark, {}).isEmpty());
+}
+
+TEST(KeyboardLocksTest, ALockIsOnWhenAnyKeyboardShowsIt) {
+    QTemporaryDir leds;
+    const auto led = [&leds](const char* name, const char* brightness) {
+        QDir().mkpath(leds.filePath(QLatin1String(name)));
+        QFile file(leds.filePath(QLatin1String(name) + QStringLiteral("/brightness")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(brightness);
+    };
+    EXPECT_FALSE(ReadLockStates(leds.path())) << "no lights: the system does not tell";
+    led("input3::capslock", "0\n");
+    led("input7::capslock", "1\n");
+    led("input3::numlock", "1\n");
+    led("input3::scrolllock", "0\n");
+    led("phy0-led", "1\n");
+    const std::optional<LockStates> states = ReadLockStates(leds.path());
+    ASSERT_TRUE(states);
+    EXPECT_TRUE(states->caps);
+    EXPECT_TRUE(states->num);
+    EXPECT_FALSE(states->scroll);
+}
+
+} // namespace
