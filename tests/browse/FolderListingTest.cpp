@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "browse/FolderListing.h"
 
+#include "FixedVolumes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,16 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-class FixedVolumes : public VolumeSource {
-public:
-    explicit FixedVolumes(QList<Volume> volumes)
-        : volumes_(std::move(volumes)) {}
-    QList<Volume> Volumes() const override { return volumes_; }
-
-private:
-    QList<Volume> volumes_;
-};
 
 LocaleInfo English() {
     return {QStringLiteral("-"), QStringLiteral("."), QStringLiteral(","),

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "browse/ShellNamespace.h"
 
+#include "FixedVolumes.h"
+
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -23,17 +25,6 @@ QByteArray List(std::initializer_list<const char*> names) {
 std::string Hex(const IdList& list) {
     return list ? list->toHex().toStdString() : "null";
 }
-
-// A mount table of our own: "/" and one more volume.
-class FixedVolumes : public VolumeSource {
-public:
-    explicit FixedVolumes(QList<Volume> volumes)
-        : volumes_(std::move(volumes)) {}
-    QList<Volume> Volumes() const override { return volumes_; }
-
-private:
-    QList<Volume> volumes_;
-};
 
 TEST(ShellNamespaceTest, SizesCountsAndCopiesOfWellFormedLists) {
     const QByteArray abc = List({"a", "bb", "ccc"});
