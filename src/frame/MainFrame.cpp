@@ -29,6 +29,8 @@ namespace {
 constexpr int kDefaultWidth = 1100;
 constexpr int kDefaultHeight = 760;
 constexpr int kLockPollMs = 500;
+constexpr int kButtonMinWidth = 50; // the toolbars' button width limits
+constexpr int kButtonMaxWidth = 150;
 } // namespace
 
 CMainFrame::CMainFrame(AppSettings& settings, CTessaryDoc& document, QWidget* parent)
@@ -100,6 +102,10 @@ void CMainFrame::CreateToolBars() {
             action->setIcon(
                 QIcon(QStringLiteral(":/tessary/toolbar/%1.svg").arg(QLatin1String(picture))));
             bar->addAction(action);
+            if (QWidget* button = bar->widgetForAction(action)) {
+                button->setMinimumWidth(kButtonMinWidth);
+                button->setMaximumWidth(kButtonMaxWidth);
+            }
         }
         return bar;
     };

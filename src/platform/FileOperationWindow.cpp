@@ -15,9 +15,9 @@ const QString kTitle = QStringLiteral("Tessary");
 
 FileOperationWindow::FileOperationWindow(int operation, QWidget* owner)
     : owner_(owner)
+    , verb_(operation == FileOperation::Move ? QStringLiteral("Moving") : QStringLiteral("Copying"))
     , progress_(std::make_unique<QProgressDialog>(owner)) {
-    progress_->setWindowTitle(operation == FileOperation::Move ? QStringLiteral("Moving...")
-                                                               : QStringLiteral("Copying..."));
+    progress_->setWindowTitle(verb_ + QStringLiteral("..."));
     progress_->setRange(0, kSteps);
     progress_->setMinimumDuration(kShowAfterMs);
     progress_->setWindowModality(Qt::WindowModal);
@@ -63,7 +63,7 @@ bool FileOperationWindow::AskCreateFolder(const QString& folder) {
 }
 
 bool FileOperationWindow::Progress(int64_t done, int64_t total, const QString& current) {
-    progress_->setLabelText(QFileInfo(current).fileName());
+    progress_->setLabelText(verb_ + QLatin1Char(' ') + QFileInfo(current).fileName());
     progress_->setValue(total > 0 ? int(done * kSteps / total) : kSteps);
     QApplication::processEvents();
     return !progress_->wasCanceled();

@@ -3,6 +3,8 @@
 
 #include "platform/ShellFileOperation.h"
 
+#include <QString>
+
 #include <memory>
 
 class QProgressDialog;
@@ -22,5 +24,6 @@ public:
 
 private:
     QWidget* owner_;
+    QString verb_; // "Copying" or "Moving"
     std::unique_ptr<QProgressDialog> progress_;
 };

@@ -9,15 +9,19 @@
 #include "app/AppSettings.h"
 #include "frame/MainFrame.h"
 #include "mail/DlgOptionSheet.h"
+#include "platform/FileOperationWindow.h"
 #include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
 #include "resize/ProgressDialog.h"
 #include "resize/ResizeDialog.h"
 #include "resize/ResizeIds.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -131,6 +135,29 @@ TEST(ScreenshotTest, OptionSheetPages) {
     sheet.Tabs()->setCurrentIndex(1);
     QCoreApplication::processEvents();
     Keep(&sheet, QStringLiteral("options-menu.png"));
+}
+
+TEST(ScreenshotTest, TheReplaceQuestionAndTheCopyProgress) {
+    QWidget owner;
+    owner.resize(600, 400);
+    FileOperationWindow window(FileOperation::Copy, &owner);
+    QTimer::singleShot(300, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            Keep(box, QStringLiteral("replace-question.png"));
+            box->reject();
+        }
+    });
+    window.AskReplace(QStringLiteral("/home/ann/Pictures/holiday-01.jpg"),
+                      QStringLiteral("/media/ann/USB/holiday-01.jpg"));
+    // Far enough into a long copy for its window to show.
+    window.Progress(0, 100, QStringLiteral("/home/ann/Pictures/holiday-01.jpg"));
+    QTest::qWait(700);
+    window.Progress(42, 100, QStringLiteral("/home/ann/Pictures/holiday-07.jpg"));
+    QTest::qWait(50);
+    QProgressDialog* progress = owner.findChild<QProgressDialog*>();
+    ASSERT_NE(progress, nullptr);
+    ASSERT_TRUE(progress->isVisible());
+    Keep(progress, QStringLiteral("copy-progress.png"));
 }
 
 TEST(ScreenshotTest, MainWindowAndAboutDialog) {
