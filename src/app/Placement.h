@@ -12,7 +12,6 @@
 // (a Windows placement record): the restored rectangle and how it was shown.
 namespace ShowCommand {
 constexpr int32_t Normal = 1;
-constexpr int32_t Minimized = 2;
 constexpr int32_t Maximized = 3;
 } // namespace ShowCommand
 

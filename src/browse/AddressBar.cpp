@@ -66,12 +66,8 @@ int AddressBar::Indent(int row) const {
 void AddressBar::InitAddressBar() {
     tree_.clear();
     const QByteArray desktop = settings_.desktopFolder;
-    tree_ << FolderItem{desktop,
-                        0,
-                        shell_.GetIconIndex(desktop),
-                        shell_.GetIconIndex(desktop, ShellFlag::IconSmallOpen),
-                        shell_.GetDisplayName(desktop),
-                        {}};
+    tree_ << FolderItem{
+        desktop, 0, shell_.GetIconIndex(desktop), shell_.GetDisplayName(desktop), {}};
     AddFolders(desktop, 1);
     IdList first;
     if (settings_.LastBrowsePIDL.isEmpty())
@@ -100,12 +96,8 @@ void AddressBar::AddFolders(const QByteArray& absolute, int indent) {
                      });
     for (const QByteArray& child : children) {
         const QByteArray full = *ShellNamespace::Concat(absolute, child);
-        tree_ << FolderItem{child,
-                            indent,
-                            shell_.GetIconIndex(full),
-                            shell_.GetIconIndex(full, ShellFlag::IconSmallOpen),
-                            folder->GetDisplayNameOf(child, ShellFlag::NameInFolder),
-                            full};
+        tree_ << FolderItem{child, indent, shell_.GetIconIndex(full),
+                            folder->GetDisplayNameOf(child, ShellFlag::NameInFolder), full};
         if (ShellNamespace::CompareBytes(full, settings_.drivesFolder) == 0)
             AddFolders(full, indent + 1);
     }
@@ -145,7 +137,6 @@ void AddressBar::SelectFolder(const IdList& itemIds) {
             for (int j = depth + 1; j <= n; ++j) {
                 const QByteArray list = *ShellNamespace::CopyFirstItems(target, j);
                 Insert({*ShellNamespace::CopyItemAt(list, j), j, shell_.GetIconIndex(list),
-                        shell_.GetIconIndex(list, ShellFlag::IconSmallOpen),
                         shell_.GetDisplayName(list), list});
                 last = list;
             }

@@ -25,7 +25,6 @@ struct FolderItem {
     QByteArray itemId; // relative to its parent (the Desktop's: the empty list)
     int indent = 0;
     int image = -1;
-    int selectedImage = -1;
     QString text;
     QByteArray absolute; // empty for the Desktop entry
 };

@@ -3,11 +3,7 @@
 
 #include <QString>
 
-// The browsing windows' messages, ids and texts.
-namespace BrowseMessage {
-constexpr int AddressEnter = 0x463; // WM_USER + 99: Enter in the address edit
-constexpr int NavigatePidl = 0x464; // WM_USER + 100: show this folder in the list
-} // namespace BrowseMessage
+// The browsing windows' ids and texts.
 
 namespace BrowseId {
 constexpr int AddressBar = 230;
@@ -18,7 +14,6 @@ inline const QString ColumnName = QStringLiteral("File Name");
 inline const QString ColumnSize = QStringLiteral("Size");
 inline const QString ColumnType = QStringLiteral("File Type");
 inline const QString ColumnTime = QStringLiteral("Create Time");
-inline const QString ImageListError = QStringLiteral("error to initial image list");
 inline const QString MarkBeforeCopy = QStringLiteral("Please mark the pictures before Copy");
 inline const QString MarkBeforeMove = QStringLiteral("Please mark the pictures before Move");
 inline const QString MarkBeforeMail = QStringLiteral("Please mark the pictures before Mail");

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QMimeDatabase>
 
 #include <algorithm>
 
@@ -27,11 +26,6 @@ int Order(int result) {
 int CompareBytes(const QByteArray& a, const QByteArray& b) {
     // QByteArray compares as unsigned bytes.
     return Order(a.compare(b));
-}
-
-const QMimeDatabase& Mime() {
-    static const QMimeDatabase database;
-    return database;
 }
 
 // Type names by key, as a folder holds many pictures of few types.
@@ -146,9 +140,8 @@ QList<FileItem> FolderListing::List(const IdList& folder) const {
             LookUp(row, item->path, bound->EnumeratedStat(child));
         row.name = item->name;
         // By the name alone: no file is opened to list it.
-        const QString typeKey = row.isFolder
-                                    ? shell_.TypeKey(row.itemIds)
-                                    : Mime().mimeTypesForFileName(row.name).value(0).name();
+        const QString typeKey =
+            row.isFolder ? shell_.TypeKey(row.itemIds) : ShellNamespace::FileTypeKey(row.name);
         row.typeName = TypeName(typeKey);
         row.icon = ShellNamespace::IconIndexForKey(typeKey);
         row.nameBytes = row.name.toUtf8();

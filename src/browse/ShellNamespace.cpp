@@ -384,7 +384,11 @@ QString ShellNamespace::TypeKey(const IdList& list) const {
     }
     if (QFileInfo(resolved->path).isDir())
         return kFolderKey;
-    return Mime().mimeTypeForFile(resolved->path, QMimeDatabase::MatchExtension).name();
+    return FileTypeKey(resolved->name);
+}
+
+QString ShellNamespace::FileTypeKey(const QString& fileName) {
+    return Mime().mimeTypesForFileName(fileName).value(0).name();
 }
 
 QString ShellNamespace::TypeName(const QString& typeKey) {
@@ -405,15 +409,12 @@ QString ShellNamespace::TypeName(const QString& typeKey) {
     return typeKey;
 }
 
-int ShellNamespace::GetIconIndex(const IdList& list, uint32_t flags) const {
-    return IconIndexForKey(TypeKey(list), flags);
+int ShellNamespace::GetIconIndex(const IdList& list) const {
+    return IconIndexForKey(TypeKey(list));
 }
 
-int ShellNamespace::IconIndexForKey(const QString& typeKey, uint32_t flags) {
-    QString key = typeKey;
-    if (key == kFolderKey)
-        key = flags == ShellFlag::IconSmallOpen ? QStringLiteral("folder-open")
-                                                : QStringLiteral("folder");
+int ShellNamespace::IconIndexForKey(const QString& typeKey) {
+    const QString key = typeKey == kFolderKey ? QStringLiteral("folder") : typeKey;
     QStringList& keys = IconKeys();
     qsizetype index = keys.indexOf(key);
     if (index < 0) {

@@ -37,8 +37,6 @@ constexpr uint32_t AttrFolder = 0x20000000;
 constexpr uint32_t AttrHasSubfolder = 0x80000000;
 constexpr uint32_t NameInFolder = 0x1;
 constexpr uint32_t NameForParsing = 0x8000;
-constexpr uint32_t IconSmallClosed = 0x4009;
-constexpr uint32_t IconSmallOpen = 0x400B;
 } // namespace ShellFlag
 
 // A mounted volume a person would see.
@@ -116,7 +114,7 @@ public:
     int CompareItems(const IdList& a, const IdList& b, const ShellFolder* folder = nullptr) const;
 
     // An index into the process-wide icon list (SystemIconKey gives its key).
-    int GetIconIndex(const IdList& list, uint32_t flags = ShellFlag::IconSmallClosed) const;
+    int GetIconIndex(const IdList& list) const;
     QString GetDisplayName(const IdList& list) const;
     // Relative to `folder` (the Desktop, that is absolute, by default);
     // false when there is no such item.
@@ -133,6 +131,8 @@ public:
     // and icon; and the type's description.
     QString TypeKey(const IdList& list) const;
     static QString TypeName(const QString& typeKey);
+    // A file's type by its name alone: nothing is read from it.
+    static QString FileTypeKey(const QString& fileName);
     // The kind of a list's last item (ItemKind), 0 for the Desktop and for
     // a list that names nothing.
     uint8_t KindOf(const IdList& list) const;
@@ -154,8 +154,8 @@ public:
     // The volumes, read again when the last reading is more than a moment
     // old: a list of thousands of rows asks for them once per row.
     QList<Volume> Volumes() const;
-    // The icon index of a type key (TypeKey), for a closed or open icon.
-    static int IconIndexForKey(const QString& typeKey, uint32_t flags = ShellFlag::IconSmallClosed);
+    // The icon index of a type key (TypeKey).
+    static int IconIndexForKey(const QString& typeKey);
 
     // What a list names: its kind (0 the Desktop), file-system path (empty
     // for virtual items), display name and parsing name.

@@ -12,9 +12,8 @@ namespace {
 
 QIcon StyleIcon(const QString& key) {
     QStyle* style = QApplication::style();
-    if (key == QLatin1String("folder") || key == QLatin1String("folder-open"))
-        return style->standardIcon(key == QLatin1String("folder") ? QStyle::SP_DirClosedIcon
-                                                                  : QStyle::SP_DirOpenIcon);
+    if (key == QLatin1String("folder"))
+        return style->standardIcon(QStyle::SP_DirClosedIcon);
     if (key == QLatin1String("user-desktop"))
         return style->standardIcon(QStyle::SP_DesktopIcon);
     if (key == QLatin1String("user-home"))
