@@ -74,13 +74,34 @@ protected:
         }
         return pictures;
     }
+    // Starts a program and leaves it running. Its output goes to a file, not
+    // a pipe nobody reads, so it can never stall on a full pipe.
+    void Launch(QProcess& process, const QString& program, const QStringList& arguments,
+                const QString& display) {
+        process.setEnvironment(Environment(display));
+        process.setStandardOutputFile(Log(), QIODevice::Append);
+        process.setStandardErrorFile(Log(), QIODevice::Append);
+        process.start(program, arguments);
+        ASSERT_TRUE(process.waitForStarted());
+    }
     // tessary-menu --command N --wait, started and left running.
     void Start(QProcess& menu, uint32_t command, const QStringList& files, const QString& display) {
-        menu.setEnvironment(Environment(display));
-        menu.start(kMenu, QStringList{QStringLiteral("--command"), QString::number(command),
-                                      QStringLiteral("--wait"), QStringLiteral("--")} +
-                              files);
-        ASSERT_TRUE(menu.waitForStarted());
+        Launch(menu, kMenu,
+               QStringList{QStringLiteral("--command"), QString::number(command),
+                           QStringLiteral("--wait"), QStringLiteral("--")} +
+                   files,
+               display);
+    }
+    QString Log() const { return bin_.filePath(QStringLiteral("output")); }
+    // What the started programs printed, and what the server shows: told
+    // when an expected window did not appear.
+    std::string Told(const XServer& x) const {
+        QFile log(Log());
+        const QByteArray printed = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+        return ("printed:\n" + printed +
+                (x.Running() ? "windows: " : "the X server has ended; windows: ") +
+                x.WindowNames().join(QLatin1String(", ")).toUtf8())
+            .toStdString();
     }
 
     QTemporaryDir config_;
@@ -143,7 +164,7 @@ TEST_F(TessaryStartTest, ResizeRunsTheScanThenTheResizeDialog) {
         QProcess menu;
         Start(menu, 0, files, x.Display());
         const QString dialog = x.WaitForWindow(ResizeDialogText::Caption);
-        ASSERT_FALSE(dialog.isEmpty()) << files.size() << " files";
+        ASSERT_FALSE(dialog.isEmpty()) << files.size() << " files; " << Told(x);
         EXPECT_FALSE(x.HasWindow(AppText::MainTitle));
         EXPECT_EQ(HandOffFlag(), 0);
         // Cancelling the dialog ends the program.
@@ -159,18 +180,17 @@ TEST_F(TessaryStartTest, AnUnknownCommandOrAClearedBlockOpensTheMainWindow) {
     QProcess menu;
     Start(menu, 7, Pictures(1, QStringLiteral("a%1.jpg")), x.Display());
     const QString first = x.WaitForWindow(AppText::MainTitle);
-    ASSERT_FALSE(first.isEmpty());
+    ASSERT_FALSE(first.isEmpty()) << Told(x);
     EXPECT_EQ(HandOffFlag(), 0);
     x.EndOwner(first);
     ASSERT_TRUE(menu.waitForFinished(30000));
 
     // The block is still there, cleared: a second start is a normal one.
     QProcess tessary;
-    tessary.setEnvironment(Environment(x.Display()));
-    tessary.start(kTessary, {});
-    ASSERT_TRUE(tessary.waitForStarted());
+    Launch(tessary, kTessary, {}, x.Display());
     const QString second = x.WaitForWindow(AppText::MainTitle);
-    EXPECT_FALSE(second.isEmpty());
+    EXPECT_FALSE(second.isEmpty()) << "running: " << (tessary.state() == QProcess::Running)
+                                   << ", exit " << tessary.exitCode() << "; " << Told(x);
     tessary.terminate();
     tessary.waitForFinished();
 }
@@ -189,10 +209,8 @@ TEST_F(TessaryStartTest, AHostileBlockIsReadSafelyAndCleared) {
         std::memset(block->data() + HandOffBlock::CommandOffset + 1, 0, 3);
     }
     QProcess tessary;
-    tessary.setEnvironment(Environment(x.Display()));
-    tessary.start(kTessary, {});
-    ASSERT_TRUE(tessary.waitForStarted());
-    EXPECT_FALSE(x.WaitForWindow(AppText::MainTitle).isEmpty());
+    Launch(tessary, kTessary, {}, x.Display());
+    EXPECT_FALSE(x.WaitForWindow(AppText::MainTitle).isEmpty()) << Told(x);
     EXPECT_EQ(HandOffFlag(), 0);
     EXPECT_EQ(tessary.state(), QProcess::Running) << "no crash";
     tessary.terminate();

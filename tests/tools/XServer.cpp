@@ -38,15 +38,24 @@ XServer::~XServer() {
     server_.waitForFinished();
 }
 
+QString XServer::Xdotool(const QStringList& arguments) const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display_);
+    return RunTool(QStringLiteral("xdotool"), arguments, {}, 10000, environment.toStringList()).out;
+}
+
 QStringList XServer::Search(const QString& name) const {
-    const QStringList environment = QStringList{QStringLiteral("DISPLAY=") + display_} +
-                                    QProcessEnvironment::systemEnvironment().toStringList();
-    const ToolRun run = RunTool(
-        QStringLiteral("xdotool"),
-        {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-         QLatin1Char('^') + QRegularExpression::escape(name) + QLatin1Char('$')},
-        {}, 10000, environment);
-    return run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                    QStringLiteral("--name"),
+                    QLatin1Char('^') + QRegularExpression::escape(name) + QLatin1Char('$')})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList XServer::WindowNames() const {
+    return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                    QStringLiteral("--name"), QStringLiteral("."), QStringLiteral("getwindowname"),
+                    QStringLiteral("%@")})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QString XServer::WaitForWindow(const QString& name, int timeoutMs) const {
@@ -66,16 +75,12 @@ bool XServer::HasWindow(const QString& name) const {
 }
 
 void XServer::PressKey(const QString& window, const QString& key) const {
-    RunTool(QStringLiteral("xdotool"),
-            {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window, QStringLiteral("key"),
-             key},
-            {}, 10000, {QStringLiteral("DISPLAY=") + display_});
+    Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window, QStringLiteral("key"),
+             key});
 }
 
 void XServer::EndOwner(const QString& window) const {
-    const ToolRun run = RunTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowpid"), window},
-                                {}, 10000, {QStringLiteral("DISPLAY=") + display_});
-    const int pid = run.out.trimmed().toInt();
+    const int pid = Xdotool({QStringLiteral("getwindowpid"), window}).trimmed().toInt();
     if (pid > 0)
         kill(pid, SIGTERM);
 }

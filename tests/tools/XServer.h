@@ -12,7 +12,7 @@ public:
     XServer();
     ~XServer();
 
-    bool Running() const { return !display_.isEmpty(); }
+    bool Running() const { return !display_.isEmpty() && server_.state() == QProcess::Running; }
     QString Display() const { return display_; }
 
     // The id of a shown window whose whole name is `name`; empty when none
@@ -24,9 +24,13 @@ public:
     void PressKey(const QString& window, const QString& key) const;
     // Ends the program that owns the window.
     void EndOwner(const QString& window) const;
+    // The names of the shown windows, for a failing test to tell.
+    QStringList WindowNames() const;
 
 private:
     QStringList Search(const QString& name) const;
+    // Runs xdotool on this server.
+    QString Xdotool(const QStringList& arguments) const;
     QProcess server_;
     QString display_;
 };
