@@ -11,9 +11,11 @@
 #include "preview/TessaryDoc.h"
 #include "resize/Image.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -296,16 +298,34 @@ TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesTh
     list_->OnMoveTo();
     EXPECT_TRUE(Names().contains(QStringLiteral("big.jpg")));
 
+    // The destination already holds a big.jpg of its own: the user is asked
+    // and keeps it, so that one picture stays where it was.
     const QString moved = dir_.filePath(QStringLiteral("Moved"));
     QDir().mkpath(moved);
+    const QString theirs = moved + QStringLiteral("/big.jpg");
+    QFile::copy(TestData(QStringLiteral("jpg/Canon_40D.jpg")), theirs);
+    const qint64 theirSize = QFileInfo(theirs).size();
     list_->chooseDestination = [&offered, &moved](const QString& start) {
         offered = start;
         return std::optional<QString>(moved);
     };
+    QString asked;
+    QTimer::singleShot(0, [&asked] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        asked = box->text();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == QLatin1String("&No"))
+                button->click();
+    });
     list_->OnMoveTo();
     EXPECT_EQ(offered, target) << "the chooser opens at the last destination";
-    EXPECT_EQ(Names(), (QStringList{"..", "Sub", "Pentax_K10D.jpg"}));
+    EXPECT_TRUE(asked.contains(QLatin1String("\"big.jpg\""))) << asked.toStdString();
+    EXPECT_EQ(Names(), (QStringList{"..", "Sub", "big.jpg", "Pentax_K10D.jpg"}))
+        << "the moved rows left the list";
     EXPECT_EQ(QDir(moved).entryList(QDir::Files).size(), 3);
+    EXPECT_EQ(QFileInfo(theirs).size(), theirSize);
 }
 
 } // namespace
