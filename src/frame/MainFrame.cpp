@@ -169,6 +169,8 @@ void CMainFrame::OnCreateClient() {
     band->setObjectName(QStringLiteral("AddressBand"));
     band->addWidget(new QLabel(QStringLiteral(" Address "), band));
     address_ = new AddressBar(settings_, band);
+    // The band takes what is left of its row, so long paths stay readable.
+    address_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     band->addWidget(address_);
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
