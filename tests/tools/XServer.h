@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPoint>
 #include <QProcess>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ public:
     XServer();
     ~XServer();
 
-    bool Running() const { return !display_.isEmpty() && server_.state() == QProcess::Running; }
+    bool Running() const { return !display_.isEmpty(); }
     QString Display() const { return display_; }
 
     // The id of a shown window whose whole name is `name`; empty when none
@@ -22,6 +24,19 @@ public:
     bool HasWindow(const QString& name) const;
     // Gives the window the keyboard and presses a key in it.
     void PressKey(const QString& window, const QString& key) const;
+    // Gives the window the keyboard and presses keys one after the other,
+    // each as xdotool names it ("Tab", "ctrl+a", "space").
+    void PressKeys(const QString& window, const QStringList& keys) const;
+    // Gives the window the keyboard and types the text.
+    void Type(const QString& window, const QString& text) const;
+    // Drags with the left button between two points of the window.
+    void Drag(const QString& window, const QPoint& from, const QPoint& to) const;
+    // Gives the window a new size.
+    void Resize(const QString& window, const QSize& size) const;
+    // Saves what the window shows as a picture file.
+    bool Capture(const QString& window, const QString& path) const;
+    // Waits until no window of that name is shown; false on timeout.
+    bool WaitUntilGone(const QString& name, int timeoutMs = 60000) const;
     // Ends the program that owns the window.
     void EndOwner(const QString& window) const;
     // The names of the shown windows, for a failing test to tell.
@@ -29,6 +44,8 @@ public:
 
 private:
     QStringList Search(const QString& name) const;
+    // The environment of a tool that works on this server.
+    QStringList ToolEnvironment() const;
     // Runs xdotool on this server.
     QString Xdotool(const QStringList& arguments) const;
     QProcess server_;
