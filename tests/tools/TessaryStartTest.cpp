@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The real tessary started from the file-manager menu the way a user's
 // click starts it: tessary-menu writes the hand-off and starts tessary.
-// These tests share the user's one hand-off block, so they never run side
-// by side (a ctest resource lock).
+#include "RealProgramTest.h"
 #include "TestSupport.h"
-#include "XServer.h"
 
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
@@ -23,47 +21,14 @@
 
 namespace {
 
-const QString kMenu = QStringLiteral(TESSARY_MENU);
-const QString kTessary = QStringLiteral(TESSARY_APP);
-
 // The ready flag of the user's block; -1 when there is no block.
 int HandOffFlag() {
     const auto block = SharedMemory::OpenExisting(HandOffBlock::ObjectName());
     return block ? block->data()[0] : -1;
 }
 
-class TessaryStartTest : public testing::Test {
+class TessaryStartTest : public RealProgramTest {
 protected:
-    void SetUp() override {
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-        SharedMemory::Remove(HandOffBlock::ObjectName());
-    }
-    void TearDown() override { SharedMemory::Remove(HandOffBlock::ObjectName()); }
-
-    QStringList Environment(const QString& display = {}) const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
-        env.insert(QStringLiteral("PATH"),
-                   bin_.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
-        if (display.isEmpty()) {
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        } else {
-            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-            env.insert(QStringLiteral("DISPLAY"), display);
-        }
-        return env.toStringList();
-    }
-    // A stand-in for xdg-email that keeps its arguments, one a line.
-    QString RecordMail() {
-        const QString record = bin_.filePath(QStringLiteral("mail"));
-        QFile script(bin_.filePath(QStringLiteral("xdg-email")));
-        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > '%1'\n")
-                         .arg(record)
-                         .toUtf8());
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return record;
-    }
     QStringList Pictures(int count, const QString& pattern) const {
         const QString first = dir_.filePath(pattern.arg(0));
         DrawPicture(first, 64, 48);
@@ -74,16 +39,6 @@ protected:
         }
         return pictures;
     }
-    // Starts a program and leaves it running. Its output goes to a file, not
-    // a pipe nobody reads, so it can never stall on a full pipe.
-    void Launch(QProcess& process, const QString& program, const QStringList& arguments,
-                const QString& display) {
-        process.setEnvironment(Environment(display));
-        process.setStandardOutputFile(Log(), QIODevice::Append);
-        process.setStandardErrorFile(Log(), QIODevice::Append);
-        process.start(program, arguments);
-        ASSERT_TRUE(process.waitForStarted());
-    }
     // tessary-menu --command N --wait, started and left running.
     void Start(QProcess& menu, uint32_t command, const QStringList& files, const QString& display) {
         Launch(menu, kMenu,
@@ -92,21 +47,6 @@ protected:
                    files,
                display);
     }
-    QString Log() const { return bin_.filePath(QStringLiteral("output")); }
-    // What the started programs printed, and what the server shows: told
-    // when an expected window did not appear.
-    std::string Told(const XServer& x) const {
-        QFile log(Log());
-        const QByteArray printed = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-        return ("printed:\n" + printed +
-                (x.Running() ? "windows: " : "the X server has ended; windows: ") +
-                x.WindowNames().join(QLatin1String(", ")).toUtf8())
-            .toStdString();
-    }
-
-    QTemporaryDir config_;
-    QTemporaryDir dir_;
-    QTemporaryDir bin_;
 };
 
 TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAndEnds) {
@@ -189,8 +129,7 @@ TEST_F(TessaryStartTest, AnUnknownCommandOrAClearedBlockOpensTheMainWindow) {
     QProcess tessary;
     Launch(tessary, kTessary, {}, x.Display());
     const QString second = x.WaitForWindow(AppText::MainTitle);
-    EXPECT_FALSE(second.isEmpty()) << "running: " << (tessary.state() == QProcess::Running)
-                                   << ", exit " << tessary.exitCode() << "; " << Told(x);
+    EXPECT_FALSE(second.isEmpty()) << Told(x);
     tessary.terminate();
     tessary.waitForFinished();
 }

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: MIT
+// A user's session with the real tessary on a private X server, through the
+// window's own controls only: keys, the menu, the dialogs and a mouse drag.
+#include "RealProgramTest.h"
+#include "TestSupport.h"
+
+#include "app/AppIds.h"
+#include "app/AppSettings.h"
+#include "mail/OptionIds.h"
+#include "resize/ResizeIds.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <functional>
+
+namespace {
+
+// Camera pictures of different sizes, and an 8 MP photo whose name is not
+// ASCII; the folder's name has a space.
+const char* const kCameraPictures[] = {"jpg/Canon_40D.jpg", "jpg/Nikon_D70.jpg",
+                                       "jpg/Olympus_C8080WZ.jpg", "jpg/Pentax_K10D.jpg"};
+const QString kPhoto = QStringLiteral("été 2024.jpg");
+constexpr int kStartColumn = 420; // where the splitter starts
+constexpr int kDragBy = 100;
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 60000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(100);
+    }
+    return true;
+}
+
+int FileCount(const QString& folder) {
+    return int(QDir(folder).entryList(QDir::Files).size());
+}
+
+using TessaryWindowTest = RealProgramTest;
+
+TEST_F(TessaryWindowTest, AUserResizesCopiesMailsAndSetsASubjectThroughTheWindow) {
+    const QString photos = home_.filePath(QStringLiteral("Camera Photos"));
+    const QString copies = home_.filePath(QStringLiteral("Copies"));
+    QDir().mkpath(photos);
+    QDir().mkpath(copies);
+    for (const char* picture : kCameraPictures)
+        QFile::copy(TestData(QLatin1String(picture)),
+                    photos + QLatin1Char('/') + QFileInfo(QLatin1String(picture)).fileName());
+    QFile::copy(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")),
+                photos + QLatin1Char('/') + kPhoto);
+    {
+        AppSettings stored;
+        stored.curcol = kStartColumn;
+        stored.SaveLayoutSettings();
+    }
+    const QString record = RecordMail();
+
+    XServer x;
+    ASSERT_TRUE(x.Running());
+    QProcess tessary;
+    Launch(tessary, kTessary, {}, x.Display());
+    const QString window = x.WaitForWindow(AppText::MainTitle);
+    ASSERT_FALSE(window.isEmpty()) << Told(x);
+
+    // The address bar has the keyboard at the start: type the folder. Then
+    // into the list, where the rows are "..", then the pictures by name.
+    x.PressKey(window, QStringLiteral("ctrl+a"));
+    x.Type(window, photos);
+    x.PressKeys(window,
+                {"Return", "Tab", "Home", "Down", "space", "Down", "space", "Down", "space"});
+
+    // File > Resize ...: the scan, then the options, where the width is the
+    // eighth stop and Resize five further on. The sizes differ, so the
+    // dialog works in percent, and the height follows the width.
+    x.PressKeys(window, {"alt+f", "Down", "Down", "Return"});
+    const QString options = x.WaitForWindow(ResizeDialogText::Caption);
+    ASSERT_FALSE(options.isEmpty()) << Told(x);
+    x.PressKeys(options, {"Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab"});
+    x.Type(options, QStringLiteral("50"));
+    x.PressKeys(options, {"Tab", "Tab", "Tab", "Tab", "Tab", "space"});
+    const QString resized = photos + QStringLiteral("/resize");
+    ASSERT_TRUE(WaitUntil([&] { return FileCount(resized) == 3; })) << Told(x);
+    ASSERT_TRUE(x.WaitUntilGone(ResizeDialogText::Caption)) << Told(x);
+    for (int i = 0; i < 3; ++i) {
+        const QString name = QFileInfo(QLatin1String(kCameraPictures[i])).fileName();
+        const Identified source = Identify(photos + QLatin1Char('/') + name);
+        const Identified result = Identify(resized + QLatin1Char('/') + name);
+        EXPECT_EQ(result.format, QStringLiteral("JPEG")) << qPrintable(name);
+        EXPECT_NEAR(result.width, source.width / 2.0, 1.0) << qPrintable(name);
+        EXPECT_NEAR(result.height, source.height / 2.0, 1.0) << qPrintable(name);
+    }
+
+    // The list was read again: "..", "resize", four camera pictures, the
+    // photo. Mark the last two and copy them with Edit > Copy To ...
+    x.PressKeys(window, {"Home", "Down", "Down", "Down", "Down", "Down", "space", "Down", "space",
+                         "alt+e", "Return"});
+    const QString chooser = x.WaitForWindow(ResizeDialogText::SelectDestination);
+    ASSERT_FALSE(chooser.isEmpty()) << Told(x);
+    x.Type(chooser, copies);
+    x.PressKey(chooser, QStringLiteral("Return"));
+    ASSERT_TRUE(WaitUntil([&] { return FileCount(copies) == 2; })) << Told(x);
+    EXPECT_TRUE(QFileInfo::exists(copies + QStringLiteral("/Pentax_K10D.jpg")));
+    EXPECT_EQ(QFileInfo(copies + QLatin1Char('/') + kPhoto).size(),
+              QFileInfo(photos + QLatin1Char('/') + kPhoto).size());
+
+    // Unmark the Pentax and mail the photo alone with File > Mail To ...
+    ASSERT_TRUE(x.WaitUntilGone(ResizeDialogText::SelectDestination));
+    x.PressKeys(window, {"Up", "space", "alt+f", "Down", "Down", "Down", "Return"});
+    ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(record); })) << Told(x);
+    QFile mail(record);
+    ASSERT_TRUE(mail.open(QIODevice::ReadOnly));
+    const QStringList arguments = QString::fromUtf8(mail.readAll()).split(QLatin1Char('\n'));
+    EXPECT_EQ(arguments.count(QStringLiteral("--attach")), 1);
+    EXPECT_TRUE(arguments.contains(photos + QLatin1Char('/') + kPhoto))
+        << arguments.join(QLatin1Char(' ')).toStdString();
+
+    // Edit > Option ...: the subject is one stop from the start; Enter is OK.
+    const QString subject = QStringLiteral("Photos: %F");
+    x.PressKeys(window, {"alt+e", "Down", "Down", "Down", "Down", "Return"});
+    const QString sheet = x.WaitForWindow(OptionText::SheetCaption);
+    ASSERT_FALSE(sheet.isEmpty()) << Told(x);
+    x.PressKey(sheet, QStringLiteral("Tab"));
+    x.Type(sheet, subject);
+    x.PressKey(sheet, QStringLiteral("Return"));
+    ASSERT_TRUE(x.WaitUntilGone(OptionText::SheetCaption)) << Told(x);
+
+    // The list pane made narrower by its splitter, the photo previewed in a
+    // window as large as the screen, then a window of a new size.
+    x.Drag(window, QPoint(kStartColumn + 2, 400), QPoint(kStartColumn + 2 - kDragBy, 400));
+    x.PressKeys(window, {"Down"});
+    const QString screenshots = qEnvironmentVariable("TESSARY_SCREENSHOTS");
+    if (!screenshots.isEmpty()) {
+        x.Resize(window, QSize(1280, 1024));
+        QThread::msleep(1000); // the preview decodes and paints
+        QDir().mkpath(screenshots);
+        EXPECT_TRUE(x.Capture(
+            window, QDir(screenshots).filePath(QStringLiteral("main-window-maximised.png"))));
+    }
+    const QSize restored(1000, 740);
+    x.Resize(window, restored);
+
+    // File > Exit, the last item.
+    x.PressKeys(window, {"alt+f", "Up", "Return"});
+    ASSERT_TRUE(tessary.waitForFinished(30000)) << Told(x);
+    EXPECT_EQ(tessary.exitCode(), 0);
+
+    const AppSettings stored;
+    EXPECT_EQ(stored.LastBrowsePIDL.toStdString(), photos.toStdString());
+    EXPECT_NEAR(stored.curcol, kStartColumn - kDragBy, 3);
+    EXPECT_EQ(stored.windowPlacement.right - stored.windowPlacement.left, restored.width());
+    EXPECT_EQ(stored.windowPlacement.bottom - stored.windowPlacement.top, restored.height());
+    EXPECT_EQ(stored.mailSubject.toStdString(), subject.toStdString());
+    EXPECT_GT(stored.columnWidth[0], 0);
+}
+
+} // namespace
