@@ -77,6 +77,15 @@ bool RemoveOurs(const QString& path, QStringList& errors) {
     return true;
 }
 
+// Takes away the folders that held only our items, from `folder` up to but
+// not including `base`; a folder with anything else in it stays.
+void RemoveEmptyFolders(const QString& folder, const QString& base) {
+    QDir dir;
+    QString path = QDir::cleanPath(folder);
+    while (path.startsWith(base + QLatin1Char('/')) && dir.rmdir(path))
+        path = QFileInfo(path).path();
+}
+
 // POSIX shell quoting, which Thunar and Nemo also parse (with %% for %).
 QString ShellQuote(const QString& text) {
     QString quoted = text;
@@ -167,7 +176,12 @@ bool FileManagerMenus::Install(const QList<ContextMenuItem>& items, QStringList&
 }
 
 bool FileManagerMenus::Uninstall(QStringList& errors) const {
-    return Install({}, errors);
+    const bool done = Install({}, errors);
+    RemoveEmptyFolders(QFileInfo(DolphinFile()).path(), DataFolder());
+    RemoveEmptyFolders(NautilusFolder(), DataFolder());
+    RemoveEmptyFolders(QFileInfo(NemoFile(AllContextMenuItems().first())).path(), DataFolder());
+    RemoveEmptyFolders(QFileInfo(ThunarFile()).path(), ConfigFolder());
+    return done;
 }
 
 bool FileManagerMenus::WriteDolphin(const QList<ContextMenuItem>& items,
@@ -213,8 +227,6 @@ bool FileManagerMenus::WriteNautilus(const QList<ContextMenuItem>& items,
                           errors) &&
                done;
     }
-    if (items.isEmpty())
-        QDir().rmdir(NautilusFolder()); // only when empty
     return done;
 }
 

@@ -221,6 +221,19 @@ TEST_F(FileManagerMenusTest, UninstallLeavesNothingOfOursBehind) {
     EXPECT_EQ(OurFiles(),
               before + QStringList{FileManagerMenus::NautilusFolder() + QStringLiteral("/Rotate")});
     EXPECT_FALSE(QFile::exists(FileManagerMenus::ThunarFile()));
+
+    // Without the user's file, the folders made for our items go too.
+    QFile::remove(FileManagerMenus::NautilusFolder() + QStringLiteral("/Rotate"));
+    Install(ContextMenuItems(AppSettings()));
+    EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
+    const auto entries = [](const QString& folder) {
+        return QDir(folder)
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+            .join(QLatin1Char(' '))
+            .toStdString();
+    };
+    EXPECT_EQ(entries(data_.path()), "");
+    EXPECT_EQ(entries(ConfigPath()), "Vorn") << "only the settings";
 }
 
 TEST_F(FileManagerMenusTest, AThunarFileWeCannotReadIsLeftAsItIs) {
