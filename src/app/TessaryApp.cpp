@@ -28,16 +28,18 @@ CTessaryApp::CTessaryApp(int& argc, char** argv)
 
 CTessaryApp::~CTessaryApp() = default;
 
-void CTessaryApp::InitInstance() {
+void CTessaryApp::InitInstance(const QStringList& files) {
     AppSettings& settings = GetAppSettings();
     settings.versionText = AppText::VersionText;
     // Mail copies that a mail program has had an hour to read.
     RemoveOldMailTempFolders();
 
-    if (const std::optional<HandOff> handOff = HandOffBlock::Take()) {
-        settings.PictureList = handOff->paths;
-        if (RunHandOff(settings, *handOff))
-            return;
+    if (files.isEmpty()) {
+        if (const std::optional<HandOff> handOff = HandOffBlock::Take()) {
+            settings.PictureList = handOff->paths;
+            if (RunHandOff(settings, *handOff))
+                return;
+        }
     }
 
     document_ = std::make_unique<CTessaryDoc>();
@@ -46,6 +48,8 @@ void CTessaryApp::InitInstance() {
     frame_->ApplyPlacement();
     frame_->show();
     frame_->setWindowTitle(AppText::MainTitle);
+    if (!files.isEmpty())
+        frame_->OpenWith(files);
 }
 
 bool CTessaryApp::RunHandOff(AppSettings& settings, const HandOff& handOff) {

@@ -21,9 +21,12 @@ public:
     CTessaryApp(int& argc, char** argv);
     ~CTessaryApp() override;
 
-    // Start-up. Afterwards MainWindow() is null when a hand-off ran and the
-    // program has nothing left to do.
-    void InitInstance();
+    // Start-up. Files given on the command line (opened with Tessary from a
+    // file manager) open the main window on them, and a hand-off is not
+    // looked for: it belongs to the tessary that tessary-menu starts.
+    // Afterwards MainWindow() is null when a hand-off ran and the program
+    // has nothing left to do.
+    void InitInstance(const QStringList& files = {});
     CMainFrame* MainWindow() const { return frame_.get(); }
 
     // Runs the dialogs of a hand-off command; false for a code that is not a

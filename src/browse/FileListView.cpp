@@ -10,6 +10,7 @@
 #include "resize/FolderBrowseDialog.h"
 #include "resize/ResizeIds.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSet>
@@ -108,6 +109,30 @@ void CFileListView::RefreshList() {
 void CFileListView::NavigatePidl(const IdList& itemIds) {
     FillFolder(itemIds);
     SortRows();
+}
+
+void CFileListView::ShowGiven(const OpenWithPlan& plan) {
+    IdList folder;
+    if (plan.folder.isEmpty() || !settings_.shell->ParsePath(plan.folder, folder))
+        return;
+    NavigateTo(folder);
+    // Rows by name: the list spells its folder its own way.
+    QStringList marked;
+    for (const QString& path : plan.marked)
+        marked << QFileInfo(path).fileName();
+    const QString selected = QFileInfo(plan.selected).fileName();
+    for (int i = 0; i < model_->rowCount(); ++i) {
+        const FileItem* row = model_->Row(i);
+        if (row->isFolder)
+            continue;
+        if (marked.contains(row->name))
+            model_->SetMarked(i, true);
+        if (!selected.isEmpty() && row->name == selected) {
+            setCurrentIndex(model_->index(i, 0));
+            scrollTo(currentIndex());
+            Preview(i, true);
+        }
+    }
 }
 
 void CFileListView::OpenRow(int index) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/OpenWith.h"
 #include "browse/FolderListing.h"
 
 #include <QTreeView>
@@ -38,6 +39,9 @@ public:
     bool MarkedToPictureList();
     // The address bar's WM_NAVIGATE_PIDL: show this folder and sort.
     void NavigatePidl(const IdList& itemIds);
+    // Files opened with Tessary: their folder, the picture previewed and the
+    // given ones marked.
+    void ShowGiven(const OpenWithPlan& plan);
 
     const QByteArray& CurrentFolder() const { return currentFolder_; }
     FileListModel& Model() const { return *model_; }

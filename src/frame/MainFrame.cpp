@@ -4,6 +4,7 @@
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
 #include "app/HelpLinks.h"
+#include "app/OpenWith.h"
 #include "app/Placement.h"
 #include "browse/AddressBar.h"
 #include "browse/BrowseIds.h"
@@ -157,6 +158,14 @@ void CMainFrame::ShowLockStates() {
     const bool on[] = {states.caps, states.num, states.scroll};
     for (int i = 0; i < 3; ++i)
         lockLabels_[i]->setEnabled(on[i]);
+}
+
+void CMainFrame::OpenWith(const QStringList& files) {
+    const OpenWithPlan plan = PlanOpenWith(files);
+    fileList_->ShowGiven(plan);
+    const QString status = OpenWithStatus(plan);
+    if (!status.isEmpty())
+        statusBar()->showMessage(status);
 }
 
 void CMainFrame::OnHelpCommand(int id) {

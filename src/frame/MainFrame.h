@@ -26,6 +26,9 @@ public:
     QAction* Action(int id) const;
     // Puts the window where it stood at the last close, if anything was stored.
     void ApplyPlacement();
+    // Files opened with Tessary: their folder shown with the given pictures
+    // marked; the status bar tells what could not be opened.
+    void OpenWith(const QStringList& files);
 
     AddressBar* Address() const { return address_; }
     CFileListView* FileList() const { return fileList_; }

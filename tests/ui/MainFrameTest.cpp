@@ -1,21 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "Controls.h"
+#include "TestSupport.h"
 
 #include "app/AboutDialog.h"
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
 #include "app/Placement.h"
+#include "browse/FileListModel.h"
+#include "browse/FileListView.h"
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
+#include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 
 namespace {
@@ -82,6 +89,36 @@ TEST(MainFrameTest, ClosingStoresThePlacementThatTheNextStartApplies) {
     CMainFrame frame(settings, document);
     frame.ApplyPlacement();
     EXPECT_EQ(frame.geometry(), QRect(110, 90, 700, 500));
+}
+
+TEST(MainFrameTest, OpenedFilesShowTheirFolderWithThePicturesMarkedAndTheFirstPreviewed) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("Holiday photos"));
+    QDir().mkpath(folder);
+    for (const char* name : {"Canon_40D.jpg", "Nikon_D70.jpg", "Pentax_K10D.jpg"})
+        QFile::copy(TestData(QStringLiteral("jpg/") + QLatin1String(name)),
+                    folder + QLatin1Char('/') + QLatin1String(name));
+    AppSettings settings;
+    CTessaryDoc document;
+    CMainFrame frame(settings, document);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    const QString first = folder + QStringLiteral("/Nikon_D70.jpg");
+    const QString notes = dir.filePath(QStringLiteral("notes.txt"));
+    frame.OpenWith({first, folder + QStringLiteral("/Canon_40D.jpg"), notes});
+
+    EXPECT_EQ(settings.LastBrowsePIDL.toStdString(), folder.toStdString()) << "the bar follows";
+    const FileListModel& model = frame.FileList()->Model();
+    QStringList marked;
+    for (int i = 0; i < model.rowCount(); ++i)
+        if (model.IsMarked(i))
+            marked << model.Row(i)->name;
+    EXPECT_EQ(marked.join(QLatin1Char(' ')).toStdString(), "Canon_40D.jpg Nikon_D70.jpg");
+    EXPECT_EQ(model.Row(frame.FileList()->currentIndex().row())->name.toStdString(),
+              "Nikon_D70.jpg");
+    EXPECT_EQ(frame.Preview()->picturePath.toStdString(), first.toStdString());
+    EXPECT_TRUE(frame.statusBar()->currentMessage().contains(notes))
+        << frame.statusBar()->currentMessage().toStdString();
 }
 
 TEST(AboutDialogTest, ShowsTheProductInALargerBoldFontTheVersionAndTheLicence) {
