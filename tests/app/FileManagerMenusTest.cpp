@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/FileManagerMenus.h"
+#include "app/AppIds.h"
 #include "app/AppSettings.h"
 #include "app/ContextMenuItems.h"
 #include "app/ThunarActions.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -234,6 +236,20 @@ TEST_F(FileManagerMenusTest, UninstallLeavesNothingOfOursBehind) {
     };
     EXPECT_EQ(entries(data_.path()), "");
     EXPECT_EQ(entries(ConfigPath()), "Vorn") << "only the settings";
+}
+
+TEST(DesktopEntryTest, OpensThePictureTypesThatTheMenuItemsAreOfferedFor) {
+    QFile file(QStringLiteral(TESSARY_DATA_DIR "/org.vorn.Tessary.desktop"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QMap<QString, QString> keys;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
+        if (const qsizetype equals = line.indexOf(QLatin1Char('=')); equals > 0)
+            keys.insert(line.left(equals), line.mid(equals + 1));
+    EXPECT_EQ(keys.value(QStringLiteral("Name")).toStdString(), AppText::MainTitle.toStdString());
+    EXPECT_EQ(keys.value(QStringLiteral("Icon")).toStdString(), AppId::IconName.toStdString());
+    EXPECT_EQ(
+        keys.value(QStringLiteral("MimeType")).toStdString(),
+        (FileManagerMenus::MimeTypes().join(QLatin1Char(';')) + QLatin1Char(';')).toStdString());
 }
 
 TEST_F(FileManagerMenusTest, AThunarFileWeCannotReadIsLeftAsItIs) {
