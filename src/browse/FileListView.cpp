@@ -117,9 +117,9 @@ void CFileListView::ShowGiven(const OpenWithPlan& plan) {
         return;
     NavigateTo(folder);
     // Rows by name: the list spells its folder its own way.
-    QStringList marked;
+    QSet<QString> marked;
     for (const QString& path : plan.marked)
-        marked << QFileInfo(path).fileName();
+        marked.insert(QFileInfo(path).fileName());
     const QString selected = QFileInfo(plan.selected).fileName();
     for (int i = 0; i < model_->rowCount(); ++i) {
         const FileItem* row = model_->Row(i);
