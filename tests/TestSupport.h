@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <ostream>
 
 // Test failures show texts as texts.
@@ -26,6 +27,9 @@ struct ToolRun {
 // environment, when given, replaces the process's own.
 ToolRun RunTool(const QString& program, const QStringList& arguments, const QByteArray& input = {},
                 int timeoutMs = 60000, const QStringList& environment = {});
+
+// Asks `done` every 100 ms until it says yes; false when the time runs out.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 60000);
 
 // What ImageMagick's identify says of a file: an oracle we did not write.
 struct Identified {

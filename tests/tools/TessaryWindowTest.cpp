@@ -10,12 +10,9 @@
 #include "resize/ResizeIds.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
-
-#include <functional>
 
 namespace {
 
@@ -26,17 +23,6 @@ const char* const kCameraPictures[] = {"jpg/Canon_40D.jpg", "jpg/Nikon_D70.jpg",
 const QString kPhoto = QStringLiteral("été 2024.jpg");
 constexpr int kStartColumn = 420; // where the splitter starts
 constexpr int kDragBy = 100;
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 60000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QThread::msleep(100);
-    }
-    return true;
-}
 
 int FileCount(const QString& folder) {
     return int(QDir(folder).entryList(QDir::Files).size());

@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
-#include <QThread>
 
 #include <csignal>
 
@@ -65,15 +64,9 @@ QStringList XServer::WindowNames() const {
 }
 
 QString XServer::WaitForWindow(const QString& name, int timeoutMs) const {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        const QStringList windows = Search(name);
-        if (!windows.isEmpty())
-            return windows.first();
-        QThread::msleep(kPollMs);
-    }
-    return {};
+    QStringList windows;
+    WaitUntil([&] { return !(windows = Search(name)).isEmpty(); }, timeoutMs);
+    return windows.value(0);
 }
 
 bool XServer::HasWindow(const QString& name) const {
@@ -81,8 +74,7 @@ bool XServer::HasWindow(const QString& name) const {
 }
 
 void XServer::PressKey(const QString& window, const QString& key) const {
-    Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window, QStringLiteral("key"),
-             key});
+    PressKeys(window, {key});
 }
 
 void XServer::PressKeys(const QString& window, const QStringList& keys) const {
@@ -119,14 +111,7 @@ bool XServer::Capture(const QString& window, const QString& path) const {
 }
 
 bool XServer::WaitUntilGone(const QString& name, int timeoutMs) const {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (Search(name).isEmpty())
-            return true;
-        QThread::msleep(kPollMs);
-    }
-    return false;
+    return WaitUntil([&] { return Search(name).isEmpty(); }, timeoutMs);
 }
 
 void XServer::EndOwner(const QString& window) const {
