@@ -84,7 +84,7 @@ void CFileListView::OnMailTo() {
         return;
     }
     MarkedToPictureList();
-    settings_.MailTempList.clear(); // the marked pictures themselves go
+    settings_.MailTempList = settings_.PictureList; // the marked pictures themselves go
     ResizeDialog(settings_, this).MailPictures();
 }
 

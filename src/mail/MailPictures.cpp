@@ -5,13 +5,18 @@
 #include "mail/MailTempFolder.h"
 #include "platform/SimpleMapi.h"
 
+#include <utility>
+
 int MailPictures(AppSettings& settings) {
     RemoveOldMailTempFolders();
+    // A batch that wrote nothing has nothing to send; its failure list
+    // says why. The originals never go in place of the copies.
+    if (settings.MailTempList.isEmpty())
+        return MailPrompt::None;
     if (SimpleMapi::MailProgram().isEmpty())
         return MailPrompt::CannotLoad;
+    const QStringList attachments = std::exchange(settings.MailTempList, {});
 
-    const QStringList& attachments =
-        settings.MailTempList.isEmpty() ? settings.PictureList : settings.MailTempList;
     MapiMessage message;
     if (!settings.mailSubject.isEmpty())
         message.lpszSubject = settings.mailSubject;
@@ -24,7 +29,6 @@ int MailPictures(AppSettings& settings) {
     }
 
     const uint32_t result = MAPISendMail(0, 0, message, MAPI_LOGON_UI | MAPI_DIALOG, 0);
-    settings.MailTempList.clear();
     switch (result) {
     case SUCCESS_SUCCESS:
     case MAPI_USER_ABORT:

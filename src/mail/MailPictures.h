@@ -11,11 +11,12 @@ constexpr int NotValid = 61841;   // no mail client could be reached
 constexpr int SendFailed = 61842; // anything else went wrong
 } // namespace MailPrompt
 
-// Hands pictures to the user's mail client as attachments of one new
-// message, with the stored subject and body: the temporary copies of
-// MailTempList when there are any, else the PictureList. Returns the
-// prompt to show (MailPrompt::None for none). Runs on the user-interface
-// thread and blocks until the mail hand-off returns.
+// Hands the pictures of MailTempList to the user's mail client as the
+// attachments of one new message, with the stored subject and body: the
+// copies a resize-and-mail batch wrote, or the marked pictures of "Mail
+// To". An empty list starts no mail. Returns the prompt to show
+// (MailPrompt::None for none). Runs on the user-interface thread and
+// blocks until the mail hand-off returns.
 // The mail client reads the copies after the hand-off has returned, so
 // they are not deleted here: MailTempList is emptied, and copies older
 // than an hour are removed at the next sending and the next start.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/SimpleMapi.h"
 
+#include <QEventLoop>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -8,9 +9,6 @@ namespace {
 const QString kMailProgram = QStringLiteral("xdg-email");
 // xdg-email's status when no mail client or tool to reach one was found.
 constexpr int kNoMailClient = 3;
-// Long enough for a slow desktop to open its composer, short enough that a
-// hung helper does not hold the program for ever.
-constexpr int kMailTimeoutMs = 120000;
 } // namespace
 
 QString SimpleMapi::MailProgram() {
@@ -34,8 +32,18 @@ uint32_t MAPISendMail(uintptr_t, uintptr_t, const MapiMessage& message, uint32_t
         return MAPI_E_FAILURE;
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
+    // No time limit: a mail client started in the foreground keeps
+    // xdg-email waiting until the user closes it. Windows still repaint
+    // meanwhile, but take no clicks.
+    QEventLoop wait;
+    QObject::connect(&process, &QProcess::finished, &wait, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &wait, &QEventLoop::quit);
     process.start(program, SimpleMapi::MailArguments(message));
-    if (!process.waitForStarted() || !process.waitForFinished(kMailTimeoutMs)) {
+    if (!process.waitForStarted())
+        return MAPI_E_FAILURE;
+    if (process.state() != QProcess::NotRunning)
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+    if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished();
         return MAPI_E_FAILURE;

@@ -142,6 +142,13 @@ void ResizeJob::Run() {
 // header. False when the picture is skipped or has failed.
 bool ResizeJob::Decide(int index, Decision& decision) {
     PictureOutcome& outcome = outcomes_[size_t(index)];
+    // Without its private folder a mail copy would land in the current
+    // folder, perhaps over a source of the same name: nothing is written.
+    if (mailResults_ && !settings_.override && mailFolder_.isEmpty()) {
+        outcome.status = PictureOutcome::Status::Failed;
+        outcome.reason = ResizeText::NoMailFolder.arg(QDir::tempPath());
+        return false;
+    }
     const OutputPlan plan = PlanOutput(decision.source, settings_, mailResults_, mailFolder_);
     if (mailResults_)
         answer_ = AnswerYesToAll;
@@ -224,8 +231,7 @@ void ResizeJob::Process(int index, Decision& decision) {
 
 QStringList ResizeJob::MailTempList() const {
     QStringList written;
-    // Results written over their sources are no temporary copies.
-    if (!mailResults_ || settings_.override)
+    if (!mailResults_)
         return written;
     for (const PictureOutcome& outcome : outcomes_)
         if (outcome.status == PictureOutcome::Status::Written)

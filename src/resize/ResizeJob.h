@@ -34,7 +34,8 @@ public:
               ConfirmationPrompt& prompt);
 
     // A resize-and-mail batch: results go into folder and are collected in
-    // MailTempList(), replacing older copies there without a question.
+    // MailTempList(), replacing older copies there without a question. An
+    // empty folder (none could be made) fails every picture, writing nothing.
     void SetMailResults(const QString& folder);
     void SetDesktopSize(DesktopSize size) { desktop_ = size; }
     // How many pictures are worked on at once; at least 1.
@@ -48,7 +49,8 @@ public:
     void RequestStop() { stop_ = true; }
 
     const std::vector<PictureOutcome>& Outcomes() const { return outcomes_; }
-    // The written results of a resize-and-mail batch, in list order.
+    // The written results of a resize-and-mail batch, in list order: the
+    // only pictures it may attach.
     QStringList MailTempList() const;
     int Count(PictureOutcome::Status status) const;
 

@@ -61,11 +61,12 @@ TEST_F(MailPicturesTest, HandsTheAttachmentsSubjectAndBodyToXdgEmailAsTheyStand)
     settings.mailSubject = QStringLiteral("Photos %F");
     settings.mailBody = QStringLiteral("Hello,\r\nhere they are.");
     for (const char* name : {"a b.jpg", "-dash.jpg", "quote'\"$;x.jpg", "ünï.jpg"})
-        settings.PictureList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")),
-                                         files_.path(), QString::fromUtf8(name));
+        settings.MailTempList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")),
+                                          files_.path(), QString::fromUtf8(name));
+    const QStringList sent = settings.MailTempList;
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
     QStringList expected{"--utf8", "--subject", "Photos %F", "--body", "Hello,\r\nhere they are."};
-    for (const QString& p : settings.PictureList)
+    for (const QString& p : sent)
         expected << "--attach" << p;
     EXPECT_EQ(RecordedArguments(record), expected);
     EXPECT_FALSE(QFile::exists(record + ".missing"));
@@ -73,22 +74,27 @@ TEST_F(MailPicturesTest, HandsTheAttachmentsSubjectAndBodyToXdgEmailAsTheyStand)
     // Empty texts: no subject and no body at all.
     settings.mailSubject.clear();
     settings.mailBody.clear();
-    settings.PictureList = settings.PictureList.mid(0, 1);
+    settings.MailTempList = sent.mid(0, 1);
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
-    EXPECT_EQ(RecordedArguments(record),
-              (QStringList{"--utf8", "--attach", settings.PictureList[0]}));
+    EXPECT_EQ(RecordedArguments(record), (QStringList{"--utf8", "--attach", sent[0]}));
 }
 
-TEST_F(MailPicturesTest, TemporaryCopiesGoFirstAndTheListIsEmptiedButTheFilesKept) {
+TEST_F(MailPicturesTest, OnlyTheListedCopiesGoAndTheOriginalsNeverTakeTheirPlace) {
     const QString record = bin_.filePath(QStringLiteral("args"));
+    // Waits a while: the hand-off has no time limit of its own.
     Script(QStringLiteral("xdg-email"),
-           QStringLiteral("printf '%s\\0' \"$@\" > '%1'\n").arg(record));
+           QStringLiteral("sleep 1; printf '%s\\0' \"$@\" > '%1'\n").arg(record));
     UsePath(bin_.path());
     AppSettings settings;
     settings.PictureList << CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), files_.path());
+    // A batch that wrote no copy starts no mail at all.
+    EXPECT_EQ(MailPictures(settings), MailPrompt::None);
+    EXPECT_FALSE(QFile::exists(record));
+
     settings.MailTempList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), files_.path());
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
-    EXPECT_EQ(RecordedArguments(record).last(), QDir(files_.path()).filePath("Canon_40D.jpg"));
+    EXPECT_EQ(RecordedArguments(record),
+              (QStringList{"--utf8", "--attach", files_.filePath("Canon_40D.jpg")}));
     EXPECT_TRUE(settings.MailTempList.isEmpty());
     // The mail client reads it after xdg-email returned.
     EXPECT_TRUE(QFile::exists(QDir(files_.path()).filePath("Canon_40D.jpg")));
@@ -110,7 +116,7 @@ TEST_F(MailPicturesTest, EachFailureGivesItsPrompt) {
                                          {0, MailPrompt::None}};
     for (const auto& [status, prompt] : cases) {
         Script(QStringLiteral("xdg-email"), QStringLiteral("exit %1\n").arg(status));
-        settings.PictureList = {files_.filePath(QStringLiteral("Canon_40D.jpg"))};
+        settings.MailTempList = {files_.filePath(QStringLiteral("Canon_40D.jpg"))};
         EXPECT_EQ(MailPictures(settings), prompt) << status;
     }
 }
@@ -126,9 +132,10 @@ TEST_F(MailPicturesTest, TheRealXdgEmailDeliversTheAttachmentsToTheMailClient) {
     qputenv("MAILER", client.toUtf8());
     AppSettings settings;
     settings.mailSubject = QStringLiteral("Pictures");
-    settings.PictureList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), files_.path(),
-                                     QStringLiteral("my photo.jpg"))
-                         << CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), files_.path());
+    settings.MailTempList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), files_.path(),
+                                      QStringLiteral("my photo.jpg"))
+                          << CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), files_.path());
+    const QStringList sent = settings.MailTempList;
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
     qunsetenv("MAILER");
 
@@ -142,7 +149,7 @@ TEST_F(MailPicturesTest, TheRealXdgEmailDeliversTheAttachmentsToTheMailClient) {
     for (const QString& value :
          query.allQueryItemValues(QStringLiteral("attach"), QUrl::FullyDecoded))
         attached << (value.startsWith(QLatin1String("file:")) ? QUrl(value).toLocalFile() : value);
-    EXPECT_EQ(attached, settings.PictureList);
+    EXPECT_EQ(attached, sent);
     for (const QString& file : attached)
         EXPECT_TRUE(QFile::exists(file)) << qPrintable(file);
 }

@@ -206,7 +206,24 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
     ResizeJob overriding(s, pictures, yes);
     overriding.SetMailResults(mail.path());
     overriding.Run();
-    EXPECT_TRUE(overriding.MailTempList().isEmpty());
+    EXPECT_EQ(overriding.MailTempList(), pictures);
+
+    // No private folder could be made: nothing is written, not even over a
+    // same-named source in the current folder.
+    s.override = 0;
+    s.imagetype = PictureTypeTable::SameAsSource;
+    const QByteArray before = FileHash(pictures[0]);
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(QFileInfo(pictures[0]).path());
+    ScriptedPrompt none;
+    ResizeJob homeless(s, pictures, none);
+    homeless.SetMailResults({});
+    homeless.Run();
+    QDir::setCurrent(cwd);
+    EXPECT_EQ(homeless.Count(PictureOutcome::Status::Failed), 3);
+    EXPECT_TRUE(homeless.Outcomes()[0].reason.contains(QDir::tempPath()));
+    EXPECT_TRUE(homeless.MailTempList().isEmpty());
+    EXPECT_EQ(FileHash(pictures[0]), before);
 }
 
 TEST_F(ResizeJobTest, OverrideReplacesEachSourceAfterAskingAndMakesNoFolder) {

@@ -16,7 +16,6 @@
 #include "resize/ResizeJob.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -172,13 +171,7 @@ int main(int argc, char** argv) {
     if (line->jobs > 0)
         job.SetWorkers(line->jobs);
     if (line->mail) {
-        const QString folder = CreateMailTempFolder();
-        if (folder.isEmpty()) {
-            QTextStream(stderr) << "tessary-batch: cannot make a folder for the mail copies in "
-                                << QDir::tempPath() << "\n";
-            return kExitFailed;
-        }
-        job.SetMailResults(folder);
+        job.SetMailResults(CreateMailTempFolder());
     }
     QTextStream err(stderr);
     const bool showProgress = isatty(STDERR_FILENO);
@@ -200,13 +193,10 @@ int main(int argc, char** argv) {
             out << pictures[i] << ": " << outcome.reason << "\n";
     }
     bool failed = job.Count(Status::Failed) > 0;
-    // Nothing to attach when every picture failed: the originals were not
-    // what the user asked to send.
-    const QStringList copies = job.MailTempList();
-    if (line->mail && (settings.override || !copies.isEmpty())) {
+    if (line->mail) {
         AppSettings& stored = GetAppSettings();
         stored.PictureList = pictures;
-        stored.MailTempList = copies;
+        stored.MailTempList = job.MailTempList();
         const int mailPrompt = MailPictures(stored);
         if (mailPrompt != MailPrompt::None) {
             QTextStream(stderr) << "tessary-batch: " << MailPromptText(mailPrompt) << "\n";
