@@ -8,6 +8,7 @@
 
 #include <vips/vips8>
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
@@ -41,6 +42,15 @@ VOption* LoadOptions() {
 
 bool UsesMagick(uint32_t format) {
     return format == ImageFormat::Bmp || format == ImageFormat::Ico || format == ImageFormat::Pcx;
+}
+
+// What every reader assumes of a picture that stores no resolution.
+constexpr int32_t kUnstatedDpi = 72;
+
+// The loaders give 0, or their own default of exactly one pixel per
+// millimetre, when the file states no resolution.
+bool StatesResolution(const VImage& image) {
+    return image.xres() > 0 && image.yres() > 0 && image.xres() != 1.0 && image.yres() != 1.0;
 }
 
 int32_t DpiFromRes(double pixelsPerMm) {
@@ -95,6 +105,8 @@ struct CxImage::Impl {
     uint16_t bpp = 0;
     int32_t xdpi = 0;
     int32_t ydpi = 0;
+    // False while the resolution is only the unstated default.
+    bool resolutionStated = false;
     uint8_t quality = 75;
     QString error;
 
@@ -111,6 +123,7 @@ struct CxImage::Impl {
         type = ImageFormat::None;
         bpp = 0;
         xdpi = ydpi = 0;
+        resolutionStated = false;
     }
 
     // Turning a picture reads its rows out of order: a sequential picture
@@ -183,8 +196,9 @@ bool CxImage::Load(const QString& path, uint32_t format) {
                                .arg(in.height()));
         }
         d->bpp = BitsPerPixel(in, header);
-        d->xdpi = DpiFromRes(in.xres());
-        d->ydpi = DpiFromRes(in.yres());
+        d->resolutionStated = StatesResolution(in);
+        d->xdpi = d->resolutionStated ? DpiFromRes(in.xres()) : kUnstatedDpi;
+        d->ydpi = d->resolutionStated ? DpiFromRes(in.yres()) : kUnstatedDpi;
         d->image = in.autorot();
         d->type = header.format;
         d->valid = true;
@@ -419,7 +433,10 @@ bool CxImage::Save(const QString& path, uint32_t format) {
     }
     if (encoded.isEmpty())
         return d->Fail(QStringLiteral("pictures of this type cannot be written"));
-    StampResolution(encoded, format, d->xdpi, d->ydpi);
+    // The libvips writers always store a resolution; the header-stamped
+    // types keep none when none was stated.
+    if (d->resolutionStated)
+        StampResolution(encoded, format, d->xdpi, d->ydpi);
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -430,10 +447,12 @@ bool CxImage::Save(const QString& path, uint32_t format) {
 }
 
 void CxImage::SetXDPI(int32_t dpi) {
+    d->resolutionStated = true;
     d->xdpi = std::max(dpi, 0);
 }
 
 void CxImage::SetYDPI(int32_t dpi) {
+    d->resolutionStated = true;
     d->ydpi = std::max(dpi, 0);
 }
 
@@ -446,7 +465,8 @@ int32_t CxImage::GetYDPI() const {
 }
 
 void CxImage::SetJpegQuality(uint8_t quality) {
-    d->quality = std::min<uint8_t>(quality, 100);
+    // The encoder takes 1 to 100; 0 asks for the worst, which is 1.
+    d->quality = std::clamp<uint8_t>(quality, 1, 100);
 }
 
 uint8_t CxImage::GetJpegQuality() const {
