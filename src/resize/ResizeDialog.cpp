@@ -182,6 +182,8 @@ void ResizeDialog::BuildControls() {
     auto* dpiBox = new QGroupBox(Text::Dpi, this);
     xdpi_edit_ = Named(new QLineEdit(dpiBox), Id::XDpi);
     ydpi_edit_ = Named(new QLineEdit(dpiBox), Id::YDpi);
+    xdpi_edit_->setValidator(digits);
+    ydpi_edit_->setValidator(digits);
     dpiCheck_ = Named(new ColourLabel(dpiBox), Id::DpiCheck);
     dpiCheck_->setMinimumHeight(dpiCheck_->fontMetrics().lineSpacing() * 3);
     auto* dpiGrid = new QGridLayout(dpiBox);
@@ -335,7 +337,12 @@ bool ResizeDialog::ReadControls(bool prompt) {
     widthUnit_ = widthUnitBox_->currentIndex();
     typeIndex_ = type_->currentIndex();
     imageSetDpi_ = imageSetDpiBox_->isChecked();
-    return number(xdpi_edit_, xdpi_) && number(ydpi_edit_, ydpi_);
+    // A disabled DPI box is not read, and a half-typed one does not stop
+    // the size handlers: only a batch or "Set as default" needs it.
+    if (!imageSetDpi_)
+        return true;
+    const bool dpiRead = number(xdpi_edit_, xdpi_) && number(ydpi_edit_, ydpi_);
+    return dpiRead || !prompt;
 }
 
 void ResizeDialog::ShowValues() {
@@ -407,7 +414,6 @@ void ResizeDialog::FolderRule() {
 void ResizeDialog::OverwriteRule() {
     dest_edit_->setEnabled(false);
     type_->setEnabled(false);
-    browse_->setEnabled(false);
     TypeRule();
 }
 
@@ -431,7 +437,8 @@ void ResizeDialog::TypeRule() {
     const int index = type_->currentIndex();
     if (index < 0)
         return;
-    if (index == 0)
+    // Written over its source, each picture keeps its own type.
+    if (index == 0 || overwrite_->isChecked())
         quality_slider_->setEnabled(settings_.AnyJpegSource != 0);
     else
         quality_slider_->setEnabled(index == int(PictureTypeTable::Jpeg));
@@ -454,8 +461,9 @@ void ResizeDialog::SetSizeControlsEnabled(bool enabled) {
 void ResizeDialog::OnImageToResize() {
     const bool on = imageToResizeBox_->isChecked();
     SetSizeControlsEnabled(on);
+    // The desktop radio keeps its own rule over the sizes it replaces.
     if (on)
-        WriteSizeCheck();
+        desktop_->isChecked() ? DesktopRule() : ResizeAsRule();
     else
         sizeCheck_->SetText(QString());
     RunRule();

@@ -35,7 +35,13 @@ CheckText SizeCheckText(const SizeCheckInput& in, const SelectionSummary& summar
     // A zero width gives an infinite or undefined ratio: never a match.
     const double target = tw == 0 ? -1.0 : std::trunc(double(th) / double(tw) * 1000.0);
     const QString size = T::SelectionSize.arg(w).arg(h);
-    if (selection == target)
+    // The pair that keeping the proportion computed from either side is
+    // never a mismatch, however the division rounded.
+    const bool computed =
+        in.constrain &&
+        (ProportionalValue(in.width, in.widthUnit, in.heightUnit, w, h, 0) == in.height ||
+         ProportionalValue(in.height, in.heightUnit, in.widthUnit, h, w, 0) == in.width);
+    if (selection == target || computed)
         return {in.constrain ? size : size + T::MightDistort, false};
     if (in.constrain)
         return {T::SizeMismatch.arg(w).arg(h).arg(tw).arg(th), true};

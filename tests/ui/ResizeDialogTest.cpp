@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 
@@ -109,18 +110,43 @@ TEST_F(ResizeDialogTest, TheTypeDecidesWhetherQualityCanBeSet) {
     struct Case {
         int type;
         uint32_t anyJpeg;
+        uint32_t override; // each picture written over its source keeps its type
         bool slider;
     };
-    for (const Case& c :
-         {Case{2, 1, false}, Case{1, 0, true}, Case{0, 0, false}, Case{0, 1, true}}) {
+    for (const Case& c : {Case{2, 1, 0, false}, Case{1, 0, 0, true}, Case{0, 0, 0, false},
+                          Case{0, 1, 0, true}, Case{2, 1, 1, true}, Case{1, 0, 1, false}}) {
         settings_.AnyJpegSource = c.anyJpeg;
+        settings_.override = c.override;
         auto d = Open(640, 480);
         QComboBox* types = Control<QComboBox>(d.get(), Id::ImageType);
         types->setCurrentIndex(c.type);
         Q_EMIT types->activated(c.type);
         EXPECT_EQ(Control<QSlider>(d.get(), Id::Quality)->isEnabled(), c.slider) << c.type;
         EXPECT_EQ(settings_.imagetype, uint32_t(c.type)) << "taken at once";
+        EXPECT_EQ(types->isEnabled(), c.override == 0);
+        EXPECT_TRUE(Control<QPushButton>(d.get(), Id::Browse)->isEnabled());
     }
+}
+
+TEST_F(ResizeDialogTest, TheDesktopRadioAndTheDpiBoxesDoNotBlockTheSizes) {
+    settings_.desktop = 1;
+    settings_.wpercent = settings_.hpercent = 0;
+    settings_.width = 640;
+    settings_.height = 480;
+    auto d = Open(640, 480);
+    for (int id : {Id::Width, Id::Height})
+        EXPECT_FALSE(Control<QLineEdit>(d.get(), id)->isEnabled()) << id;
+    EXPECT_FALSE(Control<QComboBox>(d.get(), Id::WidthUnit)->isEnabled());
+
+    Click(Control<QRadioButton>(d.get(), Id::ResizeAs));
+    // A disabled DPI box holding no number is not read.
+    Control<QLineEdit>(d.get(), Id::XDpi)->setText(QString());
+    Type(d.get(), Id::Width, QStringLiteral("320"));
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), QStringLiteral("240"));
+
+    Click(Control<QCheckBox>(d.get(), Id::ImageSetDpi));
+    Type(d.get(), Id::XDpi, QStringLiteral("3x0-0"));
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::XDpi)->text(), QStringLiteral("300"));
 }
 
 TEST_F(ResizeDialogTest, ResizeNeedsOneOfTheThreeJobs) {
