@@ -171,7 +171,9 @@ void AppSettings::SaveLayoutSettings() const {
         key->SetDword(SettingsName::ColumnWidth.arg(i + 1), uint32_t(columnWidth[size_t(i)]));
     key->SetString(SettingsName::Location, ExecutablePath());
     key->SetString(SettingsName::CopyMoveTarget, cmto);
-    key->SetString(SettingsName::LastBrowsePidl, LastBrowsePIDL);
+    // A folder too long for its buffer would be dropped at the next start.
+    key->SetString(SettingsName::LastBrowsePidl,
+                   NearestFittingFolder(LastBrowsePIDL, kPathTextBytes));
 }
 
 AppSettings& GetAppSettings() {

@@ -15,6 +15,21 @@ QByteArray Utf8Prefix(const QString& text, int maxBytes) {
     return utf8;
 }
 
+bool FitsFixedText(const QString& text, int bufferBytes) {
+    return text.toUtf8().size() < bufferBytes;
+}
+
+QString NearestFittingFolder(const QString& path, int bufferBytes) {
+    QString folder = path;
+    while (!FitsFixedText(folder, bufferBytes)) {
+        const qsizetype slash = folder.lastIndexOf(QLatin1Char('/'));
+        if (slash <= 0)
+            return {};
+        folder.truncate(slash);
+    }
+    return folder;
+}
+
 QString TextUpToZero(const char* bytes, int size) {
     const void* zero = std::memchr(bytes, 0, size_t(size));
     const int length = zero ? int(static_cast<const char*>(zero) - bytes) : size;

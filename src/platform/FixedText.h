@@ -11,6 +11,13 @@
 // cutting a character in half.
 QByteArray Utf8Prefix(const QString& text, int maxBytes);
 
+// Whether text and its ending zero fit in a buffer of bufferBytes bytes.
+bool FitsFixedText(const QString& text, int bufferBytes);
+
+// path, or the nearest folder enclosing it, that fits a buffer of
+// bufferBytes bytes; empty when none does.
+QString NearestFittingFolder(const QString& path, int bufferBytes);
+
 // The text of a zero-ended buffer: the bytes up to the first zero byte, or
 // all of them when there is none.
 QString TextUpToZero(const char* bytes, int size);

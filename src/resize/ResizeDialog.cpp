@@ -5,6 +5,7 @@
 #include "mail/MailPictures.h"
 #include "mail/MailTexts.h"
 #include "platform/DesktopMetrics.h"
+#include "platform/FixedText.h"
 #include "res/RotatePictures.h"
 #include "resize/ColourLabel.h"
 #include "resize/FailureList.h"
@@ -327,6 +328,13 @@ bool ResizeDialog::ReadControls(bool prompt) {
     if (!number(height_edit_, height_))
         return false;
     dest_ = dest_edit_->text();
+    // Stored in a fixed buffer: a longer name would be lost at the next start.
+    if (prompt && !FitsFixedText(dest_, kPathTextBytes)) {
+        QMessageBox::warning(this, windowTitle(), Text::DestinationTooLong.arg(kPathTextBytes - 1));
+        dest_edit_->setFocus();
+        dest_edit_->selectAll();
+        return false;
+    }
     if (!number(width_edit_, width_))
         return false;
     quality_ = quality_slider_->value();

@@ -96,6 +96,8 @@ inline const QString ResizeAndMail = QStringLiteral("Resize and mail");
 inline const QString Cancel = QStringLiteral("Cancel");
 inline const QString SameAsSource = QStringLiteral("the same as source");
 inline const QString SelectDestination = QStringLiteral("select the destination folder...");
+inline const QString DestinationTooLong =
+    QStringLiteral("The destination folder's name is too long: it can have at most %1 bytes.");
 inline const QString NotPositiveInteger = QStringLiteral("Please enter a positive integer.");
 
 inline const QString FitDesktop =

@@ -170,6 +170,12 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
     EXPECT_EQ(loaded.curcol, 420);
     EXPECT_EQ(loaded.columnWidth, s.columnWidth);
     EXPECT_EQ(loaded.LastBrowsePIDL, s.LastBrowsePIDL);
+
+    // Too long for its buffer: the nearest enclosing folder that fits.
+    const QString deep = QStringLiteral("/home/user/") + QString(200, QChar(u'ä')) + "/b";
+    s.LastBrowsePIDL = deep;
+    s.SaveLayoutSettings();
+    EXPECT_EQ(AppSettings().LastBrowsePIDL, QStringLiteral("/home/user"));
 }
 
 TEST_F(AppSettingsTest, APartialPlacementFillsTheNumbersThatParse) {

@@ -10,10 +10,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -173,6 +175,20 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     const AppSettings loaded;
     EXPECT_EQ(loaded.dest, QStringLiteral("/tmp/web pictures"));
     EXPECT_EQ(loaded.qualilty, 80u);
+
+    // A name too long for the stored buffer is refused with a message,
+    // and the stored one stays.
+    Type(d.get(), Id::Destination, QStringLiteral("/tmp/") + QString(255, QChar(u'x')));
+    QString said;
+    QTimer::singleShot(0, [&said] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
+    EXPECT_TRUE(said.contains(QStringLiteral("259 bytes"))) << qPrintable(said);
+    EXPECT_EQ(AppSettings().dest, QStringLiteral("/tmp/web pictures"));
 }
 
 } // namespace
