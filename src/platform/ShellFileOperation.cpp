@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ShellFileOperation.h"
 
+#include "platform/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,9 +23,10 @@ using Replace = FileOperationPrompt::Replace;
 // name. Returns an empty text on success, else the reason.
 QString CopyWhole(const QString& source, const QString& target, int64_t& done, int64_t total,
                   FileOperationPrompt& prompt, bool& stopped) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return in.errorString();
+    QFile in;
+    const QString openError = OpenRegularFile(in, source);
+    if (!openError.isEmpty())
+        return openError;
     QTemporaryFile out(QFileInfo(target).absolutePath() + QStringLiteral("/.tessary-copy-XXXXXX"));
     if (!out.open())
         return out.errorString();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "preview/ExifReader.h"
 
+#include "platform/RegularFile.h"
+
 #include <QFile>
 
 #include <libexif/exif-data.h>
@@ -17,11 +19,9 @@ ExifReader::~ExifReader() {
 }
 
 int ExifReader::Load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenRegularFile(file, path).isEmpty())
         return 0;
-    // A directory opens on Linux and fails on the first read, which ends
-    // the reading below as an empty file does.
     ifdIndex = 0;
     entryIndex = 0;
     ExifLoader* loader = exif_loader_new();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resize/Image.h"
 
+#include "platform/RegularFile.h"
 #include "resize/ImageHeader.h"
 
 #include <QFile>
@@ -159,9 +160,9 @@ bool CxImage::Load(const QString& path, uint32_t format) {
     d->error.clear();
 
     QFile& file = d->file;
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return d->Fail(QStringLiteral("cannot open the file (%1)").arg(file.errorString()));
+    const QString openError = OpenRegularFile(file, path);
+    if (!openError.isEmpty())
+        return d->Fail(QStringLiteral("cannot open the file (%1)").arg(openError));
     if (file.size() == 0)
         return d->Fail(QStringLiteral("the file is empty"));
     const ImageHeader header = ReadImageHeader(file.peek(kImageHeaderBytes));

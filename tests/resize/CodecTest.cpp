@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TestSupport.h"
 
+#include "preview/ExifReader.h"
 #include "resize/Image.h"
 
 #include <QDir>
@@ -8,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -169,7 +172,11 @@ TEST_F(CodecTest, AFailedLoadLeavesAnEmptyPictureAndSaysWhy) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a picture\n");
     file.close();
-    const QString paths[] = {text, Path(QStringLiteral("missing.jpg")), dir_.path(),
+    // A FIFO is refused at once rather than waited on for a writer.
+    const QString fifo = Path(QStringLiteral("fifo.jpg"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(ExifReader().Load(fifo), 0);
+    const QString paths[] = {text, Path(QStringLiteral("missing.jpg")), dir_.path(), fifo,
                              TestData(QStringLiteral("invalid/image00971.jpg"))};
     for (const QString& path : paths) {
         CxImage image;
@@ -180,6 +187,9 @@ TEST_F(CodecTest, AFailedLoadLeavesAnEmptyPictureAndSaysWhy) {
         EXPECT_EQ(image.GetWidth(), 0) << qPrintable(path);
         EXPECT_EQ(image.GetHeight(), 0) << qPrintable(path);
         EXPECT_FALSE(image.GetLastError().isEmpty()) << qPrintable(path);
+        if (path == fifo || path == dir_.path()) {
+            EXPECT_TRUE(image.GetLastError().contains(QStringLiteral("not a regular file")));
+        }
     }
 }
 
