@@ -69,6 +69,10 @@ void ExifReader::Restart() {
     entryIndex = 0;
 }
 
+int ExifReader::EntryIfd(ExifEntry* entry) {
+    return exif_entry_get_ifd(entry);
+}
+
 QString ExifReader::EntryTitle(ExifEntry* entry) {
     // GPS tags share their numbers with the Interoperability tags: the
     // title is the one of the IFD the entry stands in.

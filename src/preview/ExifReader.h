@@ -27,11 +27,12 @@ public:
     // 1 when the file holds EXIF data whose IFD 0 has an entry, else 0. A
     // file that cannot be opened leaves the previous data in place.
     int Load(const QString& path);
-    // The walk's next entry, or null when the walk is over. The entry's IFD
-    // is ifdIndex as it stood before the call.
+    // The walk's next entry, IFD by IFD, or null when the walk is over.
     ExifEntry* NextEntry();
     void Restart();
 
+    // The IFD the entry stands in.
+    static int EntryIfd(ExifEntry* entry);
     // The tag's title as the IFD it stands in names it; empty for a tag the
     // library does not know.
     static QString EntryTitle(ExifEntry* entry);

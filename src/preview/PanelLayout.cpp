@@ -65,13 +65,12 @@ QList<PanelRow> PanelRows(ExifReader& reader, bool hasExif, int width, int heigh
                 {false, SizeRow(PreviewText::ImageHeight, height), {}}};
     QList<PanelRow> rows;
     reader.Restart();
-    int previousIfd = 0;
-    for (;;) {
-        const int ifd = reader.ifdIndex;
-        ExifEntry* entry = reader.NextEntry();
-        if (!entry)
-            break;
-        rows << PanelRow{ifd != previousIfd, ExifReader::EntryTitle(entry),
+    // Grouped by the IFD each entry stands in: an empty IFD skipped by the
+    // walk must not split the group that follows it.
+    int previousIfd = -1;
+    while (ExifEntry* entry = reader.NextEntry()) {
+        const int ifd = ExifReader::EntryIfd(entry);
+        rows << PanelRow{previousIfd >= 0 && ifd != previousIfd, ExifReader::EntryTitle(entry),
                          ExifReader::EntryValue(entry)};
         previousIfd = ifd;
     }

@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -87,17 +88,29 @@ TEST(PanelLayoutTest, WithoutExifTheRowsAreTheSizeRightAlignedInThirtyCharacters
     EXPECT_EQ(layout.rowTops, (QList<int>{351, 367}));
 }
 
-TEST(PanelLayoutTest, TheExifRowsBreakWhereTheIfdChanges) {
-    ExifReader reader;
-    ASSERT_EQ(reader.Load(TestData(QStringLiteral("jpg/Canon_40D.jpg"))), 1);
-    const QList<PanelRow> rows = PanelRows(reader, true, 100, 68);
-    ASSERT_FALSE(rows.isEmpty());
-    EXPECT_FALSE(rows.first().newGroup);
-    // IFD 0, IFD 1, EXIF, GPS, Interoperability: four breaks.
-    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const PanelRow& r) { return r.newGroup; }),
-              4);
-    EXPECT_EQ(rows.first().title, QStringLiteral("Manufacturer"));
-    EXPECT_EQ(PanelRows(reader, true, 100, 68).size(), rows.size()) << "each call walks anew";
+// One empty row between two IFD groups and never inside one, counted
+// against the groups exiftool finds, also where IFD 1 or GPS is missing.
+TEST(PanelLayoutTest, TheExifRowsBreakOnlyBetweenIfdGroups) {
+    for (const char* name :
+         {"Canon_40D.jpg", "Fujifilm_FinePix_E500.jpg", "Kodak_CX7530.jpg", "Nikon_D70.jpg"}) {
+        const QString path = TestData(QStringLiteral("jpg/") + QLatin1String(name));
+        ExifReader reader;
+        ASSERT_EQ(reader.Load(path), 1) << name;
+        const QList<PanelRow> rows = PanelRows(reader, true, 100, 68);
+        ASSERT_FALSE(rows.isEmpty()) << name;
+        EXPECT_FALSE(rows.first().newGroup) << name;
+        const ToolRun groups = RunTool(QStringLiteral("exiftool"),
+                                       {"-s", "-G1", "-IFD0:all", "-IFD1:all", "-ExifIFD:all",
+                                        "-GPS:all", "-InteropIFD:all", path});
+        QSet<QString> found;
+        for (const QString& line : groups.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            found << line.section(QLatin1Char(']'), 0, 0);
+        EXPECT_EQ(
+            std::count_if(rows.begin(), rows.end(), [](const PanelRow& r) { return r.newGroup; }),
+            found.size() - 1)
+            << name << " " << qPrintable(QStringList(found.begin(), found.end()).join(' '));
+        EXPECT_EQ(PanelRows(reader, true, 100, 68).size(), rows.size()) << "each call walks anew";
+    }
 }
 
 } // namespace
