@@ -85,15 +85,10 @@ void FolderListing::LookUp(FileItem& row, const QString& path, const struct stat
         row.size = uint64_t(std::max<off_t>(entry.st_size, 0));
         row.sizeText = SizeText(row.size);
     }
-    int64_t ms = int64_t(entry.st_mtim.tv_sec) * 1000 + entry.st_mtim.tv_nsec / 1000000;
-    if (ms == 0) {
-        const QDateTime born = QFileInfo(path).birthTime();
-        ms = born.isValid() ? born.toMSecsSinceEpoch() : 0;
-    }
-    if (ms != 0) {
-        row.time = ToFileTime(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
-        row.timeText = formats_.FormatFileTime(row.time);
-    }
+    // Every stat has a last-write time; 1970-01-01 00:00:00 is one too.
+    const int64_t ms = int64_t(entry.st_mtim.tv_sec) * 1000 + entry.st_mtim.tv_nsec / 1000000;
+    row.time = ToFileTime(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
+    row.timeText = formats_.FormatFileTime(row.time);
 }
 
 QList<FileItem> FolderListing::List(const IdList& folder) const {

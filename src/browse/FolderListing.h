@@ -18,7 +18,7 @@ struct FileItem {
     QString name;          // what the "File Name" column shows
     uint64_t size = 0;     // bytes; 0 for folders
     QString typeName;
-    FileTime time = 0;  // last write, else creation; 0 when unknown
+    FileTime time = 0;  // last write; 0 when the lookup failed
     QByteArray itemIds; // absolute; for ".." the shown folder's list
     QString sizeText;   // "1,500 KB"; empty for folders
     QString timeText;

@@ -2,7 +2,9 @@
 #include "browse/FolderListing.h"
 
 #include "FixedVolumes.h"
+#include "browse/LocaleFormats.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -67,7 +69,7 @@ TEST_F(FolderListingTest, ListsFoldersAndPicturesByExtensionOnly) {
     EXPECT_EQ(Names(Rows(root_.path())), (QStringList{"pics"}));
 }
 
-TEST_F(FolderListingTest, SizeTextsAreKilobytesRoundedUpAndGrouped) {
+TEST_F(FolderListingTest, SizeTextsAreKilobytesRoundedUpAndTimesTheLastWrite) {
     const std::pair<qint64, const char*> cases[] = {
         {0, "1 KB"},
         {1024, "1 KB"},
@@ -77,9 +79,18 @@ TEST_F(FolderListingTest, SizeTextsAreKilobytesRoundedUpAndGrouped) {
     };
     for (const auto& [size, text] : cases)
         Make(QStringLiteral("sizes/%1.png").arg(size), size);
+    // The first second of 1970 is a last-write time like any other.
+    QFile epoch(root_.filePath(QStringLiteral("sizes/0.png")));
+    ASSERT_TRUE(epoch.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(epoch.setFileTime(QDateTime::fromSecsSinceEpoch(0, Qt::UTC),
+                                  QFileDevice::FileModificationTime));
+    epoch.close();
     for (const FileItem& row : Rows(root_.filePath(QStringLiteral("sizes")))) {
         if (row.isParent)
             continue;
+        if (row.name == QStringLiteral("0.png")) {
+            EXPECT_EQ(row.time, ToFileTime(QDateTime::fromSecsSinceEpoch(0, Qt::UTC)));
+        }
         for (const auto& [size, text] : cases)
             if (row.name == QStringLiteral("%1.png").arg(size)) {
                 EXPECT_EQ(row.sizeText.toStdString(), text);
