@@ -49,7 +49,7 @@ std::optional<HandOff> HandOffBlock::Read(uint8_t* block, size_t size) {
             const uint8_t* record = block + RecordsOffset + i * RecordBytes;
             const size_t room = std::min<size_t>(RecordBytes, block + size - record);
             const void* end = std::memchr(record, 0, room);
-            if (!end || end == record)
+            if (!end)
                 continue;
             handOff->paths << QFile::decodeName(QByteArray(
                 reinterpret_cast<const char*>(record), static_cast<const uint8_t*>(end) - record));

@@ -51,7 +51,7 @@ public:
     // flag from 1 to 127, command 0 with no paths and the flag is left as it
     // is. A ready block too short for its header is cleared and yields
     // nothing. Records without a zero byte within their 260 bytes (or before
-    // the end of the block) and empty records are skipped.
+    // the end of the block) are skipped; an empty record gives an empty path.
     static std::optional<HandOff> Read(uint8_t* block, size_t size);
     // Opens the user's block, if there is a trusted one, and reads it.
     static std::optional<HandOff> Take();

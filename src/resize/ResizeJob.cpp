@@ -142,13 +142,18 @@ void ResizeJob::Run() {
 // header. False when the picture is skipped or has failed.
 bool ResizeJob::Decide(int index, Decision& decision) {
     PictureOutcome& outcome = outcomes_[size_t(index)];
+    auto fail = [&outcome](const QString& reason) {
+        outcome.status = PictureOutcome::Status::Failed;
+        outcome.reason = reason;
+        return false;
+    };
+    // An empty hand-off record names no file: nothing is planned for it.
+    if (decision.source.isEmpty())
+        return fail(ResizeText::NoFileName);
     // Without its private folder a mail copy would land in the current
     // folder, perhaps over a source of the same name: nothing is written.
-    if (mailResults_ && !settings_.override && mailFolder_.isEmpty()) {
-        outcome.status = PictureOutcome::Status::Failed;
-        outcome.reason = ResizeText::NoMailFolder.arg(QDir::tempPath());
-        return false;
-    }
+    if (mailResults_ && !settings_.override && mailFolder_.isEmpty())
+        return fail(ResizeText::NoMailFolder.arg(QDir::tempPath()));
     const OutputPlan plan = PlanOutput(decision.source, settings_, mailResults_, mailFolder_);
     if (mailResults_)
         answer_ = AnswerYesToAll;
@@ -165,11 +170,6 @@ bool ResizeJob::Decide(int index, Decision& decision) {
         }
     }
 
-    auto fail = [&outcome](const QString& reason) {
-        outcome.status = PictureOutcome::Status::Failed;
-        outcome.reason = reason;
-        return false;
-    };
     decision.image = std::make_unique<CxImage>();
     CxImage& image = *decision.image;
     if (!image.Load(decision.source))

@@ -12,6 +12,7 @@ inline const QString OverwriteQuestion = QStringLiteral("Do you want to overwrit
 inline const QString GifQuestion =
     QStringLiteral("Transfer to GIF from 24 bit to 8 bit colors will lose some colors and take "
                    "some time, would you keep on?");
+inline const QString NoFileName = QStringLiteral("no file name was given");
 inline const QString NoMailFolder =
     QStringLiteral("no private folder for the mail copies could be made in %1");
 inline const QString DefaultFolderName = QStringLiteral("resize");

@@ -338,6 +338,7 @@ TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn) {
     WriteHugePng(Path(QStringLiteral("huge.png")), 100000, 100000);
     pictures << Path(QStringLiteral("huge.png"));
     pictures << Path(QStringLiteral("missing.jpg"));
+    pictures << QString(); // what an empty hand-off record gives
 
     std::vector<QByteArray> before;
     for (const QString& p : pictures)
@@ -358,10 +359,11 @@ TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn) {
         }
     }
     // The named cases fail; the odd name goes through.
-    for (int i = n - 5; i < n; ++i)
+    for (int i = n - 6; i < n; ++i)
         EXPECT_EQ(job.Outcomes()[size_t(i)].status, Status::Failed) << qPrintable(pictures[i]);
-    EXPECT_EQ(job.Outcomes()[size_t(n - 6)].status, Status::Written);
-    EXPECT_EQ(job.Outcomes()[size_t(n - 6)].output,
+    EXPECT_EQ(job.Outcomes().back().reason, ResizeText::NoFileName);
+    EXPECT_EQ(job.Outcomes()[size_t(n - 7)].status, Status::Written);
+    EXPECT_EQ(job.Outcomes()[size_t(n - 7)].output,
               Path(QStringLiteral("resize/-n 'quoted' \"twice\" ünï.jpg")));
 }
 
