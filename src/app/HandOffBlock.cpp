@@ -4,7 +4,9 @@
 #include "platform/SharedMemory.h"
 
 #include <QFile>
+#include <QStandardPaths>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
@@ -22,10 +24,31 @@ void WriteLittleEndian(uint8_t* bytes, uint32_t value) {
         bytes[i] = uint8_t(value >> (8 * i));
 }
 
+// Appends the paths of the whole records in bytes, at most count of them.
+void AppendRecords(const uint8_t* bytes, size_t size, uint64_t count, QStringList& paths) {
+    constexpr size_t kRecord = HandOffBlock::RecordBytes;
+    const uint64_t present = (size + kRecord - 1) / kRecord;
+    for (uint64_t i = 0; i < std::min(count, present); ++i) {
+        const uint8_t* record = bytes + i * kRecord;
+        const size_t room = std::min<size_t>(kRecord, bytes + size - record);
+        const void* end = std::memchr(record, 0, room);
+        if (!end)
+            continue;
+        paths << QFile::decodeName(QByteArray(reinterpret_cast<const char*>(record),
+                                              static_cast<const uint8_t*>(end) - record));
+    }
+}
+
+// Records read from the object at a time: a few hundred kilobytes.
+constexpr uint64_t kRecordsPerRead = 1024;
+
 } // namespace
 
 QString HandOffBlock::ObjectName() {
-    return QStringLiteral("/tsy-%1").arg(getuid());
+    // The user's private runtime folder (mode 0700): nobody else can make
+    // this name first. Empty when there is no such folder.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/tessary-handoff");
 }
 
 std::optional<HandOff> HandOffBlock::Read(uint8_t* block, size_t size) {
@@ -43,17 +66,8 @@ std::optional<HandOff> HandOffBlock::Read(uint8_t* block, size_t size) {
     if (size >= RecordsOffset) {
         handOff.emplace();
         handOff->command = ReadLittleEndian(block + CommandOffset);
-        const uint64_t count = ReadLittleEndian(block + CountOffset);
-        const uint64_t present = (size - RecordsOffset + RecordBytes - 1) / RecordBytes;
-        for (uint64_t i = 0; i < std::min(count, present); ++i) {
-            const uint8_t* record = block + RecordsOffset + i * RecordBytes;
-            const size_t room = std::min<size_t>(RecordBytes, block + size - record);
-            const void* end = std::memchr(record, 0, room);
-            if (!end)
-                continue;
-            handOff->paths << QFile::decodeName(QByteArray(
-                reinterpret_cast<const char*>(record), static_cast<const uint8_t*>(end) - record));
-        }
+        AppendRecords(block + RecordsOffset, size - RecordsOffset,
+                      ReadLittleEndian(block + CountOffset), handOff->paths);
     }
     flag.store(0, std::memory_order_release);
     return handOff;
@@ -63,7 +77,34 @@ std::optional<HandOff> HandOffBlock::Take() {
     const std::unique_ptr<SharedMemory> memory = SharedMemory::OpenExisting(ObjectName());
     if (!memory)
         return std::nullopt;
-    return Read(memory->data(), memory->size());
+    // Read through the file, never the mapping: a sparse object's holes
+    // would need pages a full tmpfs cannot give (SIGBUS). Only the records
+    // the header counts are read, within the object's size.
+    uint8_t header[RecordsOffset] = {};
+    const size_t headerBytes = std::min(memory->size(), RecordsOffset);
+    if (!memory->ReadAt(0, header, headerBytes))
+        return std::nullopt;
+    const uint8_t ready = header[FlagOffset];
+    std::optional<HandOff> handOff = Read(header, headerBytes);
+    if (handOff && ready >= 0x80 && headerBytes == RecordsOffset) {
+        const uint64_t count = ReadLittleEndian(header + CountOffset);
+        QByteArray chunk;
+        for (uint64_t first = 0; first < count; first += kRecordsPerRead) {
+            const uint64_t offset = RecordsOffset + first * RecordBytes;
+            if (offset >= memory->size())
+                break;
+            const size_t bytes = size_t(std::min<uint64_t>(
+                std::min(count - first, kRecordsPerRead) * RecordBytes, memory->size() - offset));
+            chunk.resize(qsizetype(bytes));
+            if (!memory->ReadAt(size_t(offset), chunk.data(), bytes))
+                break;
+            AppendRecords(reinterpret_cast<const uint8_t*>(chunk.constData()), bytes, count - first,
+                          handOff->paths);
+        }
+    }
+    if (ready != 0 && header[FlagOffset] == 0)
+        memory->WriteAt(FlagOffset, header, 1);
+    return handOff;
 }
 
 std::optional<QByteArray> HandOffBlock::EncodeRecord(const QString& path) {

@@ -23,7 +23,7 @@ constexpr uint32_t ResizeAsDefault = 1;      // a batch with the stored options
 constexpr uint32_t ResizeDefaultAndMail = 2; // the same, then mail the results
 } // namespace HandOffCommand
 
-// The shared-memory block through which the file-manager menu (tessary-menu)
+// The shared block through which the file-manager menu (tessary-menu)
 // hands a command and a list of files to the program it starts. Packed,
 // little-endian:
 //   0  ready flag: 0 nothing, 0x80..0xFF ready; the reader writes 0 back
@@ -43,7 +43,8 @@ public:
     static constexpr uint8_t ReadyFlag = 0xFF;
     static constexpr uint32_t LayoutVersion = 1;
 
-    // "/tsy-UID": POSIX names are machine-wide, so each user has their own.
+    // The block's file in the user's private runtime folder; empty when
+    // there is none.
     static QString ObjectName();
 
     // Reads a block: nothing when its flag is 0; for a flag with the top

@@ -2,13 +2,15 @@
 #include "app/HandOffBlock.h"
 #include "platform/SharedMemory.h"
 
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <fcntl.h>
-#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -185,7 +187,8 @@ TEST(SharedMemoryTest, TrustsOnlyTheUsersOwnObjectThatNobodyElseMayWrite) {
 }
 
 TEST(SharedMemoryTest, OpensOnlyATrustedNonEmptyObject) {
-    const QString name = QStringLiteral("/tsy-test-%1").arg(getpid());
+    QTemporaryDir folder;
+    const QString name = folder.filePath(QStringLiteral("block"));
     {
         const auto created = SharedMemory::CreateNew(name, 100);
         ASSERT_TRUE(created);
@@ -195,19 +198,47 @@ TEST(SharedMemoryTest, OpensOnlyATrustedNonEmptyObject) {
         const auto opened = SharedMemory::OpenExisting(name);
         ASSERT_TRUE(opened);
         EXPECT_EQ(opened->size(), 100u);
-        EXPECT_EQ(opened->data()[0], 42);
+        uint8_t first = 0;
+        EXPECT_TRUE(opened->ReadAt(0, &first, 1));
+        EXPECT_EQ(first, 42);
+        EXPECT_FALSE(opened->ReadAt(99, &first, 2)) << "past the end";
     }
-    const QByteArray encoded = name.toUtf8();
-    const int fd = shm_open(encoded.constData(), O_RDWR, 0);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(fchmod(fd, 0666), 0);
+    const QByteArray encoded = QFile::encodeName(name);
+    ASSERT_EQ(chmod(encoded.constData(), 0666), 0);
     EXPECT_FALSE(SharedMemory::OpenExisting(name)) << "writable by others";
-    ASSERT_EQ(fchmod(fd, 0600), 0);
-    ASSERT_EQ(ftruncate(fd, 0), 0);
-    close(fd);
+    ASSERT_EQ(chmod(encoded.constData(), 0600), 0);
+    ASSERT_EQ(truncate(encoded.constData(), 0), 0);
     EXPECT_FALSE(SharedMemory::OpenExisting(name)) << "an object of 0 bytes";
     EXPECT_TRUE(SharedMemory::Remove(name));
     EXPECT_FALSE(SharedMemory::OpenExisting(name)) << "no object";
+}
+
+// A huge sparse block is read through the file, only as far as its size
+// and its count allow, and cleared; its holes are empty records.
+TEST(SharedMemoryTest, ASparseBlockIsReadWithinItsSizeAndCleared) {
+    const QString name = HandOffBlock::ObjectName();
+    ASSERT_TRUE(name.startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR"))) << qPrintable(name);
+    constexpr size_t kSize = 8 << 20;
+    {
+        const auto block = SharedMemory::CreateNew(name, kSize);
+        ASSERT_TRUE(block);
+        Bytes header(HandOffBlock::RecordsOffset, 0);
+        header[0] = HandOffBlock::ReadyFlag;
+        PutNumber(header, HandOffBlock::CountOffset, 0xFFFFFFFFu);
+        PutNumber(header, HandOffBlock::CommandOffset, HandOffCommand::ResizeAsDefault);
+        ASSERT_TRUE(block->WriteAt(0, header.data(), header.size()));
+        ASSERT_TRUE(block->WriteAt(HandOffBlock::RecordsOffset, "/p/a.jpg", 9));
+    }
+    const std::optional<HandOff> handOff = HandOffBlock::Take();
+    ASSERT_TRUE(handOff);
+    EXPECT_EQ(handOff->command, HandOffCommand::ResizeAsDefault);
+    const size_t records = (kSize - HandOffBlock::RecordsOffset + HandOffBlock::RecordBytes - 1) /
+                           HandOffBlock::RecordBytes;
+    ASSERT_EQ(size_t(handOff->paths.size()), records);
+    EXPECT_EQ(handOff->paths.first(), QStringLiteral("/p/a.jpg"));
+    EXPECT_TRUE(handOff->paths.last().isEmpty());
+    EXPECT_FALSE(HandOffBlock::Take()) << "the flag was cleared";
+    SharedMemory::Remove(name);
 }
 
 } // namespace

@@ -20,7 +20,6 @@
 #include <QTextStream>
 #include <QThread>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -93,9 +92,8 @@ QString TessaryProgram() {
 bool HandOffPending() {
     const std::unique_ptr<SharedMemory> block =
         SharedMemory::OpenExisting(HandOffBlock::ObjectName());
-    return block && (std::atomic_ref<uint8_t>(block->data()[HandOffBlock::FlagOffset])
-                         .load(std::memory_order_acquire) &
-                     0x80);
+    uint8_t flag = 0;
+    return block && block->ReadAt(HandOffBlock::FlagOffset, &flag, 1) && (flag & 0x80);
 }
 
 int Launch(const QString& program, bool wait) {
@@ -145,6 +143,11 @@ int HandOffFiles(const Request& request) {
     const QString program = TessaryProgram();
     if (program.isEmpty()) {
         Err() << "tessary-menu: cannot find the tessary program\n";
+        return kExitFailed;
+    }
+    if (HandOffBlock::ObjectName().isEmpty()) {
+        Err() << "tessary-menu: there is no private runtime folder (XDG_RUNTIME_DIR) for the "
+                 "hand-off block\n";
         return kExitFailed;
     }
     for (int waited = 0; waited < kPendingWaitMs && HandOffPending(); waited += kPollMs)
