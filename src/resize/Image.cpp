@@ -2,10 +2,10 @@
 #include "resize/Image.h"
 
 #include "platform/RegularFile.h"
+#include "platform/SafeWrite.h"
 #include "resize/ImageHeader.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <vips/vips8>
 
@@ -439,11 +439,9 @@ bool CxImage::Save(const QString& path, uint32_t format) {
     if (d->resolutionStated)
         StampResolution(encoded, format, d->xdpi, d->ydpi);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return d->Fail(QStringLiteral("cannot write into the folder (%1)").arg(file.errorString()));
-    if (file.write(encoded) != encoded.size() || !file.commit())
-        return d->Fail(QStringLiteral("cannot write the file (%1)").arg(file.errorString()));
+    const QString reason = WriteFileSafely(path, encoded);
+    if (!reason.isEmpty())
+        return d->Fail(QStringLiteral("cannot write the file (%1)").arg(reason));
     return true;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ResizeJob.h"
 
+#include "platform/SafeWrite.h"
 #include "resize/Image.h"
 #include "resize/OutputPath.h"
 #include "resize/PictureTypeTable.h"
@@ -159,6 +160,12 @@ bool ResizeJob::Decide(int index, Decision& decision) {
         answer_ = AnswerYesToAll;
     if (!plan.folderToCreate.isEmpty() && !QFileInfo(plan.folderToCreate).isDir())
         QDir().mkdir(plan.folderToCreate);
+    // Once per folder: what a killed batch left half-written there goes.
+    const QString outputFolder = QFileInfo(plan.path).absolutePath();
+    if (!cleanedFolders_.contains(outputFolder)) {
+        cleanedFolders_.insert(outputFolder);
+        RemoveStaleTemporaries(outputFolder);
+    }
 
     if (QFileInfo::exists(plan.path)) {
         if (answer_ == AnswerNoToAll)

@@ -5,6 +5,7 @@
 #include "resize/ConfirmationPrompt.h"
 #include "resize/TargetSize.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -64,6 +65,7 @@ private:
     ConfirmationPrompt& prompt_;
     bool mailResults_ = false;
     QString mailFolder_;
+    QSet<QString> cleanedFolders_; // stale temporary files removed there
     DesktopSize desktop_;
     int workers_;
     int answer_ = AnswerAsk;

@@ -228,6 +228,9 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
 
 TEST_F(ResizeJobTest, OverrideReplacesEachSourceAfterAskingAndMakesNoFolder) {
     const QStringList pictures = Pictures(3);
+    // Half a copy left by a batch that was killed (no process has this id).
+    const QString stale = Path(QStringLiteral(".tessary-999999999-x.tmp"));
+    QFile(stale).open(QIODevice::WriteOnly);
     ResizeSettings s = SmallResult();
     s.override = 1;
     s.imagetype = PictureTypeTable::Jpeg; // ignored: a result keeps its source's name and type
@@ -240,6 +243,7 @@ TEST_F(ResizeJobTest, OverrideReplacesEachSourceAfterAskingAndMakesNoFolder) {
     EXPECT_EQ(Identify(pictures[1]).width, 120);
     EXPECT_EQ(Identify(pictures[2]).width, 64);
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
+    EXPECT_FALSE(QFileInfo::exists(stale));
 }
 
 TEST_F(ResizeJobTest, TheFolderIsMadeBeforeTheQuestionSoASkippedPictureMayLeaveIt) {

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+#include "platform/SafeWrite.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// ".tessary-PID-RANDOM.tmp": no picture extension, so no file manager or
+// picture filter takes it for a picture.
+const QString kPrefix = QStringLiteral(".tessary-");
+const QString kSuffix = QStringLiteral(".tmp");
+constexpr int kNameAttempts = 100;
+
+bool WriteAll(int fd, const char* data, qint64 size) {
+    while (size > 0) {
+        const ssize_t put = ::write(fd, data, size_t(size));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return false;
+        data += put;
+        size -= put;
+    }
+    return true;
+}
+
+} // namespace
+
+QString SystemReason(int error) {
+    if (error == ENOSPC)
+        return QStringLiteral("no space left on the device");
+    QString reason = QString::fromLocal8Bit(std::strerror(error));
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toLower();
+    return reason;
+}
+
+QString WriteFileSafely(const QString& path, const QByteArray& bytes) {
+    const QString folder = QFileInfo(path).absolutePath();
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < kNameAttempts; ++attempt) {
+        const QString name = kPrefix + QString::number(getpid()) + QLatin1Char('-') +
+                             QString::number(QRandomGenerator::global()->generate(), 36) + kSuffix;
+        temporary = QFile::encodeName(QDir(folder).filePath(name));
+        // 0666 under the umask, as any new file of the user's.
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return SystemReason(errno);
+    }
+    if (fd < 0)
+        return SystemReason(EEXIST);
+
+    const QByteArray target = QFile::encodeName(path);
+    struct stat existing {};
+    bool ok = WriteAll(fd, bytes.constData(), bytes.size());
+    int error = errno;
+    if (ok && ::stat(target.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
+        ::fchmod(fd, existing.st_mode & 07777);
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temporary.constData(), target.constData()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.constData());
+        return SystemReason(error);
+    }
+    return {};
+}
+
+void RemoveStaleTemporaries(const QString& folder) {
+    const QStringList names =
+        QDir(folder).entryList({kPrefix + QStringLiteral("*") + kSuffix},
+                               QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::System);
+    for (const QString& name : names) {
+        bool isNumber = false;
+        const qint64 pid =
+            name.mid(kPrefix.size()).section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
+        if (!isNumber || pid <= 0)
+            continue;
+        // A writer still running (or one we may not signal) keeps its file.
+        if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH)
+            continue;
+        const QString path = QDir(folder).filePath(name);
+        if (QFileInfo(path).ownerId() == uint(getuid()))
+            QFile::remove(path);
+    }
+}

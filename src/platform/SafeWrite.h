@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes bytes to path through a temporary file in the same folder that
+// is renamed over path only once it is whole, so a failed write (a full
+// disk, a stopped batch) never damages a file already there. The
+// temporary name is short whatever path's length, hidden, and carries the
+// writer's process id, so a later batch can tell a dead writer's leftover
+// from a running one's. A file it replaces keeps its permissions. Returns
+// an empty text on success, else the system's reason.
+QString WriteFileSafely(const QString& path, const QByteArray& bytes);
+
+// Removes the temporary files that writers no longer running left in
+// folder (a batch killed mid-write). Other files are never touched.
+void RemoveStaleTemporaries(const QString& folder);
+
+// The system's reason for errno `error`, as a lower-case phrase.
+QString SystemReason(int error);
