@@ -11,6 +11,7 @@
 #include "resize/ResizeIds.h"
 
 #include <QFileInfo>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSet>
@@ -82,16 +83,29 @@ void CFileListView::FillFolder(const IdList& itemIds) {
 void CFileListView::SortRows() {
     QList<FileItem> rows = model_->Rows();
     QSet<QByteArray> marked;
-    for (int i = 0; i < rows.size(); ++i)
+    QSet<QByteArray> selected;
+    for (int i = 0; i < rows.size(); ++i) {
         if (model_->IsMarked(i))
             marked.insert(rows[i].itemIds);
+        if (selectionModel()->isRowSelected(i))
+            selected.insert(rows[i].itemIds);
+    }
+    const int currentRow = currentIndex().row();
+    const QByteArray current = currentRow >= 0 ? rows[currentRow].itemIds : QByteArray();
     listing_->Sort(rows, header_->sortColumn, header_->ascending, currentFolder_);
     model_->SetRows(rows);
-    // The marks go with their rows.
-    if (!marked.isEmpty())
-        for (int i = 0; i < rows.size(); ++i)
-            if (marked.contains(rows[i].itemIds))
-                model_->SetMarked(i, true);
+    // The marks, the selection and the current row go with their rows, so
+    // Mark and the arrow keys go on where they were.
+    QItemSelection selection;
+    for (int i = 0; i < rows.size(); ++i) {
+        if (marked.contains(rows[i].itemIds))
+            model_->SetMarked(i, true);
+        if (selected.contains(rows[i].itemIds))
+            selection.select(model_->index(i, 0), model_->index(i, model_->columnCount() - 1));
+        if (!current.isEmpty() && rows[i].itemIds == current)
+            selectionModel()->setCurrentIndex(model_->index(i, 0), QItemSelectionModel::NoUpdate);
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 void CFileListView::NavigateTo(const IdList& itemIds) {

@@ -125,6 +125,15 @@ TEST_F(FileListViewTest, ClicksAndKeysDriveThePreviewAndFoldersCannotBeMarked) {
     ASSERT_TRUE(list_->MarkedToPictureList());
     EXPECT_EQ(settings_.PictureList, (QStringList{folder_ + QStringLiteral("/Canon_40D.jpg"),
                                                   folder_ + QStringLiteral("/big.jpg")}));
+
+    // A sort keeps the selected and current row, so the keys go on from it.
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Nikon_D70.jpg")));
+    ClickHeader(1);
+    const int nikon = RowOf("Nikon_D70.jpg");
+    EXPECT_EQ(list_->currentIndex().row(), nikon);
+    EXPECT_TRUE(list_->selectionModel()->isRowSelected(nikon));
+    QTest::keyClick(list_, Qt::Key_Down);
+    EXPECT_EQ(preview_->picturePath, folder_ + QLatin1Char('/') + Names()[nikon + 1]);
 }
 
 TEST_F(FileListViewTest, DoubleClickAndEnterOpenFoldersAndTheBarFollows) {
