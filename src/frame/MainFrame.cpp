@@ -13,9 +13,12 @@
 #include "platform/KeyboardLocks.h"
 #include "preview/ScrollPictureView.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -32,6 +35,19 @@ constexpr int kDefaultHeight = 760;
 constexpr int kLockPollMs = 500;
 constexpr int kButtonMinWidth = 50; // the toolbars' button width limits
 constexpr int kButtonMaxWidth = 150;
+
+// The bars stay where the frame puts them: no dragging, no floating.
+void FixInPlace(QToolBar* bar) {
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setAllowedAreas(Qt::TopToolBarArea);
+}
+
+bool HasTooltip(int id) {
+    return std::any_of(
+        std::begin(kCommandPrompts), std::end(kCommandPrompts),
+        [id](const CommandPrompt& p) { return p.id == id && p.tooltip && *p.tooltip; });
+}
 } // namespace
 
 CMainFrame::CMainFrame(AppSettings& settings, CTessaryDoc& document, QWidget* parent)
@@ -90,11 +106,18 @@ QAction* CMainFrame::Action(int id) const {
     return findChild<QAction*>(QString::number(id));
 }
 
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void CMainFrame::CreateToolBars() {
     const auto toolBar = [this](const QString& name, QSize imageSize,
                                 std::initializer_list<std::pair<int, const char*>> buttons) {
         auto* bar = addToolBar(name);
         bar->setObjectName(name);
+        FixInPlace(bar);
         bar->setIconSize(imageSize);
         bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
         for (const auto& [id, picture] : buttons) {
@@ -106,6 +129,9 @@ void CMainFrame::CreateToolBars() {
             if (QWidget* button = bar->widgetForAction(action)) {
                 button->setMinimumWidth(kButtonMinWidth);
                 button->setMaximumWidth(kButtonMaxWidth);
+                // Qt would show the command's name where it has no tooltip.
+                if (!HasTooltip(id))
+                    button->installEventFilter(this);
             }
         }
         return bar;
@@ -176,6 +202,7 @@ void CMainFrame::OnCreateClient() {
     CreateToolBars();
     auto* band = addToolBar(QStringLiteral("Address"));
     band->setObjectName(QStringLiteral("AddressBand"));
+    FixInPlace(band);
     band->addWidget(new QLabel(QStringLiteral(" Address "), band));
     address_ = new AddressBar(settings_, band);
     // The band takes what is left of its row, so long paths stay readable.

@@ -39,6 +39,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // No menu of the bars' names: View > Toolbar alone shows and hides one.
+    QMenu* createPopupMenu() override { return nullptr; }
+    // Keeps the tooltip away from buttons whose command has none.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenu();

@@ -24,8 +24,16 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QToolTip>
 
 namespace {
+
+// Opens the frame's protected bar menu to the test.
+class ExposedFrame : public CMainFrame {
+public:
+    using CMainFrame::CMainFrame;
+    QMenu* Popup() { return createPopupMenu(); }
+};
 
 TEST(MainFrameTest, TheMenuHoldsEveryItemInOrderWithItsSeparators) {
     AppSettings settings;
@@ -146,7 +154,7 @@ TEST(AboutDialogTest, ShowsTheProductInALargerBoldFontTheVersionAndTheLicence) {
 
 namespace {
 
-TEST(MainFrameTest, TheViewItemsHideTheBarsWithoutStoringIt) {
+TEST(MainFrameTest, OnlyTheViewItemsHideTheBarsAndNothingMovesThem) {
     CTessaryDoc document;
     {
         AppSettings settings;
@@ -166,7 +174,7 @@ TEST(MainFrameTest, TheViewItemsHideTheBarsWithoutStoringIt) {
     }
     AppSettings settings;
     EXPECT_EQ(settings.curcol, 300);
-    CMainFrame frame(settings, document);
+    ExposedFrame frame(settings, document);
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
     EXPECT_TRUE(frame.MainToolBar()->isVisible()) << "the toolbar state is not stored";
@@ -174,6 +182,21 @@ TEST(MainFrameTest, TheViewItemsHideTheBarsWithoutStoringIt) {
     EXPECT_EQ(frame.MainToolBar()->actions().size(), 6);
     EXPECT_EQ(frame.MainToolBar()->actions()[1]->toolTip(), QStringLiteral("Tessary"));
     EXPECT_EQ(frame.NavigationToolBar()->actions()[1]->toolTip(), QStringLiteral("Refresh"));
+
+    // The bars stay in place, have no menu of their own, and Up Folder no tooltip.
+    for (QToolBar* bar : frame.findChildren<QToolBar*>()) {
+        EXPECT_FALSE(bar->isMovable()) << qPrintable(bar->objectName());
+        EXPECT_FALSE(bar->isFloatable()) << qPrintable(bar->objectName());
+    }
+    EXPECT_EQ(frame.Popup(), nullptr);
+    for (int i : {0, 1}) {
+        QWidget* button =
+            frame.NavigationToolBar()->widgetForAction(frame.NavigationToolBar()->actions()[i]);
+        QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), button->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(button, &help);
+        EXPECT_EQ(QToolTip::isVisible(), i == 1) << i;
+        QToolTip::hideText();
+    }
 }
 
 } // namespace
