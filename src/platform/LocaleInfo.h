@@ -21,6 +21,7 @@ struct LocaleInfo {
 LocaleInfo ReadLocaleInfo(const QLocale& locale = QLocale::system());
 
 // A Qt date or time format as a Windows picture: AP/ap become tt, h is the
-// 12-hour clock only beside an AM/PM marker (H otherwise), and time zones
-// and milliseconds, which pictures do not have, are left out.
+// 12-hour clock only beside an AM/PM marker (H otherwise); time zones and
+// milliseconds, which pictures do not have, are left out with their
+// brackets, and literal text is kept only where a picture can show it.
 QString WindowsPicture(const QString& qtFormat);

@@ -76,4 +76,48 @@ TEST(LocaleFormatsTest, QtFormatsTurnIntoWindowsPictures) {
         EXPECT_EQ(WindowsPicture(QString::fromLatin1(qt)).toStdString(), picture) << qt;
 }
 
+// The numbers of a text in order, whatever digits the locale writes them in.
+QList<int> Numbers(const QString& text) {
+    QList<int> numbers;
+    bool inNumber = false;
+    for (QChar c : text) {
+        const int digit = c.digitValue();
+        if (digit < 0) {
+            inNumber = false;
+        } else {
+            if (!inNumber)
+                numbers.append(0);
+            numbers.last() = numbers.last() * 10 + digit;
+            inNumber = true;
+        }
+    }
+    return numbers;
+}
+
+// Real locales: the list shows what the locale itself prints for the short
+// date and time, with English names, and never a code, quote or bracket.
+TEST(LocaleFormatsTest, RealLocalesShowTheirOwnShortDateAndTime) {
+    const QDateTime moment(QDate(2003, 3, 7), QTime(15, 5, 9), Qt::LocalTime);
+    for (const char* name : {"en_US", "de_DE", "fr_FR", "es_ES", "ja_JP", "ko_KR", "zh_TW", "bg_BG",
+                             "ar_EG", "fa_IR", "fr_CA", "hu_HU"}) {
+        const QLocale locale{QLatin1String(name)};
+        const QString shown =
+            LocaleFormats(ReadLocaleInfo(locale)).FormatFileTime(ToFileTime(moment));
+        const QString own = locale.toString(moment.date(), QLocale::ShortFormat) + ' ' +
+                            locale.toString(moment.time(), QLocale::ShortFormat);
+        const bool twelveHour =
+            locale.timeFormat(QLocale::ShortFormat).contains('a', Qt::CaseInsensitive);
+        EXPECT_EQ(Numbers(shown), Numbers(own))
+            << name << ": " << qPrintable(shown) << " / " << qPrintable(own);
+        QString letters = shown;
+        letters.remove(QStringLiteral("PM"));
+        for (QChar c : letters)
+            EXPECT_FALSE((c.isLetter() && c.unicode() < 128) ||
+                         QStringLiteral("'[]()%").contains(c))
+                << name << ": " << qPrintable(shown);
+        EXPECT_EQ(shown.contains(QStringLiteral("PM")), twelveHour)
+            << name << ": " << qPrintable(shown);
+    }
+}
+
 } // namespace
