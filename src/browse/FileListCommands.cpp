@@ -109,9 +109,12 @@ void CFileListView::CopyOrMove(int operation) {
     if (!chosen)
         return;
     settings_.cmto = *chosen;
-    FileOperationWindow window(operation, this);
-    const FileOperationResult result =
-        SHFileOperation(operation, settings_.PictureList, settings_.cmto, window);
+    FileOperationResult result;
+    {
+        // The progress window goes before the warning, which must take clicks.
+        FileOperationWindow window(operation, this);
+        result = SHFileOperation(operation, settings_.PictureList, settings_.cmto, window);
+    }
     if (!result.failures.isEmpty())
         QMessageBox::warning(this, QStringLiteral("Tessary"),
                              QStringLiteral("These pictures could not be %1:\n\n%2")

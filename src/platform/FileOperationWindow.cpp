@@ -7,6 +7,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 
+#include <limits>
+
 namespace {
 constexpr int kShowAfterMs = 500; // short copies need no window
 constexpr int kSteps = 1000;
@@ -19,10 +21,17 @@ FileOperationWindow::FileOperationWindow(int operation, QWidget* owner)
     , progress_(std::make_unique<QProgressDialog>(owner)) {
     progress_->setWindowTitle(verb_ + QStringLiteral("..."));
     progress_->setRange(0, kSteps);
-    progress_->setMinimumDuration(kShowAfterMs);
+    // Shown by Progress() alone, never by the dialog's own timer: that would
+    // open it over a question waiting for the user, and take its clicks.
+    progress_->setMinimumDuration(std::numeric_limits<int>::max());
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumWidth(420);
     progress_->setValue(0);
+    clock_.start();
+}
+
+QWidget* FileOperationWindow::QuestionParent() const {
+    return progress_->isVisible() ? progress_.get() : owner_;
 }
 
 FileOperationWindow::~FileOperationWindow() = default;
@@ -33,7 +42,7 @@ FileOperationPrompt::Replace FileOperationWindow::AskReplace(const QString& sour
                     QStringLiteral("This folder already holds a file named \"%1\".\n\n"
                                    "Replace it with the one you are moving or copying?")
                         .arg(QFileInfo(target).fileName()),
-                    QMessageBox::NoButton, owner_);
+                    QMessageBox::NoButton, QuestionParent());
     box.setInformativeText(QStringLiteral("From: %1\nTo: %2").arg(source, target));
     QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
     QPushButton* yesToAll = box.addButton(QStringLiteral("Yes to &all"), QMessageBox::YesRole);
@@ -57,13 +66,15 @@ FileOperationPrompt::Replace FileOperationWindow::AskReplace(const QString& sour
 
 bool FileOperationWindow::AskCreateFolder(const QString& folder) {
     return QMessageBox::question(
-               owner_, kTitle,
+               QuestionParent(), kTitle,
                QStringLiteral("The folder \"%1\" does not exist.\n\nCreate it?").arg(folder)) ==
            QMessageBox::Yes;
 }
 
 bool FileOperationWindow::Progress(int64_t done, int64_t total, const QString& current) {
     progress_->setLabelText(verb_ + QLatin1Char(' ') + QFileInfo(current).fileName());
+    if (!progress_->isVisible() && clock_.elapsed() >= kShowAfterMs)
+        progress_->show();
     progress_->setValue(total > 0 ? int(done * kSteps / total) : kSteps);
     QApplication::processEvents();
     return !progress_->wasCanceled();

@@ -3,6 +3,7 @@
 
 #include "platform/ShellFileOperation.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <memory>
@@ -23,7 +24,11 @@ public:
     bool Progress(int64_t done, int64_t total, const QString& current) override;
 
 private:
+    // Questions stand over the progress window once it is shown.
+    QWidget* QuestionParent() const;
+
     QWidget* owner_;
+    QElapsedTimer clock_;
     QString verb_; // "Copying" or "Moving"
     std::unique_ptr<QProgressDialog> progress_;
 };

@@ -318,17 +318,24 @@ TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesTh
         offered = start;
         return std::optional<QString>(moved);
     };
+    // Answered a second later, when a progress window would long be up: the
+    // question must still be the window that takes the user's clicks.
     QString asked;
-    QTimer::singleShot(0, [&asked] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        asked = box->text();
-        for (QAbstractButton* button : box->buttons())
-            if (button->text() == QLatin1String("&No"))
-                button->click();
+    bool answerable = false;
+    QTimer::singleShot(1000, [&asked, &answerable] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            if (!box || !box->isVisible())
+                continue;
+            asked = box->text();
+            answerable = QApplication::activeModalWidget() == box;
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == QLatin1String("&No"))
+                    button->click();
+        }
     });
     list_->OnMoveTo();
+    EXPECT_TRUE(answerable);
     EXPECT_EQ(offered, target) << "the chooser opens at the last destination";
     EXPECT_TRUE(asked.contains(QLatin1String("\"big.jpg\""))) << asked.toStdString();
     EXPECT_EQ(Names(), (QStringList{"..", "Sub", "big.jpg", "Pentax_K10D.jpg"}))
