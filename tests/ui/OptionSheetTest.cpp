@@ -7,12 +7,15 @@
 #include "mail/DlgOptionSheet.h"
 #include "mail/OptionIds.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 
@@ -58,26 +61,32 @@ TEST_F(OptionSheetTest, TheMainItemEnablesTheOthersAndTheMailChoiceFollowsResize
     EXPECT_TRUE(Get<QWidget>(OptionId::Resize)->isEnabled());
 }
 
-TEST_F(OptionSheetTest, OkStoresTheChoicesAndCancelAfterApplyKeepsThemUnsaved) {
-    Open();
-    ShowMenuPage();
-    Click(Get<QCheckBox>(OptionId::ResizeAndMail));
-    Get<QRadioButton>(OptionId::DialogThenMail)->setEnabled(true);
-    Get<QRadioButton>(OptionId::DialogThenMail)->click();
-    sheet_->ApplyButton()->click();
-    EXPECT_EQ(settings_.extResizeAndMail, 0u);
-    EXPECT_EQ(settings_.extResizeDefaultAndMail, 0u);
-    sheet_->reject();
-    EXPECT_EQ(AppSettings().extResizeAndMail, 1u) << "nothing stored on Cancel";
+// The sheet as Edit > Option opens it: Cancel stores nothing, even after
+// Apply; OK stores what was chosen.
+TEST_F(OptionSheetTest, OkStoresTheChoicesAndCancelAfterApplyStoresNothing) {
+    const auto choose = [](QDialogButtonBox::StandardButton closeWith) {
+        QTimer::singleShot(0, [closeWith] {
+            auto* sheet = qobject_cast<CDlgOptionSheet*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(sheet);
+            sheet->Tabs()->setCurrentIndex(1);
+            QCoreApplication::processEvents();
+            Click(Control<QRadioButton>(sheet, OptionId::DialogThenMail));
+            Control<QLineEdit>(sheet, OptionId::Subject)->setText(QStringLiteral("Pictures %F"));
+            Click(sheet->ApplyButton());
+            Click(sheet->findChild<QDialogButtonBox*>()->button(closeWith));
+        });
+        RunOptionSheet(GetAppSettings(), nullptr);
+    };
+    const uint32_t before = AppSettings().extResizeDefaultAndMail;
+    ASSERT_EQ(before, 1u);
+    choose(QDialogButtonBox::Cancel);
+    EXPECT_EQ(AppSettings().extResizeDefaultAndMail, before);
+    EXPECT_TRUE(AppSettings().mailSubject.isEmpty());
 
-    Open();
-    Get<QLineEdit>(OptionId::Subject)->setText(QStringLiteral("Pictures %F"));
-    sheet_->accept();
-    settings_.SaveMenuAndMailSettings();
+    choose(QDialogButtonBox::Ok);
     const AppSettings stored;
-    EXPECT_EQ(stored.mailSubject, QStringLiteral("Pictures %F"));
-    EXPECT_EQ(stored.extResizeAndMail, 0u);
     EXPECT_EQ(stored.extResizeDefaultAndMail, 0u);
+    EXPECT_EQ(stored.mailSubject, QStringLiteral("Pictures %F"));
 }
 
 TEST_F(OptionSheetTest, TheTextsFitTheirBuffersAndTheBodyKeepsWindowsLineBreaks) {
