@@ -4,6 +4,7 @@
 #include "app/HandOffBlock.h"
 #include "platform/SharedMemory.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
 
@@ -25,6 +26,9 @@ QStringList RealProgramTest::Environment(const QString& display) const {
     env.insert(QStringLiteral("HOME"), home_.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral(".config")));
     env.insert(QStringLiteral("XDG_DATA_HOME"), home_.filePath(QStringLiteral(".local/share")));
+    // Mail copies go to a temporary folder that goes with the test.
+    QDir().mkpath(home_.filePath(QStringLiteral("tmp")));
+    env.insert(QStringLiteral("TMPDIR"), home_.filePath(QStringLiteral("tmp")));
     env.insert(QStringLiteral("PATH"),
                bin_.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
     if (display.isEmpty()) {
