@@ -21,7 +21,8 @@ CDlgOptionMailPage::CDlgOptionMailPage(AppSettings& settings, QWidget* parent)
     : OptionPage(parent)
     , settings_(settings)
     , subjectEdit_(new QLineEdit(this))
-    , bodyEdit_(new QPlainTextEdit(this)) {
+    , bodyEdit_(new QPlainTextEdit(this))
+    , refused_(new QLabel(this)) {
     setObjectName(QString::number(OptionId::MailTemplate));
     subjectEdit_->setObjectName(QString::number(OptionId::Subject));
     bodyEdit_->setObjectName(QString::number(OptionId::Body));
@@ -35,6 +36,9 @@ CDlgOptionMailPage::CDlgOptionMailPage(AppSettings& settings, QWidget* parent)
     layout->addSpacing(6);
     layout->addWidget(new QLabel(OptionText::Body, this));
     layout->addWidget(bodyEdit_, 1);
+    refused_->setWordWrap(true);
+    refused_->hide();
+    layout->addWidget(refused_);
     connect(subjectEdit_, &QLineEdit::textChanged, this, [this] {
         KeepWithinBytes();
         if (!filling_)
@@ -59,8 +63,10 @@ void CDlgOptionMailPage::OnInitDialog() {
 void CDlgOptionMailPage::KeepWithinBytes() {
     const QString subjectText = subjectEdit_->text();
     const QByteArray subjectFits = Utf8Prefix(subjectText, kMailSubjectBytes - 1);
-    if (subjectFits.size() < subjectText.toUtf8().size())
+    if (subjectFits.size() < subjectText.toUtf8().size()) {
         subjectEdit_->setText(QString::fromUtf8(subjectFits));
+        ShowRefused(OptionText::SubjectName, kMailSubjectBytes - 1);
+    }
     // Counted as stored: each line break takes two bytes.
     const QString bodyText = bodyEdit_->toPlainText();
     const QString stored = QString(bodyText).replace(QLatin1Char('\n'), kStoredBreak);
@@ -72,7 +78,15 @@ void CDlgOptionMailPage::KeepWithinBytes() {
         const QSignalBlocker quiet(bodyEdit_);
         bodyEdit_->setPlainText(kept.replace(kStoredBreak, QStringLiteral("\n")));
         bodyEdit_->moveCursor(QTextCursor::End);
+        ShowRefused(OptionText::BodyName, kMailBodyBytes - 1);
     }
+}
+
+// The stored texts have fixed buffers: what does not fit is not taken, and
+// the page says so rather than losing it silently later.
+void CDlgOptionMailPage::ShowRefused(const QString& what, int bytes) {
+    refused_->setText(OptionText::TextTooLong.arg(what).arg(bytes));
+    refused_->show();
 }
 
 void CDlgOptionMailPage::OnApply() {

@@ -4,6 +4,7 @@
 #include "mail/OptionPage.h"
 
 class AppSettings;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -26,9 +27,11 @@ protected:
 
 private:
     void KeepWithinBytes();
+    void ShowRefused(const QString& what, int bytes);
 
     AppSettings& settings_;
     QLineEdit* subjectEdit_;
     QPlainTextEdit* bodyEdit_;
+    QLabel* refused_; // says what did not fit
     bool filling_ = false;
 };

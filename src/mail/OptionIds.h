@@ -22,6 +22,10 @@ inline const QString SheetCaption = QStringLiteral("Option...");
 inline const QString MailCaption = QStringLiteral("Mail");
 inline const QString MenuCaption = QStringLiteral("Menu Context");
 inline const QString Subject = QStringLiteral("Subject");
+inline const QString TextTooLong =
+    QStringLiteral("The %1 can have at most %2 bytes: the rest was not taken.");
+inline const QString SubjectName = QStringLiteral("subject");
+inline const QString BodyName = QStringLiteral("text");
 inline const QString SubjectHint = QStringLiteral("(%F = Attach file name)");
 inline const QString Body = QStringLiteral("Body");
 inline const QString MenuIntro =

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -94,6 +95,10 @@ TEST_F(OptionSheetTest, TheTextsFitTheirBuffersAndTheBodyKeepsWindowsLineBreaks)
     auto* subject = Get<QLineEdit>(OptionId::Subject);
     subject->setText(QString(150, QChar(0x00E9))); // 300 bytes
     EXPECT_EQ(subject->text().toUtf8().size(), 198) << "199 bytes, never half a character";
+    bool told = false;
+    for (QLabel* label : sheet_->findChildren<QLabel*>())
+        told = told || (label->isVisible() && label->text().contains(QStringLiteral("199 bytes")));
+    EXPECT_TRUE(told) << "the page says what was not taken";
     auto* body = Get<QPlainTextEdit>(OptionId::Body);
     body->setFocus();
     QTest::keyClicks(body, QStringLiteral("Hello"));
