@@ -3,6 +3,7 @@
 // files, as a file manager's "Open With" does.
 #include "app/AppIds.h"
 #include "app/TessaryApp.h"
+#include "platform/FileName.h"
 
 #include <cstdio>
 #include <cstring>
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     CTessaryApp app(argc, argv);
-    QStringList files = app.arguments().mid(1);
+    // Qt has taken its own options out of argv by now.
+    QStringList files = DecodeArguments(argc, argv);
     // "--" ends the options, for a file whose name starts with '-'.
     if (!files.isEmpty() && files.first() == QLatin1String("--"))
         files.removeFirst();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/HandOffBlock.h"
 
+#include "platform/FileName.h"
 #include "platform/SharedMemory.h"
 
 #include <QFile>
@@ -34,8 +35,8 @@ void AppendRecords(const uint8_t* bytes, size_t size, uint64_t count, QStringLis
         const void* end = std::memchr(record, 0, room);
         if (!end)
             continue;
-        paths << QFile::decodeName(QByteArray(reinterpret_cast<const char*>(record),
-                                              static_cast<const uint8_t*>(end) - record));
+        paths << DecodeFileName(QByteArray(reinterpret_cast<const char*>(record),
+                                           static_cast<const uint8_t*>(end) - record));
     }
 }
 
@@ -108,7 +109,7 @@ std::optional<HandOff> HandOffBlock::Take() {
 }
 
 std::optional<QByteArray> HandOffBlock::EncodeRecord(const QString& path) {
-    const QByteArray bytes = QFile::encodeName(path);
+    const QByteArray bytes = EncodeFileName(path);
     if (bytes.isEmpty() || bytes.size() >= qsizetype(RecordBytes) || bytes.contains('\0'))
         return std::nullopt;
     return bytes;

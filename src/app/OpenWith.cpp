@@ -2,9 +2,13 @@
 #include "app/OpenWith.h"
 
 #include "browse/FolderListing.h"
+#include "platform/FileName.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString kRefusedOne =
@@ -16,12 +20,20 @@ const QString kElsewhereOne =
 const QString kElsewhereMany =
     QStringLiteral("%1 given pictures are in other folders and were not marked.");
 
+// Asked of the name's own bytes: Qt's file calls lose those that are not UTF-8.
+bool Is(const QFileInfo& file, mode_t type, int access) {
+    const QByteArray path = EncodeFileName(file.absoluteFilePath());
+    struct stat attributes {};
+    return ::stat(path.constData(), &attributes) == 0 && (attributes.st_mode & S_IFMT) == type &&
+           ::access(path.constData(), access) == 0;
+}
+
 bool IsReadablePicture(const QFileInfo& file) {
-    return file.isFile() && file.isReadable() && FolderListing::IsPictureExtension(file.fileName());
+    return Is(file, S_IFREG, R_OK) && FolderListing::IsPictureExtension(file.fileName());
 }
 
 bool IsReadableFolder(const QFileInfo& file) {
-    return file.isDir() && file.isReadable() && file.isExecutable();
+    return Is(file, S_IFDIR, R_OK | X_OK);
 }
 } // namespace
 

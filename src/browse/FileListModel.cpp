@@ -3,6 +3,7 @@
 
 #include "browse/BrowseIds.h"
 #include "browse/SystemImageList.h"
+#include "platform/FileName.h"
 
 void FileListModel::SetRows(QList<FileItem> rows) {
     beginResetModel();
@@ -45,7 +46,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         switch (column) {
         case FileColumn::Name:
-            return row->name;
+            return ShownFileName(row->name);
         case FileColumn::Size:
             return row->sizeText;
         case FileColumn::Type:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "browse/FolderListing.h"
 
+#include "platform/FileName.h"
 #include "resize/PictureTypeTable.h"
 
 #include <QFile>
@@ -79,7 +80,7 @@ void FolderListing::LookUp(FileItem& row, const QString& path, const struct stat
     struct stat entry {};
     if (known)
         entry = *known;
-    else if (::stat(QFile::encodeName(path).constData(), &entry) != 0)
+    else if (::stat(EncodeFileName(path).constData(), &entry) != 0)
         return;
     if (!S_ISDIR(entry.st_mode)) {
         row.size = uint64_t(std::max<off_t>(entry.st_size, 0));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "browse/ShellNamespace.h"
 
+#include "platform/FileName.h"
+
 #include <QCollator>
 #include <QDir>
 #include <QFile>
@@ -56,7 +58,7 @@ QList<Item> Items(const QByteArray& list) {
     for (qsizetype next; (next = ShellNamespace::Next(list, offset)) >= 0; offset = next) {
         const QByteArray payload = list.mid(offset + kCountBytes, next - offset - kCountBytes);
         items << Item{payload.isEmpty() ? uint8_t(0) : uint8_t(payload[0]),
-                      QString::fromUtf8(payload.mid(1))};
+                      DecodeFileName(payload.mid(1))};
     }
     return items;
 }
@@ -330,7 +332,7 @@ bool ShellNamespace::ParsePath(const QString& text, IdList& list) const {
     if (!path.startsWith(kRoot))
         return false;
     path = QDir::cleanPath(path);
-    if (!QFileInfo::exists(path))
+    if (!FileNameExists(path))
         return false;
     const Volume* best = nullptr;
     const QList<Volume> volumes = Volumes();
@@ -429,7 +431,7 @@ QString SystemIconKey(int index) {
 }
 
 QByteArray ShellNamespace::MakeItem(uint8_t kind, const QString& name) {
-    return MakeItemFromBytes(kind, name.toUtf8());
+    return MakeItemFromBytes(kind, EncodeFileName(name));
 }
 
 QByteArray ShellNamespace::MakeItemFromBytes(uint8_t kind, const QByteArray& name) {
@@ -493,7 +495,7 @@ QList<QByteArray> ShellFolder::EnumObjects(uint32_t flags) const {
         return children;
     // readdir rather than QDir: a name that is not valid UTF-8 is still
     // listed, and the entry's type mostly comes without a stat.
-    DIR* dir = opendir(QFile::encodeName(folderPath).constData());
+    DIR* dir = opendir(EncodeFileName(folderPath).constData());
     if (!dir)
         return children;
     enumerated_.clear();

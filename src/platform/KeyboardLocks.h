@@ -14,4 +14,5 @@ struct LockStates {
 
 // The lock states as the keyboard's lights show them (Linux LED class
 // devices); nothing where the system does not tell them.
-std::optional<LockStates> ReadLockStates(const QString& ledFolder = QStringLiteral("/sys/class/leds"));
+std::optional<LockStates>
+ReadLockStates(const QString& ledFolder = QStringLiteral("/sys/class/leds"));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/RegularFile.h"
 
+#include "platform/FileName.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -11,7 +13,7 @@
 QString OpenRegularFile(QFile& file, const QString& path) {
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
     const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        ::open(EncodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     struct stat st {};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/SafeWrite.h"
 
+#include "platform/FileName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -52,7 +54,7 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes) {
     for (int attempt = 0; fd < 0 && attempt < kNameAttempts; ++attempt) {
         const QString name = kPrefix + QString::number(getpid()) + QLatin1Char('-') +
                              QString::number(QRandomGenerator::global()->generate(), 36) + kSuffix;
-        temporary = QFile::encodeName(QDir(folder).filePath(name));
+        temporary = EncodeFileName(QDir(folder).filePath(name));
         // 0666 under the umask, as any new file of the user's.
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
@@ -61,7 +63,7 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes) {
     if (fd < 0)
         return SystemReason(EEXIST);
 
-    const QByteArray target = QFile::encodeName(path);
+    const QByteArray target = EncodeFileName(path);
     struct stat existing {};
     bool ok = WriteAll(fd, bytes.constData(), bytes.size());
     int error = errno;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ShellFileOperation.h"
 
+#include "platform/FileName.h"
 #include "platform/RegularFile.h"
 
 #include <QDir>
@@ -11,6 +12,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -47,14 +51,40 @@ QString CopyWhole(const QString& source, const QString& target, int64_t& done, i
         return in.errorString();
     if (!out.flush() || out.size() != in.size())
         return QStringLiteral("the copy is not complete");
-    out.setPermissions(in.permissions());
+    struct stat from {};
+    if (::fstat(in.handle(), &from) == 0)
+        ::fchmod(out.handle(), from.st_mode & 07777);
     // rename() replaces a target atomically: it is the old file or the new
     // one, never half of either.
-    if (std::rename(QFile::encodeName(out.fileName()).constData(),
-                    QFile::encodeName(target).constData()) != 0)
+    if (std::rename(EncodeFileName(out.fileName()).constData(),
+                    EncodeFileName(target).constData()) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     out.setAutoRemove(false);
     return {};
+}
+
+// What stat(2) says of a path, on its own bytes.
+struct PathState {
+    bool exists = false;
+    bool isFile = false;
+    bool isDir = false;
+    int64_t size = 0;
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
+PathState StateOf(const QString& path) {
+    PathState state;
+    struct stat attributes {};
+    if (::stat(EncodeFileName(path).constData(), &attributes) != 0)
+        return state;
+    state.exists = true;
+    state.isFile = S_ISREG(attributes.st_mode);
+    state.isDir = S_ISDIR(attributes.st_mode);
+    state.size = attributes.st_size;
+    state.device = attributes.st_dev;
+    state.inode = attributes.st_ino;
+    return state;
 }
 
 } // namespace
@@ -72,24 +102,24 @@ FileOperationResult SHFileOperation(int operation, const QStringList& sources,
     }
     int64_t total = 0;
     for (const QString& source : sources)
-        total += QFileInfo(source).size();
+        total += StateOf(source).size;
     int64_t done = 0;
     Replace answer = Replace::Yes; // the sticky "to all" answers
     bool sticky = false;
     for (const QString& source : sources) {
-        const QFileInfo from(source);
-        const QString target = QDir(destination).filePath(from.fileName());
-        const QFileInfo to(target);
-        if (!from.isFile()) {
+        const PathState from = StateOf(source);
+        const QString target = QDir(destination).filePath(QFileInfo(source).fileName());
+        const PathState to = StateOf(target);
+        if (!from.isFile) {
             result.failures << source + QStringLiteral(": no such file");
             continue;
         }
-        if (to.exists() && from.canonicalFilePath() == to.canonicalFilePath()) {
+        if (to.exists && from.device == to.device && from.inode == to.inode) {
             ++result.skipped; // already where it should go
-            done += from.size();
+            done += from.size;
             continue;
         }
-        if (to.exists()) {
+        if (to.exists) {
             Replace reply = sticky ? answer : prompt.AskReplace(source, target);
             if (reply == Replace::Cancel) {
                 result.cancelled = true;
@@ -99,17 +129,17 @@ FileOperationResult SHFileOperation(int operation, const QStringList& sources,
                 sticky = true;
                 answer = reply;
             }
-            if (reply == Replace::No || reply == Replace::NoToAll || to.isDir()) {
+            if (reply == Replace::No || reply == Replace::NoToAll || to.isDir) {
                 ++result.skipped;
-                done += from.size();
+                done += from.size;
                 continue;
             }
         }
         if (operation == FileOperation::Move &&
-            std::rename(QFile::encodeName(source).constData(),
-                        QFile::encodeName(target).constData()) == 0) {
+            std::rename(EncodeFileName(source).constData(), EncodeFileName(target).constData()) ==
+                0) {
             ++result.done;
-            done += from.size();
+            done += from.size;
             if (!prompt.Progress(done, total, source)) {
                 result.cancelled = true;
                 return result;
@@ -128,8 +158,8 @@ FileOperationResult SHFileOperation(int operation, const QStringList& sources,
         }
         // A move across file systems: the source goes only now that its
         // copy is in place, whole and as long as it.
-        if (operation == FileOperation::Move && QFileInfo(target).size() == from.size() &&
-            !QFile::remove(source))
+        if (operation == FileOperation::Move && StateOf(target).size == from.size &&
+            ::unlink(EncodeFileName(source).constData()) != 0)
             result.failures << source + QStringLiteral(
                                             ": copied, but the original could not be removed");
         ++result.done;

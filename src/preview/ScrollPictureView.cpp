@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "preview/ScrollPictureView.h"
 
+#include "platform/FileName.h"
 #include "preview/ExifReader.h"
 #include "preview/PanelLayout.h"
 #include "preview/PreviewTexts.h"
@@ -42,7 +43,7 @@ void CScrollPictureView::SetPicturePath(QString path) {
 }
 
 int CScrollPictureView::LoadPicture() {
-    if (picturePath.isEmpty() || !QFileInfo::exists(picturePath))
+    if (picturePath.isEmpty() || !FileNameExists(picturePath))
         return -1;
     hasExif = exifReader->Load(picturePath);
     CxImage* image = picture->GetXImage();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ResizeJob.h"
 
+#include "platform/FileName.h"
 #include "platform/SafeWrite.h"
 #include "resize/Image.h"
 #include "resize/OutputPath.h"
@@ -12,6 +13,8 @@
 #include <QFileInfo>
 #include <QThread>
 #include <QThreadPool>
+
+#include <sys/stat.h>
 
 #include <condition_variable>
 #include <memory>
@@ -158,8 +161,8 @@ bool ResizeJob::Decide(int index, Decision& decision) {
     const OutputPlan plan = PlanOutput(decision.source, settings_, mailResults_, mailFolder_);
     if (mailResults_)
         answer_ = AnswerYesToAll;
-    if (!plan.folderToCreate.isEmpty() && !QFileInfo(plan.folderToCreate).isDir())
-        QDir().mkdir(plan.folderToCreate);
+    if (!plan.folderToCreate.isEmpty())
+        ::mkdir(EncodeFileName(plan.folderToCreate).constData(), 0777);
     // Once per folder: what a killed batch left half-written there goes.
     const QString outputFolder = QFileInfo(plan.path).absolutePath();
     if (!cleanedFolders_.contains(outputFolder)) {
@@ -167,7 +170,7 @@ bool ResizeJob::Decide(int index, Decision& decision) {
         RemoveStaleTemporaries(outputFolder);
     }
 
-    if (QFileInfo::exists(plan.path)) {
+    if (FileNameExists(plan.path)) {
         if (answer_ == AnswerNoToAll)
             return false;
         if (answer_ != AnswerYesToAll) {

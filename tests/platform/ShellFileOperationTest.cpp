@@ -2,6 +2,7 @@
 #include "platform/ShellFileOperation.h"
 
 #include "TestSupport.h"
+#include "platform/FileName.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,6 +76,20 @@ TEST_F(ShellFileOperationTest, CopyAsksBeforeEachReplaceAndKeepsTheAnswersToAll)
             << i;
     EXPECT_EQ(QDir(destination_.path()).entryList(QDir::Hidden | QDir::Files).size(), 6)
         << "no temporary files";
+
+    // A name that is not UTF-8 is copied by its own bytes.
+    const QByteArray odd = QFile::encodeName(source_.path()) + "/odd\xe9.jpg";
+    ASSERT_EQ(::rename(QFile::encodeName(pictures[0]).constData(), odd.constData()), 0);
+    ScriptedPrompt quiet;
+    EXPECT_EQ(
+        SHFileOperation(FileOperation::Copy, {DecodeFileName(odd)}, destination_.path(), quiet)
+            .done,
+        1);
+    EXPECT_EQ(::access((QFile::encodeName(destination_.path()) + "/odd\xe9.jpg").constData(), R_OK),
+              0);
+    // Names Qt cannot spell, so its clean-up would leave them.
+    ::unlink(odd.constData());
+    ::unlink((QFile::encodeName(destination_.path()) + "/odd\xe9.jpg").constData());
 
     ScriptedPrompt cancel;
     cancel.replies = {Replace::Cancel};

@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <unistd.h>
+
 namespace {
 
 const QString kBatch = QStringLiteral(TESSARY_BATCH);
@@ -77,6 +80,23 @@ TEST_F(TessaryBatchTest, PrintsTheCountsAndEachFailureAndExits1OnFailure) {
         Batch({QStringLiteral("--set"), QStringLiteral("imagetype=5"), QStringLiteral("--"), good});
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_EQ(again.out, QStringLiteral("written: 0, skipped: 1, failed: 0\n"));
+
+    // A name that is not UTF-8 reaches its file, and its result keeps the
+    // bytes (given through a shell: QProcess cannot pass such bytes).
+    const QByteArray folder = QFile::encodeName(dir_.path());
+    ASSERT_EQ(::rename(QFile::encodeName(good).constData(), folder + "/bad\xff.jpg"), 0);
+    const ToolRun odd = RunTool(
+        QStringLiteral("sh"),
+        {QStringLiteral("-c"),
+         QStringLiteral("exec \"$0\" --set imagetype=5 -- \"$(printf '%s/bad\\377.jpg' \"$1\")\""),
+         kBatch, dir_.path()},
+        {}, 120000, Environment());
+    EXPECT_EQ(odd.out, QStringLiteral("written: 1, skipped: 0, failed: 0\n"))
+        << qPrintable(odd.err);
+    EXPECT_EQ(::access(folder + "/resize/bad\xff.png", F_OK), 0);
+    // Names Qt cannot spell, so its clean-up would leave them.
+    ::unlink(folder + "/resize/bad\xff.png");
+    ::unlink(folder + "/bad\xff.jpg");
 }
 
 TEST_F(TessaryBatchTest, AskAnswersFromStandardInput) {

@@ -10,6 +10,7 @@
 #include "mail/MailTempFolder.h"
 #include "mail/MailTexts.h"
 #include "platform/DesktopMetrics.h"
+#include "platform/FileName.h"
 #include "preview/ExifReader.h"
 #include "preview/PanelLayout.h"
 #include "resize/Image.h"
@@ -27,13 +28,6 @@ namespace {
 
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
-
-QStringList Arguments(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
-}
 
 int UsageError(const QString& message) {
     QTextStream(stderr) << "tessary-batch: " << message << "\n"
@@ -119,7 +113,7 @@ int PrintList(const BatchCommandLine& line) {
 int main(int argc, char** argv) {
     QString error;
     const std::optional<BatchCommandLine> line =
-        ParseBatchCommandLine(Arguments(argc, argv), error);
+        ParseBatchCommandLine(DecodeArguments(argc, argv), error);
     if (!line)
         return UsageError(error);
     if (line->help || (line->files.isEmpty() && !line->version)) {

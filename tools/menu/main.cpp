@@ -8,6 +8,7 @@
 #include "app/FileManagerMenus.h"
 #include "app/HandOffBlock.h"
 #include "app/SettingsNames.h"
+#include "platform/FileName.h"
 #include "platform/Registry.h"
 #include "platform/SharedMemory.h"
 #include "resize/PictureTypeTable.h"
@@ -97,7 +98,7 @@ bool HandOffPending() {
 }
 
 int Launch(const QString& program, bool wait) {
-    const QByteArray path = QFile::encodeName(program);
+    const QByteArray path = EncodeFileName(program);
     char* argv[] = {const_cast<char*>(path.constData()), nullptr};
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
@@ -177,7 +178,7 @@ int WriteMenus(bool install) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
+    QStringList arguments = DecodeArguments(argc, argv);
     if (arguments.isEmpty())
         return UsageError(QStringLiteral("nothing to do"));
     const QString first = arguments.first();

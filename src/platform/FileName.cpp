@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#include "platform/FileName.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+constexpr char16_t kFirstEscape = 0xDC80;
+constexpr char16_t kLastEscape = 0xDCFF;
+
+// A lone low surrogate in the range; the second half of a real pair is not.
+bool IsEscape(const QString& text, qsizetype i) {
+    const char16_t c = text[i].unicode();
+    return c >= kFirstEscape && c <= kLastEscape && (i == 0 || !text[i - 1].isHighSurrogate());
+}
+
+// The length of the valid UTF-8 sequence at bytes[i], or 0 when none
+// starts there (overlong forms, surrogates and values past U+10FFFF
+// included).
+int Utf8Length(const QByteArray& bytes, qsizetype i) {
+    const auto at = [&bytes](qsizetype k) {
+        return uchar(bytes[k]);
+    };
+    const uchar lead = at(i);
+    if (lead < 0x80)
+        return 1;
+    int length = 0;
+    uint32_t value = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        value = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        value = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + length > bytes.size())
+        return 0;
+    for (int k = 1; k < length; ++k) {
+        if ((at(i + k) & 0xC0) != 0x80)
+            return 0;
+        value = value << 6 | (at(i + k) & 0x3F);
+    }
+    const uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (value < least[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+} // namespace
+
+QString DecodeFileName(const QByteArray& bytes) {
+    QString name;
+    name.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size();) {
+        const int length = Utf8Length(bytes, i);
+        if (length == 0) {
+            name += QChar(char16_t(kFirstEscape - 0x80 + uchar(bytes[i])));
+            ++i;
+        } else {
+            name += QString::fromUtf8(bytes.constData() + i, length);
+            i += length;
+        }
+    }
+    return name;
+}
+
+QByteArray EncodeFileName(const QString& path) {
+    QByteArray bytes;
+    bytes.reserve(path.size());
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        if (i < path.size() && !IsEscape(path, i))
+            continue;
+        bytes += QStringView(path).mid(start, i - start).toUtf8();
+        if (i < path.size())
+            bytes += char(path[i].unicode() - kFirstEscape + 0x80);
+        start = i + 1;
+    }
+    return bytes;
+}
+
+QString ShownFileName(const QString& path) {
+    QString shown = path;
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        if (IsEscape(path, i))
+            shown[i] = QChar::ReplacementCharacter;
+    return shown;
+}
+
+QStringList DecodeArguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << DecodeFileName(QByteArray(argv[i]));
+    return arguments;
+}
+
+bool FileNameExists(const QString& path) {
+    struct stat attributes {};
+    return ::stat(EncodeFileName(path).constData(), &attributes) == 0;
+}

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// File names are bytes; most are UTF-8, but not all. A name's bytes are
+// kept through a QString path losslessly: each byte that is not part of
+// valid UTF-8 stands as one lone surrogate, U+DC80 to U+DCFF, and turns
+// back into that byte. Qt's own file calls would spoil such a path, so
+// paths that may hold one go to the system through EncodeFileName.
+
+QString DecodeFileName(const QByteArray& bytes);
+QByteArray EncodeFileName(const QString& path);
+// The path as the screen shows it: a byte that was not UTF-8 becomes the
+// replacement character.
+QString ShownFileName(const QString& path);
+
+// A program's arguments after its name, each byte kept as above: a file
+// name given on the command line reaches its file.
+QStringList DecodeArguments(int argc, char** argv);
+
+// stat(2) on the path's own bytes.
+bool FileNameExists(const QString& path);
