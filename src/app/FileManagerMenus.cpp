@@ -143,11 +143,15 @@ QStringList FileManagerMenus::Extensions() {
 QStringList FileManagerMenus::MimeTypes() {
     const QMimeDatabase database;
     QStringList types;
-    for (const QString& extension : Extensions())
-        types << database
-                     .mimeTypeForFile(QStringLiteral("x.") + extension,
-                                      QMimeDatabase::MatchExtension)
-                     .name();
+    for (const QString& extension : Extensions()) {
+        const QMimeType type = database.mimeTypeForFile(QStringLiteral("x.") + extension,
+                                                        QMimeDatabase::MatchExtension);
+        types << type.name();
+        // Some file managers match a picture by an alias such as image/heic, not by its type.
+        const QString named = QStringLiteral("image/") + extension;
+        if (type.aliases().contains(named))
+            types << named;
+    }
     types.removeDuplicates();
     return types;
 }

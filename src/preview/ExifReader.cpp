@@ -2,6 +2,7 @@
 #include "preview/ExifReader.h"
 
 #include "platform/RegularFile.h"
+#include "resize/Image.h"
 
 #include <QFile>
 
@@ -40,6 +41,15 @@ int ExifReader::Load(const QString& path) {
         exif_data_unref(data);
     data = exif_loader_get_data(loader);
     exif_loader_unref(loader);
+    // The loader knows JPEG's segments only; a newer container's block
+    // comes from libvips and is read the same way.
+    if (!data) {
+        const QByteArray block = ReadContainerExif(path);
+        if (!block.isEmpty())
+            data =
+                exif_data_new_from_data(reinterpret_cast<const unsigned char*>(block.constData()),
+                                        static_cast<unsigned int>(block.size()));
+    }
     if (!data)
         return 0;
     return data->ifd[EXIF_IFD_0] && data->ifd[EXIF_IFD_0]->count > 0 ? 1 : 0;

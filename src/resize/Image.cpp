@@ -6,6 +6,7 @@
 #include "resize/ImageHeader.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <vips/vips8>
 
@@ -30,6 +31,9 @@ QString TakeVipsError(const VError& e) {
     QString text = QString::fromUtf8(e.what()).trimmed();
     vips_error_clear();
     text = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+    // Files are opened by descriptor: that name means nothing to the user.
+    static const QRegularExpression descriptor(QStringLiteral("/proc/self/fd/\\d+:?\\s*"));
+    text.remove(descriptor);
     // "VipsJpeg: Premature end of JPEG file" reads better without the class.
     if (text.startsWith(QLatin1String("Vips")) && text.indexOf(QLatin1String(": ")) > 0)
         text = text.mid(text.indexOf(QLatin1String(": ")) + 2);
@@ -154,6 +158,34 @@ CxImage::CxImage()
 }
 
 CxImage::~CxImage() = default;
+
+QByteArray ReadContainerExif(const QString& path) {
+    InitOnce();
+    QFile file;
+    if (!OpenRegularFile(file, path).isEmpty())
+        return {};
+    const uint32_t format = ReadImageHeader(file.peek(kImageHeaderBytes)).format;
+    if (format != ImageFormat::Webp && format != ImageFormat::Avif && format != ImageFormat::Heic &&
+        format != ImageFormat::Jxl)
+        return {};
+    const QByteArray name = QByteArray("/proc/self/fd/") + QByteArray::number(file.handle());
+    try {
+        const VImage header = VImage::new_from_file(
+            name.constData(), VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL));
+        if (header.get_typeof("exif-data") == 0)
+            return {};
+        size_t length = 0;
+        const void* data = header.get_blob("exif-data", &length);
+        QByteArray block(static_cast<const char*>(data), qsizetype(length));
+        // Containers often hold the bare TIFF structure.
+        if (!block.startsWith(QByteArrayLiteral("Exif\0\0")))
+            block.prepend(QByteArrayLiteral("Exif\0\0"));
+        return block;
+    } catch (const VError& e) {
+        TakeVipsError(e);
+        return {};
+    }
+}
 
 bool CxImage::Load(const QString& path, uint32_t format) {
     Destroy();
@@ -401,6 +433,18 @@ QByteArray Encode(const VImage& image, uint32_t format, uint8_t quality) {
         return TakeBlob(image.magicksave_buffer(VImage::option()->set("format", "ico")));
     case ImageFormat::Pcx:
         return TakeBlob(image.magicksave_buffer(VImage::option()->set("format", "pcx")));
+    case ImageFormat::Webp:
+        return TakeBlob(image.webpsave_buffer(VImage::option()->set("Q", int(quality))));
+    case ImageFormat::Avif:
+    case ImageFormat::Heic:
+        return TakeBlob(image.heifsave_buffer(
+            VImage::option()
+                ->set("Q", int(quality))
+                ->set("compression", format == ImageFormat::Avif
+                                         ? VIPS_FOREIGN_HEIF_COMPRESSION_AV1
+                                         : VIPS_FOREIGN_HEIF_COMPRESSION_HEVC)));
+    case ImageFormat::Jxl:
+        return TakeBlob(image.jxlsave_buffer(VImage::option()->set("Q", int(quality))));
     default:
         return {};
     }

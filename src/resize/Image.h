@@ -18,6 +18,14 @@ constexpr uint32_t Png = 4;
 constexpr uint32_t Ico = 5;
 constexpr uint32_t Tiff = 6;
 constexpr uint32_t Pcx = 8;
+constexpr uint32_t Webp = 9;
+constexpr uint32_t Avif = 10;
+constexpr uint32_t Heic = 11;
+constexpr uint32_t Jxl = 12;
+// The types whose encoders take a quality.
+inline bool IsLossy(uint32_t format) {
+    return format == Jpeg || format == Webp || format == Avif || format == Heic || format == Jxl;
+}
 } // namespace ImageFormat
 
 // The largest picture the codec agrees to open: beyond this a "picture" is
@@ -32,6 +40,11 @@ struct DecodedPixels {
     int height = 0;
     std::vector<uint8_t> rgba;
 };
+
+// The EXIF block of a WebP, AVIF, HEIC or JPEG XL file, as libvips reads
+// it from the container, starting "Exif\0\0" like a JPEG's APP1 segment;
+// empty for any other file or when there is none.
+QByteArray ReadContainerExif(const QString& path);
 
 // One picture in memory. Pixels are produced lazily: Load reads the header,
 // and the pixels are decoded when Save needs them, so a Resample straight

@@ -3,6 +3,11 @@
 
 #include "resize/Image.h"
 
+#include <QList>
+
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 uint8_t Byte(const QByteArray& b, int i) {
@@ -11,6 +16,11 @@ uint8_t Byte(const QByteArray& b, int i) {
 
 uint16_t Le16(const QByteArray& b, int i) {
     return uint16_t(Byte(b, i) | Byte(b, i + 1) << 8);
+}
+
+uint32_t Be32(const QByteArray& b, int i) {
+    return uint32_t(Byte(b, i)) << 24 | uint32_t(Byte(b, i + 1)) << 16 |
+           uint32_t(Byte(b, i + 2)) << 8 | Byte(b, i + 3);
 }
 
 bool StartsWith(const QByteArray& b, const char* magic, int length) {
@@ -48,6 +58,26 @@ ImageHeader ReadImageHeader(const QByteArray& head) {
         const int planes = Byte(head, kPcxPlanesAt);
         if ((bits == 1 || bits == 2 || bits == 4 || bits == 8) && planes >= 1 && planes <= 4)
             return {ImageFormat::Pcx, bits * planes <= 8};
+    }
+    // WebP: a RIFF file of form WEBP.
+    if (StartsWith(head, "RIFF", 4) && head.size() >= 12 && head.mid(8, 4) == "WEBP")
+        return {ImageFormat::Webp, false};
+    // JPEG XL: a bare codestream or the ISO container's signature box.
+    if (StartsWith(head, "\xff\x0a", 2) || StartsWith(head, "\0\0\0\x0cJXL \r\n\x87\n", 12))
+        return {ImageFormat::Jxl, false};
+    // HEIF: an ISO file whose ftyp box names AVIF or HEIC brands.
+    if (head.size() >= 16 && head.mid(4, 4) == "ftyp") {
+        const int boxEnd = std::min<int>(int(head.size()), int(Be32(head, 0)));
+        QList<QByteArray> brands{head.mid(8, 4)};
+        for (int at = 16; at + 4 <= boxEnd; at += 4)
+            brands << head.mid(at, 4);
+        for (const QByteArray& brand : brands)
+            if (brand == "avif" || brand == "avis")
+                return {ImageFormat::Avif, false};
+        for (const QByteArray& brand : brands)
+            if (brand == "heic" || brand == "heix" || brand == "heim" || brand == "heis" ||
+                brand == "hevc" || brand == "hevx" || brand == "mif1" || brand == "msf1")
+                return {ImageFormat::Heic, false};
     }
     return {};
 }

@@ -3,8 +3,8 @@
 
 #include "resize/Image.h"
 
-const std::array<PictureType, 8>& PictureTypeTable::Rows() {
-    static const std::array<PictureType, 8> rows{{
+const std::array<PictureType, 13>& PictureTypeTable::Rows() {
+    static const std::array<PictureType, 13> rows{{
         {1, "jpg", "JPEG files", ImageFormat::Jpeg},
         {1, "jpeg", "JPEG files", ImageFormat::Jpeg},
         {2, "bmp", "Bitmap files", ImageFormat::Bmp},
@@ -13,6 +13,11 @@ const std::array<PictureType, 8>& PictureTypeTable::Rows() {
         {5, "png", "PNG files", ImageFormat::Png},
         {6, "tiff", "TIFF files", ImageFormat::Tiff},
         {7, "pcx", "PCX files", ImageFormat::Pcx},
+        {8, "webp", "WebP files", ImageFormat::Webp},
+        {9, "avif", "AVIF files", ImageFormat::Avif},
+        {10, "heic", "HEIC files", ImageFormat::Heic},
+        {10, "heif", "HEIC files", ImageFormat::Heic},
+        {11, "jxl", "JPEG XL files", ImageFormat::Jxl},
     }};
     return rows;
 }
@@ -39,6 +44,10 @@ QString PictureTypeTable::Name(uint32_t code) {
 uint32_t PictureTypeTable::CodecFormat(uint32_t code) {
     const PictureType* row = Find(code);
     return row ? row->codecFormat : ImageFormat::None;
+}
+
+bool PictureTypeTable::IsLossy(uint32_t code) {
+    return ImageFormat::IsLossy(CodecFormat(code));
 }
 
 bool PictureTypeTable::IsPictureFileName(const QString& fileName) {

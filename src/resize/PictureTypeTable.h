@@ -7,8 +7,9 @@
 #include <cstdint>
 
 // The picture types Tessary writes, by the code the settings store
-// ("imagetype"): 1 JPEG, 2 BMP, 3 GIF, 4 ICO, 5 PNG, 6 TIFF, 7 PCX.
-// 0 means "the source's own type".
+// ("imagetype"): 1 JPEG, 2 BMP, 3 GIF, 4 ICO, 5 PNG, 6 TIFF, 7 PCX, and
+// beyond them 8 WebP, 9 AVIF, 10 HEIC, 11 JPEG XL. 0 means "the source's
+// own type".
 struct PictureType {
     uint32_t code;
     const char* extension;
@@ -24,12 +25,14 @@ public:
 
     // Searched from the top: the first row with a code gives its extension
     // and name (so JPEG output is named ".jpg", never ".jpeg").
-    static const std::array<PictureType, 8>& Rows();
-    // Empty for a code outside 1..7.
+    static const std::array<PictureType, 13>& Rows();
+    // Empty for a code outside 1..11.
     static QString Extension(uint32_t code);
     static QString Name(uint32_t code);
-    // ImageFormat code for a type code; 0 for a code outside 1..7.
+    // ImageFormat code for a type code; 0 for a code outside 1..11.
     static uint32_t CodecFormat(uint32_t code);
+    // Whether the quality applies to a type code.
+    static bool IsLossy(uint32_t code);
     // True when a file's extension begins with one of the table's
     // extensions, compared without regard to case ("x.JPG", "x.jpgx").
     static bool IsPictureFileName(const QString& fileName);

@@ -449,7 +449,7 @@ void ResizeDialog::TypeRule() {
     if (index == 0 || overwrite_->isChecked())
         quality_slider_->setEnabled(settings_.AnyJpegSource != 0);
     else
-        quality_slider_->setEnabled(index == int(PictureTypeTable::Jpeg));
+        quality_slider_->setEnabled(PictureTypeTable::IsLossy(uint32_t(index)));
     // Taken at once, even if the dialog is cancelled later.
     settings_.imagetype = uint32_t(index);
 }

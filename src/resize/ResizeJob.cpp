@@ -226,7 +226,7 @@ void ResizeJob::Process(int index, Decision& decision) {
         image.SetXDPI(int32_t(std::min<uint32_t>(settings_.xdpi, INT32_MAX)));
         image.SetYDPI(int32_t(std::min<uint32_t>(settings_.ydpi, INT32_MAX)));
     }
-    if (decision.format == ImageFormat::Jpeg)
+    if (ImageFormat::IsLossy(decision.format))
         image.SetJpegQuality(uint8_t(settings_.qualilty & 0xff));
     if (settings_.imagetype == PictureTypeTable::Gif) {
         image.SetFrame(0);

@@ -16,7 +16,7 @@ void ScanJob::Run() {
         if (step_)
             step_(i, FormatStatusLine(ResizeText::ReadingStatus, pictures_[i]));
         info.LoadImageInfo(pictures_[i]);
-        if (info.GetImageType() == ImageFormat::Jpeg)
+        if (ImageFormat::IsLossy(info.GetImageType()))
             anyJpeg_ = true;
         if (i == 0)
             summary_ = {info.GetWidth(), info.GetHeight(), info.GetXDPI(), info.GetYDPI()};

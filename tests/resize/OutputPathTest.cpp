@@ -32,12 +32,14 @@ TEST(OutputPathTest, PicksThePathAndFolderInTheirOrder) {
          ""},
         {"only the last dot starts the extension", "/pics/v1.2.tif", 0, "", 7, false,
          "/pics/resize/v1.2.pcx", "/pics/resize"},
+        {"a modern type", "/pics/IMG_1.HEIC", 0, "", 9, false, "/pics/resize/IMG_1.avif",
+         "/pics/resize"},
         {"a name without extension", "/pics/scan", 0, "", 2, false, "/pics/resize/scan.bmp",
          "/pics/resize"},
         {"odd names are kept", "/p/-x 'q' \"ü\".jpg", 0, "", 0, false, "/p/resize/-x 'q' \"ü\".jpg",
          "/p/resize"},
-        {"unknown type gives an empty extension", "/pics/a.jpg", 0, "", 9, false, "/pics/resize/a.",
-         "/pics/resize"},
+        {"unknown type gives an empty extension", "/pics/a.jpg", 0, "", 12, false,
+         "/pics/resize/a.", "/pics/resize"},
     };
     for (const PathCase& c : cases) {
         ResizeSettings s;

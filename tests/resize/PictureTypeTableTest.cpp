@@ -12,7 +12,9 @@ TEST(PictureTypeTableTest, TheFirstRowOfACodeGivesItsExtensionNameAndFormat) {
     EXPECT_EQ(PictureTypeTable::CodecFormat(1), ImageFormat::Jpeg);
     EXPECT_EQ(PictureTypeTable::Extension(6), "tiff");
     EXPECT_EQ(PictureTypeTable::CodecFormat(7), ImageFormat::Pcx);
-    for (uint32_t outside : {0u, 8u, 0xffffffffu}) {
+    EXPECT_EQ(PictureTypeTable::Extension(10), "heic");
+    EXPECT_EQ(PictureTypeTable::CodecFormat(11), ImageFormat::Jxl);
+    for (uint32_t outside : {0u, 12u, 0xffffffffu}) {
         EXPECT_EQ(PictureTypeTable::Extension(outside), QString());
         EXPECT_EQ(PictureTypeTable::Name(outside), QString());
         EXPECT_EQ(PictureTypeTable::CodecFormat(outside), ImageFormat::None);
@@ -24,6 +26,7 @@ TEST(PictureTypeTableTest, PictureNamesAreThoseWhoseExtensionBeginsWithATableExt
         {"a.JPG", true},  {"b.tif", false}, {"c.tiff", true},     {"d.jpgx", true},
         {"e.txt", false}, {"f", false},     {"g.png.txt", false}, {".pcx", true},
         {"h.Jpeg", true}, {"i.ico", true},  {"jpg", false},       {"k.gif", true},
+        {"l.HEIF", true}, {"m.jxl", true},  {"n.web", false},     {"o.avifs", true},
     };
     for (const auto& [name, picture] : cases)
         EXPECT_EQ(PictureTypeTable::IsPictureFileName(QString::fromUtf8(name)), picture) << name;

@@ -20,6 +20,7 @@ TEST(ScanJobTest, KeepsOnlyWhatAllPicturesShare) {
     const QString b = picture("b.jpg", 640, 480, 72);
     const QString portrait = picture("c.png", 480, 640, 72);
     const QString sharper = picture("d.png", 640, 480, 300);
+    const QString webp = picture("e.webp", 640, 480, 72);
 
     struct Case {
         QStringList pictures;
@@ -30,6 +31,7 @@ TEST(ScanJobTest, KeepsOnlyWhatAllPicturesShare) {
         {{a, b}, {640, 480, 72, 72}, true},
         {{a, b, portrait}, {0, 0, 72, 72}, true},
         {{a, sharper}, {640, 480, 0, 0}, false},
+        {{a, webp}, {640, 480, 72, 72}, true},
         {{a, portrait, a}, {0, 0, 72, 72}, false},
         {{}, {0, 0, 0, 0}, false},
         {{a, dir.filePath("missing.png")}, {0, 0, 0, 0}, false},

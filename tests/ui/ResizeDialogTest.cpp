@@ -47,9 +47,10 @@ TEST_F(ResizeDialogTest, OpensWithTheStoredOptionsAndTheQualityLabel) {
     EXPECT_EQ(Control<QSlider>(d.get(), Id::Quality)->value(), 80);
     EXPECT_EQ(Text(d.get(), Id::QualityLabel), QStringLiteral("80"));
     QComboBox* types = Control<QComboBox>(d.get(), Id::ImageType);
-    ASSERT_EQ(types->count(), 8);
+    ASSERT_EQ(types->count(), 12);
     EXPECT_EQ(types->itemText(0), QStringLiteral("the same as source"));
     EXPECT_EQ(types->itemText(7), QStringLiteral("PCX files"));
+    EXPECT_EQ(types->itemText(11), QStringLiteral("JPEG XL files"));
     EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), QStringLiteral("100"));
     EXPECT_EQ(Control<QComboBox>(d.get(), Id::WidthUnit)->currentText(), QStringLiteral("percent"));
     EXPECT_EQ(Text(d.get(), Id::SizeCheck),

@@ -96,6 +96,10 @@ TEST(ScreenshotTest, PreviewPaneWithAndWithoutExif) {
     RunTool(QStringLiteral("vips"),
             {QStringLiteral("rot"), TestData(QStringLiteral("hdr/iphone_hdr_NO.jpg")), portrait,
              QStringLiteral("d90")});
+    // A phone photo as the phone stores it: HEIC with the camera's EXIF.
+    const QString heic = dir.filePath(QStringLiteral("phone.heic"));
+    RunTool(QStringLiteral("vips"),
+            {QStringLiteral("copy"), TestData(QStringLiteral("jpg/canon-ixus.jpg")), heic});
     struct Shot {
         QString picture;
         QSize pane;
@@ -106,6 +110,7 @@ TEST(ScreenshotTest, PreviewPaneWithAndWithoutExif) {
         {plain, {480, 560}, false, "preview-no-exif.png"},
         {portrait, {480, 1100}, false, "preview-portrait.png"},
         {camera, {480, 420}, true, "preview-scrolled-to-end.png"},
+        {heic, {480, 760}, false, "preview-heic.png"},
     };
     for (const Shot& shot : shots) {
         CScrollPictureView view;

@@ -17,8 +17,10 @@ Options:
                                           relative: taken from each picture's
                                           folder
                          imagetype        0 same as source, 1 JPEG, 2 BMP,
-                                          3 GIF, 4 ICO, 5 PNG, 6 TIFF, 7 PCX
-                         qualilty         JPEG quality, 0 to 100
+                                          3 GIF, 4 ICO, 5 PNG, 6 TIFF, 7 PCX,
+                                          8 WebP, 9 AVIF, 10 HEIC, 11 JPEG XL
+                         qualilty         quality of JPEG, WebP, AVIF, HEIC
+                                          and JPEG XL, 0 to 100
                          image_to_resize  1: resize
                          image_to_rotate  1: rotate or flip (see rotate)
                          image_set_dpi    1: set xdpi and ydpi
