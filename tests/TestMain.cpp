@@ -9,7 +9,9 @@
 int main(int argc, char** argv) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    // Nor does the hand-off block of the user running them.
+    // Nor do their Trash and the hand-off block.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     QCoreApplication app(argc, argv);

@@ -3,10 +3,10 @@
 
 #include "app/SettingsNames.h"
 
-const std::array<ResizeSettingsField, 16>& ResizeSettingsFields() {
+const std::array<ResizeSettingsField, 21>& ResizeSettingsFields() {
     using S = ResizeSettings;
     namespace N = SettingsName;
-    static const std::array<ResizeSettingsField, 16> fields{{
+    static const std::array<ResizeSettingsField, 21> fields{{
         {N::Override, &S::override},
         {N::Dest, nullptr},
         {N::ImageType, &S::imagetype},
@@ -23,6 +23,11 @@ const std::array<ResizeSettingsField, 16>& ResizeSettingsFields() {
         {N::Rotate, &S::rotate},
         {N::XDpi, &S::xdpi},
         {N::YDpi, &S::ydpi},
+        {N::NoEnlarge, &S::noenlarge},
+        {N::KeepDates, &S::keepdates},
+        {N::Trash, &S::trash},
+        {N::MaxKb, &S::maxkb},
+        {N::MailMaxKb, &S::mailmaxkb},
     }};
     return fields;
 }

@@ -26,6 +26,13 @@ struct ResizeSettings {
     uint32_t rotate = 0;   // 0 rotate left, 1 flip, 2 rotate right
     uint32_t xdpi = 72;
     uint32_t ydpi = 72;
+    // Added beside the original values; their defaults keep the old
+    // behaviour except where they only add safety.
+    uint32_t noenlarge = 0; // 1: a picture smaller than its target keeps its size
+    uint32_t keepdates = 1; // 1: a result gets its source's modification time
+    uint32_t trash = 1;     // 1: a file the batch replaces goes to the Trash first
+    uint32_t maxkb = 0;     // most KiB of each lossy result; 0: no limit
+    uint32_t mailmaxkb = 0; // most KiB of one mail's copies together; 0: no limit
 };
 
 // The stored values of ResizeSettings in their storage order. Every field
@@ -34,4 +41,4 @@ struct ResizeSettingsField {
     QString name;
     uint32_t ResizeSettings::*number;
 };
-const std::array<ResizeSettingsField, 16>& ResizeSettingsFields();
+const std::array<ResizeSettingsField, 21>& ResizeSettingsFields();

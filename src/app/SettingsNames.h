@@ -21,6 +21,11 @@ inline const QString WPercent = QStringLiteral("wpercent");
 inline const QString Rotate = QStringLiteral("rotate");
 inline const QString XDpi = QStringLiteral("xdpi");
 inline const QString YDpi = QStringLiteral("ydpi");
+inline const QString NoEnlarge = QStringLiteral("noenlarge");
+inline const QString KeepDates = QStringLiteral("keepdates");
+inline const QString Trash = QStringLiteral("trash");
+inline const QString MaxKb = QStringLiteral("maxkb");
+inline const QString MailMaxKb = QStringLiteral("mailmaxkb");
 
 inline const QString ExtTessary = QStringLiteral("ExtTessary");
 inline const QString ExtResize = QStringLiteral("ExtResize");

@@ -2,6 +2,7 @@
 #include "platform/SafeWrite.h"
 
 #include "platform/FileName.h"
+#include "platform/Trash.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,7 +48,7 @@ QString SystemReason(int error) {
     return reason;
 }
 
-QString WriteFileSafely(const QString& path, const QByteArray& bytes) {
+QString WriteFileSafely(const QString& path, const QByteArray& bytes, const WriteOptions& options) {
     const QString folder = QFileInfo(path).absolutePath();
     QByteArray temporary;
     int fd = -1;
@@ -69,9 +70,23 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes) {
     int error = errno;
     if (ok && ::stat(target.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
         ::fchmod(fd, existing.st_mode & 07777);
+    if (ok && options.modified) {
+        const timespec times[2] = {{0, UTIME_OMIT}, *options.modified};
+        ::futimens(fd, times);
+    }
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
+    }
+    // The new file is whole before the old one leaves: a kill in between
+    // finds the old one in the Trash.
+    if (ok && options.trashReplaced && ::lstat(target.constData(), &existing) == 0) {
+        const QString reason = MoveToTrash(path);
+        if (!reason.isEmpty()) {
+            ::unlink(temporary.constData());
+            return QStringLiteral("the file it replaces cannot be moved to the Trash (%1)")
+                .arg(reason);
+        }
     }
     if (ok && ::rename(temporary.constData(), target.constData()) != 0) {
         ok = false;

@@ -4,14 +4,27 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
+#include <time.h>
+
+struct WriteOptions {
+    // A file already at the path goes to the Trash before the new one takes
+    // its place; when it cannot, nothing is replaced.
+    bool trashReplaced = false;
+    // The new file's modification time; none: the time of writing.
+    std::optional<timespec> modified;
+};
+
 // Writes bytes to path through a temporary file in the same folder that
 // is renamed over path only once it is whole, so a failed write (a full
 // disk, a stopped batch) never damages a file already there. The
 // temporary name is short whatever path's length, hidden, and carries the
 // writer's process id, so a later batch can tell a dead writer's leftover
 // from a running one's. A file it replaces keeps its permissions. Returns
-// an empty text on success, else the system's reason.
-QString WriteFileSafely(const QString& path, const QByteArray& bytes);
+// an empty text on success, else the reason.
+QString WriteFileSafely(const QString& path, const QByteArray& bytes,
+                        const WriteOptions& options = {});
 
 // Removes the temporary files that writers no longer running left in
 // folder (a batch killed mid-write). Other files are never touched.

@@ -10,6 +10,8 @@
 
 #include <vips/vips8>
 
+#include <atomic>
+
 #include <algorithm>
 #include <cmath>
 #include <mutex>
@@ -24,6 +26,8 @@ namespace {
 // huge file cannot take all memory; real pictures of those types are small.
 constexpr qint64 kMaxBufferedFileBytes = qint64(512) << 20;
 constexpr double kMmPerInch = 25.4;
+
+std::atomic<int64_t> encodes{0};
 
 // libvips keeps one error buffer for the process: take its first line at
 // once and clear it, so the next picture's reason is its own.
@@ -453,6 +457,17 @@ QByteArray Encode(const VImage& image, uint32_t format, uint8_t quality) {
 } // namespace
 
 bool CxImage::Save(const QString& path, uint32_t format) {
+    QByteArray encoded;
+    if (!Encode(format, encoded))
+        return false;
+    const QString reason = WriteFileSafely(path, encoded);
+    if (!reason.isEmpty())
+        return d->Fail(QStringLiteral("cannot write the file (%1)").arg(reason));
+    return true;
+}
+
+bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
+    encoded.clear();
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
     if (format == ImageFormat::Ico &&
@@ -462,8 +477,7 @@ bool CxImage::Save(const QString& path, uint32_t format) {
                            .arg(kMaxIconSide)
                            .arg(d->image.width())
                            .arg(d->image.height()));
-
-    QByteArray encoded;
+    ++encodes;
     try {
         VImage out = PrepareForFormat(d->image, format);
         out = out.copy(
@@ -472,7 +486,7 @@ bool CxImage::Save(const QString& path, uint32_t format) {
         // The pixels are upright now, so the saved EXIF must not turn them again.
         out.set("orientation", 1);
         DropExifThumbnail(out);
-        encoded = Encode(out, format, d->quality);
+        encoded = ::Encode(out, format, d->quality);
     } catch (const VError& e) {
         return d->Fail(TakeVipsError(e));
     }
@@ -482,11 +496,23 @@ bool CxImage::Save(const QString& path, uint32_t format) {
     // types keep none when none was stated.
     if (d->resolutionStated)
         StampResolution(encoded, format, d->xdpi, d->ydpi);
-
-    const QString reason = WriteFileSafely(path, encoded);
-    if (!reason.isEmpty())
-        return d->Fail(QStringLiteral("cannot write the file (%1)").arg(reason));
     return true;
+}
+
+bool CxImage::HoldPixels() {
+    if (!d->valid)
+        return d->Fail(QStringLiteral("no picture"));
+    try {
+        d->image = d->image.copy_memory();
+    } catch (const VError& e) {
+        return d->Fail(TakeVipsError(e));
+    }
+    d->sequential = d->pristine = false;
+    return true;
+}
+
+int64_t CxImage::EncodesSoFar() {
+    return encodes;
 }
 
 void CxImage::SetXDPI(int32_t dpi) {

@@ -70,6 +70,11 @@ public:
     // Writes the picture atomically: a failed save leaves any file at path
     // as it was.
     bool Save(const QString& path, uint32_t format);
+    // The bytes Save would write, in memory.
+    bool Encode(uint32_t format, QByteArray& bytes);
+    // Decodes the pixels into memory, so that the picture can be encoded
+    // many times without decoding the file again.
+    bool HoldPixels();
 
     // Decodes the picture for the screen without changing it: shrunk (never
     // enlarged) to about maxWidth x maxHeight, for a JPEG to its decoder's
@@ -101,6 +106,9 @@ public:
     // libvips spreads each picture over its own threads; a batch running
     // several pictures at once lowers that so the two do not oversubscribe.
     static void SetThreadsPerPicture(int threads);
+    // Encodes done by all pictures since the program started: what a size
+    // limit costs.
+    static int64_t EncodesSoFar();
 
 private:
     struct Impl;

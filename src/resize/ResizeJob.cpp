@@ -7,6 +7,7 @@
 #include "resize/OutputPath.h"
 #include "resize/PictureTypeTable.h"
 #include "resize/ResizeTexts.h"
+#include "resize/SizeLimit.h"
 #include "resize/StatusLine.h"
 
 #include <QDir>
@@ -26,6 +27,7 @@ namespace {
 constexpr uint32_t kRotateLeft = 0;
 constexpr uint32_t kFlip = 1;
 constexpr uint32_t kRotateRight = 2;
+constexpr int64_t kMailFloorBytes = 32 * 1024;
 
 bool Accepted(int answer) {
     return answer == AnswerYesToAll || answer == AnswerYes;
@@ -78,9 +80,12 @@ struct ResizeJob::Decision {
     QString source;
     QString output;
     std::unique_ptr<CxImage> image;
+    bool resample = false;
     int64_t width = 0;
     int64_t height = 0;
     uint32_t format = ImageFormat::None;
+    int64_t limit = 0; // most bytes of the result; 0: no limit
+    WriteOptions write;
 };
 
 ResizeJob::ResizeJob(const ResizeSettings& settings, const QStringList& pictures,
@@ -109,6 +114,8 @@ void ResizeJob::Run() {
     outcomes_.assign(size_t(pictures_.size()), PictureOutcome{});
     const int cores = std::max(1, QThread::idealThreadCount());
     CxImage::SetThreadsPerPicture(std::max(1, cores / workers_));
+
+    ShareMailLimit();
 
     QThreadPool pool;
     pool.setMaxThreadCount(workers_);
@@ -185,16 +192,24 @@ bool ResizeJob::Decide(int index, Decision& decision) {
     if (!image.Load(decision.source))
         return fail(image.GetLastError());
     if (settings_.image_to_resize) {
-        const int32_t w = image.GetWidth();
-        const int32_t h = image.GetHeight();
-        decision.width = TargetWidth(settings_, w, h, desktop_);
-        decision.height = TargetHeight(settings_, w, h, desktop_);
+        Target(image, decision.width, decision.height);
         if (decision.width <= 0 || decision.height <= 0 ||
             decision.width * decision.height > kMaxPicturePixels)
             return fail(QStringLiteral("the new size of %1 x %2 pixels is not possible")
                             .arg(decision.width)
                             .arg(decision.height));
+        decision.resample =
+            decision.width != image.GetWidth() || decision.height != image.GetHeight();
     }
+    struct stat source {};
+    if (settings_.keepdates && ::stat(EncodeFileName(decision.source).constData(), &source) == 0)
+        decision.write.modified = source.st_mtim;
+    // Older mail copies are ours to replace; anything else the user may want back.
+    decision.write.trashReplaced = settings_.trash && (!mailResults_ || settings_.override);
+    decision.limit = int64_t(settings_.maxkb) * 1024;
+    if (size_t(index) < mailShares_.size() &&
+        (decision.limit == 0 || mailShares_[size_t(index)] < decision.limit))
+        decision.limit = mailShares_[size_t(index)];
     decision.format = settings_.imagetype == PictureTypeTable::SameAsSource
                           ? image.GetType()
                           : PictureTypeTable::CodecFormat(settings_.imagetype);
@@ -212,7 +227,7 @@ void ResizeJob::Process(int index, Decision& decision) {
     PictureOutcome& outcome = outcomes_[size_t(index)];
     CxImage& image = *decision.image;
     bool ok = true;
-    if (settings_.image_to_resize)
+    if (decision.resample)
         ok = image.Resample(decision.width, decision.height, 1);
     if (ok && settings_.image_to_rotate) {
         if (settings_.rotate == kRotateLeft)
@@ -232,11 +247,69 @@ void ResizeJob::Process(int index, Decision& decision) {
         image.SetFrame(0);
         image.SetEncodeOption(2);
     }
-    ok = ok && image.Save(decision.output, decision.format);
+    QByteArray bytes;
+    QString why;
+    if (!ok) {
+        why = image.GetLastError();
+    } else if (decision.limit > 0 && ImageFormat::IsLossy(decision.format)) {
+        ok = EncodeWithin(image, decision.format, decision.limit, bytes, why);
+    } else {
+        ok = image.Encode(decision.format, bytes);
+        why = image.GetLastError();
+    }
+    if (ok) {
+        const QString reason = WriteFileSafely(decision.output, bytes, decision.write);
+        ok = reason.isEmpty();
+        why = QStringLiteral("cannot write the file (%1)").arg(reason);
+    }
     outcome.status = ok ? PictureOutcome::Status::Written : PictureOutcome::Status::Failed;
     if (!ok)
-        outcome.reason = image.GetLastError();
+        outcome.reason = why;
     decision.image.reset();
+}
+
+void ResizeJob::Target(const CxImage& image, int64_t& width, int64_t& height) const {
+    const int32_t w = image.GetWidth();
+    const int32_t h = image.GetHeight();
+    width = TargetWidth(settings_, w, h, desktop_);
+    height = TargetHeight(settings_, w, h, desktop_);
+    // No side grows: a side that would is kept as it is.
+    if (settings_.noenlarge) {
+        width = std::min<int64_t>(width, w);
+        height = std::min<int64_t>(height, h);
+    }
+}
+
+// The copies of one mail share its limit by their pixel counts, so a big
+// photo is not squeezed harder than a small one.
+void ResizeJob::ShareMailLimit() {
+    mailShares_.clear();
+    if (!mailResults_ || settings_.mailmaxkb == 0)
+        return;
+    std::vector<double> pixels;
+    double total = 0;
+    for (const QString& picture : pictures_) {
+        CxImage image;
+        int64_t w = 0;
+        int64_t h = 0;
+        if (image.Load(picture)) {
+            if (settings_.image_to_resize) {
+                Target(image, w, h);
+            } else {
+                w = image.GetWidth();
+                h = image.GetHeight();
+            }
+        }
+        pixels.push_back(double(std::max<int64_t>(w, 0)) * double(std::max<int64_t>(h, 0)));
+        total += pixels.back();
+    }
+    // Each copy first gets a small floor for its headers and metadata, which
+    // do not shrink with the pixels; the rest goes by pixel count.
+    const double all = double(settings_.mailmaxkb) * 1024;
+    const double floor = std::min(all / (4.0 * double(pixels.size())), double(kMailFloorBytes));
+    const double rest = all - floor * double(pixels.size());
+    for (const double count : pixels)
+        mailShares_.push_back(int64_t(floor + rest * count / std::max(total, 1.0)));
 }
 
 QStringList ResizeJob::MailTempList() const {

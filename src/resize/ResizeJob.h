@@ -3,6 +3,7 @@
 
 #include "app/ResizeSettings.h"
 #include "resize/ConfirmationPrompt.h"
+#include "resize/Image.h"
 #include "resize/TargetSize.h"
 
 #include <QSet>
@@ -59,6 +60,8 @@ private:
     struct Decision;
     bool Decide(int index, Decision& decision);
     void Process(int index, Decision& decision);
+    void Target(const CxImage& image, int64_t& width, int64_t& height) const;
+    void ShareMailLimit();
 
     ResizeSettings settings_;
     QStringList pictures_;
@@ -73,4 +76,5 @@ private:
     std::function<void(int, const QString&)> step_;
     std::function<void()> done_;
     std::vector<PictureOutcome> outcomes_;
+    std::vector<int64_t> mailShares_; // bytes of each mail copy; empty: no mail limit
 };

@@ -107,6 +107,10 @@ TEST_F(AppSettingsTest, ResizeSettingsSurviveASaveAndALoad) {
     s.rotate = 2;
     s.xdpi = 300;
     s.ydpi = 4294967295u;
+    s.noenlarge = 1;
+    s.keepdates = s.trash = 0;
+    s.maxkb = 300;
+    s.mailmaxkb = 2048;
     s.SaveResizeSettings();
     const AppSettings loaded;
     for (const ResizeSettingsField& field : ResizeSettingsFields()) {

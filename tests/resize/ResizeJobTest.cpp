@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "TestSupport.h"
 
+#include "resize/Image.h"
 #include "resize/PictureTypeTable.h"
 #include "resize/ResizeJob.h"
 #include "resize/ResizeTexts.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -410,6 +412,82 @@ TEST_F(ResizeJobTest, AStopRequestEndsTheBatchBetweenPictures) {
     EXPECT_EQ(job.Count(Status::Written), 3);
     for (int i = 3; i < 6; ++i)
         EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize/p%1.png").arg(i))));
+}
+
+} // namespace
+
+namespace {
+
+// The options beside the original ones, on a camera photo with an old date
+// whose result exists already: checked with identify, stat and trash-list.
+TEST_F(ResizeJobTest, NoEnlargeKeepDatesAndTrashDoWhatTheySayAndOnlyThat) {
+    const QString photo = CopyInto(TestData(QStringLiteral("jpg/canon-ixus.jpg")), dir_.path());
+    const QDateTime old = QDateTime::fromSecsSinceEpoch(981173106);
+    QFile file(photo);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    file.close();
+    struct Case {
+        uint32_t noenlarge, keepdates, trash;
+        int width;
+    } const cases[] = {{1, 1, 1, 480}, {0, 0, 0, 1200}, {1, 0, 1, 480}};
+    int trashed = 0;
+    for (const Case& c : cases) {
+        ResizeSettings s;
+        s.dest.clear();
+        s.desktop = 1;
+        s.imagetype = 5; // PNG: converted and turned even when not enlarged
+        s.image_to_rotate = 1;
+        s.rotate = 2;
+        s.noenlarge = c.noenlarge;
+        s.keepdates = c.keepdates;
+        s.trash = c.trash;
+        ScriptedPrompt prompt({}, AnswerYes);
+        ResizeJob job(s, {photo}, prompt);
+        job.SetDesktopSize({1600, 1200});
+        job.Run();
+        const QString result = Path(QStringLiteral("resize/canon-ixus.png"));
+        const Identified id = Identify(result);
+        EXPECT_EQ(id.format, "PNG");
+        EXPECT_EQ(id.width, c.width) << c.noenlarge;
+        EXPECT_EQ(QFileInfo(result).lastModified() == old, bool(c.keepdates));
+        trashed += int(c.trash) * int(prompt.questions.size());
+        EXPECT_EQ(RunTool(QStringLiteral("trash-list"), {}).out.count(result), trashed);
+    }
+}
+
+// A size limit on 12 MP photos: each fits, by quality where quality can do
+// it, by a smaller picture where it cannot, and fails where nothing can; at
+// most 6 encodes a picture on average.
+TEST_F(ResizeJobTest, ASizeLimitIsMetWithFewEncodes) {
+    const QString big = Path(QStringLiteral("12mp.jpg"));
+    RunTool(QStringLiteral("vips"),
+            {QStringLiteral("resize"), TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")),
+             big + QStringLiteral("[Q=92]"), QStringLiteral("1.953125")});
+    const QStringList photos = {big, CopyInto(big, dir_.path(), QStringLiteral("copy.jpg"))};
+    struct Case {
+        uint32_t maxkb;
+        bool fullSize;
+        bool fits;
+    } const cases[] = {{900, true, true}, {150, false, true}, {1, false, false}};
+    for (const Case& c : cases) {
+        ResizeSettings s;
+        s.image_to_resize = 0;
+        s.maxkb = c.maxkb;
+        ScriptedPrompt prompt({}, AnswerYesToAll);
+        ResizeJob job(s, photos, prompt);
+        const int64_t before = CxImage::EncodesSoFar();
+        job.Run();
+        EXPECT_EQ(job.Count(Status::Written), c.fits ? 2 : 0) << c.maxkb;
+        if (c.fits) {
+            EXPECT_LE(CxImage::EncodesSoFar() - before, 2 * 6) << c.maxkb;
+            EXPECT_LE(QFileInfo(job.Outcomes()[0].output).size(), c.maxkb * 1024);
+            const Identified id = Identify(job.Outcomes()[0].output);
+            EXPECT_EQ(std::max(id.width, id.height) == 4000, c.fullSize) << c.maxkb;
+        } else {
+            EXPECT_EQ(job.Outcomes()[0].reason, "it cannot be made as small as 1 KB");
+        }
+    }
 }
 
 } // namespace

@@ -149,15 +149,18 @@ TEST_F(TessaryBatchTest, DesktopModeWithoutAScreenOrASizeIsAUsageError) {
 }
 
 // Killed at random moments while writing over its sources, the batch leaves
-// every source whole: the old picture or the new one, never half of either.
-TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceStillDecodes) {
+// every source whole: the old picture or the new one in its place, never
+// half of either, or the old one in the Trash.
+TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceIsWholeInPlaceOrInTheTrash) {
     const QStringList photos = CopyPhotos(QStringLiteral("canon_hdr_NO.jpg"), dir_.path(), 8,
                                           QStringLiteral("photo%1.jpg"));
     const QStringList arguments =
         QStringList{QStringLiteral("--set"),    QStringLiteral("override=1"),
+                    QStringLiteral("--set"),    QStringLiteral("trash=1"),
                     QStringLiteral("--set"),    QStringLiteral("width=99"),
                     QStringLiteral("--answer"), QStringLiteral("yes-to-all")} +
         photos;
+    const QDir trash(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/info"));
     for (int round = 0; round < 6; ++round) {
         QProcess process;
         process.setEnvironment(Environment());
@@ -166,11 +169,24 @@ TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceStillDecodes) {
         QThread::msleep(QRandomGenerator::global()->bounded(20, 400));
         process.kill();
         process.waitForFinished();
+        QString trashed;
+        for (const QString& info : trash.entryList(QDir::Files)) {
+            QFile file(trash.filePath(info));
+            trashed +=
+                file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        }
         for (const QString& photo : photos)
-            ASSERT_TRUE(DecodesCleanly(photo)) << "round " << round << ": " << qPrintable(photo);
+            ASSERT_TRUE(DecodesCleanly(photo) ||
+                        (!QFileInfo::exists(photo) &&
+                         trashed.contains(QStringLiteral("Path=") + photo + '\n')))
+                << "round " << round << ": " << qPrintable(photo);
     }
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), photos.size())
-        << "no temporary file is left for the user to see";
+    // A batch that runs to its end clears what the killed ones left.
+    Batch(arguments);
+    EXPECT_GE(trash.entryList(QDir::Files).size(), photos.size());
+    EXPECT_EQ(
+        QDir(dir_.path()).entryList({QStringLiteral(".tessary-*")}, QDir::Files | QDir::Hidden),
+        QStringList());
 }
 
 TEST_F(TessaryBatchTest, MailResizesIntoTemporaryCopiesAndAttachesThem) {
@@ -204,6 +220,23 @@ TEST_F(TessaryBatchTest, MailResizesIntoTemporaryCopiesAndAttachesThem) {
     EXPECT_EQ(Identify(arguments[2]).format, "PNG");
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
     QDir(QFileInfo(arguments[2]).path()).removeRecursively();
+
+    // A limit for the whole mail holds for the copies together.
+    const QStringList photos = {TestData(QStringLiteral("hdr/iphone_hdr_NO.jpg")),
+                                TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")), photo};
+    RunTool(kBatch,
+            QStringList{"--mail", "--set", "mailmaxkb=300", "--set", "imagetype=1"} + photos, {},
+            60000, env.toStringList());
+    ASSERT_TRUE(recorded.seek(0));
+    qint64 total = 0;
+    const QStringList limited =
+        QString::fromUtf8(recorded.readAll()).split('\n', Qt::SkipEmptyParts);
+    for (const QString& attached : limited.filter(QStringLiteral("/tessary-mail-")))
+        total += QFileInfo(attached).size();
+    EXPECT_EQ(limited.filter(QStringLiteral("/tessary-mail-")).size(), 3);
+    EXPECT_LE(total, 300 * 1024);
+    EXPECT_GT(total, 200 * 1024) << "the limit is shared, not given to each copy whole";
+    QDir(QFileInfo(limited.last()).path()).removeRecursively();
 }
 
 } // namespace
