@@ -31,6 +31,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace {
 
 namespace Id = ResizeDialogId;
@@ -194,6 +196,32 @@ void ResizeDialog::BuildControls() {
     dpiGrid->addWidget(ydpi_edit_, 0, 3);
     dpiGrid->addWidget(dpiCheck_, 1, 0, 1, 4);
 
+    // Safety and size limits, beside the original options.
+    auto* moreBox = new QGroupBox(Text::More, this);
+    noEnlargeBox_ = Named(new QCheckBox(Text::NoEnlarge, moreBox), Id::NoEnlarge);
+    keepDatesBox_ = Named(new QCheckBox(Text::KeepDates, moreBox), Id::KeepDates);
+    trashBox_ = Named(new QCheckBox(Text::Trash, moreBox), Id::Trash);
+    maxKb_edit_ = Named(new QLineEdit(moreBox), Id::MaxKb);
+    mailMaxKb_edit_ = Named(new QLineEdit(moreBox), Id::MailMaxKb);
+    auto* moreGrid = new QGridLayout(moreBox);
+    moreGrid->addWidget(noEnlargeBox_, 0, 0);
+    moreGrid->addWidget(keepDatesBox_, 0, 1);
+    moreGrid->addWidget(trashBox_, 0, 2);
+    auto* limits = new QHBoxLayout;
+    for (const auto& [before, edit, after] :
+         {std::tuple{Text::AtMost, maxKb_edit_, Text::KbPerPicture},
+          std::tuple{Text::MailAtMost, mailMaxKb_edit_, Text::KbInAll}}) {
+        edit->setValidator(digits);
+        edit->setPlaceholderText(Text::NoLimit);
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+        limits->addWidget(new QLabel(before, moreBox));
+        limits->addWidget(edit);
+        limits->addWidget(new QLabel(after, moreBox));
+        limits->addSpacing(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+    }
+    limits->addStretch();
+    moreGrid->addLayout(limits, 1, 0, 1, 3);
+
     // Buttons.
     setAsDefault_ = Named(new QPushButton(Text::SetAsDefault, this), Id::SetAsDefault);
     resize_ = Named(new QPushButton(Text::Resize, this), Id::Resize);
@@ -221,6 +249,7 @@ void ResizeDialog::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(save);
     layout->addLayout(middle, 1);
+    layout->addWidget(moreBox);
     layout->addLayout(buttons);
 
     connect(inFolder_, &QRadioButton::clicked, this, [this] { FolderRule(); });
@@ -291,6 +320,11 @@ void ResizeDialog::Open() {
         rotate_[i]->setChecked(settings_.rotate == uint32_t(i));
         rotate_[i]->setAutoExclusive(true);
     }
+    noEnlargeBox_->setChecked(settings_.noenlarge != 0);
+    keepDatesBox_->setChecked(settings_.keepdates != 0);
+    trashBox_->setChecked(settings_.trash != 0);
+    maxKb_ = settings_.maxkb;
+    mailMaxKb_ = settings_.mailmaxkb;
     ShowValues();
 
     settings_.override ? OverwriteRule() : FolderRule();
@@ -345,6 +379,13 @@ bool ResizeDialog::ReadControls(bool prompt) {
     widthUnit_ = widthUnitBox_->currentIndex();
     typeIndex_ = type_->currentIndex();
     imageSetDpi_ = imageSetDpiBox_->isChecked();
+    // An empty limit is no limit.
+    for (const auto& [edit, value] :
+         {std::pair{maxKb_edit_, &maxKb_}, {mailMaxKb_edit_, &mailMaxKb_}})
+        if (edit->text().isEmpty())
+            *value = 0;
+        else if (!number(edit, *value))
+            return false;
     // A disabled DPI box is not read, and a half-typed one does not stop
     // the size handlers: only a batch or "Set as default" needs it.
     if (!imageSetDpi_)
@@ -368,6 +409,8 @@ void ResizeDialog::ShowValues() {
     imageSetDpiBox_->setChecked(imageSetDpi_);
     SetTextIfChanged(xdpi_edit_, QString::number(xdpi_));
     SetTextIfChanged(ydpi_edit_, QString::number(ydpi_));
+    SetTextIfChanged(maxKb_edit_, maxKb_ ? QString::number(maxKb_) : QString());
+    SetTextIfChanged(mailMaxKb_edit_, mailMaxKb_ ? QString::number(mailMaxKb_) : QString());
 }
 
 void ResizeDialog::WriteBack() {
@@ -388,6 +431,11 @@ void ResizeDialog::WriteBack() {
     s.rotate = rotate_[1]->isChecked() ? 1 : rotate_[2]->isChecked() ? 2 : 0;
     s.xdpi = xdpi_;
     s.ydpi = ydpi_;
+    s.noenlarge = noEnlargeBox_->isChecked() ? 1 : 0;
+    s.keepdates = keepDatesBox_->isChecked() ? 1 : 0;
+    s.trash = trashBox_->isChecked() ? 1 : 0;
+    s.maxkb = maxKb_;
+    s.mailmaxkb = mailMaxKb_;
 }
 
 void ResizeDialog::RunBatch(bool mail) {

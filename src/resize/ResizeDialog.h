@@ -91,6 +91,8 @@ private:
     bool imageSetDpi_ = false;
     uint32_t xdpi_ = 0;
     uint32_t ydpi_ = 0;
+    uint32_t maxKb_ = 0;
+    uint32_t mailMaxKb_ = 0;
 
     QRadioButton* inFolder_;
     QRadioButton* overwrite_;
@@ -115,6 +117,11 @@ private:
     QLineEdit* xdpi_edit_;
     QLineEdit* ydpi_edit_;
     ColourLabel* dpiCheck_;
+    QCheckBox* noEnlargeBox_;
+    QCheckBox* keepDatesBox_;
+    QCheckBox* trashBox_;
+    QLineEdit* maxKb_edit_;
+    QLineEdit* mailMaxKb_edit_;
     QPushButton* setAsDefault_;
     QPushButton* resize_;
     QPushButton* resizeAndMail_;

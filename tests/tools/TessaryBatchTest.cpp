@@ -2,6 +2,7 @@
 // tessary-batch as a user runs it: the real binary, its output and status.
 #include "TestSupport.h"
 
+#include "app/ResizeSettings.h"
 #include "resize/PictureTypeTable.h"
 
 #include <QDir>
@@ -58,9 +59,13 @@ TEST_F(TessaryBatchTest, UsageErrorsEndTheRunBeforeAnyPictureWithStatus2) {
 TEST_F(TessaryBatchTest, HelpDescribesEveryOption) {
     const ToolRun run = Batch({QStringLiteral("--help")});
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* word : {"--set", "--answer", "--desktop-size", "--jobs", "qualilty",
-                             "image_to_rotate", "written: N, skipped: M, failed: K", "Exit status"})
+    for (const char* word : {"--set", "--answer", "--desktop-size", "--jobs",
+                             "written: N, skipped: M, failed: K", "Exit status"})
         EXPECT_TRUE(run.out.contains(QString::fromUtf8(word))) << word;
+    for (const ResizeSettingsField& field : ResizeSettingsFields())
+        EXPECT_TRUE(
+            run.out.contains(QRegularExpression(QStringLiteral("\\s%1[ ,]").arg(field.name))))
+            << qPrintable(field.name);
 }
 
 TEST_F(TessaryBatchTest, PrintsTheCountsAndEachFailureAndExits1OnFailure) {

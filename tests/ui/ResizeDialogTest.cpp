@@ -172,10 +172,17 @@ TEST_F(ResizeDialogTest, ResizeNeedsOneOfTheThreeJobs) {
 TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     auto d = Open(640, 480);
     Type(d.get(), Id::Destination, QStringLiteral("/tmp/web pictures"));
+    for (int id : {Id::NoEnlarge, Id::Trash})
+        QTest::mouseClick(Control<QCheckBox>(d.get(), id), Qt::LeftButton);
+    Type(d.get(), Id::MaxKb, QStringLiteral("500"));
+    Type(d.get(), Id::MailMaxKb, QString());
     QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
     const AppSettings loaded;
     EXPECT_EQ(loaded.dest, QStringLiteral("/tmp/web pictures"));
     EXPECT_EQ(loaded.qualilty, 80u);
+    EXPECT_EQ(std::tuple(loaded.noenlarge, loaded.keepdates, loaded.trash, loaded.maxkb,
+                         loaded.mailmaxkb),
+              std::tuple(1u, 1u, 0u, 500u, 0u));
 
     // A name too long for the stored buffer is refused with a message,
     // and the stored one stays.

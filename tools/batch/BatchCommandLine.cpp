@@ -32,6 +32,18 @@ Options:
                          rotate           0 rotate 90 degrees left, 1 flip top
                                           to bottom, 2 rotate 90 degrees right
                          xdpi, ydpi       resolution to write
+                         noenlarge        1: a picture smaller than its new
+                                          size keeps its own (default 0)
+                         keepdates        1: each result gets its source's
+                                          modification time (default 1)
+                         trash            1: a file the batch replaces is
+                                          moved to the Trash (default 1)
+                         maxkb            most KB of each JPEG, WebP, AVIF,
+                                          HEIC or JPEG XL result: a lower
+                                          quality, then a smaller size; 0: no
+                                          limit (default)
+                         mailmaxkb        with --mail: most KB of all copies
+                                          together; 0: no limit (default)
   --answer POLICY      how to answer the questions of the batch ("overwrite
                        this file?", "convert to 256 colours?"):
                          ask         ask on the terminal
