@@ -62,14 +62,15 @@ TEST_F(TessaryWindowTest, AUserResizesCopiesMailsAndSetsASubjectThroughTheWindow
                 {"Return", "Tab", "Home", "Down", "space", "Down", "space", "Down", "space"});
 
     // File > Resize ...: the scan, then the options, where the width is the
-    // eighth stop and Resize five further on. The sizes differ, so the
+    // eighth stop and Resize ten further on. The sizes differ, so the
     // dialog works in percent, and the height follows the width.
     x.PressKeys(window, {"alt+f", "Down", "Down", "Return"});
     const QString options = x.WaitForWindow(ResizeDialogText::Caption);
     ASSERT_FALSE(options.isEmpty()) << Told(x);
     x.PressKeys(options, {"Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab"});
     x.Type(options, QStringLiteral("50"));
-    x.PressKeys(options, {"Tab", "Tab", "Tab", "Tab", "Tab", "space"});
+    x.PressKeys(options,
+                {"Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "space"});
     const QString resized = photos + QStringLiteral("/resize");
     ASSERT_TRUE(WaitUntil([&] { return FileCount(resized) == 3; })) << Told(x);
     ASSERT_TRUE(x.WaitUntilGone(ResizeDialogText::Caption)) << Told(x);
