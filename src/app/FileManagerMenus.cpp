@@ -18,6 +18,7 @@ namespace {
 // of the user's own that happens to have the same name.
 const QByteArray kMarker = QByteArrayLiteral("tessary-menu --install");
 const QString kOurPrefix = QStringLiteral("tessary-");
+const QString kFolderMimeType = QStringLiteral("inode/directory");
 const QFileDevice::Permissions kExecutable =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
     QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
@@ -208,7 +209,8 @@ bool FileManagerMenus::WriteDolphin(const QList<ContextMenuItem>& items,
                                   "Actions=%6;\n"
                                   "X-KDE-Submenu=%2\n")
                        .arg(QString::fromLatin1(kMarker), kContextMenuTitle, AppId::IconName,
-                            DesktopExec(items.first()), MimeTypes().join(QLatin1Char(';')),
+                            DesktopExec(items.first()),
+                            (MimeTypes() << kFolderMimeType).join(QLatin1Char(';')),
                             ids.join(QLatin1Char(';')));
     for (const ContextMenuItem& item : items)
         text += QStringLiteral("\n[Desktop Action %1]\nName=%2\nIcon=%3\nExec=%4\n")
@@ -251,7 +253,8 @@ bool FileManagerMenus::WriteNemo(const QList<ContextMenuItem>& items, QStringLis
                            "Selection=notnone\n"
                            "Extensions=%6;\n")
                 .arg(QString::fromLatin1(kMarker), item.name, ItemDescription(item),
-                     AppId::IconName, command, Extensions().join(QLatin1Char(';')));
+                     AppId::IconName, command,
+                     (Extensions() << QStringLiteral("dir")).join(QLatin1Char(';')));
         done = WriteWhole(NemoFile(item), text.toUtf8(), false, errors) && done;
     }
     return done;
@@ -278,6 +281,8 @@ bool FileManagerMenus::WriteThunar(const QList<ContextMenuItem>& items, QStringL
     QStringList patterns;
     for (const QString& extension : Extensions())
         patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
+    // Any folder's name; the action's types keep other files out.
+    patterns << QStringLiteral("*");
     QList<ThunarAction> actions;
     for (const ContextMenuItem& item : items) {
         QString command = ShellCommand(item);

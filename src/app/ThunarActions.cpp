@@ -63,6 +63,8 @@ void WriteAction(QXmlStreamWriter& writer, const ThunarAction& action) {
     field(QStringLiteral("range"), QString());
     field(QStringLiteral("patterns"), action.patterns);
     writer.writeCharacters(QStringLiteral("\n\t"));
+    writer.writeEmptyElement(QStringLiteral("directories"));
+    writer.writeCharacters(QStringLiteral("\n\t"));
     writer.writeEmptyElement(QStringLiteral("image-files"));
     writer.writeCharacters(QStringLiteral("\n"));
     writer.writeEndElement();

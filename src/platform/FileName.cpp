@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FileName.h"
 
+#include <cerrno>
+
 #include <sys/stat.h>
 
 namespace {
@@ -102,4 +104,15 @@ QStringList DecodeArguments(int argc, char** argv) {
 bool FileNameExists(const QString& path) {
     struct stat attributes {};
     return ::stat(EncodeFileName(path).constData(), &attributes) == 0;
+}
+
+bool MakeFolderPath(const QString& path, unsigned mode, bool parents) {
+    const QByteArray bytes = EncodeFileName(path);
+    struct stat attributes {};
+    if (::stat(bytes.constData(), &attributes) == 0)
+        return S_ISDIR(attributes.st_mode);
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (parents && slash > 0)
+        MakeFolderPath(path.left(slash), mode, true);
+    return ::mkdir(bytes.constData(), mode_t(mode)) == 0 || errno == EEXIST;
 }

@@ -23,3 +23,7 @@ QStringList DecodeArguments(int argc, char** argv);
 
 // stat(2) on the path's own bytes.
 bool FileNameExists(const QString& path);
+
+// mkdir(2) on the path's own bytes with mode; with parents, the missing
+// folders above it too. True when the path is a folder afterwards.
+bool MakeFolderPath(const QString& path, unsigned mode, bool parents);

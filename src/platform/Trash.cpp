@@ -25,17 +25,9 @@ QByteArray Parent(const QByteArray& path) {
 // Makes the folder, and those above it that are missing, as only the user
 // may enter them; true when it is a real folder of the user's afterwards.
 bool MakePrivateFolder(const QByteArray& folder) {
+    MakeFolderPath(DecodeFileName(folder), 0700, true);
     struct stat st {};
-    if (::lstat(folder.constData(), &st) != 0) {
-        if (errno != ENOENT || folder == "/")
-            return false;
-        MakePrivateFolder(Parent(folder));
-        if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST)
-            return false;
-        if (::lstat(folder.constData(), &st) != 0)
-            return false;
-    }
-    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
+    return ::lstat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
 }
 
 bool SameDevice(const QByteArray& path, dev_t device) {
@@ -90,10 +82,10 @@ QString MoveToTrash(const QString& path) {
     const qsizetype dot = name.lastIndexOf('.');
     const QByteArray stem = dot > 0 ? name.left(dot) : name;
     const QByteArray extension = dot > 0 ? name.mid(dot) : QByteArray();
-    const QByteArray text = "[Trash Info]\nPath=" + QUrl::toPercentEncoding(shownPath, "/") +
-                            "\nDeletionDate=" +
-                            QDateTime::currentDateTime().toString(Qt::ISODate).left(19).toLatin1() +
-                            '\n';
+    const QByteArray text =
+        "[Trash Info]\nPath=" + QUrl::toPercentEncoding(shownPath, "/") +
+        "\nDeletionDate=" + QDateTime::currentDateTime().toString(Qt::ISODate).left(19).toLatin1() +
+        '\n';
     // The info file is made first, exclusively: it reserves the name.
     for (int n = 1; n < 10000; ++n) {
         const QByteArray entry = n == 1 ? name : stem + '.' + QByteArray::number(n) + extension;

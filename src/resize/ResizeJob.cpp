@@ -5,6 +5,7 @@
 #include "platform/SafeWrite.h"
 #include "resize/Image.h"
 #include "resize/OutputPath.h"
+#include "resize/PictureTree.h"
 #include "resize/PictureTypeTable.h"
 #include "resize/ResizeTexts.h"
 #include "resize/SizeLimit.h"
@@ -130,8 +131,7 @@ void ResizeJob::Run() {
             step_(index, FormatStatusLine(ResizeText::ResizingStatus, pictures_[index]));
         auto decision = std::make_shared<Decision>();
         decision->source = QFileInfo(pictures_[index]).absoluteFilePath();
-        decision->output = outcomes_[size_t(index)].output =
-            PlanOutput(decision->source, settings_, mailResults_, mailFolder_).path;
+        decision->output = outcomes_[size_t(index)].output = Plan(index, decision->source).path;
         // Before asking whether the result exists, let any earlier picture
         // that writes it finish, so the answer is about the real file.
         inFlight.Enter(decision->source, decision->output);
@@ -165,11 +165,13 @@ bool ResizeJob::Decide(int index, Decision& decision) {
     // folder, perhaps over a source of the same name: nothing is written.
     if (mailResults_ && !settings_.override && mailFolder_.isEmpty())
         return fail(ResizeText::NoMailFolder.arg(QDir::tempPath()));
-    const OutputPlan plan = PlanOutput(decision.source, settings_, mailResults_, mailFolder_);
+    const OutputPlan plan = Plan(index, decision.source);
     if (mailResults_)
         answer_ = AnswerYesToAll;
+    // A tree repeated under the destination needs every level below it.
     if (!plan.folderToCreate.isEmpty())
-        ::mkdir(EncodeFileName(plan.folderToCreate).constData(), 0777);
+        MakeFolderPath(plan.folderToCreate, 0777,
+                       index < subfolders_.size() && !subfolders_[index].isEmpty());
     // Once per folder: what a killed batch left half-written there goes.
     const QString outputFolder = QFileInfo(plan.path).absolutePath();
     if (!cleanedFolders_.contains(outputFolder)) {
@@ -266,6 +268,12 @@ void ResizeJob::Process(int index, Decision& decision) {
     if (!ok)
         outcome.reason = why;
     decision.image.reset();
+}
+
+OutputPlan ResizeJob::Plan(int index, const QString& source) const {
+    const QString subfolder = index < subfolders_.size() ? subfolders_[index] : QString();
+    return PlanOutput(source, SettingsForSubfolder(settings_, subfolder), mailResults_,
+                      mailFolder_);
 }
 
 void ResizeJob::Target(const CxImage& image, int64_t& width, int64_t& height) const {

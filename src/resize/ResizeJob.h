@@ -4,6 +4,7 @@
 #include "app/ResizeSettings.h"
 #include "resize/ConfirmationPrompt.h"
 #include "resize/Image.h"
+#include "resize/OutputPath.h"
 #include "resize/TargetSize.h"
 
 #include <QSet>
@@ -40,6 +41,9 @@ public:
     // empty folder (none could be made) fails every picture, writing nothing.
     void SetMailResults(const QString& folder);
     void SetDesktopSize(DesktopSize size) { desktop_ = size; }
+    // Each picture's folder below the folder it was found under (see
+    // PicturesInTree), in list order; repeated under an absolute "dest".
+    void SetSubfolders(const QStringList& subfolders) { subfolders_ = subfolders; }
     // How many pictures are worked on at once; at least 1.
     void SetWorkers(int workers);
 
@@ -62,9 +66,11 @@ private:
     void Process(int index, Decision& decision);
     void Target(const CxImage& image, int64_t& width, int64_t& height) const;
     void ShareMailLimit();
+    OutputPlan Plan(int index, const QString& source) const;
 
     ResizeSettings settings_;
     QStringList pictures_;
+    QStringList subfolders_;
     ConfirmationPrompt& prompt_;
     bool mailResults_ = false;
     QString mailFolder_;

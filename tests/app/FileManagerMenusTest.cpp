@@ -170,8 +170,11 @@ TEST_F(FileManagerMenusTest, EveryFileManagerRunsTheMenuProgramWithTheFilesAsGiv
     EXPECT_EQ(Recorded(), expected);
     EXPECT_TRUE(
         QString::fromUtf8(Read(FileManagerMenus::ThunarFile())).contains(QStringLiteral("100%%/")));
-    EXPECT_TRUE(QString::fromUtf8(Read(FileManagerMenus::NemoFile(items[2])))
-                    .contains(QStringLiteral("Extensions=jpg;jpeg;bmp;gif;ico;png;tiff;pcx;")));
+    EXPECT_TRUE(
+        QString::fromUtf8(Read(FileManagerMenus::NemoFile(items[2])))
+            .contains(QStringLiteral(
+                "Extensions=jpg;jpeg;bmp;gif;ico;png;tiff;pcx;webp;avif;heic;heif;jxl;dir;")));
+    EXPECT_TRUE(Read(FileManagerMenus::DolphinFile()).contains("image/jxl;inode/directory;"));
 
     // Dolphin's service menu is a valid desktop entry for the picture types.
     const QString dolphin = FileManagerMenus::DolphinFile();

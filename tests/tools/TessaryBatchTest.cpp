@@ -6,6 +6,7 @@
 #include "resize/PictureTypeTable.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -368,6 +369,44 @@ TEST_F(TessaryBatchTest, ModernTypesAreWrittenForTheirOwnToolsAndReadBackLikeAJp
                         .out.startsWith(QStringLiteral("written: 4, skipped: 0, failed: 4\n")))
             << code;
     EXPECT_EQ(QDir(Path(QStringLiteral("in/all"))).entryList(QDir::Files).size(), 4 * 11);
+}
+
+} // namespace
+
+namespace {
+
+// --recursive takes a tree's pictures but never its results, nor what a
+// link reaches outside or round the tree, and repeats the tree under an
+// absolute destination; a folder without it is a usage error.
+TEST_F(TessaryBatchTest, RecursiveTakesATreesPicturesButNotItsResultsNorLinksOutOrRound) {
+    for (const char* name : {"tree/x.jpg", "tree/a/x.jpg", "tree/a/deep/y.jpg", "outside/o.jpg"}) {
+        QDir().mkpath(QFileInfo(Path(QLatin1String(name))).path());
+        CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path(), QLatin1String(name));
+    }
+    QFile::link(QStringLiteral(".."), Path(QStringLiteral("tree/a/loop")));
+    QFile::link(QStringLiteral("../outside"), Path(QStringLiteral("tree/out")));
+    const QString tree = Path(QStringLiteral("tree"));
+    const auto results = [&](const QString& under) {
+        QStringList found;
+        QDirIterator it(Path(under), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found << it.next().mid(Path(under).size() + 1);
+        found.sort();
+        return found;
+    };
+    EXPECT_EQ(Batch({tree}).exitCode, 2);
+    for (int run = 0; run < 2; ++run)
+        EXPECT_EQ(Batch({"--recursive", "--answer", "yes-to-all", tree}).out,
+                  "written: 3, skipped: 0, failed: 0\n");
+    const QString all = Path(QStringLiteral("tree/all"));
+    EXPECT_EQ(Batch({"--recursive", "--set", "dest=" + all, tree}).out,
+              "written: 3, skipped: 0, failed: 0\n");
+    EXPECT_EQ(Batch({"--recursive", "--set", "dest=" + all, tree}).out,
+              "written: 0, skipped: 3, failed: 0\n");
+    EXPECT_EQ(
+        results(QStringLiteral("tree")),
+        (QStringList{"a/deep/resize/y.jpg", "a/deep/y.jpg", "a/resize/x.jpg", "a/x.jpg",
+                     "all/a/deep/y.jpg", "all/a/x.jpg", "all/x.jpg", "resize/x.jpg", "x.jpg"}));
 }
 
 } // namespace

@@ -57,7 +57,11 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
         stored.width = stored.height = 50;
         stored.SaveResizeSettings();
     }
-    const QStringList pictures = Pictures(3, QStringLiteral("-holiday %1 'x'.jpg"));
+    QStringList pictures = Pictures(3, QStringLiteral("-holiday %1 'x'.jpg"));
+    // A folder stands for the pictures under it.
+    QDir(dir_.path()).mkpath(QStringLiteral("album/day 2"));
+    QFile::rename(pictures[2], dir_.filePath(QStringLiteral("album/day 2/-holiday 2 'x'.jpg")));
+    pictures[2] = dir_.filePath(QStringLiteral("album"));
     const ToolRun run = RunTool(kMenu,
                                 QStringList{QStringLiteral("--command"), QStringLiteral("1"),
                                             QStringLiteral("--wait"), QStringLiteral("--")} +
@@ -67,7 +71,9 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     for (int i = 0; i < 3; ++i) {
         const Identified result =
-            Identify(dir_.filePath(QStringLiteral("resize/-holiday %1 'x'.png").arg(i)));
+            Identify(dir_.filePath(QStringLiteral("%1resize/-holiday %2 'x'.png")
+                                       .arg(i == 2 ? "album/day 2/" : "")
+                                       .arg(i)));
         EXPECT_EQ(result.format, QStringLiteral("PNG")) << i;
         EXPECT_EQ(result.width, 32) << i;
         EXPECT_EQ(result.height, 24) << i;

@@ -58,6 +58,11 @@ Options:
                        client as attachments of a new message, with the mail
                        subject and body stored by Tessary (with override=1 the
                        overwritten pictures are attached); needs xdg-email
+  --recursive          a FILE that is a folder stands for every picture under
+                       it, depth first in name order; the batch's own
+                       "resize" folders are never entered, and with an
+                       absolute dest the folders below FILE are made again
+                       under it. Without it a folder is a usage error
   --info               resize nothing: print each FILE's properties as the
                        preview shows them, after a line "== FILE": its EXIF
                        entries as "title<TAB>value" with an empty line between
@@ -178,6 +183,8 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
             line.info = true;
         } else if (argument == QLatin1String("--mail")) {
             line.mail = true;
+        } else if (argument == QLatin1String("--recursive")) {
+            line.recursive = true;
         } else if (argument == QLatin1String("--set")) {
             if (!takeValue())
                 return std::nullopt;

@@ -21,7 +21,8 @@ struct BatchCommandLine {
     bool list = false; // print a folder's rows as the file list shows them
     int listSort = 0;  // the column: 0 name, 1 size, 2 type, 3 time
     bool listDescending = false;
-    bool mail = false; // resize into temporary copies, then hand them to the mail client
+    bool mail = false;      // resize into temporary copies, then hand them to the mail client
+    bool recursive = false; // a FOLDER stands for every picture under it
     std::vector<std::pair<QString, QString>> sets; // --set NAME=VALUE, in order
     AnswerPolicy answer = AnswerPolicy::Default;
     std::optional<DesktopSize> desktopSize;

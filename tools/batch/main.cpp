@@ -14,6 +14,7 @@
 #include "preview/ExifReader.h"
 #include "preview/PanelLayout.h"
 #include "resize/Image.h"
+#include "resize/PictureTree.h"
 #include "resize/ResizeJob.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@
 #include <QTextStream>
 
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -156,12 +158,28 @@ int main(int argc, char** argv) {
     }
 
     QStringList pictures;
-    for (const QString& file : line->files)
-        pictures << QFileInfo(file).absoluteFilePath();
+    QStringList subfolders;
+    for (const QString& file : line->files) {
+        struct stat st {};
+        if (::stat(EncodeFileName(file).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+            pictures << QFileInfo(file).absoluteFilePath();
+            subfolders << QString();
+            continue;
+        }
+        if (!line->recursive)
+            return UsageError(
+                QStringLiteral("%1 is a folder; --recursive takes the pictures under it")
+                    .arg(ShownFileName(file)));
+        for (const TreePicture& picture : PicturesInTree(file, settings)) {
+            pictures << picture.path;
+            subfolders << picture.subfolder;
+        }
+    }
 
     std::unique_ptr<ConfirmationPrompt> prompt = MakePrompt(line->answer);
     ResizeJob job(settings, pictures, *prompt);
     job.SetDesktopSize(desktop);
+    job.SetSubfolders(subfolders);
     if (line->jobs > 0)
         job.SetWorkers(line->jobs);
     if (line->mail) {

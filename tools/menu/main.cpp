@@ -11,6 +11,7 @@
 #include "platform/FileName.h"
 #include "platform/Registry.h"
 #include "platform/SharedMemory.h"
+#include "resize/PictureTree.h"
 #include "resize/PictureTypeTable.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include <optional>
+
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 extern char** environ;
@@ -43,7 +47,8 @@ const QString kUsage = QStringLiteral(
     "       tessary-menu --install | --uninstall\n"
     "\n"
     "Hands FILEs to Tessary the way its file-manager menu items do, or puts those\n"
-    "items into the menus of Dolphin, Nautilus, Nemo and Thunar.\n"
+    "items into the menus of Dolphin, Nautilus, Nemo and Thunar. A FILE that is a\n"
+    "folder stands for every picture under it, as with tessary-batch --recursive.\n"
     "\n"
     "  --command N      the command for tessary: 0 the resize dialog, 1 resize with\n"
     "                   the default settings, 2 the same and mail the results;\n"
@@ -123,10 +128,29 @@ int Launch(const QString& program, bool wait) {
     return WEXITSTATUS(status);
 }
 
+// The files to hand off: a folder stands for the pictures under it, found
+// as tessary-batch --recursive finds them with the stored options.
+QStringList ExpandFolders(const QStringList& files) {
+    QStringList paths;
+    std::optional<AppSettings> stored;
+    for (const QString& file : files) {
+        const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(file));
+        struct stat st {};
+        if (::stat(EncodeFileName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+            paths << path;
+            continue;
+        }
+        if (!stored)
+            stored.emplace();
+        for (const TreePicture& picture : PicturesInTree(path, *stored))
+            paths << picture.path;
+    }
+    return paths;
+}
+
 int HandOffFiles(const Request& request) {
     QList<QByteArray> records;
-    for (const QString& file : request.files) {
-        const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(file));
+    for (const QString& path : ExpandFolders(request.files)) {
         if (request.picturesOnly && !PictureTypeTable::IsPictureFileName(path))
             continue;
         const std::optional<QByteArray> record = HandOffBlock::EncodeRecord(path);

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+#include "resize/PictureTree.h"
+
+#include "browse/FolderListing.h"
+#include "platform/FileName.h"
+#include "resize/ResizeTexts.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace {
+
+struct Folder {
+    QString path;      // as reached from the given folder
+    QString canonical; // with every link resolved
+    QString subfolder;
+};
+
+QString Canonical(const QString& path) {
+    char* resolved = ::realpath(EncodeFileName(path).constData(), nullptr);
+    if (!resolved)
+        return {};
+    const QString canonical = DecodeFileName(QByteArray(resolved));
+    ::free(resolved);
+    return canonical;
+}
+
+bool Inside(const QString& path, const QString& root) {
+    return path == root || path.startsWith(root == QLatin1String("/") ? root : root + '/');
+}
+
+// The folder's entries, byte-wise in name order, without "." and "..".
+std::vector<QByteArray> Entries(const QString& folder) {
+    std::vector<QByteArray> names;
+    DIR* dir = ::opendir(EncodeFileName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class TreeWalk {
+public:
+    TreeWalk(const QString& root, const ResizeSettings& settings)
+        : settings_(settings)
+        , root_(Canonical(root)) {}
+
+    std::vector<TreePicture> Run(const QString& folder) {
+        Visit({QFileInfo(folder).absoluteFilePath(), root_, QString()});
+        // Every folder a result of the tree would go into, the tree's own
+        // output folders among them, is left out with all below it.
+        // The "resize" folders of earlier runs with other options count too.
+        std::vector<QString> outputs;
+        for (const Folder& f : folders_) {
+            const QString dest = SettingsForSubfolder(settings_, f.subfolder).dest;
+            outputs.push_back(f.canonical + '/' + ResizeText::DefaultFolderName);
+            if (!dest.isEmpty() && !settings_.override)
+                outputs.push_back(QDir::cleanPath(QDir(f.canonical).filePath(dest)));
+        }
+        std::vector<TreePicture> pictures;
+        for (const auto& [picture, at] : pictures_) {
+            const QString& canonical = folders_[at].canonical;
+            const bool output = std::any_of(outputs.begin(), outputs.end(),
+                                            [&](const QString& o) { return Inside(canonical, o); });
+            if (!output)
+                pictures.push_back({picture, folders_[at].subfolder});
+        }
+        return pictures;
+    }
+
+private:
+    void Visit(const Folder& folder) {
+        struct stat st {};
+        if (folder.canonical.isEmpty() ||
+            ::stat(EncodeFileName(folder.path).constData(), &st) != 0 ||
+            !visited_.insert({st.st_dev, st.st_ino}).second)
+            return;
+        const size_t index = folders_.size();
+        folders_.push_back(folder);
+        for (const QByteArray& name : Entries(folder.path)) {
+            const QString path = folder.path + '/' + DecodeFileName(name);
+            struct stat entry {};
+            if (::lstat(EncodeFileName(path).constData(), &entry) != 0)
+                continue;
+            QString canonical = folder.canonical + '/' + DecodeFileName(name);
+            if (S_ISLNK(entry.st_mode)) {
+                canonical = Canonical(path);
+                if (canonical.isEmpty() || !Inside(canonical, root_) ||
+                    ::stat(EncodeFileName(path).constData(), &entry) != 0)
+                    continue;
+            }
+            if (S_ISDIR(entry.st_mode)) {
+                const QString sub = folder.subfolder.isEmpty()
+                                        ? DecodeFileName(name)
+                                        : folder.subfolder + '/' + DecodeFileName(name);
+                Visit({path, canonical, sub});
+            } else if (S_ISREG(entry.st_mode) &&
+                       FolderListing::IsPictureExtension(DecodeFileName(name))) {
+                pictures_.emplace_back(path, index);
+            }
+        }
+    }
+
+    const ResizeSettings& settings_;
+    const QString root_;
+    std::vector<Folder> folders_;
+    std::vector<std::pair<QString, size_t>> pictures_; // path, index of its folder
+    std::set<std::pair<dev_t, ino_t>> visited_;
+};
+
+} // namespace
+
+std::vector<TreePicture> PicturesInTree(const QString& folder, const ResizeSettings& settings) {
+    return TreeWalk(folder, settings).Run(folder);
+}
+
+ResizeSettings SettingsForSubfolder(const ResizeSettings& settings, const QString& subfolder) {
+    ResizeSettings s = settings;
+    if (!subfolder.isEmpty() && QDir::isAbsolutePath(s.dest))
+        s.dest = QDir::cleanPath(s.dest + '/' + subfolder);
+    return s;
+}
