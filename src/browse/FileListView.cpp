@@ -76,6 +76,9 @@ void CFileListView::OnInitialUpdate(CTessaryDoc& document) {
 void CFileListView::FillFolder(const IdList& itemIds) {
     currentFolder_ = itemIds ? ShellNamespace::Terminated(*itemIds) : settings_.desktopFolder;
     model_->SetRows(listing_->List(currentFolder_));
+    // Pictures decoded ahead belong to the folder left.
+    if (document_ && document_->pictureView)
+        document_->pictureView->PrefetchPictures({});
     if (model_->rowCount() > 0)
         setCurrentIndex(model_->index(0, 0));
 }
@@ -203,6 +206,12 @@ void CFileListView::Preview(int index, bool repaintAgain) {
     preview->LoadPicture();
     if (repaintAgain)
         preview->viewport()->update();
+    // The arrow keys go to a neighbour next: have both ready.
+    QStringList around;
+    for (const int near : {index + 1, index - 1})
+        if (const FileItem* neighbour = model_->Row(near); neighbour && !neighbour->isFolder)
+            around << neighbour->path;
+    preview->PrefetchPictures(around);
 }
 
 int CFileListView::LastSelectedRow() const {

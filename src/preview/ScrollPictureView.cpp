@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
 
 namespace {
@@ -45,6 +46,15 @@ void CScrollPictureView::SetPicturePath(QString path) {
 int CScrollPictureView::LoadPicture() {
     if (picturePath.isEmpty() || !FileNameExists(picturePath))
         return -1;
+    if (std::unique_ptr<PrefetchedPicture> ahead =
+            prefetch_.Take(picturePath, viewport()->width(), devicePixelRatioF())) {
+        picture = std::move(ahead->picture);
+        exifReader = std::move(ahead->exif);
+        hasExif = ahead->hasExif;
+        ShowPixels(ahead->pixels);
+        InvalidateAll();
+        return 0;
+    }
     hasExif = exifReader->Load(picturePath);
     CxImage* image = picture->GetXImage();
     // A picture that does not decode is shown as nothing at all.
@@ -83,10 +93,18 @@ bool CScrollPictureView::DecodeForPane() {
         shown_ = QImage();
         return false;
     }
+    ShowPixels(pixels);
+    return true;
+}
+
+void CScrollPictureView::ShowPixels(const DecodedPixels& pixels) {
     shown_ = QImage(pixels.rgba.data(), pixels.width, pixels.height, pixels.width * 4,
                     QImage::Format_RGBA8888)
                  .copy();
-    return true;
+}
+
+void CScrollPictureView::PrefetchPictures(const QStringList& paths) {
+    prefetch_.Request(paths, viewport()->width(), devicePixelRatioF());
 }
 
 void CScrollPictureView::SetScrollSizes(QSize total) {
@@ -104,6 +122,9 @@ void CScrollPictureView::InvalidateAll() {
 
 void CScrollPictureView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    // What was decoded ahead fits the old width only.
+    if (event->size().width() != event->oldSize().width())
+        prefetch_.Clear();
     SetScrollSizes(totalSize_);
     // A wider pane needs more pixels than were decoded.
     const Edges place = PlacePicture(viewport()->width(), picture->GetXImage()->GetWidth(),

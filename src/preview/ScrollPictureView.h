@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "preview/PreviewPrefetch.h"
+
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QTimer>
@@ -8,16 +10,14 @@
 #include <memory>
 
 class CTessaryDoc;
-class ExifReader;
-class IImage;
 class QPainter;
 
 // The preview pane: the selected picture scaled into a square at the top,
 // and under it a white "Picture Properties" panel with the picture's EXIF
 // entries, or its width and height when it has none.
-// The picture is decoded only as large as the pane shows it; loading and
-// drawing happen on the user-interface thread and end quietly when
-// anything fails.
+// The picture is decoded only as large as the pane shows it, and the rows
+// around it are decoded ahead on a worker thread; a row that was not is
+// loaded on the user-interface thread. Failures end quietly.
 class CScrollPictureView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -26,8 +26,13 @@ public:
 
     void SetPicturePath(QString path);
     // -1 when no file is at picturePath (the shown picture stays), else 0.
+    // A picture decoded ahead for this pane is only painted.
     int LoadPicture();
     void ClearPicture();
+    // Decodes the pictures at paths (the rows around the current one) ahead
+    // on a worker thread, dropping what was decoded ahead before.
+    void PrefetchPictures(const QStringList& paths);
+    bool IsPrefetched(const QString& path) { return prefetch_.Holds(path); }
     // Registers the pane with the document the list reaches it through.
     void OnInitialUpdate(CTessaryDoc& document);
 
@@ -57,7 +62,10 @@ private:
     void SetScrollSizes(QSize total);
     void InvalidateAll();
 
+    void ShowPixels(const DecodedPixels& pixels);
+
     QImage shown_;
+    PreviewPrefetch prefetch_;
     QSize totalSize_{100, 100};
     QTimer redecode_; // after a resize, once the size has settled
 };

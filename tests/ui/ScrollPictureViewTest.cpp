@@ -135,3 +135,40 @@ TEST_F(ScrollPictureViewTest, PhotosAreShownUprightWhateverTheirExifOrientation)
 }
 
 } // namespace
+
+namespace {
+
+// A picture decoded ahead is painted only while it is still what its file
+// holds and was decoded for this pane: the pane always shows the current
+// picture, however quickly it changes.
+TEST_F(ScrollPictureViewTest, APictureDecodedAheadIsPaintedOnlyWhileItIsStillTheFiles) {
+    QStringList paths;
+    for (const char* colour : {"red", "lime", "blue"}) {
+        paths << dir_.filePath(QLatin1String(colour) + QStringLiteral(".png"));
+        DrawPicture(paths.last(), 64, 48, QStringLiteral("xc:") + QLatin1String(colour));
+    }
+    const auto painted = [&](const QString& path) {
+        Show(path);
+        return QColor(Grab().pixel(view_.viewport()->width() / 2, 40));
+    };
+    EXPECT_EQ(painted(paths[0]), QColor(Qt::red));
+    view_.PrefetchPictures({paths[1], paths[2]});
+    ASSERT_TRUE(
+        WaitUntil([&] { return view_.IsPrefetched(paths[1]) && view_.IsPrefetched(paths[2]); }));
+    DrawPicture(paths[2], 64, 48, QStringLiteral("xc:yellow")); // changed since
+    EXPECT_EQ(painted(paths[1]), QColor(Qt::green));
+    EXPECT_EQ(painted(paths[2]), QColor(Qt::yellow));
+
+    view_.PrefetchPictures({paths[0]});
+    ASSERT_TRUE(WaitUntil([&] { return view_.IsPrefetched(paths[0]); }));
+    view_.resize(300, 500);
+    EXPECT_FALSE(view_.IsPrefetched(paths[0])) << "decoded for the old width";
+
+    const QColor colours[] = {Qt::red, Qt::green, Qt::yellow};
+    for (int i = 0; i < 12; ++i) {
+        view_.PrefetchPictures({paths[(i + 1) % 3], paths[(i + 2) % 3]});
+        EXPECT_EQ(painted(paths[i % 3]), colours[i % 3]) << i;
+    }
+}
+
+} // namespace
