@@ -70,14 +70,15 @@ public:
             if (!dest.isEmpty() && !settings_.override)
                 outputs.push_back(QDir::cleanPath(QDir(f.canonical).filePath(dest)));
         }
+        std::vector<bool> left(folders_.size());
+        for (size_t i = 0; i < folders_.size(); ++i)
+            left[i] = std::any_of(outputs.begin(), outputs.end(), [&](const QString& o) {
+                return Inside(folders_[i].canonical, o);
+            });
         std::vector<TreePicture> pictures;
-        for (const auto& [picture, at] : pictures_) {
-            const QString& canonical = folders_[at].canonical;
-            const bool output = std::any_of(outputs.begin(), outputs.end(),
-                                            [&](const QString& o) { return Inside(canonical, o); });
-            if (!output)
+        for (const auto& [picture, at] : pictures_)
+            if (!left[at])
                 pictures.push_back({picture, folders_[at].subfolder});
-        }
         return pictures;
     }
 

@@ -262,7 +262,8 @@ void ResizeJob::Process(int index, Decision& decision) {
     if (ok) {
         const QString reason = WriteFileSafely(decision.output, bytes, decision.write);
         ok = reason.isEmpty();
-        why = QStringLiteral("cannot write the file (%1)").arg(reason);
+        if (!ok)
+            why = QStringLiteral("cannot write the file (%1)").arg(reason);
     }
     outcome.status = ok ? PictureOutcome::Status::Written : PictureOutcome::Status::Failed;
     if (!ok)
