@@ -144,3 +144,23 @@ void WriteHugePng(const QString& path, uint32_t width, uint32_t height) {
     file.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + PngChunk("IHDR", header) +
                PngChunk("IDAT", pixels) + PngChunk("IEND", {}));
 }
+
+QString RecordingXdgEmail(const QString& folder) {
+    const QString record = QDir(folder).filePath(QStringLiteral("mail"));
+    QFile script(QDir(folder).filePath(QStringLiteral("xdg-email")));
+    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+    // Written whole, then renamed: a reader never sees half a record.
+    script.write(QStringLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > '%1.part'\n"
+                                "mv '%1.part' '%1'\n")
+                     .arg(record)
+                     .toUtf8());
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return record;
+}
+
+QStringList RecordedMail(const QString& record) {
+    QFile file(record);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}

@@ -62,6 +62,12 @@ QString CopyInto(const QString& source, const QString& folder, const QString& na
 QStringList CopyPhotos(const QString& photo, const QString& folder, int count,
                        const QString& nameFormat);
 
+// A stand-in xdg-email in folder that writes its arguments, one a line,
+// whole and then renamed, to the file whose path it returns.
+QString RecordingXdgEmail(const QString& folder);
+// The arguments that file holds; empty when there is none yet.
+QStringList RecordedMail(const QString& record);
+
 // A PNG whose header claims width x height pixels, with almost no pixels
 // behind it: what a hostile or damaged file looks like.
 void WriteHugePng(const QString& path, uint32_t width, uint32_t height);

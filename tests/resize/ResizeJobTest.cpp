@@ -65,35 +65,31 @@ protected:
     QTemporaryDir dir_;
 };
 
-TEST_F(ResizeJobTest, AnEmptyListOnlyReportsTheEnd) {
-    ScriptedPrompt prompt;
-    ResizeJob job(SmallResult(), {}, prompt);
-    int steps = 0, done = 0;
-    job.OnStep([&](int, const QString&) { ++steps; });
-    job.OnDone([&] { ++done; });
-    job.Run();
-    EXPECT_EQ(steps, 0);
-    EXPECT_EQ(done, 1);
-}
-
-TEST_F(ResizeJobTest, ReportsEachPictureInOrderWithItsStatusLine) {
-    const QStringList pictures = Pictures(5);
-    ScriptedPrompt prompt;
-    ResizeJob job(SmallResult(), pictures, prompt);
-    job.SetWorkers(3);
-    std::vector<std::pair<int, QString>> steps;
-    job.OnStep([&](int index, const QString& line) { steps.emplace_back(index, line); });
-    job.Run();
-    ASSERT_EQ(steps.size(), 5u);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(steps[size_t(i)].first, i);
-        EXPECT_TRUE(steps[size_t(i)].second.startsWith(QStringLiteral("Resizing : ")));
-        EXPECT_TRUE(steps[size_t(i)].second.endsWith(QStringLiteral("p%1.png").arg(i)));
-        const Identified id = Identify(Path(QStringLiteral("resize/p%1.png").arg(i)));
-        EXPECT_EQ(id.width, 64);
-        EXPECT_EQ(id.height, 48);
+// Each picture is reported in order with its status line, and the end
+// once, even for an empty list.
+TEST_F(ResizeJobTest, ReportsEachPictureInOrderWithItsStatusLineAndTheEndOnce) {
+    for (const int count : {0, 5}) {
+        const QStringList pictures = Pictures(count);
+        ScriptedPrompt prompt;
+        ResizeJob job(SmallResult(), pictures, prompt);
+        job.SetWorkers(3);
+        std::vector<std::pair<int, QString>> steps;
+        int done = 0;
+        job.OnStep([&](int index, const QString& line) { steps.emplace_back(index, line); });
+        job.OnDone([&] { ++done; });
+        job.Run();
+        EXPECT_EQ(done, 1);
+        ASSERT_EQ(steps.size(), size_t(count));
+        for (int i = 0; i < count; ++i) {
+            EXPECT_EQ(steps[size_t(i)].first, i);
+            EXPECT_TRUE(steps[size_t(i)].second.startsWith(QStringLiteral("Resizing : ")));
+            EXPECT_TRUE(steps[size_t(i)].second.endsWith(QStringLiteral("p%1.png").arg(i)));
+            const Identified id = Identify(Path(QStringLiteral("resize/p%1.png").arg(i)));
+            EXPECT_EQ(id.width, 64);
+            EXPECT_EQ(id.height, 48);
+        }
+        EXPECT_EQ(job.Count(Status::Written), count);
     }
-    EXPECT_EQ(job.Count(Status::Written), 5);
 }
 
 // Four pictures whose results exist already; the answers decide which are
@@ -280,7 +276,8 @@ TEST_F(ResizeJobTest, TheSizeRuleComesBeforeTheRotation) {
     }
 }
 
-// Every camera file, through every output type.
+// Every camera file, through every output type, with its size and, where
+// the type holds one, the resolution set (read back by ImageMagick).
 TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType) {
     const QStringList names =
         QDir(TestData(QStringLiteral("jpg"))).entryList({QStringLiteral("*.jpg")});
@@ -289,12 +286,14 @@ TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType) {
     for (const QString& name : names)
         pictures << TestData(QStringLiteral("jpg/") + name);
     const char* identified[] = {"", "JPEG", "BMP", "GIF", "ICO", "PNG", "TIFF", "PCX"};
+    const bool keepsDpi[] = {false, true, true, false, false, true, true, true};
     for (uint32_t type = 1; type <= 7; ++type) {
         ResizeSettings s = SmallResult();
         s.dest = Path(QStringLiteral("type%1").arg(type));
         s.imagetype = type;
         s.image_set_dpi = 1;
-        s.xdpi = s.ydpi = 200;
+        s.xdpi = 300;
+        s.ydpi = 150;
         ScriptedPrompt prompt({}, AnswerYes);
         ResizeJob job(s, pictures, prompt);
         job.Run();
@@ -303,6 +302,10 @@ TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType) {
             const Identified id = Identify(job.Outcomes()[size_t(i)].output);
             EXPECT_EQ(id.format, identified[type]) << qPrintable(names[i]);
             EXPECT_EQ(id.width, 64) << qPrintable(names[i]);
+            if (keepsDpi[type]) {
+                EXPECT_NEAR(id.xdpi, 300, 0.6) << type << qPrintable(names[i]);
+                EXPECT_NEAR(id.ydpi, 150, 0.6) << type << qPrintable(names[i]);
+            }
         }
     }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "RealProgramTest.h"
 
+#include "TestSupport.h"
+
 #include "app/HandOffBlock.h"
 #include "platform/SharedMemory.h"
 
@@ -41,16 +43,7 @@ QStringList RealProgramTest::Environment(const QString& display) const {
 }
 
 QString RealProgramTest::RecordMail() const {
-    const QString record = bin_.filePath(QStringLiteral("mail"));
-    QFile script(bin_.filePath(QStringLiteral("xdg-email")));
-    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-    // Written whole, then renamed: a reader never sees half a record.
-    script.write(QStringLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > '%1.part'\n"
-                                "mv '%1.part' '%1'\n")
-                     .arg(record)
-                     .toUtf8());
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return record;
+    return RecordingXdgEmail(bin_.path());
 }
 
 void RealProgramTest::Launch(QProcess& process, const QString& program,

@@ -197,12 +197,7 @@ TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceIsWholeInPlaceO
 
 TEST_F(TessaryBatchTest, MailResizesIntoTemporaryCopiesAndAttachesThem) {
     QTemporaryDir bin;
-    const QString record = bin.filePath(QStringLiteral("args"));
-    QFile script(bin.filePath(QStringLiteral("xdg-email")));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\n").arg(record).toUtf8());
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString record = RecordingXdgEmail(bin.path());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
     env.insert(QStringLiteral("PATH"),
@@ -214,10 +209,7 @@ TEST_F(TessaryBatchTest, MailResizesIntoTemporaryCopiesAndAttachesThem) {
         {QStringLiteral("--mail"), QStringLiteral("--set"), QStringLiteral("imagetype=5"), photo},
         {}, 60000, env.toStringList());
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
-    QFile recorded(record);
-    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
-    const QStringList arguments =
-        QString::fromUtf8(recorded.readAll()).split('\n', Qt::SkipEmptyParts);
+    const QStringList arguments = RecordedMail(record);
     ASSERT_EQ(arguments.size(), 3) << qPrintable(arguments.join(' '));
     EXPECT_EQ(arguments[0], QStringLiteral("--utf8"));
     EXPECT_EQ(arguments[1], QStringLiteral("--attach"));
@@ -233,10 +225,8 @@ TEST_F(TessaryBatchTest, MailResizesIntoTemporaryCopiesAndAttachesThem) {
     RunTool(kBatch,
             QStringList{"--mail", "--set", "mailmaxkb=300", "--set", "imagetype=1"} + photos, {},
             60000, env.toStringList());
-    ASSERT_TRUE(recorded.seek(0));
     qint64 total = 0;
-    const QStringList limited =
-        QString::fromUtf8(recorded.readAll()).split('\n', Qt::SkipEmptyParts);
+    const QStringList limited = RecordedMail(record);
     for (const QString& attached : limited.filter(QStringLiteral("/tessary-mail-")))
         total += QFileInfo(attached).size();
     EXPECT_EQ(limited.filter(QStringLiteral("/tessary-mail-")).size(), 3);
@@ -268,21 +258,12 @@ TEST_F(TessaryBatchTest, InfoPrintsThePanelRowsOfEachPicture) {
         EXPECT_TRUE(blocks[i].endsWith(QStringLiteral("\ncannot read picture\n")))
             << qPrintable(blocks[i]);
 
-    // The EXIF rows are libexif's own, grouped by IFD with empty lines.
-    QStringList rows = blocks[1].split(QLatin1Char('\n'));
-    EXPECT_EQ(rows.takeFirst(), camera);
+    // The EXIF rows (their texts are the reader's, tested against libexif's
+    // own tool there) come grouped by IFD with empty lines.
+    const QStringList rows = blocks[1].split(QLatin1Char('\n'));
+    EXPECT_EQ(rows.first(), camera);
     EXPECT_EQ(rows.count(QString()), 4 + 1) << "four group breaks and the final newline";
-    rows.removeAll(QString());
-    QStringList expected;
-    for (const QString& line : RunTool(QStringLiteral("exif"), {QStringLiteral("-m"), camera})
-                                   .out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        if (!line.startsWith(QStringLiteral("ThumbnailSize\t"))) {
-            // The panel shows the values without their trailing white space.
-            const qsizetype tab = line.indexOf(QLatin1Char('\t'));
-            expected << line.left(tab + 1) +
-                            line.mid(tab + 1).remove(QRegularExpression(QStringLiteral("\\s+$")));
-        }
-    EXPECT_EQ(rows.join('\n').toStdString(), expected.join('\n').toStdString());
+    EXPECT_TRUE(rows.contains(QStringLiteral("Model\tCanon EOS 40D")));
 }
 
 } // namespace

@@ -90,10 +90,8 @@ TEST_F(TessaryStartTest, AThousandPicturesReachTheMailCompleteAndInOrder) {
             pictures,
         {}, 300000, Environment());
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
-    QFile file(record);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QStringList attached;
-    const QStringList arguments = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QStringList arguments = RecordedMail(record);
     for (qsizetype i = 0; i + 1 < arguments.size(); ++i)
         if (arguments[i] == QLatin1String("--attach"))
             attached << QFileInfo(arguments[i + 1]).fileName();

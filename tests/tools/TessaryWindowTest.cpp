@@ -100,9 +100,7 @@ TEST_F(TessaryWindowTest, AUserResizesCopiesMailsAndSetsASubjectThroughTheWindow
     ASSERT_TRUE(x.WaitUntilGone(ResizeDialogText::SelectDestination));
     x.PressKeys(window, {"Up", "space", "alt+f", "Down", "Down", "Down", "Return"});
     ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(record); })) << Told(x);
-    QFile mail(record);
-    ASSERT_TRUE(mail.open(QIODevice::ReadOnly));
-    const QStringList arguments = QString::fromUtf8(mail.readAll()).split(QLatin1Char('\n'));
+    const QStringList arguments = RecordedMail(record);
     EXPECT_EQ(arguments.count(QStringLiteral("--attach")), 1);
     EXPECT_TRUE(arguments.contains(photos + QLatin1Char('/') + kPhoto))
         << arguments.join(QLatin1Char(' ')).toStdString();
