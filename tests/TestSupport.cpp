@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 QString TestData(const QString& relative) {
     return QStringLiteral(TESSARY_TEST_DATA "/") + relative;
 }
@@ -23,7 +25,7 @@ ToolRun RunTool(const QString& program, const QStringList& arguments, const QByt
     process.start(program, arguments);
     ToolRun run;
     if (!process.waitForStarted()) {
-        run.err = QStringLiteral("cannot start ") + program;
+        run.err = u"cannot start "_s + program;
         return run;
     }
     if (!input.isEmpty())
@@ -32,7 +34,7 @@ ToolRun RunTool(const QString& program, const QStringList& arguments, const QByt
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished();
-        run.err = QStringLiteral("timed out");
+        run.err = u"timed out"_s;
         return run;
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -53,17 +55,16 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
 
 Identified Identify(const QString& path) {
     // [0]: the first frame (an ICO or GIF may hold more).
-    const ToolRun run = RunTool(QStringLiteral("identify"),
-                                {QStringLiteral("-format"), QStringLiteral("%m %w %h %x %y %U"),
-                                 path + QStringLiteral("[0]")});
+    const ToolRun run =
+        RunTool(u"identify"_s, {u"-format"_s, u"%m %w %h %x %y %U"_s, path + u"[0]"_s});
     Identified result;
-    const QStringList parts = run.out.split(QLatin1Char(' '));
+    const QStringList parts = run.out.split(u' ');
     if (run.exitCode != 0 || parts.size() < 6)
         return result;
     result.format = parts[0];
     result.width = parts[1].toInt();
     result.height = parts[2].toInt();
-    const double toInch = parts[5] == QLatin1String("PixelsPerCentimeter") ? 2.54 : 1.0;
+    const double toInch = parts[5] == "PixelsPerCentimeter"_L1 ? 2.54 : 1.0;
     result.xdpi = parts[3].toDouble() * toInch;
     result.ydpi = parts[4].toDouble() * toInch;
     return result;
@@ -71,10 +72,10 @@ Identified Identify(const QString& path) {
 
 void DrawPicture(const QString& path, int width, int height, const QString& pattern,
                  const QStringList& extra) {
-    QStringList arguments{QStringLiteral("-size"), QStringLiteral("%1x%2").arg(width).arg(height),
-                          pattern.isEmpty() ? QStringLiteral("gradient:red-blue") : pattern};
+    QStringList arguments{u"-size"_s, u"%1x%2"_s.arg(width).arg(height),
+                          pattern.isEmpty() ? u"gradient:red-blue"_s : pattern};
     arguments << extra << path;
-    const ToolRun run = RunTool(QStringLiteral("convert"), arguments);
+    const ToolRun run = RunTool(u"convert"_s, arguments);
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
 }
 
@@ -86,8 +87,7 @@ QByteArray FileHash(const QString& path) {
 }
 
 bool DecodesCleanly(const QString& path) {
-    const ToolRun run = RunTool(QStringLiteral("convert"), {QStringLiteral("-regard-warnings"),
-                                                            path, QStringLiteral("null:")});
+    const ToolRun run = RunTool(u"convert"_s, {u"-regard-warnings"_s, path, u"null:"_s});
     return run.exitCode == 0;
 }
 
@@ -106,7 +106,7 @@ QStringList CopyPhotos(const QString& photo, const QString& folder, int count,
                        const QString& nameFormat) {
     QStringList copies;
     for (int i = 0; i < count; ++i)
-        copies << CopyInto(TestData(QStringLiteral("hdr/") + photo), folder, nameFormat.arg(i));
+        copies << CopyInto(TestData(u"hdr/"_s + photo), folder, nameFormat.arg(i));
     return copies;
 }
 
@@ -146,8 +146,8 @@ void WriteHugePng(const QString& path, uint32_t width, uint32_t height) {
 }
 
 QString RecordingXdgEmail(const QString& folder) {
-    const QString record = QDir(folder).filePath(QStringLiteral("mail"));
-    QFile script(QDir(folder).filePath(QStringLiteral("xdg-email")));
+    const QString record = QDir(folder).filePath(u"mail"_s);
+    QFile script(QDir(folder).filePath(u"xdg-email"_s));
     EXPECT_TRUE(script.open(QIODevice::WriteOnly));
     // Written whole, then renamed: a reader never sees half a record.
     script.write(QStringLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > '%1.part'\n"
@@ -162,5 +162,5 @@ QStringList RecordedMail(const QString& record) {
     QFile file(record);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }

@@ -8,24 +8,25 @@
 #include <QFile>
 #include <QSettings>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class AppSettingsTest : public ConfigFolderTest {
 protected:
     void WriteUserDat(const QByteArray& bytes) {
-        QDir().mkpath(ConfigPath() + QStringLiteral("/Vorn/tsy"));
+        QDir().mkpath(ConfigPath() + u"/Vorn/tsy"_s);
         QFile file(AppSettings::UserDataPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
     void WriteValue(const QString& name, const QVariant& value) {
-        QDir().mkpath(ConfigPath() + QStringLiteral("/Vorn"));
+        QDir().mkpath(ConfigPath() + u"/Vorn"_s);
         QSettings settings(RegistryKey::FilePath(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("setting/") + name, value);
+        settings.setValue(u"setting/"_s + name, value);
     }
     QVariant StoredValue(const QString& name) {
-        return QSettings(RegistryKey::FilePath(), QSettings::IniFormat)
-            .value(QStringLiteral("setting/") + name);
+        return QSettings(RegistryKey::FilePath(), QSettings::IniFormat).value(u"setting/"_s + name);
     }
 };
 
@@ -71,17 +72,17 @@ TEST_F(AppSettingsTest, UserDatIsReadOnlyWhenItHoldsAWholeRecord) {
 }
 
 TEST_F(AppSettingsTest, OnlyTheValueNamedQualiltySetsTheJpegQuality) {
-    WriteValue(QStringLiteral("quality"), 50);
+    WriteValue(u"quality"_s, 50);
     EXPECT_EQ(AppSettings().qualilty, 80u);
-    WriteValue(QStringLiteral("qualilty"), 55);
+    WriteValue(u"qualilty"_s, 55);
     EXPECT_EQ(AppSettings().qualilty, 55u);
 }
 
 TEST_F(AppSettingsTest, UnreadableValuesLeaveTheirFieldsAlone) {
-    WriteValue(QStringLiteral("width"), QStringLiteral("wide"));
-    WriteValue(QStringLiteral("height"), QStringLiteral("99999999999"));
-    WriteValue(QStringLiteral("cmto"), QString(300, QLatin1Char('a'))); // longer than its buffer
-    WriteValue(QStringLiteral("dest"), QString(260, QLatin1Char('d')));
+    WriteValue(u"width"_s, u"wide"_s);
+    WriteValue(u"height"_s, u"99999999999"_s);
+    WriteValue(u"cmto"_s, QString(300, u'a')); // longer than its buffer
+    WriteValue(u"dest"_s, QString(260, u'd'));
     const AppSettings s;
     EXPECT_EQ(s.width, 100u);
     EXPECT_EQ(s.height, 100u);
@@ -92,7 +93,7 @@ TEST_F(AppSettingsTest, UnreadableValuesLeaveTheirFieldsAlone) {
 TEST_F(AppSettingsTest, ResizeSettingsSurviveASaveAndALoad) {
     AppSettings s;
     s.override = 1;
-    s.dest = QStringLiteral("../out put/fotos \"ÄÖ\"");
+    s.dest = u"../out put/fotos \"ÄÖ\""_s;
     s.imagetype = 5;
     s.qualilty = 93;
     s.image_to_resize = 0;
@@ -123,8 +124,8 @@ TEST_F(AppSettingsTest, ResizeSettingsSurviveASaveAndALoad) {
 
 TEST_F(AppSettingsTest, MailTextsAtTheirLimitsSurviveAndLongerOnesAreCutAtACharacter) {
     AppSettings s;
-    s.mailSubject = QString(199, QLatin1Char('s'));
-    s.mailBody = QString(4999, QLatin1Char('b'));
+    s.mailSubject = QString(199, u's');
+    s.mailBody = QString(4999, u'b');
     s.SaveMenuAndMailSettings();
     EXPECT_EQ(QFile(AppSettings::UserDataPath()).size(), 5200);
     {
@@ -145,8 +146,8 @@ TEST_F(AppSettingsTest, MenuFlagsAreStoredUnderTheirNames) {
     s.extResizeAndMail = 0;
     s.extResizeDefaultAndMail = 0;
     s.SaveMenuAndMailSettings();
-    EXPECT_EQ(StoredValue(QStringLiteral("ExtTessary")).toInt(), 0);
-    EXPECT_EQ(StoredValue(QStringLiteral("ExtResize")).toInt(), 1);
+    EXPECT_EQ(StoredValue(u"ExtTessary"_s).toInt(), 0);
+    EXPECT_EQ(StoredValue(u"ExtResize"_s).toInt(), 1);
     const AppSettings loaded;
     EXPECT_EQ(loaded.extTessary, 0u);
     EXPECT_EQ(loaded.extResize, 1u);
@@ -159,13 +160,13 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
     s.windowPlacement = {44, 0, 1, -1, -1, -1, -1, 10, 20, 1210, 820};
     s.curcol = 420;
     s.SaveLayoutSettings();
-    const QString first = StoredValue(QStringLiteral("windowplace")).toString();
-    EXPECT_EQ(first, QStringLiteral("44,0,1,-1,-1,-1,-1,10,20,1210,820"));
+    const QString first = StoredValue(u"windowplace"_s).toString();
+    EXPECT_EQ(first, u"44,0,1,-1,-1,-1,-1,10,20,1210,820"_s);
     s.columnWidth = {180, 60, 90, -2};
-    s.LastBrowsePIDL = QStringLiteral("/home/user/Fotos");
+    s.LastBrowsePIDL = u"/home/user/Fotos"_s;
     s.SaveLayoutSettings();
-    EXPECT_EQ(StoredValue(QStringLiteral("windowplace")).toString(), first);
-    EXPECT_FALSE(StoredValue(QStringLiteral("location")).toString().isEmpty());
+    EXPECT_EQ(StoredValue(u"windowplace"_s).toString(), first);
+    EXPECT_FALSE(StoredValue(u"location"_s).toString().isEmpty());
 
     const AppSettings loaded;
     EXPECT_TRUE(loaded.hasWindowPlacement);
@@ -176,14 +177,14 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
     EXPECT_EQ(loaded.LastBrowsePIDL, s.LastBrowsePIDL);
 
     // Too long for its buffer: the nearest enclosing folder that fits.
-    const QString deep = QStringLiteral("/home/user/") + QString(200, QChar(u'ä')) + "/b";
+    const QString deep = u"/home/user/"_s + QString(200, QChar(u'ä')) + "/b";
     s.LastBrowsePIDL = deep;
     s.SaveLayoutSettings();
-    EXPECT_EQ(AppSettings().LastBrowsePIDL, QStringLiteral("/home/user"));
+    EXPECT_EQ(AppSettings().LastBrowsePIDL, u"/home/user"_s);
 }
 
 TEST_F(AppSettingsTest, APartialPlacementFillsTheNumbersThatParse) {
-    WriteValue(QStringLiteral("windowplace"), QStringLiteral("44,2,3,x,9"));
+    WriteValue(u"windowplace"_s, u"44,2,3,x,9"_s);
     const AppSettings s;
     EXPECT_TRUE(s.hasWindowPlacement);
     EXPECT_EQ(s.windowPlacement.length, 44);

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray Read(const QString& path) {
@@ -55,13 +57,13 @@ protected:
         qputenv("XDG_DATA_HOME", data_.path().toUtf8());
         qputenv("XDG_CONFIG_DIRS", system_.path().toUtf8());
         // A program folder whose name needs every kind of quoting.
-        program_ = tools_.filePath(QStringLiteral("it's \"my\" $HOME `x` \\ 100%/tessary-menu"));
+        program_ = tools_.filePath(u"it's \"my\" $HOME `x` \\ 100%/tessary-menu"_s);
         QDir().mkpath(QFileInfo(program_).path());
         // The program records what it is given, one argument a line.
         Write(program_,
               QByteArrayLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > \"$RECORD\"\n"));
         QFile::setPermissions(program_, QFile::permissions(program_) | QFile::ExeOwner);
-        qputenv("RECORD", tools_.filePath(QStringLiteral("record")).toUtf8());
+        qputenv("RECORD", tools_.filePath(u"record"_s).toUtf8());
     }
     void TearDown() override {
         qunsetenv("XDG_DATA_HOME");
@@ -69,8 +71,8 @@ protected:
     }
 
     QStringList Recorded() const {
-        return QString::fromUtf8(Read(tools_.filePath(QStringLiteral("record"))))
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return QString::fromUtf8(Read(tools_.filePath(u"record"_s)))
+            .split(u'\n', Qt::SkipEmptyParts);
     }
     QStringList Install(const QList<ContextMenuItem>& items) const {
         QStringList errors;
@@ -85,9 +87,8 @@ protected:
             for (const QFileInfo& info :
                  dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden))
                 files << info.filePath();
-            for (const QString& sub :
-                 {QStringLiteral("kio/servicemenus"), QStringLiteral("nautilus/scripts/Tessary"),
-                  QStringLiteral("nemo/actions"), QStringLiteral("Thunar")})
+            for (const QString& sub : {u"kio/servicemenus"_s, u"nautilus/scripts/Tessary"_s,
+                                       u"nemo/actions"_s, u"Thunar"_s})
                 for (const QFileInfo& info : QDir(dir.filePath(sub)).entryInfoList(QDir::Files))
                     files << info.filePath();
         }
@@ -144,17 +145,14 @@ TEST(ContextMenuItemsTest, TheFlagsChooseTheItemsAndTheirCommands) {
 TEST_F(FileManagerMenusTest, EveryFileManagerRunsTheMenuProgramWithTheFilesAsGiven) {
     const QList<ContextMenuItem> items = ContextMenuItems(AppSettings());
     Install(items);
-    const QStringList files{QStringLiteral("/p/-leading dash.jpg"),
-                            QStringLiteral("/p/it's \"q\".png"),
-                            QStringLiteral("/p/\u00e9t\u00e9 $HOME.tiff")};
+    const QStringList files{u"/p/-leading dash.jpg"_s, u"/p/it's \"q\".png"_s,
+                            u"/p/\u00e9t\u00e9 $HOME.tiff"_s};
     const QStringList expected =
-        QStringList{QStringLiteral("--command"), QStringLiteral("2"),
-                    QStringLiteral("--pictures-only"), QStringLiteral("--")} +
-        files;
+        QStringList{u"--command"_s, u"2"_s, u"--pictures-only"_s, u"--"_s} + files;
 
     // Nautilus runs the script with the files as its arguments.
     const QString script =
-        FileManagerMenus::NautilusFolder() + QStringLiteral("/Resize as default setting and mail");
+        FileManagerMenus::NautilusFolder() + u"/Resize as default setting and mail"_s;
     EXPECT_TRUE(QFileInfo(script).isExecutable());
     EXPECT_EQ(RunTool(script, files).exitCode, 0);
     EXPECT_EQ(Recorded(), expected);
@@ -162,14 +160,11 @@ TEST_F(FileManagerMenusTest, EveryFileManagerRunsTheMenuProgramWithTheFilesAsGiv
     // Thunar and Nemo put the quoted files for %F and split like a shell.
     QString quoted;
     for (const QString& file : files)
-        quoted += QStringLiteral(" '") +
-                  QString(file).replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
-                  QLatin1Char('\'');
+        quoted += u" '"_s + QString(file).replace(u'\'', u"'\\''"_s) + u'\'';
     QString command = FileManagerMenus(program_).ShellCommand(items[2]) + quoted;
-    EXPECT_EQ(RunTool(QStringLiteral("sh"), {QStringLiteral("-c"), command}).exitCode, 0);
+    EXPECT_EQ(RunTool(u"sh"_s, {u"-c"_s, command}).exitCode, 0);
     EXPECT_EQ(Recorded(), expected);
-    EXPECT_TRUE(
-        QString::fromUtf8(Read(FileManagerMenus::ThunarFile())).contains(QStringLiteral("100%%/")));
+    EXPECT_TRUE(QString::fromUtf8(Read(FileManagerMenus::ThunarFile())).contains(u"100%%/"_s));
     EXPECT_TRUE(
         QString::fromUtf8(Read(FileManagerMenus::NemoFile(items[2])))
             .contains(QStringLiteral(
@@ -179,12 +174,12 @@ TEST_F(FileManagerMenusTest, EveryFileManagerRunsTheMenuProgramWithTheFilesAsGiv
     // Dolphin's service menu is a valid desktop entry for the picture types.
     const QString dolphin = FileManagerMenus::DolphinFile();
     EXPECT_TRUE(QFileInfo(dolphin).isExecutable());
-    const ToolRun validate = RunTool(QStringLiteral("desktop-file-validate"), {dolphin});
+    const ToolRun validate = RunTool(u"desktop-file-validate"_s, {dolphin});
     EXPECT_EQ(validate.exitCode, 0) << qPrintable(validate.out + validate.err);
     EXPECT_TRUE(validate.out.isEmpty()) << qPrintable(validate.out);
     const QString entry = QString::fromUtf8(Read(dolphin));
-    EXPECT_TRUE(entry.contains(
-        QStringLiteral("\nActions=resize;resize-as-default;resize-as-default-and-mail;\n")));
+    EXPECT_TRUE(
+        entry.contains(u"\nActions=resize;resize-as-default;resize-as-default-and-mail;\n"_s));
     for (const char* type : {"image/jpeg", "image/png", "image/tiff", "image/gif", "image/bmp"})
         EXPECT_TRUE(entry.contains(QString::fromLatin1(type))) << type;
 }
@@ -212,29 +207,28 @@ TEST_F(FileManagerMenusTest, ThunarKeepsTheUsersOwnActionsAndInstallsOnce) {
 
 TEST_F(FileManagerMenusTest, UninstallLeavesNothingOfOursBehind) {
     // Thunar's system actions are shown when the user has no file of their own.
-    Write(system_.filePath(QStringLiteral("Thunar/uca.xml")), kUserActions);
+    Write(system_.filePath(u"Thunar/uca.xml"_s), kUserActions);
     const QStringList before = OurFiles();
     Install(ContextMenuItems(AppSettings()));
     EXPECT_EQ(Read(FileManagerMenus::ThunarFile()).count("<action>"), 4)
         << "the system's action stays in sight";
     EXPECT_EQ(OurFiles().size(), before.size() + 1 + 3 + 3 + 1);
     // A file of the user's own that has a name we use is not ours to remove.
-    Write(FileManagerMenus::NautilusFolder() + QStringLiteral("/Rotate"), "#!/bin/sh\n");
+    Write(FileManagerMenus::NautilusFolder() + u"/Rotate"_s, "#!/bin/sh\n");
 
     QStringList errors;
     EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
-    EXPECT_EQ(OurFiles(),
-              before + QStringList{FileManagerMenus::NautilusFolder() + QStringLiteral("/Rotate")});
+    EXPECT_EQ(OurFiles(), before + QStringList{FileManagerMenus::NautilusFolder() + u"/Rotate"_s});
     EXPECT_FALSE(QFile::exists(FileManagerMenus::ThunarFile()));
 
     // Without the user's file, the folders made for our items go too.
-    QFile::remove(FileManagerMenus::NautilusFolder() + QStringLiteral("/Rotate"));
+    QFile::remove(FileManagerMenus::NautilusFolder() + u"/Rotate"_s);
     Install(ContextMenuItems(AppSettings()));
     EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
     const auto entries = [](const QString& folder) {
         return QDir(folder)
             .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
-            .join(QLatin1Char(' '))
+            .join(u' ')
             .toStdString();
     };
     EXPECT_EQ(entries(data_.path()), "");
@@ -245,14 +239,13 @@ TEST(DesktopEntryTest, OpensThePictureTypesThatTheMenuItemsAreOfferedFor) {
     QFile file(QStringLiteral(TESSARY_DATA_DIR "/org.vorn.Tessary.desktop"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QMap<QString, QString> keys;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
-        if (const qsizetype equals = line.indexOf(QLatin1Char('=')); equals > 0)
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n'))
+        if (const qsizetype equals = line.indexOf(u'='); equals > 0)
             keys.insert(line.left(equals), line.mid(equals + 1));
-    EXPECT_EQ(keys.value(QStringLiteral("Name")).toStdString(), AppText::MainTitle.toStdString());
-    EXPECT_EQ(keys.value(QStringLiteral("Icon")).toStdString(), AppId::IconName.toStdString());
-    EXPECT_EQ(
-        keys.value(QStringLiteral("MimeType")).toStdString(),
-        (FileManagerMenus::MimeTypes().join(QLatin1Char(';')) + QLatin1Char(';')).toStdString());
+    EXPECT_EQ(keys.value(u"Name"_s).toStdString(), AppText::MainTitle.toStdString());
+    EXPECT_EQ(keys.value(u"Icon"_s).toStdString(), AppId::IconName.toStdString());
+    EXPECT_EQ(keys.value(u"MimeType"_s).toStdString(),
+              (FileManagerMenus::MimeTypes().join(u';') + u';').toStdString());
 }
 
 TEST_F(FileManagerMenusTest, AThunarFileWeCannotReadIsLeftAsItIs) {
@@ -266,8 +259,8 @@ TEST_F(FileManagerMenusTest, AThunarFileWeCannotReadIsLeftAsItIs) {
     EXPECT_TRUE(QFile::exists(FileManagerMenus::DolphinFile())) << "the others are written";
 
     int remaining = 0;
-    EXPECT_FALSE(RewriteThunarActions("<menu></menu>", QStringLiteral("tessary-"), {}, remaining));
-    EXPECT_FALSE(RewriteThunarActions("", QStringLiteral("tessary-"), {}, remaining));
+    EXPECT_FALSE(RewriteThunarActions("<menu></menu>", u"tessary-"_s, {}, remaining));
+    EXPECT_FALSE(RewriteThunarActions("", u"tessary-"_s, {}, remaining));
 }
 
 } // namespace

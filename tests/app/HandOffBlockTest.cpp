@@ -14,6 +14,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -85,8 +87,7 @@ TEST(HandOffBlockTest, ReadsWhatIsThereAndNeverMore) {
         if (handOff) {
             EXPECT_EQ(handOff->command, c.command) << c.name;
             const QString paths = QString::fromUtf8(c.paths);
-            EXPECT_EQ(handOff->paths,
-                      paths.isEmpty() ? QStringList() : paths.split(QLatin1Char('|')))
+            EXPECT_EQ(handOff->paths, paths.isEmpty() ? QStringList() : paths.split(u'|'))
                 << c.name;
         }
         EXPECT_EQ(block[0], c.flagAfter) << c.name;
@@ -121,7 +122,7 @@ TEST(HandOffBlockTest, AThousandPathsComeBackCompleteAndInOrder) {
     QStringList paths;
     QList<QByteArray> records;
     for (int i = 0; i < 1000; ++i) {
-        paths << QStringLiteral("/home/ann/Pictures/holiday \u00e9t\u00e9 %1 -x 'q\".jpg").arg(i);
+        paths << u"/home/ann/Pictures/holiday \u00e9t\u00e9 %1 -x 'q\".jpg"_s.arg(i);
         records << *HandOffBlock::EncodeRecord(paths.last());
     }
     Bytes block(HandOffBlock::SizeFor(records.size()), 0xAB);
@@ -134,11 +135,11 @@ TEST(HandOffBlockTest, AThousandPathsComeBackCompleteAndInOrder) {
 }
 
 TEST(HandOffBlockTest, APathMustFitItsRecordWithTheZeroByte) {
-    const QString longest = QLatin1Char('/') + QString(258, QLatin1Char('a'));
+    const QString longest = u'/' + QString(258, u'a');
     EXPECT_TRUE(HandOffBlock::EncodeRecord(longest));
-    EXPECT_FALSE(HandOffBlock::EncodeRecord(longest + QLatin1Char('a')));
+    EXPECT_FALSE(HandOffBlock::EncodeRecord(longest + u'a'));
     // Bytes count, not characters: 130 two-byte letters need 261 bytes.
-    EXPECT_FALSE(HandOffBlock::EncodeRecord(QLatin1Char('/') + QString(130, QChar(0xE9))));
+    EXPECT_FALSE(HandOffBlock::EncodeRecord(u'/' + QString(130, QChar(0xE9))));
     EXPECT_FALSE(HandOffBlock::EncodeRecord(QString()));
 }
 
@@ -164,7 +165,7 @@ TEST(SharedMemoryTest, TrustsOnlyTheUsersOwnObjectThatNobodyElseMayWrite) {
 
 TEST(SharedMemoryTest, OpensOnlyATrustedNonEmptyObject) {
     QTemporaryDir folder;
-    const QString name = folder.filePath(QStringLiteral("block"));
+    const QString name = folder.filePath(u"block"_s);
     {
         const auto created = SharedMemory::CreateNew(name, 100);
         ASSERT_TRUE(created);
@@ -211,7 +212,7 @@ TEST(SharedMemoryTest, ASparseBlockIsReadWithinItsSizeAndCleared) {
     const size_t records = (kSize - HandOffBlock::RecordsOffset + HandOffBlock::RecordBytes - 1) /
                            HandOffBlock::RecordBytes;
     ASSERT_EQ(size_t(handOff->paths.size()), records);
-    EXPECT_EQ(handOff->paths.first(), QStringLiteral("/p/a.jpg"));
+    EXPECT_EQ(handOff->paths.first(), u"/p/a.jpg"_s);
     EXPECT_TRUE(handOff->paths.last().isEmpty());
     EXPECT_FALSE(HandOffBlock::Take()) << "the flag was cleared";
     SharedMemory::Remove(name);

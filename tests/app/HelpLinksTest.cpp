@@ -10,20 +10,21 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(HelpLinksTest, TheMailSubjectsJoinTheirPiecesWithoutSpaces) {
-    EXPECT_EQ(HelpMailSubject(true, QStringLiteral("4.2.1197")).toStdString(),
-              "[TSY4.2.1197] BUG REPORT");
-    EXPECT_EQ(HelpMailSubject(false, QStringLiteral("4.2.1197")).toStdString(),
+    EXPECT_EQ(HelpMailSubject(true, u"4.2.1197"_s).toStdString(), "[TSY4.2.1197] BUG REPORT");
+    EXPECT_EQ(HelpMailSubject(false, u"4.2.1197"_s).toStdString(),
               "[TSY4.2.1197] I have words to say");
-    const QUrl bug = HelpLink(CommandId::BugReport, QStringLiteral("4.2.1197"));
-    EXPECT_EQ(bug.scheme(), QStringLiteral("mailto"));
-    EXPECT_EQ(QUrlQuery(bug).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
-              QStringLiteral("[TSY4.2.1197] BUG REPORT"));
-    const QUrl upgrade = HelpLink(CommandId::CheckNewVersion, QStringLiteral("4.2.1197"));
-    EXPECT_TRUE(upgrade.path().endsWith(QStringLiteral("/tsy/upgrade.asp")));
-    EXPECT_EQ(upgrade.query(), QStringLiteral("version=4.2.1197"));
+    const QUrl bug = HelpLink(CommandId::BugReport, u"4.2.1197"_s);
+    EXPECT_EQ(bug.scheme(), u"mailto"_s);
+    EXPECT_EQ(QUrlQuery(bug).queryItemValue(u"subject"_s, QUrl::FullyDecoded),
+              u"[TSY4.2.1197] BUG REPORT"_s);
+    const QUrl upgrade = HelpLink(CommandId::CheckNewVersion, u"4.2.1197"_s);
+    EXPECT_TRUE(upgrade.path().endsWith(u"/tsy/upgrade.asp"_s));
+    EXPECT_EQ(upgrade.query(), u"version=4.2.1197"_s);
     EXPECT_EQ(HelpLink(CommandId::VisitMyWeb, {}), QUrl(HelpAddress::HomePage));
     EXPECT_TRUE(HelpLink(CommandId::Mark, {}).isEmpty());
 }
@@ -32,7 +33,7 @@ TEST(KeyboardLocksTest, ALockIsOnWhenAnyKeyboardShowsIt) {
     QTemporaryDir leds;
     const auto led = [&leds](const char* name, const char* brightness) {
         QDir().mkpath(leds.filePath(QLatin1String(name)));
-        QFile file(leds.filePath(QLatin1String(name) + QStringLiteral("/brightness")));
+        QFile file(leds.filePath(QLatin1String(name) + u"/brightness"_s));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(brightness);
     };

@@ -11,10 +11,12 @@
 
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 std::string Joined(const QStringList& list) {
-    return list.join(QLatin1Char('|')).toStdString();
+    return list.join(u'|').toStdString();
 }
 
 // The files of one folder opened from a file manager, and what goes wrong
@@ -22,29 +24,28 @@ std::string Joined(const QStringList& list) {
 class OpenWithTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = dir_.filePath(QStringLiteral("Photos of 2024"));
-        QDir().mkpath(folder_ + QStringLiteral("/Sub"));
-        QDir().mkpath(dir_.filePath(QStringLiteral("Other")));
-        for (const QString& name : {QStringLiteral("a.jpg"), QStringLiteral("-é b.PNG"),
-                                    QStringLiteral("notes.txt"), QStringLiteral("locked.jpg")})
-            Touch(folder_ + QLatin1Char('/') + name);
-        Touch(dir_.filePath(QStringLiteral("Other/d.jpg")));
-        QFile::setPermissions(In(QStringLiteral("locked.jpg")), {});
+        folder_ = dir_.filePath(u"Photos of 2024"_s);
+        QDir().mkpath(folder_ + u"/Sub"_s);
+        QDir().mkpath(dir_.filePath(u"Other"_s));
+        for (const QString& name : {u"a.jpg"_s, u"-é b.PNG"_s, u"notes.txt"_s, u"locked.jpg"_s})
+            Touch(folder_ + u'/' + name);
+        Touch(dir_.filePath(u"Other/d.jpg"_s));
+        QFile::setPermissions(In(u"locked.jpg"_s), {});
     }
     static void Touch(const QString& path) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    QString In(const QString& name) const { return folder_ + QLatin1Char('/') + name; }
+    QString In(const QString& name) const { return folder_ + u'/' + name; }
 
     QTemporaryDir dir_;
     QString folder_;
 };
 
 TEST_F(OpenWithTest, TheFirstFileChoosesTheFolderAndItsGivenPicturesAreMarked) {
-    const QString a = In(QStringLiteral("a.jpg"));
-    const QString b = In(QStringLiteral("-é b.PNG"));
-    const QString other = dir_.filePath(QStringLiteral("Other/d.jpg"));
+    const QString a = In(u"a.jpg"_s);
+    const QString b = In(u"-é b.PNG"_s);
+    const QString other = dir_.filePath(u"Other/d.jpg"_s);
     struct Case {
         const char* what;
         QStringList arguments;
@@ -56,31 +57,13 @@ TEST_F(OpenWithTest, TheFirstFileChoosesTheFolderAndItsGivenPicturesAreMarked) {
     };
     const Case cases[] = {
         {"two pictures", {b, a}, folder_, b, {b, a}, {}, 0},
-        {"a text file first",
-         {In(QStringLiteral("notes.txt")), a},
-         folder_,
-         a,
-         {a},
-         {In(QStringLiteral("notes.txt"))},
-         0},
-        {"a folder",
-         {folder_ + QStringLiteral("/Sub")},
-         folder_ + QStringLiteral("/Sub"),
-         {},
-         {},
-         {},
-         0},
+        {"a text file first", {In(u"notes.txt"_s), a}, folder_, a, {a}, {In(u"notes.txt"_s)}, 0},
+        {"a folder", {folder_ + u"/Sub"_s}, folder_ + u"/Sub"_s, {}, {}, {}, 0},
         {"a folder, then a picture in it", {folder_, a}, folder_, {}, {a}, {}, 0},
         {"a picture of another folder", {a, other}, folder_, a, {a}, {}, 1},
         {"the same picture twice", {a, a}, folder_, a, {a}, {}, 0},
-        {"a path with ..", {folder_ + QStringLiteral("/Sub/../a.jpg")}, folder_, a, {a}, {}, 0},
-        {"nothing that exists",
-         {In(QStringLiteral("gone.jpg"))},
-         {},
-         {},
-         {},
-         {In(QStringLiteral("gone.jpg"))},
-         0},
+        {"a path with ..", {folder_ + u"/Sub/../a.jpg"_s}, folder_, a, {a}, {}, 0},
+        {"nothing that exists", {In(u"gone.jpg"_s)}, {}, {}, {}, {In(u"gone.jpg"_s)}, 0},
         {"nothing at all", {}, {}, {}, {}, {}, 0},
     };
     for (const Case& c : cases) {
@@ -96,16 +79,16 @@ TEST_F(OpenWithTest, TheFirstFileChoosesTheFolderAndItsGivenPicturesAreMarked) {
 TEST_F(OpenWithTest, RelativeNamesAreTakenFromTheWorkingFolder) {
     const QString before = QDir::currentPath();
     QDir::setCurrent(folder_);
-    const OpenWithPlan plan = PlanOpenWith({QStringLiteral("a.jpg")});
+    const OpenWithPlan plan = PlanOpenWith({u"a.jpg"_s});
     QDir::setCurrent(before);
     EXPECT_EQ(plan.folder.toStdString(), folder_.toStdString());
-    EXPECT_EQ(plan.selected.toStdString(), In(QStringLiteral("a.jpg")).toStdString());
+    EXPECT_EQ(plan.selected.toStdString(), In(u"a.jpg"_s).toStdString());
 }
 
 TEST_F(OpenWithTest, APictureThatCannotBeReadIsRefused) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root reads every file";
-    const OpenWithPlan plan = PlanOpenWith({In(QStringLiteral("locked.jpg"))});
+    const OpenWithPlan plan = PlanOpenWith({In(u"locked.jpg"_s)});
     EXPECT_TRUE(plan.folder.isEmpty());
     EXPECT_EQ(plan.refused.size(), 1);
 }
@@ -113,10 +96,10 @@ TEST_F(OpenWithTest, APictureThatCannotBeReadIsRefused) {
 TEST(OpenWithStatusTest, TellsWhatWasLeftOut) {
     OpenWithPlan plan;
     EXPECT_EQ(OpenWithStatus(plan).toStdString(), "");
-    plan.refused = {QStringLiteral("/tmp/x.doc")};
+    plan.refused = {u"/tmp/x.doc"_s};
     EXPECT_EQ(OpenWithStatus(plan).toStdString(),
               "Cannot open \"/tmp/x.doc\": it is not a picture or a folder that can be read.");
-    plan.refused << QStringLiteral("/tmp/y.doc");
+    plan.refused << u"/tmp/y.doc"_s;
     plan.elsewhere = 2;
     EXPECT_EQ(OpenWithStatus(plan).toStdString(),
               "Cannot open 2 of the given files: they are not pictures or folders that can be "

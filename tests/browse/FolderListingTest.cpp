@@ -20,19 +20,20 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 LocaleInfo English() {
-    return {QStringLiteral("-"), QStringLiteral("."), QStringLiteral(","),
-            QStringLiteral("M/d/yyyy"), QStringLiteral("h:mm:ss tt")};
+    return {u"-"_s, u"."_s, u","_s, u"M/d/yyyy"_s, u"h:mm:ss tt"_s};
 }
 
 // A folder of our own, mounted as a volume of its own.
 class FolderListingTest : public testing::Test {
 protected:
     void SetUp() override {
-        shell_ = std::make_unique<ShellNamespace>(std::make_shared<FixedVolumes>(
-            QList<Volume>{{"/", {}}, {root_.path(), QStringLiteral("Card")}}));
+        shell_ = std::make_unique<ShellNamespace>(
+            std::make_shared<FixedVolumes>(QList<Volume>{{"/", {}}, {root_.path(), u"Card"_s}}));
         listing_ = std::make_unique<FolderListing>(*shell_, formats_, shell_->ControlsList());
     }
     QString Make(const QString& relative, qint64 size = 10) {
@@ -67,9 +68,9 @@ protected:
 TEST_F(FolderListingTest, ListsFoldersAndPicturesByExtensionOnly) {
     for (const char* name :
          {"a.JPG", "b.tif", "c.tiff", "d.jpgx", "e.txt", "f.jpeg12345", "g", ".hidden.png"})
-        Make(QStringLiteral("pics/") + QLatin1String(name));
-    QDir().mkpath(root_.filePath(QStringLiteral("pics/Sub")));
-    EXPECT_EQ(Names(Rows(root_.filePath(QStringLiteral("pics")))),
+        Make(u"pics/"_s + QLatin1String(name));
+    QDir().mkpath(root_.filePath(u"pics/Sub"_s));
+    EXPECT_EQ(Names(Rows(root_.filePath(u"pics"_s))),
               (QStringList{"..", "Sub", ".hidden.png", "a.JPG", "c.tiff", "d.jpgx"}));
     // The volume itself is a drive root: no ".." row.
     EXPECT_EQ(Names(Rows(root_.path())), (QStringList{"pics"}));
@@ -84,64 +85,61 @@ TEST_F(FolderListingTest, SizeTextsAreKilobytesRoundedUpAndTimesTheLastWrite) {
         {1048576000, "1,024,000 KB"},
     };
     for (const auto& [size, text] : cases)
-        Make(QStringLiteral("sizes/%1.png").arg(size), size);
+        Make(u"sizes/%1.png"_s.arg(size), size);
     // The first second of 1970 is a last-write time like any other.
-    QFile epoch(root_.filePath(QStringLiteral("sizes/0.png")));
+    QFile epoch(root_.filePath(u"sizes/0.png"_s));
     ASSERT_TRUE(epoch.open(QIODevice::ReadWrite));
     ASSERT_TRUE(epoch.setFileTime(QDateTime::fromSecsSinceEpoch(0, Qt::UTC),
                                   QFileDevice::FileModificationTime));
     epoch.close();
-    for (const FileItem& row : Rows(root_.filePath(QStringLiteral("sizes")))) {
+    for (const FileItem& row : Rows(root_.filePath(u"sizes"_s))) {
         if (row.isParent)
             continue;
-        if (row.name == QStringLiteral("0.png")) {
+        if (row.name == u"0.png"_s) {
             EXPECT_EQ(row.time, ToFileTime(QDateTime::fromSecsSinceEpoch(0, Qt::UTC)));
         }
         for (const auto& [size, text] : cases)
-            if (row.name == QStringLiteral("%1.png").arg(size)) {
+            if (row.name == u"%1.png"_s.arg(size)) {
                 EXPECT_EQ(row.sizeText.toStdString(), text);
                 EXPECT_EQ(row.size, uint64_t(size));
             }
         EXPECT_FALSE(row.timeText.isEmpty());
-        EXPECT_EQ(row.typeName, QStringLiteral("PNG image"));
+        EXPECT_EQ(row.typeName, u"PNG image"_s);
     }
 }
 
 TEST_F(FolderListingTest, SortsFoldersFirstByteWiseAndKeepsTheParentOnTop) {
-    Make(QStringLiteral("s/a.jpg"), 3000);
-    Make(QStringLiteral("s/B.jpg"), 1);
-    Make(QStringLiteral("s/A.jpg"), 9000);
-    Make(QStringLiteral("s/b.jpg"), 2000);
-    QDir().mkpath(root_.filePath(QStringLiteral("s/zeta")));
-    QDir().mkpath(root_.filePath(QStringLiteral("s/Alpha")));
-    const QString folder = root_.filePath(QStringLiteral("s"));
+    Make(u"s/a.jpg"_s, 3000);
+    Make(u"s/B.jpg"_s, 1);
+    Make(u"s/A.jpg"_s, 9000);
+    Make(u"s/b.jpg"_s, 2000);
+    QDir().mkpath(root_.filePath(u"s/zeta"_s));
+    QDir().mkpath(root_.filePath(u"s/Alpha"_s));
+    const QString folder = root_.filePath(u"s"_s);
     EXPECT_EQ(Names(Rows(folder)),
               (QStringList{"..", "Alpha", "zeta", "A.jpg", "B.jpg", "a.jpg", "b.jpg"}));
     EXPECT_EQ(Names(Rows(folder, FileColumn::Name, false)),
               (QStringList{"..", "zeta", "Alpha", "b.jpg", "a.jpg", "B.jpg", "A.jpg"}));
     const QStringList bySizeDown = Names(Rows(folder, FileColumn::Size, false));
     EXPECT_EQ(bySizeDown.mid(3), (QStringList{"A.jpg", "a.jpg", "b.jpg", "B.jpg"}));
-    EXPECT_EQ(bySizeDown.first(), QStringLiteral(".."));
+    EXPECT_EQ(bySizeDown.first(), u".."_s);
 }
 
 TEST_F(FolderListingTest, HostileNamesAndFoldersShowWhatCanBeShown) {
     for (const char* name : {"with space.jpg", "it's \"q\".jpg", "new\nline.jpg", "-dash.jpg"})
-        Make(QStringLiteral("h/") + QString::fromUtf8(name));
-    const QByteArray invalid =
-        QFile::encodeName(root_.filePath(QStringLiteral("h/"))) + "bad\xff\xfe.jpg";
-    ASSERT_TRUE(QFile::copy(TestData(QStringLiteral("jpg/Canon_40D.jpg")),
-                            root_.filePath(QStringLiteral("h/good.jpg"))));
-    ASSERT_EQ(::rename(QFile::encodeName(root_.filePath(QStringLiteral("h/good.jpg"))).constData(),
+        Make(u"h/"_s + QString::fromUtf8(name));
+    const QByteArray invalid = QFile::encodeName(root_.filePath(u"h/"_s)) + "bad\xff\xfe.jpg";
+    ASSERT_TRUE(QFile::copy(TestData(u"jpg/Canon_40D.jpg"_s), root_.filePath(u"h/good.jpg"_s)));
+    ASSERT_EQ(::rename(QFile::encodeName(root_.filePath(u"h/good.jpg"_s)).constData(),
                        invalid.constData()),
               0);
-    ASSERT_EQ(
-        ::symlink(".", QFile::encodeName(root_.filePath(QStringLiteral("h/loop"))).constData()), 0);
-    const QList<FileItem> rows = Rows(root_.filePath(QStringLiteral("h")));
+    ASSERT_EQ(::symlink(".", QFile::encodeName(root_.filePath(u"h/loop"_s)).constData()), 0);
+    const QList<FileItem> rows = Rows(root_.filePath(u"h"_s));
     EXPECT_EQ(rows.size(), 1 + 1 + 5) << qPrintable(Names(rows).join('|'));
     // Shown with replacement characters; its path keeps the bytes, so the
     // picture opens.
     const auto bad = std::find_if(rows.begin(), rows.end(), [](const FileItem& row) {
-        return ShownFileName(row.name) == QStringLiteral("bad\uFFFD\uFFFD.jpg");
+        return ShownFileName(row.name) == u"bad\uFFFD\uFFFD.jpg"_s;
     });
     ASSERT_NE(bad, rows.end());
     EXPECT_EQ(EncodeFileName(bad->path), invalid);
@@ -149,21 +147,21 @@ TEST_F(FolderListingTest, HostileNamesAndFoldersShowWhatCanBeShown) {
     EXPECT_TRUE(picture.Load(bad->path)) << qPrintable(picture.GetLastError());
     EXPECT_EQ(ExifReader().Load(bad->path), 1);
     // Into the loop and back: each step is one folder deeper, never a hang.
-    EXPECT_EQ(Rows(root_.filePath(QStringLiteral("h/loop/loop"))).size(), rows.size());
+    EXPECT_EQ(Rows(root_.filePath(u"h/loop/loop"_s)).size(), rows.size());
 
     // A folder removed after it was listed: just its ".." row.
     IdList gone;
-    ASSERT_TRUE(shell_->ParsePath(root_.filePath(QStringLiteral("h")), gone));
+    ASSERT_TRUE(shell_->ParsePath(root_.filePath(u"h"_s), gone));
     ::unlink(invalid.constData()); // a name Qt cannot spell
-    QDir(root_.filePath(QStringLiteral("h"))).removeRecursively();
+    QDir(root_.filePath(u"h"_s)).removeRecursively();
     EXPECT_EQ(Names(listing_->List(gone)), QStringList{".."});
 }
 
 TEST_F(FolderListingTest, AFolderThatCannotBeReadShowsJustItsParentRow) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root reads every folder";
-    const QString locked = root_.filePath(QStringLiteral("locked"));
-    Make(QStringLiteral("locked/a.jpg"));
+    const QString locked = root_.filePath(u"locked"_s);
+    Make(u"locked/a.jpg"_s);
     ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::WriteOwner));
     EXPECT_EQ(Names(Rows(locked)), QStringList{".."});
     QFile::setPermissions(locked,

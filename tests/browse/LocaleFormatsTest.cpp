@@ -3,16 +3,17 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 LocaleInfo English() {
-    return {QStringLiteral("-"), QStringLiteral("."), QStringLiteral(","),
-            QStringLiteral("M/d/yyyy"), QStringLiteral("h:mm:ss tt")};
+    return {u"-"_s, u"."_s, u","_s, u"M/d/yyyy"_s, u"h:mm:ss tt"_s};
 }
 
 TEST(LocaleFormatsTest, GroupsThousandsLikeTheRegionalSettings) {
     LocaleInfo wide = English();
-    wide.thousandsSeparator = QStringLiteral("'~"); // only its first character counts
+    wide.thousandsSeparator = u"'~"_s; // only its first character counts
     LocaleInfo none = English();
     none.thousandsSeparator.reset();
     const std::string tooLong(129, '9'); // longer runs of digits stay as they are
@@ -53,17 +54,17 @@ TEST(LocaleFormatsTest, PicturesBecomeCodesAndUnknownTokensStayLiteral) {
 TEST(LocaleFormatsTest, FormatsAFileTimeAsTheShortDateAndTheTimeInLocalTime) {
     const QDateTime moment(QDate(2003, 3, 7), QTime(15, 5, 9), Qt::LocalTime);
     const FileTime time = ToFileTime(moment);
-    EXPECT_EQ(LocaleFormats(English()).FormatFileTime(time), QStringLiteral("3/7/2003 3:05:09 PM"));
+    EXPECT_EQ(LocaleFormats(English()).FormatFileTime(time), u"3/7/2003 3:05:09 PM"_s);
     LocaleInfo other = English();
-    other.shortDatePicture = QStringLiteral("ddd, MMM d");
-    other.timePicture = QStringLiteral("HH:mm");
+    other.shortDatePicture = u"ddd, MMM d"_s;
+    other.timePicture = u"HH:mm"_s;
     EXPECT_EQ(LocaleFormats(other).FormatFileTime(
                   ToFileTime(QDateTime(QDate(2003, 3, 7), QTime(9, 5), Qt::LocalTime))),
-              QStringLiteral("ddd, Mar 7 09:05"));
+              u"ddd, Mar 7 09:05"_s);
     EXPECT_EQ(FromFileTime(time), moment.toUTC());
-    EXPECT_EQ(FormatTime(QStringLiteral("%A %B %#H %I %p %% %q"),
+    EXPECT_EQ(FormatTime(u"%A %B %#H %I %p %% %q"_s,
                          QDateTime(QDate(2024, 12, 29), QTime(0, 7), Qt::LocalTime)),
-              QStringLiteral("Sunday December 0 12 AM % %q"));
+              u"Sunday December 0 12 AM % %q"_s);
 }
 
 TEST(LocaleFormatsTest, QtFormatsTurnIntoWindowsPictures) {
@@ -110,13 +111,11 @@ TEST(LocaleFormatsTest, RealLocalesShowTheirOwnShortDateAndTime) {
         EXPECT_EQ(Numbers(shown), Numbers(own))
             << name << ": " << qPrintable(shown) << " / " << qPrintable(own);
         QString letters = shown;
-        letters.remove(QStringLiteral("PM"));
+        letters.remove(u"PM"_s);
         for (QChar c : letters)
-            EXPECT_FALSE((c.isLetter() && c.unicode() < 128) ||
-                         QStringLiteral("'[]()%").contains(c))
+            EXPECT_FALSE((c.isLetter() && c.unicode() < 128) || u"'[]()%"_s.contains(c))
                 << name << ": " << qPrintable(shown);
-        EXPECT_EQ(shown.contains(QStringLiteral("PM")), twelveHour)
-            << name << ": " << qPrintable(shown);
+        EXPECT_EQ(shown.contains(u"PM"_s), twelveHour) << name << ": " << qPrintable(shown);
     }
 }
 

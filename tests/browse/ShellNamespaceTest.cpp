@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Shell = ShellNamespace;
@@ -102,10 +104,10 @@ TEST(ShellNamespaceTest, RandomBytesNeverReadOutOfBounds) {
 class ShellFoldersTest : public testing::Test {
 protected:
     void SetUp() override {
-        volume_ = dir_.filePath(QStringLiteral("media/usb"));
-        QDir().mkpath(volume_ + QStringLiteral("/Photos/2003"));
-        shell_ = std::make_unique<Shell>(std::make_shared<FixedVolumes>(
-            QList<Volume>{{"/", {}}, {volume_, QStringLiteral("USB Stick")}}));
+        volume_ = dir_.filePath(u"media/usb"_s);
+        QDir().mkpath(volume_ + u"/Photos/2003"_s);
+        shell_ = std::make_unique<Shell>(
+            std::make_shared<FixedVolumes>(QList<Volume>{{"/", {}}, {volume_, u"USB Stick"_s}}));
     }
     QTemporaryDir dir_;
     QString volume_;
@@ -114,27 +116,25 @@ protected:
 
 TEST_F(ShellFoldersTest, APathParsesThroughTheVolumeWithTheLongestMountPoint) {
     IdList list;
-    ASSERT_TRUE(shell_->ParsePath(volume_ + QStringLiteral("/Photos/2003/"), list));
+    ASSERT_TRUE(shell_->ParsePath(volume_ + u"/Photos/2003/"_s, list));
     EXPECT_EQ(Shell::Count(list), 4); // Computer, the volume, Photos, 2003
     QString text;
     ASSERT_TRUE(shell_->GetDisplayNameOf(list, text));
-    EXPECT_EQ(text, volume_ + QStringLiteral("/Photos/2003"));
-    EXPECT_EQ(shell_->GetDisplayName(list), QStringLiteral("2003"));
-    EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 2)), QStringLiteral("USB Stick"));
-    EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 1)), QStringLiteral("Computer"));
+    EXPECT_EQ(text, volume_ + u"/Photos/2003"_s);
+    EXPECT_EQ(shell_->GetDisplayName(list), u"2003"_s);
+    EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 2)), u"USB Stick"_s);
+    EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 1)), u"Computer"_s);
 
     ASSERT_TRUE(shell_->ParsePath(dir_.path(), list));
-    EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 2)),
-              QStringLiteral("File System"));
+    EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 2)), u"File System"_s);
 
-    ASSERT_TRUE(shell_->ParsePath(QStringLiteral("::Computer"), list));
+    ASSERT_TRUE(shell_->ParsePath(u"::Computer"_s, list));
     EXPECT_EQ(list, shell_->DrivesList());
     ASSERT_TRUE(shell_->ParsePath(QString(), list));
     EXPECT_EQ(list, shell_->DesktopList());
-    ASSERT_TRUE(shell_->ParsePath(QStringLiteral("~"), list));
+    ASSERT_TRUE(shell_->ParsePath(u"~"_s, list));
     EXPECT_EQ(shell_->FileSystemPath(list), QDir::homePath());
-    for (const QString& bad : {volume_ + QStringLiteral("/nothing"), QStringLiteral("Photos"),
-                               QStringLiteral("::Elsewhere")})
+    for (const QString& bad : {volume_ + u"/nothing"_s, u"Photos"_s, u"::Elsewhere"_s})
         EXPECT_FALSE(shell_->ParsePath(bad, list)) << qPrintable(bad);
 }
 
@@ -143,15 +143,14 @@ TEST_F(ShellFoldersTest, TheDesktopAndComputerListTheirFolders) {
     ASSERT_TRUE(desktop);
     const QList<QByteArray> top = desktop->EnumObjects(ShellFlag::Folders);
     ASSERT_GE(top.size(), 2);
-    EXPECT_EQ(shell_->GetDisplayName(top[0]), QStringLiteral("Home"));
-    EXPECT_EQ(shell_->GetDisplayName(top[1]), QStringLiteral("Computer"));
+    EXPECT_EQ(shell_->GetDisplayName(top[0]), u"Home"_s);
+    EXPECT_EQ(shell_->GetDisplayName(top[1]), u"Computer"_s);
     EXPECT_EQ(top[1], shell_->DrivesList());
     const auto computer = shell_->BindFolder(shell_->DrivesList());
     ASSERT_TRUE(computer);
     const QList<QByteArray> volumes = computer->EnumObjects(ShellFlag::Folders);
     ASSERT_EQ(volumes.size(), 2);
-    EXPECT_EQ(computer->GetDisplayNameOf(volumes[1], ShellFlag::NameInFolder),
-              QStringLiteral("USB Stick"));
+    EXPECT_EQ(computer->GetDisplayNameOf(volumes[1], ShellFlag::NameInFolder), u"USB Stick"_s);
     EXPECT_EQ(computer->CompareIDs(volumes[1], volumes[0]), 1) << "the volumes' own order";
     EXPECT_EQ(shell_->BindFolder(shell_->ControlsList()), nullptr);
     EXPECT_EQ(shell_->CompareItems(shell_->ControlsList(), shell_->ControlsList()), 0);

@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Puts a program of ours first on PATH for one test.
@@ -48,9 +50,9 @@ protected:
 };
 
 TEST_F(MailPicturesTest, HandsTheAttachmentsSubjectAndBodyToXdgEmailAsTheyStand) {
-    const QString record = bin_.filePath(QStringLiteral("args"));
+    const QString record = bin_.filePath(u"args"_s);
     // Records its arguments, and whether each attachment exists right now.
-    Script(QStringLiteral("xdg-email"),
+    Script(u"xdg-email"_s,
            QStringLiteral("printf '%s\\0' \"$@\" > '%1'\n"
                           "while [ $# -gt 0 ]; do if [ \"$1\" = --attach ]; then "
                           "[ -f \"$2\" ] || echo \"missing $2\" >> '%1.missing'; fi; shift; done\n")
@@ -58,11 +60,11 @@ TEST_F(MailPicturesTest, HandsTheAttachmentsSubjectAndBodyToXdgEmailAsTheyStand)
     UsePath(bin_.path());
 
     AppSettings settings;
-    settings.mailSubject = QStringLiteral("Photos %F");
-    settings.mailBody = QStringLiteral("Hello,\r\nhere they are.");
+    settings.mailSubject = u"Photos %F"_s;
+    settings.mailBody = u"Hello,\r\nhere they are."_s;
     for (const char* name : {"a b.jpg", "-dash.jpg", "quote'\"$;x.jpg", "ünï.jpg"})
-        settings.MailTempList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")),
-                                          files_.path(), QString::fromUtf8(name));
+        settings.MailTempList << CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), files_.path(),
+                                          QString::fromUtf8(name));
     const QStringList sent = settings.MailTempList;
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
     QStringList expected{"--utf8", "--subject", "Photos %F", "--body", "Hello,\r\nhere they are."};
@@ -80,18 +82,17 @@ TEST_F(MailPicturesTest, HandsTheAttachmentsSubjectAndBodyToXdgEmailAsTheyStand)
 }
 
 TEST_F(MailPicturesTest, OnlyTheListedCopiesGoAndTheOriginalsNeverTakeTheirPlace) {
-    const QString record = bin_.filePath(QStringLiteral("args"));
+    const QString record = bin_.filePath(u"args"_s);
     // Waits a while: the hand-off has no time limit of its own.
-    Script(QStringLiteral("xdg-email"),
-           QStringLiteral("sleep 1; printf '%s\\0' \"$@\" > '%1'\n").arg(record));
+    Script(u"xdg-email"_s, u"sleep 1; printf '%s\\0' \"$@\" > '%1'\n"_s.arg(record));
     UsePath(bin_.path());
     AppSettings settings;
-    settings.PictureList << CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), files_.path());
+    settings.PictureList << CopyInto(TestData(u"jpg/Nikon_D70.jpg"_s), files_.path());
     // A batch that wrote no copy starts no mail at all.
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
     EXPECT_FALSE(QFile::exists(record));
 
-    settings.MailTempList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), files_.path());
+    settings.MailTempList << CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), files_.path());
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
     EXPECT_EQ(RecordedArguments(record),
               (QStringList{"--utf8", "--attach", files_.filePath("Canon_40D.jpg")}));
@@ -102,7 +103,7 @@ TEST_F(MailPicturesTest, OnlyTheListedCopiesGoAndTheOriginalsNeverTakeTheirPlace
 
 TEST_F(MailPicturesTest, EachFailureGivesItsPrompt) {
     AppSettings settings;
-    settings.MailTempList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), files_.path());
+    settings.MailTempList << CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), files_.path());
 
     // No xdg-email at all: the first prompt, and the copies stay listed.
     qputenv("PATH", bin_.path().toUtf8());
@@ -115,26 +116,25 @@ TEST_F(MailPicturesTest, EachFailureGivesItsPrompt) {
                                          {4, MailPrompt::SendFailed},
                                          {0, MailPrompt::None}};
     for (const auto& [status, prompt] : cases) {
-        Script(QStringLiteral("xdg-email"), QStringLiteral("exit %1\n").arg(status));
-        settings.MailTempList = {files_.filePath(QStringLiteral("Canon_40D.jpg"))};
+        Script(u"xdg-email"_s, u"exit %1\n"_s.arg(status));
+        settings.MailTempList = {files_.filePath(u"Canon_40D.jpg"_s)};
         EXPECT_EQ(MailPictures(settings), prompt) << status;
     }
 }
 
 // Debian's own xdg-email, with a recording mail client behind it.
 TEST_F(MailPicturesTest, TheRealXdgEmailDeliversTheAttachmentsToTheMailClient) {
-    if (QStandardPaths::findExecutable(QStringLiteral("xdg-email")).isEmpty())
+    if (QStandardPaths::findExecutable(u"xdg-email"_s).isEmpty())
         GTEST_SKIP() << "xdg-utils is not installed";
-    const QString record = bin_.filePath(QStringLiteral("url"));
-    const QString client = Script(QStringLiteral("mailclient"),
-                                  QStringLiteral("printf '%s' \"$1\" > '%1'\n").arg(record));
+    const QString record = bin_.filePath(u"url"_s);
+    const QString client = Script(u"mailclient"_s, u"printf '%s' \"$1\" > '%1'\n"_s.arg(record));
     // $MAILER is the mail client xdg-email starts on any desktop.
     qputenv("MAILER", client.toUtf8());
     AppSettings settings;
-    settings.mailSubject = QStringLiteral("Pictures");
-    settings.MailTempList << CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), files_.path(),
-                                      QStringLiteral("my photo.jpg"))
-                          << CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), files_.path());
+    settings.mailSubject = u"Pictures"_s;
+    settings.MailTempList << CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), files_.path(),
+                                      u"my photo.jpg"_s)
+                          << CopyInto(TestData(u"jpg/Nikon_D70.jpg"_s), files_.path());
     const QStringList sent = settings.MailTempList;
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
     qunsetenv("MAILER");
@@ -142,13 +142,12 @@ TEST_F(MailPicturesTest, TheRealXdgEmailDeliversTheAttachmentsToTheMailClient) {
     QFile recorded(record);
     ASSERT_TRUE(recorded.open(QIODevice::ReadOnly)) << "the mail client was not started";
     const QUrl url(QString::fromUtf8(recorded.readAll()));
-    EXPECT_EQ(url.scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(url.scheme(), u"mailto"_s);
     const QUrlQuery query(url);
-    EXPECT_EQ(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded), "Pictures");
+    EXPECT_EQ(query.queryItemValue(u"subject"_s, QUrl::FullyDecoded), "Pictures");
     QStringList attached;
-    for (const QString& value :
-         query.allQueryItemValues(QStringLiteral("attach"), QUrl::FullyDecoded))
-        attached << (value.startsWith(QLatin1String("file:")) ? QUrl(value).toLocalFile() : value);
+    for (const QString& value : query.allQueryItemValues(u"attach"_s, QUrl::FullyDecoded))
+        attached << (value.startsWith("file:"_L1) ? QUrl(value).toLocalFile() : value);
     EXPECT_EQ(attached, sent);
     for (const QString& file : attached)
         EXPECT_TRUE(QFile::exists(file)) << qPrintable(file);

@@ -9,6 +9,8 @@
 
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray Read(const QString& path) {
@@ -20,7 +22,7 @@ QByteArray Read(const QString& path) {
 // with its permissions; nothing else is left in the folder.
 TEST(SafeWriteTest, ReplacesEvenTheLongestNameKeepingItsPermissions) {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QString(251, QLatin1Char('n')) + ".jpg");
+    const QString path = folder.filePath(QString(251, u'n') + ".jpg");
     ASSERT_TRUE(WriteFileSafely(path, "old").isEmpty());
     ASSERT_TRUE(
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
@@ -31,7 +33,7 @@ TEST(SafeWriteTest, ReplacesEvenTheLongestNameKeepingItsPermissions) {
                                             QFile::WriteUser | QFile::ReadGroup);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     EXPECT_EQ(WriteFileSafely(folder.filePath("missing/x.jpg"), "x"),
-              QStringLiteral("no such file or directory"));
+              u"no such file or directory"_s);
 }
 
 // What a killed writer left goes; a running writer's file and anything
@@ -41,11 +43,10 @@ TEST(SafeWriteTest, RemovesOnlyTheLeftoversOfWritersThatAreGone) {
     const qint64 deadPid = 999999999;
 
     QTemporaryDir folder;
-    const QString stale = QStringLiteral(".tessary-%1-abc.tmp").arg(deadPid);
-    const QString running = QStringLiteral(".tessary-%1-abc.tmp").arg(getpid());
-    const QStringList kept{running, QStringLiteral(".tessary-x-abc.tmp"),
-                           QStringLiteral("tessary-%1-abc.tmp").arg(deadPid),
-                           QStringLiteral(".tessary-%1-abc.jpg").arg(deadPid)};
+    const QString stale = u".tessary-%1-abc.tmp"_s.arg(deadPid);
+    const QString running = u".tessary-%1-abc.tmp"_s.arg(getpid());
+    const QStringList kept{running, u".tessary-x-abc.tmp"_s, u"tessary-%1-abc.tmp"_s.arg(deadPid),
+                           u".tessary-%1-abc.jpg"_s.arg(deadPid)};
     for (const QString& name : kept + QStringList{stale}) {
         QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

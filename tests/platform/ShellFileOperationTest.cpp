@@ -13,6 +13,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Replace = FileOperationPrompt::Replace;
@@ -45,7 +47,7 @@ protected:
     QStringList Pictures(int count, int bytes = 1000) {
         QStringList paths;
         for (int i = 0; i < count; ++i) {
-            const QString path = source_.filePath(QStringLiteral("p%1.jpg").arg(i));
+            const QString path = source_.filePath(u"p%1.jpg"_s.arg(i));
             QFile file(path);
             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(QByteArray(bytes, char('a' + i % 26)));
@@ -60,8 +62,7 @@ protected:
 TEST_F(ShellFileOperationTest, CopyAsksBeforeEachReplaceAndKeepsTheAnswersToAll) {
     const QStringList pictures = Pictures(6);
     for (int i = 0; i < 6; ++i)
-        QFile::copy(TestData(QStringLiteral("jpg/Canon_40D.jpg")),
-                    destination_.filePath(QStringLiteral("p%1.jpg").arg(i)));
+        QFile::copy(TestData(u"jpg/Canon_40D.jpg"_s), destination_.filePath(u"p%1.jpg"_s.arg(i)));
     ScriptedPrompt prompt;
     prompt.replies = {Replace::Yes, Replace::No, Replace::YesToAll};
     const FileOperationResult result =
@@ -70,9 +71,7 @@ TEST_F(ShellFileOperationTest, CopyAsksBeforeEachReplaceAndKeepsTheAnswersToAll)
     EXPECT_EQ(result.done, 5);
     EXPECT_EQ(result.skipped, 1);
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(Read(destination_.filePath(QStringLiteral("p%1.jpg").arg(i))) ==
-                      Read(pictures[i]),
-                  i != 1)
+        EXPECT_EQ(Read(destination_.filePath(u"p%1.jpg"_s.arg(i))) == Read(pictures[i]), i != 1)
             << i;
     EXPECT_EQ(QDir(destination_.path()).entryList(QDir::Hidden | QDir::Files).size(), 6)
         << "no temporary files";
@@ -99,7 +98,7 @@ TEST_F(ShellFileOperationTest, CopyAsksBeforeEachReplaceAndKeepsTheAnswersToAll)
 
 TEST_F(ShellFileOperationTest, MoveRenamesWithinAFileSystemAndOffersToCreateTheFolder) {
     const QStringList pictures = Pictures(3);
-    const QString target = destination_.filePath(QStringLiteral("new folder"));
+    const QString target = destination_.filePath(u"new folder"_s);
     ScriptedPrompt no;
     no.createFolder = false;
     EXPECT_TRUE(SHFileOperation(FileOperation::Move, pictures, target, no).cancelled);
@@ -127,11 +126,11 @@ TEST_F(ShellFileOperationTest, AStoppedMoveAcrossFileSystemsLosesNothing) {
     QRandomGenerator random(77);
     for (int round = 0; round < 12; ++round) {
         QTemporaryDir sources;
-        QTemporaryDir shm(QStringLiteral("/dev/shm/tessary-move-XXXXXX"));
+        QTemporaryDir shm(u"/dev/shm/tessary-move-XXXXXX"_s);
         QStringList pictures;
         QList<QByteArray> contents;
         for (int i = 0; i < 6; ++i) {
-            pictures << sources.filePath(QStringLiteral("m%1.jpg").arg(i));
+            pictures << sources.filePath(u"m%1.jpg"_s.arg(i));
             contents << QByteArray(int(random.bounded(1, 3 << 20)), char('A' + i));
             QFile file(pictures.last());
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Every camera file of the project's test pictures.
@@ -22,7 +24,7 @@ QStringList CameraFiles() {
     for (const char* folder : {"jpg", "hdr", "orientation", "tiff", "invalid"})
         for (const QString& name :
              QDir(TestData(QString::fromLatin1(folder))).entryList(QDir::Files))
-            files << TestData(QString::fromLatin1(folder) + QLatin1Char('/') + name);
+            files << TestData(QString::fromLatin1(folder) + u'/' + name);
     return files;
 }
 
@@ -30,7 +32,7 @@ QStringList Walk(ExifReader& reader) {
     QStringList lines;
     reader.Restart();
     while (ExifEntry* entry = reader.NextEntry())
-        lines << ExifReader::EntryTitle(entry) + QLatin1Char('\t') + ExifReader::EntryValue(entry);
+        lines << ExifReader::EntryTitle(entry) + u'\t' + ExifReader::EntryValue(entry);
     return lines;
 }
 
@@ -41,10 +43,10 @@ TEST(ExifReaderTest, TheWalkListsWhatLibexifsOwnToolLists) {
     for (const QString& file : CameraFiles()) {
         const int loaded = reader.Load(file);
         withExif += loaded;
-        const ToolRun tool = RunTool(QStringLiteral("exif"), {QStringLiteral("-m"), file});
+        const ToolRun tool = RunTool(u"exif"_s, {u"-m"_s, file});
         QStringList expected;
-        for (const QString& line : tool.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            if (!line.startsWith(QStringLiteral("ThumbnailSize\t")))
+        for (const QString& line : tool.out.split(u'\n', Qt::SkipEmptyParts))
+            if (!line.startsWith(u"ThumbnailSize\t"_s))
                 expected << line;
         const QStringList walked = Walk(reader);
         // The tool stops at the first entry it finds damaged (and exits 1):
@@ -77,7 +79,7 @@ QList<int> IfdsOfWalk(ExifReader& reader) {
 
 TEST(ExifReaderTest, WalksTheFilledIfdsInOrderAndStaysAtTheEnd) {
     ExifReader reader;
-    ASSERT_EQ(reader.Load(TestData(QStringLiteral("jpg/Canon_40D.jpg"))), 1);
+    ASSERT_EQ(reader.Load(TestData(u"jpg/Canon_40D.jpg"_s)), 1);
     const QList<int> ifds = IfdsOfWalk(reader);
     EXPECT_TRUE(std::is_sorted(ifds.begin(), ifds.end()));
     EXPECT_EQ(QSet<int>(ifds.begin(), ifds.end()), (QSet<int>{0, 1, 2, 3, 4}));
@@ -88,35 +90,34 @@ TEST(ExifReaderTest, WalksTheFilledIfdsInOrderAndStaysAtTheEnd) {
 
     // GPS tags share numbers with the Interoperability tags; each is named
     // for the IFD it stands in.
-    ASSERT_EQ(reader.Load(TestData(QStringLiteral("hdr/iphone_hdr_NO.jpg"))), 1);
+    ASSERT_EQ(reader.Load(TestData(u"hdr/iphone_hdr_NO.jpg"_s)), 1);
     const QStringList lines = Walk(reader);
-    EXPECT_TRUE(lines.contains(QStringLiteral("North or South Latitude\tN")));
-    EXPECT_TRUE(lines.filter(QRegularExpression(QStringLiteral("^Latitude\t40, 26, "))).size() ==
-                1);
-    EXPECT_TRUE(lines.filter(QStringLiteral("Interoperability")).isEmpty());
+    EXPECT_TRUE(lines.contains(u"North or South Latitude\tN"_s));
+    EXPECT_TRUE(lines.filter(QRegularExpression(u"^Latitude\t40, 26, "_s)).size() == 1);
+    EXPECT_TRUE(lines.filter(u"Interoperability"_s).isEmpty());
     EXPECT_EQ(IfdsOfWalk(reader).count(3), 14) << "the GPS entries";
 }
 
 TEST(ExifReaderTest, ASecondLoadReplacesTheFirstAndAFailedOpenKeepsIt) {
     ExifReader reader;
-    ASSERT_EQ(reader.Load(TestData(QStringLiteral("jpg/Canon_40D.jpg"))), 1);
+    ASSERT_EQ(reader.Load(TestData(u"jpg/Canon_40D.jpg"_s)), 1);
     reader.NextEntry();
     reader.NextEntry();
-    ASSERT_EQ(reader.Load(TestData(QStringLiteral("jpg/Nikon_D70.jpg"))), 1);
+    ASSERT_EQ(reader.Load(TestData(u"jpg/Nikon_D70.jpg"_s)), 1);
     EXPECT_EQ(reader.ifdIndex, 0);
     EXPECT_EQ(reader.entryIndex, 0);
     const QStringList nikon = Walk(reader);
-    EXPECT_TRUE(nikon.contains(QStringLiteral("Model\tNIKON D70"))) << qPrintable(nikon.join('\n'));
-    EXPECT_TRUE(nikon.filter(QStringLiteral("Canon")).isEmpty());
+    EXPECT_TRUE(nikon.contains(u"Model\tNIKON D70"_s)) << qPrintable(nikon.join('\n'));
+    EXPECT_TRUE(nikon.filter(u"Canon"_s).isEmpty());
 
-    EXPECT_EQ(reader.Load(QStringLiteral("/no/such/picture.jpg")), 0);
+    EXPECT_EQ(reader.Load(u"/no/such/picture.jpg"_s), 0);
     EXPECT_EQ(Walk(reader), nikon) << "the data of the last load stays";
 }
 
 TEST(ExifReaderTest, BadInputGivesNoEntriesAndNoCrash) {
     QTemporaryDir dir;
     const QByteArray camera = [] {
-        QFile file(TestData(QStringLiteral("jpg/Canon_40D.jpg")));
+        QFile file(TestData(u"jpg/Canon_40D.jpg"_s));
         file.open(QIODevice::ReadOnly);
         return file.readAll();
     }();
@@ -130,13 +131,11 @@ TEST(ExifReaderTest, BadInputGivesNoEntriesAndNoCrash) {
         QString path;
         int loaded;
     } const cases[] = {
-        {write(QStringLiteral("empty.jpg"), {}), 0},
+        {write(u"empty.jpg"_s, {}), 0},
         // Shorter than one chunk: the IFD 0 entries it holds still read.
-        {write(QStringLiteral("short.jpg"), camera.left(300)), 1},
-        {write(QStringLiteral("exif-cut-short.jpg"), camera.left(1500)), 1},
-        {write(QStringLiteral("no-exif.png"),
-               QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(2000, 'x')),
-         0},
+        {write(u"short.jpg"_s, camera.left(300)), 1},
+        {write(u"exif-cut-short.jpg"_s, camera.left(1500)), 1},
+        {write(u"no-exif.png"_s, QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(2000, 'x')), 0},
         {dir.path(), 0},
     };
     for (const Case& c : cases) {
@@ -144,9 +143,9 @@ TEST(ExifReaderTest, BadInputGivesNoEntriesAndNoCrash) {
         EXPECT_EQ(reader.Load(c.path), c.loaded) << qPrintable(c.path);
         Walk(reader);
     }
-    for (const QString& file : QDir(TestData(QStringLiteral("invalid"))).entryList(QDir::Files)) {
+    for (const QString& file : QDir(TestData(u"invalid"_s)).entryList(QDir::Files)) {
         ExifReader reader;
-        reader.Load(TestData(QStringLiteral("invalid/") + file));
+        reader.Load(TestData(u"invalid/"_s + file));
         Walk(reader);
     }
 }
@@ -156,7 +155,7 @@ TEST(ExifReaderTest, MutatedCameraFilesNeverCrashTheReader) {
     QTemporaryDir dir;
     QRandomGenerator random(6122026);
     const QStringList files = CameraFiles();
-    const QString path = dir.filePath(QStringLiteral("mutated.jpg"));
+    const QString path = dir.filePath(u"mutated.jpg"_s);
     ExifReader reader;
     for (int round = 0; round < 3000; ++round) {
         QFile source(files[random.bounded(int(files.size()))]);

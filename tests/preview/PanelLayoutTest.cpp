@@ -7,6 +7,8 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(PanelLayoutTest, PlacesThePictureInTheSquareWithItsExactEdges) {
@@ -35,11 +37,10 @@ int SevenPerCharacter(const QString& text) {
 
 TEST(PanelLayoutTest, TheTitleStandsTwentyPixelsUnderThePictureAndTheRowsFollow) {
     const Edges picture = PlacePicture(400, 100, 80);
-    const QList<PanelRow> rows{
-        {false, QStringLiteral("Model  "), QStringLiteral("X1")},
-        {false, QStringLiteral("Software"), QStringLiteral("Gimp")},
-        {true, QStringLiteral("Compression"), QStringLiteral("JPEG")},
-        {true, QStringLiteral("Exposure Time"), QStringLiteral("1/60 sec.   ")}};
+    const QList<PanelRow> rows{{false, u"Model  "_s, u"X1"_s},
+                               {false, u"Software"_s, u"Gimp"_s},
+                               {true, u"Compression"_s, u"JPEG"_s},
+                               {true, u"Exposure Time"_s, u"1/60 sec.   "_s}};
     const PanelLayout layout = LayOutPanel(picture, 400, 600, 16, rows, true, SevenPerCharacter);
     EXPECT_EQ(layout.titleTop, 102);
     EXPECT_EQ(layout.panel, (Edges{2, 102, 400, 600})) << "it reaches the visible edges";
@@ -49,15 +50,15 @@ TEST(PanelLayoutTest, TheTitleStandsTwentyPixelsUnderThePictureAndTheRowsFollow)
     // Two title rows, then the rows with an empty row before each new IFD.
     EXPECT_EQ(layout.rowTops, (QList<int>{134, 150, 182, 214}));
     EXPECT_FALSE(layout.scrolls);
-    EXPECT_EQ(rows[3].ShownValue(), QStringLiteral("1/60 sec."));
-    EXPECT_EQ(rows[0].ShownTitle(), QStringLiteral("Model"));
+    EXPECT_EQ(rows[3].ShownValue(), u"1/60 sec."_s);
+    EXPECT_EQ(rows[0].ShownTitle(), u"Model"_s);
 }
 
 TEST(PanelLayoutTest, APanelTallerOrWiderThanThePaneScrollsToItsLastText) {
     const Edges picture = PlacePicture(200, 1600, 1200);
     QList<PanelRow> rows;
     for (int i = 0; i < 40; ++i)
-        rows << PanelRow{i == 20, QStringLiteral("Title %1").arg(i), QString(60, QLatin1Char('v'))};
+        rows << PanelRow{i == 20, u"Title %1"_s.arg(i), QString(60, u'v')};
     const PanelLayout layout = LayOutPanel(picture, 200, 300, 16, rows, true, SevenPerCharacter);
     EXPECT_TRUE(layout.scrolls);
     const int lastTextBottom = layout.rowTops.last() + 16;
@@ -79,10 +80,8 @@ TEST(PanelLayoutTest, WithoutExifTheRowsAreTheSizeRightAlignedInThirtyCharacters
     ExifReader reader;
     const QList<PanelRow> rows = PanelRows(reader, false, 1600, 1200);
     ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[0].title, QStringLiteral("Image Width") + QString(26, QLatin1Char(' ')) +
-                                 QStringLiteral("1600"));
-    EXPECT_EQ(rows[1].title, QStringLiteral("Image Height") + QString(26, QLatin1Char(' ')) +
-                                 QStringLiteral("1200"));
+    EXPECT_EQ(rows[0].title, u"Image Width"_s + QString(26, u' ') + u"1600"_s);
+    EXPECT_EQ(rows[1].title, u"Image Height"_s + QString(26, u' ') + u"1200"_s);
     const PanelLayout layout =
         LayOutPanel(PlacePicture(400, 1600, 1200), 400, 600, 16, rows, false, SevenPerCharacter);
     EXPECT_EQ(layout.rowTops, (QList<int>{351, 367}));
@@ -93,18 +92,18 @@ TEST(PanelLayoutTest, WithoutExifTheRowsAreTheSizeRightAlignedInThirtyCharacters
 TEST(PanelLayoutTest, TheExifRowsBreakOnlyBetweenIfdGroups) {
     for (const char* name :
          {"Canon_40D.jpg", "Fujifilm_FinePix_E500.jpg", "Kodak_CX7530.jpg", "Nikon_D70.jpg"}) {
-        const QString path = TestData(QStringLiteral("jpg/") + QLatin1String(name));
+        const QString path = TestData(u"jpg/"_s + QLatin1String(name));
         ExifReader reader;
         ASSERT_EQ(reader.Load(path), 1) << name;
         const QList<PanelRow> rows = PanelRows(reader, true, 100, 68);
         ASSERT_FALSE(rows.isEmpty()) << name;
         EXPECT_FALSE(rows.first().newGroup) << name;
-        const ToolRun groups = RunTool(QStringLiteral("exiftool"),
-                                       {"-s", "-G1", "-IFD0:all", "-IFD1:all", "-ExifIFD:all",
-                                        "-GPS:all", "-InteropIFD:all", path});
+        const ToolRun groups =
+            RunTool(u"exiftool"_s, {"-s", "-G1", "-IFD0:all", "-IFD1:all", "-ExifIFD:all",
+                                    "-GPS:all", "-InteropIFD:all", path});
         QSet<QString> found;
-        for (const QString& line : groups.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            found << line.section(QLatin1Char(']'), 0, 0);
+        for (const QString& line : groups.out.split(u'\n', Qt::SkipEmptyParts))
+            found << line.section(u']', 0, 0);
         EXPECT_EQ(
             std::count_if(rows.begin(), rows.end(), [](const PanelRow& r) { return r.newGroup; }),
             found.size() - 1)

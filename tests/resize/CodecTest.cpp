@@ -12,6 +12,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class CodecTest : public testing::Test {
@@ -31,7 +33,7 @@ TEST_F(CodecTest, APictureWithoutResolutionReadsAndIsWrittenAs72Dpi) {
         ASSERT_TRUE(image.Load(source)) << name;
         EXPECT_EQ(image.GetXDPI(), 72) << name;
         EXPECT_EQ(image.GetYDPI(), 72) << name;
-        const QString out = Path(QStringLiteral("out.tif"));
+        const QString out = Path(u"out.tif"_s);
         ASSERT_TRUE(image.Save(out, ImageFormat::Tiff)) << name;
         EXPECT_NEAR(Identify(out).xdpi, 72, 0.6) << name;
     }
@@ -40,17 +42,17 @@ TEST_F(CodecTest, APictureWithoutResolutionReadsAndIsWrittenAs72Dpi) {
 // The quality ImageMagick estimates from the written tables, an oracle of
 // ours: 0 ("Worst") is the codec's lowest, 1, and never its default.
 TEST_F(CodecTest, JpegQualityIsWrittenDownToTheLowestTheCodecTakes) {
-    const QString source = Path(QStringLiteral("photo.jpg"));
-    QFile::copy(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")), source);
+    const QString source = Path(u"photo.jpg"_s);
+    QFile::copy(TestData(u"hdr/canon_hdr_NO.jpg"_s), source);
     const std::pair<uint8_t, const char*> cases[] = {{0, "1"}, {20, "20"}, {95, "95"}};
     for (const auto& [quality, estimated] : cases) {
         CxImage image;
         ASSERT_TRUE(image.Load(source));
         ASSERT_TRUE(image.Resample(512, 384));
         image.SetJpegQuality(quality);
-        const QString out = Path(QStringLiteral("q%1.jpg").arg(quality));
+        const QString out = Path(u"q%1.jpg"_s.arg(quality));
         ASSERT_TRUE(image.Save(out, ImageFormat::Jpeg));
-        EXPECT_EQ(RunTool(QStringLiteral("identify"), {QStringLiteral("-format"), "%Q", out}).out,
+        EXPECT_EQ(RunTool(u"identify"_s, {u"-format"_s, "%Q", out}).out,
                   QString::fromLatin1(estimated));
     }
 }
@@ -58,14 +60,13 @@ TEST_F(CodecTest, JpegQualityIsWrittenDownToTheLowestTheCodecTakes) {
 // A failed save (an icon over 256 pixels) says why and leaves the file
 // already there as it was, with no temporary file beside it.
 TEST_F(CodecTest, AFailedSaveSaysWhyAndLeavesTheExistingFileAsItWas) {
-    const QString target = Path(QStringLiteral("keep.ico"));
-    QFile::copy(TestData(QStringLiteral("jpg/Canon_40D.jpg")), target);
+    const QString target = Path(u"keep.ico"_s);
+    QFile::copy(TestData(u"jpg/Canon_40D.jpg"_s), target);
     const QByteArray before = FileHash(target);
     CxImage image;
-    ASSERT_TRUE(image.Load(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg"))));
+    ASSERT_TRUE(image.Load(TestData(u"hdr/canon_hdr_NO.jpg"_s)));
     EXPECT_FALSE(image.Save(target, ImageFormat::Ico));
-    EXPECT_TRUE(image.GetLastError().contains(QStringLiteral("256 x 256")))
-        << qPrintable(image.GetLastError());
+    EXPECT_TRUE(image.GetLastError().contains(u"256 x 256"_s)) << qPrintable(image.GetLastError());
     EXPECT_EQ(FileHash(target), before);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 1) << "no temporary file left";
     ASSERT_TRUE(image.Resample(256, 100));
@@ -96,7 +97,7 @@ TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture) {
         QString name = Path(c.name);
         QStringList extra = c.extra;
         // "PNG8:" is a prefix of the output name, not an option.
-        if (!extra.isEmpty() && extra.last().endsWith(QLatin1Char(':')))
+        if (!extra.isEmpty() && extra.last().endsWith(u':'))
             name = extra.takeLast() + name;
         DrawPicture(name, 40, 30, c.pattern, extra);
         IImage info;
@@ -110,9 +111,9 @@ TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture) {
 TEST_F(CodecTest, PictureInformationComesFromTheHeaderAlone) {
     // Cut in the middle of its pixels: the header still reads, the pixels
     // do not. The photo is stored on its side, with orientation 6.
-    QFile original(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")));
+    QFile original(TestData(u"hdr/canon_hdr_NO.jpg"_s));
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-    const QString cut = Path(QStringLiteral("cut.jpg"));
+    const QString cut = Path(u"cut.jpg"_s);
     QFile file(cut);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(original.read(original.size() / 3));
@@ -127,54 +128,52 @@ TEST_F(CodecTest, PictureInformationComesFromTheHeaderAlone) {
     CxImage image;
     ASSERT_TRUE(image.Load(cut));
     // Shrink-on-load may meet the cut while resampling, or else when saving.
-    EXPECT_FALSE(image.Resample(200, 150) &&
-                 image.Save(Path(QStringLiteral("cut-out.jpg")), ImageFormat::Jpeg));
+    EXPECT_FALSE(image.Resample(200, 150) && image.Save(Path(u"cut-out.jpg"_s), ImageFormat::Jpeg));
     EXPECT_FALSE(image.GetLastError().isEmpty());
-    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("cut-out.jpg"))));
+    EXPECT_FALSE(QFile::exists(Path(u"cut-out.jpg"_s)));
 }
 
 TEST_F(CodecTest, AFailedLoadLeavesAnEmptyPictureAndSaysWhy) {
-    const QString text = Path(QStringLiteral("text.jpg"));
+    const QString text = Path(u"text.jpg"_s);
     QFile file(text);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a picture\n");
     file.close();
     // A FIFO is refused at once rather than waited on for a writer.
-    const QString fifo = Path(QStringLiteral("fifo.jpg"));
+    const QString fifo = Path(u"fifo.jpg"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_EQ(ExifReader().Load(fifo), 0);
     // A header claiming 100000 x 100000 pixels is refused before any decoding.
-    const QString huge = Path(QStringLiteral("huge.png"));
+    const QString huge = Path(u"huge.png"_s);
     WriteHugePng(huge, 100000, 100000);
-    const QString paths[] = {text,        Path(QStringLiteral("missing.jpg")),
+    const QString paths[] = {text,        Path(u"missing.jpg"_s),
                              dir_.path(), fifo,
-                             huge,        TestData(QStringLiteral("invalid/image00971.jpg"))};
+                             huge,        TestData(u"invalid/image00971.jpg"_s)};
     for (const QString& path : paths) {
         CxImage image;
-        ASSERT_TRUE(image.Load(TestData(QStringLiteral("jpg/Canon_40D.jpg"))));
+        ASSERT_TRUE(image.Load(TestData(u"jpg/Canon_40D.jpg"_s)));
         const bool loaded = image.Load(path);
         // A damaged file may still have a readable header; the others may not.
-        if (loaded && path == TestData(QStringLiteral("invalid/image00971.jpg")))
+        if (loaded && path == TestData(u"invalid/image00971.jpg"_s))
             continue;
         EXPECT_FALSE(loaded) << qPrintable(path);
         EXPECT_EQ(image.GetWidth(), 0) << qPrintable(path);
         EXPECT_EQ(image.GetHeight(), 0) << qPrintable(path);
         EXPECT_FALSE(image.GetLastError().isEmpty()) << qPrintable(path);
         if (path == fifo || path == dir_.path()) {
-            EXPECT_TRUE(image.GetLastError().contains(QStringLiteral("not a regular file")));
+            EXPECT_TRUE(image.GetLastError().contains(u"not a regular file"_s));
         }
         if (path == huge) {
-            EXPECT_TRUE(image.GetLastError().contains(QStringLiteral("100000 x 100000")));
+            EXPECT_TRUE(image.GetLastError().contains(u"100000 x 100000"_s));
         }
     }
 }
 
 // The eight orientations hold one photo; upright, they all look alike.
 TEST_F(CodecTest, EveryOrientationComesOutUpright) {
-    const QString reference = Path(QStringLiteral("upright-1.png"));
+    const QString reference = Path(u"upright-1.png"_s);
     for (int orientation = 1; orientation <= 8; ++orientation) {
-        const QString source =
-            TestData(QStringLiteral("orientation/landscape_%1.jpg").arg(orientation));
+        const QString source = TestData(u"orientation/landscape_%1.jpg"_s.arg(orientation));
         IImage info;
         ASSERT_EQ(info.LoadImageInfo(source), 1);
         EXPECT_EQ(info.GetWidth(), 600) << orientation;
@@ -183,14 +182,12 @@ TEST_F(CodecTest, EveryOrientationComesOutUpright) {
         CxImage image;
         ASSERT_TRUE(image.Load(source));
         ASSERT_TRUE(image.Resample(120, 90));
-        const QString out = Path(QStringLiteral("upright-%1.png").arg(orientation));
+        const QString out = Path(u"upright-%1.png"_s.arg(orientation));
         ASSERT_TRUE(image.Save(out, ImageFormat::Png));
         const ToolRun compare =
-            RunTool(QStringLiteral("compare"), {QStringLiteral("-metric"), QStringLiteral("RMSE"),
-                                                out, reference, QStringLiteral("null:")});
+            RunTool(u"compare"_s, {u"-metric"_s, u"RMSE"_s, out, reference, u"null:"_s});
         // "1234.5 (0.0188)": the part in brackets is the normalised error.
-        const double error =
-            compare.err.section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0).toDouble();
+        const double error = compare.err.section(u'(', 1).section(u')', 0, 0).toDouble();
         // The eight files differ by about 0.07 as stored; a picture turned
         // or mirrored the wrong way differs by more than 0.2.
         EXPECT_LT(error, 0.12) << "orientation " << orientation << ": " << qPrintable(compare.err);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct PathCase {
@@ -46,8 +48,7 @@ TEST(OutputPathTest, PicksThePathAndFolderInTheirOrder) {
         s.override = c.override;
         s.dest = QString::fromUtf8(c.dest);
         s.imagetype = c.imagetype;
-        const OutputPlan plan =
-            PlanOutput(QString::fromUtf8(c.source), s, c.mail, QStringLiteral("/tmp/m"));
+        const OutputPlan plan = PlanOutput(QString::fromUtf8(c.source), s, c.mail, u"/tmp/m"_s);
         EXPECT_EQ(plan.path, QString::fromUtf8(c.path)) << c.what;
         EXPECT_EQ(plan.folderToCreate, QString::fromUtf8(c.folder)) << c.what;
     }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const DesktopSize kDesktop{1920, 1080};
@@ -82,11 +84,10 @@ TEST(ResizeDialogRulesTest, SizeCheckTextTellsWhetherTheSelectionSuitsTheSize) {
 
 TEST(ResizeDialogRulesTest, DpiTextTurnsRedForAResolutionThePicturesDoNotShare) {
     EXPECT_EQ(DpiCheckText({1, 1, 72, 96}).text,
-              QStringLiteral("Your select Pictures:\r\nthe X DPI:72\r\nThe Y DPI:96"));
+              u"Your select Pictures:\r\nthe X DPI:72\r\nThe Y DPI:96"_s);
     EXPECT_FALSE(DpiCheckText({1, 1, 72, 96}).warning);
     const CheckText differs = DpiCheckText({1, 1, 0, 300});
-    EXPECT_EQ(differs.text,
-              QStringLiteral("Your select Pictures:\r\nThe X DPI: not the same\r\nThe Y DPI:300"));
+    EXPECT_EQ(differs.text, u"Your select Pictures:\r\nThe X DPI: not the same\r\nThe Y DPI:300"_s);
     EXPECT_TRUE(differs.warning);
     EXPECT_TRUE(DpiCheckText({1, 1, 72, 0}).warning);
 }

@@ -16,6 +16,8 @@
 
 #include <deque>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Status = PictureOutcome::Status;
@@ -54,10 +56,10 @@ protected:
         s.wpercent = s.hpercent = 0;
         return s;
     }
-    QStringList Pictures(int count, const QString& prefix = QStringLiteral("p")) {
+    QStringList Pictures(int count, const QString& prefix = u"p"_s) {
         QStringList list;
         for (int i = 0; i < count; ++i) {
-            list << Path(QStringLiteral("%1%2.png").arg(prefix).arg(i));
+            list << Path(u"%1%2.png"_s.arg(prefix).arg(i));
             DrawPicture(list.last(), 120, 90);
         }
         return list;
@@ -82,9 +84,9 @@ TEST_F(ResizeJobTest, ReportsEachPictureInOrderWithItsStatusLineAndTheEndOnce) {
         ASSERT_EQ(steps.size(), size_t(count));
         for (int i = 0; i < count; ++i) {
             EXPECT_EQ(steps[size_t(i)].first, i);
-            EXPECT_TRUE(steps[size_t(i)].second.startsWith(QStringLiteral("Resizing : ")));
-            EXPECT_TRUE(steps[size_t(i)].second.endsWith(QStringLiteral("p%1.png").arg(i)));
-            const Identified id = Identify(Path(QStringLiteral("resize/p%1.png").arg(i)));
+            EXPECT_TRUE(steps[size_t(i)].second.startsWith(u"Resizing : "_s));
+            EXPECT_TRUE(steps[size_t(i)].second.endsWith(u"p%1.png"_s.arg(i)));
+            const Identified id = Identify(Path(u"resize/p%1.png"_s.arg(i)));
             EXPECT_EQ(id.width, 64);
             EXPECT_EQ(id.height, 48);
         }
@@ -111,10 +113,10 @@ TEST_F(ResizeJobTest, TheAnswerStateDecidesWhatIsOverwrittenAndWhatIsAsked) {
         {"no, then yes to all", {AnswerNo, AnswerYesToAll}, 2, {false, true, true, true}},
     };
     const QStringList pictures = Pictures(4);
-    QDir().mkdir(Path(QStringLiteral("resize")));
+    QDir().mkdir(Path(u"resize"_s));
     for (const Case& c : cases) {
         for (int i = 0; i < 4; ++i) {
-            QFile old(Path(QStringLiteral("resize/p%1.png").arg(i)));
+            QFile old(Path(u"resize/p%1.png"_s.arg(i)));
             ASSERT_TRUE(old.open(QIODevice::WriteOnly));
             old.write("old");
         }
@@ -123,9 +125,9 @@ TEST_F(ResizeJobTest, TheAnswerStateDecidesWhatIsOverwrittenAndWhatIsAsked) {
         job.Run();
         ASSERT_EQ(prompt.questions.size(), c.questions) << c.what;
         EXPECT_EQ(prompt.questions[0].first, ResizeText::OverwriteQuestion);
-        EXPECT_EQ(prompt.questions[0].second, Path(QStringLiteral("resize/p0.png")));
+        EXPECT_EQ(prompt.questions[0].second, Path(u"resize/p0.png"_s));
         for (int i = 0; i < 4; ++i) {
-            const QString result = Path(QStringLiteral("resize/p%1.png").arg(i));
+            const QString result = Path(u"resize/p%1.png"_s.arg(i));
             EXPECT_EQ(QFileInfo(result).size() != 3, c.replaced[size_t(i)]) << c.what << " " << i;
             EXPECT_EQ(job.Outcomes()[size_t(i)].status,
                       c.replaced[size_t(i)] ? Status::Written : Status::Skipped);
@@ -134,8 +136,8 @@ TEST_F(ResizeJobTest, TheAnswerStateDecidesWhatIsOverwrittenAndWhatIsAsked) {
 }
 
 TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameAskBeforeTheSecondReplacesTheFirst) {
-    const QString a = Path(QStringLiteral("same.png"));
-    const QString b = Path(QStringLiteral("same.bmp"));
+    const QString a = Path(u"same.png"_s);
+    const QString b = Path(u"same.bmp"_s);
     DrawPicture(a, 100, 80);
     DrawPicture(b, 100, 80);
     ResizeSettings s = SmallResult();
@@ -145,14 +147,14 @@ TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameAskBeforeTheSecondReplacesTheFi
     job.SetWorkers(2);
     job.Run();
     ASSERT_EQ(prompt.questions.size(), 1u);
-    EXPECT_EQ(prompt.questions[0].second, Path(QStringLiteral("resize/same.jpg")));
+    EXPECT_EQ(prompt.questions[0].second, Path(u"resize/same.jpg"_s));
     EXPECT_EQ(job.Outcomes()[1].status, Status::Skipped);
 }
 
 TEST_F(ResizeJobTest, GifFromColourAsksForEveryColourPictureAndLeavesTheOverwriteAnswer) {
-    QStringList pictures = Pictures(2, QStringLiteral("colour"));
-    const QString palette = Path(QStringLiteral("palette.png"));
-    DrawPicture(QStringLiteral("PNG8:") + palette, 50, 40, QStringLiteral("xc:red"));
+    QStringList pictures = Pictures(2, u"colour"_s);
+    const QString palette = Path(u"palette.png"_s);
+    DrawPicture(u"PNG8:"_s + palette, 50, 40, u"xc:red"_s);
     pictures.insert(1, palette);
     ResizeSettings s = SmallResult();
     s.imagetype = PictureTypeTable::Gif;
@@ -166,7 +168,7 @@ TEST_F(ResizeJobTest, GifFromColourAsksForEveryColourPictureAndLeavesTheOverwrit
     EXPECT_EQ(job.Outcomes()[0].status, Status::Written);
     EXPECT_EQ(job.Outcomes()[1].status, Status::Written) << "a palette picture is not asked about";
     EXPECT_EQ(job.Outcomes()[2].status, Status::Skipped);
-    EXPECT_EQ(Identify(Path(QStringLiteral("resize/colour0.gif"))).format, "GIF");
+    EXPECT_EQ(Identify(Path(u"resize/colour0.gif"_s)).format, "GIF");
 
     // The "Yes to all" above was for the colours: an existing file is still
     // asked about.
@@ -181,7 +183,7 @@ TEST_F(ResizeJobTest, GifFromColourAsksForEveryColourPictureAndLeavesTheOverwrit
 TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
     const QStringList pictures = Pictures(3);
     QTemporaryDir mail;
-    QFile old(QDir(mail.path()).filePath(QStringLiteral("p1.jpg")));
+    QFile old(QDir(mail.path()).filePath(u"p1.jpg"_s));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old");
     old.close();
@@ -192,12 +194,12 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
     job.SetMailResults(mail.path());
     job.Run();
     EXPECT_TRUE(prompt.questions.empty());
-    const QStringList expected{QDir(mail.path()).filePath(QStringLiteral("p0.jpg")),
-                               QDir(mail.path()).filePath(QStringLiteral("p1.jpg")),
-                               QDir(mail.path()).filePath(QStringLiteral("p2.jpg"))};
+    const QStringList expected{QDir(mail.path()).filePath(u"p0.jpg"_s),
+                               QDir(mail.path()).filePath(u"p1.jpg"_s),
+                               QDir(mail.path()).filePath(u"p2.jpg"_s)};
     EXPECT_EQ(job.MailTempList(), expected);
     EXPECT_EQ(Identify(expected[1]).format, "JPEG");
-    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
+    EXPECT_FALSE(QFileInfo::exists(Path(u"resize"_s)));
 
     s.override = 1;
     ScriptedPrompt yes({AnswerYesToAll});
@@ -227,7 +229,7 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
 TEST_F(ResizeJobTest, OverrideReplacesEachSourceAfterAskingAndMakesNoFolder) {
     const QStringList pictures = Pictures(3);
     // Half a copy left by a batch that was killed (no process has this id).
-    const QString stale = Path(QStringLiteral(".tessary-999999999-x.tmp"));
+    const QString stale = Path(u".tessary-999999999-x.tmp"_s);
     QFile(stale).open(QIODevice::WriteOnly);
     ResizeSettings s = SmallResult();
     s.override = 1;
@@ -240,26 +242,26 @@ TEST_F(ResizeJobTest, OverrideReplacesEachSourceAfterAskingAndMakesNoFolder) {
     EXPECT_EQ(Identify(pictures[0]).format, "PNG");
     EXPECT_EQ(Identify(pictures[1]).width, 120);
     EXPECT_EQ(Identify(pictures[2]).width, 64);
-    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
+    EXPECT_FALSE(QFileInfo::exists(Path(u"resize"_s)));
     EXPECT_FALSE(QFileInfo::exists(stale));
 }
 
 TEST_F(ResizeJobTest, TheFolderIsMadeBeforeTheQuestionSoASkippedPictureMayLeaveIt) {
     const QStringList pictures = Pictures(1);
     ResizeSettings s = SmallResult();
-    s.dest = QStringLiteral("out");
+    s.dest = u"out"_s;
     s.imagetype = PictureTypeTable::Gif;
     ScriptedPrompt no({AnswerNo});
     ResizeJob job(s, pictures, no);
     job.Run();
     ASSERT_EQ(no.questions.size(), 1u);
     EXPECT_EQ(job.Outcomes()[0].status, Status::Skipped);
-    EXPECT_TRUE(QFileInfo(Path(QStringLiteral("out"))).isDir());
-    EXPECT_TRUE(QDir(Path(QStringLiteral("out"))).isEmpty());
+    EXPECT_TRUE(QFileInfo(Path(u"out"_s)).isDir());
+    EXPECT_TRUE(QDir(Path(u"out"_s)).isEmpty());
 }
 
 TEST_F(ResizeJobTest, TheSizeRuleComesBeforeTheRotation) {
-    const QString source = Path(QStringLiteral("wide.png"));
+    const QString source = Path(u"wide.png"_s);
     DrawPicture(source, 1000, 700);
     ResizeSettings s = SmallResult();
     s.width = 800;
@@ -270,7 +272,7 @@ TEST_F(ResizeJobTest, TheSizeRuleComesBeforeTheRotation) {
         ScriptedPrompt prompt({AnswerYesToAll});
         ResizeJob job(s, {source}, prompt);
         job.Run();
-        const Identified id = Identify(Path(QStringLiteral("resize/wide.png")));
+        const Identified id = Identify(Path(u"resize/wide.png"_s));
         EXPECT_EQ(id.width, 600) << rotate;
         EXPECT_EQ(id.height, 800) << rotate;
     }
@@ -279,17 +281,16 @@ TEST_F(ResizeJobTest, TheSizeRuleComesBeforeTheRotation) {
 // Every camera file, through every output type, with its size and, where
 // the type holds one, the resolution set (read back by ImageMagick).
 TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType) {
-    const QStringList names =
-        QDir(TestData(QStringLiteral("jpg"))).entryList({QStringLiteral("*.jpg")});
+    const QStringList names = QDir(TestData(u"jpg"_s)).entryList({u"*.jpg"_s});
     ASSERT_GE(names.size(), 15);
     QStringList pictures;
     for (const QString& name : names)
-        pictures << TestData(QStringLiteral("jpg/") + name);
+        pictures << TestData(u"jpg/"_s + name);
     const char* identified[] = {"", "JPEG", "BMP", "GIF", "ICO", "PNG", "TIFF", "PCX"};
     const bool keepsDpi[] = {false, true, true, false, false, true, true, true};
     for (uint32_t type = 1; type <= 7; ++type) {
         ResizeSettings s = SmallResult();
-        s.dest = Path(QStringLiteral("type%1").arg(type));
+        s.dest = Path(u"type%1"_s.arg(type));
         s.imagetype = type;
         s.image_set_dpi = 1;
         s.xdpi = 300;
@@ -311,42 +312,40 @@ TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType) {
 }
 
 TEST_F(ResizeJobTest, TheExifOfACameraPhotoSurvivesAResize) {
-    const QString source = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
+    const QString source = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path());
     ResizeSettings s = SmallResult();
     ScriptedPrompt prompt;
     ResizeJob job(s, {source}, prompt);
     job.Run();
-    const ToolRun exif =
-        RunTool(QStringLiteral("exiftool"),
-                {QStringLiteral("-s3"), QStringLiteral("-Make"), QStringLiteral("-Model"),
-                 QStringLiteral("-ExposureTime"), QStringLiteral("-Orientation#"),
-                 QStringLiteral("-ThumbnailLength"), job.Outcomes()[0].output});
-    EXPECT_EQ(exif.out, QStringLiteral("Canon\nCanon EOS 40D\n1/160\n1\n"));
+    const ToolRun exif = RunTool(u"exiftool"_s, {u"-s3"_s, u"-Make"_s, u"-Model"_s,
+                                                 u"-ExposureTime"_s, u"-Orientation#"_s,
+                                                 u"-ThumbnailLength"_s, job.Outcomes()[0].output});
+    EXPECT_EQ(exif.out, u"Canon\nCanon EOS 40D\n1/160\n1\n"_s);
 }
 
 TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn) {
     QStringList pictures;
-    for (const QString& name : QDir(TestData(QStringLiteral("invalid"))).entryList(QDir::Files))
-        pictures << CopyInto(TestData(QStringLiteral("invalid/") + name), dir_.path());
-    pictures << CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), dir_.path(),
-                         QStringLiteral("-n 'quoted' \"twice\" ünï.jpg"));
-    QFile(Path(QStringLiteral("zero.jpg"))).open(QIODevice::WriteOnly);
-    pictures << Path(QStringLiteral("zero.jpg"));
-    QFile text(Path(QStringLiteral("text.jpg")));
+    for (const QString& name : QDir(TestData(u"invalid"_s)).entryList(QDir::Files))
+        pictures << CopyInto(TestData(u"invalid/"_s + name), dir_.path());
+    pictures << CopyInto(TestData(u"jpg/Nikon_D70.jpg"_s), dir_.path(),
+                         u"-n 'quoted' \"twice\" ünï.jpg"_s);
+    QFile(Path(u"zero.jpg"_s)).open(QIODevice::WriteOnly);
+    pictures << Path(u"zero.jpg"_s);
+    QFile text(Path(u"text.jpg"_s));
     text.open(QIODevice::WriteOnly);
     text.write("plain text, not a photo\n");
     text.close();
-    pictures << Path(QStringLiteral("text.jpg"));
-    QFile whole(TestData(QStringLiteral("jpg/Canon_40D.jpg")));
+    pictures << Path(u"text.jpg"_s);
+    QFile whole(TestData(u"jpg/Canon_40D.jpg"_s));
     whole.open(QIODevice::ReadOnly);
-    QFile cut(Path(QStringLiteral("truncated.jpg")));
+    QFile cut(Path(u"truncated.jpg"_s));
     cut.open(QIODevice::WriteOnly);
     cut.write(whole.read(whole.size() / 2));
     cut.close();
-    pictures << Path(QStringLiteral("truncated.jpg"));
-    WriteHugePng(Path(QStringLiteral("huge.png")), 100000, 100000);
-    pictures << Path(QStringLiteral("huge.png"));
-    pictures << Path(QStringLiteral("missing.jpg"));
+    pictures << Path(u"truncated.jpg"_s);
+    WriteHugePng(Path(u"huge.png"_s), 100000, 100000);
+    pictures << Path(u"huge.png"_s);
+    pictures << Path(u"missing.jpg"_s);
     pictures << QString(); // what an empty hand-off record gives
 
     std::vector<QByteArray> before;
@@ -373,17 +372,17 @@ TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn) {
     EXPECT_EQ(job.Outcomes().back().reason, ResizeText::NoFileName);
     EXPECT_EQ(job.Outcomes()[size_t(n - 7)].status, Status::Written);
     EXPECT_EQ(job.Outcomes()[size_t(n - 7)].output,
-              Path(QStringLiteral("resize/-n 'quoted' \"twice\" ünï.jpg")));
+              Path(u"resize/-n 'quoted' \"twice\" ünï.jpg"_s));
 }
 
 TEST_F(ResizeJobTest, AFolderThatCannotBeWrittenFailsEachPictureAndChangesNoSource) {
     const QStringList pictures = Pictures(2);
     // A destination below a plain file cannot be made, whoever runs this.
-    QFile blocker(Path(QStringLiteral("blocker")));
+    QFile blocker(Path(u"blocker"_s));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     ResizeSettings s = SmallResult();
-    s.dest = QStringLiteral("blocker/out");
+    s.dest = u"blocker/out"_s;
     ScriptedPrompt prompt;
     ResizeJob job(s, pictures, prompt);
     job.Run();
@@ -391,7 +390,7 @@ TEST_F(ResizeJobTest, AFolderThatCannotBeWrittenFailsEachPictureAndChangesNoSour
     EXPECT_FALSE(job.Outcomes()[0].reason.isEmpty());
 
     if (geteuid() != 0) {
-        const QString readOnly = Path(QStringLiteral("ro"));
+        const QString readOnly = Path(u"ro"_s);
         QDir().mkdir(readOnly);
         QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
         s.dest = readOnly;
@@ -414,7 +413,7 @@ TEST_F(ResizeJobTest, AStopRequestEndsTheBatchBetweenPictures) {
     job.Run();
     EXPECT_EQ(job.Count(Status::Written), 3);
     for (int i = 3; i < 6; ++i)
-        EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize/p%1.png").arg(i))));
+        EXPECT_FALSE(QFileInfo::exists(Path(u"resize/p%1.png"_s.arg(i))));
 }
 
 } // namespace
@@ -424,7 +423,7 @@ namespace {
 // The options beside the original ones, on a camera photo with an old date
 // whose result exists already: checked with identify, stat and trash-list.
 TEST_F(ResizeJobTest, NoEnlargeKeepDatesAndTrashDoWhatTheySayAndOnlyThat) {
-    const QString photo = CopyInto(TestData(QStringLiteral("jpg/canon-ixus.jpg")), dir_.path());
+    const QString photo = CopyInto(TestData(u"jpg/canon-ixus.jpg"_s), dir_.path());
     const QDateTime old = QDateTime::fromSecsSinceEpoch(981173106);
     QFile file(photo);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
@@ -449,13 +448,13 @@ TEST_F(ResizeJobTest, NoEnlargeKeepDatesAndTrashDoWhatTheySayAndOnlyThat) {
         ResizeJob job(s, {photo}, prompt);
         job.SetDesktopSize({1600, 1200});
         job.Run();
-        const QString result = Path(QStringLiteral("resize/canon-ixus.png"));
+        const QString result = Path(u"resize/canon-ixus.png"_s);
         const Identified id = Identify(result);
         EXPECT_EQ(id.format, "PNG");
         EXPECT_EQ(id.width, c.width) << c.noenlarge;
         EXPECT_EQ(QFileInfo(result).lastModified() == old, bool(c.keepdates));
         trashed += int(c.trash) * int(prompt.questions.size());
-        EXPECT_EQ(RunTool(QStringLiteral("trash-list"), {}).out.count(result), trashed);
+        EXPECT_EQ(RunTool(u"trash-list"_s, {}).out.count(result), trashed);
     }
 }
 
@@ -463,11 +462,10 @@ TEST_F(ResizeJobTest, NoEnlargeKeepDatesAndTrashDoWhatTheySayAndOnlyThat) {
 // it, by a smaller picture where it cannot, and fails where nothing can; at
 // most 6 encodes a picture on average.
 TEST_F(ResizeJobTest, ASizeLimitIsMetWithFewEncodes) {
-    const QString big = Path(QStringLiteral("12mp.jpg"));
-    RunTool(QStringLiteral("vips"),
-            {QStringLiteral("resize"), TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")),
-             big + QStringLiteral("[Q=92]"), QStringLiteral("1.953125")});
-    const QStringList photos = {big, CopyInto(big, dir_.path(), QStringLiteral("copy.jpg"))};
+    const QString big = Path(u"12mp.jpg"_s);
+    RunTool(u"vips"_s,
+            {u"resize"_s, TestData(u"hdr/canon_hdr_NO.jpg"_s), big + u"[Q=92]"_s, u"1.953125"_s});
+    const QStringList photos = {big, CopyInto(big, dir_.path(), u"copy.jpg"_s)};
     struct Case {
         uint32_t maxkb;
         bool fullSize;

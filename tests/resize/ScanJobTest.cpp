@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(ScanJobTest, KeepsOnlyWhatAllPicturesShare) {
@@ -53,7 +55,7 @@ TEST(ScanJobTest, KeepsOnlyWhatAllPicturesShare) {
         EXPECT_EQ(lines.size(), size_t(c.pictures.size()));
         EXPECT_EQ(done, 1);
         if (!lines.empty()) {
-            EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Reading : ")));
+            EXPECT_TRUE(lines[0].startsWith(u"Reading : "_s));
         }
     }
 }

@@ -4,14 +4,16 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(StatusLineTest, ShowsShortPathsWholeAndTheEndOfLongOnes) {
-    const QString forty = QStringLiteral("/photos/2026/summer/holiday/img_0001.jpg");
+    const QString forty = u"/photos/2026/summer/holiday/img_0001.jpg"_s;
     ASSERT_EQ(forty.size(), 40);
     EXPECT_EQ(FormatStatusLine(ResizeText::ResizingStatus, forty), "Resizing : " + forty);
 
-    const QString fortyOne = QLatin1Char('x') + forty;
+    const QString fortyOne = u'x' + forty;
     EXPECT_EQ(FormatStatusLine(ResizeText::ResizingStatus, fortyOne),
               "Resizing : ..." + forty.right(37));
     EXPECT_EQ(FormatStatusLine(ResizeText::ReadingStatus, fortyOne),

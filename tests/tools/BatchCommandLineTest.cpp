@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(BatchCommandLineTest, ReadsOptionsInBothFormsAndFilesAfterTheDoubleDash) {
@@ -13,8 +15,8 @@ TEST(BatchCommandLineTest, ReadsOptionsInBothFormsAndFilesAfterTheDoubleDash) {
                                             error);
     ASSERT_TRUE(line) << qPrintable(error);
     ASSERT_EQ(line->sets.size(), 2u);
-    EXPECT_EQ(line->sets[0], std::make_pair(QStringLiteral("width"), QStringLiteral("640")));
-    EXPECT_EQ(line->sets[1], std::make_pair(QStringLiteral("dest"), QStringLiteral("out dir")));
+    EXPECT_EQ(line->sets[0], std::make_pair(u"width"_s, u"640"_s));
+    EXPECT_EQ(line->sets[1], std::make_pair(u"dest"_s, u"out dir"_s));
     EXPECT_EQ(line->answer, BatchCommandLine::AnswerPolicy::YesToAll);
     EXPECT_EQ(line->desktopSize->width, 1600);
     EXPECT_EQ(line->desktopSize->height, 1200);

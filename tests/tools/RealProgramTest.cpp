@@ -10,12 +10,14 @@
 #include <QFile>
 #include <QProcessEnvironment>
 
+using namespace Qt::StringLiterals;
+
 const QString RealProgramTest::kMenu = QStringLiteral(TESSARY_MENU);
 const QString RealProgramTest::kTessary = QStringLiteral(TESSARY_APP);
 
 void RealProgramTest::SetUp() {
     // This process reads what the programs stored.
-    qputenv("XDG_CONFIG_HOME", home_.filePath(QStringLiteral(".config")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", home_.filePath(u".config"_s).toUtf8());
     SharedMemory::Remove(HandOffBlock::ObjectName());
 }
 
@@ -25,19 +27,18 @@ void RealProgramTest::TearDown() {
 
 QStringList RealProgramTest::Environment(const QString& display) const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home_.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral(".config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home_.filePath(QStringLiteral(".local/share")));
+    env.insert(u"HOME"_s, home_.path());
+    env.insert(u"XDG_CONFIG_HOME"_s, home_.filePath(u".config"_s));
+    env.insert(u"XDG_DATA_HOME"_s, home_.filePath(u".local/share"_s));
     // Mail copies go to a temporary folder that goes with the test.
-    QDir().mkpath(home_.filePath(QStringLiteral("tmp")));
-    env.insert(QStringLiteral("TMPDIR"), home_.filePath(QStringLiteral("tmp")));
-    env.insert(QStringLiteral("PATH"),
-               bin_.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+    QDir().mkpath(home_.filePath(u"tmp"_s));
+    env.insert(u"TMPDIR"_s, home_.filePath(u"tmp"_s));
+    env.insert(u"PATH"_s, bin_.path() + u':' + env.value(u"PATH"_s));
     if (display.isEmpty()) {
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     } else {
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.insert(QStringLiteral("DISPLAY"), display);
+        env.remove(u"QT_QPA_PLATFORM"_s);
+        env.insert(u"DISPLAY"_s, display);
     }
     return env.toStringList();
 }
@@ -56,13 +57,12 @@ void RealProgramTest::Launch(QProcess& process, const QString& program,
 }
 
 QString RealProgramTest::Log() const {
-    return bin_.filePath(QStringLiteral("output"));
+    return bin_.filePath(u"output"_s);
 }
 
 std::string RealProgramTest::Told(const XServer& x) const {
     QFile log(Log());
     const QByteArray printed = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-    return ("printed:\n" + printed +
-            "windows: " + x.WindowNames().join(QLatin1String(", ")).toUtf8())
+    return ("printed:\n" + printed + "windows: " + x.WindowNames().join(", "_L1).toUtf8())
         .toStdString();
 }

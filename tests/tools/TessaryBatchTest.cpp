@@ -21,6 +21,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kBatch = QStringLiteral(TESSARY_BATCH);
@@ -33,7 +35,7 @@ protected:
     }
     QStringList Environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+        env.insert(u"XDG_CONFIG_HOME"_s, config_.path());
         return env.toStringList();
     }
     QTemporaryDir dir_;
@@ -41,7 +43,7 @@ protected:
 };
 
 TEST_F(TessaryBatchTest, UsageErrorsEndTheRunBeforeAnyPictureWithStatus2) {
-    const QString photo = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
+    const QString photo = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path());
     const std::pair<QStringList, const char*> cases[] = {
         {{"--set", "colour=1", photo}, "colour"},
         {{"--set", "width=wide", photo}, "width"},
@@ -54,53 +56,48 @@ TEST_F(TessaryBatchTest, UsageErrorsEndTheRunBeforeAnyPictureWithStatus2) {
         EXPECT_EQ(run.exitCode, 2) << qPrintable(arguments.join(' '));
         EXPECT_TRUE((run.err + run.out).contains(QString::fromUtf8(named))) << qPrintable(run.err);
     }
-    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
+    EXPECT_FALSE(QFileInfo::exists(Path(u"resize"_s)));
 }
 
 TEST_F(TessaryBatchTest, HelpDescribesEveryOption) {
-    const ToolRun run = Batch({QStringLiteral("--help")});
+    const ToolRun run = Batch({u"--help"_s});
     EXPECT_EQ(run.exitCode, 0);
     for (const char* word : {"--set", "--answer", "--desktop-size", "--jobs",
                              "written: N, skipped: M, failed: K", "Exit status"})
         EXPECT_TRUE(run.out.contains(QString::fromUtf8(word))) << word;
     for (const ResizeSettingsField& field : ResizeSettingsFields())
-        EXPECT_TRUE(
-            run.out.contains(QRegularExpression(QStringLiteral("\\s%1[ ,]").arg(field.name))))
+        EXPECT_TRUE(run.out.contains(QRegularExpression(u"\\s%1[ ,]"_s.arg(field.name))))
             << qPrintable(field.name);
 }
 
 TEST_F(TessaryBatchTest, PrintsTheCountsAndEachFailureAndExits1OnFailure) {
-    const QString good = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path(),
-                                  QStringLiteral("-leading dash.jpg"));
-    const QString bad = CopyInto(TestData(QStringLiteral("invalid/corrupted.jpg")), dir_.path());
-    const ToolRun run = Batch(
-        {QStringLiteral("--set"), QStringLiteral("imagetype=5"), QStringLiteral("--"), good, bad});
+    const QString good =
+        CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path(), u"-leading dash.jpg"_s);
+    const QString bad = CopyInto(TestData(u"invalid/corrupted.jpg"_s), dir_.path());
+    const ToolRun run = Batch({u"--set"_s, u"imagetype=5"_s, u"--"_s, good, bad});
     EXPECT_EQ(run.exitCode, 1) << qPrintable(run.err);
-    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << qPrintable(run.out);
-    EXPECT_EQ(lines[0], QStringLiteral("written: 1, skipped: 0, failed: 1"));
-    EXPECT_TRUE(lines[1].startsWith(bad + QStringLiteral(": "))) << qPrintable(lines[1]);
-    EXPECT_EQ(Identify(Path(QStringLiteral("resize/-leading dash.png"))).format, "PNG");
+    EXPECT_EQ(lines[0], u"written: 1, skipped: 0, failed: 1"_s);
+    EXPECT_TRUE(lines[1].startsWith(bad + u": "_s)) << qPrintable(lines[1]);
+    EXPECT_EQ(Identify(Path(u"resize/-leading dash.png"_s)).format, "PNG");
 
     // Run again: without a terminal the default answer is "No to all", and
     // a picture skipped by an answer is no failure.
-    const ToolRun again =
-        Batch({QStringLiteral("--set"), QStringLiteral("imagetype=5"), QStringLiteral("--"), good});
+    const ToolRun again = Batch({u"--set"_s, u"imagetype=5"_s, u"--"_s, good});
     EXPECT_EQ(again.exitCode, 0);
-    EXPECT_EQ(again.out, QStringLiteral("written: 0, skipped: 1, failed: 0\n"));
+    EXPECT_EQ(again.out, u"written: 0, skipped: 1, failed: 0\n"_s);
 
     // A name that is not UTF-8 reaches its file, and its result keeps the
     // bytes (given through a shell: QProcess cannot pass such bytes).
     const QByteArray folder = QFile::encodeName(dir_.path());
     ASSERT_EQ(::rename(QFile::encodeName(good).constData(), folder + "/bad\xff.jpg"), 0);
     const ToolRun odd = RunTool(
-        QStringLiteral("sh"),
-        {QStringLiteral("-c"),
-         QStringLiteral("exec \"$0\" --set imagetype=5 -- \"$(printf '%s/bad\\377.jpg' \"$1\")\""),
+        u"sh"_s,
+        {u"-c"_s, u"exec \"$0\" --set imagetype=5 -- \"$(printf '%s/bad\\377.jpg' \"$1\")\""_s,
          kBatch, dir_.path()},
         {}, 120000, Environment());
-    EXPECT_EQ(odd.out, QStringLiteral("written: 1, skipped: 0, failed: 0\n"))
-        << qPrintable(odd.err);
+    EXPECT_EQ(odd.out, u"written: 1, skipped: 0, failed: 0\n"_s) << qPrintable(odd.err);
     EXPECT_EQ(::access(folder + "/resize/bad\xff.png", F_OK), 0);
     // Names Qt cannot spell, so its clean-up would leave them.
     ::unlink(folder + "/resize/bad\xff.png");
@@ -108,48 +105,46 @@ TEST_F(TessaryBatchTest, PrintsTheCountsAndEachFailureAndExits1OnFailure) {
 }
 
 TEST_F(TessaryBatchTest, AskAnswersFromStandardInput) {
-    const QStringList photos{CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path()),
-                             CopyInto(TestData(QStringLiteral("jpg/Nikon_D70.jpg")), dir_.path())};
+    const QStringList photos{CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path()),
+                             CopyInto(TestData(u"jpg/Nikon_D70.jpg"_s), dir_.path())};
     ASSERT_EQ(Batch(photos).exitCode, 0);
-    const ToolRun run = Batch(
-        QStringList{QStringLiteral("--answer"), QStringLiteral("ask")} + photos, "maybe\nn\ny\n");
+    const ToolRun run = Batch(QStringList{u"--answer"_s, u"ask"_s} + photos, "maybe\nn\ny\n");
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, QStringLiteral("written: 1, skipped: 1, failed: 0\n"));
-    EXPECT_EQ(run.err.count(QStringLiteral("Do you want to overwrite this file?")), 3);
+    EXPECT_EQ(run.out, u"written: 1, skipped: 1, failed: 0\n"_s);
+    EXPECT_EQ(run.err.count(u"Do you want to overwrite this file?"_s), 3);
 }
 
 TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly) {
-    QDir().mkpath(config_.path() + QStringLiteral("/Vorn"));
-    QFile conf(config_.path() + QStringLiteral("/Vorn/tsy.conf"));
+    QDir().mkpath(config_.path() + u"/Vorn"_s);
+    QFile conf(config_.path() + u"/Vorn/tsy.conf"_s);
     ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
     conf.write("[setting]\nimagetype=2\nwpercent=0\nhpercent=0\nwidth=40\nheight=30\n");
     conf.close();
-    const QString photo = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
-    ASSERT_EQ(Batch({QStringLiteral("--set"), QStringLiteral("width=50"), photo}).exitCode, 0);
-    const Identified id = Identify(Path(QStringLiteral("resize/Canon_40D.bmp")));
+    const QString photo = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path());
+    ASSERT_EQ(Batch({u"--set"_s, u"width=50"_s, photo}).exitCode, 0);
+    const Identified id = Identify(Path(u"resize/Canon_40D.bmp"_s));
     EXPECT_EQ(id.format, "BMP");
     EXPECT_EQ(id.width, 50);
     EXPECT_EQ(id.height, 30);
-    QFile stored(config_.path() + QStringLiteral("/Vorn/tsy.conf"));
+    QFile stored(config_.path() + u"/Vorn/tsy.conf"_s);
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
     EXPECT_TRUE(stored.readAll().contains("width=40"));
 }
 
 TEST_F(TessaryBatchTest, DesktopModeWithoutAScreenOrASizeIsAUsageError) {
-    const QString photo = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
+    const QString photo = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+    env.insert(u"XDG_CONFIG_HOME"_s, config_.path());
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
-    const QStringList arguments{QStringLiteral("--set"), QStringLiteral("desktop=1"), photo};
+    const QStringList arguments{u"--set"_s, u"desktop=1"_s, photo};
     const ToolRun run = RunTool(kBatch, arguments, {}, 60000, env.toStringList());
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("--desktop-size"))) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains(u"--desktop-size"_s)) << qPrintable(run.err);
 
-    const ToolRun sized =
-        Batch(QStringList{QStringLiteral("--desktop-size"), QStringLiteral("160x120")} + arguments);
+    const ToolRun sized = Batch(QStringList{u"--desktop-size"_s, u"160x120"_s} + arguments);
     EXPECT_EQ(sized.exitCode, 0) << qPrintable(sized.err);
-    const Identified id = Identify(Path(QStringLiteral("resize/Canon_40D.jpg")));
+    const Identified id = Identify(Path(u"resize/Canon_40D.jpg"_s));
     EXPECT_EQ(id.width, 160);
     EXPECT_EQ(id.height, 108);
 }
@@ -158,15 +153,12 @@ TEST_F(TessaryBatchTest, DesktopModeWithoutAScreenOrASizeIsAUsageError) {
 // every source whole: the old picture or the new one in its place, never
 // half of either, or the old one in the Trash.
 TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceIsWholeInPlaceOrInTheTrash) {
-    const QStringList photos = CopyPhotos(QStringLiteral("canon_hdr_NO.jpg"), dir_.path(), 8,
-                                          QStringLiteral("photo%1.jpg"));
+    const QStringList photos = CopyPhotos(u"canon_hdr_NO.jpg"_s, dir_.path(), 8, u"photo%1.jpg"_s);
     const QStringList arguments =
-        QStringList{QStringLiteral("--set"),    QStringLiteral("override=1"),
-                    QStringLiteral("--set"),    QStringLiteral("trash=1"),
-                    QStringLiteral("--set"),    QStringLiteral("width=99"),
-                    QStringLiteral("--answer"), QStringLiteral("yes-to-all")} +
+        QStringList{u"--set"_s, u"override=1"_s, u"--set"_s,    u"trash=1"_s,
+                    u"--set"_s, u"width=99"_s,   u"--answer"_s, u"yes-to-all"_s} +
         photos;
-    const QDir trash(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/info"));
+    const QDir trash(qEnvironmentVariable("XDG_DATA_HOME") + u"/Trash/info"_s);
     for (int round = 0; round < 6; ++round) {
         QProcess process;
         process.setEnvironment(Environment());
@@ -183,53 +175,48 @@ TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceIsWholeInPlaceO
         }
         for (const QString& photo : photos)
             ASSERT_TRUE(DecodesCleanly(photo) ||
-                        (!QFileInfo::exists(photo) &&
-                         trashed.contains(QStringLiteral("Path=") + photo + '\n')))
+                        (!QFileInfo::exists(photo) && trashed.contains(u"Path="_s + photo + '\n')))
                 << "round " << round << ": " << qPrintable(photo);
     }
     // A batch that runs to its end clears what the killed ones left.
     Batch(arguments);
     EXPECT_GE(trash.entryList(QDir::Files).size(), photos.size());
-    EXPECT_EQ(
-        QDir(dir_.path()).entryList({QStringLiteral(".tessary-*")}, QDir::Files | QDir::Hidden),
-        QStringList());
+    EXPECT_EQ(QDir(dir_.path()).entryList({u".tessary-*"_s}, QDir::Files | QDir::Hidden),
+              QStringList());
 }
 
 TEST_F(TessaryBatchTest, MailResizesIntoTemporaryCopiesAndAttachesThem) {
     QTemporaryDir bin;
     const QString record = RecordingXdgEmail(bin.path());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
-    env.insert(QStringLiteral("PATH"),
-               bin.path() + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
+    env.insert(u"XDG_CONFIG_HOME"_s, config_.path());
+    env.insert(u"PATH"_s, bin.path() + u':' + env.value(u"PATH"_s));
 
-    const QString photo = CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path());
-    const ToolRun run = RunTool(
-        kBatch,
-        {QStringLiteral("--mail"), QStringLiteral("--set"), QStringLiteral("imagetype=5"), photo},
-        {}, 60000, env.toStringList());
+    const QString photo = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path());
+    const ToolRun run = RunTool(kBatch, {u"--mail"_s, u"--set"_s, u"imagetype=5"_s, photo}, {},
+                                60000, env.toStringList());
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     const QStringList arguments = RecordedMail(record);
     ASSERT_EQ(arguments.size(), 3) << qPrintable(arguments.join(' '));
-    EXPECT_EQ(arguments[0], QStringLiteral("--utf8"));
-    EXPECT_EQ(arguments[1], QStringLiteral("--attach"));
-    EXPECT_TRUE(arguments[2].endsWith(QStringLiteral("/Canon_40D.png")));
-    EXPECT_TRUE(arguments[2].contains(QStringLiteral("/tessary-mail-")));
+    EXPECT_EQ(arguments[0], u"--utf8"_s);
+    EXPECT_EQ(arguments[1], u"--attach"_s);
+    EXPECT_TRUE(arguments[2].endsWith(u"/Canon_40D.png"_s));
+    EXPECT_TRUE(arguments[2].contains(u"/tessary-mail-"_s));
     EXPECT_EQ(Identify(arguments[2]).format, "PNG");
-    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("resize"))));
+    EXPECT_FALSE(QFileInfo::exists(Path(u"resize"_s)));
     QDir(QFileInfo(arguments[2]).path()).removeRecursively();
 
     // A limit for the whole mail holds for the copies together.
-    const QStringList photos = {TestData(QStringLiteral("hdr/iphone_hdr_NO.jpg")),
-                                TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")), photo};
+    const QStringList photos = {TestData(u"hdr/iphone_hdr_NO.jpg"_s),
+                                TestData(u"hdr/canon_hdr_NO.jpg"_s), photo};
     RunTool(kBatch,
             QStringList{"--mail", "--set", "mailmaxkb=300", "--set", "imagetype=1"} + photos, {},
             60000, env.toStringList());
     qint64 total = 0;
     const QStringList limited = RecordedMail(record);
-    for (const QString& attached : limited.filter(QStringLiteral("/tessary-mail-")))
+    for (const QString& attached : limited.filter(u"/tessary-mail-"_s))
         total += QFileInfo(attached).size();
-    EXPECT_EQ(limited.filter(QStringLiteral("/tessary-mail-")).size(), 3);
+    EXPECT_EQ(limited.filter(u"/tessary-mail-"_s).size(), 3);
     EXPECT_LE(total, 300 * 1024);
     EXPECT_GT(total, 200 * 1024) << "the limit is shared, not given to each copy whole";
     QDir(QFileInfo(limited.last()).path()).removeRecursively();
@@ -240,30 +227,27 @@ TEST_F(TessaryBatchTest, MailResizesIntoTemporaryCopiesAndAttachesThem) {
 namespace {
 
 TEST_F(TessaryBatchTest, InfoPrintsThePanelRowsOfEachPicture) {
-    const QString plain = Path(QStringLiteral("plain -x.png"));
+    const QString plain = Path(u"plain -x.png"_s);
     DrawPicture(plain, 64, 48);
-    const QString camera = TestData(QStringLiteral("jpg/Canon_40D.jpg"));
-    const QString empty = Path(QStringLiteral("empty.jpg"));
+    const QString camera = TestData(u"jpg/Canon_40D.jpg"_s);
+    const QString empty = Path(u"empty.jpg"_s);
     QFile(empty).open(QIODevice::WriteOnly);
-    const ToolRun run =
-        Batch({QStringLiteral("--info"), QStringLiteral("--"), plain, camera,
-               TestData(QStringLiteral("invalid/corrupted.jpg")), empty, dir_.path()});
+    const ToolRun run = Batch({u"--info"_s, u"--"_s, plain, camera,
+                               TestData(u"invalid/corrupted.jpg"_s), empty, dir_.path()});
     EXPECT_EQ(run.exitCode, 1);
-    const QStringList blocks = run.out.split(QStringLiteral("== "), Qt::SkipEmptyParts);
+    const QStringList blocks = run.out.split(u"== "_s, Qt::SkipEmptyParts);
     ASSERT_EQ(blocks.size(), 5) << qPrintable(run.out);
-    EXPECT_EQ(blocks[0], plain + QStringLiteral("\nImage Width") + QString(28, QLatin1Char(' ')) +
-                             QStringLiteral("64\nImage Height") + QString(28, QLatin1Char(' ')) +
-                             QStringLiteral("48\n"));
+    EXPECT_EQ(blocks[0], plain + u"\nImage Width"_s + QString(28, u' ') + u"64\nImage Height"_s +
+                             QString(28, u' ') + u"48\n"_s);
     for (int i = 2; i < 5; ++i)
-        EXPECT_TRUE(blocks[i].endsWith(QStringLiteral("\ncannot read picture\n")))
-            << qPrintable(blocks[i]);
+        EXPECT_TRUE(blocks[i].endsWith(u"\ncannot read picture\n"_s)) << qPrintable(blocks[i]);
 
     // The EXIF rows (their texts are the reader's, tested against libexif's
     // own tool there) come grouped by IFD with empty lines.
-    const QStringList rows = blocks[1].split(QLatin1Char('\n'));
+    const QStringList rows = blocks[1].split(u'\n');
     EXPECT_EQ(rows.first(), camera);
     EXPECT_EQ(rows.count(QString()), 4 + 1) << "four group breaks and the final newline";
-    EXPECT_TRUE(rows.contains(QStringLiteral("Model\tCanon EOS 40D")));
+    EXPECT_TRUE(rows.contains(u"Model\tCanon EOS 40D"_s));
 }
 
 } // namespace
@@ -271,32 +255,28 @@ TEST_F(TessaryBatchTest, InfoPrintsThePanelRowsOfEachPicture) {
 namespace {
 
 TEST_F(TessaryBatchTest, ListPrintsTheFileListsRowsInItsOrder) {
-    QDir().mkpath(Path(QStringLiteral("pics/Sub")));
+    QDir().mkpath(Path(u"pics/Sub"_s));
     for (const auto& [file, size] :
          {std::pair{"b.jpg", 5000}, std::pair{"a.png", 100}, std::pair{"c.txt", 9}}) {
-        QFile picture(Path(QStringLiteral("pics/") + QLatin1String(file)));
+        QFile picture(Path(u"pics/"_s + QLatin1String(file)));
         ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
         picture.resize(size);
     }
     const auto names = [](const ToolRun& run) {
         QStringList shown;
-        for (const QString& line : run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            shown << line.section(QLatin1Char('\t'), 0, 0);
+        for (const QString& line : run.out.split(u'\n', Qt::SkipEmptyParts))
+            shown << line.section(u'\t', 0, 0);
         return shown;
     };
-    const ToolRun byName = Batch({QStringLiteral("--list"), Path(QStringLiteral("pics"))});
+    const ToolRun byName = Batch({u"--list"_s, Path(u"pics"_s)});
     EXPECT_EQ(byName.exitCode, 0) << qPrintable(byName.err);
     EXPECT_EQ(names(byName), (QStringList{"..", "Sub", "a.png", "b.jpg"}));
-    EXPECT_TRUE(byName.out.contains(QStringLiteral("b.jpg\t5 KB\tJPEG image\t")));
+    EXPECT_TRUE(byName.out.contains(u"b.jpg\t5 KB\tJPEG image\t"_s));
     const ToolRun bySize =
-        Batch({QStringLiteral("--list"), QStringLiteral("--sort"), QStringLiteral("size"),
-               QStringLiteral("--descending"), Path(QStringLiteral("pics"))});
+        Batch({u"--list"_s, u"--sort"_s, u"size"_s, u"--descending"_s, Path(u"pics"_s)});
     EXPECT_EQ(names(bySize), (QStringList{"..", "Sub", "b.jpg", "a.png"}));
-    EXPECT_EQ(Batch({QStringLiteral("--list"), Path(QStringLiteral("nowhere"))}).exitCode, 1);
-    EXPECT_EQ(Batch({QStringLiteral("--list"), QStringLiteral("--sort"), QStringLiteral("colour"),
-                     Path(QStringLiteral("pics"))})
-                  .exitCode,
-              2);
+    EXPECT_EQ(Batch({u"--list"_s, Path(u"nowhere"_s)}).exitCode, 1);
+    EXPECT_EQ(Batch({u"--list"_s, u"--sort"_s, u"colour"_s, Path(u"pics"_s)}).exitCode, 2);
 }
 
 } // namespace
@@ -307,49 +287,45 @@ namespace {
 // tool accepts, and read back like a JPEG: listed, shown with its EXIF,
 // resized into every type; a cut-off copy fails alone.
 TEST_F(TessaryBatchTest, ModernTypesAreWrittenForTheirOwnToolsAndReadBackLikeAJpeg) {
-    const QString photo = CopyInto(TestData(QStringLiteral("jpg/canon-ixus.jpg")), dir_.path());
-    const QString model = QStringLiteral("Canon DIGITAL IXUS");
+    const QString photo = CopyInto(TestData(u"jpg/canon-ixus.jpg"_s), dir_.path());
+    const QString model = u"Canon DIGITAL IXUS"_s;
     // Options as one string; the test's folders have no spaces.
     const auto words = [](const QString& line) {
-        return line.split(QLatin1Char(' '));
+        return line.split(u' ');
     };
     const auto oracle = [&](const QString& line) {
         return RunTool(words(line).first(), words(line).mid(1));
     };
-    const auto set =
-        QStringLiteral("--answer yes-to-all --set width=50 --set height=50 --set dest=");
-    QDir().mkpath(Path(QStringLiteral("in")));
+    const auto set = u"--answer yes-to-all --set width=50 --set height=50 --set dest="_s;
+    QDir().mkpath(Path(u"in"_s));
     QStringList inputs;
     const char* const checks[] = {"webpinfo -quiet", "avifdec --info", "heif-info", "jxlinfo"};
     for (int code = 8; code <= 11; ++code) {
         const QString extension = PictureTypeTable::Extension(uint32_t(code));
-        const QString written = Path(QStringLiteral("out/canon-ixus.") + extension);
-        EXPECT_EQ(Batch(words(set + QStringLiteral("out --set imagetype=%1 ").arg(code) + photo))
-                      .exitCode,
-                  0);
+        const QString written = Path(u"out/canon-ixus."_s + extension);
+        EXPECT_EQ(Batch(words(set + u"out --set imagetype=%1 "_s.arg(code) + photo)).exitCode, 0);
         EXPECT_EQ(oracle(QString::fromLatin1(checks[code - 8]) + ' ' + written).exitCode, 0)
             << code;
-        EXPECT_EQ(oracle(QStringLiteral("vipsheader -f width ") + written).out, "320\n");
+        EXPECT_EQ(oracle(u"vipsheader -f width "_s + written).out, "320\n");
         // JPEG XL cannot keep EXIF in libvips 8.14.
-        EXPECT_EQ(oracle(QStringLiteral("exiftool -s3 -Model ") + written).out.trimmed(),
+        EXPECT_EQ(oracle(u"exiftool -s3 -Model "_s + written).out.trimmed(),
                   code == 11 ? QString() : model);
-        inputs << CopyInto(written, Path(QStringLiteral("in")), extension + '.' + extension);
-        QFile cut(
-            CopyInto(written, Path(QStringLiteral("in")), QStringLiteral("cut.") + extension));
+        inputs << CopyInto(written, Path(u"in"_s), extension + '.' + extension);
+        QFile cut(CopyInto(written, Path(u"in"_s), u"cut."_s + extension));
         ASSERT_TRUE(cut.resize(cut.size() / 2));
         inputs << cut.fileName();
     }
-    EXPECT_EQ(Batch(words(QStringLiteral("--list ") + Path(QStringLiteral("in"))))
-                  .out.count(QRegularExpression(QStringLiteral("\t\\d+ KB\t\\w+"))),
+    EXPECT_EQ(Batch(words(u"--list "_s + Path(u"in"_s)))
+                  .out.count(QRegularExpression(u"\t\\d+ KB\t\\w+"_s)),
               8);
-    const ToolRun info = Batch(QStringList{QStringLiteral("--info")} + inputs);
+    const ToolRun info = Batch(QStringList{u"--info"_s} + inputs);
     EXPECT_EQ(info.out.count(model), 3) << qPrintable(info.out);
-    EXPECT_EQ(info.out.count(QStringLiteral("cannot read picture")), 4);
+    EXPECT_EQ(info.out.count(u"cannot read picture"_s), 4);
     for (int code = 1; code <= 11; ++code)
-        EXPECT_TRUE(Batch(words(set + QStringLiteral("all --set imagetype=%1").arg(code)) + inputs)
-                        .out.startsWith(QStringLiteral("written: 4, skipped: 0, failed: 4\n")))
+        EXPECT_TRUE(Batch(words(set + u"all --set imagetype=%1"_s.arg(code)) + inputs)
+                        .out.startsWith(u"written: 4, skipped: 0, failed: 4\n"_s))
             << code;
-    EXPECT_EQ(QDir(Path(QStringLiteral("in/all"))).entryList(QDir::Files).size(), 4 * 11);
+    EXPECT_EQ(QDir(Path(u"in/all"_s)).entryList(QDir::Files).size(), 4 * 11);
 }
 
 } // namespace
@@ -362,11 +338,11 @@ namespace {
 TEST_F(TessaryBatchTest, RecursiveTakesATreesPicturesButNotItsResultsNorLinksOutOrRound) {
     for (const char* name : {"tree/x.jpg", "tree/a/x.jpg", "tree/a/deep/y.jpg", "outside/o.jpg"}) {
         QDir().mkpath(QFileInfo(Path(QLatin1String(name))).path());
-        CopyInto(TestData(QStringLiteral("jpg/Canon_40D.jpg")), dir_.path(), QLatin1String(name));
+        CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path(), QLatin1String(name));
     }
-    QFile::link(QStringLiteral(".."), Path(QStringLiteral("tree/a/loop")));
-    QFile::link(QStringLiteral("../outside"), Path(QStringLiteral("tree/out")));
-    const QString tree = Path(QStringLiteral("tree"));
+    QFile::link(u".."_s, Path(u"tree/a/loop"_s));
+    QFile::link(u"../outside"_s, Path(u"tree/out"_s));
+    const QString tree = Path(u"tree"_s);
     const auto results = [&](const QString& under) {
         QStringList found;
         QDirIterator it(Path(under), QDir::Files, QDirIterator::Subdirectories);
@@ -379,13 +355,13 @@ TEST_F(TessaryBatchTest, RecursiveTakesATreesPicturesButNotItsResultsNorLinksOut
     for (int run = 0; run < 2; ++run)
         EXPECT_EQ(Batch({"--recursive", "--answer", "yes-to-all", tree}).out,
                   "written: 3, skipped: 0, failed: 0\n");
-    const QString all = Path(QStringLiteral("tree/all"));
+    const QString all = Path(u"tree/all"_s);
     EXPECT_EQ(Batch({"--recursive", "--set", "dest=" + all, tree}).out,
               "written: 3, skipped: 0, failed: 0\n");
     EXPECT_EQ(Batch({"--recursive", "--set", "dest=" + all, tree}).out,
               "written: 0, skipped: 3, failed: 0\n");
     EXPECT_EQ(
-        results(QStringLiteral("tree")),
+        results(u"tree"_s),
         (QStringList{"a/deep/resize/y.jpg", "a/deep/y.jpg", "a/resize/x.jpg", "a/x.jpg",
                      "all/a/deep/y.jpg", "all/a/x.jpg", "all/x.jpg", "resize/x.jpg", "x.jpg"}));
 }

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The ready flag of the user's block; -1 when there is no block.
@@ -42,9 +44,7 @@ protected:
     // tessary-menu --command N --wait, started and left running.
     void Start(QProcess& menu, uint32_t command, const QStringList& files, const QString& display) {
         Launch(menu, kMenu,
-               QStringList{QStringLiteral("--command"), QString::number(command),
-                           QStringLiteral("--wait"), QStringLiteral("--")} +
-                   files,
+               QStringList{u"--command"_s, QString::number(command), u"--wait"_s, u"--"_s} + files,
                display);
     }
 };
@@ -57,24 +57,20 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
         stored.width = stored.height = 50;
         stored.SaveResizeSettings();
     }
-    QStringList pictures = Pictures(3, QStringLiteral("-holiday %1 'x'.jpg"));
+    QStringList pictures = Pictures(3, u"-holiday %1 'x'.jpg"_s);
     // A folder stands for the pictures under it.
-    QDir(dir_.path()).mkpath(QStringLiteral("album/day 2"));
-    QFile::rename(pictures[2], dir_.filePath(QStringLiteral("album/day 2/-holiday 2 'x'.jpg")));
-    pictures[2] = dir_.filePath(QStringLiteral("album"));
-    const ToolRun run = RunTool(kMenu,
-                                QStringList{QStringLiteral("--command"), QStringLiteral("1"),
-                                            QStringLiteral("--wait"), QStringLiteral("--")} +
-                                    pictures,
-                                {}, 120000, Environment());
+    QDir(dir_.path()).mkpath(u"album/day 2"_s);
+    QFile::rename(pictures[2], dir_.filePath(u"album/day 2/-holiday 2 'x'.jpg"_s));
+    pictures[2] = dir_.filePath(u"album"_s);
+    const ToolRun run =
+        RunTool(kMenu, QStringList{u"--command"_s, u"1"_s, u"--wait"_s, u"--"_s} + pictures, {},
+                120000, Environment());
     // It ended by itself: no main window was left open.
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     for (int i = 0; i < 3; ++i) {
-        const Identified result =
-            Identify(dir_.filePath(QStringLiteral("%1resize/-holiday %2 'x'.png")
-                                       .arg(i == 2 ? "album/day 2/" : "")
-                                       .arg(i)));
-        EXPECT_EQ(result.format, QStringLiteral("PNG")) << i;
+        const Identified result = Identify(dir_.filePath(
+            u"%1resize/-holiday %2 'x'.png"_s.arg(i == 2 ? "album/day 2/" : "").arg(i)));
+        EXPECT_EQ(result.format, u"PNG"_s) << i;
         EXPECT_EQ(result.width, 32) << i;
         EXPECT_EQ(result.height, 24) << i;
     }
@@ -83,17 +79,14 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
 
 TEST_F(TessaryStartTest, AThousandPicturesReachTheMailCompleteAndInOrder) {
     const QString record = RecordMail();
-    const QStringList pictures = Pictures(1000, QStringLiteral("p%1.png"));
-    const ToolRun run = RunTool(
-        kMenu,
-        QStringList{QStringLiteral("--command"), QStringLiteral("2"), QStringLiteral("--wait")} +
-            pictures,
-        {}, 300000, Environment());
+    const QStringList pictures = Pictures(1000, u"p%1.png"_s);
+    const ToolRun run = RunTool(kMenu, QStringList{u"--command"_s, u"2"_s, u"--wait"_s} + pictures,
+                                {}, 300000, Environment());
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     QStringList attached;
     const QStringList arguments = RecordedMail(record);
     for (qsizetype i = 0; i + 1 < arguments.size(); ++i)
-        if (arguments[i] == QLatin1String("--attach"))
+        if (arguments[i] == "--attach"_L1)
             attached << QFileInfo(arguments[i + 1]).fileName();
     QStringList expected;
     for (const QString& picture : pictures)
@@ -104,7 +97,7 @@ TEST_F(TessaryStartTest, AThousandPicturesReachTheMailCompleteAndInOrder) {
 TEST_F(TessaryStartTest, ResizeRunsTheScanThenTheResizeDialog) {
     XServer x;
     ASSERT_TRUE(x.Running());
-    for (const QStringList& files : {Pictures(2, QStringLiteral("a%1.jpg")), QStringList()}) {
+    for (const QStringList& files : {Pictures(2, u"a%1.jpg"_s), QStringList()}) {
         QProcess menu;
         Start(menu, 0, files, x.Display());
         const QString dialog = x.WaitForWindow(ResizeDialogText::Caption);
@@ -112,7 +105,7 @@ TEST_F(TessaryStartTest, ResizeRunsTheScanThenTheResizeDialog) {
         EXPECT_FALSE(x.HasWindow(AppText::MainTitle));
         EXPECT_EQ(HandOffFlag(), 0);
         // Cancelling the dialog ends the program.
-        x.PressKey(dialog, QStringLiteral("Escape"));
+        x.PressKey(dialog, u"Escape"_s);
         ASSERT_TRUE(menu.waitForFinished(30000));
         EXPECT_EQ(menu.exitCode(), 0);
     }
@@ -122,7 +115,7 @@ TEST_F(TessaryStartTest, AnUnknownCommandOrAClearedBlockOpensTheMainWindow) {
     XServer x;
     ASSERT_TRUE(x.Running());
     QProcess menu;
-    Start(menu, 7, Pictures(1, QStringLiteral("a%1.jpg")), x.Display());
+    Start(menu, 7, Pictures(1, u"a%1.jpg"_s), x.Display());
     const QString first = x.WaitForWindow(AppText::MainTitle);
     ASSERT_FALSE(first.isEmpty()) << Told(x);
     EXPECT_EQ(HandOffFlag(), 0);
@@ -161,18 +154,16 @@ TEST_F(TessaryStartTest, AHostileBlockIsReadSafelyAndCleared) {
 }
 
 TEST_F(TessaryStartTest, APathTooLongForTheBlockIsRefusedBeforeAnythingIsWritten) {
-    const QString longPath =
-        QLatin1Char('/') + QString(300, QLatin1Char('x')) + QStringLiteral(".jpg");
-    const ToolRun run = RunTool(kMenu, {QStringLiteral("--command"), QStringLiteral("1"), longPath},
-                                {}, 30000, Environment());
+    const QString longPath = u'/' + QString(300, u'x') + u".jpg"_s;
+    const ToolRun run =
+        RunTool(kMenu, {u"--command"_s, u"1"_s, longPath}, {}, 30000, Environment());
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains(longPath)) << qPrintable(run.err);
     EXPECT_EQ(HandOffFlag(), -1);
 
     for (const QStringList& wrong :
-         {QStringList{QStringLiteral("--command"), QStringLiteral("-1")},
-          QStringList{QStringLiteral("--command"), QStringLiteral("4294967296")},
-          QStringList{QStringLiteral("a.jpg")}, QStringList{}})
+         {QStringList{u"--command"_s, u"-1"_s}, QStringList{u"--command"_s, u"4294967296"_s},
+          QStringList{u"a.jpg"_s}, QStringList{}})
         EXPECT_EQ(RunTool(kMenu, wrong, {}, 30000, Environment()).exitCode, 2)
             << qPrintable(wrong.join(' '));
 }

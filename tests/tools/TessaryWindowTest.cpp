@@ -14,13 +14,15 @@
 #include <QFileInfo>
 #include <QThread>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Camera pictures of different sizes, and an 8 MP photo whose name is not
 // ASCII; the folder's name has a space.
 const char* const kCameraPictures[] = {"jpg/Canon_40D.jpg", "jpg/Nikon_D70.jpg",
                                        "jpg/Olympus_C8080WZ.jpg", "jpg/Pentax_K10D.jpg"};
-const QString kPhoto = QStringLiteral("été 2024.jpg");
+const QString kPhoto = u"été 2024.jpg"_s;
 constexpr int kStartColumn = 420; // where the splitter starts
 constexpr int kDragBy = 100;
 
@@ -31,15 +33,14 @@ int FileCount(const QString& folder) {
 using TessaryWindowTest = RealProgramTest;
 
 TEST_F(TessaryWindowTest, AUserResizesCopiesMailsAndSetsASubjectThroughTheWindow) {
-    const QString photos = home_.filePath(QStringLiteral("Camera Photos"));
-    const QString copies = home_.filePath(QStringLiteral("Copies"));
+    const QString photos = home_.filePath(u"Camera Photos"_s);
+    const QString copies = home_.filePath(u"Copies"_s);
     QDir().mkpath(photos);
     QDir().mkpath(copies);
     for (const char* picture : kCameraPictures)
         QFile::copy(TestData(QLatin1String(picture)),
-                    photos + QLatin1Char('/') + QFileInfo(QLatin1String(picture)).fileName());
-    QFile::copy(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")),
-                photos + QLatin1Char('/') + kPhoto);
+                    photos + u'/' + QFileInfo(QLatin1String(picture)).fileName());
+    QFile::copy(TestData(u"hdr/canon_hdr_NO.jpg"_s), photos + u'/' + kPhoto);
     {
         AppSettings stored;
         stored.curcol = kStartColumn;
@@ -56,7 +57,7 @@ TEST_F(TessaryWindowTest, AUserResizesCopiesMailsAndSetsASubjectThroughTheWindow
 
     // The address bar has the keyboard at the start: type the folder. Then
     // into the list, where the rows are "..", then the pictures by name.
-    x.PressKey(window, QStringLiteral("ctrl+a"));
+    x.PressKey(window, u"ctrl+a"_s);
     x.Type(window, photos);
     x.PressKeys(window,
                 {"Return", "Tab", "Home", "Down", "space", "Down", "space", "Down", "space"});
@@ -68,17 +69,17 @@ TEST_F(TessaryWindowTest, AUserResizesCopiesMailsAndSetsASubjectThroughTheWindow
     const QString options = x.WaitForWindow(ResizeDialogText::Caption);
     ASSERT_FALSE(options.isEmpty()) << Told(x);
     x.PressKeys(options, {"Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab"});
-    x.Type(options, QStringLiteral("50"));
+    x.Type(options, u"50"_s);
     x.PressKeys(options,
                 {"Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "space"});
-    const QString resized = photos + QStringLiteral("/resize");
+    const QString resized = photos + u"/resize"_s;
     ASSERT_TRUE(WaitUntil([&] { return FileCount(resized) == 3; })) << Told(x);
     ASSERT_TRUE(x.WaitUntilGone(ResizeDialogText::Caption)) << Told(x);
     for (int i = 0; i < 3; ++i) {
         const QString name = QFileInfo(QLatin1String(kCameraPictures[i])).fileName();
-        const Identified source = Identify(photos + QLatin1Char('/') + name);
-        const Identified result = Identify(resized + QLatin1Char('/') + name);
-        EXPECT_EQ(result.format, QStringLiteral("JPEG")) << qPrintable(name);
+        const Identified source = Identify(photos + u'/' + name);
+        const Identified result = Identify(resized + u'/' + name);
+        EXPECT_EQ(result.format, u"JPEG"_s) << qPrintable(name);
         EXPECT_NEAR(result.width, source.width / 2.0, 1.0) << qPrintable(name);
         EXPECT_NEAR(result.height, source.height / 2.0, 1.0) << qPrintable(name);
     }
@@ -90,29 +91,27 @@ TEST_F(TessaryWindowTest, AUserResizesCopiesMailsAndSetsASubjectThroughTheWindow
     const QString chooser = x.WaitForWindow(ResizeDialogText::SelectDestination);
     ASSERT_FALSE(chooser.isEmpty()) << Told(x);
     x.Type(chooser, copies);
-    x.PressKey(chooser, QStringLiteral("Return"));
+    x.PressKey(chooser, u"Return"_s);
     ASSERT_TRUE(WaitUntil([&] { return FileCount(copies) == 2; })) << Told(x);
-    EXPECT_TRUE(QFileInfo::exists(copies + QStringLiteral("/Pentax_K10D.jpg")));
-    EXPECT_EQ(QFileInfo(copies + QLatin1Char('/') + kPhoto).size(),
-              QFileInfo(photos + QLatin1Char('/') + kPhoto).size());
+    EXPECT_TRUE(QFileInfo::exists(copies + u"/Pentax_K10D.jpg"_s));
+    EXPECT_EQ(QFileInfo(copies + u'/' + kPhoto).size(), QFileInfo(photos + u'/' + kPhoto).size());
 
     // Unmark the Pentax and mail the photo alone with File > Mail To ...
     ASSERT_TRUE(x.WaitUntilGone(ResizeDialogText::SelectDestination));
     x.PressKeys(window, {"Up", "space", "alt+f", "Down", "Down", "Down", "Return"});
     ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(record); })) << Told(x);
     const QStringList arguments = RecordedMail(record);
-    EXPECT_EQ(arguments.count(QStringLiteral("--attach")), 1);
-    EXPECT_TRUE(arguments.contains(photos + QLatin1Char('/') + kPhoto))
-        << arguments.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(arguments.count(u"--attach"_s), 1);
+    EXPECT_TRUE(arguments.contains(photos + u'/' + kPhoto)) << arguments.join(u' ').toStdString();
 
     // Edit > Option ...: the subject is one stop from the start; Enter is OK.
-    const QString subject = QStringLiteral("Photos: %F");
+    const QString subject = u"Photos: %F"_s;
     x.PressKeys(window, {"alt+e", "Down", "Down", "Down", "Down", "Return"});
     const QString sheet = x.WaitForWindow(OptionText::SheetCaption);
     ASSERT_FALSE(sheet.isEmpty()) << Told(x);
-    x.PressKey(sheet, QStringLiteral("Tab"));
+    x.PressKey(sheet, u"Tab"_s);
     x.Type(sheet, subject);
-    x.PressKey(sheet, QStringLiteral("Return"));
+    x.PressKey(sheet, u"Return"_s);
     ASSERT_TRUE(x.WaitUntilGone(OptionText::SheetCaption)) << Told(x);
 
     // The list pane made narrower by its splitter, the photo previewed in a
@@ -124,8 +123,7 @@ TEST_F(TessaryWindowTest, AUserResizesCopiesMailsAndSetsASubjectThroughTheWindow
         x.Resize(window, QSize(1280, 1024));
         QThread::msleep(1000); // the preview decodes and paints
         QDir().mkpath(screenshots);
-        EXPECT_TRUE(x.Capture(
-            window, QDir(screenshots).filePath(QStringLiteral("main-window-maximised.png"))));
+        EXPECT_TRUE(x.Capture(window, QDir(screenshots).filePath(u"main-window-maximised.png"_s)));
     }
     const QSize restored(1000, 740);
     x.Resize(window, restored);

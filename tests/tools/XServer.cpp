@@ -9,6 +9,8 @@
 
 #include <csignal>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 constexpr int kPollMs = 100;
 } // namespace
@@ -17,10 +19,8 @@ XServer::XServer() {
     // -displayfd: the server picks a free display and tells its number.
     // -noreset: by default the server starts afresh whenever its last client
     // leaves, and a program connecting just then is turned away.
-    server_.start(QStringLiteral("Xvfb"),
-                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                   QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                   QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    server_.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"1280x1024x24"_s,
+                              u"-nolisten"_s, u"tcp"_s, u"-noreset"_s});
     if (!server_.waitForStarted())
         return;
     QElapsedTimer timer;
@@ -31,7 +31,7 @@ XServer::XServer() {
         number += server_.readAllStandardOutput();
     }
     if (number.contains('\n'))
-        display_ = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+        display_ = u':' + QString::fromLatin1(number.trimmed());
 }
 
 XServer::~XServer() {
@@ -41,26 +41,24 @@ XServer::~XServer() {
 
 QStringList XServer::ToolEnvironment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), display_);
+    environment.insert(u"DISPLAY"_s, display_);
     return environment.toStringList();
 }
 
 QString XServer::Xdotool(const QStringList& arguments) const {
-    return RunTool(QStringLiteral("xdotool"), arguments, {}, 10000, ToolEnvironment()).out;
+    return RunTool(u"xdotool"_s, arguments, {}, 10000, ToolEnvironment()).out;
 }
 
 QStringList XServer::Search(const QString& name) const {
-    return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                    QStringLiteral("--name"),
-                    QLatin1Char('^') + QRegularExpression::escape(name) + QLatin1Char('$')})
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return Xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s,
+                    u'^' + QRegularExpression::escape(name) + u'$'})
+        .split(u'\n', Qt::SkipEmptyParts);
 }
 
 QStringList XServer::WindowNames() const {
-    return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                    QStringLiteral("--name"), QStringLiteral("."), QStringLiteral("getwindowname"),
-                    QStringLiteral("%@")})
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return Xdotool(
+               {u"search"_s, u"--onlyvisible"_s, u"--name"_s, u"."_s, u"getwindowname"_s, u"%@"_s})
+        .split(u'\n', Qt::SkipEmptyParts);
 }
 
 QString XServer::WaitForWindow(const QString& name, int timeoutMs) const {
@@ -79,34 +77,31 @@ void XServer::PressKey(const QString& window, const QString& key) const {
 
 void XServer::PressKeys(const QString& window, const QStringList& keys) const {
     // A short pause between keys, as a typing person leaves.
-    Xdotool(QStringList{QStringLiteral("windowfocus"), QStringLiteral("--sync"), window,
-                        QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")} +
+    Xdotool(QStringList{u"windowfocus"_s, u"--sync"_s, window, u"key"_s, u"--delay"_s, u"40"_s} +
             keys);
 }
 
 void XServer::Type(const QString& window, const QString& text) const {
-    Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window,
-             QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+    Xdotool({u"windowfocus"_s, u"--sync"_s, window, u"type"_s, u"--delay"_s, u"20"_s, text});
 }
 
 void XServer::Drag(const QString& window, const QPoint& from, const QPoint& to) const {
     const auto move = [&window](const QPoint& point) {
-        return QStringList{QStringLiteral("mousemove"), QStringLiteral("--window"), window,
-                           QString::number(point.x()), QString::number(point.y())};
+        return QStringList{u"mousemove"_s, u"--window"_s, window, QString::number(point.x()),
+                           QString::number(point.y())};
     };
     const QPoint middle = (from + to) / 2;
-    Xdotool(move(from) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} +
-            move(middle) + move(to) + QStringList{QStringLiteral("mouseup"), QStringLiteral("1")});
+    Xdotool(move(from) + QStringList{u"mousedown"_s, u"1"_s} + move(middle) + move(to) +
+            QStringList{u"mouseup"_s, u"1"_s});
 }
 
 void XServer::Resize(const QString& window, const QSize& size) const {
-    Xdotool({QStringLiteral("windowsize"), QStringLiteral("--sync"), window,
-             QString::number(size.width()), QString::number(size.height())});
+    Xdotool({u"windowsize"_s, u"--sync"_s, window, QString::number(size.width()),
+             QString::number(size.height())});
 }
 
 bool XServer::Capture(const QString& window, const QString& path) const {
-    return RunTool(QStringLiteral("import"), {QStringLiteral("-window"), window, path}, {}, 30000,
-                   ToolEnvironment())
+    return RunTool(u"import"_s, {u"-window"_s, window, path}, {}, 30000, ToolEnvironment())
                .exitCode == 0;
 }
 
@@ -115,7 +110,7 @@ bool XServer::WaitUntilGone(const QString& name, int timeoutMs) const {
 }
 
 void XServer::EndOwner(const QString& window) const {
-    const int pid = Xdotool({QStringLiteral("getwindowpid"), window}).trimmed().toInt();
+    const int pid = Xdotool({u"getwindowpid"_s, window}).trimmed().toInt();
     if (pid > 0)
         kill(pid, SIGTERM);
 }

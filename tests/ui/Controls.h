@@ -17,4 +17,3 @@ template <typename T> T* Control(const QWidget* dialog, int id) {
 inline void Click(QWidget* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
-

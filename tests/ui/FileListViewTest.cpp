@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The list, the preview and the address bar in one window, wired as the
@@ -29,13 +31,12 @@ namespace {
 class FileListViewTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = dir_.filePath(QStringLiteral("Photos"));
-        QDir().mkpath(folder_ + QStringLiteral("/Sub"));
+        folder_ = dir_.filePath(u"Photos"_s);
+        QDir().mkpath(folder_ + u"/Sub"_s);
         for (const char* name : {"Canon_40D.jpg", "Nikon_D70.jpg", "Pentax_K10D.jpg"})
-            QFile::copy(TestData(QStringLiteral("jpg/") + QLatin1String(name)),
-                        folder_ + QLatin1Char('/') + QLatin1String(name));
-        QFile::copy(TestData(QStringLiteral("hdr/canon_hdr_NO.jpg")),
-                    folder_ + QStringLiteral("/big.jpg"));
+            QFile::copy(TestData(u"jpg/"_s + QLatin1String(name)),
+                        folder_ + u'/' + QLatin1String(name));
+        QFile::copy(TestData(u"hdr/canon_hdr_NO.jpg"_s), folder_ + u"/big.jpg"_s);
         settings_.LastBrowsePIDL = folder_;
         auto* layout = new QHBoxLayout(&window_);
         bar_ = new AddressBar(settings_);
@@ -83,8 +84,7 @@ TEST_F(FileListViewTest, OpensTheLastFolderWithItsParentRowAndSortsByTheHeader) 
     EXPECT_EQ(document_.fileListView, list_);
     EXPECT_EQ(Names(), (QStringList{"..", "Sub", "Canon_40D.jpg", "Nikon_D70.jpg",
                                     "Pentax_K10D.jpg", "big.jpg"}));
-    EXPECT_EQ(list_->Model().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
-              QStringLiteral("Size"));
+    EXPECT_EQ(list_->Model().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), u"Size"_s);
 
     ClickHeader(1); // Size, ascending
     EXPECT_EQ(list_->Header().sortColumn, 1);
@@ -99,13 +99,13 @@ TEST_F(FileListViewTest, OpensTheLastFolderWithItsParentRowAndSortsByTheHeader) 
 
 TEST_F(FileListViewTest, ClicksAndKeysDriveThePreviewAndFoldersCannotBeMarked) {
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Nikon_D70.jpg")));
-    EXPECT_EQ(preview_->picturePath, folder_ + QStringLiteral("/Nikon_D70.jpg"));
+    EXPECT_EQ(preview_->picturePath, folder_ + u"/Nikon_D70.jpg"_s);
     EXPECT_TRUE(preview_->picture->GetXImage()->IsValid());
 
     QTest::keyClick(list_, Qt::Key_Down);
-    EXPECT_EQ(preview_->picturePath, folder_ + QStringLiteral("/Pentax_K10D.jpg"));
+    EXPECT_EQ(preview_->picturePath, folder_ + u"/Pentax_K10D.jpg"_s);
     QTest::keyClick(list_, Qt::Key_Up);
-    EXPECT_EQ(preview_->picturePath, folder_ + QStringLiteral("/Nikon_D70.jpg"));
+    EXPECT_EQ(preview_->picturePath, folder_ + u"/Nikon_D70.jpg"_s);
 
     // Up onto a folder clears the preview.
     list_->setCurrentIndex(list_->Model().index(RowOf("Canon_40D.jpg"), 0));
@@ -123,8 +123,8 @@ TEST_F(FileListViewTest, ClicksAndKeysDriveThePreviewAndFoldersCannotBeMarked) {
     ClickHeader(1); // the marks go with their rows
     EXPECT_TRUE(list_->Model().IsMarked(RowOf("big.jpg")));
     ASSERT_TRUE(list_->MarkedToPictureList());
-    EXPECT_EQ(settings_.PictureList, (QStringList{folder_ + QStringLiteral("/Canon_40D.jpg"),
-                                                  folder_ + QStringLiteral("/big.jpg")}));
+    EXPECT_EQ(settings_.PictureList,
+              (QStringList{folder_ + u"/Canon_40D.jpg"_s, folder_ + u"/big.jpg"_s}));
 
     // A sort keeps the selected and current row, so the keys go on from it.
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Nikon_D70.jpg")));
@@ -133,22 +133,22 @@ TEST_F(FileListViewTest, ClicksAndKeysDriveThePreviewAndFoldersCannotBeMarked) {
     EXPECT_EQ(list_->currentIndex().row(), nikon);
     EXPECT_TRUE(list_->selectionModel()->isRowSelected(nikon));
     QTest::keyClick(list_, Qt::Key_Down);
-    EXPECT_EQ(preview_->picturePath, folder_ + QLatin1Char('/') + Names()[nikon + 1]);
+    EXPECT_EQ(preview_->picturePath, folder_ + u'/' + Names()[nikon + 1]);
 }
 
 TEST_F(FileListViewTest, DoubleClickAndEnterOpenFoldersAndTheBarFollows) {
     QTest::mouseDClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Sub")));
     EXPECT_EQ(Names(), QStringList{".."});
-    EXPECT_EQ(bar_->currentText(), folder_ + QStringLiteral("/Sub"));
-    EXPECT_EQ(settings_.LastBrowsePIDL, folder_ + QStringLiteral("/Sub"));
+    EXPECT_EQ(bar_->currentText(), folder_ + u"/Sub"_s);
+    EXPECT_EQ(settings_.LastBrowsePIDL, folder_ + u"/Sub"_s);
     list_->setCurrentIndex(list_->Model().index(0, 0));
     QTest::keyClick(list_, Qt::Key_Return);
     EXPECT_EQ(bar_->currentText(), folder_);
-    EXPECT_TRUE(Names().contains(QStringLiteral("Sub")));
+    EXPECT_TRUE(Names().contains(u"Sub"_s));
 }
 
 TEST_F(FileListViewTest, ATypedPathMovesTheListAndABadOneChangesNothing) {
-    const QString sub = folder_ + QStringLiteral("/Sub");
+    const QString sub = folder_ + u"/Sub"_s;
     bar_->lineEdit()->setText(sub);
     QTest::keyClick(bar_->lineEdit(), Qt::Key_Return);
     QTest::qWait(20); // the Enter is posted
@@ -156,43 +156,42 @@ TEST_F(FileListViewTest, ATypedPathMovesTheListAndABadOneChangesNothing) {
     EXPECT_EQ(bar_->currentText(), sub);
     // The chain of folders below the volume, one indent deeper each.
     const int selected = bar_->currentIndex();
-    const int depth = int(sub.count(QLatin1Char('/'))) + 2;
+    const int depth = int(sub.count(u'/')) + 2;
     EXPECT_EQ(bar_->Indent(selected), depth);
-    EXPECT_EQ(bar_->itemText(selected), QStringLiteral("Sub"));
+    EXPECT_EQ(bar_->itemText(selected), u"Sub"_s);
     EXPECT_EQ(bar_->Indent(selected - 1), depth - 1);
-    EXPECT_EQ(bar_->itemText(selected - 1), QStringLiteral("Photos"));
+    EXPECT_EQ(bar_->itemText(selected - 1), u"Photos"_s);
 
-    bar_->lineEdit()->setText(folder_ + QStringLiteral("/nothing here"));
+    bar_->lineEdit()->setText(folder_ + u"/nothing here"_s);
     QTest::keyClick(bar_->lineEdit(), Qt::Key_Return);
     QTest::qWait(20);
     EXPECT_EQ(list_->Model().Rows().size(), 1) << "the list stays";
-    EXPECT_EQ(bar_->lineEdit()->selectedText(), folder_ + QStringLiteral("/nothing here"));
+    EXPECT_EQ(bar_->lineEdit()->selectedText(), folder_ + u"/nothing here"_s);
 
     // The Desktop entry stores an empty LastBrowsePIDL.
     bar_->setCurrentIndex(0);
     Q_EMIT bar_->activated(0);
     EXPECT_TRUE(settings_.LastBrowsePIDL.isEmpty());
-    EXPECT_EQ(bar_->currentText(), QStringLiteral("Desktop"));
-    EXPECT_TRUE(Names().contains(QStringLiteral("Computer")));
+    EXPECT_EQ(bar_->currentText(), u"Desktop"_s);
+    EXPECT_TRUE(Names().contains(u"Computer"_s));
 }
 
 TEST_F(FileListViewTest, TheBarsTreeHoldsTheDesktopItsFoldersAndTheVolumes) {
     const QList<FolderItem>& tree = bar_->Tree();
     ASSERT_GE(tree.size(), 4);
-    EXPECT_EQ(tree[0].text, QStringLiteral("Desktop"));
+    EXPECT_EQ(tree[0].text, u"Desktop"_s);
     EXPECT_EQ(tree[0].indent, 0);
     QStringList names;
     for (const FolderItem& item : tree)
-        names << QString::number(item.indent) + QLatin1Char(' ') + item.text;
-    EXPECT_TRUE(names.contains(QStringLiteral("1 Computer")));
-    EXPECT_TRUE(names.contains(QStringLiteral("2 File System")));
-    EXPECT_EQ(names.indexOf(QStringLiteral("2 File System")),
-              names.indexOf(QStringLiteral("1 Computer")) + 1);
-    EXPECT_FALSE(names.join(' ').contains(QStringLiteral("Control Panel")));
+        names << QString::number(item.indent) + u' ' + item.text;
+    EXPECT_TRUE(names.contains(u"1 Computer"_s));
+    EXPECT_TRUE(names.contains(u"2 File System"_s));
+    EXPECT_EQ(names.indexOf(u"2 File System"_s), names.indexOf(u"1 Computer"_s) + 1);
+    EXPECT_FALSE(names.join(' ').contains(u"Control Panel"_s));
 }
 
 TEST_F(FileListViewTest, AFolderThatCannotBeReadLeavesJustItsParentRow) {
-    const QString gone = folder_ + QStringLiteral("/Sub");
+    const QString gone = folder_ + u"/Sub"_s;
     IdList list;
     ASSERT_TRUE(settings_.shell->ParsePath(gone, list));
     QDir(gone).removeRecursively();
@@ -214,15 +213,15 @@ namespace {
 TEST_F(FileListViewTest, APictureRemovedAfterListingKeepsThePreviewAsItWas) {
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Nikon_D70.jpg")));
     ASSERT_TRUE(preview_->picture->GetXImage()->IsValid());
-    QFile::remove(folder_ + QStringLiteral("/Pentax_K10D.jpg"));
+    QFile::remove(folder_ + u"/Pentax_K10D.jpg"_s);
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Pentax_K10D.jpg")));
-    EXPECT_EQ(preview_->picturePath, folder_ + QStringLiteral("/Pentax_K10D.jpg"));
+    EXPECT_EQ(preview_->picturePath, folder_ + u"/Pentax_K10D.jpg"_s);
     EXPECT_TRUE(preview_->picture->GetXImage()->IsValid()) << "the Nikon stays";
 }
 
 TEST(FileListStartTest, AStoredFolderThatIsGoneOpensThePersonalFolder) {
     AppSettings settings;
-    settings.LastBrowsePIDL = QStringLiteral("/no/such/folder");
+    settings.LastBrowsePIDL = u"/no/such/folder"_s;
     CTessaryDoc document;
     CFileListView list(settings);
     list.OnInitialUpdate(document);
@@ -239,8 +238,7 @@ TEST_F(FileListViewTest, SelectAllThenMarkTogglesEveryPictureAndNoFolder) {
     list_->OnMark();
     for (int i = 0; i < list_->Model().rowCount(); ++i) {
         const FileItem* row = list_->Model().Row(i);
-        EXPECT_EQ(list_->Model().IsMarked(i),
-                  !row->isFolder && row->name != QStringLiteral("big.jpg"))
+        EXPECT_EQ(list_->Model().IsMarked(i), !row->isFolder && row->name != u"big.jpg"_s)
             << qPrintable(row->name);
     }
 }
@@ -251,9 +249,9 @@ TEST_F(FileListViewTest, UpFolderClimbsToTheDesktopAndStopsThere) {
     for (int i = 0; i < 40 && !settings_.LastBrowsePIDL.isEmpty(); ++i)
         list_->OnUpFolder();
     EXPECT_TRUE(settings_.LastBrowsePIDL.isEmpty()) << "the Desktop";
-    EXPECT_EQ(bar_->currentText(), QStringLiteral("Desktop"));
+    EXPECT_EQ(bar_->currentText(), u"Desktop"_s);
     list_->OnUpFolder(); // on the Desktop: nothing
-    EXPECT_TRUE(Names().contains(QStringLiteral("Computer")));
+    EXPECT_TRUE(Names().contains(u"Computer"_s));
 }
 
 TEST_F(FileListViewTest, ResizeAndMailWithoutMarksAskForThem) {
@@ -283,7 +281,7 @@ TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesTh
     ClickHeader(1); // size, descending
     for (const char* name : {"Canon_40D.jpg", "big.jpg", "Nikon_D70.jpg"})
         list_->Model().SetMarked(RowOf(QString::fromLatin1(name)), true);
-    const QString target = dir_.filePath(QStringLiteral("Copies"));
+    const QString target = dir_.filePath(u"Copies"_s);
     QDir().mkpath(target);
     QString offered;
     list_->chooseDestination = [&offered, &target](const QString& start) {
@@ -294,8 +292,8 @@ TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesTh
     EXPECT_EQ(settings_.cmto, target);
     QStringList expected;
     for (const FileItem& row : list_->Model().Rows())
-        if (row.name == QLatin1String("Canon_40D.jpg") || row.name == QLatin1String("big.jpg") ||
-            row.name == QLatin1String("Nikon_D70.jpg"))
+        if (row.name == "Canon_40D.jpg"_L1 || row.name == "big.jpg"_L1 ||
+            row.name == "Nikon_D70.jpg"_L1)
             expected << row.path;
     EXPECT_EQ(settings_.PictureList, expected);
     EXPECT_EQ(QDir(target).entryList(QDir::Files).size(), 3);
@@ -305,14 +303,14 @@ TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesTh
         return std::optional<QString>();
     };
     list_->OnMoveTo();
-    EXPECT_TRUE(Names().contains(QStringLiteral("big.jpg")));
+    EXPECT_TRUE(Names().contains(u"big.jpg"_s));
 
     // The destination already holds a big.jpg of its own: the user is asked
     // and keeps it, so that one picture stays where it was.
-    const QString moved = dir_.filePath(QStringLiteral("Moved"));
+    const QString moved = dir_.filePath(u"Moved"_s);
     QDir().mkpath(moved);
-    const QString theirs = moved + QStringLiteral("/big.jpg");
-    QFile::copy(TestData(QStringLiteral("jpg/Canon_40D.jpg")), theirs);
+    const QString theirs = moved + u"/big.jpg"_s;
+    QFile::copy(TestData(u"jpg/Canon_40D.jpg"_s), theirs);
     const qint64 theirSize = QFileInfo(theirs).size();
     list_->chooseDestination = [&offered, &moved](const QString& start) {
         offered = start;
@@ -330,14 +328,14 @@ TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesTh
             asked = box->text();
             answerable = QApplication::activeModalWidget() == box;
             for (QAbstractButton* button : box->buttons())
-                if (button->text() == QLatin1String("&No"))
+                if (button->text() == "&No"_L1)
                     button->click();
         }
     });
     list_->OnMoveTo();
     EXPECT_TRUE(answerable);
     EXPECT_EQ(offered, target) << "the chooser opens at the last destination";
-    EXPECT_TRUE(asked.contains(QLatin1String("\"big.jpg\""))) << asked.toStdString();
+    EXPECT_TRUE(asked.contains("\"big.jpg\""_L1)) << asked.toStdString();
     EXPECT_EQ(Names(), (QStringList{"..", "Sub", "big.jpg", "Pentax_K10D.jpg"}))
         << "the moved rows left the list";
     EXPECT_EQ(QDir(moved).entryList(QDir::Files).size(), 3);

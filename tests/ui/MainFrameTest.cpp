@@ -26,6 +26,8 @@
 #include <QToolBar>
 #include <QToolTip>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Opens the frame's protected bar menu to the test.
@@ -39,13 +41,12 @@ TEST(MainFrameTest, TheMenuHoldsEveryItemInOrderWithItsSeparators) {
     AppSettings settings;
     CTessaryDoc document;
     CMainFrame frame(settings, document);
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tessary"));
+    EXPECT_EQ(frame.windowTitle(), u"Tessary"_s);
     QStringList shown;
     for (QAction* top : frame.menuBar()->actions()) {
         shown << top->text();
         for (QAction* item : top->menu()->actions())
-            shown << (item->isSeparator() ? QStringLiteral("-")
-                                          : item->objectName() + QLatin1Char(' ') + item->text());
+            shown << (item->isSeparator() ? u"-"_s : item->objectName() + u' ' + item->text());
     }
     const QStringList expected{"&File",
                                "32797 Up Folder",
@@ -74,8 +75,7 @@ TEST(MainFrameTest, TheMenuHoldsEveryItemInOrderWithItsSeparators) {
                                "-",
                                "57664 &About ..."};
     EXPECT_EQ(shown, expected);
-    EXPECT_EQ(frame.Action(CommandId::SelectAll)->shortcut(),
-              QKeySequence(QStringLiteral("Ctrl+A")));
+    EXPECT_EQ(frame.Action(CommandId::SelectAll)->shortcut(), QKeySequence(u"Ctrl+A"_s));
     EXPECT_TRUE(frame.Action(CommandId::About)->isEnabled());
     EXPECT_TRUE(frame.Action(CommandId::Exit)->isEnabled());
 }
@@ -101,19 +101,18 @@ TEST(MainFrameTest, ClosingStoresThePlacementThatTheNextStartApplies) {
 
 TEST(MainFrameTest, OpenedFilesShowTheirFolderWithThePicturesMarkedAndTheFirstPreviewed) {
     QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("Holiday photos"));
+    const QString folder = dir.filePath(u"Holiday photos"_s);
     QDir().mkpath(folder);
     for (const char* name : {"Canon_40D.jpg", "Nikon_D70.jpg", "Pentax_K10D.jpg"})
-        QFile::copy(TestData(QStringLiteral("jpg/") + QLatin1String(name)),
-                    folder + QLatin1Char('/') + QLatin1String(name));
+        QFile::copy(TestData(u"jpg/"_s + QLatin1String(name)), folder + u'/' + QLatin1String(name));
     AppSettings settings;
     CTessaryDoc document;
     CMainFrame frame(settings, document);
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    const QString first = folder + QStringLiteral("/Nikon_D70.jpg");
-    const QString notes = dir.filePath(QStringLiteral("notes.txt"));
-    frame.OpenWith({first, folder + QStringLiteral("/Canon_40D.jpg"), notes});
+    const QString first = folder + u"/Nikon_D70.jpg"_s;
+    const QString notes = dir.filePath(u"notes.txt"_s);
+    frame.OpenWith({first, folder + u"/Canon_40D.jpg"_s, notes});
 
     EXPECT_EQ(settings.LastBrowsePIDL.toStdString(), folder.toStdString()) << "the bar follows";
     const FileListModel& model = frame.FileList()->Model();
@@ -121,7 +120,7 @@ TEST(MainFrameTest, OpenedFilesShowTheirFolderWithThePicturesMarkedAndTheFirstPr
     for (int i = 0; i < model.rowCount(); ++i)
         if (model.IsMarked(i))
             marked << model.Row(i)->name;
-    EXPECT_EQ(marked.join(QLatin1Char(' ')).toStdString(), "Canon_40D.jpg Nikon_D70.jpg");
+    EXPECT_EQ(marked.join(u' ').toStdString(), "Canon_40D.jpg Nikon_D70.jpg");
     EXPECT_EQ(model.Row(frame.FileList()->currentIndex().row())->name.toStdString(),
               "Nikon_D70.jpg");
     EXPECT_EQ(frame.Preview()->picturePath.toStdString(), first.toStdString());
@@ -133,17 +132,17 @@ TEST(AboutDialogTest, ShowsTheProductInALargerBoldFontTheVersionAndTheLicence) {
     AppSettings settings;
     settings.versionText = AppText::VersionText;
     AboutDialog dialog(settings);
-    EXPECT_EQ(dialog.objectName(), QStringLiteral("100"));
+    EXPECT_EQ(dialog.objectName(), u"100"_s);
     QLabel* product = Control<QLabel>(&dialog, AboutId::ProductName);
-    EXPECT_EQ(product->text(), QStringLiteral("Tessary"));
+    EXPECT_EQ(product->text(), u"Tessary"_s);
     const QFont base = QLabel().font();
     EXPECT_EQ(product->font().family(), base.family());
     EXPECT_EQ(product->font().pointSize(), int(base.pointSizeF() * 1.5));
     EXPECT_TRUE(product->font().bold());
-    EXPECT_EQ(Control<QLabel>(&dialog, AboutId::Version)->text(), QStringLiteral("v4.2.1197"));
+    EXPECT_EQ(Control<QLabel>(&dialog, AboutId::Version)->text(), u"v4.2.1197"_s);
     QPlainTextEdit* licence = dialog.findChild<QPlainTextEdit*>();
     ASSERT_NE(licence, nullptr);
-    EXPECT_TRUE(licence->toPlainText().startsWith(QStringLiteral("MIT License")));
+    EXPECT_TRUE(licence->toPlainText().startsWith(u"MIT License"_s));
 
     QFont pixels;
     pixels.setPixelSize(13);
@@ -180,8 +179,8 @@ TEST(MainFrameTest, OnlyTheViewItemsHideTheBarsAndNothingMovesThem) {
     EXPECT_TRUE(frame.MainToolBar()->isVisible()) << "the toolbar state is not stored";
     EXPECT_EQ(frame.Splitter()->sizes().value(0), 300);
     EXPECT_EQ(frame.MainToolBar()->actions().size(), 6);
-    EXPECT_EQ(frame.MainToolBar()->actions()[1]->toolTip(), QStringLiteral("Tessary"));
-    EXPECT_EQ(frame.NavigationToolBar()->actions()[1]->toolTip(), QStringLiteral("Refresh"));
+    EXPECT_EQ(frame.MainToolBar()->actions()[1]->toolTip(), u"Tessary"_s);
+    EXPECT_EQ(frame.NavigationToolBar()->actions()[1]->toolTip(), u"Refresh"_s);
 
     // The bars stay in place, have no menu of their own, and Up Folder no tooltip.
     for (QToolBar* bar : frame.findChildren<QToolBar*>()) {

@@ -18,6 +18,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class OptionSheetTest : public testing::Test {
@@ -39,9 +41,9 @@ protected:
 
 TEST_F(OptionSheetTest, TheMainItemEnablesTheOthersAndTheMailChoiceFollowsResizeAndMail) {
     Open();
-    EXPECT_EQ(sheet_->windowTitle(), QStringLiteral("Option..."));
-    EXPECT_EQ(sheet_->Tabs()->tabText(0), QStringLiteral("Mail"));
-    EXPECT_EQ(sheet_->Tabs()->tabText(1), QStringLiteral("Menu Context"));
+    EXPECT_EQ(sheet_->windowTitle(), u"Option..."_s);
+    EXPECT_EQ(sheet_->Tabs()->tabText(0), u"Mail"_s);
+    EXPECT_EQ(sheet_->Tabs()->tabText(1), u"Menu Context"_s);
     EXPECT_FALSE(sheet_->ApplyButton()->isEnabled());
     ShowMenuPage();
     EXPECT_TRUE(sheet_->ApplyButton()->isEnabled()) << "showing the page marks it modified";
@@ -72,7 +74,7 @@ TEST_F(OptionSheetTest, OkStoresTheChoicesAndCancelAfterApplyStoresNothing) {
             sheet->Tabs()->setCurrentIndex(1);
             QCoreApplication::processEvents();
             Click(Control<QRadioButton>(sheet, OptionId::DialogThenMail));
-            Control<QLineEdit>(sheet, OptionId::Subject)->setText(QStringLiteral("Pictures %F"));
+            Control<QLineEdit>(sheet, OptionId::Subject)->setText(u"Pictures %F"_s);
             Click(sheet->ApplyButton());
             Click(sheet->findChild<QDialogButtonBox*>()->button(closeWith));
         });
@@ -87,7 +89,7 @@ TEST_F(OptionSheetTest, OkStoresTheChoicesAndCancelAfterApplyStoresNothing) {
     choose(QDialogButtonBox::Ok);
     const AppSettings stored;
     EXPECT_EQ(stored.extResizeDefaultAndMail, 0u);
-    EXPECT_EQ(stored.mailSubject, QStringLiteral("Pictures %F"));
+    EXPECT_EQ(stored.mailSubject, u"Pictures %F"_s);
 }
 
 TEST_F(OptionSheetTest, TheTextsFitTheirBuffersAndTheBodyKeepsWindowsLineBreaks) {
@@ -97,23 +99,23 @@ TEST_F(OptionSheetTest, TheTextsFitTheirBuffersAndTheBodyKeepsWindowsLineBreaks)
     EXPECT_EQ(subject->text().toUtf8().size(), 198) << "199 bytes, never half a character";
     bool told = false;
     for (QLabel* label : sheet_->findChildren<QLabel*>())
-        told = told || (label->isVisible() && label->text().contains(QStringLiteral("199 bytes")));
+        told = told || (label->isVisible() && label->text().contains(u"199 bytes"_s));
     EXPECT_TRUE(told) << "the page says what was not taken";
     auto* body = Get<QPlainTextEdit>(OptionId::Body);
     body->setFocus();
-    QTest::keyClicks(body, QStringLiteral("Hello"));
+    QTest::keyClicks(body, u"Hello"_s);
     QTest::keyClick(body, Qt::Key_Return, Qt::ControlModifier);
-    QTest::keyClicks(body, QStringLiteral("there"));
-    EXPECT_EQ(body->toPlainText(), QStringLiteral("Hello\nthere"));
+    QTest::keyClicks(body, u"there"_s);
+    EXPECT_EQ(body->toPlainText(), u"Hello\nthere"_s);
     QTest::keyClick(body, Qt::Key_Return); // the sheet's default button: OK
     EXPECT_EQ(sheet_->result(), QDialog::Accepted);
-    EXPECT_EQ(settings_.mailBody, QStringLiteral("Hello\r\nthere"));
+    EXPECT_EQ(settings_.mailBody, u"Hello\r\nthere"_s);
 
     Open();
-    Get<QPlainTextEdit>(OptionId::Body)->setPlainText(QString(3000, QLatin1Char('\n')));
+    Get<QPlainTextEdit>(OptionId::Body)->setPlainText(QString(3000, u'\n'));
     sheet_->accept();
     EXPECT_LE(settings_.mailBody.toUtf8().size(), 4999);
-    EXPECT_FALSE(settings_.mailBody.endsWith(QLatin1Char('\r'))) << "a break is never cut in half";
+    EXPECT_FALSE(settings_.mailBody.endsWith(u'\r')) << "a break is never cut in half";
 }
 
 } // namespace

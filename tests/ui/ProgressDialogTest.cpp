@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(OverwriteConfirmDialogTest, EachButtonGivesItsAnswerAndEscapeLeavesAsk) {
@@ -24,39 +26,38 @@ TEST(OverwriteConfirmDialogTest, EachButtonGivesItsAnswerAndEscapeLeavesAsk) {
                                            {ConfirmDialogId::No, AnswerNo},
                                            {ConfirmDialogId::NoToAll, AnswerNoToAll}};
     for (const auto& [id, answer] : buttons) {
-        OverwriteConfirmDialog dialog(QStringLiteral("/p/a.jpg"), nullptr);
-        dialog.SetQuestion(QStringLiteral("Do you want to overwrite this file?"));
+        OverwriteConfirmDialog dialog(u"/p/a.jpg"_s, nullptr);
+        dialog.SetQuestion(u"Do you want to overwrite this file?"_s);
         QTimer::singleShot(0, &dialog, [&, id = id] {
             QTest::mouseClick(Control<QPushButton>(&dialog, id), Qt::LeftButton);
         });
         EXPECT_EQ(dialog.exec(), QDialog::Accepted);
         EXPECT_EQ(dialog.answer, answer) << id;
     }
-    OverwriteConfirmDialog dialog(QStringLiteral("/p/a.jpg"), nullptr);
+    OverwriteConfirmDialog dialog(u"/p/a.jpg"_s, nullptr);
     QTimer::singleShot(0, &dialog, [&] {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         EXPECT_EQ(dialog.focusWidget(), Control<QPushButton>(&dialog, ConfirmDialogId::Yes));
         EXPECT_TRUE(Control<QPushButton>(&dialog, ConfirmDialogId::Yes)->isDefault());
-        EXPECT_EQ(Control<QLabel>(&dialog, ConfirmDialogId::Path)->text(),
-                  QStringLiteral("/p/a.jpg"));
+        EXPECT_EQ(Control<QLabel>(&dialog, ConfirmDialogId::Path)->text(), u"/p/a.jpg"_s);
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     dialog.exec();
     EXPECT_EQ(dialog.answer, AnswerAsk);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Tessary Confirm"));
+    EXPECT_EQ(dialog.windowTitle(), u"Tessary Confirm"_s);
 }
 
 TEST(ProgressDialogTest, AScanClosesWithOkAndHandsOnTheSummary) {
     QTemporaryDir dir;
     AppSettings settings;
     for (int i = 0; i < 3; ++i) {
-        settings.PictureList << dir.filePath(QStringLiteral("p%1.jpg").arg(i));
+        settings.PictureList << dir.filePath(u"p%1.jpg"_s.arg(i));
         DrawPicture(settings.PictureList.last(), 64, 48);
     }
     ProgressDialog dialog(settings);
     dialog.mode = ProgressDialog::ScanMode;
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Reading Pictures Information"));
+    EXPECT_EQ(dialog.windowTitle(), u"Reading Pictures Information"_s);
     EXPECT_EQ(dialog.pictureWidth, 64);
     EXPECT_EQ(dialog.pictureHeight, 48);
     EXPECT_EQ(settings.AnyJpegSource, 1u);
@@ -80,9 +81,8 @@ TEST(ProgressDialogTest, AScanClosesWithOkAndHandsOnTheSummary) {
 TEST(ProgressDialogTest, CancellingARunningBatchStopsItAndLeavesOnlyWholeResults) {
     QTemporaryDir dir;
     AppSettings settings;
-    settings.PictureList = CopyPhotos(QStringLiteral("iphone_hdr_NO.jpg"), dir.path(), 8,
-                                      QStringLiteral("photo%1.jpg"));
-    settings.dest = dir.filePath(QStringLiteral("out"));
+    settings.PictureList = CopyPhotos(u"iphone_hdr_NO.jpg"_s, dir.path(), 8, u"photo%1.jpg"_s);
+    settings.dest = dir.filePath(u"out"_s);
     settings.wpercent = settings.hpercent = 1;
     settings.width = settings.height = 90;
     for (const int delayMs : {0, 150, 400}) {

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 namespace Id = ResizeDialogId;
@@ -45,21 +47,21 @@ protected:
 TEST_F(ResizeDialogTest, OpensWithTheStoredOptionsAndTheQualityLabel) {
     auto d = Open(640, 480);
     EXPECT_EQ(Control<QSlider>(d.get(), Id::Quality)->value(), 80);
-    EXPECT_EQ(Text(d.get(), Id::QualityLabel), QStringLiteral("80"));
+    EXPECT_EQ(Text(d.get(), Id::QualityLabel), u"80"_s);
     QComboBox* types = Control<QComboBox>(d.get(), Id::ImageType);
     ASSERT_EQ(types->count(), 12);
-    EXPECT_EQ(types->itemText(0), QStringLiteral("the same as source"));
-    EXPECT_EQ(types->itemText(7), QStringLiteral("PCX files"));
-    EXPECT_EQ(types->itemText(11), QStringLiteral("JPEG XL files"));
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), QStringLiteral("100"));
-    EXPECT_EQ(Control<QComboBox>(d.get(), Id::WidthUnit)->currentText(), QStringLiteral("percent"));
+    EXPECT_EQ(types->itemText(0), u"the same as source"_s);
+    EXPECT_EQ(types->itemText(7), u"PCX files"_s);
+    EXPECT_EQ(types->itemText(11), u"JPEG XL files"_s);
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), u"100"_s);
+    EXPECT_EQ(Control<QComboBox>(d.get(), Id::WidthUnit)->currentText(), u"percent"_s);
     EXPECT_EQ(Text(d.get(), Id::SizeCheck),
-              QStringLiteral("The size of the pictures you've selected is:640*480"));
+              u"The size of the pictures you've selected is:640*480"_s);
     EXPECT_EQ(Colour(d.get(), Id::SizeCheck), QColor(0, 0, 0));
 
     QSlider* slider = Control<QSlider>(d.get(), Id::Quality);
     slider->setValue(55);
-    EXPECT_EQ(Text(d.get(), Id::QualityLabel), QStringLiteral("55"));
+    EXPECT_EQ(Text(d.get(), Id::QualityLabel), u"55"_s);
 }
 
 TEST_F(ResizeDialogTest, TypingOneSideKeepsTheOtherInProportion) {
@@ -67,18 +69,18 @@ TEST_F(ResizeDialogTest, TypingOneSideKeepsTheOtherInProportion) {
     settings_.width = 640;
     settings_.height = 480;
     auto d = Open(640, 480);
-    Type(d.get(), Id::Width, QStringLiteral("320"));
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), QStringLiteral("240"));
+    Type(d.get(), Id::Width, u"320"_s);
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), u"240"_s);
     EXPECT_EQ(Text(d.get(), Id::SizeCheck),
-              QStringLiteral("The size of the pictures you've selected is:640*480"));
+              u"The size of the pictures you've selected is:640*480"_s);
 
     // Width in percent, height in pixels: 50 percent gives 240 pixels.
     QComboBox* widthUnit = Control<QComboBox>(d.get(), Id::WidthUnit);
     widthUnit->setCurrentIndex(1);
     Q_EMIT widthUnit->activated(1);
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), QStringLiteral("50"));
-    Type(d.get(), Id::Width, QStringLiteral("25"));
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), QStringLiteral("120"));
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), u"50"_s);
+    Type(d.get(), Id::Width, u"25"_s);
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), u"120"_s);
 }
 
 TEST_F(ResizeDialogTest, AMismatchedSizeIsRed) {
@@ -102,7 +104,7 @@ TEST_F(ResizeDialogTest, PicturesOfDifferentSizesAreResizedInPercent) {
     EXPECT_EQ(Control<QComboBox>(d.get(), Id::WidthUnit)->currentIndex(), 1);
     EXPECT_EQ(Control<QComboBox>(d.get(), Id::HeightUnit)->currentIndex(), 1);
     EXPECT_FALSE(Control<QComboBox>(d.get(), Id::WidthUnit)->isEnabled());
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), QStringLiteral("100"));
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), u"100"_s);
     EXPECT_EQ(Text(d.get(), Id::SizeCheck),
               QStringLiteral("The pictures you've selected are not the same size\nPlease resize "
                              "them in percent or uncheck Constrain Proportion"));
@@ -144,20 +146,19 @@ TEST_F(ResizeDialogTest, TheDesktopRadioAndTheDpiBoxesDoNotBlockTheSizes) {
     Click(Control<QRadioButton>(d.get(), Id::ResizeAs));
     // A disabled DPI box holding no number is not read.
     Control<QLineEdit>(d.get(), Id::XDpi)->setText(QString());
-    Type(d.get(), Id::Width, QStringLiteral("320"));
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), QStringLiteral("240"));
+    Type(d.get(), Id::Width, u"320"_s);
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), u"240"_s);
 
     Click(Control<QCheckBox>(d.get(), Id::ImageSetDpi));
-    Type(d.get(), Id::XDpi, QStringLiteral("3x0-0"));
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::XDpi)->text(), QStringLiteral("300"));
+    Type(d.get(), Id::XDpi, u"3x0-0"_s);
+    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::XDpi)->text(), u"300"_s);
 }
 
 TEST_F(ResizeDialogTest, ResizeNeedsOneOfTheThreeJobs) {
     settings_.image_set_dpi = 1;
     auto d = Open(640, 480);
     QPushButton* resize = Control<QPushButton>(d.get(), Id::Resize);
-    EXPECT_EQ(Text(d.get(), Id::DpiCheck),
-              QStringLiteral("Your select Pictures:\nthe X DPI:72\nThe Y DPI:72"));
+    EXPECT_EQ(Text(d.get(), Id::DpiCheck), u"Your select Pictures:\nthe X DPI:72\nThe Y DPI:72"_s);
     for (int id : {Id::ImageToResize, Id::ImageSetDpi}) {
         EXPECT_TRUE(resize->isEnabled());
         Click(Control<QCheckBox>(d.get(), id));
@@ -171,14 +172,14 @@ TEST_F(ResizeDialogTest, ResizeNeedsOneOfTheThreeJobs) {
 
 TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     auto d = Open(640, 480);
-    Type(d.get(), Id::Destination, QStringLiteral("/tmp/web pictures"));
+    Type(d.get(), Id::Destination, u"/tmp/web pictures"_s);
     for (int id : {Id::NoEnlarge, Id::Trash})
         QTest::mouseClick(Control<QCheckBox>(d.get(), id), Qt::LeftButton);
-    Type(d.get(), Id::MaxKb, QStringLiteral("500"));
+    Type(d.get(), Id::MaxKb, u"500"_s);
     Type(d.get(), Id::MailMaxKb, QString());
     QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
     const AppSettings loaded;
-    EXPECT_EQ(loaded.dest, QStringLiteral("/tmp/web pictures"));
+    EXPECT_EQ(loaded.dest, u"/tmp/web pictures"_s);
     EXPECT_EQ(loaded.qualilty, 80u);
     EXPECT_EQ(std::tuple(loaded.noenlarge, loaded.keepdates, loaded.trash, loaded.maxkb,
                          loaded.mailmaxkb),
@@ -186,7 +187,7 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
 
     // A name too long for the stored buffer is refused with a message,
     // and the stored one stays.
-    Type(d.get(), Id::Destination, QStringLiteral("/tmp/") + QString(255, QChar(u'x')));
+    Type(d.get(), Id::Destination, u"/tmp/"_s + QString(255, QChar(u'x')));
     QString said;
     QTimer::singleShot(0, [&said] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -195,8 +196,8 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
         }
     });
     QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
-    EXPECT_TRUE(said.contains(QStringLiteral("259 bytes"))) << qPrintable(said);
-    EXPECT_EQ(AppSettings().dest, QStringLiteral("/tmp/web pictures"));
+    EXPECT_TRUE(said.contains(u"259 bytes"_s)) << qPrintable(said);
+    EXPECT_EQ(AppSettings().dest, u"/tmp/web pictures"_s);
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The pane as a user sees it, at a given size.
@@ -53,7 +55,7 @@ TEST_F(ScrollPictureViewTest, RegistersWithTheDocumentOnItsInitialUpdate) {
 }
 
 TEST_F(ScrollPictureViewTest, DecodesOnlyWhatThePaneShowsAndDrawsPictureAndPanel) {
-    Show(TestData(QStringLiteral("hdr/iphone_hdr_NO.jpg")));
+    Show(TestData(u"hdr/iphone_hdr_NO.jpg"_s));
     ASSERT_TRUE(Shown());
     EXPECT_EQ(view_.picture->GetXImage()->GetWidth(), 3264) << "the picture's own size";
     const int paneWidth = view_.viewport()->width();
@@ -74,10 +76,10 @@ TEST_F(ScrollPictureViewTest, DecodesOnlyWhatThePaneShowsAndDrawsPictureAndPanel
 }
 
 TEST_F(ScrollPictureViewTest, AMissingFileKeepsThePictureAndAFolderClearsIt) {
-    Show(TestData(QStringLiteral("jpg/Canon_40D.jpg")));
+    Show(TestData(u"jpg/Canon_40D.jpg"_s));
     ASSERT_TRUE(Shown());
     const QImage before = Grab();
-    view_.SetPicturePath(dir_.filePath(QStringLiteral("deleted.jpg")));
+    view_.SetPicturePath(dir_.filePath(u"deleted.jpg"_s));
     EXPECT_EQ(view_.LoadPicture(), -1);
     EXPECT_TRUE(Shown());
     EXPECT_EQ(Grab(), before);
@@ -92,13 +94,12 @@ TEST_F(ScrollPictureViewTest, AMissingFileKeepsThePictureAndAFolderClearsIt) {
 }
 
 TEST_F(ScrollPictureViewTest, APictureThatDoesNotDecodeDrawsNothing) {
-    QFile::copy(TestData(QStringLiteral("jpg/Canon_40D.jpg")),
-                dir_.filePath(QStringLiteral("cut.jpg")));
-    QFile cut(dir_.filePath(QStringLiteral("cut.jpg")));
+    QFile::copy(TestData(u"jpg/Canon_40D.jpg"_s), dir_.filePath(u"cut.jpg"_s));
+    QFile cut(dir_.filePath(u"cut.jpg"_s));
     ASSERT_TRUE(cut.resize(cut.size() / 2));
     for (const QString& path :
-         {TestData(QStringLiteral("invalid/corrupted.jpg")), cut.fileName(), dir_.path()}) {
-        Show(TestData(QStringLiteral("jpg/Canon_40D.jpg")));
+         {TestData(u"invalid/corrupted.jpg"_s), cut.fileName(), dir_.path()}) {
+        Show(TestData(u"jpg/Canon_40D.jpg"_s));
         Show(path);
         EXPECT_FALSE(Shown()) << qPrintable(path);
         EXPECT_TRUE(Blank()) << qPrintable(path);
@@ -107,13 +108,13 @@ TEST_F(ScrollPictureViewTest, APictureThatDoesNotDecodeDrawsNothing) {
 
 TEST_F(ScrollPictureViewTest, TheScrollRangeGrowsForALongPanelAndNeverShrinksBack) {
     view_.resize(300, 250);
-    Show(TestData(QStringLiteral("jpg/Canon_40D.jpg")));
+    Show(TestData(u"jpg/Canon_40D.jpg"_s));
     Grab();
     const QSize tall = view_.TotalSize();
     EXPECT_GT(tall.height(), 250);
     EXPECT_GT(view_.verticalScrollBar()->maximum(), 0);
 
-    const QString plain = dir_.filePath(QStringLiteral("plain.png"));
+    const QString plain = dir_.filePath(u"plain.png"_s);
     DrawPicture(plain, 64, 48);
     Show(plain);
     EXPECT_EQ(view_.hasExif, 0);
@@ -127,7 +128,7 @@ namespace {
 
 TEST_F(ScrollPictureViewTest, PhotosAreShownUprightWhateverTheirExifOrientation) {
     for (int orientation = 1; orientation <= 8; ++orientation) {
-        Show(TestData(QStringLiteral("orientation/landscape_%1.jpg").arg(orientation)));
+        Show(TestData(u"orientation/landscape_%1.jpg"_s.arg(orientation)));
         ASSERT_TRUE(Shown());
         EXPECT_GT(view_.DecodedSize().width(), view_.DecodedSize().height()) << orientation;
         EXPECT_GT(view_.picture->GetXImage()->GetWidth(), view_.picture->GetXImage()->GetHeight());
@@ -144,8 +145,8 @@ namespace {
 TEST_F(ScrollPictureViewTest, APictureDecodedAheadIsPaintedOnlyWhileItIsStillTheFiles) {
     QStringList paths;
     for (const char* colour : {"red", "lime", "blue"}) {
-        paths << dir_.filePath(QLatin1String(colour) + QStringLiteral(".png"));
-        DrawPicture(paths.last(), 64, 48, QStringLiteral("xc:") + QLatin1String(colour));
+        paths << dir_.filePath(QLatin1String(colour) + u".png"_s);
+        DrawPicture(paths.last(), 64, 48, u"xc:"_s + QLatin1String(colour));
     }
     const auto painted = [&](const QString& path) {
         Show(path);
@@ -155,7 +156,7 @@ TEST_F(ScrollPictureViewTest, APictureDecodedAheadIsPaintedOnlyWhileItIsStillThe
     view_.PrefetchPictures({paths[1], paths[2]});
     ASSERT_TRUE(
         WaitUntil([&] { return view_.IsPrefetched(paths[1]) && view_.IsPrefetched(paths[2]); }));
-    DrawPicture(paths[2], 64, 48, QStringLiteral("xc:yellow")); // changed since
+    DrawPicture(paths[2], 64, 48, u"xc:yellow"_s); // changed since
     EXPECT_EQ(painted(paths[1]), QColor(Qt::green));
     EXPECT_EQ(painted(paths[2]), QColor(Qt::yellow));
 
