@@ -79,11 +79,21 @@ void DrawPicture(const QString& path, int width, int height, const QString& patt
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
 }
 
-QByteArray FileHash(const QString& path) {
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
+    file.write(bytes);
+    return path;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray FileHash(const QString& path) {
+    return QCryptographicHash::hash(ReadFile(path), QCryptographicHash::Sha256);
 }
 
 bool DecodesCleanly(const QString& path) {

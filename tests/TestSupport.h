@@ -47,6 +47,11 @@ Identified Identify(const QString& path);
 void DrawPicture(const QString& path, int width, int height, const QString& pattern = {},
                  const QStringList& extra = {});
 
+// Writes bytes to a file, making its folder; returns the path.
+QString WriteFile(const QString& path, const QByteArray& bytes = {});
+// A file's bytes; empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
+
 // A hash of a file's bytes, to show it did not change.
 QByteArray FileHash(const QString& path);
 

@@ -61,10 +61,6 @@ TEST(ExifReaderTest, TheWalkListsWhatLibexifsOwnToolLists) {
     EXPECT_GT(withExif, 20);
 }
 
-} // namespace
-
-namespace {
-
 // The IFD of each entry of the walk, as the panel groups them.
 QList<int> IfdsOfWalk(ExifReader& reader) {
     QList<int> ifds;

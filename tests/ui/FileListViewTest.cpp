@@ -176,39 +176,12 @@ TEST_F(FileListViewTest, ATypedPathMovesTheListAndABadOneChangesNothing) {
     EXPECT_TRUE(Names().contains(u"Computer"_s));
 }
 
-TEST_F(FileListViewTest, TheBarsTreeHoldsTheDesktopItsFoldersAndTheVolumes) {
-    const QList<FolderItem>& tree = bar_->Tree();
-    ASSERT_GE(tree.size(), 4);
-    EXPECT_EQ(tree[0].text, u"Desktop"_s);
-    EXPECT_EQ(tree[0].indent, 0);
-    QStringList names;
-    for (const FolderItem& item : tree)
-        names << QString::number(item.indent) + u' ' + item.text;
-    EXPECT_TRUE(names.contains(u"1 Computer"_s));
-    EXPECT_TRUE(names.contains(u"2 File System"_s));
-    EXPECT_EQ(names.indexOf(u"2 File System"_s), names.indexOf(u"1 Computer"_s) + 1);
-    EXPECT_FALSE(names.join(' ').contains(u"Control Panel"_s));
-}
-
-TEST_F(FileListViewTest, AFolderThatCannotBeReadLeavesJustItsParentRow) {
-    const QString gone = folder_ + u"/Sub"_s;
-    IdList list;
-    ASSERT_TRUE(settings_.shell->ParsePath(gone, list));
-    QDir(gone).removeRecursively();
-    list_->NavigateTo(list);
-    EXPECT_EQ(Names(), QStringList{".."});
-}
-
 TEST_F(FileListViewTest, ColumnWidthsAreStoredWhenTheListGoes) {
     list_->setColumnWidth(0, 321);
     list_->StoreColumnWidths();
     AppSettings reloaded;
     EXPECT_EQ(reloaded.columnWidth[0], 321);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(FileListViewTest, APictureRemovedAfterListingKeepsThePreviewAsItWas) {
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Nikon_D70.jpg")));
@@ -227,10 +200,6 @@ TEST(FileListStartTest, AStoredFolderThatIsGoneOpensThePersonalFolder) {
     list.OnInitialUpdate(document);
     EXPECT_EQ(list.CurrentFolder(), settings.personalFolder);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(FileListViewTest, SelectAllThenMarkTogglesEveryPictureAndNoFolder) {
     list_->Model().SetMarked(RowOf("big.jpg"), true);
@@ -271,10 +240,6 @@ TEST_F(FileListViewTest, ResizeAndMailWithoutMarksAskForThem) {
     EXPECT_EQ(asked([this] { list_->OnCopyTo(); }), "Please mark the pictures before Copy");
     EXPECT_EQ(asked([this] { list_->OnMoveTo(); }), "Please mark the pictures before Move");
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesThemAway) {
     ClickHeader(1);

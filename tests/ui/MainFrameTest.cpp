@@ -149,10 +149,6 @@ TEST(AboutDialogTest, ShowsTheProductInALargerBoldFontTheVersionAndTheLicence) {
     EXPECT_EQ(ProductNameFont(pixels).pixelSize(), 19) << "1.5 times, cut to a whole number";
 }
 
-} // namespace
-
-namespace {
-
 TEST(MainFrameTest, OnlyTheViewItemsHideTheBarsAndNothingMovesThem) {
     CTessaryDoc document;
     {

@@ -122,10 +122,6 @@ TEST_F(ScrollPictureViewTest, TheScrollRangeGrowsForALongPanelAndNeverShrinksBac
     EXPECT_EQ(view_.TotalSize(), tall);
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(ScrollPictureViewTest, PhotosAreShownUprightWhateverTheirExifOrientation) {
     for (int orientation = 1; orientation <= 8; ++orientation) {
         Show(TestData(u"orientation/landscape_%1.jpg"_s.arg(orientation)));
@@ -134,10 +130,6 @@ TEST_F(ScrollPictureViewTest, PhotosAreShownUprightWhateverTheirExifOrientation)
         EXPECT_GT(view_.picture->GetXImage()->GetWidth(), view_.picture->GetXImage()->GetHeight());
     }
 }
-
-} // namespace
-
-namespace {
 
 // A picture decoded ahead is painted only while it is still what its file
 // holds and was decoded for this pane: the pane always shows the current
