@@ -3,15 +3,8 @@
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 QString TestData(const QString& relative) {
     return QStringLiteral(TESSARY_TEST_DATA "/") + relative;

@@ -1,12 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// What nearly every test uses.
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>
+
+// Tests write their texts as u"..."_s.
+using namespace Qt::StringLiterals;
 
 // Test failures show texts as texts.
 QT_BEGIN_NAMESPACE

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ConfigFolder.h"
+#include "TestSupport.h"
 
 #include "app/AppSettings.h"
 #include "platform/Registry.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSettings>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,20 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/HandOffBlock.h"
+#include "TestSupport.h"
 #include "platform/SharedMemory.h"
 
-#include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -116,22 +111,6 @@ TEST(HandOffBlockTest, RandomBytesNeverCrashOrReadPastTheBlock) {
                 : 0;
         ASSERT_LE(size_t(handOff->paths.size()), slots);
     }
-}
-
-TEST(HandOffBlockTest, AThousandPathsComeBackCompleteAndInOrder) {
-    QStringList paths;
-    QList<QByteArray> records;
-    for (int i = 0; i < 1000; ++i) {
-        paths << u"/home/ann/Pictures/holiday \u00e9t\u00e9 %1 -x 'q\".jpg"_s.arg(i);
-        records << *HandOffBlock::EncodeRecord(paths.last());
-    }
-    Bytes block(HandOffBlock::SizeFor(records.size()), 0xAB);
-    HandOffBlock::Write(block.data(), 1, records);
-    EXPECT_EQ(block[0], HandOffBlock::ReadyFlag);
-    const std::optional<HandOff> handOff = HandOffBlock::Read(block.data(), block.size());
-    ASSERT_TRUE(handOff);
-    EXPECT_EQ(handOff->command, 1u);
-    EXPECT_EQ(handOff->paths, paths);
 }
 
 TEST(HandOffBlockTest, APathMustFitItsRecordWithTheZeroByte) {

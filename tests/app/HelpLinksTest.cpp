@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/HelpLinks.h"
+#include "TestSupport.h"
 #include "frame/FrameIds.h"
 #include "platform/KeyboardLocks.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QUrlQuery>
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

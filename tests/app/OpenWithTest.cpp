@@ -3,15 +3,7 @@
 
 #include "TestSupport.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/Placement.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 namespace {
 

@@ -9,18 +9,11 @@
 #include "resize/Image.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include <fcntl.h>
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "browse/LocaleFormats.h"
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
+#include "TestSupport.h"
 
 namespace {
 

@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "browse/ShellNamespace.h"
+#include "TestSupport.h"
 
 #include "FixedVolumes.h"
 
-#include <QDir>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

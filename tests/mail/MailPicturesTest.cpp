@@ -5,14 +5,9 @@
 #include "app/AppSettings.h"
 #include "mail/MailPictures.h"
 
-#include <QDir>
-#include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <QUrlQuery>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

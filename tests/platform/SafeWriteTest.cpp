@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/SafeWrite.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

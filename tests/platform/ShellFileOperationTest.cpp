@@ -4,16 +4,9 @@
 #include "TestSupport.h"
 #include "platform/FileName.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -3,18 +3,11 @@
 
 #include "TestSupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryDir>
 
 #include <libexif/exif-data.h>
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

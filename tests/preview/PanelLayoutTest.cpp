@@ -5,9 +5,6 @@
 #include "TestSupport.h"
 
 #include <QSet>
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

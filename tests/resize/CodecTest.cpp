@@ -4,15 +4,7 @@
 #include "preview/ExifReader.h"
 #include "resize/Image.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resize/PictureTypeTable.h"
+#include "TestSupport.h"
 #include "resize/Image.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 

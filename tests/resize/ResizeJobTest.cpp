@@ -7,16 +7,8 @@
 #include "resize/ResizeTexts.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <deque>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

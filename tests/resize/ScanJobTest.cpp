@@ -3,12 +3,6 @@
 
 #include "resize/ScanJob.h"
 
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
-
 namespace {
 
 TEST(ScanJobTest, KeepsOnlyWhatAllPicturesShare) {

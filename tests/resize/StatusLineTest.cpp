@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resize/StatusLine.h"
+#include "TestSupport.h"
 #include "resize/ResizeTexts.h"
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "resize/TargetSize.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 namespace {
 

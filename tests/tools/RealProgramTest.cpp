@@ -6,11 +6,7 @@
 #include "app/HandOffBlock.h"
 #include "platform/SharedMemory.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcessEnvironment>
-
-using namespace Qt::StringLiterals;
 
 const QString RealProgramTest::kMenu = QStringLiteral(TESSARY_MENU);
 const QString RealProgramTest::kTessary = QStringLiteral(TESSARY_APP);

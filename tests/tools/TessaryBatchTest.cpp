@@ -5,23 +5,15 @@
 #include "app/ResizeSettings.h"
 #include "resize/PictureTypeTable.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <unistd.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -10,16 +10,8 @@
 #include "platform/SharedMemory.h"
 #include "resize/ResizeIds.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

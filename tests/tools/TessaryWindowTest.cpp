@@ -9,12 +9,7 @@
 #include "mail/OptionIds.h"
 #include "resize/ResizeIds.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QThread>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

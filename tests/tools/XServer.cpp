@@ -9,8 +9,6 @@
 
 #include <csignal>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 constexpr int kPollMs = 100;
 } // namespace

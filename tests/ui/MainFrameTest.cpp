@@ -14,19 +14,14 @@
 #include "preview/TessaryDoc.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolTip>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -48,33 +43,13 @@ TEST(MainFrameTest, TheMenuHoldsEveryItemInOrderWithItsSeparators) {
         for (QAction* item : top->menu()->actions())
             shown << (item->isSeparator() ? u"-"_s : item->objectName() + u' ' + item->text());
     }
-    const QStringList expected{"&File",
-                               "32797 Up Folder",
-                               "32773 Mark",
-                               "32774 Resize ...",
-                               "-",
-                               "32777 Mail To ...",
-                               "-",
-                               "57665 E&xit",
-                               "&Edit",
-                               "57634 &Copy To ...",
-                               "32776 Move To ...",
-                               "57642 Select All",
-                               "32798 Refresh",
-                               "-",
-                               "32787 Option ...",
-                               "&View",
-                               "59392 &Toolbar",
-                               "59393 &Status Bar",
-                               "&Help",
-                               "32793 Visit my web",
-                               "32802 Check the new version ...",
-                               "-",
-                               "32789 Mail to me",
-                               "32791 Bug report",
-                               "-",
-                               "57664 &About ..."};
-    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(shown.join(u'|'), u"&File|32797 Up Folder|32773 Mark|32774 Resize ...|-|"
+                                "32777 Mail To ...|-|57665 E&xit|"
+                                "&Edit|57634 &Copy To ...|32776 Move To ...|57642 Select All|"
+                                "32798 Refresh|-|32787 Option ...|"
+                                "&View|59392 &Toolbar|59393 &Status Bar|"
+                                "&Help|32793 Visit my web|32802 Check the new version ...|-|"
+                                "32789 Mail to me|32791 Bug report|-|57664 &About ..."_s);
     EXPECT_EQ(frame.Action(CommandId::SelectAll)->shortcut(), QKeySequence(u"Ctrl+A"_s));
     EXPECT_TRUE(frame.Action(CommandId::About)->isEnabled());
     EXPECT_TRUE(frame.Action(CommandId::Exit)->isEnabled());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Controls.h"
+#include "TestSupport.h"
 
 #include "app/AppSettings.h"
 #include "mail/DlgOptionMailPage.h"
@@ -17,8 +18,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

@@ -8,15 +8,11 @@
 #include "resize/ResizeIds.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTimer>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

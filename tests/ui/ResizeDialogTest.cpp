@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Controls.h"
+#include "TestSupport.h"
 
 #include "app/AppSettings.h"
 #include "resize/ColourLabel.h"
@@ -16,8 +17,6 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 

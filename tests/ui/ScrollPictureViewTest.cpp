@@ -6,11 +6,7 @@
 #include "preview/TessaryDoc.h"
 #include "resize/Image.h"
 
-#include <QFile>
 #include <QScrollBar>
-#include <QTemporaryDir>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
