@@ -21,22 +21,15 @@ protected:
     void TearDown() override { qputenv("PATH", oldPath_); }
     void UsePath(const QString& first) { qputenv("PATH", (first + ':').toUtf8() + oldPath_); }
     QString Script(const QString& name, const QString& body) {
-        const QString path = bin_.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(("#!/bin/sh\n" + body).toUtf8());
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString path = WriteFile(bin_.filePath(name), ("#!/bin/sh\n" + body).toUtf8());
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
     QStringList RecordedArguments(const QString& file) {
-        QFile f(file);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
         QStringList arguments;
-        for (const QByteArray& a : f.readAll().split('\0'))
+        for (const QByteArray& a : ReadFile(file).split('\0'))
             arguments << QString::fromUtf8(a);
-        arguments.removeLast(); // after the last NUL
+        arguments.removeLast(); // after the last NUL, or of an empty file
         return arguments;
     }
     QTemporaryDir bin_;
@@ -134,9 +127,8 @@ TEST_F(MailPicturesTest, TheRealXdgEmailDeliversTheAttachmentsToTheMailClient) {
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
     qunsetenv("MAILER");
 
-    QFile recorded(record);
-    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly)) << "the mail client was not started";
-    const QUrl url(QString::fromUtf8(recorded.readAll()));
+    ASSERT_TRUE(QFile::exists(record)) << "the mail client was not started";
+    const QUrl url(QString::fromUtf8(ReadFile(record)));
     EXPECT_EQ(url.scheme(), u"mailto"_s);
     const QUrlQuery query(url);
     EXPECT_EQ(query.queryItemValue(u"subject"_s, QUrl::FullyDecoded), "Pictures");

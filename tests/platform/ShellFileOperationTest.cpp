@@ -30,21 +30,13 @@ public:
     }
 };
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class ShellFileOperationTest : public testing::Test {
 protected:
     QStringList Pictures(int count, int bytes = 1000) {
         QStringList paths;
         for (int i = 0; i < count; ++i) {
-            const QString path = source_.filePath(u"p%1.jpg"_s.arg(i));
-            QFile file(path);
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(bytes, char('a' + i % 26)));
-            paths << path;
+            paths << WriteFile(source_.filePath(u"p%1.jpg"_s.arg(i)),
+                               QByteArray(bytes, char('a' + i % 26)));
         }
         return paths;
     }
@@ -64,7 +56,8 @@ TEST_F(ShellFileOperationTest, CopyAsksBeforeEachReplaceAndKeepsTheAnswersToAll)
     EXPECT_EQ(result.done, 5);
     EXPECT_EQ(result.skipped, 1);
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(Read(destination_.filePath(u"p%1.jpg"_s.arg(i))) == Read(pictures[i]), i != 1)
+        EXPECT_EQ(ReadFile(destination_.filePath(u"p%1.jpg"_s.arg(i))) == ReadFile(pictures[i]),
+                  i != 1)
             << i;
     EXPECT_EQ(QDir(destination_.path()).entryList(QDir::Hidden | QDir::Files).size(), 6)
         << "no temporary files";
@@ -123,19 +116,16 @@ TEST_F(ShellFileOperationTest, AStoppedMoveAcrossFileSystemsLosesNothing) {
         QStringList pictures;
         QList<QByteArray> contents;
         for (int i = 0; i < 6; ++i) {
-            pictures << sources.filePath(u"m%1.jpg"_s.arg(i));
             contents << QByteArray(int(random.bounded(1, 3 << 20)), char('A' + i));
-            QFile file(pictures.last());
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(contents.last());
+            pictures << WriteFile(sources.filePath(u"m%1.jpg"_s.arg(i)), contents.last());
         }
         ScriptedPrompt prompt;
         prompt.stopAfter = random.bounded(12);
         SHFileOperation(FileOperation::Move, pictures, shm.path(), prompt);
         for (int i = 0; i < 6; ++i) {
             const QString moved = shm.filePath(QFileInfo(pictures[i]).fileName());
-            const bool inSource = Read(pictures[i]) == contents[i];
-            const bool inDestination = QFile::exists(moved) && Read(moved) == contents[i];
+            const bool inSource = ReadFile(pictures[i]) == contents[i];
+            const bool inDestination = QFile::exists(moved) && ReadFile(moved) == contents[i];
             EXPECT_TRUE(inSource || inDestination) << "round " << round << " picture " << i;
             EXPECT_TRUE(!QFile::exists(moved) || inDestination) << "a partial copy";
         }

@@ -7,74 +7,47 @@ namespace {
 const DesktopSize kDesktop{1920, 1080};
 
 TEST(ResizeDialogRulesTest, SizeCheckTextTellsWhetherTheSelectionSuitsTheSize) {
+    const QString same = u"The size of the pictures you've selected is:640*480"_s;
+    const QString distort = u"\r\nuncheck Constrain Proportion might distort your picture(s)"_s;
+    const QString differ = u"The pictures you've selected are not the same size"_s;
+    const auto mismatch = [](const char* setting) {
+        return u"The size(640*480) of the pictures you've selected is not match the Constrain "
+               "Proportion of your setting: %1\r\nPlease reset width and height or uncheck "
+               "Constrain Proportion"_s.arg(QLatin1String(setting));
+    };
     struct Case {
         const char* what;
         SizeCheckInput input;
         SelectionSummary summary;
-        const char* text;
+        QString text;
         bool warning;
-    };
-    const Case cases[] = {
-        {"desktop, constrained",
-         {true, true, 0, 0, 0, 0},
-         {640, 480, 72, 72},
-         "The pictures you've selected will be auto resize to fit the desktop's size",
-         false},
-        {"desktop, free",
-         {true, false, 0, 0, 0, 0},
-         {640, 480, 72, 72},
-         "The pictures you've selected will be resize to the desktop's size (1920*1080)\r\n"
-         "uncheck Constrain Proportion might distort your picture(s)",
-         true},
-        {"sizes differ, constrained",
-         {false, true, 100, 100, 1, 1},
-         {0, 0, 72, 72},
-         "The pictures you've selected are not the same size\r\nPlease resize them in percent or "
-         "uncheck Constrain Proportion",
-         true},
-        {"sizes differ, free",
-         {false, false, 100, 100, 1, 1},
-         {0, 0, 72, 72},
-         "The pictures you've selected are not the same size",
-         true},
-        {"320 x 240 pixels of 640 x 480",
-         {false, true, 320, 240, 0, 0},
-         {640, 480, 0, 0},
-         "The size of the pictures you've selected is:640*480",
-         false},
-        {"333 typed, 249 computed: rounded, not a mismatch",
-         {false, true, 333, 249, 0, 0},
-         {640, 480, 0, 0},
-         "The size of the pictures you've selected is:640*480",
-         false},
-        {"50 percent wide, 240 pixels high",
-         {false, true, 50, 240, 1, 0},
-         {640, 480, 0, 0},
-         "The size of the pictures you've selected is:640*480",
-         false},
-        {"800 x 800 against 640 x 480",
-         {false, true, 800, 800, 0, 0},
-         {640, 480, 0, 0},
-         "The size(640*480) of the pictures you've selected is not match the Constrain Proportion "
-         "of your setting: 800*800\r\nPlease reset width and height or uncheck Constrain "
-         "Proportion",
-         true},
-        {"800 x 800, free",
-         {false, false, 800, 800, 0, 0},
-         {640, 480, 0, 0},
-         "The size of the pictures you've selected is:640*480\r\nuncheck Constrain Proportion "
-         "might distort your picture(s)",
-         false},
-        {"a width of 0 never matches",
-         {false, true, 0, 240, 0, 0},
-         {640, 480, 0, 0},
-         "The size(640*480) of the pictures you've selected is not match the Constrain Proportion "
-         "of your setting: 0*240\r\nPlease reset width and height or uncheck Constrain Proportion",
-         true},
+    } const cases[] = {
+        // clang-format off
+        {"desktop, constrained", {true, true, 0, 0, 0, 0}, {640, 480, 72, 72},
+         u"The pictures you've selected will be auto resize to fit the desktop's size"_s, false},
+        {"desktop, free", {true, false, 0, 0, 0, 0}, {640, 480, 72, 72},
+         u"The pictures you've selected will be resize to the desktop's size (1920*1080)"_s +
+             distort, true},
+        {"sizes differ, constrained", {false, true, 100, 100, 1, 1}, {0, 0, 72, 72},
+         differ + u"\r\nPlease resize them in percent or uncheck Constrain Proportion"_s, true},
+        {"sizes differ, free", {false, false, 100, 100, 1, 1}, {0, 0, 72, 72}, differ, true},
+        {"320 x 240 pixels of 640 x 480", {false, true, 320, 240, 0, 0}, {640, 480, 0, 0},
+         same, false},
+        {"333 typed, 249 computed: rounded", {false, true, 333, 249, 0, 0}, {640, 480, 0, 0},
+         same, false},
+        {"50 percent wide, 240 pixels high", {false, true, 50, 240, 1, 0}, {640, 480, 0, 0},
+         same, false},
+        {"800 x 800 against 640 x 480", {false, true, 800, 800, 0, 0}, {640, 480, 0, 0},
+         mismatch("800*800"), true},
+        {"800 x 800, free", {false, false, 800, 800, 0, 0}, {640, 480, 0, 0},
+         same + distort, false},
+        {"a width of 0 never matches", {false, true, 0, 240, 0, 0}, {640, 480, 0, 0},
+         mismatch("0*240"), true},
+        // clang-format on
     };
     for (const Case& c : cases) {
         const CheckText check = SizeCheckText(c.input, c.summary, kDesktop);
-        EXPECT_EQ(check.text, QString::fromUtf8(c.text)) << c.what;
+        EXPECT_EQ(check.text, c.text) << c.what;
         EXPECT_EQ(check.warning, c.warning) << c.what;
     }
 }

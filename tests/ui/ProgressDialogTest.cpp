@@ -69,9 +69,6 @@ TEST(ProgressDialogTest, AScanClosesWithOkAndHandsOnTheSummary) {
     EXPECT_EQ(none.Summary().pictureWidth, 0);
 }
 
-// Cancelled at random moments in a batch of large pictures, the dialog
-// returns with Cancel, its worker has stopped, and every result on disk is
-// a whole picture.
 // Cancel stops the batch between pictures: the dialog is rejected, the
 // pictures not yet begun are never written, and what was written is whole.
 TEST(ProgressDialogTest, CancellingARunningBatchStopsItAndLeavesOnlyWholeResults) {
