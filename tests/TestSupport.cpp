@@ -113,41 +113,6 @@ QStringList CopyPhotos(const QString& photo, const QString& folder, int count,
     return copies;
 }
 
-namespace {
-
-uint32_t Crc32(const QByteArray& bytes) {
-    uint32_t crc = 0xffffffffu;
-    for (char byte : bytes) {
-        crc ^= uint8_t(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray BigEndian(uint32_t value) {
-    const char bytes[4] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
-    return QByteArray(bytes, 4);
-}
-
-QByteArray PngChunk(const char* type, const QByteArray& data) {
-    const QByteArray typed = QByteArray(type) + data;
-    return BigEndian(uint32_t(data.size())) + typed + BigEndian(Crc32(typed));
-}
-
-} // namespace
-
-void WriteHugePng(const QString& path, uint32_t width, uint32_t height) {
-    QByteArray header = BigEndian(width) + BigEndian(height);
-    header += QByteArray("\x08\x02\x00\x00\x00", 5); // 8-bit RGB, no interlace
-    // qCompress puts a 4-byte length before the zlib stream.
-    const QByteArray pixels = qCompress(QByteArray(99, '\0')).mid(4);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + PngChunk("IHDR", header) +
-               PngChunk("IDAT", pixels) + PngChunk("IEND", {}));
-}
-
 QString RecordingXdgEmail(const QString& folder) {
     const QString record = QDir(folder).filePath(u"mail"_s);
     QFile script(QDir(folder).filePath(u"xdg-email"_s));

@@ -82,7 +82,3 @@ QStringList CopyPhotos(const QString& photo, const QString& folder, int count,
 QString RecordingXdgEmail(const QString& folder);
 // The arguments that file holds; empty when there is none yet.
 QStringList RecordedMail(const QString& record);
-
-// A PNG whose header claims width x height pixels, with almost no pixels
-// behind it: what a hostile or damaged file looks like.
-void WriteHugePng(const QString& path, uint32_t width, uint32_t height);

@@ -11,12 +11,6 @@ namespace {
 
 class AppSettingsTest : public ConfigFolderTest {
 protected:
-    void WriteUserDat(const QByteArray& bytes) {
-        QDir().mkpath(ConfigPath() + u"/Vorn/tsy"_s);
-        QFile file(AppSettings::UserDataPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     void WriteValue(const QString& name, const QVariant& value) {
         QDir().mkpath(ConfigPath() + u"/Vorn"_s);
         QSettings settings(RegistryKey::FilePath(), QSettings::IniFormat);
@@ -32,20 +26,11 @@ TEST_F(AppSettingsTest, FirstRunCreatesTheKeyAndKeepsConstructedValuesButAnEmpty
     const AppSettings s;
     EXPECT_TRUE(QFile::exists(RegistryKey::FilePath()));
     EXPECT_EQ(s.dest, QString());
-    const ResizeSettings defaults;
-    EXPECT_EQ(s.override, defaults.override);
-    EXPECT_EQ(s.qualilty, 80u);
-    EXPECT_EQ(s.image_to_resize, 1u);
-    EXPECT_EQ(s.constraint, 1u);
-    EXPECT_EQ(s.width, 100u);
-    EXPECT_EQ(s.hpercent, 1u);
-    EXPECT_EQ(s.xdpi, 72u);
-    EXPECT_EQ(s.extResizeDefaultAndMail, 1u);
-    EXPECT_EQ(s.curcol, 500);
+    EXPECT_EQ(std::tuple(s.qualilty, s.image_to_resize, s.constraint, s.width, s.hpercent, s.xdpi,
+                         s.extResizeDefaultAndMail, s.curcol),
+              std::tuple(80u, 1u, 1u, 100u, 1u, 72u, 1u, 500));
     EXPECT_EQ(s.columnWidth, (std::array<int32_t, 4>{200, 50, 100, -2}));
-    EXPECT_TRUE(s.mailSubject.isEmpty());
-    EXPECT_TRUE(s.mailBody.isEmpty());
-    EXPECT_FALSE(s.hasWindowPlacement);
+    EXPECT_TRUE(s.mailSubject.isEmpty() && s.mailBody.isEmpty() && !s.hasWindowPlacement);
 }
 
 // user.dat: exactly 5200 bytes count; a short file leaves both texts empty;
@@ -61,7 +46,7 @@ TEST_F(AppSettingsTest, UserDatIsReadOnlyWhenItHoldsAWholeRecord) {
         QByteArray bytes(c.size, 'x');
         bytes.replace(0, 8, QByteArray("Holiday\0", 8));
         bytes.replace(200, 12, QByteArray("Hi,\r\nphotos\0", 12));
-        WriteUserDat(bytes);
+        WriteFile(AppSettings::UserDataPath(), bytes);
         const AppSettings s;
         EXPECT_EQ(s.mailSubject, c.subject) << c.size;
         EXPECT_EQ(s.mailBody, c.body) << c.size;
@@ -146,10 +131,9 @@ TEST_F(AppSettingsTest, MenuFlagsAreStoredUnderTheirNames) {
     EXPECT_EQ(StoredValue(u"ExtTessary"_s).toInt(), 0);
     EXPECT_EQ(StoredValue(u"ExtResize"_s).toInt(), 1);
     const AppSettings loaded;
-    EXPECT_EQ(loaded.extTessary, 0u);
-    EXPECT_EQ(loaded.extResize, 1u);
-    EXPECT_EQ(loaded.extResizeAndMail, 0u);
-    EXPECT_EQ(loaded.extResizeDefaultAndMail, 0u);
+    EXPECT_EQ(std::tuple(loaded.extTessary, loaded.extResize, loaded.extResizeAndMail,
+                         loaded.extResizeDefaultAndMail),
+              std::tuple(0u, 1u, 0u, 0u));
 }
 
 TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWidths) {

@@ -292,12 +292,11 @@ TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn) {
         pictures << CopyInto(TestData(u"invalid/"_s + name), dir_.path());
     const QString odd =
         CopyInto(TestData(u"jpg/Nikon_D70.jpg"_s), dir_.path(), u"-n 'quoted' \"twice\" ünï.jpg"_s);
-    WriteHugePng(Path(u"huge.png"_s), 100000, 100000);
     const QStringList named = {
         WriteFile(Path(u"zero.jpg"_s)),
         WriteFile(Path(u"text.jpg"_s), "plain text\n"),
         WriteFile(Path(u"cut.jpg"_s), ReadFile(TestData(u"jpg/Canon_40D.jpg"_s)).left(4000)),
-        Path(u"huge.png"_s),
+        CopyInto(TestData(u"made/huge.png"_s), dir_.path()),
         Path(u"missing.jpg"_s),
         QString()}; // what an empty hand-off record gives
     pictures << odd << named;
