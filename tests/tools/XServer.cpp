@@ -98,11 +98,6 @@ void XServer::Resize(const QString& window, const QSize& size) const {
              QString::number(size.height())});
 }
 
-bool XServer::Capture(const QString& window, const QString& path) const {
-    return RunTool(u"import"_s, {u"-window"_s, window, path}, {}, 30000, ToolEnvironment())
-               .exitCode == 0;
-}
-
 bool XServer::WaitUntilGone(const QString& name, int timeoutMs) const {
     return WaitUntil([&] { return Search(name).isEmpty(); }, timeoutMs);
 }

@@ -33,8 +33,6 @@ public:
     void Drag(const QString& window, const QPoint& from, const QPoint& to) const;
     // Gives the window a new size.
     void Resize(const QString& window, const QSize& size) const;
-    // Saves what the window shows as a picture file.
-    bool Capture(const QString& window, const QString& path) const;
     // Waits until no window of that name is shown; false on timeout.
     bool WaitUntilGone(const QString& name, int timeoutMs = 60000) const;
     // Ends the program that owns the window.

@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 
 #include "preview/ScrollPictureView.h"
-#include "preview/TessaryDoc.h"
 #include "resize/Image.h"
 
 #include <QScrollBar>
@@ -41,14 +40,6 @@ protected:
     CScrollPictureView view_;
     QTemporaryDir dir_;
 };
-
-TEST_F(ScrollPictureViewTest, RegistersWithTheDocumentOnItsInitialUpdate) {
-    CTessaryDoc document;
-    EXPECT_EQ(document.pictureView, nullptr);
-    view_.OnInitialUpdate(document);
-    EXPECT_EQ(document.pictureView, &view_);
-    EXPECT_EQ(view_.TotalSize(), QSize(100, 100));
-}
 
 TEST_F(ScrollPictureViewTest, DecodesOnlyWhatThePaneShowsAndDrawsPictureAndPanel) {
     Show(TestData(u"hdr/iphone_hdr_NO.jpg"_s));
