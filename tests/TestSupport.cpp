@@ -115,20 +115,16 @@ QStringList CopyPhotos(const QString& photo, const QString& folder, int count,
 
 QString RecordingXdgEmail(const QString& folder) {
     const QString record = QDir(folder).filePath(u"mail"_s);
-    QFile script(QDir(folder).filePath(u"xdg-email"_s));
-    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+    const QString script = QDir(folder).filePath(u"xdg-email"_s);
     // Written whole, then renamed: a reader never sees half a record.
-    script.write(QStringLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > '%1.part'\n"
-                                "mv '%1.part' '%1'\n")
-                     .arg(record)
-                     .toUtf8());
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    WriteFile(script, QStringLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > '%1.part'\n"
+                                     "mv '%1.part' '%1'\n")
+                          .arg(record)
+                          .toUtf8());
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return record;
 }
 
 QStringList RecordedMail(const QString& record) {
-    QFile file(record);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    return QString::fromUtf8(ReadFile(record)).split(u'\n', Qt::SkipEmptyParts);
 }

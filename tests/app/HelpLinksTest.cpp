@@ -26,10 +26,7 @@ TEST(HelpLinksTest, TheMailSubjectsJoinTheirPiecesWithoutSpaces) {
 TEST(KeyboardLocksTest, ALockIsOnWhenAnyKeyboardShowsIt) {
     QTemporaryDir leds;
     const auto led = [&leds](const char* name, const char* brightness) {
-        QDir().mkpath(leds.filePath(QLatin1String(name)));
-        QFile file(leds.filePath(QLatin1String(name) + u"/brightness"_s));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(brightness);
+        WriteFile(leds.filePath(QLatin1String(name) + u"/brightness"_s), brightness);
     };
     EXPECT_FALSE(ReadLockStates(leds.path())) << "no lights: the system does not tell";
     led("input3::capslock", "0\n");

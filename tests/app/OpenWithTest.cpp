@@ -20,13 +20,9 @@ protected:
         QDir().mkpath(folder_ + u"/Sub"_s);
         QDir().mkpath(dir_.filePath(u"Other"_s));
         for (const QString& name : {u"a.jpg"_s, u"-é b.PNG"_s, u"notes.txt"_s, u"locked.jpg"_s})
-            Touch(folder_ + u'/' + name);
-        Touch(dir_.filePath(u"Other/d.jpg"_s));
+            WriteFile(folder_ + u'/' + name);
+        WriteFile(dir_.filePath(u"Other/d.jpg"_s));
         QFile::setPermissions(In(u"locked.jpg"_s), {});
-    }
-    static void Touch(const QString& path) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     QString In(const QString& name) const { return folder_ + u'/' + name; }
 

@@ -6,11 +6,6 @@
 
 namespace {
 
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A name of 255 bytes, the most a folder entry holds, is replaced in place
 // with its permissions; nothing else is left in the folder.
 TEST(SafeWriteTest, ReplacesEvenTheLongestNameKeepingItsPermissions) {
@@ -21,7 +16,7 @@ TEST(SafeWriteTest, ReplacesEvenTheLongestNameKeepingItsPermissions) {
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     const QString reason = WriteFileSafely(path, "new");
     EXPECT_TRUE(reason.isEmpty()) << qPrintable(reason);
-    EXPECT_EQ(Read(path), "new");
+    EXPECT_EQ(ReadFile(path), "new");
     EXPECT_EQ(QFile::permissions(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                             QFile::WriteUser | QFile::ReadGroup);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
@@ -40,10 +35,8 @@ TEST(SafeWriteTest, RemovesOnlyTheLeftoversOfWritersThatAreGone) {
     const QString running = u".tessary-%1-abc.tmp"_s.arg(getpid());
     const QStringList kept{running, u".tessary-x-abc.tmp"_s, u"tessary-%1-abc.tmp"_s.arg(deadPid),
                            u".tessary-%1-abc.jpg"_s.arg(deadPid)};
-    for (const QString& name : kept + QStringList{stale}) {
-        QFile file(folder.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    for (const QString& name : kept + QStringList{stale})
+        WriteFile(folder.filePath(name));
     RemoveStaleTemporaries(folder.path());
     QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
     QStringList expected = kept;

@@ -57,8 +57,6 @@ QString RealProgramTest::Log() const {
 }
 
 std::string RealProgramTest::Told(const XServer& x) const {
-    QFile log(Log());
-    const QByteArray printed = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-    return ("printed:\n" + printed + "windows: " + x.WindowNames().join(", "_L1).toUtf8())
+    return ("printed:\n" + ReadFile(Log()) + "windows: " + x.WindowNames().join(", "_L1).toUtf8())
         .toStdString();
 }

@@ -111,20 +111,16 @@ TEST_F(TessaryBatchTest, AskAnswersFromStandardInput) {
 }
 
 TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly) {
-    QDir().mkpath(config_.path() + u"/Vorn"_s);
-    QFile conf(config_.path() + u"/Vorn/tsy.conf"_s);
-    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-    conf.write("[setting]\nimagetype=2\nwpercent=0\nhpercent=0\nwidth=40\nheight=30\n");
-    conf.close();
+    const QString conf =
+        WriteFile(config_.path() + u"/Vorn/tsy.conf"_s,
+                  "[setting]\nimagetype=2\nwpercent=0\nhpercent=0\nwidth=40\nheight=30\n");
     const QString photo = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path());
     ASSERT_EQ(Batch({u"--set"_s, u"width=50"_s, photo}).exitCode, 0);
     const Identified id = Identify(Path(u"resize/Canon_40D.bmp"_s));
     EXPECT_EQ(id.format, "BMP");
     EXPECT_EQ(id.width, 50);
     EXPECT_EQ(id.height, 30);
-    QFile stored(config_.path() + u"/Vorn/tsy.conf"_s);
-    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(stored.readAll().contains("width=40"));
+    EXPECT_TRUE(ReadFile(conf).contains("width=40"));
 }
 
 // Killed at random moments while writing over its sources, the batch leaves
@@ -146,11 +142,8 @@ TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceIsWholeInPlaceO
         process.kill();
         process.waitForFinished();
         QString trashed;
-        for (const QString& info : trash.entryList(QDir::Files)) {
-            QFile file(trash.filePath(info));
-            trashed +=
-                file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-        }
+        for (const QString& info : trash.entryList(QDir::Files))
+            trashed += QString::fromUtf8(ReadFile(trash.filePath(info)));
         for (const QString& photo : photos)
             ASSERT_TRUE(DecodesCleanly(photo) ||
                         (!QFileInfo::exists(photo) && trashed.contains(u"Path="_s + photo + '\n')))
@@ -195,8 +188,7 @@ TEST_F(TessaryBatchTest, InfoPrintsThePanelRowsOfEachPicture) {
     const QString plain = Path(u"plain -x.png"_s);
     DrawPicture(plain, 64, 48);
     const QString camera = TestData(u"jpg/Canon_40D.jpg"_s);
-    const QString empty = Path(u"empty.jpg"_s);
-    QFile(empty).open(QIODevice::WriteOnly);
+    const QString empty = WriteFile(Path(u"empty.jpg"_s));
     const ToolRun run = Batch({u"--info"_s, u"--"_s, plain, camera,
                                TestData(u"invalid/corrupted.jpg"_s), empty, dir_.path()});
     EXPECT_EQ(run.exitCode, 1);
@@ -219,9 +211,8 @@ TEST_F(TessaryBatchTest, InfoPrintsThePanelRowsOfEachPicture) {
 // the program prints them, sorted as asked, and says when it cannot.
 TEST_F(TessaryBatchTest, ListPrintsTheFileListsRowsSortedAsAsked) {
     QDir().mkpath(Path(u"pics/Sub"_s));
-    QFile(Path(u"pics/a.png"_s)).open(QIODevice::WriteOnly);
-    QFile big(Path(u"pics/b.jpg"_s));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(5000));
+    WriteFile(Path(u"pics/a.png"_s));
+    WriteFile(Path(u"pics/b.jpg"_s), QByteArray(5000, 'b'));
     const ToolRun bySize = Batch({"--list", "--sort", "size", "--descending", Path(u"pics"_s)});
     EXPECT_EQ(bySize.exitCode, 0) << qPrintable(bySize.err);
     EXPECT_TRUE(QRegularExpression(u"^\\.\\.\t.*\nSub\t.*\nb.jpg\t5 KB\tJPEG image\t.*\na.png\t"_s)

@@ -9,7 +9,6 @@
 #include "mail/OptionIds.h"
 #include "resize/ResizeIds.h"
 
-
 namespace {
 
 // Camera pictures of different sizes, and an 8 MP photo whose name is not
