@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -16,4 +21,17 @@ template <typename T> T* Control(const QWidget* dialog, int id) {
 // Clicks a check box or radio on its box, where a user clicks.
 inline void Click(QWidget* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+// Runs a command that opens a message box, accepts the box and returns its text.
+inline QString MessageOf(const std::function<void()>& command) {
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    command();
+    return shown;
 }

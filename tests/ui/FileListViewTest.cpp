@@ -59,18 +59,6 @@ protected:
         list_->Model().setData(list_->Model().index(RowOf(QLatin1String(name)), 0), Qt::Checked,
                                Qt::CheckStateRole);
     }
-    // Runs the command and answers the message box it opens; returns the box's text.
-    static std::string Asked(const std::function<void()>& command) {
-        QString shown;
-        QTimer::singleShot(0, [&shown] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown = box->text();
-                box->accept();
-            }
-        });
-        command();
-        return shown.toStdString();
-    }
     QPoint Cell(int row, int column = 0) const {
         return list_->visualRect(list_->Model().index(row, column)).center();
     }
@@ -203,10 +191,11 @@ TEST_F(FileListViewTest, SelectAllThenMarkTogglesEveryPictureAndNoFolder) {
 }
 
 TEST_F(FileListViewTest, ResizeMailCopyAndMoveWithoutMarksAskForThem) {
-    EXPECT_EQ(Asked([this] { list_->OnResize(); }), "Please mark the pictures before Resize");
-    EXPECT_EQ(Asked([this] { list_->OnMailTo(); }), "Please mark the pictures before Mail");
-    EXPECT_EQ(Asked([this] { list_->OnCopyTo(); }), "Please mark the pictures before Copy");
-    EXPECT_EQ(Asked([this] { list_->OnMoveTo(); }), "Please mark the pictures before Move");
+    EXPECT_EQ(MessageOf([this] { list_->OnResize(); }),
+              u"Please mark the pictures before Resize"_s);
+    EXPECT_EQ(MessageOf([this] { list_->OnMailTo(); }), u"Please mark the pictures before Mail"_s);
+    EXPECT_EQ(MessageOf([this] { list_->OnCopyTo(); }), u"Please mark the pictures before Copy"_s);
+    EXPECT_EQ(MessageOf([this] { list_->OnMoveTo(); }), u"Please mark the pictures before Move"_s);
 }
 
 TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesThemAway) {

@@ -40,9 +40,6 @@ protected:
 
 TEST_F(OptionSheetTest, TheMainItemEnablesTheOthersAndTheMailChoiceFollowsResizeAndMail) {
     Open();
-    EXPECT_EQ(sheet_->windowTitle(), u"Option..."_s);
-    EXPECT_EQ(sheet_->Tabs()->tabText(0), u"Mail"_s);
-    EXPECT_EQ(sheet_->Tabs()->tabText(1), u"Menu Context"_s);
     EXPECT_FALSE(sheet_->ApplyButton()->isEnabled());
     ShowMenuPage();
     EXPECT_TRUE(sheet_->ApplyButton()->isEnabled()) << "showing the page marks it modified";

@@ -39,47 +39,37 @@ protected:
         QTest::keyClicks(edit, text);
     }
     QString Text(ResizeDialog* d, int id) { return Control<QLabel>(d, id)->text(); }
+    QString Field(ResizeDialog* d, int id) { return Control<QLineEdit>(d, id)->text(); }
     QColor Colour(ResizeDialog* d, int id) { return Control<ColourLabel>(d, id)->TextColour(); }
     AppSettings settings_;
 };
 
-TEST_F(ResizeDialogTest, OpensWithTheStoredOptionsAndTheQualityLabel) {
+TEST_F(ResizeDialogTest, OpensWithTheStoredOptionsAndTheQualityLabelFollowsTheSlider) {
     auto d = Open(640, 480);
     EXPECT_EQ(Control<QSlider>(d.get(), Id::Quality)->value(), 80);
     EXPECT_EQ(Text(d.get(), Id::QualityLabel), u"80"_s);
-    QComboBox* types = Control<QComboBox>(d.get(), Id::ImageType);
-    ASSERT_EQ(types->count(), 12);
-    EXPECT_EQ(types->itemText(0), u"the same as source"_s);
-    EXPECT_EQ(types->itemText(7), u"PCX files"_s);
-    EXPECT_EQ(types->itemText(11), u"JPEG XL files"_s);
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), u"100"_s);
+    EXPECT_EQ(Control<QComboBox>(d.get(), Id::ImageType)->count(), 12);
+    EXPECT_EQ(Field(d.get(), Id::Width), u"100"_s);
     EXPECT_EQ(Control<QComboBox>(d.get(), Id::WidthUnit)->currentText(), u"percent"_s);
-    EXPECT_EQ(Text(d.get(), Id::SizeCheck),
-              u"The size of the pictures you've selected is:640*480"_s);
     EXPECT_EQ(Colour(d.get(), Id::SizeCheck), QColor(0, 0, 0));
-
-    QSlider* slider = Control<QSlider>(d.get(), Id::Quality);
-    slider->setValue(55);
+    Control<QSlider>(d.get(), Id::Quality)->setValue(55);
     EXPECT_EQ(Text(d.get(), Id::QualityLabel), u"55"_s);
 }
 
-TEST_F(ResizeDialogTest, TypingOneSideKeepsTheOtherInProportion) {
+TEST_F(ResizeDialogTest, TypingOneSideKeepsTheOtherInProportionInEitherUnit) {
     settings_.wpercent = settings_.hpercent = 0;
     settings_.width = 640;
     settings_.height = 480;
     auto d = Open(640, 480);
     Type(d.get(), Id::Width, u"320"_s);
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), u"240"_s);
-    EXPECT_EQ(Text(d.get(), Id::SizeCheck),
-              u"The size of the pictures you've selected is:640*480"_s);
-
-    // Width in percent, height in pixels: 50 percent gives 240 pixels.
+    EXPECT_EQ(Field(d.get(), Id::Height), u"240"_s);
+    // Width in percent, height in pixels: 25 percent gives 120 pixels.
     QComboBox* widthUnit = Control<QComboBox>(d.get(), Id::WidthUnit);
     widthUnit->setCurrentIndex(1);
     Q_EMIT widthUnit->activated(1);
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), u"50"_s);
+    EXPECT_EQ(Field(d.get(), Id::Width), u"50"_s);
     Type(d.get(), Id::Width, u"25"_s);
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), u"120"_s);
+    EXPECT_EQ(Field(d.get(), Id::Height), u"120"_s);
 }
 
 // The texts are the rules' own, tested there; the dialog shows them on one
@@ -97,7 +87,7 @@ TEST_F(ResizeDialogTest, AWarningIsRedAndPicturesOfDifferentSizesGoInPercent) {
         EXPECT_EQ(Control<QComboBox>(d.get(), id)->currentIndex(), 1);
         EXPECT_FALSE(Control<QComboBox>(d.get(), id)->isEnabled());
     }
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Width)->text(), u"100"_s);
+    EXPECT_EQ(Field(d.get(), Id::Width), u"100"_s);
     EXPECT_TRUE(Text(d.get(), Id::SizeCheck).startsWith(u"The pictures you've selected are not"_s));
     EXPECT_EQ(Colour(d.get(), Id::SizeCheck), QColor(255, 0, 0));
 }
@@ -138,11 +128,11 @@ TEST_F(ResizeDialogTest, TheDesktopRadioAndTheDpiBoxesDoNotBlockTheSizes) {
     // A disabled DPI box holding no number is not read.
     Control<QLineEdit>(d.get(), Id::XDpi)->setText(QString());
     Type(d.get(), Id::Width, u"320"_s);
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Height)->text(), u"240"_s);
+    EXPECT_EQ(Field(d.get(), Id::Height), u"240"_s);
 
     Click(Control<QCheckBox>(d.get(), Id::ImageSetDpi));
     Type(d.get(), Id::XDpi, u"3x0-0"_s);
-    EXPECT_EQ(Control<QLineEdit>(d.get(), Id::XDpi)->text(), u"300"_s);
+    EXPECT_EQ(Field(d.get(), Id::XDpi), u"300"_s);
 }
 
 TEST_F(ResizeDialogTest, ResizeNeedsOneOfTheThreeJobs) {
@@ -179,14 +169,9 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     // A name too long for the stored buffer is refused with a message,
     // and the stored one stays.
     Type(d.get(), Id::Destination, u"/tmp/"_s + QString(255, QChar(u'x')));
-    QString said;
-    QTimer::singleShot(0, [&said] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            said = box->text();
-            box->accept();
-        }
+    const QString said = MessageOf([&d] {
+        QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
     });
-    QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
     EXPECT_TRUE(said.contains(u"259 bytes"_s)) << qPrintable(said);
     EXPECT_EQ(AppSettings().dest, u"/tmp/web pictures"_s);
 }
