@@ -29,6 +29,13 @@ public:
         answers_.pop_front();
         return answer;
     }
+    // "O" for each overwrite question, "G" for each GIF question.
+    std::string Asked() const {
+        std::string asked;
+        for (const auto& [question, path] : questions)
+            asked += question == ResizeText::GifQuestion ? 'G' : 'O';
+        return asked;
+    }
     std::vector<std::pair<QString, QString>> questions;
 
 private:
@@ -56,7 +63,24 @@ protected:
         }
         return list;
     }
+    // Runs a batch; the job stays for its outcomes.
+    ResizeJob& Run(const ResizeSettings& s, const QStringList& pictures, ScriptedPrompt& prompt,
+                   int workers = 0) {
+        jobs_.push_back(std::make_unique<ResizeJob>(s, pictures, prompt));
+        if (workers > 0)
+            jobs_.back()->SetWorkers(workers);
+        jobs_.back()->Run();
+        return *jobs_.back();
+    }
+    // "W", "S" or "F" for each picture's outcome, in order.
+    static std::string Statuses(const ResizeJob& job) {
+        std::string statuses;
+        for (const PictureOutcome& o : job.Outcomes())
+            statuses += o.status == Status::Written ? 'W' : o.status == Status::Skipped ? 'S' : 'F';
+        return statuses;
+    }
     QTemporaryDir dir_;
+    std::vector<std::unique_ptr<ResizeJob>> jobs_;
 };
 
 // Each picture is reported in order with its status line, and the end
@@ -67,78 +91,59 @@ TEST_F(ResizeJobTest, ReportsEachPictureInOrderWithItsStatusLineAndTheEndOnce) {
         ScriptedPrompt prompt;
         ResizeJob job(SmallResult(), pictures, prompt);
         job.SetWorkers(3);
-        std::vector<std::pair<int, QString>> steps;
+        QStringList steps;
         int done = 0;
-        job.OnStep([&](int index, const QString& line) { steps.emplace_back(index, line); });
+        job.OnStep(
+            [&](int index, const QString& line) { steps << u"%1 %2"_s.arg(index).arg(line); });
         job.OnDone([&] { ++done; });
         job.Run();
         EXPECT_EQ(done, 1);
-        ASSERT_EQ(steps.size(), size_t(count));
+        ASSERT_EQ(steps.size(), count);
         for (int i = 0; i < count; ++i) {
-            EXPECT_EQ(steps[size_t(i)].first, i);
-            EXPECT_TRUE(steps[size_t(i)].second.startsWith(u"Resizing : "_s));
-            EXPECT_TRUE(steps[size_t(i)].second.endsWith(u"p%1.png"_s.arg(i)));
+            EXPECT_EQ(steps[i], u"%1 Resizing : %2"_s.arg(i).arg(pictures[i]));
             const Identified id = Identify(Path(u"resize/p%1.png"_s.arg(i)));
-            EXPECT_EQ(id.width, 64);
-            EXPECT_EQ(id.height, 48);
+            EXPECT_EQ(std::pair(id.width, id.height), std::pair(64, 48));
         }
-        EXPECT_EQ(job.Count(Status::Written), count);
     }
 }
 
 // Four pictures whose results exist already; the answers decide which are
 // replaced and how often the user is asked.
 TEST_F(ResizeJobTest, TheAnswerStateDecidesWhatIsOverwrittenAndWhatIsAsked) {
-    struct Case {
-        const char* what;
-        std::deque<int> answers;
-        size_t questions;
-        std::vector<bool> replaced;
-    };
-    const Case cases[] = {
-        {"yes to all first", {AnswerYesToAll}, 1, {true, true, true, true}},
-        {"no to all first", {AnswerNoToAll}, 1, {false, false, false, false}},
-        {"yes, no, closed, yes",
-         {AnswerYes, AnswerNo, AnswerAsk, AnswerYes},
-         4,
-         {true, false, false, true}},
-        {"no, then yes to all", {AnswerNo, AnswerYesToAll}, 2, {false, true, true, true}},
+    const std::tuple<std::deque<int>, const char*, const char*> cases[] = {
+        {{AnswerYesToAll}, "O", "WWWW"},
+        {{AnswerNoToAll}, "O", "SSSS"},
+        {{AnswerYes, AnswerNo, AnswerAsk, AnswerYes}, "OOOO", "WSSW"}, // Ask: the box was closed
+        {{AnswerNo, AnswerYesToAll}, "OO", "SWWW"},
     };
     const QStringList pictures = Pictures(4);
-    for (const Case& c : cases) {
+    for (const auto& [answers, asked, statuses] : cases) {
         for (int i = 0; i < 4; ++i)
             WriteFile(Path(u"resize/p%1.png"_s.arg(i)), "old");
-        ScriptedPrompt prompt(c.answers);
-        ResizeJob job(SmallResult(), pictures, prompt);
-        job.Run();
-        ASSERT_EQ(prompt.questions.size(), c.questions) << c.what;
-        EXPECT_EQ(prompt.questions[0].first, ResizeText::OverwriteQuestion);
+        ScriptedPrompt prompt(answers);
+        const ResizeJob& job = Run(SmallResult(), pictures, prompt);
+        EXPECT_EQ(prompt.Asked(), asked) << statuses;
         EXPECT_EQ(prompt.questions[0].second, Path(u"resize/p0.png"_s));
-        for (int i = 0; i < 4; ++i) {
-            const QString result = Path(u"resize/p%1.png"_s.arg(i));
-            EXPECT_EQ(QFileInfo(result).size() != 3, c.replaced[size_t(i)]) << c.what << " " << i;
-            EXPECT_EQ(job.Outcomes()[size_t(i)].status,
-                      c.replaced[size_t(i)] ? Status::Written : Status::Skipped);
-        }
+        EXPECT_EQ(Statuses(job), statuses);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(QFileInfo(Path(u"resize/p%1.png"_s.arg(i))).size() != 3, statuses[i] == 'W');
     }
 }
 
 TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameAskBeforeTheSecondReplacesTheFirst) {
-    const QString a = Path(u"same.png"_s);
-    const QString b = Path(u"same.bmp"_s);
-    DrawPicture(a, 100, 80);
-    DrawPicture(b, 100, 80);
+    const QStringList pictures = {Path(u"same.png"_s), Path(u"same.bmp"_s)};
+    for (const QString& picture : pictures)
+        DrawPicture(picture, 100, 80);
     ResizeSettings s = SmallResult();
     s.imagetype = PictureTypeTable::Jpeg;
     ScriptedPrompt prompt({AnswerNo});
-    ResizeJob job(s, {a, b}, prompt);
-    job.SetWorkers(2);
-    job.Run();
-    ASSERT_EQ(prompt.questions.size(), 1u);
+    EXPECT_EQ(Statuses(Run(s, pictures, prompt, 2)), "WS");
+    ASSERT_EQ(prompt.Asked(), "O");
     EXPECT_EQ(prompt.questions[0].second, Path(u"resize/same.jpg"_s));
-    EXPECT_EQ(job.Outcomes()[1].status, Status::Skipped);
 }
 
+// GIF from colour is asked for each colour picture, never a palette one;
+// its "Yes to all" is not the overwrite question's.
 TEST_F(ResizeJobTest, GifFromColourAsksForEveryColourPictureAndLeavesTheOverwriteAnswer) {
     QStringList pictures = Pictures(2, u"colour"_s);
     const QString palette = Path(u"palette.png"_s);
@@ -146,30 +151,18 @@ TEST_F(ResizeJobTest, GifFromColourAsksForEveryColourPictureAndLeavesTheOverwrit
     pictures.insert(1, palette);
     ResizeSettings s = SmallResult();
     s.imagetype = PictureTypeTable::Gif;
-
     ScriptedPrompt prompt({AnswerYesToAll, AnswerNo});
-    ResizeJob job(s, pictures, prompt);
-    job.Run();
-    ASSERT_EQ(prompt.questions.size(), 2u);
-    EXPECT_EQ(prompt.questions[0].first, ResizeText::GifQuestion);
-    EXPECT_EQ(prompt.questions[1].first, ResizeText::GifQuestion);
-    EXPECT_EQ(job.Outcomes()[0].status, Status::Written);
-    EXPECT_EQ(job.Outcomes()[1].status, Status::Written) << "a palette picture is not asked about";
-    EXPECT_EQ(job.Outcomes()[2].status, Status::Skipped);
+    EXPECT_EQ(Statuses(Run(s, pictures, prompt)), "WWS");
+    EXPECT_EQ(prompt.Asked(), "GG");
     EXPECT_EQ(Identify(Path(u"resize/colour0.gif"_s)).format, "GIF");
-
-    // The "Yes to all" above was for the colours: an existing file is still
-    // asked about.
     ScriptedPrompt again({AnswerYesToAll, AnswerNo});
-    ResizeJob second(s, {pictures[0]}, again);
-    second.Run();
-    ASSERT_EQ(again.questions.size(), 2u);
-    EXPECT_EQ(again.questions[0].first, ResizeText::OverwriteQuestion);
-    EXPECT_EQ(again.questions[1].first, ResizeText::GifQuestion);
+    Run(s, {pictures[0]}, again);
+    EXPECT_EQ(again.Asked(), "OG");
 }
 
 // Mail copies replace old ones silently in their own folder; written over
-// the sources, the sources are attached; with no folder nothing is written.
+// the sources, the sources are attached; with no folder nothing is written,
+// not even a copy named as its source.
 TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
     const QStringList pictures = Pictures(3);
     QTemporaryDir mail;
@@ -177,7 +170,6 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
     const QByteArray source = FileHash(pictures[0]);
     ResizeSettings s = SmallResult();
     for (const QString& folder : {mail.path(), QString()}) {
-        // Without a folder, a copy named as its source must still not replace it.
         s.imagetype = folder.isEmpty() ? PictureTypeTable::SameAsSource : PictureTypeTable::Jpeg;
         ScriptedPrompt prompt;
         const QString cwd = QDir::currentPath();
@@ -186,8 +178,8 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
         job.SetMailResults(folder);
         job.Run();
         QDir::setCurrent(cwd);
-        EXPECT_TRUE(prompt.questions.empty());
-        EXPECT_EQ(job.Count(Status::Written), folder.isEmpty() ? 0 : 3);
+        EXPECT_EQ(prompt.Asked(), "");
+        EXPECT_EQ(Statuses(job), folder.isEmpty() ? "FFF" : "WWW");
         EXPECT_EQ(job.MailTempList().size(), folder.isEmpty() ? 0 : 3);
         EXPECT_FALSE(QFileInfo::exists(Path(u"resize"_s)));
         EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 3);
@@ -195,7 +187,6 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
         EXPECT_EQ(job.Outcomes()[0].reason.contains(QDir::tempPath()), folder.isEmpty());
     }
     EXPECT_EQ(Identify(old).format, "JPEG");
-    s.imagetype = PictureTypeTable::Jpeg;
     s.override = 1;
     ScriptedPrompt yes({AnswerYesToAll});
     ResizeJob overriding(s, pictures, yes);
@@ -204,21 +195,21 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
     EXPECT_EQ(overriding.MailTempList(), pictures);
 }
 
+// Each source is replaced after its own question, keeping its name and type;
+// a killed batch's half copy beside them goes.
 TEST_F(ResizeJobTest, OverrideReplacesEachSourceAfterAskingAndMakesNoFolder) {
     const QStringList pictures = Pictures(3);
-    // Half a copy left by a batch that was killed (no process has this id).
-    const QString stale = WriteFile(Path(u".tessary-999999999-x.tmp"_s));
+    const QString stale = WriteFile(Path(u".tessary-999999999-x.tmp"_s)); // no such process
     ResizeSettings s = SmallResult();
     s.override = 1;
-    s.imagetype = PictureTypeTable::Jpeg; // ignored: a result keeps its source's name and type
+    s.imagetype = PictureTypeTable::Jpeg;
     ScriptedPrompt prompt({AnswerYes, AnswerNo, AnswerYes});
-    ResizeJob job(s, pictures, prompt);
-    job.Run();
-    EXPECT_EQ(prompt.questions.size(), 3u);
-    EXPECT_EQ(Identify(pictures[0]).width, 64);
+    EXPECT_EQ(Statuses(Run(s, pictures, prompt)), "WSW");
+    EXPECT_EQ(prompt.Asked(), "OOO");
     EXPECT_EQ(Identify(pictures[0]).format, "PNG");
-    EXPECT_EQ(Identify(pictures[1]).width, 120);
-    EXPECT_EQ(Identify(pictures[2]).width, 64);
+    EXPECT_EQ(std::tuple(Identify(pictures[0]).width, Identify(pictures[1]).width,
+                         Identify(pictures[2]).width),
+              std::tuple(64, 120, 64));
     EXPECT_FALSE(QFileInfo::exists(Path(u"resize"_s)));
     EXPECT_FALSE(QFileInfo::exists(stale));
 }
@@ -233,11 +224,9 @@ TEST_F(ResizeJobTest, TheSizeRuleComesBeforeTheRotation) {
     for (uint32_t rotate : {0u, 2u}) {
         s.rotate = rotate;
         ScriptedPrompt prompt({AnswerYesToAll});
-        ResizeJob job(s, {source}, prompt);
-        job.Run();
+        Run(s, {source}, prompt);
         const Identified id = Identify(Path(u"resize/wide.png"_s));
-        EXPECT_EQ(id.width, 600) << rotate;
-        EXPECT_EQ(id.height, 800) << rotate;
+        EXPECT_EQ(std::pair(id.width, id.height), std::pair(600, 800)) << rotate;
     }
 }
 
@@ -259,16 +248,16 @@ TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType) {
         s.xdpi = 300;
         s.ydpi = 150;
         ScriptedPrompt prompt({}, AnswerYes);
-        ResizeJob job(s, pictures, prompt);
-        job.Run();
+        const ResizeJob& job = Run(s, pictures, prompt);
         EXPECT_EQ(job.Count(Status::Written), pictures.size()) << type;
         for (int i = 0; i < pictures.size(); ++i) {
             const Identified id = Identify(job.Outcomes()[size_t(i)].output);
-            EXPECT_EQ(id.format, identified[type]) << qPrintable(names[i]);
-            EXPECT_EQ(id.width, 64) << qPrintable(names[i]);
+            EXPECT_EQ(std::pair(id.format, id.width),
+                      std::pair(QString::fromLatin1(identified[type]), 64))
+                << qPrintable(names[i]);
             if (keepsDpi[type]) {
-                EXPECT_NEAR(id.xdpi, 300, 0.6) << type << qPrintable(names[i]);
-                EXPECT_NEAR(id.ydpi, 150, 0.6) << type << qPrintable(names[i]);
+                EXPECT_EQ(std::pair(qRound(id.xdpi), qRound(id.ydpi)), std::pair(300, 150))
+                    << type << qPrintable(names[i]);
             }
         }
     }
@@ -276,10 +265,8 @@ TEST_F(ResizeJobTest, CameraPicturesGoThroughEveryOutputType) {
 
 TEST_F(ResizeJobTest, TheExifOfACameraPhotoSurvivesAResize) {
     const QString source = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path());
-    ResizeSettings s = SmallResult();
     ScriptedPrompt prompt;
-    ResizeJob job(s, {source}, prompt);
-    job.Run();
+    const ResizeJob& job = Run(SmallResult(), {source}, prompt);
     const ToolRun exif = RunTool(u"exiftool"_s, {u"-s3"_s, u"-Make"_s, u"-Model"_s,
                                                  u"-ExposureTime"_s, u"-Orientation#"_s,
                                                  u"-ThumbnailLength"_s, job.Outcomes()[0].output});
@@ -304,8 +291,7 @@ TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn) {
     for (const QString& p : pictures)
         before.push_back(FileHash(p));
     ScriptedPrompt prompt;
-    ResizeJob job(SmallResult(), pictures, prompt);
-    job.Run();
+    const ResizeJob& job = Run(SmallResult(), pictures, prompt);
     for (int i = 0; i < pictures.size(); ++i) {
         const PictureOutcome& o = job.Outcomes()[size_t(i)];
         EXPECT_EQ(FileHash(pictures[i]), before[size_t(i)]) << qPrintable(pictures[i]);
@@ -334,9 +320,8 @@ TEST_F(ResizeJobTest, AFolderThatCannotBeWrittenFailsEachPictureAndChangesNoSour
         ResizeSettings s = SmallResult();
         s.dest = dest;
         ScriptedPrompt prompt;
-        ResizeJob job(s, pictures, prompt);
-        job.Run();
-        EXPECT_EQ(job.Count(Status::Failed), 2) << qPrintable(dest);
+        const ResizeJob& job = Run(s, pictures, prompt);
+        EXPECT_EQ(Statuses(job), "FF") << qPrintable(dest);
         EXPECT_FALSE(job.Outcomes()[0].reason.isEmpty());
         EXPECT_EQ(Identify(pictures[0]).width, 120);
     }
@@ -364,8 +349,8 @@ TEST_F(ResizeJobTest, NoEnlargeKeepDatesAndTrashDoWhatTheySayAndOnlyThat) {
     const QString photo = CopyInto(TestData(u"jpg/canon-ixus.jpg"_s), dir_.path());
     const QDateTime old = QDateTime::fromSecsSinceEpoch(981173106);
     QFile file(photo);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(old, QFileDevice::FileModificationTime));
     file.close();
     struct Case {
         uint32_t noenlarge, keepdates, trash;
@@ -388,8 +373,7 @@ TEST_F(ResizeJobTest, NoEnlargeKeepDatesAndTrashDoWhatTheySayAndOnlyThat) {
         job.Run();
         const QString result = Path(u"resize/canon-ixus.png"_s);
         const Identified id = Identify(result);
-        EXPECT_EQ(id.format, "PNG");
-        EXPECT_EQ(id.width, c.width) << c.noenlarge;
+        EXPECT_EQ(std::pair(id.format, id.width), std::pair(u"PNG"_s, c.width)) << c.noenlarge;
         EXPECT_EQ(QFileInfo(result).lastModified() == old, bool(c.keepdates));
         trashed += int(c.trash) * int(prompt.questions.size());
         EXPECT_EQ(RunTool(u"trash-list"_s, {}).out.count(result), trashed);
@@ -414,9 +398,8 @@ TEST_F(ResizeJobTest, ASizeLimitIsMetWithFewEncodes) {
         s.image_to_resize = 0;
         s.maxkb = c.maxkb;
         ScriptedPrompt prompt({}, AnswerYesToAll);
-        ResizeJob job(s, photos, prompt);
         const int64_t before = CxImage::EncodesSoFar();
-        job.Run();
+        const ResizeJob& job = Run(s, photos, prompt);
         EXPECT_EQ(job.Count(Status::Written), c.fits ? 2 : 0) << c.maxkb;
         if (c.fits) {
             EXPECT_LE(CxImage::EncodesSoFar() - before, 2 * 6) << c.maxkb;
