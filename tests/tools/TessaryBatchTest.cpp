@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QThread>
 
-#include <cstdio>
 #include <unistd.h>
 
 namespace {
@@ -22,44 +21,44 @@ const QString kBatch = QStringLiteral(TESSARY_BATCH);
 class TessaryBatchTest : public testing::Test {
 protected:
     QString Path(const QString& name) const { return dir_.filePath(name); }
-    ToolRun Batch(const QStringList& arguments, const QByteArray& input = {}) {
-        return RunTool(kBatch, arguments, input, 120000, Environment());
+    // options: the words before the files, split at spaces.
+    ToolRun Batch(const QString& options, const QStringList& files = {},
+                  const QByteArray& input = {}) const {
+        return RunTool(kBatch, options.split(u' ', Qt::SkipEmptyParts) + files, input, 120000,
+                       Environment());
     }
-    QStringList Environment() const {
+    QStringList Environment(const QString& path = {}) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"XDG_CONFIG_HOME"_s, config_.path());
+        if (!path.isEmpty())
+            env.insert(u"PATH"_s, path + u':' + env.value(u"PATH"_s));
         return env.toStringList();
+    }
+    QString Photo(const QString& name = u"Canon_40D.jpg"_s, const QString& as = {}) const {
+        return CopyInto(TestData(u"jpg/"_s + name), dir_.path(), as);
     }
     QTemporaryDir dir_;
     QTemporaryDir config_;
 };
 
-// A usage error ends the run before any picture, with status 2 and the fault
-// named; --help names every stored value that --set takes.
+// The option words are the parser's to check; here a usage error ends the
+// run before any picture with status 2 and the fault named, and --help
+// names every stored value that --set takes.
 TEST_F(TessaryBatchTest, UsageErrorsEndTheRunBeforeAnyPictureAndHelpNamesEveryValue) {
-    const QString photo = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path());
     const QStringList headless = Environment().filter(
         QRegularExpression(u"^(?!DISPLAY=|WAYLAND_DISPLAY=|QT_QPA_PLATFORM=)"_s));
-    const struct {
-        QStringList arguments;
-        const char* named;
-        QStringList environment;
-    } cases[] = {
-        {{"--set", "colour=1", photo}, "colour", Environment()},
-        {{"--set", "width=wide", photo}, "width", Environment()},
-        {{"--answer", "perhaps", photo}, "perhaps", Environment()},
-        {{"--bogus", photo}, "--bogus", Environment()},
+    const std::tuple<QStringList, const char*, QStringList> cases[] = {
+        {{"--set", "colour=1", Photo()}, "colour", Environment()},
         {{}, "Usage", Environment()},
-        {{"--set", "desktop=1", photo}, "--desktop-size", headless},
+        {{"--set", "desktop=1", Photo()}, "--desktop-size", headless},
     };
-    for (const auto& c : cases) {
-        const ToolRun run = RunTool(kBatch, c.arguments, {}, 60000, c.environment);
-        EXPECT_EQ(run.exitCode, 2) << qPrintable(c.arguments.join(' '));
-        EXPECT_TRUE((run.err + run.out).contains(QString::fromUtf8(c.named)))
-            << qPrintable(run.err);
+    for (const auto& [arguments, named, environment] : cases) {
+        const ToolRun run = RunTool(kBatch, arguments, {}, 60000, environment);
+        EXPECT_EQ(run.exitCode, 2) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE((run.err + run.out).contains(QLatin1String(named))) << qPrintable(run.err);
     }
     EXPECT_FALSE(QFileInfo::exists(Path(u"resize"_s)));
-    const ToolRun help = Batch({u"--help"_s});
+    const ToolRun help = Batch(u"--help"_s);
     EXPECT_EQ(help.exitCode, 0);
     for (const ResizeSettingsField& field : ResizeSettingsFields())
         EXPECT_TRUE(help.out.contains(QRegularExpression(u"\\s%1[ ,]"_s.arg(field.name))))
@@ -67,22 +66,19 @@ TEST_F(TessaryBatchTest, UsageErrorsEndTheRunBeforeAnyPictureAndHelpNamesEveryVa
 }
 
 TEST_F(TessaryBatchTest, PrintsTheCountsAndEachFailureAndExits1OnFailure) {
-    const QString good =
-        CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path(), u"-leading dash.jpg"_s);
+    const QString good = Photo(u"Canon_40D.jpg"_s, u"-leading dash.jpg"_s);
     const QString bad = CopyInto(TestData(u"invalid/corrupted.jpg"_s), dir_.path());
-    const ToolRun run = Batch({u"--set"_s, u"imagetype=5"_s, u"--"_s, good, bad});
+    const ToolRun run = Batch(u"--set imagetype=5 --"_s, {good, bad});
     EXPECT_EQ(run.exitCode, 1) << qPrintable(run.err);
-    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2) << qPrintable(run.out);
-    EXPECT_EQ(lines[0], u"written: 1, skipped: 0, failed: 1"_s);
-    EXPECT_TRUE(lines[1].startsWith(bad + u": "_s)) << qPrintable(lines[1]);
+    EXPECT_TRUE(run.out.startsWith(u"written: 1, skipped: 0, failed: 1\n"_s + bad + u": "_s))
+        << qPrintable(run.out);
+    EXPECT_EQ(run.out.count(u'\n'), 2);
     EXPECT_EQ(Identify(Path(u"resize/-leading dash.png"_s)).format, "PNG");
-
-    // Run again: without a terminal the default answer is "No to all", and
-    // a picture skipped by an answer is no failure.
-    const ToolRun again = Batch({u"--set"_s, u"imagetype=5"_s, u"--"_s, good});
-    EXPECT_EQ(again.exitCode, 0);
-    EXPECT_EQ(again.out, u"written: 0, skipped: 1, failed: 0\n"_s);
+    // Without a terminal the default answer is "No to all", and a picture
+    // skipped by an answer is no failure.
+    const ToolRun again = Batch(u"--set imagetype=5 --"_s, {good});
+    EXPECT_EQ(std::pair(again.exitCode, again.out),
+              std::pair(0, u"written: 0, skipped: 1, failed: 0\n"_s));
 
     // A name that is not UTF-8 reaches its file, and its result keeps the
     // bytes (given through a shell: QProcess cannot pass such bytes).
@@ -101,25 +97,21 @@ TEST_F(TessaryBatchTest, PrintsTheCountsAndEachFailureAndExits1OnFailure) {
 }
 
 TEST_F(TessaryBatchTest, AskAnswersFromStandardInput) {
-    const QStringList photos{CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path()),
-                             CopyInto(TestData(u"jpg/Nikon_D70.jpg"_s), dir_.path())};
-    ASSERT_EQ(Batch(photos).exitCode, 0);
-    const ToolRun run = Batch(QStringList{u"--answer"_s, u"ask"_s} + photos, "maybe\nn\ny\n");
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, u"written: 1, skipped: 1, failed: 0\n"_s);
+    const QStringList photos{Photo(), Photo(u"Nikon_D70.jpg"_s)};
+    ASSERT_EQ(Batch({}, photos).exitCode, 0);
+    const ToolRun run = Batch(u"--answer ask"_s, photos, "maybe\nn\ny\n");
+    EXPECT_EQ(std::pair(run.exitCode, run.out),
+              std::pair(0, u"written: 1, skipped: 1, failed: 0\n"_s));
     EXPECT_EQ(run.err.count(u"Do you want to overwrite this file?"_s), 3);
 }
 
 TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly) {
-    const QString conf =
-        WriteFile(config_.path() + u"/Vorn/tsy.conf"_s,
-                  "[setting]\nimagetype=2\nwpercent=0\nhpercent=0\nwidth=40\nheight=30\n");
-    const QString photo = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path());
-    ASSERT_EQ(Batch({u"--set"_s, u"width=50"_s, photo}).exitCode, 0);
+    const QString conf = WriteFile(config_.path() + u"/Vorn/tsy.conf"_s,
+                                   "[setting]\nimagetype=2\nwpercent=0\nhpercent=0\n"
+                                   "width=40\nheight=30\n");
+    ASSERT_EQ(Batch(u"--set width=50"_s, {Photo()}).exitCode, 0);
     const Identified id = Identify(Path(u"resize/Canon_40D.bmp"_s));
-    EXPECT_EQ(id.format, "BMP");
-    EXPECT_EQ(id.width, 50);
-    EXPECT_EQ(id.height, 30);
+    EXPECT_EQ(std::tuple(id.format, id.width, id.height), std::tuple(u"BMP"_s, 50, 30));
     EXPECT_TRUE(ReadFile(conf).contains("width=40"));
 }
 
@@ -128,15 +120,12 @@ TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly) {
 // half of either, or the old one in the Trash.
 TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceIsWholeInPlaceOrInTheTrash) {
     const QStringList photos = CopyPhotos(u"canon_hdr_NO.jpg"_s, dir_.path(), 8, u"photo%1.jpg"_s);
-    const QStringList arguments =
-        QStringList{u"--set"_s, u"override=1"_s, u"--set"_s,    u"trash=1"_s,
-                    u"--set"_s, u"width=99"_s,   u"--answer"_s, u"yes-to-all"_s} +
-        photos;
+    const QString options = u"--set override=1 --set trash=1 --set width=99 --answer yes-to-all"_s;
     const QDir trash(qEnvironmentVariable("XDG_DATA_HOME") + u"/Trash/info"_s);
     for (int round = 0; round < 6; ++round) {
         QProcess process;
         process.setEnvironment(Environment());
-        process.start(kBatch, arguments);
+        process.start(kBatch, options.split(u' ') + photos);
         ASSERT_TRUE(process.waitForStarted());
         QThread::msleep(QRandomGenerator::global()->bounded(20, 400));
         process.kill();
@@ -150,7 +139,7 @@ TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceIsWholeInPlaceO
                 << "round " << round << ": " << qPrintable(photo);
     }
     // A batch that runs to its end clears what the killed ones left.
-    Batch(arguments);
+    Batch(options, photos);
     EXPECT_GE(trash.entryList(QDir::Files).size(), photos.size());
     EXPECT_EQ(QDir(dir_.path()).entryList({u".tessary-*"_s}, QDir::Files | QDir::Hidden),
               QStringList());
@@ -161,14 +150,10 @@ TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceIsWholeInPlaceO
 TEST_F(TessaryBatchTest, MailAttachesTemporaryCopiesThatShareTheMailsLimit) {
     QTemporaryDir bin;
     const QString record = RecordingXdgEmail(bin.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"XDG_CONFIG_HOME"_s, config_.path());
-    env.insert(u"PATH"_s, bin.path() + u':' + env.value(u"PATH"_s));
     const QStringList photos = {TestData(u"hdr/iphone_hdr_NO.jpg"_s),
-                                TestData(u"hdr/canon_hdr_NO.jpg"_s),
-                                CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path())};
+                                TestData(u"hdr/canon_hdr_NO.jpg"_s), Photo()};
     const ToolRun run = RunTool(kBatch, QStringList{"--mail", "--set", "mailmaxkb=300"} + photos,
-                                {}, 60000, env.toStringList());
+                                {}, 60000, Environment(bin.path()));
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     const QStringList arguments = RecordedMail(record);
     ASSERT_EQ(arguments.size(), 7) << qPrintable(arguments.join(' '));
@@ -184,13 +169,14 @@ TEST_F(TessaryBatchTest, MailAttachesTemporaryCopiesThatShareTheMailsLimit) {
     QDir(QFileInfo(arguments.last()).path()).removeRecursively();
 }
 
+// The rows' texts are the reader's and the panel's, tested there; here each
+// picture gets its block, the EXIF rows grouped by IFD with empty lines.
 TEST_F(TessaryBatchTest, InfoPrintsThePanelRowsOfEachPicture) {
     const QString plain = Path(u"plain -x.png"_s);
     DrawPicture(plain, 64, 48);
     const QString camera = TestData(u"jpg/Canon_40D.jpg"_s);
-    const QString empty = WriteFile(Path(u"empty.jpg"_s));
-    const ToolRun run = Batch({u"--info"_s, u"--"_s, plain, camera,
-                               TestData(u"invalid/corrupted.jpg"_s), empty, dir_.path()});
+    const ToolRun run = Batch(u"--info --"_s, {plain, camera, TestData(u"invalid/corrupted.jpg"_s),
+                                               WriteFile(Path(u"empty.jpg"_s)), dir_.path()});
     EXPECT_EQ(run.exitCode, 1);
     const QStringList blocks = run.out.split(u"== "_s, Qt::SkipEmptyParts);
     ASSERT_EQ(blocks.size(), 5) << qPrintable(run.out);
@@ -198,9 +184,6 @@ TEST_F(TessaryBatchTest, InfoPrintsThePanelRowsOfEachPicture) {
                              QString(28, u' ') + u"48\n"_s);
     for (int i = 2; i < 5; ++i)
         EXPECT_TRUE(blocks[i].endsWith(u"\ncannot read picture\n"_s)) << qPrintable(blocks[i]);
-
-    // The EXIF rows (their texts are the reader's, tested against libexif's
-    // own tool there) come grouped by IFD with empty lines.
     const QStringList rows = blocks[1].split(u'\n');
     EXPECT_EQ(rows.first(), camera);
     EXPECT_EQ(rows.count(QString()), 4 + 1) << "four group breaks and the final newline";
@@ -213,56 +196,50 @@ TEST_F(TessaryBatchTest, ListPrintsTheFileListsRowsSortedAsAsked) {
     QDir().mkpath(Path(u"pics/Sub"_s));
     WriteFile(Path(u"pics/a.png"_s));
     WriteFile(Path(u"pics/b.jpg"_s), QByteArray(5000, 'b'));
-    const ToolRun bySize = Batch({"--list", "--sort", "size", "--descending", Path(u"pics"_s)});
+    const ToolRun bySize = Batch(u"--list --sort size --descending"_s, {Path(u"pics"_s)});
     EXPECT_EQ(bySize.exitCode, 0) << qPrintable(bySize.err);
     EXPECT_TRUE(QRegularExpression(u"^\\.\\.\t.*\nSub\t.*\nb.jpg\t5 KB\tJPEG image\t.*\na.png\t"_s)
                     .match(bySize.out)
                     .hasMatch())
         << qPrintable(bySize.out);
-    EXPECT_EQ(Batch({u"--list"_s, Path(u"nowhere"_s)}).exitCode, 1);
-    EXPECT_EQ(Batch({"--list", "--sort", "colour", Path(u"pics"_s)}).exitCode, 2);
+    EXPECT_EQ(Batch(u"--list"_s, {Path(u"nowhere"_s)}).exitCode, 1);
+    EXPECT_EQ(Batch(u"--list --sort colour"_s, {Path(u"pics"_s)}).exitCode, 2);
 }
 
 // Each modern type is written from a camera JPEG in a form its own reference
 // tool accepts, and read back like a JPEG: listed, shown with its EXIF,
 // resized into every type; a cut-off copy fails alone.
 TEST_F(TessaryBatchTest, ModernTypesAreWrittenForTheirOwnToolsAndReadBackLikeAJpeg) {
-    const QString photo = CopyInto(TestData(u"jpg/canon-ixus.jpg"_s), dir_.path());
+    const QString photo = Photo(u"canon-ixus.jpg"_s);
     const QString model = u"Canon DIGITAL IXUS"_s;
-    // Options as one string; the test's folders have no spaces.
-    const auto words = [](const QString& line) {
-        return line.split(u' ');
-    };
-    const auto oracle = [&](const QString& line) {
-        return RunTool(words(line).first(), words(line).mid(1));
+    // A reference tool's command line; the test's folders have no spaces.
+    const auto oracle = [](const QString& line) {
+        return RunTool(line.section(u' ', 0, 0), line.section(u' ', 1).split(u' '));
     };
     const auto set = u"--answer yes-to-all --set width=50 --set height=50 --set dest="_s;
-    QDir().mkpath(Path(u"in"_s));
     QStringList inputs;
     const char* const checks[] = {"webpinfo -quiet", "avifdec --info", "heif-info", "jxlinfo"};
     for (int code = 8; code <= 11; ++code) {
         const QString extension = PictureTypeTable::Extension(uint32_t(code));
         const QString written = Path(u"out/canon-ixus."_s + extension);
-        EXPECT_EQ(Batch(words(set + u"out --set imagetype=%1 "_s.arg(code) + photo)).exitCode, 0);
-        EXPECT_EQ(oracle(QString::fromLatin1(checks[code - 8]) + ' ' + written).exitCode, 0)
-            << code;
+        EXPECT_EQ(Batch(set + u"out --set imagetype=%1"_s.arg(code), {photo}).exitCode, 0);
+        EXPECT_EQ(oracle(QLatin1String(checks[code - 8]) + u' ' + written).exitCode, 0) << code;
         EXPECT_EQ(oracle(u"vipsheader -f width "_s + written).out, "320\n");
         // JPEG XL cannot keep EXIF in libvips 8.14.
         EXPECT_EQ(oracle(u"exiftool -s3 -Model "_s + written).out.trimmed(),
                   code == 11 ? QString() : model);
-        inputs << CopyInto(written, Path(u"in"_s), extension + '.' + extension);
-        QFile cut(CopyInto(written, Path(u"in"_s), u"cut."_s + extension));
-        ASSERT_TRUE(cut.resize(cut.size() / 2));
-        inputs << cut.fileName();
+        QDir().mkpath(Path(u"in"_s));
+        inputs << CopyInto(written, Path(u"in"_s), extension + u'.' + extension);
+        const QByteArray whole = ReadFile(written);
+        inputs << WriteFile(Path(u"in/cut."_s + extension), whole.left(whole.size() / 2));
     }
-    EXPECT_EQ(Batch(words(u"--list "_s + Path(u"in"_s)))
-                  .out.count(QRegularExpression(u"\t\\d+ KB\t\\w+"_s)),
-              8);
-    const ToolRun info = Batch(QStringList{u"--info"_s} + inputs);
+    EXPECT_EQ(
+        Batch(u"--list"_s, {Path(u"in"_s)}).out.count(QRegularExpression(u"\t\\d+ KB\t\\w+"_s)), 8);
+    const ToolRun info = Batch(u"--info"_s, inputs);
     EXPECT_EQ(info.out.count(model), 3) << qPrintable(info.out);
     EXPECT_EQ(info.out.count(u"cannot read picture"_s), 4);
     for (int code = 1; code <= 11; ++code)
-        EXPECT_TRUE(Batch(words(set + u"all --set imagetype=%1"_s.arg(code)) + inputs)
+        EXPECT_TRUE(Batch(set + u"all --set imagetype=%1"_s.arg(code), inputs)
                         .out.startsWith(u"written: 4, skipped: 0, failed: 4\n"_s))
             << code;
     EXPECT_EQ(QDir(Path(u"in/all"_s)).entryList(QDir::Files).size(), 4 * 11);
@@ -274,32 +251,29 @@ TEST_F(TessaryBatchTest, ModernTypesAreWrittenForTheirOwnToolsAndReadBackLikeAJp
 TEST_F(TessaryBatchTest, RecursiveTakesATreesPicturesButNotItsResultsNorLinksOutOrRound) {
     for (const char* name : {"tree/x.jpg", "tree/a/x.jpg", "tree/a/deep/y.jpg", "outside/o.jpg"}) {
         QDir().mkpath(QFileInfo(Path(QLatin1String(name))).path());
-        CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path(), QLatin1String(name));
+        Photo(u"Canon_40D.jpg"_s, QLatin1String(name));
     }
     QFile::link(u".."_s, Path(u"tree/a/loop"_s));
     QFile::link(u"../outside"_s, Path(u"tree/out"_s));
     const QString tree = Path(u"tree"_s);
-    const auto results = [&](const QString& under) {
-        QStringList found;
-        QDirIterator it(Path(under), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            found << it.next().mid(Path(under).size() + 1);
-        found.sort();
-        return found;
+    EXPECT_EQ(Batch({}, {tree}).exitCode, 2);
+    const QString all = u" --set dest="_s + Path(u"tree/all"_s);
+    const std::pair<QString, const char*> runs[] = {
+        {u"--recursive --answer yes-to-all"_s, "written: 3, skipped: 0, failed: 0\n"},
+        {u"--recursive --answer yes-to-all"_s, "written: 3, skipped: 0, failed: 0\n"},
+        {u"--recursive"_s + all, "written: 3, skipped: 0, failed: 0\n"},
+        {u"--recursive"_s + all, "written: 0, skipped: 3, failed: 0\n"},
     };
-    EXPECT_EQ(Batch({tree}).exitCode, 2);
-    for (int run = 0; run < 2; ++run)
-        EXPECT_EQ(Batch({"--recursive", "--answer", "yes-to-all", tree}).out,
-                  "written: 3, skipped: 0, failed: 0\n");
-    const QString all = Path(u"tree/all"_s);
-    EXPECT_EQ(Batch({"--recursive", "--set", "dest=" + all, tree}).out,
-              "written: 3, skipped: 0, failed: 0\n");
-    EXPECT_EQ(Batch({"--recursive", "--set", "dest=" + all, tree}).out,
-              "written: 0, skipped: 3, failed: 0\n");
-    EXPECT_EQ(
-        results(u"tree"_s),
-        (QStringList{"a/deep/resize/y.jpg", "a/deep/y.jpg", "a/resize/x.jpg", "a/x.jpg",
-                     "all/a/deep/y.jpg", "all/a/x.jpg", "all/x.jpg", "resize/x.jpg", "x.jpg"}));
+    for (const auto& [options, counts] : runs)
+        EXPECT_EQ(Batch(options, {tree}).out, QLatin1String(counts)) << qPrintable(options);
+    QStringList found;
+    QDirIterator it(tree, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << it.next().mid(tree.size() + 1);
+    found.sort();
+    EXPECT_EQ(found, (QStringList{"a/deep/resize/y.jpg", "a/deep/y.jpg", "a/resize/x.jpg",
+                                  "a/x.jpg", "all/a/deep/y.jpg", "all/a/x.jpg", "all/x.jpg",
+                                  "resize/x.jpg", "x.jpg"}));
 }
 
 } // namespace
