@@ -23,8 +23,7 @@ TEST_F(CodecTest, APictureWithoutResolutionReadsAndIsWrittenAs72Dpi) {
         DrawPicture(source, 40, 30, {}, {"-strip", "-units", "Undefined", "+set", "density"});
         CxImage image;
         ASSERT_TRUE(image.Load(source)) << name;
-        EXPECT_EQ(image.GetXDPI(), 72) << name;
-        EXPECT_EQ(image.GetYDPI(), 72) << name;
+        EXPECT_EQ(std::pair(image.GetXDPI(), image.GetYDPI()), std::pair(72, 72)) << name;
         const QString out = Path(u"out.tif"_s);
         ASSERT_TRUE(image.Save(out, ImageFormat::Tiff)) << name;
         EXPECT_NEAR(Identify(out).xdpi, 72, 0.6) << name;
@@ -74,6 +73,7 @@ TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture) {
         uint32_t type;
     };
     const Case cases[] = {
+        // clang-format off
         {"grey.png", "gradient:black-white", {"-colorspace", "Gray"}, 8, ImageFormat::Png},
         {"palette.png", "xc:red", {"-type", "Palette", "PNG8:"}, 8, ImageFormat::Png},
         {"rgb.jpg", {}, {}, 24, ImageFormat::Jpeg},
@@ -84,6 +84,7 @@ TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture) {
         {"rgb.tif", {}, {}, 24, ImageFormat::Tiff},
         {"rgb.pcx", {}, {"-type", "TrueColor"}, 24, ImageFormat::Pcx},
         {"rgba.ico", "gradient:red-none", {}, 32, ImageFormat::Ico},
+        // clang-format on
     };
     for (const Case& c : cases) {
         QString name = Path(c.name);
@@ -94,9 +95,9 @@ TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture) {
         DrawPicture(name, 40, 30, c.pattern, extra);
         IImage info;
         ASSERT_EQ(info.LoadImageInfo(Path(c.name)), 1) << c.name;
-        EXPECT_EQ(info.GetBpp(), c.bpp) << c.name;
-        EXPECT_EQ(info.GetImageType(), c.type) << c.name;
-        EXPECT_EQ(info.GetWidth(), 40) << c.name;
+        EXPECT_EQ(std::tuple(info.GetBpp(), info.GetImageType(), info.GetWidth()),
+                  std::tuple(c.bpp, c.type, 40))
+            << c.name;
     }
 }
 
@@ -108,9 +109,8 @@ TEST_F(CodecTest, PictureInformationComesFromTheHeaderAlone) {
 
     IImage info;
     EXPECT_EQ(info.LoadImageInfo(cut), 1);
-    EXPECT_EQ(info.GetWidth(), 1536);
-    EXPECT_EQ(info.GetHeight(), 2048);
-    EXPECT_EQ(info.GetImageType(), ImageFormat::Jpeg);
+    EXPECT_EQ(std::tuple(info.GetWidth(), info.GetHeight(), info.GetImageType()),
+              std::tuple(1536, 2048, ImageFormat::Jpeg));
 
     CxImage image;
     ASSERT_TRUE(image.Load(cut));
@@ -138,8 +138,8 @@ TEST_F(CodecTest, AFailedLoadLeavesAnEmptyPictureAndSaysWhy) {
         CxImage image;
         ASSERT_TRUE(image.Load(TestData(u"jpg/Canon_40D.jpg"_s)));
         EXPECT_FALSE(image.Load(path)) << qPrintable(path);
-        EXPECT_EQ(image.GetWidth(), 0) << qPrintable(path);
-        EXPECT_EQ(image.GetHeight(), 0) << qPrintable(path);
+        EXPECT_EQ(std::pair(image.GetWidth(), image.GetHeight()), std::pair(0, 0))
+            << qPrintable(path);
         EXPECT_FALSE(image.GetLastError().isEmpty()) << qPrintable(path);
         EXPECT_TRUE(image.GetLastError().contains(QLatin1String(reason)))
             << qPrintable(image.GetLastError());
@@ -153,8 +153,7 @@ TEST_F(CodecTest, EveryOrientationComesOutUpright) {
         const QString source = TestData(u"orientation/landscape_%1.jpg"_s.arg(orientation));
         IImage info;
         ASSERT_EQ(info.LoadImageInfo(source), 1);
-        EXPECT_EQ(info.GetWidth(), 600) << orientation;
-        EXPECT_EQ(info.GetHeight(), 450) << orientation;
+        EXPECT_EQ(std::pair(info.GetWidth(), info.GetHeight()), std::pair(600, 450)) << orientation;
 
         CxImage image;
         ASSERT_TRUE(image.Load(source));
