@@ -25,40 +25,31 @@ std::string Hex(const IdList& list) {
 
 TEST(ShellNamespaceTest, SizesCountsAndCopiesOfWellFormedLists) {
     const QByteArray abc = List({"a", "bb", "ccc"});
-    EXPECT_EQ(Shell::Size(abc), 4 + 5 + 6 + 2);
-    EXPECT_EQ(Shell::Size(Shell::Terminated({})), 2);
-    EXPECT_EQ(Shell::Size(std::nullopt), 0);
-    EXPECT_EQ(Shell::Count(abc), 3);
-    EXPECT_EQ(Shell::Count(std::nullopt), 0);
+    EXPECT_EQ(std::tuple(Shell::Size(abc), Shell::Size(Shell::Terminated({})),
+                         Shell::Size(std::nullopt), Shell::Count(abc), Shell::Count(std::nullopt)),
+              std::tuple(4 + 5 + 6 + 2, 2, 0, 3, 0));
     EXPECT_EQ(Shell::Copy(abc), abc);
     EXPECT_EQ(Shell::Copy(std::nullopt), std::nullopt);
-    EXPECT_EQ(Shell::Next(abc, 0), 4);
-    EXPECT_EQ(Shell::Next(abc, 15), -1) << "the terminator";
-
+    EXPECT_EQ(std::pair(Shell::Next(abc, 0), Shell::Next(abc, 15)), std::pair(4LL, -1LL))
+        << "the terminator has no next";
     EXPECT_EQ(Hex(Shell::Concat(List({"a"}), List({"bb", "ccc"}))), Hex(abc));
     EXPECT_EQ(Hex(Shell::Concat(std::nullopt, List({"a"}))), Hex(List({"a"})));
-
-    struct ItemAt {
-        QByteArray list;
-        int n;
-        IdList expected;
-    } const itemsAt[] = {
-        {abc, 0, List({"a"})},       {abc, 1, List({"a"})},   {abc, 2, List({"bb"})},
-        {abc, 3, List({"ccc"})},     {abc, 9, List({"ccc"})}, {List({}), 0, List({})},
-        {List({}), 1, std::nullopt},
+    // The n-th item, 1-based, or the last one for an n past the end.
+    const std::tuple<QByteArray, int, IdList> itemsAt[] = {
+        {abc, 0, List({"a"})},   {abc, 1, List({"a"})},   {abc, 2, List({"bb"})},
+        {abc, 9, List({"ccc"})}, {List({}), 0, List({})}, {List({}), 1, std::nullopt},
     };
-    for (const ItemAt& c : itemsAt)
-        EXPECT_EQ(Hex(Shell::CopyItemAt(c.list, c.n)), Hex(c.expected)) << c.n;
+    for (const auto& [list, n, expected] : itemsAt)
+        EXPECT_EQ(Hex(Shell::CopyItemAt(list, n)), Hex(expected)) << n;
     EXPECT_EQ(Hex(Shell::CopyFirstItems(abc, 2)), Hex(List({"a", "bb"})));
     EXPECT_EQ(Hex(Shell::CopyFirstItems(abc, 7)), Hex(abc));
     EXPECT_EQ(Shell::CopyFirstItems(abc, 0), std::nullopt);
     EXPECT_EQ(Shell::CopyFirstItems(List({}), 1), std::nullopt);
-
-    EXPECT_EQ(Shell::CompareBytes(abc, abc), 0);
-    EXPECT_EQ(Shell::CompareBytes(List({"a"}), List({"b"})), -1);
-    EXPECT_EQ(Shell::CompareBytes(List({"b"}), List({"a"})), 1);
-    EXPECT_EQ(Shell::CompareBytes(abc, List({"a"})), 1);
-    EXPECT_EQ(Shell::CompareBytes(std::nullopt, abc), 0);
+    EXPECT_EQ(
+        std::tuple(Shell::CompareBytes(abc, abc), Shell::CompareBytes(List({"a"}), List({"b"})),
+                   Shell::CompareBytes(List({"b"}), List({"a"})),
+                   Shell::CompareBytes(abc, List({"a"})), Shell::CompareBytes(std::nullopt, abc)),
+        std::tuple(0, -1, 1, 1, 0));
 }
 
 TEST(ShellNamespaceTest, MalformedListsAreReadOnlyUpToTheirLastGoodItem) {
@@ -116,9 +107,10 @@ TEST_F(ShellFoldersTest, APathParsesThroughTheVolumeWithTheLongestMountPoint) {
     QString text;
     ASSERT_TRUE(shell_->GetDisplayNameOf(list, text));
     EXPECT_EQ(text, volume_ + u"/Photos/2003"_s);
-    EXPECT_EQ(shell_->GetDisplayName(list), u"2003"_s);
-    EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 2)), u"USB Stick"_s);
-    EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 1)), u"Computer"_s);
+    EXPECT_EQ((QStringList{shell_->GetDisplayName(list),
+                           shell_->GetDisplayName(Shell::CopyFirstItems(list, 2)),
+                           shell_->GetDisplayName(Shell::CopyFirstItems(list, 1))}),
+              (QStringList{"2003", "USB Stick", "Computer"}));
 
     ASSERT_TRUE(shell_->ParsePath(dir_.path(), list));
     EXPECT_EQ(shell_->GetDisplayName(Shell::CopyFirstItems(list, 2)), u"File System"_s);
