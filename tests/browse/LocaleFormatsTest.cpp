@@ -36,18 +36,6 @@ TEST(LocaleFormatsTest, GroupsThousandsLikeTheRegionalSettings) {
     }
 }
 
-TEST(LocaleFormatsTest, PicturesBecomeCodesAndUnknownTokensStayLiteral) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"M/d/yyyy", "%#m/%#d/%Y"},    {"h:mm:ss tt", "%#I:%M:%S %p"},
-        {"dd.MM.yy", "%d.%m.%y"},      {"HH:mm", "%H:%M"},
-        {"ddd, MMM d", "ddd, %b %#d"}, {"dddd, MMMM dd, yyyy", "%A, %B %d, %Y"},
-        {"'Week' m", "'Week' m"},      {"", ""},
-    };
-    for (const auto& [picture, codes] : cases)
-        EXPECT_EQ(LocaleFormats::PictureToCodes(QString::fromLatin1(picture)).toStdString(), codes)
-            << picture;
-}
-
 TEST(LocaleFormatsTest, FormatsAFileTimeAsTheShortDateAndTheTimeInLocalTime) {
     const QDateTime moment(QDate(2003, 3, 7), QTime(15, 5, 9), Qt::LocalTime);
     const FileTime time = ToFileTime(moment);

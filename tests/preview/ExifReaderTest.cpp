@@ -4,8 +4,6 @@
 #include "TestSupport.h"
 
 #include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QSet>
 
 #include <libexif/exif-data.h>
 
@@ -54,47 +52,18 @@ TEST(ExifReaderTest, TheWalkListsWhatLibexifsOwnToolLists) {
     EXPECT_GT(withExif, 20);
 }
 
-// The IFD of each entry of the walk, as the panel groups them.
-QList<int> IfdsOfWalk(ExifReader& reader) {
-    QList<int> ifds;
-    reader.Restart();
-    for (;;) {
-        const int ifd = reader.ifdIndex;
-        if (!reader.NextEntry())
-            return ifds;
-        ifds << ifd;
-    }
-}
-
-TEST(ExifReaderTest, WalksTheFilledIfdsInOrderAndStaysAtTheEnd) {
+// The walk's titles, values and order are checked against libexif's own
+// tool above; here a reader is used again, as the preview uses it.
+TEST(ExifReaderTest, AWalkStaysOverUntilRestartedAndASecondLoadReplacesTheFirst) {
     ExifReader reader;
     ASSERT_EQ(reader.Load(TestData(u"jpg/Canon_40D.jpg"_s)), 1);
-    const QList<int> ifds = IfdsOfWalk(reader);
-    EXPECT_TRUE(std::is_sorted(ifds.begin(), ifds.end()));
-    EXPECT_EQ(QSet<int>(ifds.begin(), ifds.end()), (QSet<int>{0, 1, 2, 3, 4}));
+    Walk(reader);
     EXPECT_EQ(reader.NextEntry(), nullptr);
     EXPECT_EQ(reader.NextEntry(), nullptr) << "still over until restarted";
     reader.Restart();
-    ASSERT_NE(reader.NextEntry(), nullptr);
-
-    // GPS tags share numbers with the Interoperability tags; each is named
-    // for the IFD it stands in.
-    ASSERT_EQ(reader.Load(TestData(u"hdr/iphone_hdr_NO.jpg"_s)), 1);
-    const QStringList lines = Walk(reader);
-    EXPECT_TRUE(lines.contains(u"North or South Latitude\tN"_s));
-    EXPECT_TRUE(lines.filter(QRegularExpression(u"^Latitude\t40, 26, "_s)).size() == 1);
-    EXPECT_TRUE(lines.filter(u"Interoperability"_s).isEmpty());
-    EXPECT_EQ(IfdsOfWalk(reader).count(3), 14) << "the GPS entries";
-}
-
-TEST(ExifReaderTest, ASecondLoadReplacesTheFirstAndAFailedOpenKeepsIt) {
-    ExifReader reader;
-    ASSERT_EQ(reader.Load(TestData(u"jpg/Canon_40D.jpg"_s)), 1);
-    reader.NextEntry();
     reader.NextEntry();
     ASSERT_EQ(reader.Load(TestData(u"jpg/Nikon_D70.jpg"_s)), 1);
-    EXPECT_EQ(reader.ifdIndex, 0);
-    EXPECT_EQ(reader.entryIndex, 0);
+    EXPECT_EQ(std::pair(reader.ifdIndex, reader.entryIndex), std::pair(0, 0));
     const QStringList nikon = Walk(reader);
     EXPECT_TRUE(nikon.contains(u"Model\tNIKON D70"_s)) << qPrintable(nikon.join('\n'));
     EXPECT_TRUE(nikon.filter(u"Canon"_s).isEmpty());

@@ -5,19 +5,6 @@
 
 namespace {
 
-TEST(PictureTypeTableTest, TheFirstRowOfACodeGivesItsExtensionNameAndFormat) {
-    EXPECT_EQ(PictureTypeTable::Extension(1), "jpg");
-    EXPECT_EQ(PictureTypeTable::Name(1), "JPEG files");
-    EXPECT_EQ(PictureTypeTable::CodecFormat(1), ImageFormat::Jpeg);
-    EXPECT_EQ(PictureTypeTable::Extension(6), "tiff");
-    EXPECT_EQ(PictureTypeTable::CodecFormat(7), ImageFormat::Pcx);
-    for (uint32_t outside : {0u, 12u, 0xffffffffu}) {
-        EXPECT_EQ(PictureTypeTable::Extension(outside), QString());
-        EXPECT_EQ(PictureTypeTable::Name(outside), QString());
-        EXPECT_EQ(PictureTypeTable::CodecFormat(outside), ImageFormat::None);
-    }
-}
-
 TEST(PictureTypeTableTest, PictureNamesAreThoseWhoseExtensionBeginsWithATableExtension) {
     const std::pair<const char*, bool> cases[] = {
         {"a.JPG", true},  {"b.tif", false}, {"c.tiff", true},     {"d.jpgx", true},

@@ -35,9 +35,9 @@ TEST(TargetSizeTest, FollowsTheDesktopPixelAndPercentRules) {
         s.height = c.height;
         s.hpercent = c.hpercent;
         const DesktopSize desktop{1024, 768};
-        EXPECT_EQ(TargetWidth(s, c.pictureWidth, c.pictureHeight, desktop), c.expectedWidth)
-            << c.what;
-        EXPECT_EQ(TargetHeight(s, c.pictureWidth, c.pictureHeight, desktop), c.expectedHeight)
+        EXPECT_EQ(std::pair(TargetWidth(s, c.pictureWidth, c.pictureHeight, desktop),
+                            TargetHeight(s, c.pictureWidth, c.pictureHeight, desktop)),
+                  std::pair(c.expectedWidth, c.expectedHeight))
             << c.what;
     }
 }
