@@ -42,29 +42,25 @@ protected:
 };
 
 TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAndEnds) {
-    {
-        AppSettings stored;
-        stored.imagetype = 5; // PNG
-        stored.wpercent = stored.hpercent = 1;
-        stored.width = stored.height = 50;
-        stored.SaveResizeSettings();
-    }
+    AppSettings stored;
+    stored.imagetype = 5; // PNG
+    stored.width = stored.height = 50;
+    stored.SaveResizeSettings();
     QStringList pictures = Pictures(3, u"-holiday %1 'x'.jpg"_s);
     // A folder stands for the pictures under it.
     QDir(dir_.path()).mkpath(u"album/day 2"_s);
     QFile::rename(pictures[2], dir_.filePath(u"album/day 2/-holiday 2 'x'.jpg"_s));
     pictures[2] = dir_.filePath(u"album"_s);
-    const ToolRun run =
-        RunTool(kMenu, QStringList{u"--command"_s, u"1"_s, u"--wait"_s, u"--"_s} + pictures, {},
-                120000, Environment());
+    const ToolRun run = RunTool(kMenu, QStringList{"--command", "1", "--wait", "--"} + pictures, {},
+                                120000, Environment());
     // It ended by itself: no main window was left open.
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     for (int i = 0; i < 3; ++i) {
         const Identified result = Identify(dir_.filePath(
             u"%1resize/-holiday %2 'x'.png"_s.arg(i == 2 ? "album/day 2/" : "").arg(i)));
-        EXPECT_EQ(result.format, u"PNG"_s) << i;
-        EXPECT_EQ(result.width, 32) << i;
-        EXPECT_EQ(result.height, 24) << i;
+        EXPECT_EQ(std::tuple(result.format, result.width, result.height),
+                  std::tuple(u"PNG"_s, 32, 24))
+            << i;
     }
     EXPECT_EQ(HandOffFlag(), 0);
 }
@@ -72,8 +68,8 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
 TEST_F(TessaryStartTest, AThousandPicturesReachTheMailCompleteAndInOrder) {
     const QString record = RecordMail();
     const QStringList pictures = Pictures(1000, u"p%1.png"_s);
-    const ToolRun run = RunTool(kMenu, QStringList{u"--command"_s, u"2"_s, u"--wait"_s} + pictures,
-                                {}, 300000, Environment());
+    const ToolRun run = RunTool(kMenu, QStringList{"--command", "2", "--wait"} + pictures, {},
+                                300000, Environment());
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     QStringList attached;
     const QStringList arguments = RecordedMail(record);
