@@ -113,18 +113,21 @@ QStringList CopyPhotos(const QString& photo, const QString& folder, int count,
     return copies;
 }
 
+void RecordingProgram(const QString& path, const QString& record) {
+    // Written whole, then renamed: a reader never sees half a record.
+    WriteFile(path, QStringLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > '%1.part'\n"
+                                   "mv '%1.part' '%1'\n")
+                        .arg(record)
+                        .toUtf8());
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 QString RecordingXdgEmail(const QString& folder) {
     const QString record = QDir(folder).filePath(u"mail"_s);
-    const QString script = QDir(folder).filePath(u"xdg-email"_s);
-    // Written whole, then renamed: a reader never sees half a record.
-    WriteFile(script, QStringLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > '%1.part'\n"
-                                     "mv '%1.part' '%1'\n")
-                          .arg(record)
-                          .toUtf8());
-    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    RecordingProgram(QDir(folder).filePath(u"xdg-email"_s), record);
     return record;
 }
 
-QStringList RecordedMail(const QString& record) {
+QStringList RecordedArguments(const QString& record) {
     return QString::fromUtf8(ReadFile(record)).split(u'\n', Qt::SkipEmptyParts);
 }

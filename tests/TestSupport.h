@@ -77,8 +77,10 @@ QString CopyInto(const QString& source, const QString& folder, const QString& na
 QStringList CopyPhotos(const QString& photo, const QString& folder, int count,
                        const QString& nameFormat);
 
-// A stand-in xdg-email in folder that writes its arguments, one a line,
-// whole and then renamed, to the file whose path it returns.
+// A stand-in program at path that writes its arguments, one a line, whole
+// and then renamed, to the file record (whose name has no quote).
+void RecordingProgram(const QString& path, const QString& record);
+// Such a stand-in for xdg-email in folder; returns its record's path.
 QString RecordingXdgEmail(const QString& folder);
-// The arguments that file holds; empty when there is none yet.
-QStringList RecordedMail(const QString& record);
+// The arguments a record holds; empty when there is none yet.
+QStringList RecordedArguments(const QString& record);

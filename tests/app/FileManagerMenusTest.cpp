@@ -38,22 +38,14 @@ protected:
         qputenv("XDG_CONFIG_DIRS", system_.path().toUtf8());
         // A program folder whose name needs every kind of quoting.
         program_ = tools_.filePath(u"it's \"my\" $HOME `x` \\ 100%/tessary-menu"_s);
-        QDir().mkpath(QFileInfo(program_).path());
-        // The program records what it is given, one argument a line.
-        WriteFile(program_, QByteArrayLiteral(
-                                "#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > \"$RECORD\"\n"));
-        QFile::setPermissions(program_, QFile::permissions(program_) | QFile::ExeOwner);
-        qputenv("RECORD", tools_.filePath(u"record"_s).toUtf8());
+        RecordingProgram(program_, tools_.filePath(u"record"_s));
     }
     void TearDown() override {
         qunsetenv("XDG_DATA_HOME");
         qunsetenv("XDG_CONFIG_DIRS");
     }
 
-    QStringList Recorded() const {
-        return QString::fromUtf8(ReadFile(tools_.filePath(u"record"_s)))
-            .split(u'\n', Qt::SkipEmptyParts);
-    }
+    QStringList Recorded() const { return RecordedArguments(tools_.filePath(u"record"_s)); }
     QStringList Install(const QList<ContextMenuItem>& items) const {
         QStringList errors;
         EXPECT_TRUE(FileManagerMenus(program_).Install(items, errors))

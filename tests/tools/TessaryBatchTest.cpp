@@ -155,7 +155,7 @@ TEST_F(TessaryBatchTest, MailAttachesTemporaryCopiesThatShareTheMailsLimit) {
     const ToolRun run = RunTool(kBatch, QStringList{"--mail", "--set", "mailmaxkb=300"} + photos,
                                 {}, 60000, Environment(bin.path()));
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
-    const QStringList arguments = RecordedMail(record);
+    const QStringList arguments = RecordedArguments(record);
     ASSERT_EQ(arguments.size(), 7) << qPrintable(arguments.join(' '));
     EXPECT_EQ(arguments.mid(0, 2), (QStringList{"--utf8", "--attach"}));
     qint64 total = 0;

@@ -72,7 +72,7 @@ TEST_F(TessaryStartTest, AThousandPicturesReachTheMailCompleteAndInOrder) {
                                 300000, Environment());
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     QStringList attached;
-    const QStringList arguments = RecordedMail(record);
+    const QStringList arguments = RecordedArguments(record);
     for (qsizetype i = 0; i + 1 < arguments.size(); ++i)
         if (arguments[i] == "--attach"_L1)
             attached << QFileInfo(arguments[i + 1]).fileName();

@@ -93,7 +93,7 @@ TEST_F(TessaryWindowTest, AUserResizesCopiesMailsAndSetsASubjectThroughTheWindow
     ASSERT_TRUE(x.WaitUntilGone(ResizeDialogText::SelectDestination));
     x.PressKeys(window, {"Up", "space", "alt+f", "Down", "Down", "Down", "Return"});
     ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(record); })) << Told(x);
-    const QStringList arguments = RecordedMail(record);
+    const QStringList arguments = RecordedArguments(record);
     EXPECT_EQ(arguments.count(u"--attach"_s), 1);
     EXPECT_TRUE(arguments.contains(photos + u'/' + kPhoto)) << arguments.join(u' ').toStdString();
 
