@@ -72,6 +72,19 @@ void DrawPicture(const QString& path, int width, int height, const QString& patt
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
 }
 
+QStringList DrawPictures(const QString& folder, int count, const QString& nameFormat, int width,
+                         int height) {
+    QStringList pictures;
+    for (int i = 0; i < count; ++i) {
+        pictures << QDir(folder).filePath(nameFormat.arg(i));
+        if (i == 0)
+            DrawPicture(pictures[0], width, height);
+        else
+            QFile::copy(pictures[0], pictures.last());
+    }
+    return pictures;
+}
+
 QString WriteFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);

@@ -57,6 +57,11 @@ Identified Identify(const QString& path);
 void DrawPicture(const QString& path, int width, int height, const QString& pattern = {},
                  const QStringList& extra = {});
 
+// count copies of one drawn width x height picture in folder, named by
+// nameFormat with %1 the copy's number.
+QStringList DrawPictures(const QString& folder, int count, const QString& nameFormat,
+                         int width = 120, int height = 90);
+
 // Writes bytes to a file, making its folder; returns the path.
 QString WriteFile(const QString& path, const QByteArray& bytes = {});
 // A file's bytes; empty when it cannot be read.

@@ -56,12 +56,7 @@ protected:
         return s;
     }
     QStringList Pictures(int count, const QString& prefix = u"p"_s) {
-        QStringList list;
-        for (int i = 0; i < count; ++i) {
-            list << Path(u"%1%2.png"_s.arg(prefix).arg(i));
-            DrawPicture(list.last(), 120, 90);
-        }
-        return list;
+        return DrawPictures(dir_.path(), count, prefix + u"%1.png"_s);
     }
     // Runs a batch; the job stays for its outcomes.
     ResizeJob& Run(const ResizeSettings& s, const QStringList& pictures, ScriptedPrompt& prompt,

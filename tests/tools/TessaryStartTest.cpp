@@ -24,14 +24,7 @@ int HandOffFlag() {
 class TessaryStartTest : public RealProgramTest {
 protected:
     QStringList Pictures(int count, const QString& pattern) const {
-        const QString first = dir_.filePath(pattern.arg(0));
-        DrawPicture(first, 64, 48);
-        QStringList pictures{first};
-        for (int i = 1; i < count; ++i) {
-            pictures << dir_.filePath(pattern.arg(i));
-            QFile::copy(first, pictures.last());
-        }
-        return pictures;
+        return DrawPictures(dir_.path(), count, pattern, 64, 48);
     }
     // tessary-menu --command N --wait, started and left running.
     void Start(QProcess& menu, uint32_t command, const QStringList& files, const QString& display) {

@@ -46,19 +46,15 @@ TEST(OverwriteConfirmDialogTest, EachButtonGivesItsAnswerAndEscapeLeavesAsk) {
 TEST(ProgressDialogTest, AScanClosesWithOkAndHandsOnTheSummary) {
     QTemporaryDir dir;
     AppSettings settings;
-    for (int i = 0; i < 3; ++i) {
-        settings.PictureList << dir.filePath(u"p%1.jpg"_s.arg(i));
-        DrawPicture(settings.PictureList.last(), 64, 48);
-    }
+    settings.PictureList = DrawPictures(dir.path(), 3, u"p%1.jpg"_s, 64, 48);
     ProgressDialog dialog(settings);
     dialog.mode = ProgressDialog::ScanMode;
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_EQ(dialog.windowTitle(), u"Reading Pictures Information"_s);
-    EXPECT_EQ(dialog.pictureWidth, 64);
-    EXPECT_EQ(dialog.pictureHeight, 48);
-    EXPECT_EQ(settings.AnyJpegSource, 1u);
-    EXPECT_EQ(Control<QProgressBar>(&dialog, ProgressDialogId::Progress)->maximum(), 3);
-    EXPECT_EQ(Control<QProgressBar>(&dialog, ProgressDialogId::Progress)->value(), 2);
+    QProgressBar* bar = Control<QProgressBar>(&dialog, ProgressDialogId::Progress);
+    EXPECT_EQ(std::tuple(dialog.pictureWidth, dialog.pictureHeight, settings.AnyJpegSource,
+                         bar->maximum(), bar->value()),
+              std::tuple(64, 48, 1u, 3, 2));
     EXPECT_TRUE(
         Control<QLabel>(&dialog, ProgressDialogId::Status)->text().startsWith("Reading : "));
 
