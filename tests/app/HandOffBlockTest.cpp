@@ -35,6 +35,14 @@ Bytes Block(uint8_t flag, uint32_t count, uint32_t command,
     return block;
 }
 
+// The record slots a block of that size has room for, a cut last one too.
+size_t Slots(size_t size) {
+    return size > HandOffBlock::RecordsOffset
+               ? (size - HandOffBlock::RecordsOffset + HandOffBlock::RecordBytes - 1) /
+                     HandOffBlock::RecordBytes
+               : 0;
+}
+
 struct BlockCase {
     const char* name;
     Bytes block;
@@ -104,12 +112,7 @@ TEST(HandOffBlockTest, RandomBytesNeverCrashOrReadPastTheBlock) {
         const std::optional<HandOff> handOff = HandOffBlock::Read(block.data(), block.size());
         if (!handOff)
             continue;
-        const size_t slots =
-            block.size() > HandOffBlock::RecordsOffset
-                ? (block.size() - HandOffBlock::RecordsOffset + HandOffBlock::RecordBytes - 1) /
-                      HandOffBlock::RecordBytes
-                : 0;
-        ASSERT_LE(size_t(handOff->paths.size()), slots);
+        ASSERT_LE(size_t(handOff->paths.size()), Slots(block.size()));
     }
 }
 
@@ -153,10 +156,9 @@ TEST(SharedMemoryTest, OpensOnlyATrustedNonEmptyObject) {
     {
         const auto opened = SharedMemory::OpenExisting(name);
         ASSERT_TRUE(opened);
-        EXPECT_EQ(opened->size(), 100u);
         uint8_t first = 0;
         EXPECT_TRUE(opened->ReadAt(0, &first, 1));
-        EXPECT_EQ(first, 42);
+        EXPECT_EQ(std::pair(opened->size(), first), std::pair(size_t(100), uint8_t(42)));
         EXPECT_FALSE(opened->ReadAt(99, &first, 2)) << "past the end";
     }
     const QByteArray encoded = QFile::encodeName(name);
@@ -188,9 +190,7 @@ TEST(SharedMemoryTest, ASparseBlockIsReadWithinItsSizeAndCleared) {
     const std::optional<HandOff> handOff = HandOffBlock::Take();
     ASSERT_TRUE(handOff);
     EXPECT_EQ(handOff->command, HandOffCommand::ResizeAsDefault);
-    const size_t records = (kSize - HandOffBlock::RecordsOffset + HandOffBlock::RecordBytes - 1) /
-                           HandOffBlock::RecordBytes;
-    ASSERT_EQ(size_t(handOff->paths.size()), records);
+    ASSERT_EQ(size_t(handOff->paths.size()), Slots(kSize));
     EXPECT_EQ(handOff->paths.first(), u"/p/a.jpg"_s);
     EXPECT_TRUE(handOff->paths.last().isEmpty());
     EXPECT_FALSE(HandOffBlock::Take()) << "the flag was cleared";

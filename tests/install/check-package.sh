@@ -1,23 +1,34 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Debian package with cpack and inspects it: its files, its
-# dependencies (found by dpkg-shlibdeps) and its maintainer scripts. Run as
-# root on a machine without the package, it also installs it with apt, uses
-# the installed programs and removes it again, checking that nothing is left.
+# Builds the Debian package with cpack and checks it as a user's system would
+# see it: its control fields, its dependencies (found by dpkg-shlibdeps) and
+# maintainer scripts; then its files unpacked into a temporary root: every
+# file in place and nothing else, the desktop entry and the AppStream file
+# valid, the manual pages clean, and the programs working from there with the
+# build folder moved out of reach. Run as root on a machine without the
+# package, it also installs it with apt, uses it and removes it again,
+# checking that nothing is left.
 # Usage: check-package.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build="$(cd "$1" && pwd)"
 source="$(cd "$2" && pwd)"
+cd /
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+aside="$build.aside-$$"
+restore() {
+  if [ -d "$aside" ]; then mv "$aside" "$build"; fi
+  rm -rf "$work"
+}
+trap restore EXIT
+trap 'exit 1' INT TERM
 fail() { echo "FAIL: $*" >&2; exit 1; }
+id=org.vorn.Tessary
 
 (cd "$build" && cpack -G DEB -B "$work/out" > "$work/cpack" 2>&1) || { cat "$work/cpack" >&2; fail "cpack"; }
 debs=("$work"/out/tessary_*.deb)
 [ ${#debs[@]} = 1 ] && [ -f "${debs[0]}" ] || fail "no single tessary_*.deb: ${debs[*]}"
 deb="${debs[0]}"
 echo "package: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB"
-
 [ "$(dpkg-deb -f "$deb" Package)" = tessary ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Section)" = graphics ] || fail "section"
 depends="$(dpkg-deb -f "$deb" Depends)"
@@ -27,21 +38,76 @@ for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libvips42 
 done
 if grep -q "tessary" <<< "$depends"; then fail "the package depends on itself"; fi
 [ "$(dpkg-deb -f "$deb" Recommends)" = xdg-utils ] || fail "Recommends"
-
-dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' | grep -v '/$' | sort > "$work/files"
-for file in usr/bin/tessary usr/bin/tessary-batch usr/bin/tessary-menu \
-  usr/share/applications/org.vorn.Tessary.desktop usr/share/metainfo/org.vorn.Tessary.metainfo.xml \
-  usr/share/icons/hicolor/scalable/apps/org.vorn.Tessary.svg \
-  usr/share/icons/hicolor/256x256/apps/org.vorn.Tessary.png \
-  usr/share/man/man1/tessary-batch.1.gz usr/share/doc/tessary/copyright; do
-  grep -qxF "$file" "$work/files" || fail "the package lacks /$file"
-done
-if grep -qvE '^usr/(bin|share)/' "$work/files"; then fail "files outside /usr/bin and /usr/share"; fi
-
 dpkg-deb -e "$deb" "$work/control"
 scripts="$(cd "$work/control" && ls | grep -vxE 'control|md5sums' || true)"
 [ -z "$scripts" ] || fail "unexpected maintainer scripts: $scripts"
-(cd "$work/control" && [ "$(wc -l < md5sums)" = "$(wc -l < "$work/files")" ]) || fail "md5sums"
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+tree="$root/usr"
+expected=(
+  bin/tessary bin/tessary-batch bin/tessary-menu
+  "share/applications/$id.desktop"
+  "share/metainfo/$id.metainfo.xml"
+  "share/icons/hicolor/scalable/apps/$id.svg"
+  share/man/man1/tessary.1.gz share/man/man1/tessary-batch.1.gz share/man/man1/tessary-menu.1.gz
+  share/doc/tessary/copyright
+)
+for size in 16 22 24 32 48 64 128 256; do
+  expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+  got="$(identify -format '%wx%h' "$tree/share/icons/hicolor/${size}x${size}/apps/$id.png")"
+  [ "$got" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $got"
+done
+files="$(cd "$root" && find . -type f | sed 's|^\./usr/||' | sort)"
+[ "$files" = "$(printf '%s\n' "${expected[@]}" | sort)" ] ||
+  fail "the package's files differ: $(diff <(echo "$files") <(printf '%s\n' "${expected[@]}" | sort) || true)"
+[ "$(wc -l < "$work/control/md5sums")" = "${#expected[@]}" ] || fail "md5sums"
+for program in tessary tessary-batch tessary-menu; do
+  [ -x "$tree/bin/$program" ] || fail "$program is not executable"
+  if readelf -d "$tree/bin/$program" | grep -qE 'RPATH|RUNPATH'; then
+    fail "$program looks for libraries in a fixed folder"
+  fi
+done
+desktop-file-validate "$tree/share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$tree/share/metainfo/$id.metainfo.xml" > "$work/appstream" 2>&1 ||
+  { cat "$work/appstream" >&2; fail "AppStream metadata"; }
+for page in tessary tessary-batch tessary-menu; do
+  warnings="$(MANWIDTH=80 man --warnings -l "$tree/share/man/man1/$page.1.gz" 2>&1 > /dev/null)"
+  [ -z "$warnings" ] || fail "man page $page: $warnings"
+  MANWIDTH=80 man -l "$tree/share/man/man1/$page.1.gz" | grep -q "^NAME" || fail "man page $page"
+done
+
+# Resizes a camera photo to half its width with the batch program in $1.
+resize_with() {
+  cp "$source/tests/data/jpg/Canon_40D.jpg" "$work/photos/-my photo.jpg"
+  "$1" --answer yes-to-all --set image_to_resize=1 --set wpercent=1 --set hpercent=1 \
+    --set width=50 --set height=50 -- "$work/photos/-my photo.jpg" > "$work/batch"
+  grep -q "written: 1, skipped: 0, failed: 0" "$work/batch" || { cat "$work/batch" >&2; fail "resize"; }
+  [ "$(identify -format '%w' "$work/photos/resize/-my photo.jpg")" = \
+    "$(( $(identify -format '%w' "$work/photos/-my photo.jpg") / 2 ))" ] || fail "resized width"
+}
+version="$(dpkg-deb -f "$deb" Version)"
+# From here on nothing of the build folder can be reached.
+mv "$build" "$aside"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+mkdir -p "$HOME" "$work/photos"
+for program in tessary tessary-batch tessary-menu; do
+  [ "$("$tree/bin/$program" --version)" = "$program $version" ] || fail "$program --version"
+done
+resize_with "$tree/bin/tessary-batch"
+# The window starts from the unpacked program and keeps running.
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$tree/bin/tessary" > "$work/window" 2>&1 || status=$?
+[ "$status" = 124 ] || { cat "$work/window" >&2; fail "tessary ended with status $status"; }
+# Menu items call tessary-menu by its full path, and go again.
+"$tree/bin/tessary-menu" --install
+grep -rqF "$tree/bin/tessary-menu" "$XDG_DATA_HOME" || fail "the items do not call $tree/bin/tessary-menu"
+if grep -rq "$aside\|$build" "$HOME"; then fail "the items name the build folder"; fi
+"$tree/bin/tessary-menu" --uninstall
+left="$(find "$XDG_DATA_HOME" -mindepth 1; find "$XDG_CONFIG_HOME" -mindepth 1 -not -path '*/Vorn*')"
+[ -z "$left" ] || fail "left after --uninstall: $left"
+mv "$aside" "$build"
+echo "unpacked: ${#expected[@]} files in place and working"
 
 if [ "$(id -u)" != 0 ] || ! command -v apt-get > /dev/null; then
   echo "not installed: needs root and apt"
@@ -54,19 +120,12 @@ fi
 trap 'apt-get purge -y -q tessary > /dev/null 2>&1 || true; rm -rf "$work"' EXIT
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" > "$work/apt" 2>&1 ||
   { cat "$work/apt" >&2; fail "apt-get install"; }
-[ "$(/usr/bin/tessary-batch --version)" = "tessary-batch $(dpkg-deb -f "$deb" Version)" ] ||
-  fail "the installed tessary-batch --version"
-export XDG_CONFIG_HOME="$work/config"
-cp "$source/tests/data/jpg/Nikon_D70.jpg" "$work/photo.jpg"
-/usr/bin/tessary-batch --answer no-to-all --set image_to_resize=1 --set wpercent=1 --set hpercent=1 \
-  --set width=50 --set height=50 --set imagetype=5 -- "$work/photo.jpg" > "$work/batch"
-grep -q "written: 1, skipped: 0, failed: 0" "$work/batch" || { cat "$work/batch" >&2; fail "resize"; }
-[ "$(identify -format '%m' "$work/resize/photo.png")" = PNG ] || fail "the resized picture"
-
+rm -rf "$work/photos/resize"
+resize_with /usr/bin/tessary-batch
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -q tessary > "$work/apt" 2>&1 ||
   { cat "$work/apt" >&2; fail "apt-get purge"; }
-while read -r file; do
-  [ ! -e "/$file" ] || fail "/$file is left after removal"
-done < "$work/files"
+for file in "${expected[@]}"; do
+  [ ! -e "/usr/$file" ] || fail "/usr/$file is left after removal"
+done
 if dpkg-query -W -f='${Status}' tessary 2> /dev/null | grep -q 'installed'; then fail "still known to dpkg"; fi
 echo "installed with apt, used and removed: nothing left"
