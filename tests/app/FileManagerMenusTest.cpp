@@ -8,6 +8,7 @@
 #include "ConfigFolder.h"
 #include "TestSupport.h"
 
+#include <QDirIterator>
 #include <QMap>
 #include <QStandardPaths>
 
@@ -52,18 +53,15 @@ protected:
             << qPrintable(errors.join('\n'));
         return errors;
     }
+    // Every file under the test's data and configuration folders.
     QStringList OurFiles() const {
         QStringList files;
         for (const QString& root : {data_.path(), ConfigPath()}) {
-            QDir dir(root);
-            for (const QFileInfo& info :
-                 dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden))
-                files << info.filePath();
-            for (const QString& sub : {u"kio/servicemenus"_s, u"nautilus/scripts/Tessary"_s,
-                                       u"nemo/actions"_s, u"Thunar"_s})
-                for (const QFileInfo& info : QDir(dir.filePath(sub)).entryInfoList(QDir::Files))
-                    files << info.filePath();
+            QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                files << it.next();
         }
+        files.sort();
         return files;
     }
 
@@ -168,8 +166,9 @@ TEST_F(FileManagerMenusTest, ThunarKeepsTheUsersOwnActionsAndInstallsOnce) {
 TEST_F(FileManagerMenusTest, UninstallLeavesNothingOfOursBehind) {
     // Thunar's system actions are shown when the user has no file of their own.
     WriteFile(system_.filePath(u"Thunar/uca.xml"_s), kUserActions);
+    const QList<ContextMenuItem> items = ContextMenuItems(AppSettings());
     const QStringList before = OurFiles();
-    Install(ContextMenuItems(AppSettings()));
+    Install(items);
     EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()).count("<action>"), 4)
         << "the system's action stays in sight";
     EXPECT_EQ(OurFiles().size(), before.size() + 1 + 3 + 3 + 1);
@@ -178,12 +177,14 @@ TEST_F(FileManagerMenusTest, UninstallLeavesNothingOfOursBehind) {
 
     QStringList errors;
     EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
-    EXPECT_EQ(OurFiles(), before + QStringList{FileManagerMenus::NautilusFolder() + u"/Rotate"_s});
+    QStringList kept = before + QStringList{FileManagerMenus::NautilusFolder() + u"/Rotate"_s};
+    kept.sort();
+    EXPECT_EQ(OurFiles(), kept);
     EXPECT_FALSE(QFile::exists(FileManagerMenus::ThunarFile()));
 
     // Without the user's file, the folders made for our items go too.
     QFile::remove(FileManagerMenus::NautilusFolder() + u"/Rotate"_s);
-    Install(ContextMenuItems(AppSettings()));
+    Install(items);
     EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
     const auto entries = [](const QString& folder) {
         return QDir(folder)

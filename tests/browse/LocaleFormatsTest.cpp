@@ -19,15 +19,12 @@ TEST(LocaleFormatsTest, GroupsThousandsLikeTheRegionalSettings) {
         const char* in;
         const char* out;
     } const cases[] = {
-        {English(), "999", "999"},
-        {English(), "1000", "1,000"},
-        {English(), "1234567", "1,234,567"},
-        {English(), "-1234", "-1,234"},
-        {English(), "1234567.891", "1,234,567.891"},
-        {English(), "", ""},
-        {wide, "1024000", "1'024'000"},
-        {none, "1024000", "1024000"},
-        {English(), tooLong.c_str(), tooLong.c_str()},
+        // clang-format off
+        {English(), "999", "999"}, {English(), "1000", "1,000"}, {English(), "", ""},
+        {English(), "1234567", "1,234,567"}, {English(), "-1234", "-1,234"},
+        {English(), "1234567.891", "1,234,567.891"}, {wide, "1024000", "1'024'000"},
+        {none, "1024000", "1024000"}, {English(), tooLong.c_str(), tooLong.c_str()},
+        // clang-format on
     };
     for (const Case& c : cases) {
         QString text = QString::fromLatin1(c.in);
