@@ -52,22 +52,6 @@ TEST(ShellNamespaceTest, SizesCountsAndCopiesOfWellFormedLists) {
         std::tuple(0, -1, 1, 1, 0));
 }
 
-TEST(ShellNamespaceTest, MalformedListsAreReadOnlyUpToTheirLastGoodItem) {
-    const QByteArray good = Item("a") + Item("bb");
-    QByteArray runsPast = good + QByteArray("\x40\x00xyz", 5); // claims 64 bytes
-    QByteArray zeroLength = good + QByteArray("\x01\x00", 2) + Item("c");
-    QByteArray cutTerminator = good + QByteArray("\x00", 1);
-    QByteArray oneByte("\x05", 1);
-    for (const QByteArray& list : {runsPast, zeroLength, cutTerminator, oneByte, good}) {
-        const int expected = list == oneByte ? 0 : 2;
-        EXPECT_EQ(Shell::Count(list), expected) << list.toHex().toStdString();
-        const IdList copy = Shell::Copy(list);
-        EXPECT_EQ(Shell::Count(copy), expected);
-        EXPECT_TRUE(copy->endsWith(QByteArray(2, '\0')));
-        EXPECT_EQ(Shell::Size(list), copy->size());
-    }
-}
-
 TEST(ShellNamespaceTest, RandomBytesNeverReadOutOfBounds) {
     QRandomGenerator random(4242);
     const Shell shell(std::make_shared<FixedVolumes>(QList<Volume>{{"/", {}}}));

@@ -51,28 +51,6 @@ TEST(PanelLayoutTest, TheTitleStandsTwentyPixelsUnderThePictureAndTheRowsFollow)
     EXPECT_EQ(rows[0].ShownTitle(), u"Model"_s);
 }
 
-TEST(PanelLayoutTest, APanelTallerOrWiderThanThePaneScrollsToItsLastText) {
-    const Edges picture = PlacePicture(200, 1600, 1200);
-    QList<PanelRow> rows;
-    for (int i = 0; i < 40; ++i)
-        rows << PanelRow{i == 20, u"Title %1"_s.arg(i), QString(60, u'v')};
-    const PanelLayout layout = LayOutPanel(picture, 200, 300, 16, rows, true, SevenPerCharacter);
-    EXPECT_TRUE(layout.scrolls);
-    const int lastTextBottom = layout.rowTops.last() + 16;
-    EXPECT_GT(layout.extent.height(), lastTextBottom + 10) << "inside the inner frame";
-    EXPECT_GT(layout.extent.width(), layout.valueLeft + 60 * 7 + 10);
-    EXPECT_EQ(layout.panel.right, layout.extent.width());
-    EXPECT_EQ(layout.panel.bottom, layout.extent.height());
-
-    // Wider than the pane but short: no scrolling, yet the panel is as wide
-    // as its text.
-    const PanelLayout wide =
-        LayOutPanel(picture, 200, 2000, 16, rows.mid(0, 2), true, SevenPerCharacter);
-    EXPECT_FALSE(wide.scrolls);
-    EXPECT_EQ(wide.panel.right, wide.extent.width());
-    EXPECT_GT(wide.panel.right, 200);
-}
-
 TEST(PanelLayoutTest, WithoutExifTheRowsAreTheSizeRightAlignedInThirtyCharacters) {
     ExifReader reader;
     const QList<PanelRow> rows = PanelRows(reader, false, 1600, 1200);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // tessary-batch as a user runs it: the real binary, its output and status.
+#include "RealProgramTest.h"
 #include "TestSupport.h"
 
 #include "app/ResizeSettings.h"
@@ -7,7 +8,6 @@
 
 #include <QDirIterator>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QThread>
@@ -18,8 +18,12 @@ namespace {
 
 const QString kBatch = QStringLiteral(TESSARY_BATCH);
 
-class TessaryBatchTest : public testing::Test {
+class TessaryBatchTest : public RealProgramTest {
 protected:
+    // The batch never touches the hand-off block, so it leaves the block to
+    // the tests that use it and runs beside them.
+    void SetUp() override {}
+    void TearDown() override {}
     QString Path(const QString& name) const { return dir_.filePath(name); }
     // options: the words before the files, split at spaces.
     ToolRun Batch(const QString& options, const QStringList& files = {},
@@ -27,18 +31,9 @@ protected:
         return RunTool(kBatch, options.split(u' ', Qt::SkipEmptyParts) + files, input, 120000,
                        Environment());
     }
-    QStringList Environment(const QString& path = {}) const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"XDG_CONFIG_HOME"_s, config_.path());
-        if (!path.isEmpty())
-            env.insert(u"PATH"_s, path + u':' + env.value(u"PATH"_s));
-        return env.toStringList();
-    }
     QString Photo(const QString& name = u"Canon_40D.jpg"_s, const QString& as = {}) const {
         return CopyInto(TestData(u"jpg/"_s + name), dir_.path(), as);
     }
-    QTemporaryDir dir_;
-    QTemporaryDir config_;
 };
 
 // The option words are the parser's to check; here a usage error ends the
@@ -106,7 +101,7 @@ TEST_F(TessaryBatchTest, AskAnswersFromStandardInput) {
 }
 
 TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly) {
-    const QString conf = WriteFile(config_.path() + u"/Vorn/tsy.conf"_s,
+    const QString conf = WriteFile(home_.filePath(u".config/Vorn/tsy.conf"_s),
                                    "[setting]\nimagetype=2\nwpercent=0\nhpercent=0\n"
                                    "width=40\nheight=30\n");
     ASSERT_EQ(Batch(u"--set width=50"_s, {Photo()}).exitCode, 0);
@@ -121,7 +116,7 @@ TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly) {
 TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceIsWholeInPlaceOrInTheTrash) {
     const QStringList photos = CopyPhotos(u"canon_hdr_NO.jpg"_s, dir_.path(), 8, u"photo%1.jpg"_s);
     const QString options = u"--set override=1 --set trash=1 --set width=99 --answer yes-to-all"_s;
-    const QDir trash(qEnvironmentVariable("XDG_DATA_HOME") + u"/Trash/info"_s);
+    const QDir trash(home_.filePath(u".local/share/Trash/info"_s));
     for (int round = 0; round < 6; ++round) {
         QProcess process;
         process.setEnvironment(Environment());
@@ -148,12 +143,11 @@ TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceIsWholeInPlaceO
 // The copies go to a temporary folder, never beside the sources, and a
 // limit for the whole mail holds for them together.
 TEST_F(TessaryBatchTest, MailAttachesTemporaryCopiesThatShareTheMailsLimit) {
-    QTemporaryDir bin;
-    const QString record = RecordingXdgEmail(bin.path());
+    const QString record = RecordMail();
     const QStringList photos = {TestData(u"hdr/iphone_hdr_NO.jpg"_s),
                                 TestData(u"hdr/canon_hdr_NO.jpg"_s), Photo()};
     const ToolRun run = RunTool(kBatch, QStringList{"--mail", "--set", "mailmaxkb=300"} + photos,
-                                {}, 60000, Environment(bin.path()));
+                                {}, 60000, Environment());
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     const QStringList arguments = RecordedArguments(record);
     ASSERT_EQ(arguments.size(), 7) << qPrintable(arguments.join(' '));
@@ -166,7 +160,6 @@ TEST_F(TessaryBatchTest, MailAttachesTemporaryCopiesThatShareTheMailsLimit) {
     EXPECT_LE(total, 300 * 1024);
     EXPECT_GT(total, 200 * 1024) << "the limit is shared, not given to each copy whole";
     EXPECT_FALSE(QFileInfo::exists(Path(u"resize"_s)));
-    QDir(QFileInfo(arguments.last()).path()).removeRecursively();
 }
 
 // The rows' texts are the reader's and the panel's, tested there; here each
