@@ -151,11 +151,9 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
 TEST_F(AppSettingsTest, APartialPlacementFillsTheNumbersThatParse) {
     WriteValue(u"windowplace"_s, u"44,2,3,x,9"_s);
     const AppSettings s;
-    EXPECT_TRUE(s.hasWindowPlacement);
-    EXPECT_EQ(s.windowPlacement.length, 44);
-    EXPECT_EQ(s.windowPlacement.showCmd, 3);
-    EXPECT_EQ(s.windowPlacement.minX, 0);
-    EXPECT_EQ(s.windowPlacement.minY, 0);
+    const WindowPlacement& p = s.windowPlacement;
+    EXPECT_EQ(std::tuple(s.hasWindowPlacement, p.length, p.showCmd, p.minX, p.minY),
+              std::tuple(true, 44, 3, 0, 0));
 }
 
 } // namespace

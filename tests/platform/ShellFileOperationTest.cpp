@@ -53,8 +53,7 @@ TEST_F(ShellFileOperationTest, CopyAsksBeforeEachReplaceAndKeepsTheAnswersToAll)
     const FileOperationResult result =
         SHFileOperation(FileOperation::Copy, pictures, destination_.path(), prompt);
     EXPECT_EQ(prompt.asked, (QStringList{"p0.jpg", "p1.jpg", "p2.jpg"})) << "in the list's order";
-    EXPECT_EQ(result.done, 5);
-    EXPECT_EQ(result.skipped, 1);
+    EXPECT_EQ(std::pair(result.done, result.skipped), std::pair(5, 1));
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(ReadFile(destination_.filePath(u"p%1.jpg"_s.arg(i))) == ReadFile(pictures[i]),
                   i != 1)
@@ -64,17 +63,16 @@ TEST_F(ShellFileOperationTest, CopyAsksBeforeEachReplaceAndKeepsTheAnswersToAll)
 
     // A name that is not UTF-8 is copied by its own bytes.
     const QByteArray odd = QFile::encodeName(source_.path()) + "/odd\xe9.jpg";
+    const QByteArray copied = QFile::encodeName(destination_.path()) + "/odd\xe9.jpg";
     ASSERT_EQ(::rename(QFile::encodeName(pictures[0]).constData(), odd.constData()), 0);
     ScriptedPrompt quiet;
     EXPECT_EQ(
         SHFileOperation(FileOperation::Copy, {DecodeFileName(odd)}, destination_.path(), quiet)
             .done,
         1);
-    EXPECT_EQ(::access((QFile::encodeName(destination_.path()) + "/odd\xe9.jpg").constData(), R_OK),
-              0);
-    // Names Qt cannot spell, so its clean-up would leave them.
-    ::unlink(odd.constData());
-    ::unlink((QFile::encodeName(destination_.path()) + "/odd\xe9.jpg").constData());
+    EXPECT_EQ(::access(copied.constData(), R_OK), 0);
+    ::unlink(odd.constData()); // names Qt cannot spell, so its clean-up would leave them
+    ::unlink(copied.constData());
 
     ScriptedPrompt cancel;
     cancel.replies = {Replace::Cancel};
