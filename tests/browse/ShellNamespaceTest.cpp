@@ -4,8 +4,6 @@
 
 #include "FixedVolumes.h"
 
-#include <QRandomGenerator>
-
 namespace {
 
 using Shell = ShellNamespace;
@@ -50,25 +48,6 @@ TEST(ShellNamespaceTest, SizesCountsAndCopiesOfWellFormedLists) {
                    Shell::CompareBytes(List({"b"}), List({"a"})),
                    Shell::CompareBytes(abc, List({"a"})), Shell::CompareBytes(std::nullopt, abc)),
         std::tuple(0, -1, 1, 1, 0));
-}
-
-TEST(ShellNamespaceTest, RandomBytesNeverReadOutOfBounds) {
-    QRandomGenerator random(4242);
-    const Shell shell(std::make_shared<FixedVolumes>(QList<Volume>{{"/", {}}}));
-    for (int round = 0; round < 5000; ++round) {
-        QByteArray bytes(random.bounded(40), '\0');
-        for (char& byte : bytes)
-            byte = char(random.bounded(random.bounded(2) ? 8 : 256));
-        const IdList list = bytes;
-        Shell::Size(list);
-        Shell::Count(list);
-        Shell::CopyItemAt(list, random.bounded(4));
-        Shell::CopyFirstItems(list, random.bounded(4));
-        Shell::CompareBytes(list, Shell::Copy(list));
-        shell.GetDisplayName(list);
-        shell.TypeKey(list);
-        shell.BindFolder(list);
-    }
 }
 
 class ShellFoldersTest : public testing::Test {
