@@ -14,21 +14,13 @@
 
 namespace {
 
+// A user's own action, with an escaped text and a comment, to be kept as it is.
 const QByteArray kUserActions = QByteArrayLiteral(
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<actions>\n"
-    "<action>\n"
-    "\t<icon>utilities-terminal</icon>\n"
-    "\t<name>Open Terminal Here</name>\n"
-    "\t<unique-id>1700000000000000-1</unique-id>\n"
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n<action>\n"
+    "\t<name>Open Terminal Here</name>\n\t<unique-id>1700000000000000-1</unique-id>\n"
     "\t<command>exo-open --working-directory %f --launch TerminalEmulator</command>\n"
-    "\t<description>My own &amp; only</description>\n"
-    "\t<patterns>*</patterns>\n"
-    "\t<startup-notify/>\n"
-    "\t<directories/>\n"
-    "</action>\n"
-    "<!-- kept as it is -->\n"
-    "</actions>\n");
+    "\t<description>My own &amp; only</description>\n\t<patterns>*</patterns>\n"
+    "\t<directories/>\n</action>\n<!-- kept as it is -->\n</actions>\n");
 
 // Every file-manager folder of the test is its own.
 class FileManagerMenusTest : public ConfigFolderTest {
