@@ -51,17 +51,6 @@ TEST(PanelLayoutTest, TheTitleStandsTwentyPixelsUnderThePictureAndTheRowsFollow)
     EXPECT_EQ(rows[0].ShownTitle(), u"Model"_s);
 }
 
-TEST(PanelLayoutTest, WithoutExifTheRowsAreTheSizeRightAlignedInThirtyCharacters) {
-    ExifReader reader;
-    const QList<PanelRow> rows = PanelRows(reader, false, 1600, 1200);
-    ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[0].title, u"Image Width"_s + QString(26, u' ') + u"1600"_s);
-    EXPECT_EQ(rows[1].title, u"Image Height"_s + QString(26, u' ') + u"1200"_s);
-    const PanelLayout layout =
-        LayOutPanel(PlacePicture(400, 1600, 1200), 400, 600, 16, rows, false, SevenPerCharacter);
-    EXPECT_EQ(layout.rowTops, (QList<int>{351, 367}));
-}
-
 // One empty row between two IFD groups and never inside one, counted
 // against the groups exiftool finds, also where IFD 1 or GPS is missing.
 TEST(PanelLayoutTest, TheExifRowsBreakOnlyBetweenIfdGroups) {
