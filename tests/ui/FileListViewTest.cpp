@@ -7,21 +7,22 @@
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
 #include "browse/SortHeaderCtrl.h"
+#include "frame/MainFrame.h"
 #include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
 #include "resize/Image.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
 
-// The list, the preview and the address bar in one window, wired as the
-// main window wires them, on a folder of our own.
+// The list, the preview and the address bar as the main window wires them,
+// on a folder of our own.
 class FileListViewTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -31,21 +32,13 @@ protected:
             CopyInto(TestData(u"jpg/"_s + QLatin1String(name)), folder_);
         QFile::copy(TestData(u"hdr/canon_hdr_NO.jpg"_s), folder_ + u"/big.jpg"_s);
         settings_.LastBrowsePIDL = folder_;
-        auto* layout = new QHBoxLayout(&window_);
-        bar_ = new AddressBar(settings_);
-        list_ = new CFileListView(settings_);
-        preview_ = new CScrollPictureView;
-        layout->addWidget(bar_);
-        layout->addWidget(list_);
-        layout->addWidget(preview_);
-        preview_->OnInitialUpdate(document_);
-        list_->SetAddressBar(bar_);
-        bar_->SetListView(list_);
-        bar_->InitAddressBar();
-        list_->OnInitialUpdate(document_);
-        window_.resize(1200, 600);
-        window_.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        frame_ = std::make_unique<CMainFrame>(settings_, document_);
+        bar_ = frame_->Address();
+        list_ = frame_->FileList();
+        preview_ = frame_->Preview();
+        frame_->resize(1200, 600);
+        frame_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_.get()));
     }
     QStringList Names() const {
         QStringList names;
@@ -72,7 +65,7 @@ protected:
     QString folder_;
     AppSettings settings_;
     CTessaryDoc document_;
-    QWidget window_;
+    std::unique_ptr<CMainFrame> frame_;
     AddressBar* bar_ = nullptr;
     CFileListView* list_ = nullptr;
     CScrollPictureView* preview_ = nullptr;
@@ -162,6 +155,24 @@ TEST_F(FileListViewTest, ATypedPathMovesTheListAndABadOneChangesNothing) {
               std::pair(depth, u"Sub"_s));
     EXPECT_EQ(std::pair(bar_->Indent(selected - 1), bar_->itemText(selected - 1)),
               std::pair(depth - 1, u"Photos"_s));
+}
+
+// Files opened from a file manager: their folder shows with the pictures
+// marked, the first previewed, and the status bar names what was left out.
+TEST_F(FileListViewTest, OpenedFilesShowTheirFolderWithThePicturesMarkedAndTheFirstPreviewed) {
+    settings_.LastBrowsePIDL.clear();
+    list_->OnUpFolder();
+    const QString notes = dir_.filePath(u"notes.txt"_s);
+    frame_->OpenWith({In(u"Nikon_D70.jpg"_s), In(u"Canon_40D.jpg"_s), notes});
+    EXPECT_EQ(settings_.LastBrowsePIDL, folder_) << "the bar follows";
+    QStringList marked;
+    for (int i = 0; i < list_->Model().rowCount(); ++i)
+        if (list_->Model().IsMarked(i))
+            marked << list_->Model().Row(i)->name;
+    EXPECT_EQ(marked, (QStringList{"Canon_40D.jpg", "Nikon_D70.jpg"}));
+    EXPECT_EQ(list_->currentIndex().row(), RowOf("Nikon_D70.jpg"));
+    EXPECT_EQ(preview_->picturePath, In(u"Nikon_D70.jpg"_s));
+    EXPECT_TRUE(frame_->statusBar()->currentMessage().contains(notes));
 }
 
 TEST_F(FileListViewTest, ColumnWidthsAreStoredWhenTheListGoes) {

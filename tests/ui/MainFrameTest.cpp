@@ -5,11 +5,8 @@
 #include "app/AboutDialog.h"
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
-#include "browse/FileListModel.h"
-#include "browse/FileListView.h"
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
-#include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
 
 #include <QAction>
@@ -28,33 +25,6 @@ public:
     using CMainFrame::CMainFrame;
     QMenu* Popup() { return createPopupMenu(); }
 };
-
-TEST(MainFrameTest, OpenedFilesShowTheirFolderWithThePicturesMarkedAndTheFirstPreviewed) {
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(u"Holiday photos"_s);
-    QDir().mkpath(folder);
-    for (const char* name : {"Canon_40D.jpg", "Nikon_D70.jpg", "Pentax_K10D.jpg"})
-        CopyInto(TestData(u"jpg/"_s + QLatin1String(name)), folder);
-    AppSettings settings;
-    CTessaryDoc document;
-    CMainFrame frame(settings, document);
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    const QString first = folder + u"/Nikon_D70.jpg"_s;
-    const QString notes = dir.filePath(u"notes.txt"_s);
-    frame.OpenWith({first, folder + u"/Canon_40D.jpg"_s, notes});
-
-    EXPECT_EQ(settings.LastBrowsePIDL, folder) << "the bar follows";
-    const FileListModel& model = frame.FileList()->Model();
-    QStringList marked;
-    for (int i = 0; i < model.rowCount(); ++i)
-        if (model.IsMarked(i))
-            marked << model.Row(i)->name;
-    EXPECT_EQ(marked, (QStringList{"Canon_40D.jpg", "Nikon_D70.jpg"}));
-    EXPECT_EQ(model.Row(frame.FileList()->currentIndex().row())->name, u"Nikon_D70.jpg"_s);
-    EXPECT_EQ(frame.Preview()->picturePath, first);
-    EXPECT_TRUE(frame.statusBar()->currentMessage().contains(notes));
-}
 
 TEST(AboutDialogTest, ShowsTheProductInALargerBoldFontTheVersionAndTheLicence) {
     AppSettings settings;
