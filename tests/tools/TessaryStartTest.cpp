@@ -75,7 +75,12 @@ TEST_F(TessaryStartTest, AThousandPicturesReachTheMailCompleteAndInOrder) {
     EXPECT_EQ(attached, expected);
 }
 
-TEST_F(TessaryStartTest, ResizeRunsTheScanThenTheResizeDialog) {
+// Command 0 runs the scan and then the resize dialog, with or without files,
+// and Escape in the dialog ends the program. A block that claims four billion
+// records, holds one without its zero byte and names no command we know, and
+// an unknown command from the menu, each open the main window. Each time the
+// block is left cleared.
+TEST_F(TessaryStartTest, EachCommandOpensItsWindowAndAHostileBlockIsReadSafely) {
     XServer x;
     ASSERT_TRUE(x.Running());
     for (const QStringList& files : {Pictures(2, u"a%1.jpg"_s), QStringList()}) {
@@ -85,19 +90,10 @@ TEST_F(TessaryStartTest, ResizeRunsTheScanThenTheResizeDialog) {
         ASSERT_FALSE(dialog.isEmpty()) << files.size() << " files; " << Told(x);
         EXPECT_FALSE(x.HasWindow(AppText::MainTitle));
         EXPECT_EQ(HandOffFlag(), 0);
-        // Cancelling the dialog ends the program.
         x.PressKey(dialog, u"Escape"_s);
         ASSERT_TRUE(menu.waitForFinished(30000));
         EXPECT_EQ(menu.exitCode(), 0);
     }
-}
-
-// A block that claims four billion records, holds one without its zero byte
-// and names no command we know, and then an unknown command from the menu:
-// each opens the main window and leaves the block cleared.
-TEST_F(TessaryStartTest, AHostileBlockOrAnUnknownCommandOpensTheMainWindowAndIsCleared) {
-    XServer x;
-    ASSERT_TRUE(x.Running());
     {
         const auto block = SharedMemory::CreateNew(HandOffBlock::ObjectName(), 300);
         ASSERT_TRUE(block);
@@ -107,21 +103,19 @@ TEST_F(TessaryStartTest, AHostileBlockOrAnUnknownCommandOpensTheMainWindowAndIsC
         std::memset(block->data() + HandOffBlock::CommandOffset, 0, 4);
         block->data()[HandOffBlock::CommandOffset] = 7;
     }
+    const auto mainWindowShowsAndEnds = [&](QProcess& process) {
+        const QString window = x.WaitForWindow(AppText::MainTitle);
+        ASSERT_FALSE(window.isEmpty()) << Told(x);
+        EXPECT_EQ(HandOffFlag(), 0);
+        x.EndOwner(window);
+        ASSERT_TRUE(process.waitForFinished(30000));
+    };
     QProcess tessary;
     Launch(tessary, kTessary, {}, x.Display());
-    const QString first = x.WaitForWindow(AppText::MainTitle);
-    ASSERT_FALSE(first.isEmpty()) << Told(x);
-    EXPECT_EQ(HandOffFlag(), 0);
-    x.EndOwner(first);
-    ASSERT_TRUE(tessary.waitForFinished(30000));
-
+    mainWindowShowsAndEnds(tessary);
     QProcess menu;
     Start(menu, 7, Pictures(1, u"a%1.jpg"_s), x.Display());
-    const QString second = x.WaitForWindow(AppText::MainTitle);
-    ASSERT_FALSE(second.isEmpty()) << Told(x);
-    EXPECT_EQ(HandOffFlag(), 0);
-    x.EndOwner(second);
-    ASSERT_TRUE(menu.waitForFinished(30000));
+    mainWindowShowsAndEnds(menu);
 }
 
 TEST_F(TessaryStartTest, APathTooLongForTheBlockIsRefusedBeforeAnythingIsWritten) {
