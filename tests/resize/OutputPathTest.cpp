@@ -16,29 +16,30 @@ struct PathCase {
 };
 
 TEST(OutputPathTest, PicksThePathAndFolderInTheirOrder) {
+    // what, source, override, dest, type, mail -> path, folder to make
     const PathCase cases[] = {
-        {"relative dest beside the source, as JPEG", "/pics/a.bmp", 0, "./resize/", 1, false,
+        // clang-format off
+        {"relative dest, as JPEG", "/pics/a.bmp", 0, "./resize/", 1, false,
          "/pics/resize/a.jpg", "/pics/resize"},
-        {"empty dest keeps the extension's case", "/pics/a.JPG", 0, "", 0, false,
+        {"no dest: the case of the extension", "/pics/a.JPG", 0, "", 0, false,
          "/pics/resize/a.JPG", "/pics/resize"},
         {"absolute dest", "/pics/x/b.png", 0, "/out", 6, false, "/out/b.tiff", "/out"},
-        {"dest with a trailing slash", "/pics/b.png", 0, "/out/", 0, false, "/out/b.png", "/out"},
+        {"a trailing slash", "/pics/b.png", 0, "/out/", 0, false, "/out/b.png", "/out"},
         {"relative dest going up", "/pics/day 1/c.gif", 0, "../small", 5, false,
          "/pics/small/c.png", "/pics/small"},
         {"override wins over everything", "/pics/a.jpg", 1, "/out", 5, true, "/pics/a.jpg", ""},
-        {"mail goes into the mail folder", "/pics/a.jpeg", 0, "/out", 1, true, "/tmp/m/a.jpg", ""},
-        {"mail keeps the own extension for type 0", "/pics/a.Png", 0, "", 0, true, "/tmp/m/a.Png",
-         ""},
-        {"only the last dot starts the extension", "/pics/v1.2.tif", 0, "", 7, false,
+        {"mail: the mail folder", "/pics/a.jpeg", 0, "/out", 1, true, "/tmp/m/a.jpg", ""},
+        {"mail: its own extension for type 0", "/pics/a.Png", 0, "", 0, true, "/tmp/m/a.Png", ""},
+        {"the last dot starts the extension", "/pics/v1.2.tif", 0, "", 7, false,
          "/pics/resize/v1.2.pcx", "/pics/resize"},
-        {"a modern type", "/pics/IMG_1.HEIC", 0, "", 9, false, "/pics/resize/IMG_1.avif",
-         "/pics/resize"},
-        {"a name without extension", "/pics/scan", 0, "", 2, false, "/pics/resize/scan.bmp",
-         "/pics/resize"},
-        {"odd names are kept", "/p/-x 'q' \"ü\".jpg", 0, "", 0, false, "/p/resize/-x 'q' \"ü\".jpg",
-         "/p/resize"},
-        {"unknown type gives an empty extension", "/pics/a.jpg", 0, "", 12, false,
+        {"a modern type", "/pics/IMG_1.HEIC", 0, "", 9, false,
+         "/pics/resize/IMG_1.avif", "/pics/resize"},
+        {"no extension", "/pics/scan", 0, "", 2, false, "/pics/resize/scan.bmp", "/pics/resize"},
+        {"odd names kept", "/p/-x 'q' \"ü\".jpg", 0, "", 0, false,
+         "/p/resize/-x 'q' \"ü\".jpg", "/p/resize"},
+        {"an unknown type: no extension", "/pics/a.jpg", 0, "", 12, false,
          "/pics/resize/a.", "/pics/resize"},
+        // clang-format on
     };
     for (const PathCase& c : cases) {
         ResizeSettings s;
