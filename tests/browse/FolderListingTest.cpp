@@ -30,8 +30,11 @@ protected:
             std::make_shared<FixedVolumes>(QList<Volume>{{"/", {}}, {root_.path(), u"Card"_s}}));
         listing_ = std::make_unique<FolderListing>(*shell_, formats_, shell_->ControlsList());
     }
+    // A file of that size, sparse: a gigabyte costs nothing.
     QString Make(const QString& relative, qint64 size = 10) {
-        return WriteFile(root_.filePath(relative), QByteArray(int(size), 'x'));
+        QFile file(WriteFile(root_.filePath(relative)));
+        EXPECT_TRUE(file.resize(size));
+        return file.fileName();
     }
     QList<FileItem> Rows(const QString& folder, int column = FileColumn::Name,
                          bool ascending = true) {

@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Debian package with cpack and checks it as a user's system would
-# see it: its control fields, its dependencies (found by dpkg-shlibdeps) and
-# maintainer scripts; then its files unpacked into a temporary root: every
-# file in place and nothing else, the desktop entry and the AppStream file
-# valid, the manual pages clean, and the programs working from there with the
-# build folder moved out of reach. Run as root on a machine without the
-# package, it also installs it with apt, uses it and removes it again,
-# checking that nothing is left.
-# Usage: check-package.sh BUILD_DIR SOURCE_DIR
+# Checks the Debian package as a user's system would see it.
+#   build: makes it with cpack into BUILD_DIR/package-check and checks its
+#     control fields, dependencies (found by dpkg-shlibdeps) and maintainer
+#     scripts, and its files: every one in place and nothing else, the desktop
+#     entry and the AppStream file valid, the manual pages clean. Run as root
+#     on a machine without the package, it also installs it with apt, uses it
+#     and removes it again, checking that nothing is left.
+#   use: runs the programs of that package, unpacked, with the build folder
+#     moved out of reach (so nothing may run beside it).
+# Usage: check-package.sh BUILD_DIR SOURCE_DIR build|use
 set -euo pipefail
 build="$(cd "$1" && pwd)"
 source="$(cd "$2" && pwd)"
+mode="$3"
 cd /
 work="$(mktemp -d)"
 aside="$build.aside-$$"
@@ -23,9 +25,53 @@ trap restore EXIT
 trap 'exit 1' INT TERM
 fail() { echo "FAIL: $*" >&2; exit 1; }
 id=org.vorn.Tessary
+# The programs keep their settings and menus in a home of their own.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+mkdir -p "$HOME"
 
-(cd "$build" && cpack -G DEB -B "$work/out" > "$work/cpack" 2>&1) || { cat "$work/cpack" >&2; fail "cpack"; }
-debs=("$work"/out/tessary_*.deb)
+# Resizes a camera photo to half its width with the batch program in $1.
+resize_with() {
+  mkdir -p "$work/photos"
+  cp "$source/tests/data/jpg/Canon_40D.jpg" "$work/photos/-my photo.jpg"
+  "$1" --answer yes-to-all --set image_to_resize=1 --set wpercent=1 --set hpercent=1 \
+    --set width=50 --set height=50 -- "$work/photos/-my photo.jpg" > "$work/batch"
+  grep -q "written: 1, skipped: 0, failed: 0" "$work/batch" || { cat "$work/batch" >&2; fail "resize"; }
+  [ "$(identify -format '%w' "$work/photos/resize/-my photo.jpg")" = \
+    "$(( $(identify -format '%w' "$work/photos/-my photo.jpg") / 2 ))" ] || fail "resized width"
+}
+out="$build/package-check"
+root="$work/root"
+tree="$root/usr"
+
+if [ "$mode" = use ]; then
+  deb="$(ls "$out"/tessary_*.deb)"
+  dpkg-deb -x "$deb" "$root"
+  version="$(dpkg-deb -f "$deb" Version)"
+  # From here on nothing of the build folder can be reached.
+  mv "$build" "$aside"
+  for program in tessary tessary-batch tessary-menu; do
+    [ "$("$tree/bin/$program" --version)" = "$program $version" ] || fail "$program --version"
+  done
+  resize_with "$tree/bin/tessary-batch"
+  # The window starts from the unpacked program and keeps running.
+  status=0
+  QT_QPA_PLATFORM=offscreen timeout 3 "$tree/bin/tessary" > "$work/window" 2>&1 || status=$?
+  [ "$status" = 124 ] || { cat "$work/window" >&2; fail "tessary ended with status $status"; }
+  # Menu items call tessary-menu by its full path, and go again.
+  "$tree/bin/tessary-menu" --install
+  grep -rqF "$tree/bin/tessary-menu" "$XDG_DATA_HOME" || fail "the items do not call $tree/bin/tessary-menu"
+  if grep -rq "$aside\|$build" "$HOME"; then fail "the items name the build folder"; fi
+  "$tree/bin/tessary-menu" --uninstall
+  left="$(find "$XDG_DATA_HOME" -mindepth 1; find "$XDG_CONFIG_HOME" -mindepth 1 -not -path '*/Vorn*')"
+  [ -z "$left" ] || fail "left after --uninstall: $left"
+  echo "unpacked programs work with the build folder out of reach"
+  exit 0
+fi
+
+rm -rf "$out"
+(cd "$build" && cpack -G DEB -B "$out" > "$work/cpack" 2>&1) || { cat "$work/cpack" >&2; fail "cpack"; }
+rm -rf "$out/_CPack_Packages"
+debs=("$out"/tessary_*.deb)
 [ ${#debs[@]} = 1 ] && [ -f "${debs[0]}" ] || fail "no single tessary_*.deb: ${debs[*]}"
 deb="${debs[0]}"
 echo "package: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB"
@@ -42,9 +88,7 @@ dpkg-deb -e "$deb" "$work/control"
 scripts="$(cd "$work/control" && ls | grep -vxE 'control|md5sums' || true)"
 [ -z "$scripts" ] || fail "unexpected maintainer scripts: $scripts"
 
-root="$work/root"
 dpkg-deb -x "$deb" "$root"
-tree="$root/usr"
 expected=(
   bin/tessary bin/tessary-batch bin/tessary-menu
   "share/applications/$id.desktop"
@@ -77,37 +121,7 @@ for page in tessary tessary-batch tessary-menu; do
   MANWIDTH=80 man -l "$tree/share/man/man1/$page.1.gz" | grep -q "^NAME" || fail "man page $page"
 done
 
-# Resizes a camera photo to half its width with the batch program in $1.
-resize_with() {
-  cp "$source/tests/data/jpg/Canon_40D.jpg" "$work/photos/-my photo.jpg"
-  "$1" --answer yes-to-all --set image_to_resize=1 --set wpercent=1 --set hpercent=1 \
-    --set width=50 --set height=50 -- "$work/photos/-my photo.jpg" > "$work/batch"
-  grep -q "written: 1, skipped: 0, failed: 0" "$work/batch" || { cat "$work/batch" >&2; fail "resize"; }
-  [ "$(identify -format '%w' "$work/photos/resize/-my photo.jpg")" = \
-    "$(( $(identify -format '%w' "$work/photos/-my photo.jpg") / 2 ))" ] || fail "resized width"
-}
-version="$(dpkg-deb -f "$deb" Version)"
-# From here on nothing of the build folder can be reached.
-mv "$build" "$aside"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
-mkdir -p "$HOME" "$work/photos"
-for program in tessary tessary-batch tessary-menu; do
-  [ "$("$tree/bin/$program" --version)" = "$program $version" ] || fail "$program --version"
-done
-resize_with "$tree/bin/tessary-batch"
-# The window starts from the unpacked program and keeps running.
-status=0
-QT_QPA_PLATFORM=offscreen timeout 3 "$tree/bin/tessary" > "$work/window" 2>&1 || status=$?
-[ "$status" = 124 ] || { cat "$work/window" >&2; fail "tessary ended with status $status"; }
-# Menu items call tessary-menu by its full path, and go again.
-"$tree/bin/tessary-menu" --install
-grep -rqF "$tree/bin/tessary-menu" "$XDG_DATA_HOME" || fail "the items do not call $tree/bin/tessary-menu"
-if grep -rq "$aside\|$build" "$HOME"; then fail "the items name the build folder"; fi
-"$tree/bin/tessary-menu" --uninstall
-left="$(find "$XDG_DATA_HOME" -mindepth 1; find "$XDG_CONFIG_HOME" -mindepth 1 -not -path '*/Vorn*')"
-[ -z "$left" ] || fail "left after --uninstall: $left"
-mv "$aside" "$build"
-echo "unpacked: ${#expected[@]} files in place and working"
+echo "package: ${#expected[@]} files in place"
 
 if [ "$(id -u)" != 0 ] || ! command -v apt-get > /dev/null; then
   echo "not installed: needs root and apt"
@@ -120,7 +134,6 @@ fi
 trap 'apt-get purge -y -q tessary > /dev/null 2>&1 || true; rm -rf "$work"' EXIT
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" > "$work/apt" 2>&1 ||
   { cat "$work/apt" >&2; fail "apt-get install"; }
-rm -rf "$work/photos/resize"
 resize_with /usr/bin/tessary-batch
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -q tessary > "$work/apt" 2>&1 ||
   { cat "$work/apt" >&2; fail "apt-get purge"; }
