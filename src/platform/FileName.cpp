@@ -106,6 +106,12 @@ bool FileNameExists(const QString& path) {
     return ::stat(EncodeFileName(path).constData(), &attributes) == 0;
 }
 
+bool IsFolder(const QString& path) {
+    struct stat attributes {};
+    return ::stat(EncodeFileName(path).constData(), &attributes) == 0 &&
+           S_ISDIR(attributes.st_mode);
+}
+
 bool MakeFolderPath(const QString& path, unsigned mode, bool parents) {
     const QByteArray bytes = EncodeFileName(path);
     struct stat attributes {};

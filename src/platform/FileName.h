@@ -23,6 +23,8 @@ QStringList DecodeArguments(int argc, char** argv);
 
 // stat(2) on the path's own bytes.
 bool FileNameExists(const QString& path);
+// Whether the path's own bytes name a folder, links followed.
+bool IsFolder(const QString& path);
 
 // mkdir(2) on the path's own bytes with mode; with parents, the missing
 // folders above it too. True when the path is a folder afterwards.

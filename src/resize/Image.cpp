@@ -10,9 +10,8 @@
 
 #include <vips/vips8>
 
-#include <atomic>
-
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <mutex>
 

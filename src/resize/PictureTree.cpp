@@ -54,12 +54,13 @@ std::vector<QByteArray> Entries(const QString& folder) {
 
 class TreeWalk {
 public:
-    TreeWalk(const QString& root, const ResizeSettings& settings)
+    TreeWalk(const QString& folder, const ResizeSettings& settings)
         : settings_(settings)
-        , root_(Canonical(root)) {}
+        , folder_(QFileInfo(folder).absoluteFilePath())
+        , root_(Canonical(folder)) {}
 
-    std::vector<TreePicture> Run(const QString& folder) {
-        Visit({QFileInfo(folder).absoluteFilePath(), root_, QString()});
+    std::vector<TreePicture> Run() {
+        Visit({folder_, root_, QString()});
         // Every folder a result of the tree would go into, the tree's own
         // output folders among them, is left out with all below it.
         // The "resize" folders of earlier runs with other options count too.
@@ -116,7 +117,8 @@ private:
     }
 
     const ResizeSettings& settings_;
-    const QString root_;
+    const QString folder_; // as given, made absolute
+    const QString root_;   // with every link resolved
     std::vector<Folder> folders_;
     std::vector<std::pair<QString, size_t>> pictures_; // path, index of its folder
     std::set<std::pair<dev_t, ino_t>> visited_;
@@ -125,7 +127,7 @@ private:
 } // namespace
 
 std::vector<TreePicture> PicturesInTree(const QString& folder, const ResizeSettings& settings) {
-    return TreeWalk(folder, settings).Run(folder);
+    return TreeWalk(folder, settings).Run();
 }
 
 ResizeSettings SettingsForSubfolder(const ResizeSettings& settings, const QString& subfolder) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -16,17 +17,23 @@ constexpr int kSmallestSide = 16;
 
 } // namespace
 
-bool EncodeWithin(CxImage& image, uint32_t format, int64_t limit, QByteArray& bytes,
-                  QString& why) {
-    const auto tooBig = [&] {
-        why = QStringLiteral("it cannot be made as small as %1 KB").arg((limit + 1023) / 1024);
+bool EncodeWithin(CxImage& image, uint32_t format, int64_t limit, QByteArray& bytes, QString& why) {
+    // An encode at quality q (none: the current one); false with the reason on failure.
+    const auto encode = [&](std::optional<int> q, QByteArray& out) {
+        if (q)
+            image.SetJpegQuality(uint8_t(*q));
+        if (image.Encode(format, out))
+            return true;
+        why = image.GetLastError();
         return false;
     };
     const int chosen = image.GetJpegQuality();
-    if (!image.HoldPixels() || !image.Encode(format, bytes)) {
+    if (!image.HoldPixels()) {
         why = image.GetLastError();
         return false;
     }
+    if (!encode(std::nullopt, bytes))
+        return false;
     if (bytes.size() <= limit)
         return true;
 
@@ -38,11 +45,8 @@ bool EncodeWithin(CxImage& image, uint32_t format, int64_t limit, QByteArray& by
     int64_t hiSize = bytes.size();
     int lo = std::min(kLowestLimitedQuality, chosen);
     QByteArray best;
-    image.SetJpegQuality(uint8_t(lo));
-    if (!image.Encode(format, best)) {
-        why = image.GetLastError();
+    if (!encode(lo, best))
         return false;
-    }
     int64_t loSize = best.size();
     int sameEnd = 0;
     bool lastWasLo = false;
@@ -53,11 +57,8 @@ bool EncodeWithin(CxImage& image, uint32_t format, int64_t limit, QByteArray& by
             q = (lo + hi) / 2;
         q = std::clamp(q, lo + 1, hi - 1);
         QByteArray attempt;
-        image.SetJpegQuality(uint8_t(q));
-        if (!image.Encode(format, attempt)) {
-            why = image.GetLastError();
+        if (!encode(q, attempt))
             return false;
-        }
         const bool fits = attempt.size() <= limit;
         sameEnd = fits == lastWasLo ? sameEnd + 1 : 1;
         lastWasLo = fits;
@@ -75,12 +76,16 @@ bool EncodeWithin(CxImage& image, uint32_t format, int64_t limit, QByteArray& by
         const double scale = std::clamp(std::sqrt(double(limit) / double(loSize)) * 0.95, 0.1, 0.9);
         const int64_t w = std::lround(image.GetWidth() * scale);
         const int64_t h = std::lround(image.GetHeight() * scale);
-        if (std::min(w, h) < kSmallestSide)
-            return tooBig();
-        if (!image.Resample(w, h) || !image.Encode(format, best)) {
+        if (std::min(w, h) < kSmallestSide) {
+            why = QStringLiteral("it cannot be made as small as %1 KB").arg((limit + 1023) / 1024);
+            return false;
+        }
+        if (!image.Resample(w, h)) {
             why = image.GetLastError();
             return false;
         }
+        if (!encode(std::nullopt, best))
+            return false;
         loSize = best.size();
     }
     image.SetJpegQuality(uint8_t(lo));

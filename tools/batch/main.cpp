@@ -23,7 +23,6 @@
 #include <QTextStream>
 
 #include <memory>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -160,8 +159,7 @@ int main(int argc, char** argv) {
     QStringList pictures;
     QStringList subfolders;
     for (const QString& file : line->files) {
-        struct stat st {};
-        if (::stat(EncodeFileName(file).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        if (!IsFolder(file)) {
             pictures << QFileInfo(file).absoluteFilePath();
             subfolders << QString();
             continue;

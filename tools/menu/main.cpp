@@ -28,7 +28,6 @@
 #include <optional>
 
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 extern char** environ;
@@ -135,8 +134,7 @@ QStringList ExpandFolders(const QStringList& files) {
     std::optional<AppSettings> stored;
     for (const QString& file : files) {
         const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(file));
-        struct stat st {};
-        if (::stat(EncodeFileName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        if (!IsFolder(path)) {
             paths << path;
             continue;
         }
