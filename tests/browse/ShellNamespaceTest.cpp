@@ -8,48 +8,6 @@ namespace {
 
 using Shell = ShellNamespace;
 
-QByteArray Item(const char* name) {
-    return Shell::MakeItem(ItemKind::FileSystem, QString::fromLatin1(name));
-}
-QByteArray List(std::initializer_list<const char*> names) {
-    QByteArray items;
-    for (const char* name : names)
-        items += Item(name);
-    return Shell::Terminated(items);
-}
-std::string Hex(const IdList& list) {
-    return list ? list->toHex().toStdString() : "null";
-}
-
-TEST(ShellNamespaceTest, SizesCountsAndCopiesOfWellFormedLists) {
-    const QByteArray abc = List({"a", "bb", "ccc"});
-    EXPECT_EQ(std::tuple(Shell::Size(abc), Shell::Size(Shell::Terminated({})),
-                         Shell::Size(std::nullopt), Shell::Count(abc), Shell::Count(std::nullopt)),
-              std::tuple(4 + 5 + 6 + 2, 2, 0, 3, 0));
-    EXPECT_EQ(Shell::Copy(abc), abc);
-    EXPECT_EQ(Shell::Copy(std::nullopt), std::nullopt);
-    EXPECT_EQ(std::pair(Shell::Next(abc, 0), Shell::Next(abc, 15)), std::pair(4LL, -1LL))
-        << "the terminator has no next";
-    EXPECT_EQ(Hex(Shell::Concat(List({"a"}), List({"bb", "ccc"}))), Hex(abc));
-    EXPECT_EQ(Hex(Shell::Concat(std::nullopt, List({"a"}))), Hex(List({"a"})));
-    // The n-th item, 1-based, or the last one for an n past the end.
-    const std::tuple<QByteArray, int, IdList> itemsAt[] = {
-        {abc, 0, List({"a"})},   {abc, 1, List({"a"})},   {abc, 2, List({"bb"})},
-        {abc, 9, List({"ccc"})}, {List({}), 0, List({})}, {List({}), 1, std::nullopt},
-    };
-    for (const auto& [list, n, expected] : itemsAt)
-        EXPECT_EQ(Hex(Shell::CopyItemAt(list, n)), Hex(expected)) << n;
-    EXPECT_EQ(Hex(Shell::CopyFirstItems(abc, 2)), Hex(List({"a", "bb"})));
-    EXPECT_EQ(Hex(Shell::CopyFirstItems(abc, 7)), Hex(abc));
-    EXPECT_EQ(Shell::CopyFirstItems(abc, 0), std::nullopt);
-    EXPECT_EQ(Shell::CopyFirstItems(List({}), 1), std::nullopt);
-    EXPECT_EQ(
-        std::tuple(Shell::CompareBytes(abc, abc), Shell::CompareBytes(List({"a"}), List({"b"})),
-                   Shell::CompareBytes(List({"b"}), List({"a"})),
-                   Shell::CompareBytes(abc, List({"a"})), Shell::CompareBytes(std::nullopt, abc)),
-        std::tuple(0, -1, 1, 1, 0));
-}
-
 class ShellFoldersTest : public testing::Test {
 protected:
     void SetUp() override {
