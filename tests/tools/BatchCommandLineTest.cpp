@@ -11,13 +11,12 @@ TEST(BatchCommandLineTest, ReadsOptionsInBothFormsAndFilesAfterTheDoubleDash) {
                                              "3", "a.jpg", "--", "-b.jpg", "--set"},
                                             error);
     ASSERT_TRUE(line) << qPrintable(error);
-    ASSERT_EQ(line->sets.size(), 2u);
-    EXPECT_EQ(line->sets[0], std::make_pair(u"width"_s, u"640"_s));
-    EXPECT_EQ(line->sets[1], std::make_pair(u"dest"_s, u"out dir"_s));
-    EXPECT_EQ(line->answer, BatchCommandLine::AnswerPolicy::YesToAll);
-    EXPECT_EQ(line->desktopSize->width, 1600);
-    EXPECT_EQ(line->desktopSize->height, 1200);
-    EXPECT_EQ(line->jobs, 3);
+    using Set = std::pair<QString, QString>;
+    EXPECT_EQ(line->sets, (std::vector<Set>{{"width", "640"}, {"dest", "out dir"}}));
+    ASSERT_TRUE(line->desktopSize);
+    EXPECT_EQ(
+        std::tuple(line->answer, line->desktopSize->width, line->desktopSize->height, line->jobs),
+        std::tuple(BatchCommandLine::AnswerPolicy::YesToAll, 1600, 1200, 3));
     EXPECT_EQ(line->files, (QStringList{"a.jpg", "-b.jpg", "--set"}));
 }
 
@@ -38,12 +37,11 @@ TEST(BatchCommandLineTest, RefusesWhatItCannotUseAndNamesIt) {
 TEST(BatchCommandLineTest, SetsOnlyKnownFieldsWithNumbersWhereNumbersBelong) {
     ResizeSettings s;
     QString error;
-    EXPECT_TRUE(ApplyBatchSetting(s, "qualilty", "55", error));
-    EXPECT_EQ(s.qualilty, 55u);
-    EXPECT_TRUE(ApplyBatchSetting(s, "dest", "", error));
-    EXPECT_EQ(s.dest, QString());
-    EXPECT_TRUE(ApplyBatchSetting(s, "ydpi", "4294967295", error));
-    EXPECT_EQ(s.ydpi, 4294967295u);
+    s.dest = u"out"_s;
+    EXPECT_TRUE(ApplyBatchSetting(s, "qualilty", "55", error) &&
+                ApplyBatchSetting(s, "dest", "", error) &&
+                ApplyBatchSetting(s, "ydpi", "4294967295", error));
+    EXPECT_EQ(std::tuple(s.qualilty, s.dest, s.ydpi), std::tuple(55u, QString(), 4294967295u));
 
     const std::pair<const char*, const char*> refused[] = {
         {"quality", "55"}, {"width", "abc"},  {"width", "-5"}, {"width", "4294967296"},
