@@ -7,10 +7,6 @@
 
 namespace {
 
-std::string Joined(const QStringList& list) {
-    return list.join(u'|').toStdString();
-}
-
 // The files of one folder opened from a file manager, and what goes wrong
 // around them: other folders, other types, missing and unreadable files.
 class OpenWithTest : public testing::Test {
@@ -56,11 +52,9 @@ TEST_F(OpenWithTest, TheFirstFileChoosesTheFolderAndItsGivenPicturesAreMarked) {
     };
     for (const Case& c : cases) {
         const OpenWithPlan plan = PlanOpenWith(c.arguments);
-        EXPECT_EQ(plan.folder.toStdString(), c.folder.toStdString()) << c.what;
-        EXPECT_EQ(plan.selected.toStdString(), c.selected.toStdString()) << c.what;
-        EXPECT_EQ(Joined(plan.marked), Joined(c.marked)) << c.what;
-        EXPECT_EQ(Joined(plan.refused), Joined(c.refused)) << c.what;
-        EXPECT_EQ(plan.elsewhere, c.elsewhere) << c.what;
+        EXPECT_EQ(std::tuple(plan.folder, plan.selected, plan.marked, plan.refused, plan.elsewhere),
+                  std::tuple(c.folder, c.selected, c.marked, c.refused, c.elsewhere))
+            << c.what;
     }
 }
 
