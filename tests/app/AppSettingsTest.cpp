@@ -66,10 +66,8 @@ TEST_F(AppSettingsTest, UnreadableValuesLeaveTheirFieldsAlone) {
     WriteValue(u"cmto"_s, QString(300, u'a')); // longer than its buffer
     WriteValue(u"dest"_s, QString(260, u'd'));
     const AppSettings s;
-    EXPECT_EQ(s.width, 100u);
-    EXPECT_EQ(s.height, 100u);
-    EXPECT_EQ(s.cmto, QString());
-    EXPECT_EQ(s.dest, QString());
+    EXPECT_EQ(std::tuple(s.width, s.height, s.cmto, s.dest),
+              std::tuple(100u, 100u, QString(), QString()));
 }
 
 // Every stored number off its default, the largest one a field holds and an
@@ -96,11 +94,8 @@ TEST_F(AppSettingsTest, MailTextsAtTheirLimitsSurviveAndLongerOnesAreCutAtAChara
     s.mailBody = QString(4999, u'b');
     s.SaveMenuAndMailSettings();
     EXPECT_EQ(QFile(AppSettings::UserDataPath()).size(), 5200);
-    {
-        const AppSettings loaded;
-        EXPECT_EQ(loaded.mailSubject, s.mailSubject);
-        EXPECT_EQ(loaded.mailBody, s.mailBody);
-    }
+    const AppSettings loaded;
+    EXPECT_EQ(std::pair(loaded.mailSubject, loaded.mailBody), std::pair(s.mailSubject, s.mailBody));
     // "é" takes two bytes: 100 of them do not fit in 199, and no half of
     // one may be stored.
     s.mailSubject = QString(100, QChar(0xE9));
@@ -135,15 +130,14 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
     EXPECT_EQ(StoredValue(u"windowplace"_s).toString(), first);
     EXPECT_FALSE(StoredValue(u"location"_s).toString().isEmpty());
 
-    const AppSettings loaded;
-    EXPECT_EQ(std::tuple(loaded.hasWindowPlacement, loaded.windowPlacement.right,
-                         loaded.windowPlacement.minX, loaded.curcol, loaded.LastBrowsePIDL),
+    const AppSettings reloaded;
+    EXPECT_EQ(std::tuple(reloaded.hasWindowPlacement, reloaded.windowPlacement.right,
+                         reloaded.windowPlacement.minX, reloaded.curcol, reloaded.LastBrowsePIDL),
               std::tuple(true, 1210, -1, 420, s.LastBrowsePIDL));
-    EXPECT_EQ(loaded.columnWidth, s.columnWidth);
+    EXPECT_EQ(reloaded.columnWidth, s.columnWidth);
 
     // Too long for its buffer: the nearest enclosing folder that fits.
-    const QString deep = u"/home/user/"_s + QString(200, QChar(u'ä')) + "/b";
-    s.LastBrowsePIDL = deep;
+    s.LastBrowsePIDL = u"/home/user/"_s + QString(200, QChar(u'ä')) + "/b";
     s.SaveLayoutSettings();
     EXPECT_EQ(AppSettings().LastBrowsePIDL, u"/home/user"_s);
 }
