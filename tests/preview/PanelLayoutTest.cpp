@@ -39,16 +39,15 @@ TEST(PanelLayoutTest, TheTitleStandsTwentyPixelsUnderThePictureAndTheRowsFollow)
                                {true, u"Compression"_s, u"JPEG"_s},
                                {true, u"Exposure Time"_s, u"1/60 sec.   "_s}};
     const PanelLayout layout = LayOutPanel(picture, 400, 600, 16, rows, true, SevenPerCharacter);
-    EXPECT_EQ(layout.titleTop, 102);
-    EXPECT_EQ(layout.panel, (Edges{2, 102, 400, 600})) << "it reaches the visible edges";
-    EXPECT_EQ(layout.rowLeft, 22);
-    // The widest title and value are measured with their trailing spaces.
-    EXPECT_EQ(layout.valueLeft, 22 + 7 * 13 + 20);
-    // Two title rows, then the rows with an empty row before each new IFD.
-    EXPECT_EQ(layout.rowTops, (QList<int>{134, 150, 182, 214}));
-    EXPECT_FALSE(layout.scrolls);
-    EXPECT_EQ(rows[3].ShownValue(), u"1/60 sec."_s);
-    EXPECT_EQ(rows[0].ShownTitle(), u"Model"_s);
+    // The panel reaches the visible edges; the widest title and value are
+    // measured with their trailing spaces; two title rows, then the rows
+    // with an empty row before each new IFD.
+    EXPECT_EQ(std::tuple(layout.titleTop, layout.panel, layout.rowLeft, layout.valueLeft,
+                         layout.rowTops, layout.scrolls),
+              std::tuple(102, Edges{2, 102, 400, 600}, 22, 22 + 7 * 13 + 20,
+                         QList<int>{134, 150, 182, 214}, false));
+    EXPECT_EQ(std::pair(rows[0].ShownTitle(), rows[3].ShownValue()),
+              std::pair(u"Model"_s, u"1/60 sec."_s));
 }
 
 // One empty row between two IFD groups and never inside one, counted
