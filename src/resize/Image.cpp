@@ -4,6 +4,8 @@
 #include "platform/RegularFile.h"
 #include "platform/SafeWrite.h"
 #include "resize/ImageHeader.h"
+#include "resize/PictureEncoder.h"
+#include "resize/ResultContainer.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -15,6 +17,8 @@
 #include <cmath>
 #include <mutex>
 
+#include <malloc.h>
+
 using vips::VError;
 using vips::VImage;
 using vips::VOption;
@@ -25,23 +29,9 @@ namespace {
 // huge file cannot take all memory; real pictures of those types are small.
 constexpr qint64 kMaxBufferedFileBytes = qint64(512) << 20;
 constexpr double kMmPerInch = 25.4;
+constexpr int kLargeBufferBytes = 256 * 1024;
 
 std::atomic<int64_t> encodes{0};
-
-// libvips keeps one error buffer for the process: take its first line at
-// once and clear it, so the next picture's reason is its own.
-QString TakeVipsError(const VError& e) {
-    QString text = QString::fromUtf8(e.what()).trimmed();
-    vips_error_clear();
-    text = text.section(QLatin1Char('\n'), 0, 0).trimmed();
-    // Files are opened by descriptor: that name means nothing to the user.
-    static const QRegularExpression descriptor(QStringLiteral("/proc/self/fd/\\d+:?\\s*"));
-    text.remove(descriptor);
-    // "VipsJpeg: Premature end of JPEG file" reads better without the class.
-    if (text.startsWith(QLatin1String("Vips")) && text.indexOf(QLatin1String(": ")) > 0)
-        text = text.mid(text.indexOf(QLatin1String(": ")) + 2);
-    return text.isEmpty() ? QStringLiteral("the picture is damaged or unsupported") : text;
-}
 
 VOption* LoadOptions() {
     // A truncated or corrupt picture is an error, not a grey-filled result.
@@ -54,12 +44,6 @@ bool UsesMagick(uint32_t format) {
 
 // What every reader assumes of a picture that stores no resolution.
 constexpr int32_t kUnstatedDpi = 72;
-
-// The loaders give 0, or their own default of exactly one pixel per
-// millimetre, when the file states no resolution.
-bool StatesResolution(const VImage& image) {
-    return image.xres() > 0 && image.yres() > 0 && image.xres() != 1.0 && image.yres() != 1.0;
-}
 
 int32_t DpiFromRes(double pixelsPerMm) {
     return int32_t(std::lround(pixelsPerMm * kMmPerInch));
@@ -86,6 +70,11 @@ void InitOnce() {
         // match an earlier load.
         vips_cache_set_max(0);
         vips_leak_set(FALSE);
+        // A fixed threshold hands every large buffer back to the system when
+        // it is freed. With glibc's sliding one, the decoders' buffers stay
+        // in the heap after their picture is done, and a batch that decodes
+        // pictures whole grows with each picture.
+        mallopt(M_MMAP_THRESHOLD, kLargeBufferBytes);
         // A damaged picture makes libvips warn on the terminal for every
         // tile; the reason reaches the user through the failure list.
         g_log_set_handler(
@@ -116,6 +105,15 @@ struct CxImage::Impl {
     // False while the resolution is only the unstated default.
     bool resolutionStated = false;
     uint8_t quality = 75;
+    // The pages held, stacked top to bottom, each pageHeight rows.
+    int pages = 1;
+    int pageHeight = 0;
+    // The pages the file holds: more than `pages` when they differ in size
+    // and only the first could be read.
+    int filePages = 1;
+    int orientation = 1; // as stored; the pixels are held upright
+    QByteArray exif;     // the source's blocks, for the result to carry
+    QByteArray xmp;
     QString error;
 
     ~Impl() { Reset(); }
@@ -132,6 +130,26 @@ struct CxImage::Impl {
         bpp = 0;
         xdpi = ydpi = 0;
         resolutionStated = false;
+        pages = filePages = orientation = 1;
+        pageHeight = 0;
+        exif.clear();
+        xmp.clear();
+    }
+
+    // Applies fn to each page alone and stacks the results again, so a
+    // turn or a resample never mixes rows of two pages.
+    template <typename Fn> void EachPage(Fn fn) {
+        if (pages <= 1) {
+            image = fn(image);
+            pageHeight = image.height();
+            return;
+        }
+        std::vector<VImage> done;
+        for (int page = 0; page < pages; ++page)
+            done.push_back(fn(image.extract_area(0, page * pageHeight, image.width(), pageHeight)));
+        pageHeight = done.front().height();
+        image = VImage::arrayjoin(done, VImage::option()->set("across", 1));
+        image.set(VIPS_META_PAGE_HEIGHT, pageHeight);
     }
 
     // Turning a picture reads its rows out of order: a sequential picture
@@ -171,6 +189,10 @@ QByteArray ReadContainerExif(const QString& path) {
     if (format != ImageFormat::Webp && format != ImageFormat::Avif && format != ImageFormat::Heic &&
         format != ImageFormat::Jxl)
         return {};
+    if (format == ImageFormat::Jxl) {
+        const QByteArray exif = ReadJxlMetadata(file).exif;
+        return exif.isEmpty() ? exif : QByteArrayLiteral("Exif\0\0") + exif;
+    }
     const QByteArray name = QByteArray("/proc/self/fd/") + QByteArray::number(file.handle());
     try {
         const VImage header = VImage::new_from_file(
@@ -190,6 +212,49 @@ QByteArray ReadContainerExif(const QString& path) {
     }
 }
 
+namespace {
+
+QByteArray BlobField(const VImage& image, const char* name) {
+    if (!image.get_typeof(name))
+        return {};
+    size_t length = 0;
+    const void* data = image.get_blob(name, &length);
+    return QByteArray(static_cast<const char*>(data), qsizetype(length));
+}
+
+int IntField(const VImage& image, const char* name, int fallback) {
+    return image.get_typeof(name) ? image.get_int(name) : fallback;
+}
+
+// Lanczos 3 after the decoder's own shrink needs a factor of 2 still to go:
+// the shrink averages blocks of pixels, which lets fine detail fold back
+// into the picture, and only a reduce of 2 or more filters that out again
+// (libvips keeps the same gap). The largest shrink that leaves it.
+int JpegShrink(int width, int height, int w, int h) {
+    constexpr double kLanczosGap = 2.0;
+    int shrink = 1;
+    while (shrink < 8 && double(width) / (2 * shrink) >= kLanczosGap * w &&
+           double(height) / (2 * shrink) >= kLanczosGap * h)
+        shrink *= 2;
+    return shrink;
+}
+
+VImage ResizePage(VImage page, int w, int h) {
+    // Transparent pixels must not lend their colour to their neighbours.
+    const bool alpha = page.has_alpha();
+    const VipsBandFormat format = page.format();
+    if (alpha)
+        page = page.premultiply();
+    page = page.resize(double(w) / page.width(), VImage::option()
+                                                     ->set("vscale", double(h) / page.height())
+                                                     ->set("kernel", VIPS_KERNEL_LANCZOS3));
+    if (alpha)
+        page = page.unpremultiply().cast(format);
+    return page;
+}
+
+} // namespace
+
 bool CxImage::Load(const QString& path, uint32_t format) {
     Destroy();
     d->error.clear();
@@ -207,7 +272,8 @@ bool CxImage::Load(const QString& path, uint32_t format) {
         return d->Fail(QStringLiteral("not a picture of a type Tessary reads"));
 
     try {
-        VImage in;
+        // pages: 1 for the first page, -1 for all of them.
+        std::function<VImage(int)> open;
         if (UsesMagick(header.format)) {
             if (file.size() > kMaxBufferedFileBytes)
                 return d->Fail(QStringLiteral("the file is too large"));
@@ -215,29 +281,66 @@ bool CxImage::Load(const QString& path, uint32_t format) {
             if (bytes.size() != file.size())
                 return d->Fail(QStringLiteral("cannot read the file (%1)").arg(file.errorString()));
             d->blob = vips_blob_copy(bytes.constData(), size_t(bytes.size()));
-            size_t length = 0;
-            const void* data = vips_blob_get(d->blob, &length);
-            in = VImage::new_from_buffer(data, length, "", LoadOptions());
+            open = [this](int pages) {
+                size_t length = 0;
+                const void* data = vips_blob_get(d->blob, &length);
+                return VImage::new_from_buffer(data, length, "", LoadOptions()->set("n", pages));
+            };
         } else {
             // libvips reads "[options]" at the end of a file name, so it is
             // given the file we opened by its descriptor's name instead:
             // any name works, and a file renamed meanwhile is still this one.
             d->fileName = QByteArray("/proc/self/fd/") + QByteArray::number(d->file.handle());
-            in = VImage::new_from_file(d->fileName.constData(), LoadOptions());
+            open = [this](int pages) {
+                return VImage::new_from_file(d->fileName.constData(),
+                                             LoadOptions()->set("n", pages));
+            };
         }
+        VImage in = open(1);
         if (int64_t(in.width()) * in.height() > kMaxPicturePixels) {
             Destroy();
             return d->Fail(QStringLiteral("the picture is too large (%1 x %2 pixels)")
                                .arg(in.width())
                                .arg(in.height()));
         }
+        d->filePages = std::max(1, IntField(in, VIPS_META_N_PAGES, 1));
+        d->pageHeight = in.height();
+        if (d->filePages > 1) {
+            try {
+                const VImage all = open(-1);
+                if (all.height() == in.height() * d->filePages &&
+                    int64_t(all.width()) * all.height() <= kMaxPicturePixels) {
+                    in = all;
+                    d->pages = d->filePages;
+                }
+            } catch (const VError& e) {
+                TakeVipsError(e); // pages of different sizes: the first alone
+            }
+        }
         d->bpp = BitsPerPixel(in, header);
-        d->resolutionStated = StatesResolution(in);
+        // The loaders make up a resolution where the file states none; only
+        // the file's own fields and its EXIF tell.
+        d->resolutionStated = HeaderStatesResolution(file, header.format) ||
+                              in.get_typeof("exif-ifd0-XResolution") != 0;
         d->xdpi = d->resolutionStated ? DpiFromRes(in.xres()) : kUnstatedDpi;
         d->ydpi = d->resolutionStated ? DpiFromRes(in.yres()) : kUnstatedDpi;
-        d->image = in.autorot();
+        d->exif = BlobField(in, VIPS_META_EXIF_NAME);
+        d->xmp = BlobField(in, VIPS_META_XMP_NAME);
+        if (header.format == ImageFormat::Jxl && d->exif.isEmpty()) {
+            const BoxMetadata boxes = ReadJxlMetadata(file);
+            d->exif = boxes.exif;
+            d->xmp = boxes.xmp;
+            if (const std::optional<StatedDpi> dpi = ExifResolution(d->exif)) {
+                d->resolutionStated = true;
+                d->xdpi = dpi->x;
+                d->ydpi = dpi->y;
+            }
+        }
+        d->orientation = IntField(in, VIPS_META_ORIENTATION, 1);
+        d->image = in;
         d->type = header.format;
         d->valid = true;
+        d->EachPage([](const VImage& page) { return page.autorot(); });
         d->pristine = true;
         return true;
     } catch (const VError& e) {
@@ -251,39 +354,48 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
     Q_UNUSED(mode);
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
-    if (newWidth <= 0 || newHeight <= 0 || newWidth * newHeight > kMaxPicturePixels)
+    if (newWidth <= 0 || newHeight <= 0 || newWidth * newHeight * d->pages > kMaxPicturePixels)
         return d->Fail(QStringLiteral("%1 x %2 pixels is not a size a picture can have")
                            .arg(newWidth)
                            .arg(newHeight));
     try {
         const int w = int(newWidth);
         const int h = int(newHeight);
-        VImage direct;
-        if (d->pristine && d->type == ImageFormat::Jpeg && !d->blob &&
-            (d->image.interpretation() == VIPS_INTERPRETATION_sRGB ||
-             d->image.interpretation() == VIPS_INTERPRETATION_B_W)) {
+        const VipsInterpretation kind = d->image.interpretation();
+        const bool plain = d->pristine && d->pages == 1 && d->image.format() == VIPS_FORMAT_UCHAR &&
+                           (kind == VIPS_INTERPRETATION_sRGB || kind == VIPS_INTERPRETATION_B_W);
+        if (plain && d->type == ImageFormat::Jpeg && !d->blob) {
             // The decoder's own 1/2, 1/4 or 1/8 scale from the file already
-            // open, then one Lanczos 3 reduce: a quarter less work than the
-            // thumbnail call, which opens and reads the header again.
-            int shrink = 1;
-            while (shrink < 8 && d->image.width() / (2 * shrink) >= w &&
-                   d->image.height() / (2 * shrink) >= h)
-                shrink *= 2;
-            const VImage in = VImage::jpegload(d->fileName.constData(),
-                                               LoadOptions()
-                                                   ->set("shrink", shrink)
-                                                   ->set("autorotate", true)
-                                                   ->set("access", VIPS_ACCESS_SEQUENTIAL));
-            direct = in.resize(double(w) / in.width(), VImage::option()
-                                                           ->set("vscale", double(h) / in.height())
-                                                           ->set("kernel", VIPS_KERNEL_LANCZOS3));
+            // open, one Lanczos 3 reduce, and only then the turn the EXIF
+            // asks for, on the small picture.
+            const bool turned = d->orientation >= 5 && d->orientation <= 8;
+            const int tw = turned ? h : w;
+            const int th = turned ? w : h;
+            const int stored = turned ? d->image.height() : d->image.width();
+            const int storedHeight = turned ? d->image.width() : d->image.height();
+            const int shrink = JpegShrink(stored, storedHeight, tw, th);
+            VImage in = VImage::jpegload(
+                d->fileName.constData(),
+                LoadOptions()->set("shrink", shrink)->set("access", VIPS_ACCESS_SEQUENTIAL));
+            // The decoder rounds a partial block up to a whole pixel: the
+            // scale is taken from the picture's true size, and the extra
+            // column or row cut off, so nothing shifts.
+            VImage reduced = in.resize(double(tw) * shrink / stored,
+                                       VImage::option()
+                                           ->set("vscale", double(th) * shrink / storedHeight)
+                                           ->set("kernel", VIPS_KERNEL_LANCZOS3));
+            if (reduced.width() >= tw && reduced.height() >= th) {
+                reduced = reduced.extract_area(0, 0, tw, th);
+                d->image = d->orientation == 1 ? reduced : reduced.copy_memory().autorot();
+                d->sequential = d->orientation == 1;
+                d->pristine = false;
+                d->pageHeight = d->image.height();
+                return true;
+            }
         }
-        if (direct.get_image() && direct.width() == w && direct.height() == h) {
-            d->image = direct;
-            d->sequential = true;
-        } else if (d->pristine) {
-            // Shrink-on-load: the decoder skips what the smaller size does not
-            // need. Orientation is applied inside, so w and h are upright.
+        if (plain && d->type != ImageFormat::Jpeg) {
+            // Shrink-on-load where the type has it (WebP, HEIF); the
+            // orientation is applied inside, so w and h are upright.
             VOption* options = VImage::option()
                                    ->set("height", h)
                                    ->set("size", VIPS_SIZE_FORCE)
@@ -291,11 +403,10 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
             d->image = d->blob ? VImage::thumbnail_buffer(d->blob, w, options)
                                : VImage::thumbnail(d->fileName.constData(), w, options);
             d->sequential = true;
+            d->pageHeight = d->image.height();
         } else {
-            d->image = d->image.resize(double(w) / d->image.width(),
-                                       VImage::option()
-                                           ->set("vscale", double(h) / d->image.height())
-                                           ->set("kernel", VIPS_KERNEL_LANCZOS3));
+            // Deep colours, CMYK and pages are resampled as they are.
+            d->EachPage([w, h](const VImage& page) { return ResizePage(page, w, h); });
         }
         d->pristine = false;
         return true;
@@ -329,7 +440,8 @@ bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
             shown = VImage::jpegload(d->fileName.constData(),
                                      LoadOptions()->set("shrink", shrink)->set("autorotate", true));
         } else if (!d->pristine) {
-            shown = d->image.thumbnail_image(width, options());
+            shown = d->image.extract_area(0, 0, d->image.width(), d->pageHeight)
+                        .thumbnail_image(width, options());
         } else if (d->blob) {
             shown = VImage::thumbnail_buffer(d->blob, width, options());
         } else {
@@ -359,124 +471,35 @@ bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
 bool CxImage::RotateLeft() {
     if (!d->ReadyForRandomAccess())
         return false;
-    d->image = d->image.rot270();
+    try {
+        d->EachPage([](const VImage& page) { return page.rot270(); });
+    } catch (const VError& e) {
+        return d->Fail(TakeVipsError(e));
+    }
     return true;
 }
 
 bool CxImage::RotateRight() {
     if (!d->ReadyForRandomAccess())
         return false;
-    d->image = d->image.rot90();
+    try {
+        d->EachPage([](const VImage& page) { return page.rot90(); });
+    } catch (const VError& e) {
+        return d->Fail(TakeVipsError(e));
+    }
     return true;
 }
 
 bool CxImage::Flip() {
     if (!d->ReadyForRandomAccess())
         return false;
-    d->image = d->image.flip(VIPS_DIRECTION_VERTICAL);
+    try {
+        d->EachPage([](const VImage& page) { return page.flip(VIPS_DIRECTION_VERTICAL); });
+    } catch (const VError& e) {
+        return d->Fail(TakeVipsError(e));
+    }
     return true;
 }
-
-namespace {
-
-// The embedded thumbnail shows the old picture. libvips writes the EXIF
-// block back from the image's fields, so removing the thumbnail's fields
-// (IFD1) and its data removes it from the saved block.
-void DropExifThumbnail(VImage& image) {
-    gchar** fields = vips_image_get_fields(image.get_image());
-    for (int i = 0; fields[i]; ++i)
-        if (g_str_has_prefix(fields[i], "exif-ifd1-") ||
-            g_str_equal(fields[i], "jpeg-thumbnail-data"))
-            vips_image_remove(image.get_image(), fields[i]);
-    g_strfreev(fields);
-}
-
-// Brings the picture into a form the target format can hold.
-VImage PrepareForFormat(VImage image, uint32_t format) {
-    const bool eightBitOnly = format != ImageFormat::Png && format != ImageFormat::Tiff;
-    const VipsInterpretation kind = image.interpretation();
-    if (kind == VIPS_INTERPRETATION_CMYK && format != ImageFormat::Jpeg &&
-        format != ImageFormat::Tiff)
-        image = image.colourspace(VIPS_INTERPRETATION_sRGB);
-    if (eightBitOnly && image.format() != VIPS_FORMAT_UCHAR) {
-        const bool grey = kind == VIPS_INTERPRETATION_B_W || kind == VIPS_INTERPRETATION_GREY16;
-        image = image.colourspace(grey ? VIPS_INTERPRETATION_B_W : VIPS_INTERPRETATION_sRGB);
-        if (image.format() != VIPS_FORMAT_UCHAR)
-            image = image.cast(VIPS_FORMAT_UCHAR);
-    }
-    // JPEG and PCX have no alpha: lay the picture on white rather than let
-    // transparent areas turn into whatever colour they happen to hold.
-    if ((format == ImageFormat::Jpeg || format == ImageFormat::Pcx) && image.has_alpha())
-        image = image.flatten(VImage::option()->set("background", std::vector<double>{255.0}));
-    return image;
-}
-
-void PutLe16(QByteArray& bytes, int offset, uint32_t value) {
-    bytes[offset] = char(value & 0xff);
-    bytes[offset + 1] = char((value >> 8) & 0xff);
-}
-
-void PutLe32(QByteArray& bytes, int offset, uint32_t value) {
-    PutLe16(bytes, offset, value & 0xffff);
-    PutLe16(bytes, offset + 2, value >> 16);
-}
-
-// ImageMagick's writer does not take the resolution from libvips, so BMP
-// and PCX get theirs written into their headers directly.
-void StampResolution(QByteArray& encoded, uint32_t format, int32_t xdpi, int32_t ydpi) {
-    constexpr double kInchesPerMetre = 1000.0 / kMmPerInch;
-    if (format == ImageFormat::Bmp && encoded.size() >= 46) {
-        PutLe32(encoded, 38, uint32_t(std::lround(xdpi * kInchesPerMetre)));
-        PutLe32(encoded, 42, uint32_t(std::lround(ydpi * kInchesPerMetre)));
-    } else if (format == ImageFormat::Pcx && encoded.size() >= 128) {
-        PutLe16(encoded, 12, uint32_t(std::clamp(xdpi, 0, 0xffff)));
-        PutLe16(encoded, 14, uint32_t(std::clamp(ydpi, 0, 0xffff)));
-    }
-}
-
-QByteArray TakeBlob(VipsBlob* blob) {
-    size_t length = 0;
-    const void* data = vips_blob_get(blob, &length);
-    QByteArray bytes(static_cast<const char*>(data), qsizetype(length));
-    vips_area_unref(reinterpret_cast<VipsArea*>(blob));
-    return bytes;
-}
-
-QByteArray Encode(const VImage& image, uint32_t format, uint8_t quality) {
-    switch (format) {
-    case ImageFormat::Jpeg:
-        return TakeBlob(image.jpegsave_buffer(VImage::option()->set("Q", int(quality))));
-    case ImageFormat::Png:
-        return TakeBlob(image.pngsave_buffer());
-    case ImageFormat::Gif:
-        return TakeBlob(image.gifsave_buffer());
-    case ImageFormat::Tiff:
-        return TakeBlob(image.tiffsave_buffer(
-            VImage::option()->set("compression", VIPS_FOREIGN_TIFF_COMPRESSION_LZW)));
-    case ImageFormat::Bmp:
-        return TakeBlob(image.magicksave_buffer(VImage::option()->set("format", "bmp")));
-    case ImageFormat::Ico:
-        return TakeBlob(image.magicksave_buffer(VImage::option()->set("format", "ico")));
-    case ImageFormat::Pcx:
-        return TakeBlob(image.magicksave_buffer(VImage::option()->set("format", "pcx")));
-    case ImageFormat::Webp:
-        return TakeBlob(image.webpsave_buffer(VImage::option()->set("Q", int(quality))));
-    case ImageFormat::Avif:
-    case ImageFormat::Heic:
-        return TakeBlob(image.heifsave_buffer(
-            VImage::option()
-                ->set("Q", int(quality))
-                ->set("compression", format == ImageFormat::Avif
-                                         ? VIPS_FOREIGN_HEIF_COMPRESSION_AV1
-                                         : VIPS_FOREIGN_HEIF_COMPRESSION_HEVC)));
-    case ImageFormat::Jxl:
-        return TakeBlob(image.jxlsave_buffer(VImage::option()->set("Q", int(quality))));
-    default:
-        return {};
-    }
-}
-
-} // namespace
 
 bool CxImage::Save(const QString& path, uint32_t format) {
     QByteArray encoded;
@@ -492,33 +515,22 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
     encoded.clear();
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
-    if (format == ImageFormat::Ico &&
-        (d->image.width() > kMaxIconSide || d->image.height() > kMaxIconSide))
-        return d->Fail(QStringLiteral("an icon can be at most %1 x %1 pixels; this picture is "
-                                      "%2 x %3")
-                           .arg(kMaxIconSide)
-                           .arg(d->image.width())
-                           .arg(d->image.height()));
+    if (d->filePages > d->pages && ImageFormat::HoldsPages(format))
+        return d->Fail(QStringLiteral("its %1 pages differ in size, and a picture of this type "
+                                      "keeps its pages in one size")
+                           .arg(d->filePages));
     ++encodes;
-    try {
-        VImage out = PrepareForFormat(d->image, format);
-        out = out.copy(
-            VImage::option()->set("xres", d->xdpi / kMmPerInch)->set("yres", d->ydpi / kMmPerInch));
-        out.set("resolution-unit", "in");
-        // The pixels are upright now, so the saved EXIF must not turn them again.
-        out.set("orientation", 1);
-        DropExifThumbnail(out);
-        encoded = ::Encode(out, format, d->quality);
-    } catch (const VError& e) {
-        return d->Fail(TakeVipsError(e));
-    }
-    if (encoded.isEmpty())
-        return d->Fail(QStringLiteral("pictures of this type cannot be written"));
-    // The libvips writers always store a resolution; the header-stamped
-    // types keep none when none was stated.
+    EncodeRequest request;
+    request.format = format;
+    request.quality = d->quality;
+    request.pages = d->pages;
+    request.sourceExif = d->exif;
+    request.sourceXmp = d->xmp;
     if (d->resolutionStated)
-        StampResolution(encoded, format, d->xdpi, d->ydpi);
-    return true;
+        request.dpi = StatedDpi{d->xdpi, d->ydpi};
+    QString why;
+    encoded = EncodePicture(d->image, request, why);
+    return encoded.isEmpty() ? d->Fail(why) : true;
 }
 
 bool CxImage::HoldPixels() {
@@ -573,7 +585,11 @@ int32_t CxImage::GetWidth() const {
 }
 
 int32_t CxImage::GetHeight() const {
-    return d->valid ? d->image.height() : 0;
+    return d->valid ? d->pageHeight : 0;
+}
+
+int CxImage::PageCount() const {
+    return d->valid ? d->filePages : 0;
 }
 
 uint16_t CxImage::GetBpp() const {

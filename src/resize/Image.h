@@ -26,6 +26,10 @@ constexpr uint32_t Jxl = 12;
 inline bool IsLossy(uint32_t format) {
     return format == Jpeg || format == Webp || format == Avif || format == Heic || format == Jxl;
 }
+// The types that keep every page of a picture; the others keep the first.
+inline bool HoldsPages(uint32_t format) {
+    return format == Gif || format == Tiff || format == Webp;
+}
 } // namespace ImageFormat
 
 // The largest picture the codec agrees to open: beyond this a "picture" is
@@ -49,7 +53,10 @@ QByteArray ReadContainerExif(const QString& path);
 // One picture in memory. Pixels are produced lazily: Load reads the header,
 // and the pixels are decoded when Save needs them, so a Resample straight
 // after Load decodes at a fraction of the full size (shrink-on-load).
-// Pictures are held upright: the EXIF orientation is applied on load.
+// Pictures are held upright: the EXIF orientation is applied on load. A
+// result keeps its source's EXIF, XMP and colour profile, made true of
+// the result (see ResultExif), and states a resolution only when its
+// source did or one was set.
 // An object is used by one thread at a time; different objects may be used
 // on different threads at once.
 class CxImage {
@@ -88,13 +95,18 @@ public:
     int32_t GetYDPI() const;
     void SetJpegQuality(uint8_t quality);
     uint8_t GetJpegQuality() const;
-    // Animated GIFs are written as one frame; both values are accepted for
-    // the callers' sake and change nothing else.
+    // Every page is kept where the type holds pages (see PageCount); both
+    // values are accepted for the callers' sake and change nothing else.
     void SetFrame(int32_t frame);
     void SetEncodeOption(int32_t option);
 
+    // The size of one page.
     int32_t GetWidth() const;
     int32_t GetHeight() const;
+    // Pages or frames the file holds (an animated GIF, a multi-page TIFF).
+    // All are transformed alike and written where the type holds pages
+    // (GIF, TIFF, WebP); the other types get the first page.
+    int PageCount() const;
     uint16_t GetBpp() const;
     uint32_t GetType() const;
     bool IsValid() const;

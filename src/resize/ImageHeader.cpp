@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ImageHeader.h"
 
+#include "resize/ByteFields.h"
 #include "resize/Image.h"
+
+#include <QIODevice>
 
 #include <QList>
 
@@ -10,17 +13,18 @@
 
 namespace {
 
+using namespace ByteFields;
+
 uint8_t Byte(const QByteArray& b, int i) {
-    return uint8_t(b[i]);
+    return At(b, i);
 }
 
 uint16_t Le16(const QByteArray& b, int i) {
-    return uint16_t(Byte(b, i) | Byte(b, i + 1) << 8);
+    return Get16(b, i, false);
 }
 
 uint32_t Be32(const QByteArray& b, int i) {
-    return uint32_t(Byte(b, i)) << 24 | uint32_t(Byte(b, i + 1)) << 16 |
-           uint32_t(Byte(b, i + 2)) << 8 | Byte(b, i + 3);
+    return Get32(b, i, true);
 }
 
 bool StartsWith(const QByteArray& b, const char* magic, int length) {
@@ -80,4 +84,81 @@ ImageHeader ReadImageHeader(const QByteArray& head) {
                 return {ImageFormat::Heic, false};
     }
     return {};
+}
+
+namespace {
+
+constexpr uint16_t kTiffXResolution = 282;
+constexpr int kTiffEntryBytes = 12;
+constexpr int kMostTiffEntries = 4096;
+
+bool PngStatesResolution(QIODevice& file) {
+    // pHYs comes before the pixel data; its unit 1 is the metre, 0 a mere
+    // aspect ratio.
+    qint64 at = 8;
+    for (;;) {
+        if (!file.seek(at))
+            return false;
+        const QByteArray head = file.read(8);
+        if (head.size() < 8)
+            return false;
+        const QByteArray type = head.mid(4, 4);
+        if (type == "IDAT" || type == "IEND")
+            return false;
+        if (type == "pHYs") {
+            const QByteArray phys = file.read(9);
+            return phys.size() == 9 && Byte(phys, 8) == 1 && Get32(phys, 0, true) > 0 &&
+                   Get32(phys, 4, true) > 0;
+        }
+        at += 12 + qint64(Be32(head, 0));
+    }
+}
+
+bool JfifStatesResolution(QIODevice& file) {
+    constexpr int kUnitsAt = 13; // SOI, APP0 marker and length, "JFIF\0", version
+    const QByteArray head = file.read(kUnitsAt + 1);
+    return head.size() > kUnitsAt && head.mid(6, 5) == QByteArray("JFIF\0", 5) &&
+           Byte(head, kUnitsAt) != 0;
+}
+
+bool TiffStatesResolution(QIODevice& file) {
+    const QByteArray head = file.read(8);
+    if (head.size() < 8 || !(head.startsWith("II*") || head.startsWith("MM\0*")))
+        return false;
+    const bool big = head.startsWith("MM");
+    if (!file.seek(Get32(head, 4, big)))
+        return false;
+    const QByteArray count = file.read(2);
+    if (count.size() < 2)
+        return false;
+    const int entries = std::min<int>(Get16(count, 0, big), kMostTiffEntries);
+    const QByteArray table = file.read(qint64(entries) * kTiffEntryBytes);
+    for (qsizetype at = 0; at + kTiffEntryBytes <= table.size(); at += kTiffEntryBytes)
+        if (Get16(table, at, big) == kTiffXResolution)
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool HeaderStatesResolution(QIODevice& file, uint32_t format) {
+    constexpr int kBmpXPerMetreAt = 38;
+    constexpr int kPcxXDpiAt = 12;
+    bool states = false;
+    if (format == ImageFormat::Png) {
+        states = PngStatesResolution(file);
+    } else if (format == ImageFormat::Jpeg) {
+        states = file.seek(0) && JfifStatesResolution(file);
+    } else if (format == ImageFormat::Tiff) {
+        states = file.seek(0) && TiffStatesResolution(file);
+    } else if (format == ImageFormat::Bmp || format == ImageFormat::Pcx) {
+        const int at = format == ImageFormat::Bmp ? kBmpXPerMetreAt : kPcxXDpiAt;
+        const QByteArray head = file.seek(0) ? file.read(at + 8) : QByteArray();
+        states = head.size() >= at + 8 &&
+                 (format == ImageFormat::Bmp
+                      ? Get32(head, at, false) > 0 && Get32(head, at + 4, false) > 0
+                      : Get16(head, at, false) > 0 && Get16(head, at + 2, false) > 0);
+    }
+    file.seek(0);
+    return states;
 }
