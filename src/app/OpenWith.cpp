@@ -41,7 +41,7 @@ OpenWithPlan PlanOpenWith(const QStringList& arguments) {
     OpenWithPlan plan;
     QList<QFileInfo> pictures;
     for (const QString& argument : arguments) {
-        const QFileInfo file(QDir::cleanPath(QDir::current().absoluteFilePath(argument)));
+        const QFileInfo file(AbsoluteFileName(argument));
         if (IsReadablePicture(file)) {
             pictures << file;
             if (plan.folder.isEmpty()) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mail/MailTempFolder.h"
 
+#include "platform/FileName.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +16,7 @@ constexpr qint64 kSafeAgeSeconds = 3600;
 } // namespace
 
 QString CreateMailTempFolder() {
-    QTemporaryDir folder(QDir::tempPath() + QLatin1Char('/') + kFolderPrefix +
+    QTemporaryDir folder(SystemTemporaryFolder() + QLatin1Char('/') + kFolderPrefix +
                          QStringLiteral("XXXXXX"));
     if (!folder.isValid())
         return {};
@@ -26,7 +28,7 @@ QString CreateMailTempFolder() {
 void RemoveOldMailTempFolders() {
     const QDateTime limit = QDateTime::currentDateTime().addSecs(-kSafeAgeSeconds);
     const QFileInfoList folders =
-        QDir(QDir::tempPath())
+        QDir(SystemTemporaryFolder())
             .entryInfoList({kFolderPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoSymLinks);
     for (const QFileInfo& folder : folders) {
         // Only our own folders: someone else's of the same name stays.

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FileName.h"
 
+#include <QDir>
+
 #include <cerrno>
+#include <climits>
+#include <cstring>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -118,7 +123,36 @@ bool MakeFolderPath(const QString& path, unsigned mode, bool parents) {
     if (::stat(bytes.constData(), &attributes) == 0)
         return S_ISDIR(attributes.st_mode);
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    if (parents && slash > 0)
-        MakeFolderPath(path.left(slash), mode, true);
-    return ::mkdir(bytes.constData(), mode_t(mode)) == 0 || errno == EEXIST;
+    if (parents && slash > 0 && !MakeFolderPath(path.left(slash), mode, true))
+        return false;
+    if (::mkdir(bytes.constData(), mode_t(mode)) == 0)
+        return true;
+    // Made by someone else meanwhile is as good, if it is a folder.
+    return errno == EEXIST && IsFolder(path);
+}
+
+QString AbsoluteFileName(const QString& path) {
+    if (path.isEmpty() || path.startsWith(QLatin1Char('/')))
+        return path.isEmpty() ? path : QDir::cleanPath(path);
+    QByteArray here(PATH_MAX, '\0');
+    if (!::getcwd(here.data(), size_t(here.size())))
+        return path;
+    here.truncate(qsizetype(std::strlen(here.constData())));
+    // cleanPath works on the text alone, so the escaped bytes survive it.
+    return QDir::cleanPath(DecodeFileName(here) + QLatin1Char('/') + path);
+}
+
+bool IsSameFile(const QString& a, const QString& b) {
+    struct stat first {};
+    struct stat second {};
+    return ::stat(EncodeFileName(a).constData(), &first) == 0 &&
+           ::stat(EncodeFileName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
+QString SystemTemporaryFolder() {
+    const QString chosen = DecodeFileName(qgetenv("TMPDIR"));
+    if (!chosen.isEmpty() && chosen.startsWith(QLatin1Char('/')) && IsFolder(chosen))
+        return QDir::cleanPath(chosen);
+    return QStringLiteral("/tmp");
 }

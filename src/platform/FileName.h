@@ -27,5 +27,19 @@ bool FileNameExists(const QString& path);
 bool IsFolder(const QString& path);
 
 // mkdir(2) on the path's own bytes with mode; with parents, the missing
-// folders above it too. True when the path is a folder afterwards.
+// folders above it too. True when the path is a folder afterwards; else
+// errno says why.
 bool MakeFolderPath(const QString& path, unsigned mode, bool parents);
+
+// The path made absolute against the current folder, "." and ".." taken
+// out, without Qt's file engine, which would spoil bytes that are not
+// UTF-8.
+QString AbsoluteFileName(const QString& path);
+
+// Whether two paths name one file (links followed); false when either is missing.
+bool IsSameFile(const QString& a, const QString& b);
+
+// The system's folder for temporary files: $TMPDIR when it names a folder,
+// else /tmp. Qt's own answer is empty for a $TMPDIR that does not exist,
+// which would put temporary folders at the root.
+QString SystemTemporaryFolder();

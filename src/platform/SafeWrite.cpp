@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -48,8 +49,41 @@ QString SystemReason(int error) {
     return reason;
 }
 
+namespace {
+
+// Whether a file or folder is marked read-only: the user may not write it,
+// or nobody may. The second holds for root too, who may write anything but
+// should not replace what its owner protected.
+bool ReadOnly(const QByteArray& path, const struct stat& attributes) {
+    return ::access(path.constData(), W_OK) != 0 || (attributes.st_mode & 0222) == 0;
+}
+
+} // namespace
+
 QString WriteFileSafely(const QString& path, const QByteArray& bytes, const WriteOptions& options) {
-    const QString folder = QFileInfo(path).absolutePath();
+    // A link is written through: the file it points to gets the new bytes
+    // and the link stays a link.
+    QString real = path;
+    struct stat existing {};
+    if (::lstat(EncodeFileName(path).constData(), &existing) == 0 && S_ISLNK(existing.st_mode)) {
+        char* resolved = ::realpath(EncodeFileName(path).constData(), nullptr);
+        if (!resolved)
+            return QStringLiteral("it is a link that leads nowhere (%1)").arg(SystemReason(errno));
+        real = DecodeFileName(QByteArray(resolved));
+        std::free(resolved);
+    }
+    const QString folder = QFileInfo(real).absolutePath();
+    const QByteArray target = EncodeFileName(real);
+    if (::stat(target.constData(), &existing) == 0) {
+        struct stat parent {};
+        if (!S_ISREG(existing.st_mode))
+            return QStringLiteral("something that is not a file has its name");
+        if (ReadOnly(target, existing))
+            return QStringLiteral("it is read-only");
+        if (::stat(EncodeFileName(folder).constData(), &parent) == 0 &&
+            ReadOnly(EncodeFileName(folder), parent))
+            return QStringLiteral("its folder is read-only");
+    }
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < kNameAttempts; ++attempt) {
@@ -64,8 +98,6 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
     if (fd < 0)
         return SystemReason(EEXIST);
 
-    const QByteArray target = EncodeFileName(path);
-    struct stat existing {};
     bool ok = WriteAll(fd, bytes.constData(), bytes.size());
     int error = errno;
     if (ok && ::stat(target.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
@@ -81,7 +113,7 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
     // The new file is whole before the old one leaves: a kill in between
     // finds the old one in the Trash.
     if (ok && options.trashReplaced && ::lstat(target.constData(), &existing) == 0) {
-        const QString reason = MoveToTrash(path);
+        const QString reason = MoveToTrash(real);
         if (!reason.isEmpty()) {
             ::unlink(temporary.constData());
             return QStringLiteral("the file it replaces cannot be moved to the Trash (%1)")

@@ -21,8 +21,10 @@ struct WriteOptions {
 // disk, a stopped batch) never damages a file already there. The
 // temporary name is short whatever path's length, hidden, and carries the
 // writer's process id, so a later batch can tell a dead writer's leftover
-// from a running one's. A file it replaces keeps its permissions. Returns
-// an empty text on success, else the reason.
+// from a running one's. A file it replaces keeps its permissions; a file
+// marked read-only, or in a read-only folder, is not replaced; a link is
+// written through, to the file it points to, and stays a link. Returns an
+// empty text on success, else the reason.
 QString WriteFileSafely(const QString& path, const QByteArray& bytes,
                         const WriteOptions& options = {});
 

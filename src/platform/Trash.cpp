@@ -57,7 +57,7 @@ QByteArray VolumeTrash(const QByteArray& top) {
 } // namespace
 
 QString MoveToTrash(const QString& path) {
-    const QByteArray file = EncodeFileName(QFileInfo(path).absoluteFilePath());
+    const QByteArray file = EncodeFileName(AbsoluteFileName(path));
     struct stat st {};
     if (::lstat(file.constData(), &st) != 0)
         return SystemReason(errno);

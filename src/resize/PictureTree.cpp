@@ -56,7 +56,7 @@ class TreeWalk {
 public:
     TreeWalk(const QString& folder, const ResizeSettings& settings)
         : settings_(settings)
-        , folder_(QFileInfo(folder).absoluteFilePath())
+        , folder_(AbsoluteFileName(folder))
         , root_(Canonical(folder)) {}
 
     std::vector<TreePicture> Run() {

@@ -117,6 +117,7 @@ void ResizeJob::Run() {
     CxImage::SetThreadsPerPicture(std::max(1, cores / workers_));
 
     ShareMailLimit();
+    PlanAll();
 
     QThreadPool pool;
     pool.setMaxThreadCount(workers_);
@@ -130,8 +131,8 @@ void ResizeJob::Run() {
         if (step_)
             step_(index, FormatStatusLine(ResizeText::ResizingStatus, pictures_[index]));
         auto decision = std::make_shared<Decision>();
-        decision->source = QFileInfo(pictures_[index]).absoluteFilePath();
-        decision->output = outcomes_[size_t(index)].output = Plan(index, decision->source).path;
+        decision->source = AbsoluteFileName(pictures_[index]);
+        decision->output = outcomes_[size_t(index)].output = plans_[size_t(index)].path;
         // Before asking whether the result exists, let any earlier picture
         // that writes it finish, so the answer is about the real file.
         inFlight.Enter(decision->source, decision->output);
@@ -164,19 +165,48 @@ bool ResizeJob::Decide(int index, Decision& decision) {
     // Without its private folder a mail copy would land in the current
     // folder, perhaps over a source of the same name: nothing is written.
     if (mailResults_ && !settings_.override && mailFolder_.isEmpty())
-        return fail(ResizeText::NoMailFolder.arg(QDir::tempPath()));
-    const OutputPlan plan = Plan(index, decision.source);
-    if (mailResults_)
+        return fail(ResizeText::NoMailFolder.arg(ShownFileName(SystemTemporaryFolder())));
+    const OutputPlan& plan = plans_[size_t(index)];
+    // Old copies in the mail folder are ours to replace; with "override"
+    // the results are the sources themselves, asked about as always.
+    if (mailResults_ && !settings_.override)
         answer_ = AnswerYesToAll;
     // A tree repeated under the destination needs every level below it.
-    if (!plan.folderToCreate.isEmpty())
-        MakeFolderPath(plan.folderToCreate, 0777,
-                       index < subfolders_.size() && !subfolders_[index].isEmpty());
+    if (!plan.folderToCreate.isEmpty() &&
+        !MakeFolderPath(plan.folderToCreate, 0777,
+                        index < subfolders_.size() && !subfolders_[index].isEmpty()))
+        return fail(QStringLiteral("cannot make the folder %1 (%2)")
+                        .arg(ShownFileName(plan.folderToCreate), SystemReason(errno)));
     // Once per folder: what a killed batch left half-written there goes.
     const QString outputFolder = QFileInfo(plan.path).absolutePath();
     if (!cleanedFolders_.contains(outputFolder)) {
         cleanedFolders_.insert(outputFolder);
         RemoveStaleTemporaries(outputFolder);
+    }
+
+    // The header first: a picture that cannot be written fails before its
+    // question is asked.
+    decision.image = std::make_unique<CxImage>();
+    CxImage& image = *decision.image;
+    if (!image.Load(decision.source))
+        return fail(image.GetLastError());
+    decision.format = settings_.imagetype == PictureTypeTable::SameAsSource
+                          ? image.GetType()
+                          : PictureTypeTable::CodecFormat(settings_.imagetype);
+    if (image.PageCount() > 1 && !ImageFormat::HoldsPages(decision.format) &&
+        IsSameFile(plan.path, decision.source))
+        return fail(QStringLiteral("it has %1 pages and only its first could be written in its "
+                                   "place, so it is kept as it is")
+                        .arg(image.PageCount()));
+    if (settings_.image_to_resize) {
+        Target(image, decision.width, decision.height);
+        if (decision.width <= 0 || decision.height <= 0 ||
+            decision.width * decision.height > kMaxPicturePixels)
+            return fail(QStringLiteral("the new size of %1 x %2 pixels is not possible")
+                            .arg(decision.width)
+                            .arg(decision.height));
+        decision.resample =
+            decision.width != image.GetWidth() || decision.height != image.GetHeight();
     }
 
     if (FileNameExists(plan.path)) {
@@ -189,20 +219,6 @@ bool ResizeJob::Decide(int index, Decision& decision) {
         }
     }
 
-    decision.image = std::make_unique<CxImage>();
-    CxImage& image = *decision.image;
-    if (!image.Load(decision.source))
-        return fail(image.GetLastError());
-    if (settings_.image_to_resize) {
-        Target(image, decision.width, decision.height);
-        if (decision.width <= 0 || decision.height <= 0 ||
-            decision.width * decision.height > kMaxPicturePixels)
-            return fail(QStringLiteral("the new size of %1 x %2 pixels is not possible")
-                            .arg(decision.width)
-                            .arg(decision.height));
-        decision.resample =
-            decision.width != image.GetWidth() || decision.height != image.GetHeight();
-    }
     struct stat source {};
     if (settings_.keepdates && ::stat(EncodeFileName(decision.source).constData(), &source) == 0)
         decision.write.modified = source.st_mtim;
@@ -212,9 +228,6 @@ bool ResizeJob::Decide(int index, Decision& decision) {
     if (size_t(index) < mailShares_.size() &&
         (decision.limit == 0 || mailShares_[size_t(index)] < decision.limit))
         decision.limit = mailShares_[size_t(index)];
-    decision.format = settings_.imagetype == PictureTypeTable::SameAsSource
-                          ? image.GetType()
-                          : PictureTypeTable::CodecFormat(settings_.imagetype);
     if (settings_.imagetype == PictureTypeTable::Gif && image.GetBpp() > 8) {
         // Asked for every such picture: an earlier "Yes to all" answered the
         // overwrite question, not this one, so the overwrite answer stays.
@@ -253,7 +266,7 @@ void ResizeJob::Process(int index, Decision& decision) {
     QString why;
     if (!ok) {
         why = image.GetLastError();
-    } else if (decision.limit > 0 && ImageFormat::IsLossy(decision.format)) {
+    } else if (decision.limit > 0) {
         ok = EncodeWithin(image, decision.format, decision.limit, bytes, why);
     } else {
         ok = image.Encode(decision.format, bytes);
@@ -271,10 +284,30 @@ void ResizeJob::Process(int index, Decision& decision) {
     decision.image.reset();
 }
 
-OutputPlan ResizeJob::Plan(int index, const QString& source) const {
-    const QString subfolder = index < subfolders_.size() ? subfolders_[index] : QString();
-    return PlanOutput(source, SettingsForSubfolder(settings_, subfolder), mailResults_,
-                      mailFolder_);
+void ResizeJob::PlanAll() {
+    plans_.clear();
+    // Names given to the copies of this mail so far, as a mail client on any
+    // system would compare them.
+    QSet<QString> mailNames;
+    for (int index = 0; index < pictures_.size(); ++index) {
+        const QString subfolder = index < subfolders_.size() ? subfolders_[index] : QString();
+        OutputPlan plan =
+            PlanOutput(AbsoluteFileName(pictures_[index]),
+                       SettingsForSubfolder(settings_, subfolder), mailResults_, mailFolder_);
+        if (mailResults_ && !settings_.override) {
+            // Two pictures of one name from two folders: the second must not
+            // replace the first, or the first is never sent.
+            const QFileInfo info(plan.path);
+            const QString stem = info.completeBaseName();
+            const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+            QString name = info.fileName();
+            for (int copy = 2; mailNames.contains(name.toCaseFolded()); ++copy)
+                name = QStringLiteral("%1 (%2)%3").arg(stem).arg(copy).arg(suffix);
+            mailNames.insert(name.toCaseFolded());
+            plan.path = QDir(info.path()).filePath(name);
+        }
+        plans_.push_back(plan);
+    }
 }
 
 void ResizeJob::Target(const CxImage& image, int64_t& width, int64_t& height) const {

@@ -37,8 +37,10 @@ public:
               ConfirmationPrompt& prompt);
 
     // A resize-and-mail batch: results go into folder and are collected in
-    // MailTempList(), replacing older copies there without a question. An
-    // empty folder (none could be made) fails every picture, writing nothing.
+    // MailTempList(), replacing older copies there without a question; two
+    // copies of one name get " (2)", " (3)". An empty folder (none could be
+    // made) fails every picture, writing nothing. With "override" the
+    // sources are written over, after the usual question, and mailed.
     void SetMailResults(const QString& folder);
     void SetDesktopSize(DesktopSize size) { desktop_ = size; }
     // Each picture's folder below the folder it was found under (see
@@ -66,7 +68,7 @@ private:
     void Process(int index, Decision& decision);
     void Target(const CxImage& image, int64_t& width, int64_t& height) const;
     void ShareMailLimit();
-    OutputPlan Plan(int index, const QString& source) const;
+    void PlanAll();
 
     ResizeSettings settings_;
     QStringList pictures_;
@@ -82,5 +84,6 @@ private:
     std::function<void(int, const QString&)> step_;
     std::function<void()> done_;
     std::vector<PictureOutcome> outcomes_;
+    std::vector<OutputPlan> plans_;   // each picture's result, decided before the batch
     std::vector<int64_t> mailShares_; // bytes of each mail copy; empty: no mail limit
 };

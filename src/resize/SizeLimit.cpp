@@ -40,14 +40,19 @@ bool EncodeWithin(CxImage& image, uint32_t format, int64_t limit, QByteArray& by
     // Quality between lo (fits, or the floor) and hi (too big). File size
     // grows smoothly with quality, so the next guess interpolates between
     // the two; a guess that moved the same end twice is replaced by the
-    // middle, which bounds the count of encodes.
+    // middle, which bounds the count of encodes. A type without a quality
+    // goes straight to smaller pictures.
     int hi = chosen;
     int64_t hiSize = bytes.size();
-    int lo = std::min(kLowestLimitedQuality, chosen);
-    QByteArray best;
-    if (!encode(lo, best))
-        return false;
-    int64_t loSize = best.size();
+    int lo = chosen;
+    QByteArray best = bytes;
+    int64_t loSize = bytes.size();
+    if (ImageFormat::IsLossy(format)) {
+        lo = std::min(kLowestLimitedQuality, chosen);
+        if (!encode(lo, best))
+            return false;
+        loSize = best.size();
+    }
     int sameEnd = 0;
     bool lastWasLo = false;
     while (loSize <= limit && hi - lo > 1 && loSize < kCloseEnough * double(limit)) {

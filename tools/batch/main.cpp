@@ -95,7 +95,7 @@ int PrintList(const BatchCommandLine& line) {
     IdList list;
     const QString typed = folder.startsWith(QLatin1String("::")) || folder.isEmpty()
                               ? folder
-                              : QFileInfo(folder).absoluteFilePath();
+                              : AbsoluteFileName(folder);
     if (!shell.ParsePath(typed, list) || !shell.BindFolder(list)) {
         QTextStream(stderr) << "tessary-batch: not a folder: " << folder << "\n";
         return kExitFailed;
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
     QStringList subfolders;
     for (const QString& file : line->files) {
         if (!IsFolder(file)) {
-            pictures << QFileInfo(file).absoluteFilePath();
+            pictures << AbsoluteFileName(file);
             subfolders << QString();
             continue;
         }

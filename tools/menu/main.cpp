@@ -133,7 +133,7 @@ QStringList ExpandFolders(const QStringList& files) {
     QStringList paths;
     std::optional<AppSettings> stored;
     for (const QString& file : files) {
-        const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(file));
+        const QString path = AbsoluteFileName(file);
         if (!IsFolder(path)) {
             paths << path;
             continue;
