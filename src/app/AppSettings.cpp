@@ -70,6 +70,7 @@ void AppSettings::LoadResizeSettings() {
             dest = buffer;
         }
     }
+    DefaultOutOfRange(*this);
 }
 
 void AppSettings::LoadMenuAndMailSettings() {

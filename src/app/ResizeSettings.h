@@ -37,8 +37,22 @@ struct ResizeSettings {
 
 // The stored values of ResizeSettings in their storage order. Every field
 // is a 32-bit number except "dest", the one text (number is null for it).
+// A number has a range; a size in percent goes up to kMostPercent only.
 struct ResizeSettingsField {
     QString name;
     uint32_t ResizeSettings::*number;
+    uint32_t lowest = 0;
+    uint32_t highest = 0;
 };
 const std::array<ResizeSettingsField, 21>& ResizeSettingsFields();
+
+constexpr uint32_t kMostPercent = 10000;
+constexpr uint32_t kMostPixels = 65535;
+constexpr uint32_t kMostDpi = 65535;
+// The largest value field may take in settings (which decide a size's unit).
+uint32_t HighestValue(const ResizeSettingsField& field, const ResizeSettings& settings);
+// The first number of settings outside its range; null when none is.
+const ResizeSettingsField* FirstOutOfRange(const ResizeSettings& settings);
+// Puts every number outside its range back to its default, as a value that
+// cannot be meant (a damaged or foreign settings file) should read.
+void DefaultOutOfRange(ResizeSettings& settings);

@@ -132,6 +132,9 @@ std::vector<TreePicture> PicturesInTree(const QString& folder, const ResizeSetti
 
 ResizeSettings SettingsForSubfolder(const ResizeSettings& settings, const QString& subfolder) {
     ResizeSettings s = settings;
+    // ".\resize\", the dialog's own hint and the Windows-era default, means
+    // the folder "resize": a backslash is never part of a folder's name here.
+    s.dest.replace(u'\\', u'/');
     if (!subfolder.isEmpty() && QDir::isAbsolutePath(s.dest))
         s.dest = QDir::cleanPath(s.dest + '/' + subfolder);
     return s;

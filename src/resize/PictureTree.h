@@ -20,8 +20,8 @@ struct TreePicture {
 // place inside the tree, and no folder is entered twice, so links cannot loop.
 std::vector<TreePicture> PicturesInTree(const QString& folder, const ResizeSettings& settings);
 
-// Where the result of a picture of the tree goes: its subfolder repeated
-// under an absolute destination, so that same-named pictures of two
-// folders never meet; other destinations are taken from each picture's
-// own folder already.
+// The settings a picture is written with: "dest" with backslashes read as
+// folder separators, and the picture's subfolder of the tree repeated under
+// an absolute destination, so that same-named pictures of two folders never
+// meet; other destinations are taken from each picture's own folder already.
 ResizeSettings SettingsForSubfolder(const ResizeSettings& settings, const QString& subfolder);

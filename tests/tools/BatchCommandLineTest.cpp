@@ -40,8 +40,9 @@ TEST(BatchCommandLineTest, SetsOnlyKnownFieldsWithNumbersWhereNumbersBelong) {
     s.dest = u"out"_s;
     EXPECT_TRUE(ApplyBatchSetting(s, "qualilty", "55", error) &&
                 ApplyBatchSetting(s, "dest", "", error) &&
-                ApplyBatchSetting(s, "ydpi", "4294967295", error));
-    EXPECT_EQ(std::tuple(s.qualilty, s.dest, s.ydpi), std::tuple(55u, QString(), 4294967295u));
+                ApplyBatchSetting(s, "ydpi", "65535", error));
+    EXPECT_EQ(std::tuple(s.qualilty, s.dest, s.ydpi), std::tuple(55u, QString(), 65535u));
+    EXPECT_TRUE(CheckBatchSettings(s, error));
 
     const std::pair<const char*, const char*> refused[] = {
         {"quality", "55"}, {"width", "abc"},  {"width", "-5"}, {"width", "4294967296"},
@@ -52,6 +53,27 @@ TEST(BatchCommandLineTest, SetsOnlyKnownFieldsWithNumbersWhereNumbersBelong) {
         EXPECT_TRUE(error.contains(QString::fromUtf8(name))) << qPrintable(error);
     }
     EXPECT_EQ(s.width, 100u);
+}
+
+// Numbers that parse but no batch can use name their option and its range,
+// judged after every --set (a later unit decides a size's range).
+TEST(BatchCommandLineTest, NumbersOutsideTheirRangeNameTheRange) {
+    const std::pair<std::vector<std::pair<const char*, const char*>>, const char*> cases[] = {
+        {{{"qualilty", "300"}}, "--set qualilty: 300 is not from 0 to 100"},
+        {{{"xdpi", "4294967295"}}, "--set xdpi: 4294967295 is not from 1 to 65535"},
+        {{{"imagetype", "12"}}, "--set imagetype: 12 is not from 0 to 11"},
+        {{{"width", "20000"}}, "--set width: 20000 is not from 1 to 10000"},
+        {{{"width", "20000"}, {"wpercent", "0"}}, ""},
+        {{{"height", "0"}, {"hpercent", "0"}}, "--set height: 0 is not from 1 to 65535"},
+    };
+    for (const auto& [sets, message] : cases) {
+        ResizeSettings s;
+        QString error;
+        for (const auto& [name, value] : sets)
+            ASSERT_TRUE(ApplyBatchSetting(s, name, value, error)) << qPrintable(error);
+        EXPECT_EQ(CheckBatchSettings(s, error), !*message) << message;
+        EXPECT_EQ(error, QString::fromUtf8(message));
+    }
 }
 
 } // namespace

@@ -123,6 +123,18 @@ bool ApplyBatchSetting(ResizeSettings& settings, const QString& name, const QStr
     return false;
 }
 
+bool CheckBatchSettings(const ResizeSettings& settings, QString& error) {
+    const ResizeSettingsField* field = FirstOutOfRange(settings);
+    if (!field)
+        return true;
+    error = QStringLiteral("--set %1: %2 is not from %3 to %4")
+                .arg(field->name)
+                .arg(settings.*field->number)
+                .arg(field->lowest)
+                .arg(HighestValue(*field, settings));
+    return false;
+}
+
 std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& arguments,
                                                       QString& error) {
     BatchCommandLine line;

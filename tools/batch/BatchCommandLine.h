@@ -39,4 +39,8 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
 bool ApplyBatchSetting(ResizeSettings& settings, const QString& name, const QString& value,
                        QString& error);
 
+// After every --set: a number outside its range fails with a message naming
+// the option and the range.
+bool CheckBatchSettings(const ResizeSettings& settings, QString& error);
+
 extern const char* const kBatchUsage;

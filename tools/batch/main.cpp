@@ -139,6 +139,8 @@ int main(int argc, char** argv) {
     for (const auto& [name, value] : line->sets)
         if (!ApplyBatchSetting(settings, name, value, error))
             return UsageError(error);
+    if (!CheckBatchSettings(settings, error))
+        return UsageError(error);
     const bool needsScreen = settings.image_to_resize && settings.desktop && !line->desktopSize;
     std::unique_ptr<QCoreApplication> app;
     DesktopSize desktop = line->desktopSize.value_or(DesktopSize{});
