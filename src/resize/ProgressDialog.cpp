@@ -25,6 +25,9 @@ ProgressDialog::ProgressDialog(AppSettings& settings, QWidget* parent)
     status_->setObjectName(QString::number(ProgressDialogId::Status));
     status_->setTextFormat(Qt::PlainText);
     status_->setMinimumWidth(360);
+    // A long path must not widen the dialog at every step: it is fitted to
+    // the label instead (FitToWidth).
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QString::number(ProgressDialogId::Progress));
     progress_->setTextVisible(false);
@@ -97,10 +100,35 @@ void ProgressDialog::Start() {
     worker_->start();
 }
 
+namespace {
+
+// The status line as a label of width pixels can show it. A line too wide
+// loses the middle of its folder, never the verb and never the file name,
+// which is what tells pictures apart; wide (CJK) characters count as wide.
+QString FitToWidth(const QString& line, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(line) <= width)
+        return line;
+    const qsizetype verbEnd = line.indexOf(QLatin1String(" : "));
+    const qsizetype slash = line.lastIndexOf(QLatin1Char('/'));
+    if (verbEnd < 0 || slash < verbEnd)
+        return metrics.elidedText(line, Qt::ElideMiddle, width);
+    const QString verb = line.left(verbEnd + 3);
+    const QString name = line.mid(slash);
+    const int room = width - metrics.horizontalAdvance(verb) - metrics.horizontalAdvance(name);
+    if (room <= metrics.horizontalAdvance(QStringLiteral("\u2026")))
+        return verb + metrics.elidedText(name.mid(1), Qt::ElideMiddle,
+                                         width - metrics.horizontalAdvance(verb));
+    return verb +
+           metrics.elidedText(line.mid(verb.size(), slash - verb.size()), Qt::ElideMiddle, room) +
+           name;
+}
+
+} // namespace
+
 void ProgressDialog::OnStep(int index, const QString& status) {
     progress_->setValue(index);
     settings_.StatusLine = status;
-    status_->setText(status);
+    status_->setText(FitToWidth(status, status_->fontMetrics(), status_->contentsRect().width()));
 }
 
 void ProgressDialog::OnDone() {

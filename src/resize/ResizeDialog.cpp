@@ -262,6 +262,11 @@ void ResizeDialog::BuildControls() {
     connect(constrainBox_, &QCheckBox::clicked, this, [this] { OnConstrain(); });
     connect(height_edit_, &QLineEdit::textChanged, this, [this] { OnSideChanged(true); });
     connect(width_edit_, &QLineEdit::textChanged, this, [this] { OnSideChanged(false); });
+    for (QLineEdit* edit : {xdpi_edit_, ydpi_edit_})
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (imageSetDpiBox_->isChecked())
+                WriteDpiCheck();
+        });
     connect(heightUnitBox_, &QComboBox::activated, this, [this] { OnUnitChanged(true); });
     connect(widthUnitBox_, &QComboBox::activated, this, [this] { OnUnitChanged(false); });
     connect(type_, &QComboBox::activated, this, [this] { TypeRule(); });
@@ -503,8 +508,27 @@ void ResizeDialog::TypeRule() {
 }
 
 void ResizeDialog::RunRule() {
-    resize_->setEnabled(imageToResizeBox_->isChecked() || imageToRotateBox_->isChecked() ||
-                        imageSetDpiBox_->isChecked());
+    // A size or DPI that no picture can take would fail every picture.
+    const std::optional<uint32_t> x = ParseUnsigned(xdpi_edit_->text());
+    const std::optional<uint32_t> y = ParseUnsigned(ydpi_edit_->text());
+    const bool possible =
+        (!imageToResizeBox_->isChecked() || SizeGiven(SizeInput())) &&
+        (!imageSetDpiBox_->isChecked() || (x && y && DpiGiven(*x) && DpiGiven(*y)));
+    resize_->setEnabled(possible &&
+                        (imageToResizeBox_->isChecked() || imageToRotateBox_->isChecked() ||
+                         imageSetDpiBox_->isChecked()));
+    resizeAndMail_->setEnabled(possible);
+}
+
+SizeCheckInput ResizeDialog::SizeInput() const {
+    SizeCheckInput input;
+    input.desktop = desktop_->isChecked();
+    input.constrain = constrainBox_->isChecked();
+    input.width = ParseUnsigned(width_edit_->text()).value_or(0);
+    input.height = ParseUnsigned(height_edit_->text()).value_or(0);
+    input.widthUnit = uint32_t(std::max(widthUnitBox_->currentIndex(), 0));
+    input.heightUnit = uint32_t(std::max(heightUnitBox_->currentIndex(), 0));
+    return input;
 }
 
 void ResizeDialog::SetSizeControlsEnabled(bool enabled) {
@@ -543,19 +567,22 @@ void ResizeDialog::OnImageSetDpi() {
 }
 
 void ResizeDialog::WriteSizeCheck() {
-    SizeCheckInput input;
-    input.desktop = desktop_->isChecked();
-    input.constrain = constrainBox_->isChecked();
-    input.width = width_;
-    input.height = height_;
-    input.widthUnit = uint32_t(std::max(widthUnitBox_->currentIndex(), 0));
-    input.heightUnit = uint32_t(std::max(heightUnitBox_->currentIndex(), 0));
     const SelectionSummary summary{pictureWidth, pictureHeight, commonXDpi, commonYDpi};
-    Show(sizeCheck_, SizeCheckText(input, summary, PrimaryDesktopSize().value_or(DesktopSize{})));
+    Show(sizeCheck_,
+         SizeCheckText(SizeInput(), summary, PrimaryDesktopSize().value_or(DesktopSize{})));
+    RunRule();
 }
 
 void ResizeDialog::WriteDpiCheck() {
-    Show(dpiCheck_, DpiCheckText({pictureWidth, pictureHeight, commonXDpi, commonYDpi}));
+    CheckText check = DpiCheckText({pictureWidth, pictureHeight, commonXDpi, commonYDpi});
+    const std::optional<uint32_t> x = ParseUnsigned(xdpi_edit_->text());
+    const std::optional<uint32_t> y = ParseUnsigned(ydpi_edit_->text());
+    if (!x || !y || !DpiGiven(*x) || !DpiGiven(*y)) {
+        check.text += Text::DpiNeeded.arg(kMostDpi);
+        check.warning = true;
+    }
+    Show(dpiCheck_, check);
+    RunRule();
 }
 
 // Pictures of different sizes can only keep their proportions in percent:

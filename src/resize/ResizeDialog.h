@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "resize/ResizeDialogRules.h"
 #include "resize/ScanJob.h"
 
 #include <QDialog>
@@ -60,6 +61,7 @@ private:
     void DesktopRule();
     void TypeRule();
     void RunRule();
+    SizeCheckInput SizeInput() const;
     void WriteSizeCheck();
     void WriteDpiCheck();
     void OnImageToResize();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ResizeDialogRules.h"
 
+#include "app/ResizeSettings.h"
 #include "resize/ResizeIds.h"
 
 #include <cmath>
@@ -24,6 +25,10 @@ CheckText SizeCheckText(const SizeCheckInput& in, const SelectionSummary& summar
             return {T::FitDesktop, false};
         return {T::ResizeToDesktop.arg(desktop.width).arg(desktop.height), true};
     }
+    // A batch that can only fail is not offered: a side of 0 is what a
+    // percentage of pictures that differ in size turns into in pixels.
+    if (!SizeGiven(in))
+        return {T::SizeNeeded.arg(kMostPixels).arg(kMostPercent), true};
     const uint32_t w = uint32_t(summary.pictureWidth);
     const uint32_t h = uint32_t(summary.pictureHeight);
     if (w == 0 || h == 0)
@@ -46,6 +51,17 @@ CheckText SizeCheckText(const SizeCheckInput& in, const SelectionSummary& summar
     if (in.constrain)
         return {T::SizeMismatch.arg(w).arg(h).arg(tw).arg(th), true};
     return {size + T::MightDistort, false};
+}
+
+bool SizeGiven(const SizeCheckInput& in) {
+    const auto inRange = [](uint32_t value, uint32_t unit) {
+        return value >= 1 && value <= (unit == kPercent ? kMostPercent : kMostPixels);
+    };
+    return in.desktop || (inRange(in.width, in.widthUnit) && inRange(in.height, in.heightUnit));
+}
+
+bool DpiGiven(uint32_t dpi) {
+    return dpi >= 1 && dpi <= kMostDpi;
 }
 
 CheckText DpiCheckText(const SelectionSummary& summary) {

@@ -28,6 +28,12 @@ struct SizeCheckInput {
 // The text under the size options: whether the selection fits the size.
 CheckText SizeCheckText(const SizeCheckInput& input, const SelectionSummary& summary,
                         DesktopSize desktop);
+// Whether the size options give a size a picture can take: the desktop's,
+// or a width and a height each in the range of its unit.
+bool SizeGiven(const SizeCheckInput& input);
+// Whether a DPI value can be written.
+bool DpiGiven(uint32_t dpi);
+
 // The text under the DPI options: the resolution the pictures share.
 CheckText DpiCheckText(const SelectionSummary& summary);
 

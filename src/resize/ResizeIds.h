@@ -132,6 +132,9 @@ inline const QString SizeMismatch =
     QStringLiteral("The size(%1*%2) of the pictures you've selected is not match the Constrain "
                    "Proportion of your setting: %3*%4\r\nPlease reset width and height or "
                    "uncheck Constrain Proportion");
+inline const QString SizeNeeded =
+    QStringLiteral("Please give the new width and height: 1 to %1 pixels, or 1 to %2 percent");
+inline const QString DpiNeeded = QStringLiteral("\r\nPlease give a DPI from 1 to %1");
 inline const QString DpiHeading = QStringLiteral("Your select Pictures:");
 inline const QString XDpi = QStringLiteral("\r\nthe X DPI:%1");
 inline const QString XDpiDiffers = QStringLiteral("\r\nThe X DPI: not the same");

@@ -10,6 +10,8 @@ TEST(ResizeDialogRulesTest, SizeCheckTextTellsWhetherTheSelectionSuitsTheSize) {
     const QString same = u"The size of the pictures you've selected is:640*480"_s;
     const QString distort = u"\r\nuncheck Constrain Proportion might distort your picture(s)"_s;
     const QString differ = u"The pictures you've selected are not the same size"_s;
+    const QString needed =
+        u"Please give the new width and height: 1 to 65535 pixels, or 1 to 10000 percent"_s;
     const auto mismatch = [](const char* setting) {
         return u"The size(640*480) of the pictures you've selected is not match the Constrain "
                "Proportion of your setting: %1\r\nPlease reset width and height or uncheck "
@@ -41,8 +43,9 @@ TEST(ResizeDialogRulesTest, SizeCheckTextTellsWhetherTheSelectionSuitsTheSize) {
          mismatch("800*800"), true},
         {"800 x 800, free", {false, false, 800, 800, 0, 0}, {640, 480, 0, 0},
          same + distort, false},
-        {"a width of 0 never matches", {false, true, 0, 240, 0, 0}, {640, 480, 0, 0},
-         mismatch("0*240"), true},
+        {"sizes differ, a percentage turned into 0 pixels", {false, false, 0, 100, 0, 1},
+         {0, 0, 72, 72}, needed, true},
+        {"20000 percent", {false, true, 20000, 20000, 1, 1}, {640, 480, 0, 0}, needed, true},
         // clang-format on
     };
     for (const Case& c : cases) {

@@ -43,11 +43,18 @@ TEST(OverwriteConfirmDialogTest, EachButtonGivesItsAnswerAndEscapeLeavesAsk) {
     EXPECT_EQ(dialog.windowTitle(), u"Tessary Confirm"_s);
 }
 
+// In a folder of wide characters the status line fits its label and keeps
+// the end that tells the pictures apart.
 TEST(ProgressDialogTest, AScanClosesWithOkAndHandsOnTheSummary) {
     QTemporaryDir dir;
     AppSettings settings;
-    settings.PictureList = DrawPictures(dir.path(), 3, u"p%1.jpg"_s, 64, 48);
+    const QString photos = dir.filePath(QString(30, QChar(0x5199)));
+    QDir().mkpath(photos);
+    settings.PictureList = DrawPictures(photos, 3, u"p%1.jpg"_s, 64, 48);
     ProgressDialog dialog(settings);
+    QFont large = dialog.font();
+    large.setPixelSize(24); // as wide as such characters are on a real desktop
+    dialog.setFont(large);
     dialog.mode = ProgressDialog::ScanMode;
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_EQ(dialog.windowTitle(), u"Reading Pictures Information"_s);
@@ -55,8 +62,11 @@ TEST(ProgressDialogTest, AScanClosesWithOkAndHandsOnTheSummary) {
     EXPECT_EQ(std::tuple(dialog.pictureWidth, dialog.pictureHeight, settings.AnyJpegSource,
                          bar->maximum(), bar->value()),
               std::tuple(64, 48, 1u, 3, 2));
-    EXPECT_TRUE(
-        Control<QLabel>(&dialog, ProgressDialogId::Status)->text().startsWith("Reading : "));
+    const QLabel* status = Control<QLabel>(&dialog, ProgressDialogId::Status);
+    EXPECT_TRUE(status->text().startsWith(u"Reading : "_s)) << qPrintable(status->text());
+    EXPECT_TRUE(status->text().endsWith(u"/p2.jpg"_s)) << qPrintable(status->text());
+    EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()),
+              status->contentsRect().width());
 
     AppSettings empty;
     ProgressDialog none(empty);

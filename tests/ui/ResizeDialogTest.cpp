@@ -151,6 +151,30 @@ TEST_F(ResizeDialogTest, ResizeNeedsOneOfTheThreeJobs) {
     EXPECT_TRUE(resize->isEnabled());
 }
 
+// Pictures of different sizes: a percentage turned into pixels has no size
+// to come from and becomes 0; a DPI of 0 cannot be written. Neither batch
+// is offered until a size and a DPI are given.
+TEST_F(ResizeDialogTest, ABatchThatCanOnlyFailIsNotOffered) {
+    settings_.image_set_dpi = 1;
+    auto d = Open(0, 0);
+    QPushButton* resize = Control<QPushButton>(d.get(), Id::Resize);
+    QPushButton* mail = Control<QPushButton>(d.get(), Id::ResizeAndMail);
+    Click(Control<QCheckBox>(d.get(), Id::Constrain));
+    QComboBox* unit = Control<QComboBox>(d.get(), Id::WidthUnit);
+    unit->setCurrentIndex(0);
+    Q_EMIT unit->activated(0);
+    EXPECT_EQ(Field(d.get(), Id::Width), u"0"_s);
+    EXPECT_TRUE(Text(d.get(), Id::SizeCheck).startsWith(u"Please give the new width and height"_s));
+    EXPECT_EQ(std::pair(resize->isEnabled(), mail->isEnabled()), std::pair(false, false));
+    Type(d.get(), Id::Width, u"800"_s);
+    EXPECT_EQ(std::pair(resize->isEnabled(), mail->isEnabled()), std::pair(true, true));
+    Type(d.get(), Id::XDpi, u"0"_s);
+    EXPECT_TRUE(Text(d.get(), Id::DpiCheck).endsWith(u"Please give a DPI from 1 to 65535"_s));
+    EXPECT_EQ(std::pair(resize->isEnabled(), mail->isEnabled()), std::pair(false, false));
+    Click(Control<QCheckBox>(d.get(), Id::ImageSetDpi));
+    EXPECT_EQ(std::pair(resize->isEnabled(), mail->isEnabled()), std::pair(true, true));
+}
+
 TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     auto d = Open(640, 480);
     Type(d.get(), Id::Destination, u"/tmp/web pictures"_s);
