@@ -318,24 +318,22 @@ bool CxImage::Load(const QString& path, uint32_t format) {
             }
         }
         d->bpp = BitsPerPixel(in, header);
-        // The loaders make up a resolution where the file states none; only
-        // the file's own fields and its EXIF tell.
-        d->resolutionStated = HeaderStatesResolution(file, header.format) ||
-                              in.get_typeof("exif-ifd0-XResolution") != 0;
-        d->xdpi = d->resolutionStated ? DpiFromRes(in.xres()) : kUnstatedDpi;
-        d->ydpi = d->resolutionStated ? DpiFromRes(in.yres()) : kUnstatedDpi;
         d->exif = BlobField(in, VIPS_META_EXIF_NAME);
         d->xmp = BlobField(in, VIPS_META_XMP_NAME);
         if (header.format == ImageFormat::Jxl && d->exif.isEmpty()) {
             const BoxMetadata boxes = ReadJxlMetadata(file);
             d->exif = boxes.exif;
             d->xmp = boxes.xmp;
-            if (const std::optional<StatedDpi> dpi = ExifResolution(d->exif)) {
-                d->resolutionStated = true;
-                d->xdpi = dpi->x;
-                d->ydpi = dpi->y;
-            }
         }
+        if (header.format == ImageFormat::Tiff && d->exif.isEmpty())
+            d->exif = ReadTiffExif(file);
+        // The loaders make up a resolution where the file states none, and
+        // not all of them read it from EXIF: the file's own fields and its
+        // EXIF block tell.
+        const std::optional<StatedDpi> exifDpi = ExifResolution(d->exif);
+        d->resolutionStated = exifDpi || HeaderStatesResolution(file, header.format);
+        d->xdpi = exifDpi ? exifDpi->x : d->resolutionStated ? DpiFromRes(in.xres()) : kUnstatedDpi;
+        d->ydpi = exifDpi ? exifDpi->y : d->resolutionStated ? DpiFromRes(in.yres()) : kUnstatedDpi;
         d->orientation = IntField(in, VIPS_META_ORIENTATION, 1);
         d->image = in;
         d->type = header.format;

@@ -75,6 +75,21 @@ VImage PrepareColours(VImage image, uint32_t format) {
     return image;
 }
 
+QByteArray TakePhotoshopBlock(VImage& image) {
+    static const QByteArray prefix("Photoshop 3.0\0", 14);
+    if (!image.get_typeof(VIPS_META_IPTC_NAME))
+        return {};
+    size_t length = 0;
+    const void* data = image.get_blob(VIPS_META_IPTC_NAME, &length);
+    QByteArray block(static_cast<const char*>(data), qsizetype(length));
+    if (block.startsWith(prefix))
+        block.remove(0, prefix.size());
+    if (!block.startsWith("8BIM"))
+        return {};
+    vips_image_remove(image.get_image(), VIPS_META_IPTC_NAME);
+    return block;
+}
+
 void SetBlob(VImage& image, const char* name, const QByteArray& bytes) {
     vips_image_set_blob_copy(image.get_image(), name, bytes.constData(), size_t(bytes.size()));
 }
@@ -185,11 +200,15 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
     }
     QByteArray encoded;
     const ResultFacts facts{image.width(), pageHeight, request.dpi};
-    const QByteArray exif = ResultExif(request.sourceExif, facts);
-    const QByteArray xmp = ResultXmp(request.sourceXmp);
+    ResultBlocks blocks{ResultExif(request.sourceExif, facts), ResultXmp(request.sourceXmp), {}};
     try {
         image = PrepareColours(image, request.format).copy();
-        SetMetadata(image, exif, xmp, request.dpi);
+        // TIFF's IPTC tag holds bare records and libtiff cuts a block to
+        // whole 32-bit words: a JPEG's IPTC, which is Photoshop's resource
+        // block, goes whole under TIFF's Photoshop tag instead.
+        if (request.format == ImageFormat::Tiff)
+            blocks.photoshop = TakePhotoshopBlock(image);
+        SetMetadata(image, blocks.exif, blocks.xmp, request.dpi);
         if (request.pages > 1 && ImageFormat::HoldsPages(request.format))
             image.set(VIPS_META_PAGE_HEIGHT, pageHeight);
         encoded = Save(image, request.format, request.quality);
@@ -201,7 +220,7 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
         why = QStringLiteral("pictures of this type cannot be written");
         return {};
     }
-    if (!PutResultMetadata(encoded, request.format, facts, exif, xmp, why))
+    if (!PutResultMetadata(encoded, request.format, facts, blocks, why))
         return {};
     return encoded;
 }

@@ -226,7 +226,8 @@ void StampResolution(QByteArray& encoded, uint32_t format, const ResultFacts& fa
 } // namespace
 
 bool PutResultMetadata(QByteArray& encoded, uint32_t format, const ResultFacts& facts,
-                       const QByteArray& exif, const QByteArray& xmp, QString& why) {
+                       const ResultBlocks& blocks, QString& why) {
+    const QByteArray& exif = blocks.exif;
     switch (format) {
     case ImageFormat::Jpeg:
         return PutJpegMetadata(encoded, facts, exif, why);
@@ -238,9 +239,9 @@ bool PutResultMetadata(QByteArray& encoded, uint32_t format, const ResultFacts& 
     case ImageFormat::Heic:
         return PutHeifExif(encoded, exif, why);
     case ImageFormat::Jxl:
-        return PutJxlMetadata(encoded, exif, xmp, why);
+        return PutJxlMetadata(encoded, exif, blocks.xmp, why);
     case ImageFormat::Tiff:
-        return PutTiffMetadata(encoded, facts, exif, why);
+        return PutTiffMetadata(encoded, facts, blocks, why);
     case ImageFormat::Bmp:
     case ImageFormat::Pcx:
         StampResolution(encoded, format, facts);

@@ -26,10 +26,10 @@ ExifPtr NewExifData() {
     ExifPtr data(exif_data_new());
     // Taken as the camera wrote it: "following the specification" would add
     // the mandatory 72 DPI to a picture that states no resolution, and drop
-    // tags libexif does not know.
+    // tags libexif does not know. The maker notes it knows it moves with
+    // their offsets mended.
     exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
     exif_data_unset_option(data.get(), EXIF_DATA_OPTION_IGNORE_UNKNOWN_TAGS);
-    exif_data_set_option(data.get(), EXIF_DATA_OPTION_DONT_CHANGE_MAKER_NOTE);
     return data;
 }
 
