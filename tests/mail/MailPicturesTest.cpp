@@ -4,6 +4,7 @@
 
 #include "app/AppSettings.h"
 #include "mail/MailPictures.h"
+#include "mail/MailTempFolder.h"
 
 #include <QStandardPaths>
 #include <QUrl>
@@ -87,6 +88,20 @@ TEST_F(MailPicturesTest, OnlyTheListedCopiesGoAndTheOriginalsNeverTakeTheirPlace
     EXPECT_TRUE(settings.MailTempList.isEmpty());
     // The mail client reads it after xdg-email returned.
     EXPECT_TRUE(QFile::exists(QDir(files_.path()).filePath("Canon_40D.jpg")));
+}
+
+// The copies' private folder goes under $TMPDIR when that is a folder, and
+// under /tmp when it is not, never at the root of the file system.
+TEST_F(MailPicturesTest, TheCopiesFolderIsMadeUnderAFolderThatExists) {
+    const QByteArray saved = qgetenv("TMPDIR");
+    for (const QString& chosen : {files_.path(), u"/nonexistent"_s}) {
+        qputenv("TMPDIR", chosen.toUtf8());
+        const QString folder = CreateMailTempFolder();
+        const QString parent = chosen == files_.path() ? chosen : u"/tmp"_s;
+        EXPECT_EQ(QFileInfo(folder).path(), parent) << qPrintable(folder);
+        QDir(folder).removeRecursively();
+    }
+    qputenv("TMPDIR", saved);
 }
 
 TEST_F(MailPicturesTest, EachFailureGivesItsPrompt) {

@@ -14,9 +14,9 @@ protected:
     QTemporaryDir dir_;
 };
 
-// Pictures that state no resolution read as 72 DPI whatever their type,
-// and are written with 72, not the loaders' placeholders of 0 or 25.
-TEST_F(CodecTest, APictureWithoutResolutionReadsAndIsWrittenAs72Dpi) {
+// Pictures that state no resolution read as 72 DPI whatever their type
+// (what a result states is the matrix test's).
+TEST_F(CodecTest, APictureWithoutResolutionReadsAs72Dpi) {
     for (const char* name :
          {"none.png", "none.gif", "none.tif", "none.bmp", "none.pcx", "none.jpg"}) {
         const QString source = Path(QString::fromLatin1(name));
@@ -24,9 +24,6 @@ TEST_F(CodecTest, APictureWithoutResolutionReadsAndIsWrittenAs72Dpi) {
         CxImage image;
         ASSERT_TRUE(image.Load(source)) << name;
         EXPECT_EQ(std::pair(image.GetXDPI(), image.GetYDPI()), std::pair(72, 72)) << name;
-        const QString out = Path(u"out.tif"_s);
-        ASSERT_TRUE(image.Save(out, ImageFormat::Tiff)) << name;
-        EXPECT_NEAR(Identify(out).xdpi, 72, 0.6) << name;
     }
 }
 
@@ -143,30 +140,6 @@ TEST_F(CodecTest, AFailedLoadLeavesAnEmptyPictureAndSaysWhy) {
         EXPECT_FALSE(image.GetLastError().isEmpty()) << qPrintable(path);
         EXPECT_TRUE(image.GetLastError().contains(QLatin1String(reason)))
             << qPrintable(image.GetLastError());
-    }
-}
-
-// The eight orientations hold one photo; upright, they all look alike.
-TEST_F(CodecTest, EveryOrientationComesOutUpright) {
-    const QString reference = Path(u"upright-1.png"_s);
-    for (int orientation = 1; orientation <= 8; ++orientation) {
-        const QString source = TestData(u"orientation/landscape_%1.jpg"_s.arg(orientation));
-        IImage info;
-        ASSERT_EQ(info.LoadImageInfo(source), 1);
-        EXPECT_EQ(std::pair(info.GetWidth(), info.GetHeight()), std::pair(600, 450)) << orientation;
-
-        CxImage image;
-        ASSERT_TRUE(image.Load(source));
-        ASSERT_TRUE(image.Resample(120, 90));
-        const QString out = Path(u"upright-%1.png"_s.arg(orientation));
-        ASSERT_TRUE(image.Save(out, ImageFormat::Png));
-        const ToolRun compare =
-            RunTool(u"compare"_s, {u"-metric"_s, u"RMSE"_s, out, reference, u"null:"_s});
-        // "1234.5 (0.0188)": the part in brackets is the normalised error.
-        const double error = compare.err.section(u'(', 1).section(u')', 0, 0).toDouble();
-        // The eight files differ by about 0.07 as stored; a picture turned
-        // or mirrored the wrong way differs by more than 0.2.
-        EXPECT_LT(error, 0.12) << "orientation " << orientation << ": " << qPrintable(compare.err);
     }
 }
 

@@ -75,13 +75,14 @@ TEST_F(TessaryBatchTest, PrintsTheCountsAndEachFailureAndExits1OnFailure) {
     EXPECT_EQ(std::pair(again.exitCode, again.out),
               std::pair(0, u"written: 0, skipped: 1, failed: 0\n"_s));
 
-    // A name that is not UTF-8 reaches its file, and its result keeps the
-    // bytes (given through a shell: QProcess cannot pass such bytes).
+    // A name that is not UTF-8 reaches its file, given relative to the
+    // current folder, and its result keeps the bytes (through a shell:
+    // QProcess cannot pass such bytes).
     const QByteArray folder = QFile::encodeName(dir_.path());
     ASSERT_EQ(::rename(QFile::encodeName(good).constData(), folder + "/bad\xff.jpg"), 0);
     const ToolRun odd = RunTool(
         u"sh"_s,
-        {u"-c"_s, u"exec \"$0\" --set imagetype=5 -- \"$(printf '%s/bad\\377.jpg' \"$1\")\""_s,
+        {u"-c"_s, u"cd \"$1\" && exec \"$0\" --set imagetype=5 -- \"$(printf 'bad\\377.jpg')\""_s,
          kBatch, dir_.path()},
         {}, 120000, Environment());
     EXPECT_EQ(odd.out, u"written: 1, skipped: 0, failed: 0\n"_s) << qPrintable(odd.err);
