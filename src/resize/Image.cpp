@@ -16,6 +16,7 @@
 #include <atomic>
 #include <cmath>
 #include <mutex>
+#include <thread>
 
 #include <malloc.h>
 
@@ -71,10 +72,12 @@ void InitOnce() {
         vips_cache_set_max(0);
         vips_leak_set(FALSE);
         // A fixed threshold hands every large buffer back to the system when
-        // it is freed. With glibc's sliding one, the decoders' buffers stay
-        // in the heap after their picture is done, and a batch that decodes
+        // it is freed, and one heap a core keeps the freed rest from
+        // spreading over glibc's many: otherwise the decoders' buffers stay
+        // behind after their picture is done, and a batch that decodes
         // pictures whole grows with each picture.
         mallopt(M_MMAP_THRESHOLD, kLargeBufferBytes);
+        mallopt(M_ARENA_MAX, int(std::max(2u, std::thread::hardware_concurrency())));
         // A damaged picture makes libvips warn on the terminal for every
         // tile; the reason reaches the user through the failure list.
         g_log_set_handler(
