@@ -38,12 +38,15 @@ Options:
                                           modification time (default 1)
                          trash            1: a file the batch replaces is
                                           moved to the Trash (default 1)
-                         maxkb            most KB of each JPEG, WebP, AVIF,
-                                          HEIC or JPEG XL result: a lower
-                                          quality, then a smaller size; 0: no
+                         maxkb            most KB of each result: a lower
+                                          quality (JPEG, WebP, AVIF, HEIC,
+                                          JPEG XL), then a smaller size; 0: no
                                           limit (default)
                          mailmaxkb        with --mail: most KB of all copies
                                           together; 0: no limit (default)
+                       Numbers outside their range are refused: switches 0-1,
+                       imagetype 0-11, qualilty 0-100, rotate 0-2, DPI
+                       1-65535, sizes 1-65535 pixels or 1-10000 percent.
   --answer POLICY      how to answer the questions of the batch ("overwrite
                        this file?", "convert to 256 colours?"):
                          ask         ask on the terminal
