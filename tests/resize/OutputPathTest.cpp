@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "resize/OutputPath.h"
+#include "resize/PictureTree.h"
 #include "TestSupport.h"
 
 namespace {
@@ -25,6 +26,8 @@ TEST(OutputPathTest, PicksThePathAndFolderInTheirOrder) {
          "/pics/resize/a.JPG", "/pics/resize"},
         {"absolute dest", "/pics/x/b.png", 0, "/out", 6, false, "/out/b.tiff", "/out"},
         {"a trailing slash", "/pics/b.png", 0, "/out/", 0, false, "/out/b.png", "/out"},
+        {"the dialog's own hint, backslashed", "/pics/a.bmp", 0, ".\\resize\\", 1, false,
+         "/pics/resize/a.jpg", "/pics/resize"},
         {"relative dest going up", "/pics/day 1/c.gif", 0, "../small", 5, false,
          "/pics/small/c.png", "/pics/small"},
         {"override wins over everything", "/pics/a.jpg", 1, "/out", 5, true, "/pics/a.jpg", ""},
@@ -46,7 +49,9 @@ TEST(OutputPathTest, PicksThePathAndFolderInTheirOrder) {
         s.override = c.override;
         s.dest = QString::fromUtf8(c.dest);
         s.imagetype = c.imagetype;
-        const OutputPlan plan = PlanOutput(QString::fromUtf8(c.source), s, c.mail, u"/tmp/m"_s);
+        // As the job plans it, with the settings a picture is written with.
+        const OutputPlan plan = PlanOutput(QString::fromUtf8(c.source),
+                                           SettingsForSubfolder(s, {}), c.mail, u"/tmp/m"_s);
         EXPECT_EQ(plan.path, QString::fromUtf8(c.path)) << c.what;
         EXPECT_EQ(plan.folderToCreate, QString::fromUtf8(c.folder)) << c.what;
     }
