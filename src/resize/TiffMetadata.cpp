@@ -79,6 +79,23 @@ struct Ifd {
     uint32_t next = 0;
 };
 
+// An IFD as the file holds it: its entries in tag order, then the offset of
+// the next IFD.
+QByteArray SerialiseIfd(QList<Entry> entries, uint32_t next, bool big) {
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry& a, const Entry& b) { return a.tag < b.tag; });
+    QByteArray out(2, '\0');
+    Put16(out, 0, uint32_t(entries.size()), big);
+    for (const Entry& entry : entries) {
+        QByteArray field(8, '\0');
+        Put16(field, 0, entry.tag, big);
+        Put16(field, 2, entry.type, big);
+        Put32(field, 4, entry.count, big);
+        out += field + entry.value;
+    }
+    return out + Make32(next, big);
+}
+
 class Tiff {
 public:
     explicit Tiff(QByteArray& bytes)
@@ -110,23 +127,12 @@ public:
     // Writes ifd's entries and next pointer where it stands; it must not
     // have grown.
     void WriteInPlace(const Ifd& ifd) {
-        bytes_.replace(ifd.at, Serialise(ifd.entries, ifd.next).size(),
-                       Serialise(ifd.entries, ifd.next));
+        const QByteArray written = Serialise(ifd.entries, ifd.next);
+        bytes_.replace(ifd.at, written.size(), written);
     }
 
-    QByteArray Serialise(QList<Entry> entries, uint32_t next) const {
-        std::sort(entries.begin(), entries.end(),
-                  [](const Entry& a, const Entry& b) { return a.tag < b.tag; });
-        QByteArray out(2, '\0');
-        Put16(out, 0, uint32_t(entries.size()), big_);
-        for (const Entry& entry : entries) {
-            QByteArray field(8, '\0');
-            Put16(field, 0, entry.tag, big_);
-            Put16(field, 2, entry.type, big_);
-            Put32(field, 4, entry.count, big_);
-            out += field + entry.value;
-        }
-        return out + Make32(next, big_);
+    QByteArray Serialise(const QList<Entry>& entries, uint32_t next) const {
+        return SerialiseIfd(entries, next, big_);
     }
 
     QByteArray Short(uint16_t value) const {
@@ -365,16 +371,7 @@ QByteArray LayOut(const QList<std::pair<uint16_t, QList<Tagged>>>& ifds, bool bi
             }
             table.append({entry.tag, entry.type, entry.count, field});
         }
-        QByteArray ifd(2, '\0');
-        Put16(ifd, 0, uint32_t(table.size()), big);
-        for (const Entry& entry : table) {
-            QByteArray field(8, '\0');
-            Put16(field, 0, entry.tag, big);
-            Put16(field, 2, entry.type, big);
-            Put32(field, 4, entry.count, big);
-            ifd += field + entry.value;
-        }
-        out += ifd + Make32(0, big) + values;
+        out += SerialiseIfd(table, 0, big) + values;
     }
     return out;
 }
