@@ -79,7 +79,7 @@ QString JoinPath(const QString& folder, const QString& name) {
 
 QString DesktopFolder() {
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (desktop.isEmpty() || QDir(desktop) == QDir(QDir::homePath()) || !QFileInfo(desktop).isDir())
+    if (desktop.isEmpty() || QDir(desktop) == QDir(QDir::homePath()) || !IsFolder(desktop))
         return {};
     return desktop;
 }
@@ -358,7 +358,7 @@ std::unique_ptr<ShellFolder> ShellNamespace::BindFolder(const IdList& list) cons
     const std::optional<Resolved> resolved = Resolve(absolute);
     if (!resolved || resolved->kind == ItemKind::Controls)
         return nullptr;
-    if (!resolved->path.isEmpty() && !QFileInfo(resolved->path).isDir())
+    if (!resolved->path.isEmpty() && !IsFolder(resolved->path))
         return nullptr;
     return std::unique_ptr<ShellFolder>(
         new ShellFolder(*this, absolute, resolved->path, resolved->kind));
@@ -384,7 +384,7 @@ QString ShellNamespace::TypeKey(const IdList& list) const {
     default:
         break;
     }
-    if (QFileInfo(resolved->path).isDir())
+    if (IsFolder(resolved->path))
         return kFolderKey;
     return FileTypeKey(resolved->name);
 }
@@ -458,7 +458,7 @@ QByteArray ShellNamespace::ControlsList() const {
 QByteArray ShellNamespace::PersonalList() const {
     IdList list;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if ((QFileInfo(documents).isDir() && ParsePath(documents, list)) ||
+    if ((IsFolder(documents) && ParsePath(documents, list)) ||
         ParsePath(QDir::homePath(), list))
         return *list;
     return DesktopList();
@@ -541,7 +541,7 @@ uint32_t ShellFolder::GetAttributesOf(const QByteArray& relative) const {
     const bool isDir =
         known != enumerated_.constEnd()
             ? known->isDir
-            : QFileInfo(shell_.FileSystemPath(ShellNamespace::Concat(list_, relative))).isDir();
+            : IsFolder(shell_.FileSystemPath(ShellNamespace::Concat(list_, relative)));
     return isDir ? ShellFlag::AttrFolder | ShellFlag::AttrHasSubfolder : 0;
 }
 

@@ -117,8 +117,18 @@ TEST_F(FolderListingTest, HostileNamesAndFoldersShowWhatCanBeShown) {
                        invalid.constData()),
               0);
     ASSERT_EQ(::symlink(".", QFile::encodeName(root_.filePath(u"h/loop"_s)).constData()), 0);
+    // A folder so named is a folder, and its pictures are listed.
+    const QByteArray oddFolder = QFile::encodeName(root_.filePath(u"h/"_s)) + "caf\xe9";
+    ASSERT_EQ(::mkdir(oddFolder.constData(), 0755), 0);
+    ASSERT_EQ(::link(invalid.constData(), oddFolder + "/in.jpg"), 0);
     const QList<FileItem> rows = Rows(root_.filePath(u"h"_s));
-    EXPECT_EQ(rows.size(), 1 + 1 + 5) << qPrintable(Names(rows).join('|'));
+    EXPECT_EQ(rows.size(), 1 + 2 + 5) << qPrintable(Names(rows).join('|'));
+    const auto odd = std::find_if(rows.begin(), rows.end(), [](const FileItem& row) {
+        return ShownFileName(row.name) == u"caf\uFFFD"_s;
+    });
+    ASSERT_NE(odd, rows.end());
+    EXPECT_EQ(std::pair(odd->isFolder, odd->typeName), std::pair(true, u"Folder"_s));
+    EXPECT_EQ(Names(Rows(odd->path)), (QStringList{"..", "in.jpg"}));
     // Shown with replacement characters; its path keeps the bytes, so the
     // picture opens.
     const auto bad = std::find_if(rows.begin(), rows.end(), [](const FileItem& row) {
@@ -135,7 +145,9 @@ TEST_F(FolderListingTest, HostileNamesAndFoldersShowWhatCanBeShown) {
     // A folder removed after it was listed: just its ".." row.
     IdList gone;
     ASSERT_TRUE(shell_->ParsePath(root_.filePath(u"h"_s), gone));
-    ::unlink(invalid.constData()); // a name Qt cannot spell
+    ::unlink(invalid.constData()); // names Qt cannot spell
+    ::unlink(oddFolder + "/in.jpg");
+    ::rmdir(oddFolder.constData());
     QDir(root_.filePath(u"h"_s)).removeRecursively();
     EXPECT_EQ(Names(listing_->List(gone)), QStringList{".."});
 }
