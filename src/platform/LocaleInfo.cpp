@@ -2,6 +2,7 @@
 #include "platform/LocaleInfo.h"
 
 #include <QList>
+#include <QRegularExpression>
 
 namespace {
 
@@ -116,12 +117,36 @@ QString WindowsPicture(const QString& qtFormat) {
     return picture.simplified();
 }
 
+namespace {
+
+QString WithFullYear(const QString& picture) {
+    static const QRegularExpression shortYear(QStringLiteral("(?<!y)y{1,2}(?!y)"));
+    QString full = picture;
+    return full.replace(shortYear, QStringLiteral("yyyy"));
+}
+
+QString WithSeconds(const QString& picture) {
+    if (picture.contains(QLatin1Char('s')))
+        return picture;
+    // Set off from the minutes as the minutes are from the hours.
+    static const QRegularExpression minutes(QStringLiteral("([hH]+)([^hHmst]*)(m{1,2})"));
+    const QRegularExpressionMatch match = minutes.match(picture);
+    if (!match.hasMatch())
+        return picture;
+    QString withSeconds = picture;
+    const QString separator = match.captured(2).isEmpty() ? QStringLiteral(":") : match.captured(2);
+    return withSeconds.insert(match.capturedEnd(3), separator + QStringLiteral("ss"));
+}
+
+} // namespace
+
 LocaleInfo ReadLocaleInfo(const QLocale& locale) {
     LocaleInfo info;
     info.negativeSign = locale.negativeSign();
     info.decimalSeparator = locale.decimalPoint();
     info.thousandsSeparator = locale.groupSeparator();
-    info.shortDatePicture = WindowsPicture(locale.dateFormat(QLocale::ShortFormat));
-    info.timePicture = WindowsPicture(locale.timeFormat(QLocale::ShortFormat));
+    // A file's time is told whole: the year with its century, the seconds.
+    info.shortDatePicture = WithFullYear(WindowsPicture(locale.dateFormat(QLocale::ShortFormat)));
+    info.timePicture = WithSeconds(WindowsPicture(locale.timeFormat(QLocale::ShortFormat)));
     return info;
 }

@@ -17,7 +17,9 @@ struct LocaleInfo {
     std::optional<QString> timePicture;
 };
 
-// Read from a locale (the user's own by default).
+// Read from a locale (the user's own by default). The pictures are those
+// a file's time is shown with: the short date with the year's century,
+// the short time with its seconds.
 LocaleInfo ReadLocaleInfo(const QLocale& locale = QLocale::system());
 
 // A Qt date or time format as a Windows picture: AP/ap become tt, h is the
