@@ -226,6 +226,16 @@ void CMainFrame::OnCreateClient() {
     fileList_->OnInitialUpdate(document_);
     ConnectCommands();
     CreateStatusBar();
+    // Why a picture cannot be shown stays until another picture is.
+    connect(preview_, &CScrollPictureView::PictureNotShown, this, [this](const QString& message) {
+        previewMessage_ = message;
+        statusBar()->showMessage(message);
+    });
+    connect(preview_, &CScrollPictureView::PictureShown, this, [this] {
+        if (!previewMessage_.isEmpty() && statusBar()->currentMessage() == previewMessage_)
+            statusBar()->clearMessage();
+        previewMessage_.clear();
+    });
 }
 
 void CMainFrame::ApplyPlacement() {

@@ -63,4 +63,5 @@ private:
     QToolBar* mainToolBar_ = nullptr;
     QToolBar* navigationToolBar_ = nullptr;
     QLabel* lockLabels_[3] = {};
+    QString previewMessage_; // the status bar's message of a picture not shown
 };

@@ -10,4 +10,6 @@ inline const QString ImageHeight = QStringLiteral("Image Height");
 // The panel's fonts are Verdana where it is installed; Qt picks the
 // nearest family where it is not.
 inline const QString PanelFontFamily = QStringLiteral("Verdana");
+// In the status bar, when a picture cannot be shown.
+inline const QString CannotShow = QStringLiteral("Cannot show %1: %2");
 } // namespace PreviewText

@@ -53,13 +53,22 @@ int CScrollPictureView::LoadPicture() {
         hasExif = ahead->hasExif;
         ShowPixels(ahead->pixels);
         InvalidateAll();
+        Q_EMIT PictureShown();
         return 0;
     }
     hasExif = exifReader->Load(picturePath);
     CxImage* image = picture->GetXImage();
-    // A picture that does not decode is shown as nothing at all.
-    if (!image->Load(picturePath) || !DecodeForPane())
+    // A picture that does not decode is shown as nothing at all; the status
+    // bar says why.
+    if (!image->Load(picturePath) || !DecodeForPane()) {
+        const QString why = image->GetLastError();
         image->Destroy();
+        SetScrollSizes(kEmptyPane);
+        Q_EMIT PictureNotShown(
+            PreviewText::CannotShow.arg(ShownFileName(QFileInfo(picturePath).fileName()), why));
+    } else {
+        Q_EMIT PictureShown();
+    }
     InvalidateAll();
     return 0;
 }
@@ -70,11 +79,13 @@ void CScrollPictureView::ClearPicture() {
         return;
     image->Destroy();
     shown_ = QImage();
+    // An empty pane has nothing to scroll to.
+    SetScrollSizes(kEmptyPane);
     InvalidateAll();
 }
 
 void CScrollPictureView::OnInitialUpdate(CTessaryDoc& document) {
-    SetScrollSizes(QSize(100, 100));
+    SetScrollSizes(kEmptyPane);
     document.pictureView = this;
 }
 

@@ -41,11 +41,18 @@ public:
     int hasExif = 0;
     QString picturePath;
 
-    // The scroll range: 100 x 100 at first, then as the tallest panel shown
-    // since needed (it never shrinks back).
+    // The scroll range: 100 x 100 at first and whenever the pane is empty,
+    // else as the tallest panel shown since needed (a shorter one keeps it).
     QSize TotalSize() const { return totalSize_; }
+    static constexpr QSize kEmptyPane{100, 100};
     // The pixels held for drawing: no more than the pane shows.
     QSize DecodedSize() const { return shown_.size(); }
+
+Q_SIGNALS:
+    // A picture could not be shown; why, for the status bar (the pane
+    // itself stays empty).
+    void PictureNotShown(const QString& message);
+    void PictureShown();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -66,6 +73,6 @@ private:
 
     QImage shown_;
     PreviewPrefetch prefetch_;
-    QSize totalSize_{100, 100};
+    QSize totalSize_ = kEmptyPane;
     QTimer redecode_; // after a resize, once the size has settled
 };

@@ -300,7 +300,7 @@ bool CxImage::Load(const QString& path, uint32_t format) {
             };
         }
         VImage in = open(1);
-        if (int64_t(in.width()) * in.height() > kMaxPicturePixels) {
+        if (int64_t(in.width()) * in.height() > kMaxSourcePixels) {
             Destroy();
             return d->Fail(QStringLiteral("the picture is too large (%1 x %2 pixels)")
                                .arg(in.width())
@@ -312,7 +312,7 @@ bool CxImage::Load(const QString& path, uint32_t format) {
             try {
                 const VImage all = open(-1);
                 if (all.height() == in.height() * d->filePages &&
-                    int64_t(all.width()) * all.height() <= kMaxPicturePixels) {
+                    int64_t(all.width()) * all.height() <= kMaxSourcePixels) {
                     in = all;
                     d->pages = d->filePages;
                 }

@@ -32,8 +32,12 @@ inline bool HoldsPages(uint32_t format) {
 }
 } // namespace ImageFormat
 
-// The largest picture the codec agrees to open: beyond this a "picture" is
-// either damaged or hostile, and decoding it would exhaust memory.
+// The largest picture the codec agrees to open. It is read a strip at a
+// time where it is shrunk (a preview, a resize), so memory stays bounded;
+// beyond this a "picture" is damaged or hostile, and only reading it
+// would take minutes.
+constexpr int64_t kMaxSourcePixels = int64_t(1) << 30;
+// The largest picture the codec makes.
 constexpr int64_t kMaxPicturePixels = int64_t(1) << 28;
 // ICO directory entries hold one byte per side, so 256 is the largest icon.
 constexpr int kMaxIconSide = 256;

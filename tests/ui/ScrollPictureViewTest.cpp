@@ -6,6 +6,7 @@
 #include "resize/Image.h"
 
 #include <QScrollBar>
+#include <QSignalSpy>
 
 namespace {
 
@@ -75,15 +76,25 @@ TEST_F(ScrollPictureViewTest, AMissingFileKeepsThePictureAndAFolderOrABadPicture
     view_.ClearPicture();
     EXPECT_FALSE(Shown());
     EXPECT_TRUE(Blank());
+    // A pane short enough for the camera's panel to scroll.
+    view_.resize(300, 250);
     const QByteArray camera = ReadFile(TestData(u"jpg/Canon_40D.jpg"_s));
+    QSignalSpy told(&view_, &CScrollPictureView::PictureNotShown);
     for (const QString& path :
          {TestData(u"invalid/corrupted.jpg"_s),
           WriteFile(dir_.filePath(u"cut.jpg"_s), camera.left(camera.size() / 2)), dir_.path()}) {
         Show(TestData(u"jpg/Canon_40D.jpg"_s));
+        Grab();
+        ASSERT_GT(view_.verticalScrollBar()->maximum(), 0);
         Show(path);
         EXPECT_FALSE(Shown()) << qPrintable(path);
         EXPECT_TRUE(Blank()) << qPrintable(path);
+        EXPECT_EQ(view_.verticalScrollBar()->maximum(), 0) << "a scroll bar over an empty pane";
     }
+    // Why, for the status bar.
+    ASSERT_EQ(told.size(), 3);
+    EXPECT_TRUE(told[0][0].toString().startsWith(u"Cannot show corrupted.jpg: Corrupt JPEG"_s))
+        << qPrintable(told[0][0].toString());
 }
 
 TEST_F(ScrollPictureViewTest, TheScrollRangeGrowsForALongPanelAndNeverShrinksBack) {

@@ -69,7 +69,7 @@ int PrintInfo(const QStringList& files) {
         CxImage image;
         DecodedPixels pixels;
         if (!image.Load(file) || !image.DecodeToFit(kDecodeCheckSide, kDecodeCheckSide, pixels)) {
-            out << "cannot read picture\n";
+            out << "cannot read picture (" << image.GetLastError() << ")\n";
             failed = true;
             continue;
         }
