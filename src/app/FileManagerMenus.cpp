@@ -305,10 +305,8 @@ bool FileManagerMenus::WriteThunar(const QList<ContextMenuItem>& items, QStringL
     }
     // A list with nothing left, or with just the system's actions, was made
     // for ours alone: without it Thunar shows the system's actions again.
-    int systemRemaining = 0;
-    if (remaining == 0 ||
-        (!system.isEmpty() &&
-         RewriteThunarActions(ReadAll(system), kOurPrefix, {}, systemRemaining) == rewritten)) {
+    if (remaining == 0 || (actions.isEmpty() && !system.isEmpty() &&
+                           SameThunarActions(*rewritten, ReadAll(system), kOurPrefix))) {
         if (QFile::exists(path) && !QFile::remove(path)) {
             errors << QStringLiteral("cannot remove %1").arg(path);
             return false;

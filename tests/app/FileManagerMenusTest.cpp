@@ -21,6 +21,20 @@ const QByteArray kUserActions = QByteArrayLiteral(
     "\t<description>My own &amp; only</description>\n\t<patterns>*</patterns>\n"
     "\t<directories/>\n</action>\n<!-- kept as it is -->\n</actions>\n");
 
+// Thunar's own system file as Thunar 4.18 installs it in /etc/xdg: a
+// document type, a comment, indentation, translated names and no id.
+const QByteArray kThunarSystemActions = QByteArrayLiteral(
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE actions [\n"
+    "  <!ELEMENT actions (action)+>\n\n  <!ELEMENT startup-notify EMPTY>\n]>\n\n"
+    "<!--\n  Default thunar-uca configuration file, which gets installed system-wide.\n-->\n\n"
+    "<actions>\n\n  <action>\n    <icon>utilities-terminal</icon>\n"
+    "    <patterns>*</patterns>\n    <range></range>\n    <name>Open Terminal Here</name>\n"
+    "    <name xml:lang=\"de\">Terminal hier \xc3\xb6"
+    "ffnen</name>\n"
+    "    <command>exo-open --working-directory %f --launch TerminalEmulator</command>\n"
+    "    <description>Example for a custom action</description>\n    <startup-notify/>\n"
+    "    <directories/>\n  </action>\n\n</actions>\n");
+
 // Every file-manager folder of the test is its own.
 class FileManagerMenusTest : public ConfigFolderTest {
 protected:
@@ -149,16 +163,25 @@ TEST_F(FileManagerMenusTest, ThunarKeepsTheUsersOwnActionsAndInstallsOnce) {
     QStringList errors;
     EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
     EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), kUserActions);
+    // Thunar's own layout comes back byte for byte, however often.
+    WriteFile(FileManagerMenus::ThunarFile(), kThunarSystemActions);
+    for (int round = 0; round < 2; ++round) {
+        Install(ContextMenuItems(AppSettings()));
+        EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
+    }
+    EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), kThunarSystemActions);
 }
 
 TEST_F(FileManagerMenusTest, UninstallLeavesNothingOfOursBehind) {
     // Thunar's system actions are shown when the user has no file of their own.
-    WriteFile(system_.filePath(u"Thunar/uca.xml"_s), kUserActions);
+    WriteFile(system_.filePath(u"Thunar/uca.xml"_s), kThunarSystemActions);
     const QList<ContextMenuItem> items = ContextMenuItems(AppSettings());
     const QStringList before = OurFiles();
     Install(items);
-    EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()).count("<action>"), 4)
-        << "the system's action stays in sight";
+    const QByteArray installed = ReadFile(FileManagerMenus::ThunarFile());
+    EXPECT_EQ(installed.count("<action>"), 4) << "the system's action stays in sight";
+    EXPECT_TRUE(installed.contains("<name xml:lang=\"de\">Terminal hier \xc3\xb6"
+                                   "ffnen</name>"));
     EXPECT_EQ(OurFiles().size(), before.size() + 1 + 3 + 3 + 1);
     // A file of the user's own that has a name we use is not ours to remove.
     WriteFile(FileManagerMenus::NautilusFolder() + u"/Rotate"_s, "#!/bin/sh\n");
