@@ -5,7 +5,6 @@
 #include "platform/SharedMemory.h"
 
 #include <QFile>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <atomic>
@@ -26,18 +25,25 @@ void WriteLittleEndian(uint8_t* bytes, uint32_t value) {
 }
 
 // Appends the paths of the whole records in bytes, at most count of them.
-void AppendRecords(const uint8_t* bytes, size_t size, uint64_t count, QStringList& paths) {
+// A record of nothing but zero bytes ends the list: it is what a block
+// that claims more records than were written holds (a sparse object of
+// millions of them would take minutes and gigabytes). False when the list
+// ended so.
+bool AppendRecords(const uint8_t* bytes, size_t size, uint64_t count, QStringList& paths) {
     constexpr size_t kRecord = HandOffBlock::RecordBytes;
     const uint64_t present = (size + kRecord - 1) / kRecord;
     for (uint64_t i = 0; i < std::min(count, present); ++i) {
         const uint8_t* record = bytes + i * kRecord;
         const size_t room = std::min<size_t>(kRecord, bytes + size - record);
+        if (std::all_of(record, record + room, [](uint8_t b) { return b == 0; }))
+            return false;
         const void* end = std::memchr(record, 0, room);
         if (!end)
             continue;
         paths << DecodeFileName(QByteArray(reinterpret_cast<const char*>(record),
                                            static_cast<const uint8_t*>(end) - record));
     }
+    return true;
 }
 
 // Records read from the object at a time: a few hundred kilobytes.
@@ -45,10 +51,10 @@ constexpr uint64_t kRecordsPerRead = 1024;
 
 } // namespace
 
-QString HandOffBlock::ObjectName() {
-    // The user's private runtime folder (mode 0700): nobody else can make
-    // this name first. Empty when there is no such folder.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+QString HandOffBlock::ObjectName(QString* why) {
+    // The user's private folder (mode 0700): nobody else can make this name
+    // first.
+    const QString folder = PrivateRuntimeFolder(why);
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/tessary-handoff");
 }
 
@@ -97,10 +103,10 @@ std::optional<HandOff> HandOffBlock::Take() {
             const size_t bytes = size_t(std::min<uint64_t>(
                 std::min(count - first, kRecordsPerRead) * RecordBytes, memory->size() - offset));
             chunk.resize(qsizetype(bytes));
-            if (!memory->ReadAt(size_t(offset), chunk.data(), bytes))
+            if (!memory->ReadAt(size_t(offset), chunk.data(), bytes) ||
+                !AppendRecords(reinterpret_cast<const uint8_t*>(chunk.constData()), bytes,
+                               count - first, handOff->paths))
                 break;
-            AppendRecords(reinterpret_cast<const uint8_t*>(chunk.constData()), bytes, count - first,
-                          handOff->paths);
         }
     }
     if (ready != 0 && header[FlagOffset] == 0)

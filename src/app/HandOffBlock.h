@@ -43,16 +43,17 @@ public:
     static constexpr uint8_t ReadyFlag = 0xFF;
     static constexpr uint32_t LayoutVersion = 1;
 
-    // The block's file in the user's private runtime folder; empty when
-    // there is none.
-    static QString ObjectName();
+    // The block's file in the user's private runtime folder; empty, with
+    // why, when there is none.
+    static QString ObjectName(QString* why = nullptr);
 
     // Reads a block: nothing when its flag is 0; for a flag with the top
     // bit set, the command and the paths, and the flag is cleared; for a
     // flag from 1 to 127, command 0 with no paths and the flag is left as it
     // is. A ready block too short for its header is cleared and yields
     // nothing. Records without a zero byte within their 260 bytes (or before
-    // the end of the block) are skipped; an empty record gives an empty path.
+    // the end of the block) are skipped; an empty record gives an empty path,
+    // and a record of zero bytes only ends the list.
     static std::optional<HandOff> Read(uint8_t* block, size_t size);
     // Opens the user's block, if there is a trusted one, and reads it.
     static std::optional<HandOff> Take();

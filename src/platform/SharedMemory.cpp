@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/SharedMemory.h"
 
+#include "platform/FileName.h"
+
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -101,4 +104,29 @@ bool SharedMemory::WriteAt(size_t offset, const void* from, size_t bytes) const 
         bytes -= size_t(put);
     }
     return true;
+}
+
+QString PrivateRuntimeFolder(QString* why) {
+    QString folder = DecodeFileName(qgetenv("XDG_RUNTIME_DIR"));
+    if (folder.isEmpty()) {
+        // The cache lies in the user's home, where nobody else makes names.
+        QString cache = DecodeFileName(qgetenv("XDG_CACHE_HOME"));
+        if (cache.isEmpty())
+            cache = QDir::homePath() + QStringLiteral("/.cache");
+        folder = cache + QStringLiteral("/tessary-runtime");
+        MakeFolderPath(folder, 0700, true);
+    }
+    struct stat attributes {};
+    QString problem;
+    if (lstat(EncodeFileName(folder).constData(), &attributes) != 0 || !S_ISDIR(attributes.st_mode))
+        problem = QStringLiteral("%1 is not a folder").arg(ShownFileName(folder));
+    else if (attributes.st_uid != geteuid())
+        problem = QStringLiteral("%1 belongs to another user").arg(ShownFileName(folder));
+    else if ((attributes.st_mode & 077) != 0)
+        problem = QStringLiteral("others may enter %1").arg(ShownFileName(folder));
+    if (problem.isEmpty())
+        return folder;
+    if (why)
+        *why = problem;
+    return {};
 }

@@ -9,6 +9,12 @@
 
 #include <sys/stat.h>
 
+// The user's private folder for what only the user's own programs may
+// make: $XDG_RUNTIME_DIR, or where a session has none, a folder in the
+// user's cache. Either is used only when it is a real folder the user owns
+// that nobody else may enter; otherwise empty, with why.
+QString PrivateRuntimeFolder(QString* why = nullptr);
+
 // A memory-mapped file shared between the file-manager menu, which writes
 // the hand-off block, and the program, which reads it. It lives in the
 // user's private runtime folder, so nobody else can create or squat its

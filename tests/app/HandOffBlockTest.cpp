@@ -75,7 +75,8 @@ TEST(HandOffBlockTest, ReadsWhatIsThereAndNeverMore) {
         {"N far past the block", Block(0xFF, 0xFFFFFFFF, 1, {"/p/a.jpg", "/p/b.jpg"}), true, 1, "/p/a.jpg|/p/b.jpg", 0},
         {"N smaller than the records", Block(0xFF, 1, 1, {"/p/a.jpg", "/p/b.jpg"}), true, 1, "/p/a.jpg", 0},
         {"a record without a zero byte is skipped", Block(0xFF, 3, 1, {"/p/a.jpg", full, "/p/c.jpg"}), true, 1, "/p/a.jpg|/p/c.jpg", 0},
-        {"an empty record is kept, to fail like a missing file", Block(0xFF, 2, 1, {"", "/p/b.jpg"}), true, 1, "|/p/b.jpg", 0},
+        {"an empty record is kept, to fail like a missing file", Block(0xFF, 2, 1, {QByteArray("\0old", 4), "/p/b.jpg"}), true, 1, "|/p/b.jpg", 0},
+        {"a record of zeros only ends the list", Block(0xFF, 2, 1, {"", "/p/b.jpg"}), true, 1, "", 0},
         {"a record cut by the block's end", cutRecord, true, 1, "/p/one.jpg|/p/two.jpg", 0},
         {"a cut record without its zero", cutWithoutZero, true, 1, "/p/one.jpg", 0},
         {"a header cut short", shortHeader, false, 0, "", 0},
@@ -172,7 +173,8 @@ TEST(SharedMemoryTest, OpensOnlyATrustedNonEmptyObject) {
 }
 
 // A huge sparse block is read through the file, only as far as its size
-// and its count allow, and cleared; its holes are empty records.
+// and its count allow, and cleared; a hole ends its list, so what it claims
+// costs nothing.
 TEST(SharedMemoryTest, ASparseBlockIsReadWithinItsSizeAndCleared) {
     const QString name = HandOffBlock::ObjectName();
     ASSERT_TRUE(name.startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR"))) << qPrintable(name);
@@ -190,11 +192,28 @@ TEST(SharedMemoryTest, ASparseBlockIsReadWithinItsSizeAndCleared) {
     const std::optional<HandOff> handOff = HandOffBlock::Take();
     ASSERT_TRUE(handOff);
     EXPECT_EQ(handOff->command, HandOffCommand::ResizeAsDefault);
-    ASSERT_EQ(size_t(handOff->paths.size()), Slots(kSize));
-    EXPECT_EQ(handOff->paths.first(), u"/p/a.jpg"_s);
-    EXPECT_TRUE(handOff->paths.last().isEmpty());
+    EXPECT_EQ(handOff->paths, QStringList{u"/p/a.jpg"_s});
     EXPECT_FALSE(HandOffBlock::Take()) << "the flag was cleared";
     SharedMemory::Remove(name);
+}
+
+// Without a session's runtime folder the block lives in a folder of the
+// user's own cache, made private; a folder others may enter is refused with
+// the reason.
+TEST(SharedMemoryTest, WithoutARuntimeFolderAPrivateOneOfTheUsersIsUsed) {
+    QTemporaryDir cache;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+    const QString folder = cache.filePath(u"tessary-runtime"_s);
+    EXPECT_EQ(HandOffBlock::ObjectName(), folder + u"/tessary-handoff"_s);
+    EXPECT_EQ(QFileInfo(folder).permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    QString why;
+    EXPECT_EQ(HandOffBlock::ObjectName(&why), QString());
+    EXPECT_EQ(why, u"others may enter %1"_s.arg(folder));
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    qunsetenv("XDG_CACHE_HOME");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
 #include "app/HandOffBlock.h"
+#include "app/HandOffPlan.h"
 #include "platform/SharedMemory.h"
 #include "resize/ResizeIds.h"
 
@@ -34,20 +35,39 @@ protected:
     }
 };
 
+// A folder stands for the pictures under it, and the user is asked first:
+// Cancel writes nothing, Resize writes them all; a folder without pictures
+// is told so. Either way nothing else opens.
 TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAndEnds) {
     AppSettings stored;
     stored.imagetype = 5; // PNG
     stored.width = stored.height = 50;
     stored.SaveResizeSettings();
     QStringList pictures = Pictures(3, u"-holiday %1 'x'.jpg"_s);
-    // A folder stands for the pictures under it.
     QDir(dir_.path()).mkpath(u"album/day 2"_s);
+    QDir(dir_.path()).mkpath(u"empty"_s);
     QFile::rename(pictures[2], dir_.filePath(u"album/day 2/-holiday 2 'x'.jpg"_s));
     pictures[2] = dir_.filePath(u"album"_s);
-    const ToolRun run = RunTool(kMenu, QStringList{"--command", "1", "--wait", "--"} + pictures, {},
-                                120000, Environment());
-    // It ended by itself: no main window was left open.
-    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    XServer x;
+    ASSERT_TRUE(x.Running());
+    const auto answer = [&](const QStringList& files, const QString& key) {
+        QProcess menu;
+        Launch(menu, kMenu,
+               QStringList{u"--command"_s, u"1"_s, u"--pictures-only"_s, u"--wait"_s, u"--"_s} +
+                   files,
+               x.Display());
+        const QString window = x.WaitForWindow(HandOffText::Caption);
+        EXPECT_FALSE(window.isEmpty()) << Told(x);
+        x.PressKey(window, key);
+        EXPECT_TRUE(menu.waitForFinished(120000));
+        // It ended by itself: no main window was left open.
+        EXPECT_FALSE(x.HasWindow(AppText::MainTitle));
+        return menu.exitCode();
+    };
+    EXPECT_EQ(answer(pictures, u"Return"_s), 1) << "Cancel is the default";
+    EXPECT_FALSE(QFileInfo::exists(dir_.filePath(u"resize"_s)));
+    EXPECT_EQ(answer({dir_.filePath(u"empty"_s)}, u"Return"_s), 1);
+    EXPECT_EQ(answer(pictures, u"alt+r"_s), 0);
     for (int i = 0; i < 3; ++i) {
         const Identified result = Identify(dir_.filePath(
             u"%1resize/-holiday %2 'x'.png"_s.arg(i == 2 ? "album/day 2/" : "").arg(i)));
@@ -56,6 +76,28 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
             << i;
     }
     EXPECT_EQ(HandOffFlag(), 0);
+}
+
+// Two items picked at the same moment (two file-manager windows used
+// quickly) are both done, whatever the timing.
+TEST_F(TessaryStartTest, TwoItemsPickedAtOnceAreBothDone) {
+    AppSettings stored;
+    stored.imagetype = 5; // PNG
+    stored.SaveResizeSettings();
+    for (int round = 0; round < 6; ++round) {
+        const QStringList pictures = Pictures(2, u"r%1-%2.jpg"_s.arg(round));
+        std::array<QProcess, 2> menus;
+        for (int i = 0; i < 2; ++i)
+            Launch(menus[i], kMenu, {u"--command"_s, u"1"_s, u"--wait"_s, u"--"_s, pictures[i]},
+                   {});
+        for (QProcess& menu : menus) {
+            ASSERT_TRUE(menu.waitForFinished(120000));
+            EXPECT_EQ(menu.exitCode(), 0) << round;
+        }
+        for (int i = 0; i < 2; ++i)
+            EXPECT_TRUE(QFileInfo::exists(dir_.filePath(u"resize/r%1-%2.png"_s.arg(round).arg(i))))
+                << "round " << round << ", picture " << i;
+    }
 }
 
 TEST_F(TessaryStartTest, AThousandPicturesReachTheMailCompleteAndInOrder) {

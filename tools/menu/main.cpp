@@ -7,17 +7,19 @@
 #include "app/ContextMenuItems.h"
 #include "app/FileManagerMenus.h"
 #include "app/HandOffBlock.h"
+#include "app/HandOffPlan.h"
 #include "app/SettingsNames.h"
+#include "platform/FileLock.h"
 #include "platform/FileName.h"
 #include "platform/Registry.h"
 #include "platform/SharedMemory.h"
-#include "resize/PictureTree.h"
-#include "resize/PictureTypeTable.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QThread>
@@ -37,8 +39,9 @@ namespace {
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 // A hand-off that no tessary has taken yet is waited for this long before
-// it is replaced, so that two quick menu picks do not lose the first one.
-constexpr int kPendingWaitMs = 5000;
+// it is replaced: a starting tessary takes it in a second or two, and one
+// that never does has died.
+constexpr int kPendingWaitMs = 30000;
 constexpr int kPollMs = 50;
 
 const QString kUsage = QStringLiteral(
@@ -54,6 +57,9 @@ const QString kUsage = QStringLiteral(
     "                   other numbers open the main window\n"
     "  --wait           wait for tessary to end and exit with its status\n"
     "  --pictures-only  pass on only the files with a picture extension\n"
+    "\n"
+    "A folder, or files none of which is a picture, is shown to the user in a window\n"
+    "first (the pictures found, with Resize and Cancel), so it needs a screen.\n"
     "  --install        write the menu items that Tessary's options select\n"
     "  --uninstall      remove every menu item of Tessary's\n"
     "  --help           show this help\n"
@@ -69,6 +75,21 @@ QTextStream& Err() {
 int UsageError(const QString& message) {
     Err() << "tessary-menu: " << message << "\nTry 'tessary-menu --help'.\n";
     return kExitUsage;
+}
+
+// A screen a person looks at: not the offscreen stand-in of scripts.
+bool HasScreen() {
+    return (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) &&
+           qgetenv("QT_QPA_PLATFORM") != "offscreen";
+}
+
+// What went wrong, on standard error and, for a file manager's user who
+// never sees that, in a window as well.
+int Fail(const QString& message) {
+    Err() << "tessary-menu: " << message << "\n" << Qt::flush;
+    if (!isatty(STDERR_FILENO) && HasScreen() && qobject_cast<QApplication*>(qApp))
+        QMessageBox::warning(nullptr, HandOffText::Caption, message);
+    return kExitFailed;
 }
 
 struct Request {
@@ -112,10 +133,8 @@ int Launch(const QString& program, bool wait) {
     pid_t pid = 0;
     const int error = posix_spawn(&pid, path.constData(), nullptr, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);
-    if (error != 0) {
-        Err() << "tessary-menu: cannot start " << program << ": " << strerror(error) << "\n";
-        return kExitFailed;
-    }
+    if (error != 0)
+        return Fail(QStringLiteral("Cannot start %1: %2.").arg(program, strerror(error)));
     if (!wait)
         return 0;
     int status = 0;
@@ -127,62 +146,66 @@ int Launch(const QString& program, bool wait) {
     return WEXITSTATUS(status);
 }
 
-// The files to hand off: a folder stands for the pictures under it, found
-// as tessary-batch --recursive finds them with the stored options.
-QStringList ExpandFolders(const QStringList& files) {
-    QStringList paths;
-    std::optional<AppSettings> stored;
-    for (const QString& file : files) {
-        const QString path = AbsoluteFileName(file);
-        if (!IsFolder(path)) {
-            paths << path;
-            continue;
-        }
-        if (!stored)
-            stored.emplace();
-        for (const TreePicture& picture : PicturesInTree(path, *stored))
-            paths << picture.path;
+// Asks before a folder's pictures are handed off, or tells that there is
+// no picture: false when nothing is to be done.
+bool Confirmed(const HandOffPlan& plan) {
+    if (plan.ask == HandOffPlan::Ask::Nothing)
+        return true;
+    if (!HasScreen()) {
+        Fail(plan.question.section(QLatin1Char('\n'), 0, 0) +
+             QStringLiteral(" Tessary asks before it resizes a folder's pictures, in a window; "
+                            "there is no screen (tessary-batch --recursive works without one)."));
+        return false;
     }
-    return paths;
+    if (plan.ask == HandOffPlan::Ask::NoPicture) {
+        Fail(plan.question);
+        return false;
+    }
+    QMessageBox box(QMessageBox::Question, HandOffText::Caption, plan.question);
+    QPushButton* resize = box.addButton(HandOffText::ResizeButton, QMessageBox::AcceptRole);
+    // A misclick on a folder's background must not resize all below it.
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == resize;
 }
 
 int HandOffFiles(const Request& request) {
+    const HandOffPlan plan = PlanHandOff(request.files, request.picturesOnly, GetAppSettings());
+    if (!Confirmed(plan))
+        return kExitFailed;
     QList<QByteArray> records;
-    for (const QString& path : ExpandFolders(request.files)) {
-        if (request.picturesOnly && !PictureTypeTable::IsPictureFileName(path))
-            continue;
+    for (const QString& path : plan.paths) {
         const std::optional<QByteArray> record = HandOffBlock::EncodeRecord(path);
         if (!record) {
-            Err() << "tessary-menu: the path is longer than a hand-off can carry ("
-                  << HandOffBlock::RecordBytes - 1 << " bytes): " << path << "\n";
+            Fail(QStringLiteral("The path is longer than a hand-off can carry (%1 bytes): %2")
+                     .arg(HandOffBlock::RecordBytes - 1)
+                     .arg(ShownFileName(path)));
             return kExitUsage;
         }
         records << *record;
     }
-    if (request.picturesOnly && records.isEmpty()) {
-        Err() << "tessary-menu: none of the files is a picture\n";
-        return kExitFailed;
-    }
     const QString program = TessaryProgram();
-    if (program.isEmpty()) {
-        Err() << "tessary-menu: cannot find the tessary program\n";
-        return kExitFailed;
+    if (program.isEmpty())
+        return Fail(QStringLiteral("Cannot find the tessary program."));
+    QString why;
+    const QString name = HandOffBlock::ObjectName(&why);
+    if (name.isEmpty())
+        return Fail(QStringLiteral("There is no private folder for the hand-off: %1.").arg(why));
+    {
+        // One writer at a time, each waiting until the block before its own
+        // was taken: two items picked at once both get done.
+        const std::unique_ptr<FileLock> turn = FileLock::Take(name + QStringLiteral(".lock"));
+        if (!turn)
+            return Fail(QStringLiteral("Cannot lock the hand-off: %1.").arg(strerror(errno)));
+        for (int waited = 0; waited < kPendingWaitMs && HandOffPending(); waited += kPollMs)
+            QThread::msleep(kPollMs);
+        const std::unique_ptr<SharedMemory> block =
+            SharedMemory::CreateNew(name, HandOffBlock::SizeFor(records.size()));
+        if (!block)
+            return Fail(QStringLiteral("Cannot make the hand-off block %1: %2.")
+                            .arg(name, strerror(errno)));
+        HandOffBlock::Write(block->data(), request.command, records);
     }
-    if (HandOffBlock::ObjectName().isEmpty()) {
-        Err() << "tessary-menu: there is no private runtime folder (XDG_RUNTIME_DIR) for the "
-                 "hand-off block\n";
-        return kExitFailed;
-    }
-    for (int waited = 0; waited < kPendingWaitMs && HandOffPending(); waited += kPollMs)
-        QThread::msleep(kPollMs);
-    const std::unique_ptr<SharedMemory> block =
-        SharedMemory::CreateNew(HandOffBlock::ObjectName(), HandOffBlock::SizeFor(records.size()));
-    if (!block) {
-        Err() << "tessary-menu: cannot make the hand-off block " << HandOffBlock::ObjectName()
-              << ": " << strerror(errno) << "\n";
-        return kExitFailed;
-    }
-    HandOffBlock::Write(block->data(), request.command, records);
     return Launch(program, request.wait);
 }
 
@@ -191,15 +214,21 @@ int WriteMenus(bool install) {
     QStringList errors;
     const bool done = install ? menus.Install(ContextMenuItems(GetAppSettings()), errors)
                               : menus.Uninstall(errors);
-    for (const QString& error : errors)
-        Err() << "tessary-menu: " << error << "\n";
+    if (!errors.isEmpty())
+        Fail(errors.join(QLatin1Char('\n')));
     return done ? 0 : kExitFailed;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Widgets only where a person can see them: the menus are written, and
+    // files handed off, from scripts too.
+    std::unique_ptr<QCoreApplication> app;
+    if (HasScreen())
+        app = std::make_unique<QApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
     QStringList arguments = DecodeArguments(argc, argv);
     if (arguments.isEmpty())
         return UsageError(QStringLiteral("nothing to do"));

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+// An exclusive lock on a file of the user's (flock(2)), held while the
+// object lives: the writers of one hand-off block take turns by it. Waits
+// for the lock; the file is made 0600 when missing.
+class FileLock {
+public:
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // Null, with errno set, when the file cannot be opened.
+    static std::unique_ptr<FileLock> Take(const QString& path);
+
+private:
+    explicit FileLock(int fd)
+        : fd_(fd) {}
+    int fd_;
+};
