@@ -158,9 +158,23 @@ QStringList FileManagerMenus::MimeTypes() {
 }
 
 QString FileManagerMenus::DesktopExec(const ContextMenuItem& item) const {
-    QString program = DesktopQuote(program_);
-    program.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    return program + CommandArguments(item) + QStringLiteral(" %F");
+    if (!program_.contains(QLatin1Char('%')))
+        return DesktopQuote(program_) + CommandArguments(item) + QStringLiteral(" %F");
+    // Dolphin does not undo %% inside a quoted argument, so a path with a
+    // percent sign reaches the shell with no percent sign in it at all: as
+    // printf's octal escapes (a backslash of the path escaped likewise).
+    QString format;
+    for (const QChar c : program_) {
+        if (c == QLatin1Char('%'))
+            format += QStringLiteral("\\045");
+        else if (c == QLatin1Char('\\'))
+            format += QStringLiteral("\\134");
+        else
+            format += c;
+    }
+    const QString script = QStringLiteral("exec \"$(printf %1)\"%2 \"$@\"")
+                               .arg(ShellQuote(format), CommandArguments(item));
+    return QStringLiteral("sh -c ") + DesktopQuote(script) + QStringLiteral(" tessary-menu %F");
 }
 
 QString FileManagerMenus::ShellCommand(const ContextMenuItem& item) const {
@@ -177,16 +191,17 @@ bool FileManagerMenus::Install(const QList<ContextMenuItem>& items, QStringList&
     bool done = WriteDolphin(items, errors);
     done = WriteNautilus(items, errors) && done;
     done = WriteNemo(items, errors) && done;
-    return WriteThunar(items, errors) && done;
-}
-
-bool FileManagerMenus::Uninstall(QStringList& errors) const {
-    const bool done = Install({}, errors);
+    done = WriteThunar(items, errors) && done;
+    // The folders that held only items no longer chosen go with them.
     RemoveEmptyFolders(QFileInfo(DolphinFile()).path(), DataFolder());
     RemoveEmptyFolders(NautilusFolder(), DataFolder());
     RemoveEmptyFolders(QFileInfo(NemoFile(AllContextMenuItems().first())).path(), DataFolder());
     RemoveEmptyFolders(QFileInfo(ThunarFile()).path(), ConfigFolder());
     return done;
+}
+
+bool FileManagerMenus::Uninstall(QStringList& errors) const {
+    return Install({}, errors);
 }
 
 bool FileManagerMenus::WriteDolphin(const QList<ContextMenuItem>& items,

