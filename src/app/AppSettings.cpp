@@ -2,8 +2,10 @@
 #include "app/AppSettings.h"
 
 #include "app/SettingsNames.h"
+#include "platform/FileName.h"
 #include "platform/FixedText.h"
 #include "platform/Registry.h"
+#include "platform/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -82,13 +84,14 @@ void AppSettings::LoadMenuAndMailSettings() {
         key->QueryDword(SettingsName::ExtResizeDefaultAndMail, extResizeDefaultAndMail);
     }
 
-    QFile file(UserDataPath());
-    if (!file.exists()) {
+    QFile file;
+    if (!FileNameExists(UserDataPath())) {
         mailSubject.clear();
         mailBody.clear();
         return;
     }
-    if (!file.open(QIODevice::ReadOnly))
+    // A FIFO in its place would never answer.
+    if (!OpenRegularFile(file, UserDataPath()).isEmpty())
         return;
     const QByteArray record = file.read(kUserDatBytes);
     if (record.size() < kUserDatBytes)

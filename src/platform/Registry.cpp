@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Registry.h"
 
+#include "platform/FileName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
 
 namespace {
 const QString kOrganisation = QStringLiteral("Vorn");
@@ -20,9 +24,22 @@ QString RegistryKey::FilePath() {
     return ConfigFolder() + QLatin1Char('/') + kApplication + QStringLiteral(".conf");
 }
 
-RegistryKey::RegistryKey()
-    : settings_(FilePath(), QSettings::IniFormat) {
-    settings_.beginGroup(kGroup);
+namespace {
+
+// Missing, or a regular file: what QSettings may open without waiting.
+bool SafeToOpen(const QString& path) {
+    struct stat attributes {};
+    return ::stat(EncodeFileName(path).constData(), &attributes) != 0 ||
+           S_ISREG(attributes.st_mode);
+}
+
+} // namespace
+
+RegistryKey::RegistryKey() {
+    if (!SafeToOpen(FilePath()))
+        return;
+    settings_ = std::make_unique<QSettings>(FilePath(), QSettings::IniFormat);
+    settings_->beginGroup(kGroup);
 }
 
 std::unique_ptr<RegistryKey> RegistryKey::Open(Access) {
@@ -43,7 +60,7 @@ std::unique_ptr<RegistryKey> RegistryKey::Create() {
 }
 
 bool RegistryKey::QueryDword(const QString& name, uint32_t& value) const {
-    const QVariant stored = settings_.value(name);
+    const QVariant stored = settings_ ? settings_->value(name) : QVariant();
     if (!stored.isValid())
         return false;
     bool ok = false;
@@ -55,7 +72,7 @@ bool RegistryKey::QueryDword(const QString& name, uint32_t& value) const {
 }
 
 bool RegistryKey::QueryString(const QString& name, int bufferBytes, QString& value) const {
-    const QVariant stored = settings_.value(name);
+    const QVariant stored = settings_ ? settings_->value(name) : QVariant();
     if (!stored.isValid())
         return false;
     const QString text = stored.toString();
@@ -66,9 +83,11 @@ bool RegistryKey::QueryString(const QString& name, int bufferBytes, QString& val
 }
 
 void RegistryKey::SetDword(const QString& name, uint32_t value) {
-    settings_.setValue(name, value);
+    if (settings_)
+        settings_->setValue(name, value);
 }
 
 void RegistryKey::SetString(const QString& name, const QString& value) {
-    settings_.setValue(name, value);
+    if (settings_)
+        settings_->setValue(name, value);
 }

@@ -12,7 +12,10 @@
 // ~/.config/Vorn/tsy.conf, group [setting]; the folder follows
 // XDG_CONFIG_HOME, which tests point at a temporary folder.
 // Reads report whether a value was there and readable; the callers decide
-// what a missing value means. Not thread-safe: one thread at a time.
+// what a missing value means. Something that is not a regular file in the
+// settings file's place (a FIFO, a device) is never opened, which would
+// wait forever: the key then reads as empty and keeps nothing.
+// Not thread-safe: one thread at a time.
 class RegistryKey {
 public:
     enum class Access { Query, SetValue };
@@ -38,5 +41,6 @@ public:
 
 private:
     RegistryKey();
-    QSettings settings_;
+    // The settings, or none when the file's place holds no regular file.
+    std::unique_ptr<QSettings> settings_;
 };

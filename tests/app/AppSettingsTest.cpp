@@ -7,6 +7,8 @@
 
 #include <QSettings>
 
+#include <sys/stat.h>
+
 namespace {
 
 class AppSettingsTest : public ConfigFolderTest {
@@ -58,6 +60,19 @@ TEST_F(AppSettingsTest, OnlyTheValueNamedQualiltySetsTheJpegQuality) {
     EXPECT_EQ(AppSettings().qualilty, 80u);
     WriteValue(u"qualilty"_s, 55);
     EXPECT_EQ(AppSettings().qualilty, 55u);
+}
+
+// A FIFO in place of the settings or of user.dat would never answer: the
+// program starts with the defaults, and saving keeps nothing.
+TEST_F(AppSettingsTest, AFifoInPlaceOfTheSettingsIsNeverOpened) {
+    QDir().mkpath(ConfigPath() + u"/Vorn/tsy"_s);
+    for (const QString& path : {RegistryKey::FilePath(), AppSettings::UserDataPath()})
+        ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    AppSettings s;
+    EXPECT_EQ(std::tuple(s.qualilty, s.width, s.mailSubject), std::tuple(80u, 100u, QString()));
+    s.width = 640;
+    s.SaveResizeSettings();
+    EXPECT_EQ(AppSettings().width, 100u);
 }
 
 // A value no batch can mean, unreadable or out of its range, reads as its
