@@ -14,6 +14,8 @@ inline const QString ColumnName = QStringLiteral("File Name");
 inline const QString ColumnSize = QStringLiteral("Size");
 inline const QString ColumnType = QStringLiteral("File Type");
 inline const QString ColumnTime = QStringLiteral("Create Time");
+// The type of a picture whose extension the system knows no name for.
+inline const QString UnknownPicture = QStringLiteral("%1 picture");
 inline const QString MarkBeforeCopy = QStringLiteral("Please mark the pictures before Copy");
 inline const QString MarkBeforeMove = QStringLiteral("Please mark the pictures before Move");
 inline const QString MarkBeforeMail = QStringLiteral("Please mark the pictures before Mail");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "browse/FolderListing.h"
 
+#include "browse/BrowseIds.h"
+
 #include "platform/FileName.h"
 #include "resize/PictureTypeTable.h"
 
@@ -16,6 +18,9 @@ namespace {
 
 const QString kParentName = QStringLiteral("..");
 const QString kFolderTypeKey = QStringLiteral("inode/directory");
+const QString kImageTypes = QStringLiteral("image/");
+// Its icon is a picture's, drawn by us where the theme has none.
+const QString kPictureTypeKey = QStringLiteral("image/x-picture");
 constexpr uint64_t kKilobyte = 1024;
 constexpr qsizetype kMinExtension = 2; // with its dot
 constexpr qsizetype kMaxExtension = 8;
@@ -136,9 +141,17 @@ QList<FileItem> FolderListing::List(const IdList& folder) const {
             LookUp(row, item->path, bound->EnumeratedStat(child));
         row.name = item->name;
         // By the name alone: no file is opened to list it.
-        const QString typeKey =
+        QString typeKey =
             row.isFolder ? shell_.TypeKey(row.itemIds) : ShellNamespace::FileTypeKey(row.name);
-        row.typeName = TypeName(typeKey);
+        // An extension the MIME database does not know ("x.jpgx") is still a
+        // picture's, by the list's own rule.
+        const bool unknownPicture = !row.isFolder && !typeKey.startsWith(kImageTypes);
+        if (unknownPicture)
+            typeKey = kPictureTypeKey;
+        row.typeName =
+            unknownPicture
+                ? BrowseText::UnknownPicture.arg(row.name.section(QLatin1Char('.'), -1).toUpper())
+                : TypeName(typeKey);
         row.icon = ShellNamespace::IconIndexForKey(typeKey);
         row.nameBytes = row.name.toUtf8();
         row.typeBytes = row.typeName.toUtf8();

@@ -32,6 +32,10 @@ QIcon MakeIcon(const QString& key) {
         icon = QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName()));
     else
         icon = QIcon::fromTheme(key);
+    // A picture never shows as a blank page: our own picture where the
+    // theme has none.
+    if (icon.isNull() && key.startsWith(QLatin1String("image/")))
+        return QIcon(QStringLiteral(":/tessary/files/picture.svg"));
     return icon.isNull() ? StyleIcon(key) : icon;
 }
 

@@ -62,8 +62,11 @@ TEST_F(FolderListingTest, ListsFoldersAndPicturesByExtensionOnly) {
          {"a.JPG", "b.tif", "c.tiff", "d.jpgx", "e.txt", "f.jpeg12345", "g", ".hidden.png"})
         Make(u"pics/"_s + QLatin1String(name));
     QDir().mkpath(root_.filePath(u"pics/Sub"_s));
-    EXPECT_EQ(Names(Rows(root_.filePath(u"pics"_s))),
-              (QStringList{"..", "Sub", ".hidden.png", "a.JPG", "c.tiff", "d.jpgx"}));
+    const QList<FileItem> rows = Rows(root_.filePath(u"pics"_s));
+    EXPECT_EQ(Names(rows), (QStringList{"..", "Sub", ".hidden.png", "a.JPG", "c.tiff", "d.jpgx"}));
+    // An extension the system has no type for is still a picture's.
+    EXPECT_EQ(rows.last().typeName, u"JPGX picture"_s);
+    EXPECT_TRUE(SystemIconKey(rows.last().icon).startsWith(u"image/"_s));
     // The volume itself is a drive root: no ".." row.
     EXPECT_EQ(Names(Rows(root_.path())), (QStringList{"pics"}));
 }

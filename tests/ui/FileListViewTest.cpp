@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -77,6 +78,13 @@ TEST_F(FileListViewTest, OpensTheLastFolderWithItsParentRowAndSortsByTheHeader) 
     EXPECT_EQ(document_.fileListView, list_);
     EXPECT_EQ(Names(), (QStringList{"..", "Sub", "Canon_40D.jpg", "Nikon_D70.jpg",
                                     "Pentax_K10D.jpg", "big.jpg"}));
+    // A picture's row never shows the blank page of an unknown file.
+    const QImage blank =
+        QApplication::style()->standardIcon(QStyle::SP_FileIcon).pixmap(16).toImage();
+    const auto icon = list_->Model()
+                          .data(list_->Model().index(RowOf("big.jpg"), 0), Qt::DecorationRole)
+                          .value<QIcon>();
+    EXPECT_NE(icon.pixmap(16).toImage(), blank);
     ClickHeader(1);
     ClickHeader(1);
     EXPECT_EQ(std::pair(list_->Header().sortColumn, list_->Header().ascending),
