@@ -5,6 +5,7 @@
 #include "browse/AddressBar.h"
 #include "browse/FileListModel.h"
 #include "browse/SortHeaderCtrl.h"
+#include "platform/FileName.h"
 #include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
 #include "resize/FolderBrowseDialog.h"
@@ -119,8 +120,24 @@ void CFileListView::NavigateTo(const IdList& itemIds) {
 }
 
 void CFileListView::RefreshList() {
-    FillFolder(currentFolder_);
-    SortRows();
+    // A folder deleted meanwhile gives way to the nearest one still there.
+    const int depth = ShellNamespace::Count(currentFolder_);
+    int count = depth;
+    IdList folder = currentFolder_;
+    while (count > 0 && !settings_.shell->BindFolder(folder))
+        folder = --count > 0 ? ShellNamespace::CopyFirstItems(currentFolder_, count) : IdList();
+    if (count == depth) {
+        FillFolder(currentFolder_);
+        SortRows();
+    } else {
+        NavigateTo(folder);
+    }
+    // A picture deleted meanwhile leaves the preview with its row.
+    CScrollPictureView* preview = document_ ? document_->pictureView : nullptr;
+    if (preview && !preview->picturePath.isEmpty() && !FileNameExists(preview->picturePath)) {
+        preview->SetPicturePath(QString());
+        preview->ClearPicture();
+    }
 }
 
 void CFileListView::NavigatePidl(const IdList& itemIds) {

@@ -124,10 +124,16 @@ TEST_F(FileListViewTest, ClicksAndKeysDriveThePreviewAndFoldersCannotBeMarked) {
     QTest::keyClick(list_, Qt::Key_Down);
     EXPECT_EQ(preview_->picturePath, In(Names()[nikon + 1]));
 
-    // A picture removed after listing leaves the last preview as it was.
+    // A picture removed after listing leaves the last preview as it was;
+    // after Refresh, its row and its preview are gone together.
     QFile::remove(In(u"Pentax_K10D.jpg"_s));
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Pentax_K10D.jpg")));
     EXPECT_TRUE(preview_->picture->GetXImage()->IsValid());
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("big.jpg")));
+    QFile::remove(In(u"big.jpg"_s));
+    list_->OnRefresh();
+    EXPECT_EQ(RowOf("big.jpg"), -1);
+    EXPECT_FALSE(preview_->picture->GetXImage()->IsValid());
 }
 
 TEST_F(FileListViewTest, DoubleClickEnterAndUpFolderMoveTheListAndTheBarFollows) {
@@ -145,6 +151,14 @@ TEST_F(FileListViewTest, DoubleClickEnterAndUpFolderMoveTheListAndTheBarFollows)
     EXPECT_EQ(bar_->currentText(), u"Desktop"_s) << "an empty stored folder";
     list_->OnUpFolder(); // on the Desktop: nothing
     EXPECT_TRUE(Names().contains(u"Computer"_s));
+    // A folder deleted while shown: Refresh goes to the nearest one left.
+    IdList sub;
+    ASSERT_TRUE(settings_.shell->ParsePath(In(u"Sub"_s), sub));
+    list_->NavigateTo(sub);
+    QDir(folder_).removeRecursively();
+    list_->OnRefresh();
+    EXPECT_EQ(bar_->currentText(), dir_.path());
+    EXPECT_EQ(Names(), (QStringList{".."}));
 }
 
 TEST_F(FileListViewTest, ATypedPathMovesTheListAndABadOneChangesNothing) {
