@@ -97,7 +97,8 @@ PanelLayout LayOutPanel(const Edges& picture, int paneWidth, int paneHeight, int
         layout.rowTops << y;
         y += lineHeight;
     }
-    layout.valueLeft = layout.rowLeft + titleWidth + kColumnGap;
+    layout.titleRight = layout.rowLeft + titleWidth;
+    layout.valueLeft = layout.titleRight + kColumnGap;
     const int textRight = hasExif ? layout.valueLeft + valueWidth : layout.rowLeft + titleWidth;
     layout.extent = QSize(textRight + kTextRoom, y + kTextRoom);
     layout.panel = {left, layout.titleTop, std::max(paneWidth, layout.extent.width()),

@@ -50,6 +50,7 @@ struct PanelLayout {
     Edges panel;        // the white area; the frames stand 5 and 10 pixels inside
     int titleTop = 0;   // "Picture Properties", 20 pixels under the picture
     int rowLeft = 0;    // the titles' column
+    int titleRight = 0; // where the widest title ends: the size rows' numbers end there
     int valueLeft = 0;  // the values' column
     QList<int> rowTops; // one per row, with the empty rows between groups
     // How far the panel's text reaches, with room for the title rows,

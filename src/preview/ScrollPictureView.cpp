@@ -210,12 +210,23 @@ void CScrollPictureView::DrawProperties(QPainter& painter, int paneWidth, int pa
                      PreviewText::PanelTitle);
 
     painter.setFont(rowFont);
-    const int ascent = QFontMetrics(rowFont).ascent();
+    const QFontMetrics rowMetrics(rowFont);
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const int baseline = layout.rowTops[i] + ascent;
-        painter.drawText(QPoint(layout.rowLeft, baseline), rows[i].ShownTitle());
-        if (hasExif)
-            painter.drawText(QPoint(layout.valueLeft, baseline), rows[i].ShownValue());
+        const int baseline = layout.rowTops[i] + rowMetrics.ascent();
+        const QString title = rows[i].ShownTitle();
+        const qsizetype gap = title.lastIndexOf(QLatin1Char(' '));
+        if (hasExif || gap < 0) {
+            painter.drawText(QPoint(layout.rowLeft, baseline), title);
+            if (hasExif)
+                painter.drawText(QPoint(layout.valueLeft, baseline), rows[i].ShownValue());
+            continue;
+        }
+        // A size row's number is padded for a fixed-width font: in this one
+        // the numbers are set flush right, one under the other.
+        const QString number = title.mid(gap + 1);
+        painter.drawText(QPoint(layout.rowLeft, baseline), title.left(gap).trimmed());
+        painter.drawText(QPoint(layout.titleRight - rowMetrics.horizontalAdvance(number), baseline),
+                         number);
     }
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setFont(previous);

@@ -113,6 +113,38 @@ TEST_F(ScrollPictureViewTest, TheScrollRangeGrowsForALongPanelAndNeverShrinksBac
     EXPECT_EQ(view_.TotalSize(), tall);
 }
 
+// Without EXIF the two size rows' numbers stand flush right, one under the
+// other, however many digits each has.
+TEST_F(ScrollPictureViewTest, TheSizeRowsNumbersLineUp) {
+    view_.resize(420, 700);
+    const QString tall = dir_.filePath(u"tall.png"_s);
+    DrawPicture(tall, 8, 1200);
+    Show(tall);
+    const QImage image = Grab();
+    // The rightmost dark pixel of each line of text under the title, inside
+    // the frames (which are the only lines dark all across).
+    QList<int> rightEdges;
+    int right = -1;
+    for (int y = 440; y < image.height() - 12; ++y) {
+        int dark = 0, rightmost = -1;
+        for (int x = 14; x < image.width() - 14; ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                ++dark;
+                rightmost = x;
+            }
+        if (dark > image.width() / 2)
+            continue;
+        if (rightmost >= 0) {
+            right = std::max(right, rightmost);
+        } else if (right >= 0) {
+            rightEdges << right;
+            right = -1;
+        }
+    }
+    ASSERT_GE(rightEdges.size(), 3) << "the title and the two rows";
+    EXPECT_NEAR(rightEdges[rightEdges.size() - 1], rightEdges[rightEdges.size() - 2], 1);
+}
+
 TEST_F(ScrollPictureViewTest, PhotosAreShownUprightWhateverTheirExifOrientation) {
     for (int orientation = 1; orientation <= 8; ++orientation) {
         Show(TestData(u"orientation/landscape_%1.jpg"_s.arg(orientation)));
