@@ -145,6 +145,13 @@ LocaleInfo ReadLocaleInfo(const QLocale& locale) {
     info.negativeSign = locale.negativeSign();
     info.decimalSeparator = locale.decimalPoint();
     info.thousandsSeparator = locale.groupSeparator();
+    // The list writes Latin digits; a locale with digits of its own (ar_EG)
+    // gets the separators that go with Latin digits, not its own.
+    if (locale.zeroDigit() != QStringLiteral("0")) {
+        info.negativeSign = QStringLiteral("-");
+        info.decimalSeparator = QStringLiteral(".");
+        info.thousandsSeparator = QStringLiteral(",");
+    }
     // A file's time is told whole: the year with its century, the seconds.
     info.shortDatePicture = WithFullYear(WindowsPicture(locale.dateFormat(QLocale::ShortFormat)));
     info.timePicture = WithSeconds(WindowsPicture(locale.timeFormat(QLocale::ShortFormat)));

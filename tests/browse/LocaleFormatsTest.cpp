@@ -26,6 +26,9 @@ TEST(LocaleFormatsTest, GroupsThousandsLikeTheRegionalSettings) {
         {wide, "1024000", "1'024'000"},
         {none, "1024000", "1024000"},
         {English(), tooLong.c_str(), tooLong.c_str()},
+        // A locale with digits of its own gets Latin separators for Latin digits.
+        {ReadLocaleInfo(QLocale(u"ar_EG"_s)), "2813", "2,813"},
+        {ReadLocaleInfo(QLocale(u"de_DE"_s)), "2813", "2.813"},
     };
     for (const Case& c : cases) {
         QString text = QString::fromLatin1(c.in);
