@@ -51,9 +51,14 @@ QString CopyWhole(const QString& source, const QString& target, int64_t& done, i
         return in.errorString();
     if (!out.flush() || out.size() != in.size())
         return QStringLiteral("the copy is not complete");
+    // The copy keeps its source's permissions and times, as a file
+    // manager's copy does: a photo's date is its own, not the copy's.
     struct stat from {};
-    if (::fstat(in.handle(), &from) == 0)
+    if (::fstat(in.handle(), &from) == 0) {
         ::fchmod(out.handle(), from.st_mode & 07777);
+        const timespec times[2] = {from.st_atim, from.st_mtim};
+        ::futimens(out.handle(), times);
+    }
     // rename() replaces a target atomically: it is the old file or the new
     // one, never half of either.
     if (std::rename(EncodeFileName(out.fileName()).constData(),

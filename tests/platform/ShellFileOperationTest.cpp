@@ -6,6 +6,7 @@
 
 #include <QRandomGenerator>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -30,13 +31,27 @@ public:
     }
 };
 
+// A photo's own date, far from any copy's.
+constexpr time_t kTaken = 1'000'000'000;
+
+time_t ModifiedAt(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mtime : 0;
+}
+
+QString Dated(const QString& path) {
+    const timespec times[2] = {{kTaken, 0}, {kTaken, 0}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+    return path;
+}
+
 class ShellFileOperationTest : public testing::Test {
 protected:
     QStringList Pictures(int count, int bytes = 1000) {
         QStringList paths;
         for (int i = 0; i < count; ++i) {
-            paths << WriteFile(source_.filePath(u"p%1.jpg"_s.arg(i)),
-                               QByteArray(bytes, char('a' + i % 26)));
+            paths << Dated(WriteFile(source_.filePath(u"p%1.jpg"_s.arg(i)),
+                                     QByteArray(bytes, char('a' + i % 26))));
         }
         return paths;
     }
@@ -54,10 +69,11 @@ TEST_F(ShellFileOperationTest, CopyAsksBeforeEachReplaceAndKeepsTheAnswersToAll)
         SHFileOperation(FileOperation::Copy, pictures, destination_.path(), prompt);
     EXPECT_EQ(prompt.asked, (QStringList{"p0.jpg", "p1.jpg", "p2.jpg"})) << "in the list's order";
     EXPECT_EQ(std::pair(result.done, result.skipped), std::pair(5, 1));
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(ReadFile(destination_.filePath(u"p%1.jpg"_s.arg(i))) == ReadFile(pictures[i]),
-                  i != 1)
-            << i;
+    for (int i = 0; i < 6; ++i) {
+        const QString copy = destination_.filePath(u"p%1.jpg"_s.arg(i));
+        EXPECT_EQ(ReadFile(copy) == ReadFile(pictures[i]), i != 1) << i;
+        EXPECT_EQ(ModifiedAt(copy) == kTaken, i != 1) << "a copy keeps its source's time " << i;
+    }
     EXPECT_EQ(QDir(destination_.path()).entryList(QDir::Hidden | QDir::Files).size(), 6)
         << "no temporary files";
 
@@ -115,7 +131,7 @@ TEST_F(ShellFileOperationTest, AStoppedMoveAcrossFileSystemsLosesNothing) {
         QList<QByteArray> contents;
         for (int i = 0; i < 6; ++i) {
             contents << QByteArray(int(random.bounded(1, 3 << 20)), char('A' + i));
-            pictures << WriteFile(sources.filePath(u"m%1.jpg"_s.arg(i)), contents.last());
+            pictures << Dated(WriteFile(sources.filePath(u"m%1.jpg"_s.arg(i)), contents.last()));
         }
         ScriptedPrompt prompt;
         prompt.stopAfter = random.bounded(12);
@@ -126,6 +142,7 @@ TEST_F(ShellFileOperationTest, AStoppedMoveAcrossFileSystemsLosesNothing) {
             const bool inDestination = QFile::exists(moved) && ReadFile(moved) == contents[i];
             EXPECT_TRUE(inSource || inDestination) << "round " << round << " picture " << i;
             EXPECT_TRUE(!QFile::exists(moved) || inDestination) << "a partial copy";
+            EXPECT_EQ(ModifiedAt(inDestination ? moved : pictures[i]), kTaken);
         }
         EXPECT_EQ(QDir(shm.path())
                       .entryList(QStringList{".tessary-copy-*"}, QDir::Hidden | QDir::Files)
