@@ -20,6 +20,11 @@ inline const QString MarkBeforeCopy = QStringLiteral("Please mark the pictures b
 inline const QString MarkBeforeMove = QStringLiteral("Please mark the pictures before Move");
 inline const QString MarkBeforeMail = QStringLiteral("Please mark the pictures before Mail");
 inline const QString MarkBeforeResize = QStringLiteral("Please mark the pictures before Resize");
+// After a copy or move: %1 "copied" or "moved", %2 the pictures.
+inline const QString NotTransferred = QStringLiteral("These pictures could not be %1:\n\n%2");
+// A destination that is the pictures' own folder (or a link to it).
+inline const QString AlreadyThere =
+    QStringLiteral("These pictures are already in \"%1\", so they were not %2:\n\n%3");
 } // namespace BrowseText
 
 // The status-bar prompt and the tooltip of each command of the list.

@@ -115,11 +115,16 @@ void CFileListView::CopyOrMove(int operation) {
         FileOperationWindow window(operation, this);
         result = SHFileOperation(operation, settings_.PictureList, settings_.cmto, window);
     }
+    // Nothing done is ever silent: the user learns which pictures stayed and why.
+    const QString done = move ? QStringLiteral("moved") : QStringLiteral("copied");
+    QStringList reasons;
+    if (!result.alreadyThere.isEmpty())
+        reasons << BrowseText::AlreadyThere.arg(settings_.cmto, done,
+                                                result.alreadyThere.join(QLatin1Char('\n')));
     if (!result.failures.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Tessary"),
-                             QStringLiteral("These pictures could not be %1:\n\n%2")
-                                 .arg(move ? QStringLiteral("moved") : QStringLiteral("copied"),
-                                      result.failures.join(QLatin1Char('\n'))));
+        reasons << BrowseText::NotTransferred.arg(done, result.failures.join(QLatin1Char('\n')));
+    if (!reasons.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Tessary"), reasons.join(QStringLiteral("\n\n")));
     if (move)
         RefreshList();
 }

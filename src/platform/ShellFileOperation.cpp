@@ -120,7 +120,7 @@ FileOperationResult SHFileOperation(int operation, const QStringList& sources,
             continue;
         }
         if (to.exists && from.device == to.device && from.inode == to.inode) {
-            ++result.skipped; // already where it should go
+            result.alreadyThere << source;
             done += from.size;
             continue;
         }

@@ -28,7 +28,8 @@ struct FileOperationResult {
     int done = 0;
     int skipped = 0;
     bool cancelled = false;
-    QStringList failures; // "path: reason"
+    QStringList failures;     // "path: reason"
+    QStringList alreadyThere; // sources that are their own target
 };
 
 namespace FileOperation {

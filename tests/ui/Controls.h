@@ -23,15 +23,20 @@ inline void Click(QWidget* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 
-// Runs a command that opens a message box, accepts the box and returns its text.
+// Runs a command that opens a message box, accepts the box and returns its
+// text. The command may turn the event loop before its box is up (a progress
+// window does), so the box is looked for until the command returns.
 inline QString MessageOf(const std::function<void()>& command) {
     QString shown;
-    QTimer::singleShot(0, [&shown] {
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&shown, &watch] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             shown = box->text();
             box->accept();
+            watch.stop();
         }
     });
+    watch.start(5);
     command();
     return shown;
 }

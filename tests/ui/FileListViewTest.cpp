@@ -281,6 +281,16 @@ TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesTh
     EXPECT_EQ(Names(), (QStringList{"..", "Sub", "big.jpg", "Pentax_K10D.jpg"}));
     EXPECT_EQ(QDir(moved).entryList(QDir::Files).size(), 3);
     EXPECT_EQ(FileHash(theirs), FileHash(TestData(u"jpg/Canon_40D.jpg"_s)));
+
+    // Onto their own folder the pictures stay, and the user is told why.
+    chosen = folder_;
+    for (auto command : {&CFileListView::OnCopyTo, &CFileListView::OnMoveTo}) {
+        Mark("Pentax_K10D.jpg");
+        const QString told = MessageOf([&] { (list_->*command)(); });
+        EXPECT_TRUE(told.contains("already in"_L1) && told.contains(In(u"Pentax_K10D.jpg"_s)))
+            << told.toStdString();
+    }
+    EXPECT_EQ(Names(), (QStringList{"..", "Sub", "big.jpg", "Pentax_K10D.jpg"}));
 }
 
 } // namespace
