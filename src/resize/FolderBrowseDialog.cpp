@@ -2,23 +2,35 @@
 #include "resize/FolderBrowseDialog.h"
 
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 
 FolderBrowseDialog::FolderBrowseDialog(QWidget* owner, const QString& title,
                                        const QString& startFolder)
-    : owner_(owner)
-    , title_(title)
-    , start_(startFolder) {}
+    : QFileDialog(owner, title) {
+    setFileMode(QFileDialog::Directory);
+    // The desktop's own chooser would refuse a folder that is not there
+    // yet, before the program can offer to create it.
+    setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    const QString start = startFolder.isEmpty() ? QDir::homePath() : startFolder;
+    setDirectory(start);
+    selectFile(start);
+}
 
 bool FolderBrowseDialog::DoModal() {
-    QFileDialog dialog(owner_, title_);
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    const QString start = start_.isEmpty() ? QDir::homePath() : start_;
-    dialog.setDirectory(start);
-    dialog.selectFile(start);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (exec() != QDialog::Accepted || selectedFiles().isEmpty())
         return false;
-    path = QDir::toNativeSeparators(dialog.selectedFiles().first());
+    path = QDir::toNativeSeparators(selectedFiles().first());
     return true;
+}
+
+void FolderBrowseDialog::accept() {
+    const QStringList chosen = selectedFiles();
+    // QFileDialog turns a missing folder away with "Directory not found";
+    // a name nothing holds yet is a new folder to make. A file's name is
+    // still refused by QFileDialog itself.
+    if (chosen.size() == 1 && !chosen.first().isEmpty() && !QFileInfo::exists(chosen.first())) {
+        QDialog::accept();
+        return;
+    }
+    QFileDialog::accept();
 }

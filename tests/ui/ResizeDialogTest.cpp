@@ -9,9 +9,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -198,6 +200,45 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     });
     EXPECT_TRUE(said.contains(u"259 bytes"_s)) << qPrintable(said);
     EXPECT_EQ(AppSettings().dest, u"/tmp/web pictures"_s);
+}
+
+// "Browse..." takes a typed folder that is not there yet, as the batch
+// creates it; a typed file's name is still no folder.
+TEST_F(ResizeDialogTest, BrowseTakesATypedNewFolder) {
+    QTemporaryDir dir;
+    const QString file = WriteFile(dir.filePath(u"a.jpg"_s), "x");
+    const QString fresh = dir.filePath(u"new pictures/web"_s);
+    auto d = Open(640, 480);
+    for (const QString& name : {file, fresh}) {
+        // Types the name once. A refused name leaves the chooser up, with or
+        // without a message, and a second timer closes them: Qt does not
+        // re-enter a timer that is still in its slot.
+        bool typed = false;
+        QTimer user;
+        QTimer closer;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (auto* edit =
+                    chooser ? chooser->findChild<QLineEdit*>(u"fileNameEdit"_s) : nullptr) {
+                user.stop();
+                typed = true;
+                edit->setText(name);
+                QTest::keyClick(edit, Qt::Key_Return);
+            }
+        });
+        QObject::connect(&closer, &QTimer::timeout, [&typed] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                box->accept();
+            else if (auto* chooser = qobject_cast<QFileDialog*>(modal); chooser && typed)
+                chooser->reject();
+        });
+        user.start(20);
+        closer.start(100);
+        QTest::mouseClick(Control<QPushButton>(d.get(), Id::Browse), Qt::LeftButton);
+        EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Destination)->text() == fresh, name == fresh)
+            << qPrintable(name);
+    }
 }
 
 } // namespace
