@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -83,9 +82,13 @@ void CDlgOptionMailPage::KeepWithinBytes() {
 }
 
 // The stored texts have fixed buffers: what does not fit is not taken, and
-// the page says so rather than losing it silently later.
+// the page says so, for each text cut, rather than losing it silently later.
 void CDlgOptionMailPage::ShowRefused(const QString& what, int bytes) {
-    refused_->setText(OptionText::TextTooLong.arg(what).arg(bytes));
+    const QString line = OptionText::TextTooLong.arg(what).arg(bytes);
+    QStringList lines = refused_->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (!lines.contains(line))
+        lines << line;
+    refused_->setText(lines.join(QLatin1Char('\n')));
     refused_->show();
 }
 
@@ -103,9 +106,9 @@ bool CDlgOptionMailPage::eventFilter(QObject* watched, QEvent* event) {
             if (key->modifiers() & Qt::ControlModifier) {
                 bodyEdit_->insertPlainText(QStringLiteral("\n"));
             } else if (auto* sheet = qobject_cast<QDialog*>(window())) {
-                for (QPushButton* button : sheet->findChildren<QPushButton*>())
-                    if (button->isDefault())
-                        button->click();
+                // What OK does, whichever button holds the default just now:
+                // a default left on a disabled Apply would do nothing.
+                sheet->accept();
             }
             return true;
         }

@@ -10,8 +10,8 @@ class QPlainTextEdit;
 
 // The mail texts that every new message starts with. The subject holds at
 // most 199 bytes and the body 4999 (UTF-8, never cutting a character), as
-// their stored buffers do. In the body Enter presses the sheet's default
-// button and Ctrl+Enter starts a new line.
+// their stored buffers do; the page names every text it had to cut. In the
+// body Enter is the sheet's OK and Ctrl+Enter starts a new line.
 class CDlgOptionMailPage : public OptionPage {
     Q_OBJECT
 public:
