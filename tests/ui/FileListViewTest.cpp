@@ -284,9 +284,10 @@ TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesTh
 
     // Onto their own folder the pictures stay, and the user is told why.
     chosen = folder_;
-    for (auto command : {&CFileListView::OnCopyTo, &CFileListView::OnMoveTo}) {
+    for (const bool move : {false, true}) {
         Mark("Pentax_K10D.jpg");
-        const QString told = MessageOf([&] { (list_->*command)(); });
+        const QString told =
+            MessageOf([this, move] { move ? list_->OnMoveTo() : list_->OnCopyTo(); });
         EXPECT_TRUE(told.contains("already in"_L1) && told.contains(In(u"Pentax_K10D.jpg"_s)))
             << told.toStdString();
     }
