@@ -577,10 +577,6 @@ uint8_t CxImage::GetJpegQuality() const {
     return d->quality;
 }
 
-void CxImage::SetFrame(int32_t) {}
-
-void CxImage::SetEncodeOption(int32_t) {}
-
 int32_t CxImage::GetWidth() const {
     return d->valid ? d->image.width() : 0;
 }
@@ -605,10 +601,6 @@ bool CxImage::IsValid() const {
     return d->valid;
 }
 
-bool CxImage::IsEnabled() const {
-    return true;
-}
-
 void CxImage::Destroy() {
     d->Reset();
 }
@@ -617,9 +609,11 @@ const QString& CxImage::GetLastError() const {
     return d->error;
 }
 
-void CxImage::SetThreadsPerPicture(int threads) {
+int CxImage::SetThreadsPerPicture(int threads) {
     InitOnce();
+    const int before = vips_concurrency_get();
     vips_concurrency_set(std::max(threads, 1));
+    return before;
 }
 
 IImage::IImage(uint32_t format)

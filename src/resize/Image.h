@@ -99,10 +99,6 @@ public:
     int32_t GetYDPI() const;
     void SetJpegQuality(uint8_t quality);
     uint8_t GetJpegQuality() const;
-    // Every page is kept where the type holds pages (see PageCount); both
-    // values are accepted for the callers' sake and change nothing else.
-    void SetFrame(int32_t frame);
-    void SetEncodeOption(int32_t option);
 
     // The size of one page.
     int32_t GetWidth() const;
@@ -114,14 +110,15 @@ public:
     uint16_t GetBpp() const;
     uint32_t GetType() const;
     bool IsValid() const;
-    bool IsEnabled() const;
     void Destroy();
 
     const QString& GetLastError() const;
 
     // libvips spreads each picture over its own threads; a batch running
     // several pictures at once lowers that so the two do not oversubscribe.
-    static void SetThreadsPerPicture(int threads);
+    // The setting is the whole process's: returns the one it replaces, for
+    // the batch to put back.
+    static int SetThreadsPerPicture(int threads);
     // Encodes done by all pictures since the program started: what a size
     // limit costs.
     static int64_t EncodesSoFar();

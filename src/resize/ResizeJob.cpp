@@ -114,7 +114,8 @@ void ResizeJob::Run() {
     answer_ = AnswerAsk;
     outcomes_.assign(size_t(pictures_.size()), PictureOutcome{});
     const int cores = std::max(1, QThread::idealThreadCount());
-    CxImage::SetThreadsPerPicture(std::max(1, cores / workers_));
+    // Previews decoded after the batch get the threads they had before.
+    const int threadsBefore = CxImage::SetThreadsPerPicture(std::max(1, cores / workers_));
 
     ShareMailLimit();
     PlanAll();
@@ -146,6 +147,7 @@ void ResizeJob::Run() {
         });
     }
     inFlight.WaitForAll();
+    CxImage::SetThreadsPerPicture(threadsBefore);
     if (done_)
         done_();
 }
@@ -258,10 +260,6 @@ void ResizeJob::Process(int index, Decision& decision) {
     }
     if (ImageFormat::IsLossy(decision.format))
         image.SetJpegQuality(uint8_t(settings_.qualilty & 0xff));
-    if (settings_.imagetype == PictureTypeTable::Gif) {
-        image.SetFrame(0);
-        image.SetEncodeOption(2);
-    }
     QByteArray bytes;
     QString why;
     if (!ok) {
