@@ -35,7 +35,6 @@ public:
     CScrollPictureView* Preview() const { return preview_; }
     QToolBar* MainToolBar() const { return mainToolBar_; }
     QToolBar* NavigationToolBar() const { return navigationToolBar_; }
-    QSplitter* Splitter() const { return splitter_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -75,7 +75,7 @@ int CScrollPictureView::LoadPicture() {
 
 void CScrollPictureView::ClearPicture() {
     CxImage* image = picture->GetXImage();
-    if (!image->IsValid() || !image->IsEnabled())
+    if (!image->IsValid())
         return;
     image->Destroy();
     shown_ = QImage();
@@ -91,7 +91,7 @@ void CScrollPictureView::OnInitialUpdate(CTessaryDoc& document) {
 
 bool CScrollPictureView::IsPictureShown() const {
     CxImage* image = picture->GetXImage();
-    return image->IsValid() && image->IsEnabled() && image->GetWidth() != 0;
+    return image->IsValid() && image->GetWidth() != 0;
 }
 
 bool CScrollPictureView::DecodeForPane() {

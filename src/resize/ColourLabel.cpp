@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ColourLabel.h"
 
-namespace {
-constexpr int kMaxFaceName = 31;
-}
-
 ColourLabel::ColourLabel(QWidget* parent)
     : QLabel(parent)
     , textColour_(palette().color(QPalette::WindowText)) {
@@ -27,30 +23,6 @@ ColourLabel& ColourLabel::SetTextColour(const QColor& colour) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, colour);
     setPalette(p);
-    Repaint();
-    return *this;
-}
-
-ColourLabel& ColourLabel::SetFontBold(bool bold) {
-    QFont f = font();
-    f.setWeight(bold ? QFont::Bold : QFont::Normal);
-    setFont(f);
-    Repaint();
-    return *this;
-}
-
-ColourLabel& ColourLabel::SetFontSize(int pointSize) {
-    QFont f = font();
-    f.setPointSize(pointSize);
-    setFont(f);
-    Repaint();
-    return *this;
-}
-
-ColourLabel& ColourLabel::SetFontName(const QString& name) {
-    QFont f = font();
-    f.setFamily(name.left(kMaxFaceName));
-    setFont(f);
     Repaint();
     return *this;
 }

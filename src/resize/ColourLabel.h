@@ -3,7 +3,7 @@
 
 #include <QLabel>
 
-// A static text whose colour and font change at run time. Each setter
+// A static text whose colour changes at run time. Each setter
 // repaints at once and returns the label, so calls chain:
 //   label.SetTextColour(Qt::red).SetText(warning);
 // Unconfigured, it draws in the window-text colour with the default GUI
@@ -15,10 +15,6 @@ public:
 
     ColourLabel& SetText(const QString& text);
     ColourLabel& SetTextColour(const QColor& colour);
-    ColourLabel& SetFontBold(bool bold);
-    ColourLabel& SetFontSize(int pointSize);
-    // At most 31 characters, as a face name always was.
-    ColourLabel& SetFontName(const QString& name);
 
     QColor TextColour() const { return textColour_; }
 
