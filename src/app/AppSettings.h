@@ -38,8 +38,8 @@ constexpr int kPathTextBytes = 260;
 // carry a batch between its stages, the mail texts, the file-manager menu
 // choices, the window layout and the last folders.
 // The program's one object comes from GetAppSettings; tests may build their
-// own. Nothing here locks: a batch worker writes StatusLine, AnyJpegSource
-// and MailTempList while the user-interface thread waits for it.
+// own. User-interface thread: a batch's workers report to it, and the
+// progress dialog collects their results here when they are done.
 class AppSettings : public ResizeSettings {
 public:
     AppSettings(); // sets the constructed values, then loads all three groups
@@ -70,7 +70,6 @@ public:
     int32_t curcol = 500;            // width of the list pane
     std::array<int32_t, 4> columnWidth{200, 50, 100, -2}; // -2: size the last column to its header
     uint32_t AnyJpegSource = 0;
-    QString StatusLine;
     QString cmto;           // folder last chosen for Copy To / Move To
     QString LastBrowsePIDL; // folder the list showed last, as a parsable text
     // The special folders, taken at construction, and the namespace that

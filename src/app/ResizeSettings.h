@@ -13,7 +13,7 @@ struct ResizeSettings {
     uint32_t override = 0;                      // write over the source pictures
     QString dest = QStringLiteral("./resize/"); // replaced by the stored value on load
     uint32_t imagetype = 0;                     // PictureTypeTable code; 0 = same as the source
-    uint32_t qualilty = 80;                     // JPEG quality 0..100
+    uint32_t qualilty = 80;                     // quality of the lossy types 0..100
     uint32_t image_to_resize = 1;
     uint32_t image_to_rotate = 0;
     uint32_t image_set_dpi = 0;

@@ -4,7 +4,6 @@
 #include "platform/FileName.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <cerrno>
 
@@ -39,7 +38,7 @@ bool SharedMemory::IsTrusted(const struct stat& attributes, uid_t uid) {
 std::unique_ptr<SharedMemory> SharedMemory::OpenExisting(const QString& path) {
     if (path.isEmpty())
         return nullptr;
-    const int fd = open(QFile::encodeName(path).constData(),
+    const int fd = open(EncodeFileName(path).constData(),
                         O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return nullptr;
@@ -57,7 +56,7 @@ std::unique_ptr<SharedMemory> SharedMemory::CreateNew(const QString& path, size_
         errno = EINVAL;
         return nullptr;
     }
-    const QByteArray encoded = QFile::encodeName(path);
+    const QByteArray encoded = EncodeFileName(path);
     unlink(encoded.constData());
     const int fd =
         open(encoded.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
@@ -73,7 +72,7 @@ std::unique_ptr<SharedMemory> SharedMemory::CreateNew(const QString& path, size_
 }
 
 bool SharedMemory::Remove(const QString& path) {
-    return unlink(QFile::encodeName(path).constData()) == 0;
+    return unlink(EncodeFileName(path).constData()) == 0;
 }
 
 bool SharedMemory::ReadAt(size_t offset, void* into, size_t bytes) const {

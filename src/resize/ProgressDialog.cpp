@@ -127,7 +127,6 @@ QString FitToWidth(const QString& line, const QFontMetrics& metrics, int width) 
 
 void ProgressDialog::OnStep(int index, const QString& status) {
     progress_->setValue(index);
-    settings_.StatusLine = status;
     status_->setText(FitToWidth(status, status_->fontMetrics(), status_->contentsRect().width()));
 }
 
