@@ -85,16 +85,16 @@ void ResizeDialog::BuildControls() {
     // Save: where and as what.
     auto* save = new QGroupBox(Text::Save, this);
     inFolder_ = Named(new QRadioButton(Text::InFolder, save), Id::InFolder);
-    dest_edit_ = Named(new QLineEdit(save), Id::Destination);
+    destEdit_ = Named(new QLineEdit(save), Id::Destination);
     browse_ = Named(new QPushButton(Text::Browse, save), Id::Browse);
     auto* autoFolder = new QLabel(Text::AutoFolder, save);
     autoFolder->setEnabled(false);
     type_ = Named(new QComboBox(save), Id::ImageType);
-    quality_slider_ = Named(new QSlider(Qt::Horizontal, save), Id::Quality);
-    quality_slider_->setRange(0, 100);
-    quality_label_ = Named(new QLabel(save), Id::QualityLabel);
-    quality_label_->setMinimumWidth(
-        quality_label_->fontMetrics().horizontalAdvance(QStringLiteral("100")));
+    qualitySlider_ = Named(new QSlider(Qt::Horizontal, save), Id::Quality);
+    qualitySlider_->setRange(0, 100);
+    qualityLabel_ = Named(new QLabel(save), Id::QualityLabel);
+    qualityLabel_->setMinimumWidth(
+        qualityLabel_->fontMetrics().horizontalAdvance(QStringLiteral("100")));
     overwrite_ = Named(new QRadioButton(Text::Overwrite, save), Id::Overwrite);
     auto* saveChoice = new QButtonGroup(this);
     saveChoice->addButton(inFolder_);
@@ -102,7 +102,7 @@ void ResizeDialog::BuildControls() {
 
     auto* saveGrid = new QGridLayout(save);
     saveGrid->addWidget(inFolder_, 0, 0);
-    saveGrid->addWidget(dest_edit_, 0, 1, 1, 3);
+    saveGrid->addWidget(destEdit_, 0, 1, 1, 3);
     saveGrid->addWidget(browse_, 0, 4);
     saveGrid->addWidget(autoFolder, 1, 1, 1, 4);
     saveGrid->addWidget(new QLabel(Text::SaveImageType, save), 2, 0);
@@ -112,9 +112,9 @@ void ResizeDialog::BuildControls() {
     saveGrid->addWidget(qualityText, 2, 2);
     auto* sliderRow = new QHBoxLayout;
     sliderRow->addWidget(new QLabel(Text::Worst, save));
-    sliderRow->addWidget(quality_slider_, 1);
+    sliderRow->addWidget(qualitySlider_, 1);
     sliderRow->addWidget(new QLabel(Text::Best, save));
-    sliderRow->addWidget(quality_label_);
+    sliderRow->addWidget(qualityLabel_);
     saveGrid->addLayout(sliderRow, 2, 3, 1, 2);
     saveGrid->addWidget(overwrite_, 3, 0, 1, 5);
     saveGrid->setColumnStretch(3, 1);
@@ -124,12 +124,12 @@ void ResizeDialog::BuildControls() {
     auto* resizeBox = new QGroupBox(Text::ResizeOption, this);
     constrainBox_ = Named(new QCheckBox(Text::Constrain, resizeBox), Id::Constrain);
     resizeAs_ = Named(new QRadioButton(Text::ResizeAs, resizeBox), Id::ResizeAs);
-    width_edit_ = Named(new QLineEdit(resizeBox), Id::Width);
-    height_edit_ = Named(new QLineEdit(resizeBox), Id::Height);
+    widthEdit_ = Named(new QLineEdit(resizeBox), Id::Width);
+    heightEdit_ = Named(new QLineEdit(resizeBox), Id::Height);
     auto* digits =
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
-    width_edit_->setValidator(digits);
-    height_edit_->setValidator(digits);
+    widthEdit_->setValidator(digits);
+    heightEdit_->setValidator(digits);
     widthUnitBox_ = Named(new QComboBox(resizeBox), Id::WidthUnit);
     heightUnitBox_ = Named(new QComboBox(resizeBox), Id::HeightUnit);
     for (QComboBox* units : {widthUnitBox_, heightUnitBox_})
@@ -145,10 +145,10 @@ void ResizeDialog::BuildControls() {
     resizeGrid->addWidget(constrainBox_, 0, 0, 1, 3);
     resizeGrid->addWidget(resizeAs_, 1, 0, 1, 3);
     resizeGrid->addWidget(new QLabel(Text::Width, resizeBox), 2, 0);
-    resizeGrid->addWidget(width_edit_, 2, 1);
+    resizeGrid->addWidget(widthEdit_, 2, 1);
     resizeGrid->addWidget(widthUnitBox_, 2, 2);
     resizeGrid->addWidget(new QLabel(Text::Height, resizeBox), 3, 0);
-    resizeGrid->addWidget(height_edit_, 3, 1);
+    resizeGrid->addWidget(heightEdit_, 3, 1);
     resizeGrid->addWidget(heightUnitBox_, 3, 2);
     resizeGrid->addWidget(desktop_, 4, 0, 1, 3);
     resizeGrid->addWidget(sizeCheck_, 5, 0, 1, 3);
@@ -183,17 +183,17 @@ void ResizeDialog::BuildControls() {
     // DPI.
     imageSetDpiBox_ = Named(new QCheckBox(Text::ImageSetDpi, this), Id::ImageSetDpi);
     auto* dpiBox = new QGroupBox(Text::Dpi, this);
-    xdpi_edit_ = Named(new QLineEdit(dpiBox), Id::XDpi);
-    ydpi_edit_ = Named(new QLineEdit(dpiBox), Id::YDpi);
-    xdpi_edit_->setValidator(digits);
-    ydpi_edit_->setValidator(digits);
+    xdpiEdit_ = Named(new QLineEdit(dpiBox), Id::XDpi);
+    ydpiEdit_ = Named(new QLineEdit(dpiBox), Id::YDpi);
+    xdpiEdit_->setValidator(digits);
+    ydpiEdit_->setValidator(digits);
     dpiCheck_ = Named(new ColourLabel(dpiBox), Id::DpiCheck);
     dpiCheck_->setMinimumHeight(dpiCheck_->fontMetrics().lineSpacing() * 3);
     auto* dpiGrid = new QGridLayout(dpiBox);
     dpiGrid->addWidget(new QLabel(Text::X, dpiBox), 0, 0);
-    dpiGrid->addWidget(xdpi_edit_, 0, 1);
+    dpiGrid->addWidget(xdpiEdit_, 0, 1);
     dpiGrid->addWidget(new QLabel(Text::Y, dpiBox), 0, 2);
-    dpiGrid->addWidget(ydpi_edit_, 0, 3);
+    dpiGrid->addWidget(ydpiEdit_, 0, 3);
     dpiGrid->addWidget(dpiCheck_, 1, 0, 1, 4);
 
     // Safety and size limits, beside the original options.
@@ -201,16 +201,16 @@ void ResizeDialog::BuildControls() {
     noEnlargeBox_ = Named(new QCheckBox(Text::NoEnlarge, moreBox), Id::NoEnlarge);
     keepDatesBox_ = Named(new QCheckBox(Text::KeepDates, moreBox), Id::KeepDates);
     trashBox_ = Named(new QCheckBox(Text::Trash, moreBox), Id::Trash);
-    maxKb_edit_ = Named(new QLineEdit(moreBox), Id::MaxKb);
-    mailMaxKb_edit_ = Named(new QLineEdit(moreBox), Id::MailMaxKb);
+    maxKbEdit_ = Named(new QLineEdit(moreBox), Id::MaxKb);
+    mailMaxKbEdit_ = Named(new QLineEdit(moreBox), Id::MailMaxKb);
     auto* moreGrid = new QGridLayout(moreBox);
     moreGrid->addWidget(noEnlargeBox_, 0, 0);
     moreGrid->addWidget(keepDatesBox_, 0, 1);
     moreGrid->addWidget(trashBox_, 0, 2);
     auto* limits = new QHBoxLayout;
     for (const auto& [before, edit, after] :
-         {std::tuple{Text::AtMost, maxKb_edit_, Text::KbPerPicture},
-          std::tuple{Text::MailAtMost, mailMaxKb_edit_, Text::KbInAll}}) {
+         {std::tuple{Text::AtMost, maxKbEdit_, Text::KbPerPicture},
+          std::tuple{Text::MailAtMost, mailMaxKbEdit_, Text::KbInAll}}) {
         edit->setValidator(digits);
         edit->setPlaceholderText(Text::NoLimit);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
@@ -260,9 +260,9 @@ void ResizeDialog::BuildControls() {
     connect(imageToRotateBox_, &QCheckBox::clicked, this, [this] { OnImageToRotate(); });
     connect(imageSetDpiBox_, &QCheckBox::clicked, this, [this] { OnImageSetDpi(); });
     connect(constrainBox_, &QCheckBox::clicked, this, [this] { OnConstrain(); });
-    connect(height_edit_, &QLineEdit::textChanged, this, [this] { OnSideChanged(true); });
-    connect(width_edit_, &QLineEdit::textChanged, this, [this] { OnSideChanged(false); });
-    for (QLineEdit* edit : {xdpi_edit_, ydpi_edit_})
+    connect(heightEdit_, &QLineEdit::textChanged, this, [this] { OnSideChanged(true); });
+    connect(widthEdit_, &QLineEdit::textChanged, this, [this] { OnSideChanged(false); });
+    for (QLineEdit* edit : {xdpiEdit_, ydpiEdit_})
         connect(edit, &QLineEdit::textChanged, this, [this] {
             if (imageSetDpiBox_->isChecked())
                 WriteDpiCheck();
@@ -270,8 +270,8 @@ void ResizeDialog::BuildControls() {
     connect(heightUnitBox_, &QComboBox::activated, this, [this] { OnUnitChanged(true); });
     connect(widthUnitBox_, &QComboBox::activated, this, [this] { OnUnitChanged(false); });
     connect(type_, &QComboBox::activated, this, [this] { TypeRule(); });
-    connect(quality_slider_, &QSlider::valueChanged, this,
-            [this](int value) { quality_label_->setText(QString::number(value)); });
+    connect(qualitySlider_, &QSlider::valueChanged, this,
+            [this](int value) { qualityLabel_->setText(QString::number(value)); });
     connect(browse_, &QPushButton::clicked, this, [this] { OnBrowse(); });
     connect(setAsDefault_, &QPushButton::clicked, this, [this] {
         if (ReadControls(true)) {
@@ -338,7 +338,7 @@ void ResizeDialog::Open() {
     OnImageToRotate();
     OnImageSetDpi();
     TypeRule();
-    quality_label_->setText(QString::number(quality_slider_->value()));
+    qualityLabel_->setText(QString::number(qualitySlider_->value()));
 
     if (constrain_ && (pictureWidth == 0 || pictureHeight == 0))
         UsePercentForMixedSizes();
@@ -364,19 +364,19 @@ bool ResizeDialog::ReadControls(bool prompt) {
         }
         return false;
     };
-    if (!number(height_edit_, height_))
+    if (!number(heightEdit_, height_))
         return false;
-    dest_ = dest_edit_->text();
+    dest_ = destEdit_->text();
     // Stored in a fixed buffer: a longer name would be lost at the next start.
     if (prompt && !FitsFixedText(dest_, kPathTextBytes)) {
         QMessageBox::warning(this, windowTitle(), Text::DestinationTooLong.arg(kPathTextBytes - 1));
-        dest_edit_->setFocus();
-        dest_edit_->selectAll();
+        destEdit_->setFocus();
+        destEdit_->selectAll();
         return false;
     }
-    if (!number(width_edit_, width_))
+    if (!number(widthEdit_, width_))
         return false;
-    quality_ = quality_slider_->value();
+    quality_ = qualitySlider_->value();
     constrain_ = constrainBox_->isChecked();
     imageToResize_ = imageToResizeBox_->isChecked();
     imageToRotate_ = imageToRotateBox_->isChecked();
@@ -386,7 +386,7 @@ bool ResizeDialog::ReadControls(bool prompt) {
     imageSetDpi_ = imageSetDpiBox_->isChecked();
     // An empty limit is no limit.
     for (const auto& [edit, value] :
-         {std::pair{maxKb_edit_, &maxKb_}, {mailMaxKb_edit_, &mailMaxKb_}})
+         {std::pair{maxKbEdit_, &maxKb_}, {mailMaxKbEdit_, &mailMaxKb_}})
         if (edit->text().isEmpty())
             *value = 0;
         else if (!number(edit, *value))
@@ -395,16 +395,16 @@ bool ResizeDialog::ReadControls(bool prompt) {
     // the size handlers: only a batch or "Set as default" needs it.
     if (!imageSetDpi_)
         return true;
-    const bool dpiRead = number(xdpi_edit_, xdpi_) && number(ydpi_edit_, ydpi_);
+    const bool dpiRead = number(xdpiEdit_, xdpi_) && number(ydpiEdit_, ydpi_);
     return dpiRead || !prompt;
 }
 
 void ResizeDialog::ShowValues() {
-    SetTextIfChanged(height_edit_, QString::number(height_));
-    SetTextIfChanged(dest_edit_, dest_);
-    SetTextIfChanged(width_edit_, QString::number(width_));
-    quality_slider_->setValue(quality_);
-    quality_label_->setText(QString::number(quality_slider_->value()));
+    SetTextIfChanged(heightEdit_, QString::number(height_));
+    SetTextIfChanged(destEdit_, dest_);
+    SetTextIfChanged(widthEdit_, QString::number(width_));
+    qualitySlider_->setValue(quality_);
+    qualityLabel_->setText(QString::number(qualitySlider_->value()));
     constrainBox_->setChecked(constrain_);
     imageToResizeBox_->setChecked(imageToResize_);
     imageToRotateBox_->setChecked(imageToRotate_);
@@ -412,10 +412,10 @@ void ResizeDialog::ShowValues() {
     widthUnitBox_->setCurrentIndex(widthUnit_);
     type_->setCurrentIndex(typeIndex_ < type_->count() ? typeIndex_ : -1);
     imageSetDpiBox_->setChecked(imageSetDpi_);
-    SetTextIfChanged(xdpi_edit_, QString::number(xdpi_));
-    SetTextIfChanged(ydpi_edit_, QString::number(ydpi_));
-    SetTextIfChanged(maxKb_edit_, maxKb_ ? QString::number(maxKb_) : QString());
-    SetTextIfChanged(mailMaxKb_edit_, mailMaxKb_ ? QString::number(mailMaxKb_) : QString());
+    SetTextIfChanged(xdpiEdit_, QString::number(xdpi_));
+    SetTextIfChanged(ydpiEdit_, QString::number(ydpi_));
+    SetTextIfChanged(maxKbEdit_, maxKb_ ? QString::number(maxKb_) : QString());
+    SetTextIfChanged(mailMaxKbEdit_, mailMaxKb_ ? QString::number(mailMaxKb_) : QString());
 }
 
 void ResizeDialog::WriteBack() {
@@ -466,21 +466,21 @@ void ResizeDialog::MailPictures() {
 }
 
 void ResizeDialog::FolderRule() {
-    dest_edit_->setEnabled(true);
+    destEdit_->setEnabled(true);
     type_->setEnabled(true);
     browse_->setEnabled(true);
     TypeRule();
 }
 
 void ResizeDialog::OverwriteRule() {
-    dest_edit_->setEnabled(false);
+    destEdit_->setEnabled(false);
     type_->setEnabled(false);
     TypeRule();
 }
 
 void ResizeDialog::ResizeAsRule() {
-    width_edit_->setEnabled(true);
-    height_edit_->setEnabled(true);
+    widthEdit_->setEnabled(true);
+    heightEdit_->setEnabled(true);
     const bool known = pictureWidth != 0 && pictureHeight != 0;
     widthUnitBox_->setEnabled(known);
     heightUnitBox_->setEnabled(known);
@@ -489,7 +489,7 @@ void ResizeDialog::ResizeAsRule() {
 
 void ResizeDialog::DesktopRule() {
     for (QWidget* w :
-         std::initializer_list<QWidget*>{width_edit_, height_edit_, widthUnitBox_, heightUnitBox_})
+         std::initializer_list<QWidget*>{widthEdit_, heightEdit_, widthUnitBox_, heightUnitBox_})
         w->setEnabled(false);
     WriteSizeCheck();
 }
@@ -500,17 +500,17 @@ void ResizeDialog::TypeRule() {
         return;
     // Written over its source, each picture keeps its own type.
     if (index == 0 || overwrite_->isChecked())
-        quality_slider_->setEnabled(settings_.AnyJpegSource != 0);
+        qualitySlider_->setEnabled(settings_.AnyJpegSource != 0);
     else
-        quality_slider_->setEnabled(PictureTypeTable::IsLossy(uint32_t(index)));
+        qualitySlider_->setEnabled(PictureTypeTable::IsLossy(uint32_t(index)));
     // Taken at once, even if the dialog is cancelled later.
     settings_.imagetype = uint32_t(index);
 }
 
 void ResizeDialog::RunRule() {
     // A size or DPI that no picture can take would fail every picture.
-    const std::optional<uint32_t> x = ParseUnsigned(xdpi_edit_->text());
-    const std::optional<uint32_t> y = ParseUnsigned(ydpi_edit_->text());
+    const std::optional<uint32_t> x = ParseUnsigned(xdpiEdit_->text());
+    const std::optional<uint32_t> y = ParseUnsigned(ydpiEdit_->text());
     const bool possible =
         (!imageToResizeBox_->isChecked() || SizeGiven(SizeInput())) &&
         (!imageSetDpiBox_->isChecked() || (x && y && DpiGiven(*x) && DpiGiven(*y)));
@@ -524,8 +524,8 @@ SizeCheckInput ResizeDialog::SizeInput() const {
     SizeCheckInput input;
     input.desktop = desktop_->isChecked();
     input.constrain = constrainBox_->isChecked();
-    input.width = ParseUnsigned(width_edit_->text()).value_or(0);
-    input.height = ParseUnsigned(height_edit_->text()).value_or(0);
+    input.width = ParseUnsigned(widthEdit_->text()).value_or(0);
+    input.height = ParseUnsigned(heightEdit_->text()).value_or(0);
     input.widthUnit = uint32_t(std::max(widthUnitBox_->currentIndex(), 0));
     input.heightUnit = uint32_t(std::max(heightUnitBox_->currentIndex(), 0));
     return input;
@@ -533,7 +533,7 @@ SizeCheckInput ResizeDialog::SizeInput() const {
 
 void ResizeDialog::SetSizeControlsEnabled(bool enabled) {
     for (QWidget* w :
-         std::initializer_list<QWidget*>{constrainBox_, resizeAs_, width_edit_, height_edit_,
+         std::initializer_list<QWidget*>{constrainBox_, resizeAs_, widthEdit_, heightEdit_,
                                          widthUnitBox_, heightUnitBox_, desktop_})
         w->setEnabled(enabled);
 }
@@ -557,8 +557,8 @@ void ResizeDialog::OnImageToRotate() {
 
 void ResizeDialog::OnImageSetDpi() {
     const bool on = imageSetDpiBox_->isChecked();
-    xdpi_edit_->setEnabled(on);
-    ydpi_edit_->setEnabled(on);
+    xdpiEdit_->setEnabled(on);
+    ydpiEdit_->setEnabled(on);
     if (on)
         WriteDpiCheck();
     else
@@ -575,8 +575,8 @@ void ResizeDialog::WriteSizeCheck() {
 
 void ResizeDialog::WriteDpiCheck() {
     CheckText check = DpiCheckText({pictureWidth, pictureHeight, commonXDpi, commonYDpi});
-    const std::optional<uint32_t> x = ParseUnsigned(xdpi_edit_->text());
-    const std::optional<uint32_t> y = ParseUnsigned(ydpi_edit_->text());
+    const std::optional<uint32_t> x = ParseUnsigned(xdpiEdit_->text());
+    const std::optional<uint32_t> y = ParseUnsigned(ydpiEdit_->text());
     if (!x || !y || !DpiGiven(*x) || !DpiGiven(*y)) {
         check.text += Text::DpiNeeded.arg(kMostDpi);
         check.warning = true;
