@@ -26,9 +26,12 @@ trap restore EXIT
 trap 'exit 1' INT TERM
 fail() { echo "FAIL: $*" >&2; exit 1; }
 id=org.vorn.Tessary
-# The programs keep their settings and menus in a home of their own.
+# The programs keep their settings, menus and hand-off block in a home of
+# their own.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Resizes a camera photo to half its width with the batch program in $1.
 resize_with() {

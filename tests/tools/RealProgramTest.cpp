@@ -3,22 +3,15 @@
 
 #include "TestSupport.h"
 
-#include "app/HandOffBlock.h"
-#include "platform/SharedMemory.h"
-
 #include <QProcessEnvironment>
 
 const QString RealProgramTest::kMenu = QStringLiteral(TESSARY_MENU);
 const QString RealProgramTest::kTessary = QStringLiteral(TESSARY_APP);
 
 void RealProgramTest::SetUp() {
-    // This process reads what the programs stored.
+    // This process reads what the programs stored, and their hand-off block.
     qputenv("XDG_CONFIG_HOME", home_.filePath(u".config"_s).toUtf8());
-    SharedMemory::Remove(HandOffBlock::ObjectName());
-}
-
-void RealProgramTest::TearDown() {
-    SharedMemory::Remove(HandOffBlock::ObjectName());
+    qputenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8());
 }
 
 QStringList RealProgramTest::Environment(const QString& display) const {
@@ -26,6 +19,7 @@ QStringList RealProgramTest::Environment(const QString& display) const {
     env.insert(u"HOME"_s, home_.path());
     env.insert(u"XDG_CONFIG_HOME"_s, home_.filePath(u".config"_s));
     env.insert(u"XDG_DATA_HOME"_s, home_.filePath(u".local/share"_s));
+    env.insert(u"XDG_RUNTIME_DIR"_s, runtime_.path());
     // Mail copies go to a temporary folder that goes with the test.
     QDir().mkpath(home_.filePath(u"tmp"_s));
     env.insert(u"TMPDIR"_s, home_.filePath(u"tmp"_s));

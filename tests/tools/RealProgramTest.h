@@ -13,16 +13,15 @@
 #include <string>
 
 // The real installed-style programs, run as separate processes with a home
-// of their own: settings, file-manager menus and mail folders all land in
-// temporary folders, never in the user's. The tests share the user's one
-// hand-off block, so they never run side by side (a ctest resource lock).
+// of their own: settings, file-manager menus, mail folders and the hand-off
+// block all land in temporary folders, never in the user's, so the tests
+// can run side by side.
 class RealProgramTest : public testing::Test {
 protected:
     static const QString kMenu;
     static const QString kTessary;
 
     void SetUp() override;
-    void TearDown() override;
 
     // The programs' environment: the temporary home, the stand-in tools
     // first on PATH, and the given X display (offscreen when none).
@@ -39,6 +38,7 @@ protected:
     std::string Told(const XServer& x) const;
 
     QTemporaryDir home_;
+    QTemporaryDir runtime_; // made private to its owner, as a session's is
     QTemporaryDir dir_;
     QTemporaryDir bin_;
 

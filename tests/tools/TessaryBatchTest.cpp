@@ -20,10 +20,6 @@ const QString kBatch = QStringLiteral(TESSARY_BATCH);
 
 class TessaryBatchTest : public RealProgramTest {
 protected:
-    // The batch never touches the hand-off block, so it leaves the block to
-    // the tests that use it and runs beside them.
-    void SetUp() override {}
-    void TearDown() override {}
     QString Path(const QString& name) const { return dir_.filePath(name); }
     // options: the words before the files, split at spaces.
     ToolRun Batch(const QString& options, const QStringList& files = {},
