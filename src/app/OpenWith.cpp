@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/OpenWith.h"
 
-#include "browse/FolderListing.h"
 #include "platform/FileName.h"
+#include "resize/PictureTypeTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,7 +29,7 @@ bool Is(const QFileInfo& file, mode_t type, int access) {
 }
 
 bool IsReadablePicture(const QFileInfo& file) {
-    return Is(file, S_IFREG, R_OK) && FolderListing::IsPictureExtension(file.fileName());
+    return Is(file, S_IFREG, R_OK) && PictureTypeTable::IsPictureFileName(file.fileName());
 }
 
 bool IsReadableFolder(const QFileInfo& file) {

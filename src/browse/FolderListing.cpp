@@ -22,8 +22,6 @@ const QString kImageTypes = QStringLiteral("image/");
 // Its icon is a picture's, drawn by us where the theme has none.
 const QString kPictureTypeKey = QStringLiteral("image/x-picture");
 constexpr uint64_t kKilobyte = 1024;
-constexpr qsizetype kMinExtension = 2; // with its dot
-constexpr qsizetype kMaxExtension = 8;
 
 int Order(int result) {
     return result < 0 ? -1 : (result > 0 ? 1 : 0);
@@ -55,15 +53,6 @@ FolderListing::FolderListing(const ShellNamespace& shell, const LocaleFormats& f
     , formats_(formats)
     , controls_(std::move(controlsFolder))
     , folderTypeName_(ShellNamespace::TypeName(kFolderTypeKey)) {}
-
-bool FolderListing::IsPictureExtension(const QString& fileName) {
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return false;
-    const qsizetype length = fileName.size() - dot;
-    return length >= kMinExtension && length <= kMaxExtension &&
-           PictureTypeTable::IsPictureFileName(fileName);
-}
 
 QString FolderListing::SizeText(uint64_t size) const {
     const uint64_t kilobytes =
@@ -131,7 +120,7 @@ QList<FileItem> FolderListing::List(const IdList& folder) const {
             if (ShellNamespace::CompareBytes(row.itemIds, controls_) == 0)
                 continue;
             row.isFolder = true;
-        } else if (!IsPictureExtension(item->name)) {
+        } else if (!PictureTypeTable::IsPictureFileName(item->name)) {
             continue;
         }
         // A volume (a drive root) or a virtual folder has no entry of its

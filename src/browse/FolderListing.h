@@ -55,9 +55,6 @@ public:
     // The order of two rows that are not "..", as Sort uses it.
     static int CompareRows(const FileItem& a, const FileItem& b, int column, bool ascending);
 
-    // Whether a file name has a picture extension: 2 to 8 characters with
-    // its dot, beginning with one of the picture types' extensions.
-    static bool IsPictureExtension(const QString& fileName);
     // "1 KB" up to 1024 bytes, else kilobytes rounded up, grouped.
     QString SizeText(uint64_t size) const;
     // The texts of one row, a tab between them, as tessary-batch --list prints them.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "resize/PictureTree.h"
 
-#include "browse/FolderListing.h"
 #include "platform/FileName.h"
+#include "resize/PictureTypeTable.h"
 #include "resize/ResizeTexts.h"
 
 #include <QDir>
@@ -110,7 +110,7 @@ private:
                                         : folder.subfolder + '/' + DecodeFileName(name);
                 Visit({path, canonical, sub});
             } else if (S_ISREG(entry.st_mode) &&
-                       FolderListing::IsPictureExtension(DecodeFileName(name))) {
+                       PictureTypeTable::IsPictureFileName(DecodeFileName(name))) {
                 pictures_.emplace_back(path, index);
             }
         }

@@ -51,8 +51,10 @@ bool PictureTypeTable::IsLossy(uint32_t code) {
 }
 
 bool PictureTypeTable::IsPictureFileName(const QString& fileName) {
+    constexpr qsizetype kMinExtension = 2; // with its dot
+    constexpr qsizetype kMaxExtension = 8;
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0)
+    if (dot < 0 || fileName.size() - dot < kMinExtension || fileName.size() - dot > kMaxExtension)
         return false;
     const QStringView extension = QStringView(fileName).mid(dot + 1);
     for (const PictureType& row : Rows())

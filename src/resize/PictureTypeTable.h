@@ -33,7 +33,9 @@ public:
     static uint32_t CodecFormat(uint32_t code);
     // Whether the quality applies to a type code.
     static bool IsLossy(uint32_t code);
-    // True when a file's extension begins with one of the table's
-    // extensions, compared without regard to case ("x.JPG", "x.jpgx").
+    // The one rule of what is a picture, for the list, the tree walk, Open
+    // With and the menu program alike: an extension of 1 to 7 characters
+    // that begins with one of the table's, compared without regard to case
+    // ("x.JPG", "x.jpgx", not "x.jpeg12345").
     static bool IsPictureFileName(const QString& fileName);
 };
