@@ -4,6 +4,7 @@
 #include "app/AppSettings.h"
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
+#include "browse/ShellNamespace.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,10 +25,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     AppSettings settings;
+    const ShellNamespace shell;
     IdList folder;
-    if (!settings.shell->ParsePath(QString::fromLocal8Bit(argv[1]), folder))
+    if (!shell.ParsePath(QString::fromLocal8Bit(argv[1]), folder))
         return 1;
-    CFileListView list(settings);
+    CFileListView list(settings, shell);
     list.resize(600, 800);
     list.show();
     if (!QTest::qWaitForWindowExposed(&list))

@@ -9,6 +9,7 @@
 #include "browse/AddressBar.h"
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
+#include "browse/ShellNamespace.h"
 #include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
 #include "resize/Image.h"
@@ -69,8 +70,9 @@ double ArrowKeyMs(const QString& photo) {
     CTessaryDoc document;
     QWidget window;
     auto* layout = new QHBoxLayout(&window);
-    auto* bar = new AddressBar(settings);
-    auto* list = new CFileListView(settings);
+    const ShellNamespace shell;
+    auto* bar = new AddressBar(settings, shell);
+    auto* list = new CFileListView(settings, shell);
     auto* view = new CScrollPictureView;
     for (QWidget* w : std::initializer_list<QWidget*>{bar, list, view})
         layout->addWidget(w);

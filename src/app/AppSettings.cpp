@@ -37,12 +37,7 @@ void QuerySigned(const RegistryKey& key, const QString& name, int32_t& field) {
 
 } // namespace
 
-AppSettings::AppSettings()
-    : shell(std::make_unique<ShellNamespace>()) {
-    desktopFolder = shell->DesktopList();
-    drivesFolder = shell->DrivesList();
-    controlsFolder = shell->ControlsList();
-    personalFolder = shell->PersonalList();
+AppSettings::AppSettings() {
     LoadResizeSettings();
     LoadMenuAndMailSettings();
     LoadLayoutSettings();

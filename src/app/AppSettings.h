@@ -2,7 +2,6 @@
 #pragma once
 
 #include "app/ResizeSettings.h"
-#include "browse/ShellNamespace.h"
 
 #include <QString>
 #include <QStringList>
@@ -72,13 +71,6 @@ public:
     uint32_t AnyJpegSource = 0;
     QString cmto;           // folder last chosen for Copy To / Move To
     QString LastBrowsePIDL; // folder the list showed last, as a parsable text
-    // The special folders, taken at construction, and the namespace that
-    // gives them meaning.
-    QByteArray desktopFolder;
-    QByteArray drivesFolder;
-    QByteArray controlsFolder;
-    QByteArray personalFolder;
-    std::unique_ptr<ShellNamespace> shell;
 };
 
 // The program's one AppSettings, built and loaded on the first call; it

@@ -43,7 +43,7 @@ void CTessaryApp::InitInstance(const QStringList& files) {
     }
 
     document_ = std::make_unique<CTessaryDoc>();
-    frame_ = std::make_unique<CMainFrame>(settings, *document_);
+    frame_ = std::make_unique<CMainFrame>(settings, *document_, shell_);
     connect(frame_->Action(CommandId::About), &QAction::triggered, this, &CTessaryApp::OnAppAbout);
     frame_->ApplyPlacement();
     frame_->show();

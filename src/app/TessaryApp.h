@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/HandOffBlock.h"
+#include "browse/ShellNamespace.h"
 
 #include <QApplication>
 
@@ -36,6 +37,7 @@ public:
     void OnAppAbout();
 
 private:
+    ShellNamespace shell_;
     std::unique_ptr<CTessaryDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
 };

@@ -41,10 +41,10 @@ void AddressEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-AddressBar::AddressBar(AppSettings& settings, QWidget* parent)
+AddressBar::AddressBar(AppSettings& settings, const ShellNamespace& shell, QWidget* parent)
     : QComboBox(parent)
     , settings_(settings)
-    , shell_(*settings.shell) {
+    , shell_(shell) {
     setObjectName(QString::number(BrowseId::AddressBar));
     setEditable(true);
     setLineEdit(new AddressEdit(this));
@@ -65,16 +65,11 @@ int AddressBar::Indent(int row) const {
 
 void AddressBar::InitAddressBar() {
     tree_.clear();
-    const QByteArray desktop = settings_.desktopFolder;
+    const QByteArray desktop = shell_.DesktopList();
     tree_ << FolderItem{
         desktop, 0, shell_.GetIconIndex(desktop), shell_.GetDisplayName(desktop), {}};
     AddFolders(desktop, 1);
-    IdList first;
-    if (settings_.LastBrowsePIDL.isEmpty())
-        first = settings_.desktopFolder;
-    else if (!shell_.ParsePath(settings_.LastBrowsePIDL, first))
-        first = settings_.personalFolder;
-    SelectFolder(first);
+    SelectFolder(shell_.FirstFolder(settings_.LastBrowsePIDL));
 }
 
 void AddressBar::AddFolders(const QByteArray& absolute, int indent) {
@@ -87,7 +82,7 @@ void AddressBar::AddFolders(const QByteArray& absolute, int indent) {
         const uint32_t attributes = folder->GetAttributesOf(child);
         const QByteArray full = *ShellNamespace::Concat(absolute, child);
         if ((attributes & (ShellFlag::AttrFolder | ShellFlag::AttrHasSubfolder)) &&
-            ShellNamespace::CompareBytes(full, settings_.controlsFolder) != 0)
+            ShellNamespace::CompareBytes(full, shell_.ControlsList()) != 0)
             children << child;
     }
     std::stable_sort(children.begin(), children.end(),
@@ -98,7 +93,7 @@ void AddressBar::AddFolders(const QByteArray& absolute, int indent) {
         const QByteArray full = *ShellNamespace::Concat(absolute, child);
         tree_ << FolderItem{child, indent, shell_.GetIconIndex(full),
                             folder->GetDisplayNameOf(child, ShellFlag::NameInFolder), full};
-        if (ShellNamespace::CompareBytes(full, settings_.drivesFolder) == 0)
+        if (ShellNamespace::CompareBytes(full, shell_.DrivesList()) == 0)
             AddFolders(full, indent + 1);
     }
 }
@@ -111,8 +106,7 @@ void AddressBar::Insert(const FolderItem& item) {
 }
 
 void AddressBar::SelectFolder(const IdList& itemIds) {
-    const QByteArray target =
-        itemIds ? ShellNamespace::Terminated(*itemIds) : settings_.desktopFolder;
+    const QByteArray target = itemIds ? ShellNamespace::Terminated(*itemIds) : shell_.DesktopList();
     const QSignalBlocker quiet(this);
     clear();
     const int n = ShellNamespace::Count(target);
@@ -132,7 +126,7 @@ void AddressBar::SelectFolder(const IdList& itemIds) {
             selected = entryRow;
             editText = entry.text;
         } else if (entry.indent > 0 && ShellNamespace::CompareBytes(entry.itemId, onPath) == 0 &&
-                   ShellNamespace::CompareBytes(entry.absolute, settings_.drivesFolder) != 0) {
+                   ShellNamespace::CompareBytes(entry.absolute, shell_.DrivesList()) != 0) {
             QByteArray last;
             for (int j = depth + 1; j <= n; ++j) {
                 const QByteArray list = *ShellNamespace::CopyFirstItems(target, j);

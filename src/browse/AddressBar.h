@@ -37,7 +37,7 @@ struct FolderItem {
 class AddressBar : public QComboBox {
     Q_OBJECT
 public:
-    explicit AddressBar(AppSettings& settings, QWidget* parent = nullptr);
+    AddressBar(AppSettings& settings, const ShellNamespace& shell, QWidget* parent = nullptr);
 
     void InitAddressBar();
     // Null: the Desktop.

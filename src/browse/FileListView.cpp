@@ -22,13 +22,13 @@ namespace {
 constexpr int kFillWidth = -2;
 } // namespace
 
-CFileListView::CFileListView(AppSettings& settings, QWidget* parent)
+CFileListView::CFileListView(AppSettings& settings, const ShellNamespace& shell, QWidget* parent)
     : QTreeView(parent)
     , settings_(settings)
+    , shell_(shell)
     , model_(new FileListModel(this))
     , header_(new SortHeaderCtrl(this))
-    , listing_(std::make_unique<FolderListing>(*settings.shell, GetLocaleFormats(),
-                                               settings.controlsFolder)) {
+    , listing_(std::make_unique<FolderListing>(shell, GetLocaleFormats())) {
     setHeader(header_);
     setModel(model_);
     header_->setSectionsClickable(true); // the tree view turns it off when it takes the header
@@ -61,12 +61,7 @@ void CFileListView::OnInitialUpdate(CTessaryDoc& document) {
             setColumnWidth(column, width);
     }
     header_->SetSortIndicator(FileColumn::Name, true);
-    IdList first;
-    if (settings_.LastBrowsePIDL.isEmpty())
-        first = settings_.desktopFolder;
-    else if (!settings_.shell->ParsePath(settings_.LastBrowsePIDL, first))
-        first = settings_.personalFolder;
-    FillFolder(first);
+    FillFolder(shell_.FirstFolder(settings_.LastBrowsePIDL));
     SortRows();
     if (addressBar_)
         addressBar_->SetListView(this);
@@ -75,7 +70,7 @@ void CFileListView::OnInitialUpdate(CTessaryDoc& document) {
 }
 
 void CFileListView::FillFolder(const IdList& itemIds) {
-    currentFolder_ = itemIds ? ShellNamespace::Terminated(*itemIds) : settings_.desktopFolder;
+    currentFolder_ = itemIds ? ShellNamespace::Terminated(*itemIds) : shell_.DesktopList();
     model_->SetRows(listing_->List(currentFolder_));
     // Pictures decoded ahead belong to the folder left.
     if (document_ && document_->pictureView)
@@ -124,7 +119,7 @@ void CFileListView::RefreshList() {
     const int depth = ShellNamespace::Count(currentFolder_);
     int count = depth;
     IdList folder = currentFolder_;
-    while (count > 0 && !settings_.shell->BindFolder(folder))
+    while (count > 0 && !shell_.BindFolder(folder))
         folder = --count > 0 ? ShellNamespace::CopyFirstItems(currentFolder_, count) : IdList();
     if (count == depth) {
         FillFolder(currentFolder_);
@@ -147,7 +142,7 @@ void CFileListView::NavigatePidl(const IdList& itemIds) {
 
 void CFileListView::ShowGiven(const OpenWithPlan& plan) {
     IdList folder;
-    if (plan.folder.isEmpty() || !settings_.shell->ParsePath(plan.folder, folder))
+    if (plan.folder.isEmpty() || !shell_.ParsePath(plan.folder, folder))
         return;
     NavigateTo(folder);
     // Rows by name: the list spells its folder its own way.
@@ -188,8 +183,7 @@ bool CFileListView::MarkedToPictureList() {
     for (int i = 0; i < model_->rowCount(); ++i) {
         const FileItem* row = model_->Row(i);
         QString parsing;
-        if (model_->IsMarked(i) && !row->isFolder &&
-            settings_.shell->GetDisplayNameOf(row->itemIds, parsing))
+        if (model_->IsMarked(i) && !row->isFolder && shell_.GetDisplayNameOf(row->itemIds, parsing))
             settings_.PictureList << parsing;
     }
     return true;

@@ -22,7 +22,7 @@ class SortHeaderCtrl;
 class CFileListView : public QTreeView {
     Q_OBJECT
 public:
-    CFileListView(AppSettings& settings, QWidget* parent = nullptr);
+    CFileListView(AppSettings& settings, const ShellNamespace& shell, QWidget* parent = nullptr);
     ~CFileListView() override;
 
     // Columns, widths, sort, the first folder; registers with the document.
@@ -81,6 +81,7 @@ private:
     int LastSelectedRow() const;
 
     AppSettings& settings_;
+    const ShellNamespace& shell_;
     FileListModel* model_;
     SortHeaderCtrl* header_;
     std::unique_ptr<FolderListing> listing_;

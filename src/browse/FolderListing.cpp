@@ -47,11 +47,9 @@ template <typename T> int CompareNumbers(T a, T b) {
 
 } // namespace
 
-FolderListing::FolderListing(const ShellNamespace& shell, const LocaleFormats& formats,
-                             QByteArray controlsFolder)
+FolderListing::FolderListing(const ShellNamespace& shell, const LocaleFormats& formats)
     : shell_(shell)
     , formats_(formats)
-    , controls_(std::move(controlsFolder))
     , folderTypeName_(ShellNamespace::TypeName(kFolderTypeKey)) {}
 
 QString FolderListing::SizeText(uint64_t size) const {
@@ -117,7 +115,7 @@ QList<FileItem> FolderListing::List(const IdList& folder) const {
             continue;
         const uint32_t attributes = bound->GetAttributesOf(child);
         if (attributes & (ShellFlag::AttrFolder | ShellFlag::AttrHasSubfolder)) {
-            if (ShellNamespace::CompareBytes(row.itemIds, controls_) == 0)
+            if (ShellNamespace::CompareBytes(row.itemIds, shell_.ControlsList()) == 0)
                 continue;
             row.isFolder = true;
         } else if (!PictureTypeTable::IsPictureFileName(item->name)) {

@@ -43,8 +43,7 @@ constexpr int Count = 4;
 // row, in the user's regional format.
 class FolderListing {
 public:
-    FolderListing(const ShellNamespace& shell, const LocaleFormats& formats,
-                  QByteArray controlsFolder);
+    FolderListing(const ShellNamespace& shell, const LocaleFormats& formats);
 
     // folder null or empty: the Desktop.
     QList<FileItem> List(const IdList& folder) const;
@@ -65,6 +64,5 @@ private:
 
     const ShellNamespace& shell_;
     const LocaleFormats& formats_;
-    QByteArray controls_;
     QString folderTypeName_;
 };

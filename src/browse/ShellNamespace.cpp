@@ -458,10 +458,16 @@ QByteArray ShellNamespace::ControlsList() const {
 QByteArray ShellNamespace::PersonalList() const {
     IdList list;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if ((IsFolder(documents) && ParsePath(documents, list)) ||
-        ParsePath(QDir::homePath(), list))
+    if ((IsFolder(documents) && ParsePath(documents, list)) || ParsePath(QDir::homePath(), list))
         return *list;
     return DesktopList();
+}
+
+QByteArray ShellNamespace::FirstFolder(const QString& lastBrowsed) const {
+    if (lastBrowsed.isEmpty())
+        return DesktopList();
+    IdList list;
+    return ParsePath(lastBrowsed, list) ? *list : PersonalList();
 }
 
 ShellFolder::ShellFolder(const ShellNamespace& shell, QByteArray list, QString path, uint8_t kind)

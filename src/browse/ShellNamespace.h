@@ -150,6 +150,9 @@ public:
     QByteArray DrivesList() const;
     QByteArray ControlsList() const;
     QByteArray PersonalList() const;
+    // Where browsing starts: the folder shown last (a parsable text) while
+    // it is there, the Desktop when there was none, else the personal folder.
+    QByteArray FirstFolder(const QString& lastBrowsed) const;
 
     // The volumes, read again when the last reading is more than a moment
     // old: a list of thousands of rows asks for them once per row.

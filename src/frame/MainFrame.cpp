@@ -50,9 +50,11 @@ bool HasTooltip(int id) {
 }
 } // namespace
 
-CMainFrame::CMainFrame(AppSettings& settings, CTessaryDoc& document, QWidget* parent)
+CMainFrame::CMainFrame(AppSettings& settings, CTessaryDoc& document, const ShellNamespace& shell,
+                       QWidget* parent)
     : QMainWindow(parent)
     , settings_(settings)
+    , shell_(shell)
     , document_(document) {
     setObjectName(QString::number(AppResourceId::MainTemplate));
     setWindowTitle(AppText::MainTitle);
@@ -204,13 +206,13 @@ void CMainFrame::OnCreateClient() {
     band->setObjectName(QStringLiteral("AddressBand"));
     FixInPlace(band);
     band->addWidget(new QLabel(QStringLiteral(" Address "), band));
-    address_ = new AddressBar(settings_, band);
+    address_ = new AddressBar(settings_, shell_, band);
     // The band takes what is left of its row, so long paths stay readable.
     address_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     band->addWidget(address_);
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
-    fileList_ = new CFileListView(settings_, splitter_);
+    fileList_ = new CFileListView(settings_, shell_, splitter_);
     preview_ = new CScrollPictureView(splitter_);
     splitter_->setChildrenCollapsible(false);
     splitter_->setStretchFactor(1, 1);

@@ -9,6 +9,7 @@ class CFileListView;
 class CScrollPictureView;
 class CTessaryDoc;
 class QAction;
+class ShellNamespace;
 class QLabel;
 class QSplitter;
 class QToolBar;
@@ -20,7 +21,10 @@ class QToolBar;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    CMainFrame(AppSettings& settings, CTessaryDoc& document, QWidget* parent = nullptr);
+    // The namespace is the application's, shared by the address bar and
+    // the list.
+    CMainFrame(AppSettings& settings, CTessaryDoc& document, const ShellNamespace& shell,
+               QWidget* parent = nullptr);
 
     // The menu item with this command id; null for an unknown id.
     QAction* Action(int id) const;
@@ -54,6 +58,7 @@ private:
     void DestroyWindow();
 
     AppSettings& settings_;
+    const ShellNamespace& shell_;
     CTessaryDoc& document_;
     AddressBar* address_ = nullptr;
     QSplitter* splitter_ = nullptr;

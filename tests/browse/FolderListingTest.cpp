@@ -28,7 +28,7 @@ protected:
     void SetUp() override {
         shell_ = std::make_unique<ShellNamespace>(
             std::make_shared<FixedVolumes>(QList<Volume>{{"/", {}}, {root_.path(), u"Card"_s}}));
-        listing_ = std::make_unique<FolderListing>(*shell_, formats_, shell_->ControlsList());
+        listing_ = std::make_unique<FolderListing>(*shell_, formats_);
     }
     // A file of that size, sparse: a gigabyte costs nothing.
     QString Make(const QString& relative, qint64 size = 10) {

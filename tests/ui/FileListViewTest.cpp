@@ -6,6 +6,7 @@
 #include "browse/AddressBar.h"
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
+#include "browse/ShellNamespace.h"
 #include "browse/SortHeaderCtrl.h"
 #include "frame/MainFrame.h"
 #include "preview/ScrollPictureView.h"
@@ -33,7 +34,7 @@ protected:
             CopyInto(TestData(u"jpg/"_s + QLatin1String(name)), folder_);
         QFile::copy(TestData(u"hdr/canon_hdr_NO.jpg"_s), folder_ + u"/big.jpg"_s);
         settings_.LastBrowsePIDL = folder_;
-        frame_ = std::make_unique<CMainFrame>(settings_, document_);
+        frame_ = std::make_unique<CMainFrame>(settings_, document_, shell_);
         bar_ = frame_->Address();
         list_ = frame_->FileList();
         preview_ = frame_->Preview();
@@ -65,6 +66,7 @@ protected:
     QTemporaryDir dir_;
     QString folder_;
     AppSettings settings_;
+    const ShellNamespace shell_;
     CTessaryDoc document_;
     std::unique_ptr<CMainFrame> frame_;
     AddressBar* bar_ = nullptr;
@@ -153,7 +155,7 @@ TEST_F(FileListViewTest, DoubleClickEnterAndUpFolderMoveTheListAndTheBarFollows)
     EXPECT_TRUE(Names().contains(u"Computer"_s));
     // A folder deleted while shown: Refresh goes to the nearest one left.
     IdList sub;
-    ASSERT_TRUE(settings_.shell->ParsePath(In(u"Sub"_s), sub));
+    ASSERT_TRUE(shell_.ParsePath(In(u"Sub"_s), sub));
     list_->NavigateTo(sub);
     QDir(folder_).removeRecursively();
     list_->OnRefresh();
@@ -207,9 +209,10 @@ TEST(FileListStartTest, AStoredFolderThatIsGoneOpensThePersonalFolder) {
     AppSettings settings;
     settings.LastBrowsePIDL = u"/no/such/folder"_s;
     CTessaryDoc document;
-    CFileListView list(settings);
+    const ShellNamespace shell;
+    CFileListView list(settings, shell);
     list.OnInitialUpdate(document);
-    EXPECT_EQ(list.CurrentFolder(), settings.personalFolder);
+    EXPECT_EQ(list.CurrentFolder(), shell.PersonalList());
 }
 
 TEST_F(FileListViewTest, SelectAllThenMarkTogglesEveryPictureAndNoFolder) {

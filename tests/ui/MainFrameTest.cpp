@@ -5,6 +5,7 @@
 #include "app/AboutDialog.h"
 #include "app/AppIds.h"
 #include "app/AppSettings.h"
+#include "browse/ShellNamespace.h"
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
 #include "preview/TessaryDoc.h"
@@ -47,9 +48,10 @@ TEST(AboutDialogTest, ShowsTheProductInALargerBoldFontTheVersionAndTheLicence) {
 // buttons with a tooltip of their own show one.
 TEST(MainFrameTest, OnlyTheViewItemsHideTheBarsAndNothingMovesThem) {
     CTessaryDoc document;
+    const ShellNamespace shell;
     {
         AppSettings settings;
-        CMainFrame frame(settings, document);
+        CMainFrame frame(settings, document, shell);
         frame.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
         QAction* toolbar = frame.Action(CommandId::ViewToolbar);
@@ -62,7 +64,7 @@ TEST(MainFrameTest, OnlyTheViewItemsHideTheBarsAndNothingMovesThem) {
         frame.close();
     }
     AppSettings settings;
-    ExposedFrame frame(settings, document);
+    ExposedFrame frame(settings, document, shell);
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
     EXPECT_TRUE(frame.MainToolBar()->isVisible()) << "the toolbar state is not stored";

@@ -100,7 +100,7 @@ int PrintList(const BatchCommandLine& line) {
         QTextStream(stderr) << "tessary-batch: not a folder: " << folder << "\n";
         return kExitFailed;
     }
-    const FolderListing listing(shell, GetLocaleFormats(), shell.ControlsList());
+    const FolderListing listing(shell, GetLocaleFormats());
     QList<FileItem> rows = listing.List(list);
     listing.Sort(rows, line.listSort, !line.listDescending, list);
     QTextStream out(stdout);
