@@ -9,8 +9,7 @@
 #include "mail/MailTempFolder.h"
 #include "preview/TessaryDoc.h"
 #include "res/Resources.h"
-#include "resize/FailureList.h"
-#include "resize/ProgressDialog.h"
+#include "resize/BatchRun.h"
 #include "resize/ResizeDialog.h"
 
 #include <QAction>
@@ -53,26 +52,14 @@ void CTessaryApp::InitInstance(const QStringList& files) {
 }
 
 bool CTessaryApp::RunHandOff(AppSettings& settings, const HandOff& handOff) {
-    ProgressDialog progress(settings);
-    ResizeDialog resizeDialog(settings);
     switch (handOff.command) {
     case HandOffCommand::ResizeDialog:
-        progress.mode = ProgressDialog::ScanMode;
-        if (progress.exec() == QDialog::Accepted) {
-            resizeDialog.SetSummary(progress.Summary());
-            resizeDialog.exec();
-        }
+        ResizeDialog::ScanThenShow(settings, nullptr);
         return true;
     case HandOffCommand::ResizeAsDefault:
-    case HandOffCommand::ResizeDefaultAndMail: {
-        progress.mode = ProgressDialog::ResizeMode;
-        progress.mailResults = handOff.command == HandOffCommand::ResizeDefaultAndMail;
-        const int result = progress.exec();
-        ShowFailureList(nullptr, progress.Failures());
-        if (result == QDialog::Accepted && progress.mailResults)
-            resizeDialog.MailPictures();
+    case HandOffCommand::ResizeDefaultAndMail:
+        BatchRun(settings, nullptr).Resize(handOff.command == HandOffCommand::ResizeDefaultAndMail);
         return true;
-    }
     default:
         return false;
     }

@@ -8,7 +8,7 @@
 #include "browse/FileListView.h"
 #include "mail/DlgOptionSheet.h"
 #include "platform/FileOperationWindow.h"
-#include "resize/ProgressDialog.h"
+#include "resize/BatchRun.h"
 #include "resize/ResizeDialog.h"
 
 #include <QMessageBox>
@@ -65,16 +65,8 @@ void CFileListView::OnResize() {
         TellToMark(this, BrowseText::MarkBeforeResize);
         return;
     }
-    if (!MarkedToPictureList())
-        return;
-    ProgressDialog scan(settings_);
-    scan.mode = ProgressDialog::ScanMode;
-    if (scan.exec() != QDialog::Accepted)
-        return;
-    ResizeDialog dialog(settings_);
-    dialog.SetSummary(scan.Summary());
     // New pictures in the folder shown appear in the list.
-    if (dialog.exec() == QDialog::Accepted)
+    if (MarkedToPictureList() && ResizeDialog::ScanThenShow(settings_, this))
         RefreshList();
 }
 
@@ -85,7 +77,7 @@ void CFileListView::OnMailTo() {
     }
     MarkedToPictureList();
     settings_.MailTempList = settings_.PictureList; // the marked pictures themselves go
-    ResizeDialog(settings_, this).MailPictures();
+    BatchRun(settings_, this).MailPictures();
 }
 
 void CFileListView::OnCopyTo() {

@@ -2,13 +2,11 @@
 #include "resize/ResizeDialog.h"
 
 #include "app/AppSettings.h"
-#include "mail/MailPictures.h"
-#include "mail/MailTexts.h"
 #include "platform/DesktopMetrics.h"
 #include "platform/FixedText.h"
 #include "res/RotatePictures.h"
+#include "resize/BatchRun.h"
 #include "resize/ColourLabel.h"
-#include "resize/FailureList.h"
 #include "resize/FolderBrowseDialog.h"
 #include "resize/PictureTypeTable.h"
 #include "resize/ProgressDialog.h"
@@ -447,22 +445,19 @@ void ResizeDialog::RunBatch(bool mail) {
     if (!ReadControls(true))
         return;
     WriteBack();
-    ProgressDialog progress(settings_, this);
-    progress.mode = ProgressDialog::ResizeMode;
-    progress.mailResults = mail ? 1 : 0;
-    const int result = progress.exec();
-    ShowFailureList(this, progress.Failures());
-    if (result != QDialog::Accepted)
-        return; // a cancelled batch leaves the options open
-    if (mail)
-        MailPictures();
-    accept();
+    // A cancelled batch leaves the options open.
+    if (BatchRun(settings_, this).Resize(mail))
+        accept();
 }
 
-void ResizeDialog::MailPictures() {
-    const int prompt = ::MailPictures(settings_);
-    if (prompt != MailPrompt::None)
-        QMessageBox::warning(this, QStringLiteral("Tessary"), MailPromptText(prompt));
+bool ResizeDialog::ScanThenShow(AppSettings& settings, QWidget* parent) {
+    ProgressDialog scan(settings, parent);
+    scan.mode = ProgressDialog::ScanMode;
+    if (scan.exec() != QDialog::Accepted)
+        return false;
+    ResizeDialog dialog(settings, parent);
+    dialog.SetSummary(scan.Summary());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void ResizeDialog::FolderRule() {

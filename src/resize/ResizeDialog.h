@@ -34,9 +34,10 @@ public:
     int commonYDpi = 0;
     void SetSummary(const SelectionSummary& summary);
 
-    // Hands the batch's pictures to the mail client; shows a prompt when
-    // that fails.
-    void MailPictures();
+    // The Resize command of the list and of a hand-off: reads the
+    // PictureList's sizes under a progress dialog, then opens the dialog
+    // with them. True when a batch ran from it to its end.
+    static bool ScanThenShow(AppSettings& settings, QWidget* parent);
 
 protected:
     void showEvent(QShowEvent* event) override;

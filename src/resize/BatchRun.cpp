@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "resize/BatchRun.h"
+
+#include "app/AppSettings.h"
+#include "mail/MailPictures.h"
+#include "mail/MailTexts.h"
+#include "resize/ProgressDialog.h"
+
+#include <QMessageBox>
+
+namespace {
+constexpr int kListedInline = 8;
+const QString kTitle = QStringLiteral("Tessary");
+} // namespace
+
+BatchRun::BatchRun(AppSettings& settings, QWidget* parent)
+    : settings_(settings)
+    , parent_(parent) {}
+
+bool BatchRun::Resize(bool mail) {
+    ProgressDialog progress(settings_, parent_);
+    progress.mode = ProgressDialog::ResizeMode;
+    progress.mailResults = mail ? 1 : 0;
+    const bool finished = progress.exec() == QDialog::Accepted;
+    ShowFailures(progress.Failures());
+    if (finished && mail)
+        MailPictures();
+    return finished;
+}
+
+void BatchRun::MailPictures() {
+    const int prompt = ::MailPictures(settings_);
+    if (prompt != MailPrompt::None)
+        QMessageBox::warning(parent_, kTitle, MailPromptText(prompt));
+}
+
+// Once, after the progress dialog has closed: the first few inline, the
+// whole list behind "details".
+void BatchRun::ShowFailures(const QStringList& failures) const {
+    if (failures.isEmpty())
+        return;
+    QMessageBox box(
+        QMessageBox::Warning, kTitle,
+        failures.size() == 1
+            ? QStringLiteral("One picture could not be processed:")
+            : QStringLiteral("%1 pictures could not be processed:").arg(failures.size()),
+        QMessageBox::Ok, parent_);
+    QStringList shown = failures.mid(0, kListedInline);
+    if (failures.size() > kListedInline)
+        shown << QStringLiteral("... and %1 more (see the details)")
+                     .arg(failures.size() - kListedInline);
+    box.setInformativeText(shown.join(QLatin1Char('\n')));
+    if (failures.size() > kListedInline)
+        box.setDetailedText(failures.join(QLatin1Char('\n')));
+    box.exec();
+}
