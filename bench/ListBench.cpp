@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // How long the file list takes to fill, sort and paint a folder: from
 // NavigateTo to the end of the first paint, median of several runs.
-#include "app/AppSettings.h"
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
 #include "browse/ShellNamespace.h"
+#include "settings/AppSettings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

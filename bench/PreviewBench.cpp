@@ -5,14 +5,14 @@
 // full; and how long an arrow key in the file list takes onto a row whose
 // picture was decoded ahead, until it is painted. All are the median of
 // several runs with the file in the page cache.
-#include "app/AppSettings.h"
 #include "browse/AddressBar.h"
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
 #include "browse/ShellNamespace.h"
+#include "codec/Image.h"
 #include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
-#include "resize/Image.h"
+#include "settings/AppSettings.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // tessary: the desktop program. `tessary FILE...` opens the window on the
 // files, as a file manager's "Open With" does.
-#include "app/AppIds.h"
 #include "app/TessaryApp.h"
 #include "platform/FileName.h"
+#include "settings/AppIdentity.h"
 
 #include <cstdio>
 #include <cstring>

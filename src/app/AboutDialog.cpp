@@ -2,8 +2,9 @@
 #include "app/AboutDialog.h"
 
 #include "app/AppIds.h"
-#include "app/AppSettings.h"
 #include "res/Resources.h"
+#include "settings/AppIdentity.h"
+#include "settings/AppSettings.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/HandOffPlan.h"
 
+#include "codec/PictureTypeTable.h"
 #include "platform/FileName.h"
 #include "resize/PictureTree.h"
-#include "resize/PictureTypeTable.h"
 
 #include <QLocale>
 

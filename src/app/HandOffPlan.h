@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/ResizeSettings.h"
+#include "settings/ResizeSettings.h"
 
 #include <QString>
 #include <QStringList>

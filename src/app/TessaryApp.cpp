@@ -2,8 +2,6 @@
 #include "app/TessaryApp.h"
 
 #include "app/AboutDialog.h"
-#include "app/AppIds.h"
-#include "app/AppSettings.h"
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
 #include "mail/MailTempFolder.h"
@@ -11,6 +9,8 @@
 #include "res/Resources.h"
 #include "resize/BatchRun.h"
 #include "resize/ResizeDialog.h"
+#include "settings/AppIdentity.h"
+#include "settings/AppSettings.h"
 
 #include <QAction>
 #include <QIcon>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "browse/AddressBar.h"
 
-#include "app/AppSettings.h"
 #include "browse/BrowseIds.h"
 #include "browse/FileListView.h"
 #include "browse/SystemImageList.h"
+#include "settings/AppSettings.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The commands of the file list that act on the folder shown or on the
 // marked pictures.
-#include "app/AppSettings.h"
 #include "browse/AddressBar.h"
 #include "browse/BrowseIds.h"
 #include "browse/FileListModel.h"
@@ -10,6 +9,7 @@
 #include "platform/FileOperationWindow.h"
 #include "resize/BatchRun.h"
 #include "resize/ResizeDialog.h"
+#include "settings/AppSettings.h"
 
 #include <QMessageBox>
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "browse/FileListView.h"
 
-#include "app/AppSettings.h"
 #include "browse/AddressBar.h"
 #include "browse/FileListModel.h"
 #include "browse/SortHeaderCtrl.h"
@@ -10,6 +9,7 @@
 #include "preview/TessaryDoc.h"
 #include "resize/FolderBrowseDialog.h"
 #include "resize/ResizeIds.h"
+#include "settings/AppSettings.h"
 
 #include <QFileInfo>
 #include <QItemSelection>

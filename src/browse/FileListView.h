@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/OpenWith.h"
 #include "browse/FolderListing.h"
+#include "browse/OpenWith.h"
 
 #include <QTreeView>
 

@@ -3,8 +3,8 @@
 
 #include "browse/BrowseIds.h"
 
+#include "codec/PictureTypeTable.h"
 #include "platform/FileName.h"
-#include "resize/PictureTypeTable.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -6,6 +6,10 @@
 // The main window's menu (resource 128): its command ids and texts. Actions
 // carry their id as their object name (QString::number(id)).
 
+namespace FrameId {
+constexpr int MainTemplate = 128; // the single-document template
+} // namespace FrameId
+
 namespace CommandId {
 constexpr int UpFolder = 32797;
 constexpr int Mark = 32773;

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "frame/MainFrame.h"
 
-#include "app/AppIds.h"
-#include "app/AppSettings.h"
-#include "app/HelpLinks.h"
-#include "app/OpenWith.h"
-#include "app/Placement.h"
 #include "browse/AddressBar.h"
 #include "browse/BrowseIds.h"
 #include "browse/FileListView.h"
+#include "browse/OpenWith.h"
 #include "frame/FrameIds.h"
+#include "frame/HelpLinks.h"
 #include "platform/KeyboardLocks.h"
 #include "preview/ScrollPictureView.h"
+#include "settings/AppIdentity.h"
+#include "settings/AppSettings.h"
+#include "settings/Placement.h"
 
 #include <algorithm>
 
@@ -56,7 +56,7 @@ CMainFrame::CMainFrame(AppSettings& settings, CTessaryDoc& document, const Shell
     , settings_(settings)
     , shell_(shell)
     , document_(document) {
-    setObjectName(QString::number(AppResourceId::MainTemplate));
+    setObjectName(QString::number(FrameId::MainTemplate));
     setWindowTitle(AppText::MainTitle);
     resize(kDefaultWidth, kDefaultHeight);
     BuildMenu();

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "mail/DlgOptionMailPage.h"
 
-#include "app/AppSettings.h"
 #include "mail/OptionIds.h"
 #include "platform/FixedText.h"
+#include "settings/AppSettings.h"
 
 #include <QDialog>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mail/DlgOptionMenuContextPage.h"
 
-#include "app/AppSettings.h"
 #include "mail/OptionIds.h"
+#include "settings/AppSettings.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "mail/DlgOptionSheet.h"
 
-#include "app/AppSettings.h"
-#include "app/ContextMenuItems.h"
-#include "app/FileManagerMenus.h"
 #include "mail/DlgOptionMailPage.h"
 #include "mail/DlgOptionMenuContextPage.h"
 #include "mail/OptionIds.h"
+#include "menus/ContextMenuItems.h"
+#include "menus/FileManagerMenus.h"
+#include "settings/AppSettings.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "mail/MailPictures.h"
 
-#include "app/AppSettings.h"
 #include "mail/MailTempFolder.h"
 #include "platform/SimpleMapi.h"
+#include "settings/AppSettings.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "preview/ExifReader.h"
 
+#include "codec/Image.h"
 #include "platform/RegularFile.h"
-#include "resize/Image.h"
 
 #include <QFile>
 

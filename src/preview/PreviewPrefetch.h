@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "codec/Image.h"
 #include "preview/ExifReader.h"
-#include "resize/Image.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "preview/ScrollPictureView.h"
 
+#include "codec/Image.h"
 #include "platform/FileName.h"
 #include "preview/ExifReader.h"
 #include "preview/PanelLayout.h"
 #include "preview/PreviewTexts.h"
 #include "preview/TessaryDoc.h"
-#include "resize/Image.h"
 
 #include <QFileInfo>
 #include <QPaintEvent>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "resize/BatchRun.h"
 
-#include "app/AppSettings.h"
 #include "mail/MailPictures.h"
 #include "mail/MailTexts.h"
 #include "resize/ProgressDialog.h"
+#include "settings/AppSettings.h"
 
 #include <QMessageBox>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resize/OutputPath.h"
 
-#include "resize/PictureTypeTable.h"
+#include "codec/PictureTypeTable.h"
 #include "resize/ResizeTexts.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "resize/PictureTree.h"
 
+#include "codec/PictureTypeTable.h"
 #include "platform/FileName.h"
-#include "resize/PictureTypeTable.h"
 #include "resize/ResizeTexts.h"
 
 #include <QDir>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ProgressDialog.h"
 
-#include "app/AppSettings.h"
 #include "mail/MailTempFolder.h"
 #include "platform/DesktopMetrics.h"
 #include "resize/GuiConfirmationPrompt.h"
 #include "resize/ResizeIds.h"
 #include "resize/ResizeJob.h"
+#include "settings/AppSettings.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

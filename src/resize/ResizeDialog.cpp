@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ResizeDialog.h"
 
-#include "app/AppSettings.h"
+#include "codec/PictureTypeTable.h"
 #include "platform/DesktopMetrics.h"
 #include "platform/FixedText.h"
-#include "res/RotatePictures.h"
 #include "resize/BatchRun.h"
 #include "resize/ColourLabel.h"
 #include "resize/FolderBrowseDialog.h"
-#include "resize/PictureTypeTable.h"
 #include "resize/ProgressDialog.h"
 #include "resize/ResizeDialogRules.h"
 #include "resize/ResizeIds.h"
+#include "resize/RotatePictures.h"
+#include "settings/AppSettings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

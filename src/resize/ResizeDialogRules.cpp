@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ResizeDialogRules.h"
 
-#include "app/ResizeSettings.h"
 #include "resize/ResizeIds.h"
+#include "settings/ResizeSettings.h"
 
 #include <cmath>
 

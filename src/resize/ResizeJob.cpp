@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ResizeJob.h"
 
+#include "codec/Image.h"
+#include "codec/PictureTypeTable.h"
 #include "platform/FileName.h"
 #include "platform/SafeWrite.h"
-#include "resize/Image.h"
 #include "resize/OutputPath.h"
 #include "resize/PictureTree.h"
-#include "resize/PictureTypeTable.h"
 #include "resize/ResizeTexts.h"
 #include "resize/SizeLimit.h"
 #include "resize/StatusLine.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/ResizeSettings.h"
+#include "codec/Image.h"
 #include "resize/ConfirmationPrompt.h"
-#include "resize/Image.h"
 #include "resize/OutputPath.h"
 #include "resize/TargetSize.h"
+#include "settings/ResizeSettings.h"
 
 #include <QSet>
 #include <QString>

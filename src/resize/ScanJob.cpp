@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ScanJob.h"
 
-#include "resize/Image.h"
+#include "codec/Image.h"
 #include "resize/ResizeTexts.h"
 #include "resize/StatusLine.h"
 

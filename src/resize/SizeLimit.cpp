@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resize/SizeLimit.h"
 
-#include "resize/Image.h"
+#include "codec/Image.h"
 
 #include <algorithm>
 #include <cmath>

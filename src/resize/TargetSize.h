@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/ResizeSettings.h"
+#include "platform/DesktopMetrics.h"
+#include "settings/ResizeSettings.h"
 
 #include <cstdint>
-
-struct DesktopSize {
-    int32_t width = 0;
-    int32_t height = 0;
-};
 
 // The size a picture of pictureWidth x pictureHeight is resampled to.
 // With "desktop" the picture is fitted inside the desktop, proportions kept,

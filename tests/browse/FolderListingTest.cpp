@@ -4,9 +4,9 @@
 #include "FixedVolumes.h"
 #include "TestSupport.h"
 #include "browse/LocaleFormats.h"
+#include "codec/Image.h"
 #include "platform/FileName.h"
 #include "preview/ExifReader.h"
-#include "resize/Image.h"
 
 #include <QDateTime>
 

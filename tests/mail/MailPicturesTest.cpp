@@ -2,9 +2,9 @@
 #include "ConfigFolder.h"
 #include "TestSupport.h"
 
-#include "app/AppSettings.h"
 #include "mail/MailPictures.h"
 #include "mail/MailTempFolder.h"
+#include "settings/AppSettings.h"
 
 #include <QStandardPaths>
 #include <QUrl>

@@ -5,7 +5,7 @@
 // vipsheader for its size, pages and depth, exiftool for its metadata.
 #include "TestSupport.h"
 
-#include "resize/PictureTypeTable.h"
+#include "codec/PictureTypeTable.h"
 #include "resize/ResizeJob.h"
 #include "resize/ResizeTexts.h"
 

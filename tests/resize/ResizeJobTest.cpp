@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "TestSupport.h"
 
-#include "resize/Image.h"
-#include "resize/PictureTypeTable.h"
+#include "codec/Image.h"
+#include "codec/PictureTypeTable.h"
 #include "resize/ResizeJob.h"
 #include "resize/ResizeTexts.h"
 

@@ -3,8 +3,8 @@
 #include "RealProgramTest.h"
 #include "TestSupport.h"
 
-#include "app/ResizeSettings.h"
-#include "resize/PictureTypeTable.h"
+#include "codec/PictureTypeTable.h"
+#include "settings/ResizeSettings.h"
 
 #include <QDirIterator>
 #include <QProcess>

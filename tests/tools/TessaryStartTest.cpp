@@ -4,12 +4,12 @@
 #include "RealProgramTest.h"
 #include "TestSupport.h"
 
-#include "app/AppIds.h"
-#include "app/AppSettings.h"
 #include "app/HandOffBlock.h"
 #include "app/HandOffPlan.h"
 #include "platform/SharedMemory.h"
 #include "resize/ResizeIds.h"
+#include "settings/AppIdentity.h"
+#include "settings/AppSettings.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

@@ -4,10 +4,10 @@
 #include "RealProgramTest.h"
 #include "TestSupport.h"
 
-#include "app/AppIds.h"
-#include "app/AppSettings.h"
 #include "mail/OptionIds.h"
 #include "resize/ResizeIds.h"
+#include "settings/AppIdentity.h"
+#include "settings/AppSettings.h"
 
 namespace {
 

@@ -2,16 +2,16 @@
 #include "Controls.h"
 #include "TestSupport.h"
 
-#include "app/AppSettings.h"
 #include "browse/AddressBar.h"
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
 #include "browse/ShellNamespace.h"
 #include "browse/SortHeaderCtrl.h"
+#include "codec/Image.h"
 #include "frame/MainFrame.h"
 #include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
-#include "resize/Image.h"
+#include "settings/AppSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>

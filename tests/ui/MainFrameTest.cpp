@@ -4,11 +4,12 @@
 
 #include "app/AboutDialog.h"
 #include "app/AppIds.h"
-#include "app/AppSettings.h"
 #include "browse/ShellNamespace.h"
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
 #include "preview/TessaryDoc.h"
+#include "settings/AppIdentity.h"
+#include "settings/AppSettings.h"
 
 #include <QAction>
 #include <QLabel>

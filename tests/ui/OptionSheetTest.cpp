@@ -2,11 +2,11 @@
 #include "Controls.h"
 #include "TestSupport.h"
 
-#include "app/AppSettings.h"
 #include "mail/DlgOptionMailPage.h"
 #include "mail/DlgOptionMenuContextPage.h"
 #include "mail/DlgOptionSheet.h"
 #include "mail/OptionIds.h"
+#include "settings/AppSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>

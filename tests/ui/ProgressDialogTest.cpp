@@ -2,10 +2,10 @@
 #include "Controls.h"
 #include "TestSupport.h"
 
-#include "app/AppSettings.h"
 #include "resize/OverwriteConfirmDialog.h"
 #include "resize/ProgressDialog.h"
 #include "resize/ResizeIds.h"
+#include "settings/AppSettings.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,10 +2,10 @@
 #include "Controls.h"
 #include "TestSupport.h"
 
-#include "app/AppSettings.h"
 #include "resize/ColourLabel.h"
 #include "resize/ResizeDialog.h"
 #include "resize/ResizeIds.h"
+#include "settings/AppSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

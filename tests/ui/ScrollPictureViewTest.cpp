@@ -2,8 +2,8 @@
 #include "Controls.h"
 #include "TestSupport.h"
 
+#include "codec/Image.h"
 #include "preview/ScrollPictureView.h"
-#include "resize/Image.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/ResizeSettings.h"
 #include "resize/TargetSize.h"
+#include "settings/ResizeSettings.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,9 +3,8 @@
 #include "BatchCommandLine.h"
 #include "TerminalPrompt.h"
 
-#include "app/AppIds.h"
-#include "app/AppSettings.h"
 #include "browse/FolderListing.h"
+#include "codec/Image.h"
 #include "mail/MailPictures.h"
 #include "mail/MailTempFolder.h"
 #include "mail/MailTexts.h"
@@ -13,9 +12,10 @@
 #include "platform/FileName.h"
 #include "preview/ExifReader.h"
 #include "preview/PanelLayout.h"
-#include "resize/Image.h"
 #include "resize/PictureTree.h"
 #include "resize/ResizeJob.h"
+#include "settings/AppIdentity.h"
+#include "settings/AppSettings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,17 +2,17 @@
 // tessary-menu: what the file managers' context-menu items run. It hands the
 // chosen files and the item's command to a starting tessary through the
 // user's hand-off block, and puts the items into the file managers' menus.
-#include "app/AppIds.h"
-#include "app/AppSettings.h"
-#include "app/ContextMenuItems.h"
-#include "app/FileManagerMenus.h"
 #include "app/HandOffBlock.h"
 #include "app/HandOffPlan.h"
-#include "app/SettingsNames.h"
+#include "menus/ContextMenuItems.h"
+#include "menus/FileManagerMenus.h"
 #include "platform/FileLock.h"
 #include "platform/FileName.h"
 #include "platform/Registry.h"
 #include "platform/SharedMemory.h"
+#include "settings/AppIdentity.h"
+#include "settings/AppSettings.h"
+#include "settings/SettingsNames.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: MIT
+#include "codec/PictureEncoder.h"
+
+#include "codec/Image.h"
+#include "codec/ResultContainer.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+using vips::VError;
+using vips::VImage;
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+const QByteArray kExifPrefix("Exif\0\0", 6);
+
+// The types whose files keep an ICC profile; the others show sRGB.
+bool KeepsProfile(uint32_t format) {
+    return format != ImageFormat::Gif && format != ImageFormat::Bmp && format != ImageFormat::Pcx &&
+           format != ImageFormat::Ico;
+}
+
+bool Holds16Bits(uint32_t format) {
+    return format == ImageFormat::Png || format == ImageFormat::Tiff;
+}
+
+bool HoldsCmyk(uint32_t format) {
+    return format == ImageFormat::Jpeg || format == ImageFormat::Tiff;
+}
+
+bool HasProfile(const VImage& image) {
+    return image.get_typeof(VIPS_META_ICC_NAME) != 0;
+}
+
+bool IsGrey(const VImage& image) {
+    const VipsInterpretation kind = image.interpretation();
+    return kind == VIPS_INTERPRETATION_B_W || kind == VIPS_INTERPRETATION_GREY16;
+}
+
+// Brings the picture's colours into what the type can hold, so that they
+// look the same: a type without a profile gets sRGB pixels, converted with
+// the picture's own profile; depth and colour model follow the type.
+VImage PrepareColours(VImage image, uint32_t format) {
+    const bool cmyk = image.interpretation() == VIPS_INTERPRETATION_CMYK;
+    if ((!KeepsProfile(format) && HasProfile(image)) || (cmyk && !HoldsCmyk(format))) {
+        const bool deep = Holds16Bits(format) && image.format() == VIPS_FORMAT_USHORT;
+        image = image.icc_transform("srgb", VImage::option()
+                                                ->set("embedded", true)
+                                                ->set("input_profile", cmyk ? "cmyk" : "srgb")
+                                                ->set("depth", deep ? 16 : 8));
+    } else if (!cmyk && !IsGrey(image) && image.interpretation() != VIPS_INTERPRETATION_sRGB &&
+               image.interpretation() != VIPS_INTERPRETATION_RGB16) {
+        image = image.colourspace(VIPS_INTERPRETATION_sRGB);
+    }
+    if (!KeepsProfile(format) && HasProfile(image)) {
+        image = image.copy();
+        vips_image_remove(image.get_image(), VIPS_META_ICC_NAME);
+    }
+    if (image.format() != VIPS_FORMAT_UCHAR &&
+        !(Holds16Bits(format) && image.format() == VIPS_FORMAT_USHORT)) {
+        const bool grey = IsGrey(image);
+        if (image.interpretation() != VIPS_INTERPRETATION_CMYK)
+            image = image.colourspace(grey ? VIPS_INTERPRETATION_B_W : VIPS_INTERPRETATION_sRGB);
+        if (image.format() != VIPS_FORMAT_UCHAR)
+            image = image.cast(VIPS_FORMAT_UCHAR);
+    }
+    // JPEG and PCX have no alpha: lay the picture on white rather than let
+    // transparent areas turn into whatever colour they happen to hold.
+    if ((format == ImageFormat::Jpeg || format == ImageFormat::Pcx) && image.has_alpha())
+        image = image.flatten(VImage::option()->set(
+            "background",
+            std::vector<double>{image.format() == VIPS_FORMAT_USHORT ? 65535.0 : 255.0}));
+    return image;
+}
+
+QByteArray TakePhotoshopBlock(VImage& image) {
+    static const QByteArray prefix("Photoshop 3.0\0", 14);
+    if (!image.get_typeof(VIPS_META_IPTC_NAME))
+        return {};
+    size_t length = 0;
+    const void* data = image.get_blob(VIPS_META_IPTC_NAME, &length);
+    QByteArray block(static_cast<const char*>(data), qsizetype(length));
+    if (block.startsWith(prefix))
+        block.remove(0, prefix.size());
+    if (!block.startsWith("8BIM"))
+        return {};
+    vips_image_remove(image.get_image(), VIPS_META_IPTC_NAME);
+    return block;
+}
+
+void SetBlob(VImage& image, const char* name, const QByteArray& bytes) {
+    vips_image_set_blob_copy(image.get_image(), name, bytes.constData(), size_t(bytes.size()));
+}
+
+// The encoder gets the result's blocks; everything it would rebuild them
+// from (the parsed EXIF fields, the orientation, the old thumbnail) goes.
+void SetMetadata(VImage& image, const QByteArray& exif, const QByteArray& xmp,
+                 const std::optional<StatedDpi>& dpi) {
+    VipsImage* im = image.get_image();
+    gchar** fields = vips_image_get_fields(im);
+    for (int i = 0; fields[i]; ++i)
+        if (g_str_has_prefix(fields[i], "exif-") || g_str_equal(fields[i], "jpeg-thumbnail-data") ||
+            g_str_equal(fields[i], VIPS_META_ORIENTATION) ||
+            g_str_equal(fields[i], VIPS_META_XMP_NAME))
+            vips_image_remove(im, fields[i]);
+    g_strfreev(fields);
+    // HEIF keeps the block libvips writes, so it gets ours to write.
+    if (!exif.isEmpty())
+        SetBlob(image, VIPS_META_EXIF_NAME, kExifPrefix + exif);
+    if (!xmp.isEmpty())
+        SetBlob(image, VIPS_META_XMP_NAME, xmp);
+    const double perMm = dpi ? dpi->x / kMmPerInch : 1.0;
+    im->Xres = perMm;
+    im->Yres = dpi ? dpi->y / kMmPerInch : 1.0;
+    image.set(VIPS_META_RESOLUTION_UNIT, "in");
+}
+
+// JPEG XL's quality is a distance: libjxl's own mapping from 30 up, then
+// growing smoothly to the encoder's largest, 25, at quality 0.
+double JxlDistance(int quality) {
+    constexpr double kAt30 = 6.4;
+    constexpr double kLargest = 25.0;
+    if (quality >= 30)
+        return 0.1 + (100 - quality) * 0.09;
+    return kAt30 * std::pow(kLargest / kAt30, (30 - quality) / 30.0);
+}
+
+QByteArray TakeBlob(VipsBlob* blob) {
+    size_t length = 0;
+    const void* data = vips_blob_get(blob, &length);
+    QByteArray bytes(static_cast<const char*>(data), qsizetype(length));
+    vips_area_unref(reinterpret_cast<VipsArea*>(blob));
+    return bytes;
+}
+
+QByteArray Save(const VImage& image, uint32_t format, int quality) {
+    switch (format) {
+    case ImageFormat::Jpeg:
+        return TakeBlob(image.jpegsave_buffer(VImage::option()->set("Q", quality)));
+    case ImageFormat::Png:
+        return TakeBlob(image.pngsave_buffer());
+    case ImageFormat::Gif:
+        return TakeBlob(image.gifsave_buffer());
+    case ImageFormat::Tiff:
+        return TakeBlob(image.tiffsave_buffer(
+            VImage::option()->set("compression", VIPS_FOREIGN_TIFF_COMPRESSION_LZW)));
+    case ImageFormat::Bmp:
+        return TakeBlob(image.magicksave_buffer(VImage::option()->set("format", "bmp")));
+    case ImageFormat::Ico:
+        return TakeBlob(image.magicksave_buffer(VImage::option()->set("format", "ico")));
+    case ImageFormat::Pcx:
+        return TakeBlob(image.magicksave_buffer(VImage::option()->set("format", "pcx")));
+    case ImageFormat::Webp:
+        return TakeBlob(image.webpsave_buffer(VImage::option()->set("Q", quality)));
+    case ImageFormat::Avif:
+    case ImageFormat::Heic:
+        return TakeBlob(image.heifsave_buffer(
+            VImage::option()
+                ->set("Q", quality)
+                ->set("compression", format == ImageFormat::Avif
+                                         ? VIPS_FOREIGN_HEIF_COMPRESSION_AV1
+                                         : VIPS_FOREIGN_HEIF_COMPRESSION_HEVC)));
+    case ImageFormat::Jxl:
+        return TakeBlob(
+            image.jxlsave_buffer(VImage::option()->set("distance", JxlDistance(quality))));
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+QString TakeVipsError(const VError& e) {
+    QString text = QString::fromUtf8(e.what()).trimmed();
+    vips_error_clear();
+    text = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+    // Files are opened by descriptor: that name means nothing to the user.
+    static const QRegularExpression descriptor(QStringLiteral("/proc/self/fd/\\d+:?\\s*"));
+    text.remove(descriptor);
+    // "VipsJpeg: Premature end of JPEG file" reads better without the class.
+    if (text.startsWith(QLatin1String("Vips")) && text.indexOf(QLatin1String(": ")) > 0)
+        text = text.mid(text.indexOf(QLatin1String(": ")) + 2);
+    return text.isEmpty() ? QStringLiteral("the picture is damaged or unsupported") : text;
+}
+
+QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QString& why) {
+    const int pageHeight = picture.height() / std::max(request.pages, 1);
+    VImage image = picture;
+    if (request.pages > 1 && !ImageFormat::HoldsPages(request.format))
+        image = image.extract_area(0, 0, image.width(), pageHeight);
+    if (request.format == ImageFormat::Ico &&
+        (image.width() > kMaxIconSide || pageHeight > kMaxIconSide)) {
+        why = QStringLiteral("an icon can be at most %1 x %1 pixels; this picture is %2 x %3")
+                  .arg(kMaxIconSide)
+                  .arg(image.width())
+                  .arg(pageHeight);
+        return {};
+    }
+    QByteArray encoded;
+    const ResultFacts facts{image.width(), pageHeight, request.dpi};
+    ResultBlocks blocks{ResultExif(request.sourceExif, facts), ResultXmp(request.sourceXmp), {}};
+    try {
+        image = PrepareColours(image, request.format).copy();
+        // TIFF's IPTC tag holds bare records and libtiff cuts a block to
+        // whole 32-bit words: a JPEG's IPTC, which is Photoshop's resource
+        // block, goes whole under TIFF's Photoshop tag instead.
+        if (request.format == ImageFormat::Tiff)
+            blocks.photoshop = TakePhotoshopBlock(image);
+        SetMetadata(image, blocks.exif, blocks.xmp, request.dpi);
+        if (request.pages > 1 && ImageFormat::HoldsPages(request.format))
+            image.set(VIPS_META_PAGE_HEIGHT, pageHeight);
+        encoded = Save(image, request.format, request.quality);
+    } catch (const VError& e) {
+        why = TakeVipsError(e);
+        return {};
+    }
+    if (encoded.isEmpty()) {
+        why = QStringLiteral("pictures of this type cannot be written");
+        return {};
+    }
+    if (!PutResultMetadata(encoded, request.format, facts, blocks, why))
+        return {};
+    return encoded;
+}

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The codec's own: includes libvips, so only the codec's .cpp files use it.
+#include "codec/ResultMetadata.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vips/vips8>
+
+#include <cstdint>
+
+// What a result is written as, beside its pixels.
+struct EncodeRequest {
+    uint32_t format = 0;   // ImageFormat code
+    uint8_t quality = 75;  // 1..100, for the lossy types
+    int pages = 1;         // pages stacked in the picture, each pageHeight rows
+    QByteArray sourceExif; // the source's blocks, as loaded
+    QByteArray sourceXmp;
+    std::optional<StatedDpi> dpi; // none: the result states no resolution
+};
+
+// The bytes of the picture as format: its colours brought to what the type
+// can show, its pages kept or its first page alone, its metadata the
+// result's own (see PutResultMetadata). Empty with the reason in why when
+// it cannot be written.
+QByteArray EncodePicture(const vips::VImage& picture, const EncodeRequest& request, QString& why);
+
+// libvips keeps one error buffer for the process: the first line of this
+// error, for the user, and the buffer cleared for the next picture.
+QString TakeVipsError(const vips::VError& error);

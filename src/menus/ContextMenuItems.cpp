@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#include "menus/ContextMenuItems.h"
+
+#include "app/HandOffBlock.h"
+#include "settings/AppSettings.h"
+
+namespace {
+
+const ContextMenuItem kResize{QStringLiteral("resize"), QStringLiteral("Resize"),
+                              HandOffCommand::ResizeDialog};
+const ContextMenuItem kResizeAsDefault{QStringLiteral("resize-as-default"),
+                                       QStringLiteral("Resize as default setting"),
+                                       HandOffCommand::ResizeAsDefault};
+const ContextMenuItem kResizeDefaultAndMail{QStringLiteral("resize-as-default-and-mail"),
+                                            QStringLiteral("Resize as default setting and mail"),
+                                            HandOffCommand::ResizeDefaultAndMail};
+// The resize dialog has its own "Resize and mail" button.
+const ContextMenuItem kDialogThenMail{QStringLiteral("resize-dialog-then-mail"),
+                                      QStringLiteral("Display resize dialog then mail"),
+                                      HandOffCommand::ResizeDialog};
+
+} // namespace
+
+QList<ContextMenuItem> ContextMenuItems(const AppSettings& settings) {
+    QList<ContextMenuItem> items;
+    if (!settings.extTessary)
+        return items;
+    if (settings.extResize)
+        items << kResize;
+    if (settings.extResizeAsDefaultSetting)
+        items << kResizeAsDefault;
+    if (settings.extResizeAndMail)
+        items << (settings.extResizeDefaultAndMail ? kResizeDefaultAndMail : kDialogThenMail);
+    return items;
+}
+
+QList<ContextMenuItem> AllContextMenuItems() {
+    return {kResize, kResizeAsDefault, kResizeDefaultAndMail, kDialogThenMail};
+}

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "settings/ResizeSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+// The placement of the main window: the eleven numbers of a Windows
+// WINDOWPLACEMENT record, in its field order.
+struct WindowPlacement {
+    int32_t length = 0;
+    int32_t flags = 0;
+    int32_t showCmd = 0;
+    int32_t minX = 0;
+    int32_t minY = 0;
+    int32_t maxX = 0;
+    int32_t maxY = 0;
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+};
+
+// Byte sizes of the fixed text buffers; a text keeps at most one byte less
+// (the zero), counted in UTF-8 and never cutting a character.
+constexpr int kMailSubjectBytes = 200;
+constexpr int kMailBodyBytes = 5000;
+constexpr int kUserDatBytes = kMailSubjectBytes + kMailBodyBytes;
+constexpr int kPathTextBytes = 260;
+
+// All state that outlives one command: the resize options, the lists that
+// carry a batch between its stages, the mail texts, the file-manager menu
+// choices, the window layout and the last folders.
+// The program's one object comes from GetAppSettings; tests may build their
+// own. User-interface thread: a batch's workers report to it, and the
+// progress dialog collects their results here when they are done.
+class AppSettings : public ResizeSettings {
+public:
+    AppSettings(); // sets the constructed values, then loads all three groups
+    virtual ~AppSettings();
+
+    void LoadResizeSettings();
+    void LoadMenuAndMailSettings();
+    void LoadLayoutSettings();
+    void SaveResizeSettings() const;
+    void SaveMenuAndMailSettings() const;
+    void SaveLayoutSettings() const;
+
+    // ~/.config/Vorn/tsy/user.dat: the mail subject and body.
+    static QString UserDataPath();
+
+    QString versionText;
+    QStringList PictureList;
+    QStringList MailTempList;
+    QString mailSubject;
+    QString mailBody;
+    uint32_t extTessary = 1;
+    uint32_t extResize = 1;
+    uint32_t extResizeAsDefaultSetting = 1;
+    uint32_t extResizeAndMail = 1;
+    uint32_t extResizeDefaultAndMail = 1; // 1 default settings and mail, 0 dialog then mail
+    WindowPlacement windowPlacement;
+    bool hasWindowPlacement = false; // false: leave the window where the system puts it
+    int32_t curcol = 500;            // width of the list pane
+    std::array<int32_t, 4> columnWidth{200, 50, 100, -2}; // -2: size the last column to its header
+    uint32_t AnyJpegSource = 0;
+    QString cmto;           // folder last chosen for Copy To / Move To
+    QString LastBrowsePIDL; // folder the list showed last, as a parsable text
+};
+
+// The program's one AppSettings, built and loaded on the first call; it
+// lives until the process ends.
+AppSettings& GetAppSettings();

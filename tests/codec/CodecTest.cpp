@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+#include "TestSupport.h"
+
+#include "codec/Image.h"
+#include "preview/ExifReader.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+class CodecTest : public testing::Test {
+protected:
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    QTemporaryDir dir_;
+};
+
+// Pictures that state no resolution read as 72 DPI whatever their type
+// (what a result states is the matrix test's).
+TEST_F(CodecTest, APictureWithoutResolutionReadsAs72Dpi) {
+    for (const char* name :
+         {"none.png", "none.gif", "none.tif", "none.bmp", "none.pcx", "none.jpg"}) {
+        const QString source = Path(QString::fromLatin1(name));
+        DrawPicture(source, 40, 30, {}, {"-strip", "-units", "Undefined", "+set", "density"});
+        CxImage image;
+        ASSERT_TRUE(image.Load(source)) << name;
+        EXPECT_EQ(std::pair(image.GetXDPI(), image.GetYDPI()), std::pair(72, 72)) << name;
+    }
+}
+
+// The quality ImageMagick estimates from the written tables, an oracle of
+// ours: 0 ("Worst") is the codec's lowest, 1, and never its default.
+TEST_F(CodecTest, JpegQualityIsWrittenDownToTheLowestTheCodecTakes) {
+    const QString source = Path(u"photo.jpg"_s);
+    QFile::copy(TestData(u"hdr/canon_hdr_NO.jpg"_s), source);
+    const std::pair<uint8_t, const char*> cases[] = {{0, "1"}, {20, "20"}, {95, "95"}};
+    for (const auto& [quality, estimated] : cases) {
+        CxImage image;
+        ASSERT_TRUE(image.Load(source));
+        ASSERT_TRUE(image.Resample(512, 384));
+        image.SetJpegQuality(quality);
+        const QString out = Path(u"q%1.jpg"_s.arg(quality));
+        ASSERT_TRUE(image.Save(out, ImageFormat::Jpeg));
+        EXPECT_EQ(RunTool(u"identify"_s, {u"-format"_s, "%Q", out}).out,
+                  QString::fromLatin1(estimated));
+    }
+}
+
+// A failed save (an icon over 256 pixels) says why and leaves the file
+// already there as it was, with no temporary file beside it.
+TEST_F(CodecTest, AFailedSaveSaysWhyAndLeavesTheExistingFileAsItWas) {
+    const QString target = Path(u"keep.ico"_s);
+    QFile::copy(TestData(u"jpg/Canon_40D.jpg"_s), target);
+    const QByteArray before = FileHash(target);
+    CxImage image;
+    ASSERT_TRUE(image.Load(TestData(u"hdr/canon_hdr_NO.jpg"_s)));
+    EXPECT_FALSE(image.Save(target, ImageFormat::Ico));
+    EXPECT_TRUE(image.GetLastError().contains(u"256 x 256"_s)) << qPrintable(image.GetLastError());
+    EXPECT_EQ(FileHash(target), before);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 1) << "no temporary file left";
+    ASSERT_TRUE(image.Resample(256, 100));
+    EXPECT_TRUE(image.Save(target, ImageFormat::Ico));
+}
+
+TEST_F(CodecTest, ReportsBitsPerPixelAndTypeOfEachKindOfPicture) {
+    struct Case {
+        const char* name;
+        QString pattern;
+        QStringList extra;
+        uint16_t bpp;
+        uint32_t type;
+    };
+    const Case cases[] = {
+        // clang-format off
+        {"grey.png", "gradient:black-white", {"-colorspace", "Gray"}, 8, ImageFormat::Png},
+        {"palette.png", "xc:red", {"-type", "Palette", "PNG8:"}, 8, ImageFormat::Png},
+        {"rgb.jpg", {}, {}, 24, ImageFormat::Jpeg},
+        {"rgba.png", "gradient:red-none", {"PNG32:"}, 32, ImageFormat::Png},
+        {"anim.gif", {}, {}, 8, ImageFormat::Gif},
+        {"palette.bmp", "xc:blue", {"-type", "Palette"}, 8, ImageFormat::Bmp},
+        {"rgb.bmp", {}, {"-type", "TrueColor"}, 24, ImageFormat::Bmp},
+        {"rgb.tif", {}, {}, 24, ImageFormat::Tiff},
+        {"rgb.pcx", {}, {"-type", "TrueColor"}, 24, ImageFormat::Pcx},
+        {"rgba.ico", "gradient:red-none", {}, 32, ImageFormat::Ico},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        QString name = Path(c.name);
+        QStringList extra = c.extra;
+        // "PNG8:" is a prefix of the output name, not an option.
+        if (!extra.isEmpty() && extra.last().endsWith(u':'))
+            name = extra.takeLast() + name;
+        DrawPicture(name, 40, 30, c.pattern, extra);
+        IImage info;
+        ASSERT_EQ(info.LoadImageInfo(Path(c.name)), 1) << c.name;
+        EXPECT_EQ(std::tuple(info.GetBpp(), info.GetImageType(), info.GetWidth()),
+                  std::tuple(c.bpp, c.type, 40))
+            << c.name;
+    }
+}
+
+TEST_F(CodecTest, PictureInformationComesFromTheHeaderAlone) {
+    // Cut in the middle of its pixels: the header still reads, the pixels
+    // do not. The photo is stored on its side, with orientation 6.
+    const QByteArray whole = ReadFile(TestData(u"hdr/canon_hdr_NO.jpg"_s));
+    const QString cut = WriteFile(Path(u"cut.jpg"_s), whole.left(whole.size() / 3));
+
+    IImage info;
+    EXPECT_EQ(info.LoadImageInfo(cut), 1);
+    EXPECT_EQ(std::tuple(info.GetWidth(), info.GetHeight(), info.GetImageType()),
+              std::tuple(1536, 2048, ImageFormat::Jpeg));
+
+    CxImage image;
+    ASSERT_TRUE(image.Load(cut));
+    // Shrink-on-load may meet the cut while resampling, or else when saving.
+    EXPECT_FALSE(image.Resample(200, 150) && image.Save(Path(u"cut-out.jpg"_s), ImageFormat::Jpeg));
+    EXPECT_FALSE(image.GetLastError().isEmpty());
+    EXPECT_FALSE(QFile::exists(Path(u"cut-out.jpg"_s)));
+}
+
+// A file that is no picture, or one whose header claims 100000 x 100000
+// pixels, is refused with a reason, leaving an empty picture; a FIFO or a
+// folder is refused at once rather than waited on.
+TEST_F(CodecTest, AFailedLoadLeavesAnEmptyPictureAndSaysWhy) {
+    const QString fifo = Path(u"fifo.jpg"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(ExifReader().Load(fifo), 0);
+    const std::pair<QString, const char*> cases[] = {
+        {WriteFile(Path(u"text.jpg"_s), "not a picture\n"), ""},
+        {Path(u"missing.jpg"_s), ""},
+        {dir_.path(), "not a regular file"},
+        {fifo, "not a regular file"},
+        {TestData(u"made/huge.png"_s), "100000 x 100000"},
+    };
+    for (const auto& [path, reason] : cases) {
+        CxImage image;
+        ASSERT_TRUE(image.Load(TestData(u"jpg/Canon_40D.jpg"_s)));
+        EXPECT_FALSE(image.Load(path)) << qPrintable(path);
+        EXPECT_EQ(std::pair(image.GetWidth(), image.GetHeight()), std::pair(0, 0))
+            << qPrintable(path);
+        EXPECT_FALSE(image.GetLastError().isEmpty()) << qPrintable(path);
+        EXPECT_TRUE(image.GetLastError().contains(QLatin1String(reason)))
+            << qPrintable(image.GetLastError());
+    }
+}
+
+} // namespace
