@@ -16,13 +16,6 @@ struct HandOff {
     QStringList paths; // in block order
 };
 
-// The commands of a hand-off.
-namespace HandOffCommand {
-constexpr uint32_t ResizeDialog = 0;         // scan, then the resize dialog
-constexpr uint32_t ResizeAsDefault = 1;      // a batch with the stored options
-constexpr uint32_t ResizeDefaultAndMail = 2; // the same, then mail the results
-} // namespace HandOffCommand
-
 // The shared block through which the file-manager menu (tessary-menu)
 // hands a command and a list of files to the program it starts. Packed,
 // little-endian:

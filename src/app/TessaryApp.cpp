@@ -5,6 +5,7 @@
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
 #include "mail/MailTempFolder.h"
+#include "menus/ContextMenuItems.h"
 #include "preview/TessaryDoc.h"
 #include "res/Resources.h"
 #include "resize/BatchRun.h"

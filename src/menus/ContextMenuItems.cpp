@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "menus/ContextMenuItems.h"
 
-#include "app/HandOffBlock.h"
 #include "settings/AppSettings.h"
 
 namespace {

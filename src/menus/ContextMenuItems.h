@@ -8,6 +8,13 @@
 
 class AppSettings;
 
+// The commands an item hands to the program it starts.
+namespace HandOffCommand {
+constexpr uint32_t ResizeDialog = 0;         // scan, then the resize dialog
+constexpr uint32_t ResizeAsDefault = 1;      // a batch with the stored options
+constexpr uint32_t ResizeDefaultAndMail = 2; // the same, then mail the results
+} // namespace HandOffCommand
+
 // One item of the file-manager menu and the hand-off command it sends.
 struct ContextMenuItem {
     QString id;   // stable, for file names and action ids

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/HandOffBlock.h"
 #include "TestSupport.h"
+#include "menus/ContextMenuItems.h"
 #include "platform/SharedMemory.h"
 
 #include <QRandomGenerator>
