@@ -2,7 +2,7 @@
 #include "codec/ImageHeader.h"
 
 #include "codec/ByteFields.h"
-#include "codec/Image.h"
+#include "codec/ImageFormat.h"
 
 #include <QIODevice>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "codec/PictureEncoder.h"
 
-#include "codec/Image.h"
+#include "codec/ImageFormat.h"
 #include "codec/ResultContainer.h"
 
 #include <QRegularExpression>

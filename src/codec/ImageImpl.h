@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The codec's own: the state behind a CxImage, shared by its loading
+// (ImageLoad.cpp) and the rest of it (Image.cpp).
+#include "codec/Image.h"
+#include "codec/PictureEncoder.h"
+
+#include <QFile>
+
+#include <vips/vips8>
+
+#include <vector>
+
+// Starts libvips once for the process, with the settings every picture
+// needs.
+void InitVips();
+
+struct CxImage::Impl {
+    // Declared before `image` so the bytes outlive the picture decoded from them.
+    VipsBlob* blob = nullptr;
+    // The source stays open while its pixels may still be read.
+    QFile file;
+    vips::VImage image;
+    bool valid = false;
+    // True while `image` is exactly what Load gave: the file can then be
+    // re-opened for a shrink-on-load resample.
+    bool pristine = false;
+    // A shrink-on-load result can only be read top to bottom, once.
+    bool sequential = false;
+    QByteArray fileName;
+    uint32_t type = ImageFormat::None;
+    uint16_t bpp = 0;
+    int32_t xdpi = 0;
+    int32_t ydpi = 0;
+    // False while the resolution is only the unstated default.
+    bool resolutionStated = false;
+    uint8_t quality = 75;
+    // The pages held, stacked top to bottom, each pageHeight rows.
+    int pages = 1;
+    int pageHeight = 0;
+    // The pages the file holds: more than `pages` when they differ in size
+    // and only the first could be read.
+    int filePages = 1;
+    int orientation = 1; // as stored; the pixels are held upright
+    QByteArray exif;     // the source's blocks, for the result to carry
+    QByteArray xmp;
+    QString error;
+
+    ~Impl() { Reset(); }
+
+    void Reset() {
+        image = vips::VImage();
+        if (blob)
+            vips_area_unref(reinterpret_cast<VipsArea*>(blob));
+        blob = nullptr;
+        file.close();
+        valid = pristine = sequential = false;
+        fileName.clear();
+        type = ImageFormat::None;
+        bpp = 0;
+        xdpi = ydpi = 0;
+        resolutionStated = false;
+        pages = filePages = orientation = 1;
+        pageHeight = 0;
+        exif.clear();
+        xmp.clear();
+    }
+
+    // Applies fn to each page alone and stacks the results again, so a
+    // turn or a resample never mixes rows of two pages.
+    template <typename Fn> void EachPage(Fn fn) {
+        if (pages <= 1) {
+            image = fn(image);
+            pageHeight = image.height();
+            return;
+        }
+        std::vector<vips::VImage> done;
+        for (int page = 0; page < pages; ++page)
+            done.push_back(fn(image.extract_area(0, page * pageHeight, image.width(), pageHeight)));
+        pageHeight = done.front().height();
+        image = vips::VImage::arrayjoin(done, vips::VImage::option()->set("across", 1));
+        image.set(VIPS_META_PAGE_HEIGHT, pageHeight);
+    }
+
+    // Turning a picture reads its rows out of order: a sequential picture
+    // (a shrink-on-load result, already small) is decoded to memory first.
+    bool ReadyForRandomAccess() {
+        if (!valid)
+            return Fail(QStringLiteral("no picture"));
+        try {
+            if (sequential)
+                image = image.copy_memory();
+        } catch (const vips::VError& e) {
+            return Fail(TakeVipsError(e));
+        }
+        sequential = pristine = false;
+        return true;
+    }
+
+    // A turn or a flip of every page.
+    template <typename Fn> bool Turn(Fn fn) {
+        if (!ReadyForRandomAccess())
+            return false;
+        try {
+            EachPage(fn);
+        } catch (const vips::VError& e) {
+            return Fail(TakeVipsError(e));
+        }
+        return true;
+    }
+
+    bool Fail(const QString& why) {
+        error = why;
+        return false;
+    }
+};

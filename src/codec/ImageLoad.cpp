@@ -1,0 +1,333 @@
+// SPDX-License-Identifier: MIT
+// Reading a picture: its header and pages, the shrink-on-load resample, and
+// the decode for the screen.
+#include "codec/ImageHeader.h"
+#include "codec/ImageImpl.h"
+#include "codec/ResultContainer.h"
+#include "platform/RegularFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+using vips::VError;
+using vips::VImage;
+using vips::VOption;
+
+namespace {
+
+// Files read whole for ImageMagick's loader (BMP, ICO, PCX) are capped so a
+// huge file cannot take all memory; real pictures of those types are small.
+constexpr qint64 kMaxBufferedFileBytes = qint64(512) << 20;
+constexpr double kMmPerInch = 25.4;
+
+VOption* LoadOptions() {
+    // A truncated or corrupt picture is an error, not a grey-filled result.
+    return VImage::option()->set("fail_on", VIPS_FAIL_ON_ERROR);
+}
+
+bool UsesMagick(uint32_t format) {
+    return format == ImageFormat::Bmp || format == ImageFormat::Ico || format == ImageFormat::Pcx;
+}
+
+// What every reader assumes of a picture that stores no resolution.
+constexpr int32_t kUnstatedDpi = 72;
+
+int32_t DpiFromRes(double pixelsPerMm) {
+    return int32_t(std::lround(pixelsPerMm * kMmPerInch));
+}
+
+// A picture's bits per pixel as callers think of it: 8 for palette and grey
+// pictures, 24 for colour, 32 for colour with alpha.
+uint16_t BitsPerPixel(const VImage& image, const ImageHeader& header) {
+    if (header.palette)
+        return 8;
+    const int bands = image.bands();
+    if (bands <= 2)
+        return 8;
+    return bands == 3 ? 24 : 32;
+}
+
+QByteArray BlobField(const VImage& image, const char* name) {
+    if (!image.get_typeof(name))
+        return {};
+    size_t length = 0;
+    const void* data = image.get_blob(name, &length);
+    return QByteArray(static_cast<const char*>(data), qsizetype(length));
+}
+
+int IntField(const VImage& image, const char* name, int fallback) {
+    return image.get_typeof(name) ? image.get_int(name) : fallback;
+}
+
+// Lanczos 3 after the decoder's own shrink needs a factor of 2 still to go:
+// the shrink averages blocks of pixels, which lets fine detail fold back
+// into the picture, and only a reduce of 2 or more filters that out again
+// (libvips keeps the same gap). The largest shrink that leaves it.
+int JpegShrink(int width, int height, int w, int h) {
+    constexpr double kLanczosGap = 2.0;
+    int shrink = 1;
+    while (shrink < 8 && double(width) / (2 * shrink) >= kLanczosGap * w &&
+           double(height) / (2 * shrink) >= kLanczosGap * h)
+        shrink *= 2;
+    return shrink;
+}
+
+VImage ResizePage(VImage page, int w, int h) {
+    // Transparent pixels must not lend their colour to their neighbours.
+    const bool alpha = page.has_alpha();
+    const VipsBandFormat format = page.format();
+    if (alpha)
+        page = page.premultiply();
+    page = page.resize(double(w) / page.width(), VImage::option()
+                                                     ->set("vscale", double(h) / page.height())
+                                                     ->set("kernel", VIPS_KERNEL_LANCZOS3));
+    if (alpha)
+        page = page.unpremultiply().cast(format);
+    return page;
+}
+
+} // namespace
+
+QByteArray ReadContainerExif(const QString& path) {
+    InitVips();
+    QFile file;
+    if (!OpenRegularFile(file, path).isEmpty())
+        return {};
+    const uint32_t format = ReadImageHeader(file.peek(kImageHeaderBytes)).format;
+    if (format != ImageFormat::Webp && format != ImageFormat::Avif && format != ImageFormat::Heic &&
+        format != ImageFormat::Jxl)
+        return {};
+    if (format == ImageFormat::Jxl) {
+        const QByteArray exif = ReadJxlMetadata(file).exif;
+        return exif.isEmpty() ? exif : QByteArrayLiteral("Exif\0\0") + exif;
+    }
+    const QByteArray name = QByteArray("/proc/self/fd/") + QByteArray::number(file.handle());
+    try {
+        const VImage header = VImage::new_from_file(
+            name.constData(), VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL));
+        if (header.get_typeof("exif-data") == 0)
+            return {};
+        size_t length = 0;
+        const void* data = header.get_blob("exif-data", &length);
+        QByteArray block(static_cast<const char*>(data), qsizetype(length));
+        // Containers often hold the bare TIFF structure.
+        if (!block.startsWith(QByteArrayLiteral("Exif\0\0")))
+            block.prepend(QByteArrayLiteral("Exif\0\0"));
+        return block;
+    } catch (const VError& e) {
+        TakeVipsError(e);
+        return {};
+    }
+}
+
+bool CxImage::Load(const QString& path, uint32_t format) {
+    Destroy();
+    d->error.clear();
+
+    QFile& file = d->file;
+    const QString openError = OpenRegularFile(file, path);
+    if (!openError.isEmpty())
+        return d->Fail(QStringLiteral("cannot open the file (%1)").arg(openError));
+    if (file.size() == 0)
+        return d->Fail(QStringLiteral("the file is empty"));
+    const ImageHeader header = ReadImageHeader(file.peek(kImageHeaderBytes));
+    if (format != ImageFormat::None && header.format != format)
+        return d->Fail(QStringLiteral("the file is not of the expected picture type"));
+    if (header.format == ImageFormat::None)
+        return d->Fail(QStringLiteral("not a picture of a type Tessary reads"));
+
+    try {
+        // pages: 1 for the first page, -1 for all of them.
+        std::function<VImage(int)> open;
+        if (UsesMagick(header.format)) {
+            if (file.size() > kMaxBufferedFileBytes)
+                return d->Fail(QStringLiteral("the file is too large"));
+            const QByteArray bytes = file.readAll();
+            if (bytes.size() != file.size())
+                return d->Fail(QStringLiteral("cannot read the file (%1)").arg(file.errorString()));
+            d->blob = vips_blob_copy(bytes.constData(), size_t(bytes.size()));
+            open = [this](int pages) {
+                size_t length = 0;
+                const void* data = vips_blob_get(d->blob, &length);
+                return VImage::new_from_buffer(data, length, "", LoadOptions()->set("n", pages));
+            };
+        } else {
+            // libvips reads "[options]" at the end of a file name, so it is
+            // given the file we opened by its descriptor's name instead:
+            // any name works, and a file renamed meanwhile is still this one.
+            d->fileName = QByteArray("/proc/self/fd/") + QByteArray::number(d->file.handle());
+            open = [this](int pages) {
+                return VImage::new_from_file(d->fileName.constData(),
+                                             LoadOptions()->set("n", pages));
+            };
+        }
+        VImage in = open(1);
+        if (int64_t(in.width()) * in.height() > kMaxSourcePixels) {
+            Destroy();
+            return d->Fail(QStringLiteral("the picture is too large (%1 x %2 pixels)")
+                               .arg(in.width())
+                               .arg(in.height()));
+        }
+        d->filePages = std::max(1, IntField(in, VIPS_META_N_PAGES, 1));
+        d->pageHeight = in.height();
+        if (d->filePages > 1) {
+            try {
+                const VImage all = open(-1);
+                if (all.height() == in.height() * d->filePages &&
+                    int64_t(all.width()) * all.height() <= kMaxSourcePixels) {
+                    in = all;
+                    d->pages = d->filePages;
+                }
+            } catch (const VError& e) {
+                TakeVipsError(e); // pages of different sizes: the first alone
+            }
+        }
+        d->bpp = BitsPerPixel(in, header);
+        d->exif = BlobField(in, VIPS_META_EXIF_NAME);
+        d->xmp = BlobField(in, VIPS_META_XMP_NAME);
+        if (header.format == ImageFormat::Jxl && d->exif.isEmpty()) {
+            const BoxMetadata boxes = ReadJxlMetadata(file);
+            d->exif = boxes.exif;
+            d->xmp = boxes.xmp;
+        }
+        if (header.format == ImageFormat::Tiff && d->exif.isEmpty())
+            d->exif = ReadTiffExif(file);
+        // The loaders make up a resolution where the file states none, and
+        // not all of them read it from EXIF: the file's own fields and its
+        // EXIF block tell.
+        const std::optional<StatedDpi> exifDpi = ExifResolution(d->exif);
+        d->resolutionStated = exifDpi || HeaderStatesResolution(file, header.format);
+        d->xdpi = exifDpi ? exifDpi->x : d->resolutionStated ? DpiFromRes(in.xres()) : kUnstatedDpi;
+        d->ydpi = exifDpi ? exifDpi->y : d->resolutionStated ? DpiFromRes(in.yres()) : kUnstatedDpi;
+        d->orientation = IntField(in, VIPS_META_ORIENTATION, 1);
+        d->image = in;
+        d->type = header.format;
+        d->valid = true;
+        d->EachPage([](const VImage& page) { return page.autorot(); });
+        d->pristine = true;
+        return true;
+    } catch (const VError& e) {
+        const QString why = TakeVipsError(e);
+        Destroy();
+        return d->Fail(why);
+    }
+}
+
+bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
+    Q_UNUSED(mode);
+    if (!d->valid)
+        return d->Fail(QStringLiteral("no picture"));
+    if (newWidth <= 0 || newHeight <= 0 || newWidth * newHeight * d->pages > kMaxPicturePixels)
+        return d->Fail(QStringLiteral("%1 x %2 pixels is not a size a picture can have")
+                           .arg(newWidth)
+                           .arg(newHeight));
+    try {
+        const int w = int(newWidth);
+        const int h = int(newHeight);
+        const VipsInterpretation kind = d->image.interpretation();
+        const bool plain = d->pristine && d->pages == 1 && d->image.format() == VIPS_FORMAT_UCHAR &&
+                           (kind == VIPS_INTERPRETATION_sRGB || kind == VIPS_INTERPRETATION_B_W);
+        if (plain && d->type == ImageFormat::Jpeg && !d->blob) {
+            // The decoder's own 1/2, 1/4 or 1/8 scale from the file already
+            // open, one Lanczos 3 reduce, and only then the turn the EXIF
+            // asks for, on the small picture.
+            const bool turned = d->orientation >= 5 && d->orientation <= 8;
+            const int tw = turned ? h : w;
+            const int th = turned ? w : h;
+            const int stored = turned ? d->image.height() : d->image.width();
+            const int storedHeight = turned ? d->image.width() : d->image.height();
+            const int shrink = JpegShrink(stored, storedHeight, tw, th);
+            VImage in = VImage::jpegload(
+                d->fileName.constData(),
+                LoadOptions()->set("shrink", shrink)->set("access", VIPS_ACCESS_SEQUENTIAL));
+            // The decoder rounds a partial block up to a whole pixel: the
+            // scale is taken from the picture's true size, and the extra
+            // column or row cut off, so nothing shifts.
+            VImage reduced = in.resize(double(tw) * shrink / stored,
+                                       VImage::option()
+                                           ->set("vscale", double(th) * shrink / storedHeight)
+                                           ->set("kernel", VIPS_KERNEL_LANCZOS3));
+            if (reduced.width() >= tw && reduced.height() >= th) {
+                reduced = reduced.extract_area(0, 0, tw, th);
+                d->image = d->orientation == 1 ? reduced : reduced.copy_memory().autorot();
+                d->sequential = d->orientation == 1;
+                d->pristine = false;
+                d->pageHeight = d->image.height();
+                return true;
+            }
+        }
+        if (plain && d->type != ImageFormat::Jpeg) {
+            // Shrink-on-load where the type has it (WebP, HEIF); the
+            // orientation is applied inside, so w and h are upright.
+            VOption* options = VImage::option()
+                                   ->set("height", h)
+                                   ->set("size", VIPS_SIZE_FORCE)
+                                   ->set("fail_on", VIPS_FAIL_ON_ERROR);
+            d->image = d->blob ? VImage::thumbnail_buffer(d->blob, w, options)
+                               : VImage::thumbnail(d->fileName.constData(), w, options);
+            d->sequential = true;
+            d->pageHeight = d->image.height();
+        } else {
+            // Deep colours, CMYK and pages are resampled as they are.
+            d->EachPage([w, h](const VImage& page) { return ResizePage(page, w, h); });
+        }
+        d->pristine = false;
+        return true;
+    } catch (const VError& e) {
+        return d->Fail(TakeVipsError(e));
+    }
+}
+
+bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
+    out = DecodedPixels();
+    if (!d->valid)
+        return d->Fail(QStringLiteral("no picture"));
+    try {
+        // A call takes its options over, so each call gets its own.
+        const auto options = [maxHeight] {
+            return VImage::option()
+                ->set("height", std::max(maxHeight, 1))
+                ->set("size", VIPS_SIZE_DOWN)
+                ->set("fail_on", VIPS_FAIL_ON_ERROR);
+        };
+        const int width = std::max(maxWidth, 1);
+        VImage shown;
+        if (d->pristine && d->type == ImageFormat::Jpeg) {
+            // The decoder's own 1/2, 1/4 or 1/8 scale, no smaller than the
+            // box: the screen's smooth scaling does the rest when it draws,
+            // and the resampling pass a thumbnail would add is saved.
+            int shrink = 1;
+            while (shrink < 8 && d->image.width() / (2 * shrink) >= width &&
+                   d->image.height() / (2 * shrink) >= std::max(maxHeight, 1))
+                shrink *= 2;
+            shown = VImage::jpegload(d->fileName.constData(),
+                                     LoadOptions()->set("shrink", shrink)->set("autorotate", true));
+        } else if (!d->pristine) {
+            shown = d->image.extract_area(0, 0, d->image.width(), d->pageHeight)
+                        .thumbnail_image(width, options());
+        } else if (d->blob) {
+            shown = VImage::thumbnail_buffer(d->blob, width, options());
+        } else {
+            shown = VImage::thumbnail(d->fileName.constData(), width, options());
+        }
+        shown = shown.colourspace(VIPS_INTERPRETATION_sRGB);
+        if (shown.format() != VIPS_FORMAT_UCHAR)
+            shown = shown.cast(VIPS_FORMAT_UCHAR);
+        if (shown.bands() == 3)
+            shown = shown.bandjoin_const({255.0});
+        else if (shown.bands() > 4)
+            shown = shown.extract_band(0, VImage::option()->set("n", 4));
+        size_t size = 0;
+        void* memory = shown.write_to_memory(&size);
+        const auto* bytes = static_cast<const uint8_t*>(memory);
+        out.width = shown.width();
+        out.height = shown.height();
+        out.rgba.assign(bytes, bytes + size);
+        g_free(memory);
+        return true;
+    } catch (const VError& e) {
+        out = DecodedPixels();
+        return d->Fail(TakeVipsError(e));
+    }
+}
