@@ -78,7 +78,7 @@ double ArrowKeyMs(const QString& photo) {
         layout->addWidget(w);
     view->OnInitialUpdate(document);
     list->SetAddressBar(bar);
-    bar->SetListView(list);
+    QObject::connect(bar, &AddressBar::FolderChosen, list, &CFileListView::NavigatePidl);
     bar->InitAddressBar();
     list->OnInitialUpdate(document);
     window.resize(kPaneWidth * 2, kPaneHeight);

@@ -2,7 +2,6 @@
 #include "browse/AddressBar.h"
 
 #include "browse/BrowseIds.h"
-#include "browse/FileListView.h"
 #include "browse/SystemImageList.h"
 #include "settings/AppSettings.h"
 
@@ -162,8 +161,7 @@ IdList AddressBar::GetSelectedFolder() const {
 
 void AddressBar::OnSelectionChange() {
     const IdList folder = GetSelectedFolder();
-    if (listView_)
-        listView_->NavigatePidl(folder);
+    Q_EMIT FolderChosen(folder);
     SelectFolder(folder);
 }
 
@@ -171,8 +169,7 @@ void AddressBar::OnAddressEnter() {
     IdList parsed;
     if (shell_.ParsePath(currentText(), parsed)) {
         SelectFolder(parsed);
-        if (listView_)
-            listView_->NavigatePidl(GetSelectedFolder());
+        Q_EMIT FolderChosen(GetSelectedFolder());
     }
     lineEdit()->selectAll();
 }

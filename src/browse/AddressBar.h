@@ -7,7 +7,6 @@
 #include <QLineEdit>
 
 class AppSettings;
-class CFileListView;
 
 // The address bar's edit field: Enter goes to the bar, not to the dialog
 // or window around it.
@@ -44,13 +43,17 @@ public:
     void SelectFolder(const IdList& itemIds);
     // The selected entry's absolute list; null for the Desktop entry or none.
     IdList GetSelectedFolder() const;
-    void SetListView(CFileListView* view) { listView_ = view; }
 
     const QList<FolderItem>& Tree() const { return tree_; }
     int Indent(int row) const;
 
     // WM_ADDRESS_ENTER: the edit field's Enter.
     Q_INVOKABLE void OnAddressEnter();
+
+Q_SIGNALS:
+    // The user chose a folder from the drop-down or typed one (null: the
+    // Desktop); the list follows.
+    void FolderChosen(const IdList& folder);
 
 private:
     void AddFolders(const QByteArray& absolute, int indent);
@@ -60,5 +63,4 @@ private:
     AppSettings& settings_;
     const ShellNamespace& shell_;
     QList<FolderItem> tree_;
-    CFileListView* listView_ = nullptr;
 };

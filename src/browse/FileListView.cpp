@@ -63,8 +63,6 @@ void CFileListView::OnInitialUpdate(CTessaryDoc& document) {
     header_->SetSortIndicator(FileColumn::Name, true);
     FillFolder(shell_.FirstFolder(settings_.LastBrowsePIDL));
     SortRows();
-    if (addressBar_)
-        addressBar_->SetListView(this);
     document.fileListView = this;
     document_ = &document;
 }

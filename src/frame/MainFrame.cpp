@@ -223,7 +223,7 @@ void CMainFrame::OnCreateClient() {
     // each other in step.
     preview_->OnInitialUpdate(document_);
     fileList_->SetAddressBar(address_);
-    address_->SetListView(fileList_);
+    connect(address_, &AddressBar::FolderChosen, fileList_, &CFileListView::NavigatePidl);
     address_->InitAddressBar();
     fileList_->OnInitialUpdate(document_);
     ConnectCommands();

@@ -156,3 +156,12 @@ QString SystemTemporaryFolder() {
         return QDir::cleanPath(chosen);
     return QStringLiteral("/tmp");
 }
+
+QString SystemReason(int error) {
+    if (error == ENOSPC)
+        return QStringLiteral("no space left on the device");
+    QString reason = QString::fromLocal8Bit(std::strerror(error));
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toLower();
+    return reason;
+}

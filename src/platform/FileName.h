@@ -43,3 +43,6 @@ bool IsSameFile(const QString& a, const QString& b);
 // else /tmp. Qt's own answer is empty for a $TMPDIR that does not exist,
 // which would put temporary folders at the root.
 QString SystemTemporaryFolder();
+
+// The system's reason for errno `error`, as a lower-case phrase.
+QString SystemReason(int error);

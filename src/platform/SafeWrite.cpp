@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,15 +38,6 @@ bool WriteAll(int fd, const char* data, qint64 size) {
 }
 
 } // namespace
-
-QString SystemReason(int error) {
-    if (error == ENOSPC)
-        return QStringLiteral("no space left on the device");
-    QString reason = QString::fromLocal8Bit(std::strerror(error));
-    if (!reason.isEmpty())
-        reason[0] = reason[0].toLower();
-    return reason;
-}
 
 namespace {
 

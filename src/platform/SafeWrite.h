@@ -31,6 +31,3 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes,
 // Removes the temporary files that writers no longer running left in
 // folder (a batch killed mid-write). Other files are never touched.
 void RemoveStaleTemporaries(const QString& folder);
-
-// The system's reason for errno `error`, as a lower-case phrase.
-QString SystemReason(int error);

@@ -2,7 +2,6 @@
 #include "platform/Trash.h"
 
 #include "platform/FileName.h"
-#include "platform/SafeWrite.h"
 
 #include <QDateTime>
 #include <QDir>
