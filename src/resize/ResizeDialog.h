@@ -11,11 +11,14 @@ class ColourLabel;
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
+class QValidator;
 
 // Where the user sets every option of a batch and runs it. Opened after a
 // scan with its SelectionSummary, so it can keep width and height in the
@@ -47,6 +50,13 @@ protected:
 
 private:
     void BuildControls();
+    QGroupBox* BuildSaveGroup();
+    QGroupBox* BuildResizeGroup(QValidator* digits);
+    QGroupBox* BuildRotateGroup();
+    QGroupBox* BuildDpiGroup(QValidator* digits);
+    QGroupBox* BuildMoreGroup(QValidator* digits);
+    QLayout* BuildButtons();
+    void ConnectControls();
     void Open();
     // Reads every control into the values below, in the fixed order. A
     // text that is not a positive integer stops the reading there; with
