@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "browse/ShellNamespace.h"
 
+#include "browse/ShellItems.h"
 #include "platform/FileName.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QStandardPaths>
-#include <QStorageInfo>
 
 #include <algorithm>
-
-#include <dirent.h>
-#include <fcntl.h>
 
 namespace {
 
@@ -23,15 +19,6 @@ const QString kRoot = QStringLiteral("/");
 const QString kComputerParsing = QStringLiteral("::Computer");
 const QString kControlsParsing = QStringLiteral("::Controls");
 const QString kFolderKey = QStringLiteral("inode/directory");
-
-// File systems that are not volumes a person would see.
-const QStringList kPseudoFileSystems{
-    "proc",       "sysfs",   "tmpfs",    "devtmpfs",    "overlay",
-    "squashfs",   "devpts",  "cgroup",   "cgroup2",     "securityfs",
-    "pstore",     "bpf",     "tracefs",  "debugfs",     "mqueue",
-    "hugetlbfs",  "fusectl", "configfs", "autofs",      "binfmt_misc",
-    "ramfs",      "nsfs",    "efivarfs", "fuse.portal", "fuse.gvfsd-fuse",
-    "rpc_pipefs", "nfsd",    "selinuxfs"};
 
 uint16_t CountAt(const QByteArray& list, qsizetype offset) {
     return uint16_t(uint8_t(list[offset]) | uint8_t(list[offset + 1]) << 8);
@@ -46,28 +33,6 @@ qsizetype ItemsEnd(const QByteArray& list) {
     return offset;
 }
 
-struct Item {
-    uint8_t kind = 0;
-    QString name;
-};
-
-// The items of a well-formed prefix of the list.
-QList<Item> Items(const QByteArray& list) {
-    QList<Item> items;
-    qsizetype offset = 0;
-    for (qsizetype next; (next = ShellNamespace::Next(list, offset)) >= 0; offset = next) {
-        const QByteArray payload = list.mid(offset + kCountBytes, next - offset - kCountBytes);
-        items << Item{payload.isEmpty() ? uint8_t(0) : uint8_t(payload[0]),
-                      DecodeFileName(payload.mid(1))};
-    }
-    return items;
-}
-
-QByteArray FirstItem(const QByteArray& list) {
-    const qsizetype next = ShellNamespace::Next(list, 0);
-    return next < 0 ? QByteArray() : list.left(next);
-}
-
 bool SafeComponent(const QString& name) {
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) && name != QLatin1String(".") &&
            name != QLatin1String("..") && !name.contains(QChar(0));
@@ -75,23 +40,6 @@ bool SafeComponent(const QString& name) {
 
 QString JoinPath(const QString& folder, const QString& name) {
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
-}
-
-QString DesktopFolder() {
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (desktop.isEmpty() || QDir(desktop) == QDir(QDir::homePath()) || !IsFolder(desktop))
-        return {};
-    return desktop;
-}
-
-QCollator& NaturalOrder() {
-    static QCollator collator = [] {
-        QCollator c;
-        c.setNumericMode(true);
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return collator;
 }
 
 const QMimeDatabase& Mime() {
@@ -106,23 +54,27 @@ QStringList& IconKeys() {
 
 } // namespace
 
-QList<Volume> SystemVolumes::Volumes() const {
-    QList<Volume> volumes{{kRoot, QString()}};
-    QList<Volume> others;
-    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
-        const QString mount = storage.rootPath();
-        const QString type = QString::fromLatin1(storage.fileSystemType());
-        if (mount == kRoot || !storage.isValid() || kPseudoFileSystems.contains(type) ||
-            mount.startsWith(QLatin1String("/proc")) || mount.startsWith(QLatin1String("/sys")) ||
-            mount.startsWith(QLatin1String("/dev")) || mount.startsWith(QLatin1String("/snap")) ||
-            (mount.startsWith(QLatin1String("/run")) &&
-             !mount.startsWith(QLatin1String("/run/media"))))
-            continue;
-        others << Volume{mount, storage.name()};
+QList<ShellItem> ShellItems(const QByteArray& list) {
+    QList<ShellItem> items;
+    qsizetype offset = 0;
+    for (qsizetype next; (next = ShellNamespace::Next(list, offset)) >= 0; offset = next) {
+        const QByteArray payload = list.mid(offset + kCountBytes, next - offset - kCountBytes);
+        items << ShellItem{payload.isEmpty() ? uint8_t(0) : uint8_t(payload[0]),
+                           DecodeFileName(payload.mid(1))};
     }
-    std::sort(others.begin(), others.end(),
-              [](const Volume& a, const Volume& b) { return a.mountPath < b.mountPath; });
-    return volumes + others;
+    return items;
+}
+
+QByteArray FirstShellItem(const QByteArray& list) {
+    const qsizetype next = ShellNamespace::Next(list, 0);
+    return next < 0 ? QByteArray() : list.left(next);
+}
+
+QString DesktopFolderPath() {
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (desktop.isEmpty() || QDir(desktop) == QDir(QDir::homePath()) || !IsFolder(desktop))
+        return {};
+    return desktop;
 }
 
 ShellNamespace::ShellNamespace(std::shared_ptr<const VolumeSource> volumes)
@@ -151,7 +103,7 @@ qsizetype ShellNamespace::Size(const IdList& list) {
 }
 
 int ShellNamespace::Count(const IdList& list) {
-    return list ? int(Items(*list).size()) : 0;
+    return list ? int(ShellItems(*list).size()) : 0;
 }
 
 QByteArray ShellNamespace::Terminated(const QByteArray& items) {
@@ -230,7 +182,7 @@ int ShellNamespace::CompareItems(const IdList& a, const IdList& b,
 std::optional<ShellNamespace::Resolved> ShellNamespace::Resolve(const QByteArray& list) const {
     Resolved at;
     at.name = QStringLiteral("Desktop");
-    for (const Item& item : Items(list)) {
+    for (const ShellItem& item : ShellItems(list)) {
         const bool top = at.kind == 0;
         switch (item.kind) {
         case ItemKind::Home:
@@ -262,7 +214,7 @@ std::optional<ShellNamespace::Resolved> ShellNamespace::Resolve(const QByteArray
             break;
         }
         case ItemKind::DesktopFile: {
-            const QString desktop = DesktopFolder();
+            const QString desktop = DesktopFolderPath();
             if (!top || desktop.isEmpty() || !SafeComponent(item.name))
                 return std::nullopt;
             const QString path = JoinPath(desktop, item.name);
@@ -468,140 +420,4 @@ QByteArray ShellNamespace::FirstFolder(const QString& lastBrowsed) const {
         return DesktopList();
     IdList list;
     return ParsePath(lastBrowsed, list) ? *list : PersonalList();
-}
-
-ShellFolder::ShellFolder(const ShellNamespace& shell, QByteArray list, QString path, uint8_t kind)
-    : shell_(shell)
-    , list_(std::move(list))
-    , path_(std::move(path))
-    , kind_(kind) {}
-
-QList<QByteArray> ShellFolder::EnumObjects(uint32_t flags) const {
-    QList<QByteArray> children;
-    const bool folders = flags & ShellFlag::Folders;
-    const auto terminated = [](const QByteArray& item) {
-        return ShellNamespace::Terminated(item);
-    };
-    QString folderPath = path_;
-    uint8_t childKind = ItemKind::FileSystem;
-    if (kind_ == 0) {
-        if (folders)
-            children << terminated(ShellNamespace::MakeItem(ItemKind::Home, {}))
-                     << terminated(ShellNamespace::MakeItem(ItemKind::Computer, {}));
-        folderPath = DesktopFolder();
-        childKind = ItemKind::DesktopFile;
-    } else if (kind_ == ItemKind::Computer) {
-        if (folders)
-            for (const Volume& volume : shell_.Volumes())
-                children << terminated(
-                    ShellNamespace::MakeItem(ItemKind::Volume, volume.mountPath));
-        return children;
-    }
-    if (folderPath.isEmpty())
-        return children;
-    // readdir rather than QDir: a name that is not valid UTF-8 is still
-    // listed, and the entry's type mostly comes without a stat.
-    DIR* dir = opendir(EncodeFileName(folderPath).constData());
-    if (!dir)
-        return children;
-    enumerated_.clear();
-    const int fd = dirfd(dir);
-    while (const dirent* found = readdir(dir)) {
-        const QByteArray name(found->d_name);
-        if (name == "." || name == "..")
-            continue;
-        if (name.startsWith('.') && !(flags & ShellFlag::IncludeHidden))
-            continue;
-        Entry entry;
-        entry.isDir = found->d_type == DT_DIR;
-        bool isFile = found->d_type == DT_REG;
-        if (found->d_type == DT_LNK || found->d_type == DT_UNKNOWN) {
-            entry.hasStat = fstatat(fd, found->d_name, &entry.attributes, 0) == 0;
-            if (entry.hasStat) {
-                entry.isDir = S_ISDIR(entry.attributes.st_mode);
-                isFile = S_ISREG(entry.attributes.st_mode);
-            }
-        }
-        const bool isDir = entry.isDir;
-        if ((isDir && !folders) || (isFile && !(flags & ShellFlag::NonFolders)) ||
-            (!isDir && !isFile))
-            continue;
-        const QByteArray child = terminated(ShellNamespace::MakeItemFromBytes(childKind, name));
-        enumerated_.insert(child, entry);
-        children << child;
-    }
-    closedir(dir);
-    return children;
-}
-
-uint32_t ShellFolder::GetAttributesOf(const QByteArray& relative) const {
-    const QList<Item> items = Items(relative);
-    if (items.isEmpty())
-        return 0;
-    const uint8_t kind = items.first().kind;
-    if (kind == ItemKind::Home || kind == ItemKind::Computer || kind == ItemKind::Volume)
-        return ShellFlag::AttrFolder | ShellFlag::AttrHasSubfolder;
-    if (kind == ItemKind::Controls)
-        return 0;
-    const auto known = enumerated_.constFind(ShellNamespace::Terminated(FirstItem(relative)));
-    const bool isDir =
-        known != enumerated_.constEnd()
-            ? known->isDir
-            : IsFolder(shell_.FileSystemPath(ShellNamespace::Concat(list_, relative)));
-    return isDir ? ShellFlag::AttrFolder | ShellFlag::AttrHasSubfolder : 0;
-}
-
-const struct stat* ShellFolder::EnumeratedStat(const QByteArray& relative) const {
-    const auto known = enumerated_.constFind(ShellNamespace::Terminated(FirstItem(relative)));
-    return known != enumerated_.constEnd() && known->hasStat ? &known->attributes : nullptr;
-}
-
-QString ShellFolder::GetDisplayNameOf(const QByteArray& relative, uint32_t flags) const {
-    QString text;
-    shell_.GetDisplayNameOf(relative, text, this, flags);
-    return text;
-}
-
-int ShellFolder::CompareIDs(const QByteArray& a, const QByteArray& b) const {
-    const QList<Item> left = Items(a);
-    const QList<Item> right = Items(b);
-    if (left.isEmpty() || right.isEmpty())
-        return left.isEmpty() == right.isEmpty() ? 0 : (left.isEmpty() ? -1 : 1);
-    int result = 0;
-    if (kind_ == ItemKind::Computer) {
-        const QList<Volume> volumes = shell_.Volumes();
-        const auto position = [&volumes](const QString& mount) {
-            for (qsizetype i = 0; i < volumes.size(); ++i)
-                if (volumes[i].mountPath == mount)
-                    return i;
-            return volumes.size();
-        };
-        const qsizetype pa = position(left.first().name);
-        const qsizetype pb = position(right.first().name);
-        result = pa == pb ? 0 : (pa < pb ? -1 : 1);
-    } else {
-        const QByteArray firstA = ShellNamespace::Terminated(FirstItem(a));
-        const QByteArray firstB = ShellNamespace::Terminated(FirstItem(b));
-        const bool folderA = GetAttributesOf(firstA) & ShellFlag::AttrFolder;
-        const bool folderB = GetAttributesOf(firstB) & ShellFlag::AttrFolder;
-        if (folderA != folderB)
-            return folderA ? -1 : 1;
-        if (left.first().kind != right.first().kind)
-            result = left.first().kind < right.first().kind ? -1 : 1;
-        else
-            result =
-                std::clamp(NaturalOrder().compare(left.first().name, right.first().name), -1, 1);
-    }
-    if (result != 0 || (left.size() == 1 && right.size() == 1))
-        return result;
-    if (left.size() == 1 || right.size() == 1)
-        return left.size() < right.size() ? -1 : 1;
-    // The same first item: compare the rest inside it.
-    const std::unique_ptr<ShellFolder> child =
-        shell_.BindFolder(ShellNamespace::Concat(list_, ShellNamespace::Terminated(FirstItem(a))));
-    if (!child)
-        return 0;
-    const qsizetype restA = ShellNamespace::Next(a, 0);
-    const qsizetype restB = ShellNamespace::Next(b, 0);
-    return child->CompareIDs(a.mid(restA), b.mid(restB));
 }

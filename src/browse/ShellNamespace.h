@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "browse/ShellFolder.h"
+#include "browse/Volumes.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
-#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
 #include <optional>
-
-#include <sys/stat.h>
 
 // An item identifier list in the shell's byte format: items that each begin
 // with a 16-bit little-endian byte count (the count included), ended by a
@@ -38,58 +38,6 @@ constexpr uint32_t AttrHasSubfolder = 0x80000000;
 constexpr uint32_t NameInFolder = 0x1;
 constexpr uint32_t NameForParsing = 0x8000;
 } // namespace ShellFlag
-
-// A mounted volume a person would see.
-struct Volume {
-    QString mountPath;
-    QString label;
-};
-
-// Where the volumes come from: the system's mount table, or a test's.
-class VolumeSource {
-public:
-    virtual ~VolumeSource() = default;
-    // "/" first, then the others by mount path.
-    virtual QList<Volume> Volumes() const = 0;
-};
-
-// The mounted volumes of this machine, without pseudo file systems.
-class SystemVolumes : public VolumeSource {
-public:
-    QList<Volume> Volumes() const override;
-};
-
-class ShellNamespace;
-
-// One folder of the namespace, bound: its children as one-item lists
-// relative to it, their attributes, names and order.
-class ShellFolder {
-public:
-    const QByteArray& List() const { return list_; }
-    // Children in enumeration order (before any sorting), by the flags.
-    QList<QByteArray> EnumObjects(uint32_t flags) const;
-    // Folders before files, then names in the natural order; in Computer,
-    // the volumes' own order. Relative lists.
-    int CompareIDs(const QByteArray& a, const QByteArray& b) const;
-    uint32_t GetAttributesOf(const QByteArray& relative) const;
-    QString GetDisplayNameOf(const QByteArray& relative, uint32_t flags) const;
-    // What the enumeration already learnt of a child by a stat, if anything.
-    const struct stat* EnumeratedStat(const QByteArray& relative) const;
-
-private:
-    friend class ShellNamespace;
-    ShellFolder(const ShellNamespace& shell, QByteArray list, QString path, uint8_t kind);
-    const ShellNamespace& shell_;
-    QByteArray list_;
-    QString path_; // the folder's file-system path; empty for virtual folders
-    uint8_t kind_;
-    struct Entry {
-        bool isDir = false;
-        bool hasStat = false; // the file system gave no type: it was looked up
-        struct stat attributes {};
-    };
-    mutable QHash<QByteArray, Entry> enumerated_;
-};
 
 // All work on item identifier lists: sizes, copies, joins, comparisons,
 // names, icons, parsing typed paths and binding to folders, for the folders
