@@ -4,6 +4,7 @@
 // The codec's own: the state behind a CxImage, shared by its loading
 // (ImageLoad.cpp) and the rest of it (Image.cpp).
 #include "codec/Image.h"
+#include "codec/ImageHeader.h"
 #include "codec/PictureEncoder.h"
 
 #include <QFile>
@@ -109,6 +110,10 @@ struct CxImage::Impl {
         }
         return true;
     }
+
+    // What the file tells of itself beside its pixels: depth, EXIF, XMP,
+    // resolution and orientation.
+    void ReadMetadata(const vips::VImage& in, const ImageHeader& header);
 
     bool Fail(const QString& why) {
         error = why;

@@ -121,6 +121,27 @@ QByteArray ReadContainerExif(const QString& path) {
     }
 }
 
+void CxImage::Impl::ReadMetadata(const VImage& in, const ImageHeader& header) {
+    bpp = BitsPerPixel(in, header);
+    exif = BlobField(in, VIPS_META_EXIF_NAME);
+    xmp = BlobField(in, VIPS_META_XMP_NAME);
+    if (header.format == ImageFormat::Jxl && exif.isEmpty()) {
+        const BoxMetadata boxes = ReadJxlMetadata(file);
+        exif = boxes.exif;
+        xmp = boxes.xmp;
+    }
+    if (header.format == ImageFormat::Tiff && exif.isEmpty())
+        exif = ReadTiffExif(file);
+    // The loaders make up a resolution where the file states none, and not
+    // all of them read it from EXIF: the file's own fields and its EXIF
+    // block tell.
+    const std::optional<StatedDpi> exifDpi = ExifResolution(exif);
+    resolutionStated = exifDpi || HeaderStatesResolution(file, header.format);
+    xdpi = exifDpi ? exifDpi->x : resolutionStated ? DpiFromRes(in.xres()) : kUnstatedDpi;
+    ydpi = exifDpi ? exifDpi->y : resolutionStated ? DpiFromRes(in.yres()) : kUnstatedDpi;
+    orientation = IntField(in, VIPS_META_ORIENTATION, 1);
+}
+
 bool CxImage::Load(const QString& path, uint32_t format) {
     Destroy();
     d->error.clear();
@@ -183,24 +204,7 @@ bool CxImage::Load(const QString& path, uint32_t format) {
                 TakeVipsError(e); // pages of different sizes: the first alone
             }
         }
-        d->bpp = BitsPerPixel(in, header);
-        d->exif = BlobField(in, VIPS_META_EXIF_NAME);
-        d->xmp = BlobField(in, VIPS_META_XMP_NAME);
-        if (header.format == ImageFormat::Jxl && d->exif.isEmpty()) {
-            const BoxMetadata boxes = ReadJxlMetadata(file);
-            d->exif = boxes.exif;
-            d->xmp = boxes.xmp;
-        }
-        if (header.format == ImageFormat::Tiff && d->exif.isEmpty())
-            d->exif = ReadTiffExif(file);
-        // The loaders make up a resolution where the file states none, and
-        // not all of them read it from EXIF: the file's own fields and its
-        // EXIF block tell.
-        const std::optional<StatedDpi> exifDpi = ExifResolution(d->exif);
-        d->resolutionStated = exifDpi || HeaderStatesResolution(file, header.format);
-        d->xdpi = exifDpi ? exifDpi->x : d->resolutionStated ? DpiFromRes(in.xres()) : kUnstatedDpi;
-        d->ydpi = exifDpi ? exifDpi->y : d->resolutionStated ? DpiFromRes(in.yres()) : kUnstatedDpi;
-        d->orientation = IntField(in, VIPS_META_ORIENTATION, 1);
+        d->ReadMetadata(in, header);
         d->image = in;
         d->type = header.format;
         d->valid = true;

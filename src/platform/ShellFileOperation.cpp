@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -92,6 +93,51 @@ PathState StateOf(const QString& path) {
     return state;
 }
 
+// The user's answers to "replace it?", the ones "to all" kept for the
+// files after.
+class ReplaceAnswers {
+public:
+    Replace For(FileOperationPrompt& prompt, const QString& source, const QString& target) {
+        if (sticky_)
+            return *sticky_;
+        const Replace reply = prompt.AskReplace(source, target);
+        if (reply == Replace::YesToAll || reply == Replace::NoToAll)
+            sticky_ = reply;
+        return reply;
+    }
+
+private:
+    std::optional<Replace> sticky_;
+};
+
+// Puts one file in place: a move within a file system is a rename; a copy,
+// or a move across file systems, goes through CopyWhole, and the source of
+// a move is removed only once its copy is whole. False when the user
+// stopped the operation.
+bool Put(int operation, const QString& source, const QString& target, int64_t size, int64_t& done,
+         int64_t total, FileOperationPrompt& prompt, FileOperationResult& result) {
+    const bool move = operation == FileOperation::Move;
+    if (move &&
+        std::rename(EncodeFileName(source).constData(), EncodeFileName(target).constData()) == 0) {
+        ++result.done;
+        done += size;
+        return prompt.Progress(done, total, source);
+    }
+    bool stopped = false;
+    const QString failure = CopyWhole(source, target, done, total, prompt, stopped);
+    if (stopped)
+        return false;
+    if (!failure.isEmpty()) {
+        result.failures << source + QStringLiteral(": ") + failure;
+        return true;
+    }
+    if (move && StateOf(target).size == size && ::unlink(EncodeFileName(source).constData()) != 0)
+        result.failures << source +
+                               QStringLiteral(": copied, but the original could not be removed");
+    ++result.done;
+    return true;
+}
+
 } // namespace
 
 FileOperationResult SHFileOperation(int operation, const QStringList& sources,
@@ -109,8 +155,7 @@ FileOperationResult SHFileOperation(int operation, const QStringList& sources,
     for (const QString& source : sources)
         total += StateOf(source).size;
     int64_t done = 0;
-    Replace answer = Replace::Yes; // the sticky "to all" answers
-    bool sticky = false;
+    ReplaceAnswers answers;
     for (const QString& source : sources) {
         const PathState from = StateOf(source);
         const QString target = QDir(destination).filePath(QFileInfo(source).fileName());
@@ -125,14 +170,10 @@ FileOperationResult SHFileOperation(int operation, const QStringList& sources,
             continue;
         }
         if (to.exists) {
-            Replace reply = sticky ? answer : prompt.AskReplace(source, target);
+            const Replace reply = answers.For(prompt, source, target);
             if (reply == Replace::Cancel) {
                 result.cancelled = true;
                 return result;
-            }
-            if (reply == Replace::YesToAll || reply == Replace::NoToAll) {
-                sticky = true;
-                answer = reply;
             }
             if (reply == Replace::No || reply == Replace::NoToAll || to.isDir) {
                 ++result.skipped;
@@ -140,34 +181,10 @@ FileOperationResult SHFileOperation(int operation, const QStringList& sources,
                 continue;
             }
         }
-        if (operation == FileOperation::Move &&
-            std::rename(EncodeFileName(source).constData(), EncodeFileName(target).constData()) ==
-                0) {
-            ++result.done;
-            done += from.size;
-            if (!prompt.Progress(done, total, source)) {
-                result.cancelled = true;
-                return result;
-            }
-            continue;
-        }
-        bool stopped = false;
-        const QString failure = CopyWhole(source, target, done, total, prompt, stopped);
-        if (stopped) {
+        if (!Put(operation, source, target, from.size, done, total, prompt, result)) {
             result.cancelled = true;
             return result;
         }
-        if (!failure.isEmpty()) {
-            result.failures << source + QStringLiteral(": ") + failure;
-            continue;
-        }
-        // A move across file systems: the source goes only now that its
-        // copy is in place, whole and as long as it.
-        if (operation == FileOperation::Move && StateOf(target).size == from.size &&
-            ::unlink(EncodeFileName(source).constData()) != 0)
-            result.failures << source + QStringLiteral(
-                                            ": copied, but the original could not be removed");
-        ++result.done;
     }
     return result;
 }

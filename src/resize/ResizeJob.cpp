@@ -173,43 +173,12 @@ bool ResizeJob::Decide(int index, Decision& decision) {
     // the results are the sources themselves, asked about as always.
     if (mailResults_ && !settings_.override)
         answer_ = AnswerYesToAll;
-    // A tree repeated under the destination needs every level below it.
-    if (!plan.folderToCreate.isEmpty() &&
-        !MakeFolderPath(plan.folderToCreate, 0777,
-                        index < subfolders_.size() && !subfolders_[index].isEmpty()))
-        return fail(QStringLiteral("cannot make the folder %1 (%2)")
-                        .arg(ShownFileName(plan.folderToCreate), SystemReason(errno)));
-    // Once per folder: what a killed batch left half-written there goes.
-    const QString outputFolder = QFileInfo(plan.path).absolutePath();
-    if (!cleanedFolders_.contains(outputFolder)) {
-        cleanedFolders_.insert(outputFolder);
-        RemoveStaleTemporaries(outputFolder);
-    }
-
+    if (const QString why = PrepareFolder(index, plan); !why.isEmpty())
+        return fail(why);
     // The header first: a picture that cannot be written fails before its
     // question is asked.
-    decision.image = std::make_unique<CxImage>();
-    CxImage& image = *decision.image;
-    if (!image.Load(decision.source))
-        return fail(image.GetLastError());
-    decision.format = settings_.imagetype == PictureTypeTable::SameAsSource
-                          ? image.GetType()
-                          : PictureTypeTable::CodecFormat(settings_.imagetype);
-    if (image.PageCount() > 1 && !ImageFormat::HoldsPages(decision.format) &&
-        IsSameFile(plan.path, decision.source))
-        return fail(QStringLiteral("it has %1 pages and only its first could be written in its "
-                                   "place, so it is kept as it is")
-                        .arg(image.PageCount()));
-    if (settings_.image_to_resize) {
-        Target(image, decision.width, decision.height);
-        if (decision.width <= 0 || decision.height <= 0 ||
-            decision.width * decision.height > kMaxPicturePixels)
-            return fail(QStringLiteral("the new size of %1 x %2 pixels is not possible")
-                            .arg(decision.width)
-                            .arg(decision.height));
-        decision.resample =
-            decision.width != image.GetWidth() || decision.height != image.GetHeight();
-    }
+    if (const QString why = ReadHeader(plan, decision); !why.isEmpty())
+        return fail(why);
 
     if (FileNameExists(plan.path)) {
         if (answer_ == AnswerNoToAll)
@@ -220,7 +189,58 @@ bool ResizeJob::Decide(int index, Decision& decision) {
                 return false;
         }
     }
+    SetWriteOptions(index, decision);
+    // Asked for every such picture: an earlier "Yes to all" answered the
+    // overwrite question, not this one, so the overwrite answer stays.
+    return settings_.imagetype != PictureTypeTable::Gif || decision.image->GetBpp() <= 8 ||
+           Accepted(prompt_.Ask(ResizeText::GifQuestion, plan.path));
+}
 
+// The folder the result goes to, made where it is missing, and cleared once
+// of what a killed batch left half-written there. The reason on failure.
+QString ResizeJob::PrepareFolder(int index, const OutputPlan& plan) {
+    // A tree repeated under the destination needs every level below it.
+    if (!plan.folderToCreate.isEmpty() &&
+        !MakeFolderPath(plan.folderToCreate, 0777,
+                        index < subfolders_.size() && !subfolders_[index].isEmpty()))
+        return QStringLiteral("cannot make the folder %1 (%2)")
+            .arg(ShownFileName(plan.folderToCreate), SystemReason(errno));
+    const QString outputFolder = QFileInfo(plan.path).absolutePath();
+    if (!cleanedFolders_.contains(outputFolder)) {
+        cleanedFolders_.insert(outputFolder);
+        RemoveStaleTemporaries(outputFolder);
+    }
+    return {};
+}
+
+// The picture's header, the type it is written as and its new size; the
+// reason when it cannot be written.
+QString ResizeJob::ReadHeader(const OutputPlan& plan, Decision& decision) const {
+    decision.image = std::make_unique<CxImage>();
+    CxImage& image = *decision.image;
+    if (!image.Load(decision.source))
+        return image.GetLastError();
+    decision.format = settings_.imagetype == PictureTypeTable::SameAsSource
+                          ? image.GetType()
+                          : PictureTypeTable::CodecFormat(settings_.imagetype);
+    if (image.PageCount() > 1 && !ImageFormat::HoldsPages(decision.format) &&
+        IsSameFile(plan.path, decision.source))
+        return QStringLiteral("it has %1 pages and only its first could be written in its "
+                              "place, so it is kept as it is")
+            .arg(image.PageCount());
+    if (!settings_.image_to_resize)
+        return {};
+    Target(image, decision.width, decision.height);
+    if (decision.width <= 0 || decision.height <= 0 ||
+        decision.width * decision.height > kMaxPicturePixels)
+        return QStringLiteral("the new size of %1 x %2 pixels is not possible")
+            .arg(decision.width)
+            .arg(decision.height);
+    decision.resample = decision.width != image.GetWidth() || decision.height != image.GetHeight();
+    return {};
+}
+
+void ResizeJob::SetWriteOptions(int index, Decision& decision) const {
     struct stat source {};
     if (settings_.keepdates && ::stat(EncodeFileName(decision.source).constData(), &source) == 0)
         decision.write.modified = source.st_mtim;
@@ -230,13 +250,6 @@ bool ResizeJob::Decide(int index, Decision& decision) {
     if (size_t(index) < mailShares_.size() &&
         (decision.limit == 0 || mailShares_[size_t(index)] < decision.limit))
         decision.limit = mailShares_[size_t(index)];
-    if (settings_.imagetype == PictureTypeTable::Gif && image.GetBpp() > 8) {
-        // Asked for every such picture: an earlier "Yes to all" answered the
-        // overwrite question, not this one, so the overwrite answer stays.
-        if (!Accepted(prompt_.Ask(ResizeText::GifQuestion, plan.path)))
-            return false;
-    }
-    return true;
 }
 
 // The heavy part, on a pool thread: pixels, transforms, encoding, writing.

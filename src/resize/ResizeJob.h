@@ -65,6 +65,9 @@ public:
 private:
     struct Decision;
     bool Decide(int index, Decision& decision);
+    QString PrepareFolder(int index, const OutputPlan& plan);
+    QString ReadHeader(const OutputPlan& plan, Decision& decision) const;
+    void SetWriteOptions(int index, Decision& decision) const;
     void Process(int index, Decision& decision);
     void Target(const CxImage& image, int64_t& width, int64_t& height) const;
     void ShareMailLimit();

@@ -3,6 +3,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 const char* const kBatchUsage = R"(Usage: tessary-batch [OPTION]... FILE...
 Resize, rotate, flip, set the DPI of and convert the pictures FILE... in one
 batch, with the options stored by Tessary ("Set as default" in its resize
@@ -138,6 +140,65 @@ bool CheckBatchSettings(const ResizeSettings& settings, QString& error) {
     return false;
 }
 
+namespace {
+
+// The options without a value, and the field each sets.
+const std::pair<QLatin1String, bool BatchCommandLine::*> kSwitches[] = {
+    {QLatin1String("--help"), &BatchCommandLine::help},
+    {QLatin1String("--version"), &BatchCommandLine::version},
+    {QLatin1String("--list"), &BatchCommandLine::list},
+    {QLatin1String("--descending"), &BatchCommandLine::listDescending},
+    {QLatin1String("--info"), &BatchCommandLine::info},
+    {QLatin1String("--mail"), &BatchCommandLine::mail},
+    {QLatin1String("--recursive"), &BatchCommandLine::recursive},
+};
+
+const QStringList kValued{"--sort", "--set", "--answer", "--desktop-size", "--jobs"};
+
+// Reads the value of one of kValued into the line; false, with the error
+// naming it, when the option does not take that value.
+bool TakeValue(const QString& option, const QString& value, BatchCommandLine& line,
+               QString& error) {
+    if (option == QLatin1String("--sort")) {
+        line.listSort = int(QStringList{"name", "size", "type", "time"}.indexOf(value));
+        if (line.listSort < 0)
+            error = QStringLiteral("--sort needs name, size, type or time, not '%1'").arg(value);
+    } else if (option == QLatin1String("--set")) {
+        const qsizetype split = value.indexOf(QLatin1Char('='));
+        if (split <= 0)
+            error = QStringLiteral("--set takes NAME=VALUE, not '%1'").arg(value);
+        else
+            line.sets.emplace_back(value.left(split), value.mid(split + 1));
+    } else if (option == QLatin1String("--answer")) {
+        const QStringList policies{"ask", "yes-to-all", "no-to-all"};
+        const qsizetype policy = policies.indexOf(value);
+        if (policy < 0)
+            error =
+                QStringLiteral("--answer takes ask, yes-to-all or no-to-all, not '%1'").arg(value);
+        else
+            line.answer = BatchCommandLine::AnswerPolicy(int(policy) + 1);
+    } else if (option == QLatin1String("--desktop-size")) {
+        static const QRegularExpression size(QStringLiteral("^([0-9]{1,6})[xX]([0-9]{1,6})$"));
+        const QRegularExpressionMatch match = size.match(value);
+        const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
+        const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
+        if (w <= 0 || h <= 0)
+            error =
+                QStringLiteral("--desktop-size takes WIDTHxHEIGHT in pixels, not '%1'").arg(value);
+        else
+            line.desktopSize = DesktopSize{w, h};
+    } else if (option == QLatin1String("--jobs")) {
+        const std::optional<uint32_t> jobs = ParseUnsigned(value);
+        if (!jobs || *jobs < 1 || *jobs > 64)
+            error = QStringLiteral("--jobs takes a number from 1 to 64, not '%1'").arg(value);
+        else
+            line.jobs = int(*jobs);
+    }
+    return error.isEmpty();
+}
+
+} // namespace
+
 std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& arguments,
                                                       QString& error) {
     BatchCommandLine line;
@@ -159,96 +220,30 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
             continue;
         }
         // "--name=value" and "--name value" mean the same.
-        QString value;
-        bool hasValue = false;
+        std::optional<QString> value;
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
         if (equals > 0) {
             value = argument.mid(equals + 1);
             argument.truncate(equals);
-            hasValue = true;
         }
-        auto takeValue = [&]() -> bool {
-            if (hasValue)
-                return true;
-            if (i + 1 >= arguments.size()) {
-                error = QStringLiteral("%1 needs a value").arg(argument);
-                return false;
-            }
-            value = arguments[++i];
-            return true;
+        const auto isSwitch = [&argument](const auto& entry) {
+            return entry.first == argument;
         };
-        if (argument == QLatin1String("--help")) {
-            line.help = true;
-        } else if (argument == QLatin1String("--version")) {
-            line.version = true;
-        } else if (argument == QLatin1String("--list")) {
-            line.list = true;
-        } else if (argument == QLatin1String("--descending")) {
-            line.listDescending = true;
-        } else if (argument == QLatin1String("--sort")) {
-            if (!takeValue())
-                return std::nullopt;
-            line.listSort = int(QStringList{"name", "size", "type", "time"}.indexOf(value));
-            if (line.listSort < 0) {
-                error =
-                    QStringLiteral("--sort needs name, size, type or time, not '%1'").arg(value);
-                return std::nullopt;
-            }
-        } else if (argument == QLatin1String("--info")) {
-            line.info = true;
-        } else if (argument == QLatin1String("--mail")) {
-            line.mail = true;
-        } else if (argument == QLatin1String("--recursive")) {
-            line.recursive = true;
-        } else if (argument == QLatin1String("--set")) {
-            if (!takeValue())
-                return std::nullopt;
-            const qsizetype split = value.indexOf(QLatin1Char('='));
-            if (split <= 0) {
-                error = QStringLiteral("--set takes NAME=VALUE, not '%1'").arg(value);
-                return std::nullopt;
-            }
-            line.sets.emplace_back(value.left(split), value.mid(split + 1));
-        } else if (argument == QLatin1String("--answer")) {
-            if (!takeValue())
-                return std::nullopt;
-            if (value == QLatin1String("ask"))
-                line.answer = BatchCommandLine::AnswerPolicy::Ask;
-            else if (value == QLatin1String("yes-to-all"))
-                line.answer = BatchCommandLine::AnswerPolicy::YesToAll;
-            else if (value == QLatin1String("no-to-all"))
-                line.answer = BatchCommandLine::AnswerPolicy::NoToAll;
-            else {
-                error = QStringLiteral("--answer takes ask, yes-to-all or no-to-all, not '%1'")
-                            .arg(value);
-                return std::nullopt;
-            }
-        } else if (argument == QLatin1String("--desktop-size")) {
-            if (!takeValue())
-                return std::nullopt;
-            static const QRegularExpression size(QStringLiteral("^([0-9]{1,6})[xX]([0-9]{1,6})$"));
-            const QRegularExpressionMatch match = size.match(value);
-            const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
-            const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
-            if (w <= 0 || h <= 0) {
-                error = QStringLiteral("--desktop-size takes WIDTHxHEIGHT in pixels, not '%1'")
-                            .arg(value);
-                return std::nullopt;
-            }
-            line.desktopSize = DesktopSize{w, h};
-        } else if (argument == QLatin1String("--jobs")) {
-            if (!takeValue())
-                return std::nullopt;
-            const std::optional<uint32_t> jobs = ParseUnsigned(value);
-            if (!jobs || *jobs < 1 || *jobs > 64) {
-                error = QStringLiteral("--jobs takes a number from 1 to 64, not '%1'").arg(value);
-                return std::nullopt;
-            }
-            line.jobs = int(*jobs);
-        } else {
+        if (const auto found = std::find_if(std::begin(kSwitches), std::end(kSwitches), isSwitch);
+            found != std::end(kSwitches)) {
+            line.*found->second = true;
+            continue;
+        }
+        if (!kValued.contains(argument)) {
             error = QStringLiteral("unknown option '%1'").arg(argument);
             return std::nullopt;
         }
+        if (!value && i + 1 >= arguments.size()) {
+            error = QStringLiteral("%1 needs a value").arg(argument);
+            return std::nullopt;
+        }
+        if (!TakeValue(argument, value ? *value : arguments[++i], line, error))
+            return std::nullopt;
     }
     return line;
 }

@@ -109,6 +109,112 @@ int PrintList(const BatchCommandLine& line) {
     return 0;
 }
 
+// The stored options with this run's --set changes.
+std::optional<ResizeSettings> RunSettings(const BatchCommandLine& line, QString& error) {
+    ResizeSettings settings = GetAppSettings();
+    for (const auto& [name, value] : line.sets)
+        if (!ApplyBatchSetting(settings, name, value, error))
+            return std::nullopt;
+    if (!CheckBatchSettings(settings, error))
+        return std::nullopt;
+    return settings;
+}
+
+// The application the run needs: one with a screen only when the desktop
+// size must come from it, so the batch runs on machines without a display.
+std::unique_ptr<QCoreApplication> StartApplication(int& argc, char** argv, bool needsScreen,
+                                                   DesktopSize& desktop, QString& error) {
+    if (!needsScreen)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (!HasDisplay()) {
+        error = QStringLiteral("desktop=1 needs the desktop size, and there is no screen; give "
+                               "it with --desktop-size WxH");
+        return nullptr;
+    }
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    const std::optional<DesktopSize> screen = PrimaryDesktopSize();
+    if (!screen) {
+        error = QStringLiteral("cannot find the primary screen's size; give it with "
+                               "--desktop-size WxH");
+        return nullptr;
+    }
+    desktop = *screen;
+    return app;
+}
+
+// The pictures FILE... stand for, each with the folder under the
+// destination its result goes to ("" for the destination itself).
+struct BatchPictures {
+    QStringList paths;
+    QStringList subfolders;
+};
+
+std::optional<BatchPictures> CollectPictures(const BatchCommandLine& line,
+                                             const ResizeSettings& settings, QString& error) {
+    BatchPictures pictures;
+    for (const QString& file : line.files) {
+        if (!IsFolder(file)) {
+            pictures.paths << AbsoluteFileName(file);
+            pictures.subfolders << QString();
+            continue;
+        }
+        if (!line.recursive) {
+            error = QStringLiteral("%1 is a folder; --recursive takes the pictures under it")
+                        .arg(ShownFileName(file));
+            return std::nullopt;
+        }
+        for (const TreePicture& picture : PicturesInTree(file, settings)) {
+            pictures.paths << picture.path;
+            pictures.subfolders << picture.subfolder;
+        }
+    }
+    return pictures;
+}
+
+// Runs the batch, prints its counts and failures and mails the results
+// when asked; returns the exit status.
+int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
+             const BatchPictures& pictures) {
+    std::unique_ptr<ConfirmationPrompt> prompt = MakePrompt(line.answer);
+    ResizeJob job(settings, pictures.paths, *prompt);
+    job.SetDesktopSize(desktop);
+    job.SetSubfolders(pictures.subfolders);
+    if (line.jobs > 0)
+        job.SetWorkers(line.jobs);
+    if (line.mail)
+        job.SetMailResults(CreateMailTempFolder());
+    QTextStream err(stderr);
+    if (isatty(STDERR_FILENO)) {
+        // Overwrites one line, clearing what a longer previous line left.
+        job.OnStep(
+            [&err](int, const QString& status) { err << "\r" << status << "\x1b[K" << Qt::flush; });
+        job.OnDone([&err] { err << "\r\x1b[K" << Qt::flush; });
+    }
+    job.Run();
+
+    QTextStream out(stdout);
+    using Status = PictureOutcome::Status;
+    out << "written: " << job.Count(Status::Written) << ", skipped: " << job.Count(Status::Skipped)
+        << ", failed: " << job.Count(Status::Failed) << "\n";
+    for (int i = 0; i < pictures.paths.size(); ++i) {
+        const PictureOutcome& outcome = job.Outcomes()[size_t(i)];
+        if (outcome.status == Status::Failed)
+            out << pictures.paths[i] << ": " << outcome.reason << "\n";
+    }
+    bool failed = job.Count(Status::Failed) > 0;
+    if (line.mail) {
+        AppSettings& stored = GetAppSettings();
+        stored.PictureList = pictures.paths;
+        stored.MailTempList = job.MailTempList();
+        const int mailPrompt = MailPictures(stored);
+        if (mailPrompt != MailPrompt::None) {
+            err << "tessary-batch: " << MailPromptText(mailPrompt) << "\n";
+            failed = true;
+        }
+    }
+    return failed ? kExitFailed : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -125,7 +231,6 @@ int main(int argc, char** argv) {
         QTextStream(stdout) << "tessary-batch " << AppText::VersionText << "\n";
         return 0;
     }
-
     if (line->info)
         return PrintInfo(line->files);
     if (line->list)
@@ -133,87 +238,17 @@ int main(int argc, char** argv) {
 
     QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
     QCoreApplication::setApplicationName(QStringLiteral("tessary-batch"));
-    // The desktop size comes from the screen only when it is needed and not
-    // given, so the batch runs on machines without a display.
-    ResizeSettings settings = GetAppSettings();
-    for (const auto& [name, value] : line->sets)
-        if (!ApplyBatchSetting(settings, name, value, error))
-            return UsageError(error);
-    if (!CheckBatchSettings(settings, error))
+    const std::optional<ResizeSettings> settings = RunSettings(*line, error);
+    if (!settings)
         return UsageError(error);
-    const bool needsScreen = settings.image_to_resize && settings.desktop && !line->desktopSize;
-    std::unique_ptr<QCoreApplication> app;
     DesktopSize desktop = line->desktopSize.value_or(DesktopSize{});
-    if (needsScreen) {
-        if (!HasDisplay())
-            return UsageError(QStringLiteral("desktop=1 needs the desktop size, and there is no "
-                                             "screen; give it with --desktop-size WxH"));
-        app = std::make_unique<QGuiApplication>(argc, argv);
-        const std::optional<DesktopSize> screen = PrimaryDesktopSize();
-        if (!screen)
-            return UsageError(QStringLiteral("cannot find the primary screen's size; give it "
-                                             "with --desktop-size WxH"));
-        desktop = *screen;
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-
-    QStringList pictures;
-    QStringList subfolders;
-    for (const QString& file : line->files) {
-        if (!IsFolder(file)) {
-            pictures << AbsoluteFileName(file);
-            subfolders << QString();
-            continue;
-        }
-        if (!line->recursive)
-            return UsageError(
-                QStringLiteral("%1 is a folder; --recursive takes the pictures under it")
-                    .arg(ShownFileName(file)));
-        for (const TreePicture& picture : PicturesInTree(file, settings)) {
-            pictures << picture.path;
-            subfolders << picture.subfolder;
-        }
-    }
-
-    std::unique_ptr<ConfirmationPrompt> prompt = MakePrompt(line->answer);
-    ResizeJob job(settings, pictures, *prompt);
-    job.SetDesktopSize(desktop);
-    job.SetSubfolders(subfolders);
-    if (line->jobs > 0)
-        job.SetWorkers(line->jobs);
-    if (line->mail) {
-        job.SetMailResults(CreateMailTempFolder());
-    }
-    QTextStream err(stderr);
-    const bool showProgress = isatty(STDERR_FILENO);
-    if (showProgress) {
-        // Overwrites one line, clearing what a longer previous line left.
-        job.OnStep(
-            [&err](int, const QString& status) { err << "\r" << status << "\x1b[K" << Qt::flush; });
-        job.OnDone([&err] { err << "\r\x1b[K" << Qt::flush; });
-    }
-    job.Run();
-
-    QTextStream out(stdout);
-    using Status = PictureOutcome::Status;
-    out << "written: " << job.Count(Status::Written) << ", skipped: " << job.Count(Status::Skipped)
-        << ", failed: " << job.Count(Status::Failed) << "\n";
-    for (int i = 0; i < pictures.size(); ++i) {
-        const PictureOutcome& outcome = job.Outcomes()[size_t(i)];
-        if (outcome.status == Status::Failed)
-            out << pictures[i] << ": " << outcome.reason << "\n";
-    }
-    bool failed = job.Count(Status::Failed) > 0;
-    if (line->mail) {
-        AppSettings& stored = GetAppSettings();
-        stored.PictureList = pictures;
-        stored.MailTempList = job.MailTempList();
-        const int mailPrompt = MailPictures(stored);
-        if (mailPrompt != MailPrompt::None) {
-            QTextStream(stderr) << "tessary-batch: " << MailPromptText(mailPrompt) << "\n";
-            failed = true;
-        }
-    }
-    return failed ? kExitFailed : 0;
+    const bool needsScreen = settings->image_to_resize && settings->desktop && !line->desktopSize;
+    const std::unique_ptr<QCoreApplication> app =
+        StartApplication(argc, argv, needsScreen, desktop, error);
+    if (!app)
+        return UsageError(error);
+    const std::optional<BatchPictures> pictures = CollectPictures(*line, *settings, error);
+    if (!pictures)
+        return UsageError(error);
+    return RunBatch(*line, *settings, desktop, *pictures);
 }
