@@ -128,7 +128,7 @@ QStringList CopyPhotos(const QString& photo, const QString& folder, int count,
 
 void RecordingProgram(const QString& path, const QString& record) {
     // Written whole, then renamed: a reader never sees half a record.
-    WriteFile(path, QStringLiteral("#!/bin/sh\nfor a do printf '%s\\n' \"$a\"; done > '%1.part'\n"
+    WriteFile(path, QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$@\" > '%1.part'\n"
                                    "mv '%1.part' '%1'\n")
                         .arg(record)
                         .toUtf8());
@@ -142,5 +142,9 @@ QString RecordingXdgEmail(const QString& folder) {
 }
 
 QStringList RecordedArguments(const QString& record) {
-    return QString::fromUtf8(ReadFile(record)).split(u'\n', Qt::SkipEmptyParts);
+    QStringList arguments;
+    for (const QByteArray& argument : ReadFile(record).split('\0'))
+        arguments << QString::fromUtf8(argument);
+    arguments.removeLast(); // after the last NUL, or of an empty file
+    return arguments;
 }

@@ -82,7 +82,7 @@ QString CopyInto(const QString& source, const QString& folder, const QString& na
 QStringList CopyPhotos(const QString& photo, const QString& folder, int count,
                        const QString& nameFormat);
 
-// A stand-in program at path that writes its arguments, one a line, whole
+// A stand-in program at path that writes its arguments, each ended by a NUL, whole
 // and then renamed, to the file record (whose name has no quote).
 void RecordingProgram(const QString& path, const QString& record);
 // Such a stand-in for xdg-email in folder; returns its record's path.

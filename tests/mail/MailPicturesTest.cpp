@@ -26,13 +26,6 @@ protected:
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
-    QStringList RecordedArguments(const QString& file) {
-        QStringList arguments;
-        for (const QByteArray& a : ReadFile(file).split('\0'))
-            arguments << QString::fromUtf8(a);
-        arguments.removeLast(); // after the last NUL, or of an empty file
-        return arguments;
-    }
     QTemporaryDir bin_;
     QTemporaryDir files_;
     QByteArray oldPath_;

@@ -2,7 +2,8 @@
 // The batch over a sample of combinations of sources, output types,
 // transforms, DPI and destinations, every result judged by tools nobody
 // here wrote: vipsthumbnail and ImageMagick for what the picture shows,
-// vipsheader for its size, pages and depth, exiftool for its metadata.
+// vipsheader for its size, pages and depth, exiftool for its metadata, and
+// each modern type's own reference tool for its form.
 #include "TestSupport.h"
 
 #include "codec/PictureTypeTable.h"
@@ -15,8 +16,10 @@
 #include <QJsonObject>
 
 #include <array>
+#include <map>
 #include <optional>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -335,6 +338,7 @@ TEST_F(BatchMatrixTest, EveryResultIsWholeUprightTrueInColourAndTellsTheTruthAbo
         for (QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
              it.hasNext();)
             EXPECT_FALSE(it.next().contains(u".tessary-"_s)) << what << ": temporary file left";
+        EXPECT_EQ(QFileInfo::exists(QDir(dir).filePath(u"resize"_s)), c.destination == 0) << what;
         if (skipped)
             continue;
         outputs << (c.destination == 4
@@ -361,6 +365,12 @@ TEST_F(BatchMatrixTest, EveryResultIsWholeUprightTrueInColourAndTellsTheTruthAbo
             .array();
     ASSERT_EQ(tags.size(), outputs.size());
 
+    // The modern types as their own reference tools read them, once each.
+    const std::map<uint32_t, QStringList> ownTools = {{Webp, {u"webpinfo"_s, u"-quiet"_s}},
+                                                      {Avif, {u"avifdec"_s, u"--info"_s}},
+                                                      {Heic, {u"heif-info"_s}},
+                                                      {Jxl, {u"jxlinfo"_s}}};
+    std::set<uint32_t> checked;
     for (size_t k = 0; k < written.size(); ++k) {
         const auto& [index, c] = written[k];
         const Source& source = (*sources_)[c.source];
@@ -371,6 +381,9 @@ TEST_F(BatchMatrixTest, EveryResultIsWholeUprightTrueInColourAndTellsTheTruthAbo
                                      .arg(type)
                                      .arg(outputs[qsizetype(k)])
                                      .toStdString();
+        if (const auto tool = ownTools.find(type);
+            tool != ownTools.end() && checked.insert(type).second)
+            Tool(tool->second.first(), tool->second.mid(1) << outputs[qsizetype(k)]);
         // It shows the source, turned as asked, in the source's colours.
         EXPECT_LT(MeanDifference(shown[k], Turned(references[c.source], c.rotate)), kMostMae)
             << what;

@@ -208,25 +208,6 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
     EXPECT_EQ(FileHash(pictures[0]), source);
 }
 
-// Each source is replaced after its own question, keeping its name and type;
-// a killed batch's half copy beside them goes.
-TEST_F(ResizeJobTest, OverrideReplacesEachSourceAfterAskingAndMakesNoFolder) {
-    const QStringList pictures = Pictures(3);
-    const QString stale = WriteFile(Path(u".tessary-999999999-x.tmp"_s)); // no such process
-    ResizeSettings s = SmallResult();
-    s.override = 1;
-    s.imagetype = PictureTypeTable::Jpeg;
-    ScriptedPrompt prompt({AnswerYes, AnswerNo, AnswerYes});
-    EXPECT_EQ(Statuses(Run(s, pictures, prompt)), "WSW");
-    EXPECT_EQ(prompt.Asked(), "OOO");
-    EXPECT_EQ(Identify(pictures[0]).format, "PNG");
-    EXPECT_EQ(std::tuple(Identify(pictures[0]).width, Identify(pictures[1]).width,
-                         Identify(pictures[2]).width),
-              std::tuple(64, 120, 64));
-    EXPECT_FALSE(QFileInfo::exists(Path(u"resize"_s)));
-    EXPECT_FALSE(QFileInfo::exists(stale));
-}
-
 // Every camera file's own EXIF block (maker notes, odd layouts) comes
 // through each type that rewrites it, whole by exiftool's judgement.
 TEST_F(ResizeJobTest, CameraBlocksSurviveEveryTypeThatRewritesThem) {

@@ -28,11 +28,6 @@ TEST_F(AppSettingsTest, FirstRunCreatesTheKeyAndKeepsConstructedValuesButAnEmpty
     const AppSettings s;
     EXPECT_TRUE(QFile::exists(RegistryKey::FilePath()));
     EXPECT_EQ(s.dest, QString());
-    EXPECT_EQ(std::tuple(s.qualilty, s.image_to_resize, s.constraint, s.width, s.hpercent, s.xdpi,
-                         s.extResizeDefaultAndMail, s.curcol),
-              std::tuple(80u, 1u, 1u, 100u, 1u, 72u, 1u, 500));
-    EXPECT_EQ(s.columnWidth, (std::array<int32_t, 4>{200, 50, 100, -2}));
-    EXPECT_TRUE(s.mailSubject.isEmpty() && s.mailBody.isEmpty() && !s.hasWindowPlacement);
 }
 
 // user.dat: exactly 5200 bytes count; a short file leaves both texts empty;

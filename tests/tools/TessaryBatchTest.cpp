@@ -3,7 +3,6 @@
 #include "RealProgramTest.h"
 #include "TestSupport.h"
 
-#include "codec/PictureTypeTable.h"
 #include "settings/ResizeSettings.h"
 
 #include <QDirIterator>
@@ -200,43 +199,6 @@ TEST_F(TessaryBatchTest, ListPrintsTheFileListsRowsSortedAsAsked) {
         << qPrintable(bySize.out);
     EXPECT_EQ(Batch(u"--list"_s, {Path(u"nowhere"_s)}).exitCode, 1);
     EXPECT_EQ(Batch(u"--list --sort colour"_s, {Path(u"pics"_s)}).exitCode, 2);
-}
-
-// Each modern type is written from a camera JPEG in a form its own reference
-// tool accepts, and read back like a JPEG: listed, shown with its EXIF,
-// resized into every type; a cut-off copy fails alone.
-TEST_F(TessaryBatchTest, ModernTypesAreWrittenForTheirOwnToolsAndReadBackLikeAJpeg) {
-    const QString photo = Photo(u"canon-ixus.jpg"_s);
-    const QString model = u"Canon DIGITAL IXUS"_s;
-    // A reference tool's command line; the test's folders have no spaces.
-    const auto oracle = [](const QString& line) {
-        return RunTool(line.section(u' ', 0, 0), line.section(u' ', 1).split(u' '));
-    };
-    const auto set = u"--answer yes-to-all --set width=50 --set height=50 --set dest="_s;
-    QStringList inputs;
-    const char* const checks[] = {"webpinfo -quiet", "avifdec --info", "heif-info", "jxlinfo"};
-    for (int code = 8; code <= 11; ++code) {
-        const QString extension = PictureTypeTable::Extension(uint32_t(code));
-        const QString written = Path(u"out/canon-ixus."_s + extension);
-        EXPECT_EQ(Batch(set + u"out --set imagetype=%1"_s.arg(code), {photo}).exitCode, 0);
-        EXPECT_EQ(oracle(QLatin1String(checks[code - 8]) + u' ' + written).exitCode, 0) << code;
-        EXPECT_EQ(oracle(u"vipsheader -f width "_s + written).out, "320\n");
-        EXPECT_EQ(oracle(u"exiftool -s3 -Model "_s + written).out.trimmed(), model) << code;
-        QDir().mkpath(Path(u"in"_s));
-        inputs << CopyInto(written, Path(u"in"_s), extension + u'.' + extension);
-        const QByteArray whole = ReadFile(written);
-        inputs << WriteFile(Path(u"in/cut."_s + extension), whole.left(whole.size() / 2));
-    }
-    EXPECT_EQ(
-        Batch(u"--list"_s, {Path(u"in"_s)}).out.count(QRegularExpression(u"\t\\d+ KB\t\\w+"_s)), 8);
-    const ToolRun info = Batch(u"--info"_s, inputs);
-    EXPECT_EQ(info.out.count(model), 4) << qPrintable(info.out);
-    EXPECT_EQ(info.out.count(u"cannot read picture"_s), 4);
-    for (int code = 1; code <= 11; ++code)
-        EXPECT_TRUE(Batch(set + u"all --set imagetype=%1"_s.arg(code), inputs)
-                        .out.startsWith(u"written: 4, skipped: 0, failed: 4\n"_s))
-            << code;
-    EXPECT_EQ(QDir(Path(u"in/all"_s)).entryList(QDir::Files).size(), 4 * 11);
 }
 
 // --recursive takes a tree's pictures but never its results, nor what a

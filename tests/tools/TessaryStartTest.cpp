@@ -100,23 +100,6 @@ TEST_F(TessaryStartTest, TwoItemsPickedAtOnceAreBothDone) {
     }
 }
 
-TEST_F(TessaryStartTest, AThousandPicturesReachTheMailCompleteAndInOrder) {
-    const QString record = RecordMail();
-    const QStringList pictures = Pictures(1000, u"p%1.png"_s);
-    const ToolRun run = RunTool(kMenu, QStringList{"--command", "2", "--wait"} + pictures, {},
-                                300000, Environment());
-    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
-    QStringList attached;
-    const QStringList arguments = RecordedArguments(record);
-    for (qsizetype i = 0; i + 1 < arguments.size(); ++i)
-        if (arguments[i] == "--attach"_L1)
-            attached << QFileInfo(arguments[i + 1]).fileName();
-    QStringList expected;
-    for (const QString& picture : pictures)
-        expected << QFileInfo(picture).fileName();
-    EXPECT_EQ(attached, expected);
-}
-
 // Command 0 runs the scan and then the resize dialog, with or without files,
 // and Escape in the dialog ends the program. A block that claims four billion
 // records, holds one without its zero byte and names no command we know, and
