@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "resize/GuiConfirmationPrompt.h"
 
-#include "resize/OverwriteConfirmDialog.h"
-
 #include <QMetaObject>
 #include <QThread>
 #include <QWidget>
@@ -17,6 +15,7 @@ int GuiConfirmationPrompt::Ask(const QString& question, const QString& path) {
             return;
         OverwriteConfirmDialog dialog(path, owner_);
         dialog.SetQuestion(question);
+        asking_ = &dialog;
         dialog.exec();
         answer = dialog.answer;
     };
@@ -25,4 +24,10 @@ int GuiConfirmationPrompt::Ask(const QString& question, const QString& path) {
     else if (!cancelled_)
         QMetaObject::invokeMethod(owner_, ask, Qt::BlockingQueuedConnection);
     return cancelled_ ? AnswerNoToAll : answer;
+}
+
+void GuiConfirmationPrompt::Cancel() {
+    cancelled_ = true;
+    if (asking_)
+        asking_->reject();
 }

@@ -3,6 +3,10 @@
 
 #include "resize/ConfirmationPrompt.h"
 
+#include "resize/OverwriteConfirmDialog.h"
+
+#include <QPointer>
+
 #include <atomic>
 
 class QWidget;
@@ -15,9 +19,15 @@ class GuiConfirmationPrompt : public ConfirmationPrompt {
 public:
     explicit GuiConfirmationPrompt(QWidget* owner);
     int Ask(const QString& question, const QString& path) override;
-    void Cancel() { cancelled_ = true; }
+    // User-interface thread. Closes a question that is open: the worker
+    // gets "No to all" once it has closed.
+    void Cancel();
+    // User-interface thread: a question is open, and the worker waits for
+    // it to close.
+    bool Asking() const { return !asking_.isNull(); }
 
 private:
     QWidget* owner_;
     std::atomic<bool> cancelled_{false};
+    QPointer<OverwriteConfirmDialog> asking_;
 };

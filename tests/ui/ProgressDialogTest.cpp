@@ -104,4 +104,38 @@ TEST(ProgressDialogTest, CancellingARunningBatchStopsItAndLeavesOnlyWholeResults
     }
 }
 
+// A worker's question comes up in the real dialog over the progress
+// window and its answer reaches the worker; the progress window closed
+// while a question is open (from the taskbar) ends the batch at once,
+// though the worker waits for an answer that can no longer come.
+TEST(ProgressDialogTest, AWorkersQuestionIsAnsweredInItsDialogAndClosingUnderItEndsTheBatch) {
+    QTemporaryDir dir;
+    AppSettings settings;
+    settings.PictureList = DrawPictures(dir.path(), 3, u"p%1.png"_s, 64, 48);
+    settings.dest = dir.filePath(u"out"_s);
+    QStringList results;
+    for (int i = 0; i < 3; ++i)
+        results << WriteFile(dir.filePath(u"out/p%1.png"_s.arg(i)), "old");
+    ProgressDialog dialog(settings);
+    dialog.mode = ProgressDialog::ResizeMode;
+    int asked = 0;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* question = qobject_cast<OverwriteConfirmDialog*>(QApplication::activeModalWidget());
+        if (!question)
+            return;
+        if (++asked == 1) {
+            QTest::mouseClick(Control<QPushButton>(question, ConfirmDialogId::Yes), Qt::LeftButton);
+            return;
+        }
+        user.stop();
+        dialog.close();
+    });
+    user.start(20);
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(ReadFile(results[0]) == "old", false) << "the answer Yes reached the worker";
+    EXPECT_EQ(ReadFile(results[1]) + ReadFile(results[2]), "oldold");
+}
+
 } // namespace
