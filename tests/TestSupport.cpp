@@ -6,6 +6,9 @@
 #include <QProcess>
 #include <QThread>
 
+#include <dirent.h>
+#include <ftw.h>
+
 QString TestData(const QString& relative) {
     return QStringLiteral(TESSARY_TEST_DATA "/") + relative;
 }
@@ -147,4 +150,23 @@ QStringList RecordedArguments(const QString& record) {
         arguments << QString::fromUtf8(argument);
     arguments.removeLast(); // after the last NUL, or of an empty file
     return arguments;
+}
+
+QStringList NamesIn(const QByteArray& folder) {
+    QStringList names;
+    if (DIR* dir = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(dir))
+            if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
+                names << QString::fromUtf8(entry->d_name);
+        ::closedir(dir);
+    }
+    names.sort();
+    return names;
+}
+
+void RemoveTree(const QByteArray& folder) {
+    ::nftw(
+        folder.constData(),
+        [](const char* path, const struct stat*, int, FTW*) { return ::remove(path); }, 16,
+        FTW_DEPTH | FTW_PHYS);
 }

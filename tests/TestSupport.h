@@ -67,6 +67,12 @@ QString WriteFile(const QString& path, const QByteArray& bytes = {});
 // A file's bytes; empty when it cannot be read.
 QByteArray ReadFile(const QString& path);
 
+// The names in a folder given by its own bytes, sorted; Qt's file calls
+// cannot reach a folder whose name is not UTF-8.
+QStringList NamesIn(const QByteArray& folder);
+// Removes such a folder and all in it, which Qt's clean-up would leave.
+void RemoveTree(const QByteArray& folder);
+
 // A hash of a file's bytes, to show it did not change.
 QByteArray FileHash(const QString& path);
 

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdlib>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +24,15 @@ namespace {
 const QString kPrefix = QStringLiteral(".tessary-");
 const QString kSuffix = QStringLiteral(".tmp");
 constexpr int kNameAttempts = 100;
+
+// Whether a file or folder is marked read-only: the user may not write it,
+// or nobody may. The second holds for root too, who may write anything but
+// should not replace what its owner protected.
+bool ReadOnly(const QByteArray& path, const struct stat& attributes) {
+    return ::access(path.constData(), W_OK) != 0 || (attributes.st_mode & 0222) == 0;
+}
+
+} // namespace
 
 bool WriteAll(int fd, const char* data, qint64 size) {
     while (size > 0) {
@@ -37,18 +47,21 @@ bool WriteAll(int fd, const char* data, qint64 size) {
     return true;
 }
 
-} // namespace
-
-namespace {
-
-// Whether a file or folder is marked read-only: the user may not write it,
-// or nobody may. The second holds for root too, who may write anything but
-// should not replace what its owner protected.
-bool ReadOnly(const QByteArray& path, const struct stat& attributes) {
-    return ::access(path.constData(), W_OK) != 0 || (attributes.st_mode & 0222) == 0;
+int CreateTemporaryFile(const QString& folder, QByteArray& temporary, QString& why) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const QString name = kPrefix + QString::number(getpid()) + QLatin1Char('-') +
+                             QString::number(QRandomGenerator::global()->generate(), 36) + kSuffix;
+        temporary = EncodeFileName(folder) + '/' + EncodeFileName(name);
+        // 0666 under the umask, as any new file of the user's.
+        const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            return fd;
+        if (errno != EEXIST)
+            break;
+    }
+    why = SystemReason(errno);
+    return -1;
 }
-
-} // namespace
 
 QString WriteFileSafely(const QString& path, const QByteArray& bytes, const WriteOptions& options) {
     // A link is written through: the file it points to gets the new bytes
@@ -75,18 +88,10 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
             return QStringLiteral("its folder is read-only");
     }
     QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < kNameAttempts; ++attempt) {
-        const QString name = kPrefix + QString::number(getpid()) + QLatin1Char('-') +
-                             QString::number(QRandomGenerator::global()->generate(), 36) + kSuffix;
-        temporary = EncodeFileName(QDir(folder).filePath(name));
-        // 0666 under the umask, as any new file of the user's.
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return SystemReason(errno);
-    }
+    QString why;
+    const int fd = CreateTemporaryFile(folder, temporary, why);
     if (fd < 0)
-        return SystemReason(EEXIST);
+        return why;
 
     bool ok = WriteAll(fd, bytes.constData(), bytes.size());
     int error = errno;
@@ -122,10 +127,16 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
 }
 
 void RemoveStaleTemporaries(const QString& folder) {
-    const QStringList names =
-        QDir(folder).entryList({kPrefix + QStringLiteral("*") + kSuffix},
-                               QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::System);
-    for (const QString& name : names) {
+    // On the folder's own bytes: Qt's calls cannot reach a folder whose name
+    // is not UTF-8.
+    DIR* dir = ::opendir(EncodeFileName(folder).constData());
+    if (!dir)
+        return;
+    const int fd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const QString name = DecodeFileName(entry->d_name);
+        if (!name.startsWith(kPrefix) || !name.endsWith(kSuffix))
+            continue;
         bool isNumber = false;
         const qint64 pid =
             name.mid(kPrefix.size()).section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
@@ -134,8 +145,10 @@ void RemoveStaleTemporaries(const QString& folder) {
         // A writer still running (or one we may not signal) keeps its file.
         if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH)
             continue;
-        const QString path = QDir(folder).filePath(name);
-        if (QFileInfo(path).ownerId() == uint(getuid()))
-            QFile::remove(path);
+        struct stat attributes {};
+        if (::fstatat(fd, entry->d_name, &attributes, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(attributes.st_mode) && attributes.st_uid == getuid())
+            ::unlinkat(fd, entry->d_name, 0);
     }
+    ::closedir(dir);
 }

@@ -28,6 +28,16 @@ struct WriteOptions {
 QString WriteFileSafely(const QString& path, const QByteArray& bytes,
                         const WriteOptions& options = {});
 
+// Writes all size bytes to fd, through short writes and interruptions;
+// false, errno saying why, when it cannot.
+bool WriteAll(int fd, const char* data, qint64 size);
+
+// Creates an empty temporary file in folder, named as WriteFileSafely names
+// its own, so that RemoveStaleTemporaries finds it should its writer die.
+// Returns the open descriptor, its path in temporary; -1 and the reason in
+// why when it cannot.
+int CreateTemporaryFile(const QString& folder, QByteArray& temporary, QString& why);
+
 // Removes the temporary files that writers no longer running left in
 // folder (a batch killed mid-write). Other files are never touched.
 void RemoveStaleTemporaries(const QString& folder);

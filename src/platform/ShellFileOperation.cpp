@@ -3,11 +3,11 @@
 
 #include "platform/FileName.h"
 #include "platform/RegularFile.h"
+#include "platform/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -32,40 +32,54 @@ QString CopyWhole(const QString& source, const QString& target, int64_t& done, i
     const QString openError = OpenRegularFile(in, source);
     if (!openError.isEmpty())
         return openError;
-    QTemporaryFile out(QFileInfo(target).absolutePath() + QStringLiteral("/.tessary-copy-XXXXXX"));
-    if (!out.open())
-        return out.errorString();
-    QByteArray chunk;
+    // Named as the batch names its own, so a killed copy's leftover is
+    // cleared like any other; made on the folder's own bytes.
+    QByteArray temporary;
+    QString why;
+    const int out = CreateTemporaryFile(QFileInfo(target).absolutePath(), temporary, why);
+    if (out < 0)
+        return why;
+    const auto fail = [&](const QString& reason) {
+        ::close(out);
+        ::unlink(temporary.constData());
+        return reason;
+    };
     for (;;) {
-        chunk = in.read(kChunkBytes);
+        const QByteArray chunk = in.read(kChunkBytes);
         if (chunk.isEmpty())
             break;
-        if (out.write(chunk) != chunk.size())
-            return out.errorString();
+        if (!WriteAll(out, chunk.constData(), chunk.size()))
+            return fail(SystemReason(errno));
         done += chunk.size();
         if (!prompt.Progress(done, total, source)) {
             stopped = true;
-            return QStringLiteral("stopped");
+            return fail(QStringLiteral("stopped"));
         }
     }
     if (in.error() != QFileDevice::NoError)
-        return in.errorString();
-    if (!out.flush() || out.size() != in.size())
-        return QStringLiteral("the copy is not complete");
+        return fail(in.errorString());
     // The copy keeps its source's permissions and times, as a file
     // manager's copy does: a photo's date is its own, not the copy's.
-    struct stat from {};
-    if (::fstat(in.handle(), &from) == 0) {
-        ::fchmod(out.handle(), from.st_mode & 07777);
-        const timespec times[2] = {from.st_atim, from.st_mtim};
-        ::futimens(out.handle(), times);
+    struct stat from {
+    }, copy{};
+    if (::fstat(in.handle(), &from) != 0 || ::fstat(out, &copy) != 0 ||
+        copy.st_size != from.st_size)
+        return fail(QStringLiteral("the copy is not complete"));
+    ::fchmod(out, from.st_mode & 07777);
+    const timespec times[2] = {from.st_atim, from.st_mtim};
+    ::futimens(out, times);
+    if (::close(out) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return SystemReason(error);
     }
     // rename() replaces a target atomically: it is the old file or the new
     // one, never half of either.
-    if (std::rename(EncodeFileName(out.fileName()).constData(),
-                    EncodeFileName(target).constData()) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    out.setAutoRemove(false);
+    if (std::rename(temporary.constData(), EncodeFileName(target).constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return SystemReason(error);
+    }
     return {};
 }
 
@@ -143,10 +157,11 @@ bool Put(int operation, const QString& source, const QString& target, int64_t si
 FileOperationResult SHFileOperation(int operation, const QStringList& sources,
                                     const QString& destination, FileOperationPrompt& prompt) {
     FileOperationResult result;
-    const QFileInfo folder(destination);
-    if (!folder.isDir()) {
-        if (folder.exists() || !prompt.AskCreateFolder(destination) ||
-            !QDir().mkpath(destination)) {
+    // On the folder's own bytes: Qt's calls cannot reach a folder whose
+    // name is not UTF-8.
+    if (!IsFolder(destination)) {
+        if (FileNameExists(destination) || !prompt.AskCreateFolder(destination) ||
+            !MakeFolderPath(destination, 0777, true)) {
             result.cancelled = true;
             return result;
         }

@@ -10,6 +10,12 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <ctime>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Puts a program of ours first on PATH for one test.
@@ -95,6 +101,36 @@ TEST_F(MailPicturesTest, TheCopiesFolderIsMadeUnderAFolderThatExists) {
         QDir(folder).removeRecursively();
     }
     qputenv("TMPDIR", saved);
+}
+
+// Earlier copies go only when they are ours and over an hour old: a
+// younger folder's copies may not be read yet by the mail client, another
+// user's folder is not ours, and a link of the name is not followed.
+TEST_F(MailPicturesTest, OnlyOurOwnCopiesOverAnHourOldAreRemoved) {
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", files_.path().toUtf8());
+    const auto made = [this](const QString& name, int minutesOld) {
+        WriteFile(files_.filePath(name + u"/copy.jpg"_s), "x");
+        const timespec at{std::time(nullptr) - minutesOld * 60, 0};
+        const timespec times[2] = {at, at};
+        ::utimensat(AT_FDCWD, QFile::encodeName(files_.filePath(name)).constData(), times,
+                    AT_SYMLINK_NOFOLLOW);
+        return files_.filePath(name);
+    };
+    const QString old = made(u"tessary-mail-old"_s, 61);
+    const QString young = made(u"tessary-mail-young"_s, 55);
+    const QString foreign = made(u"tessary-mail-foreign"_s, 120);
+    const QString outside = made(u"outside"_s, 120);
+    ::symlink(QFile::encodeName(outside).constData(),
+              QFile::encodeName(files_.filePath(u"tessary-mail-link"_s)).constData());
+    const bool othersOwn =
+        geteuid() == 0 && ::chown(QFile::encodeName(foreign).constData(), 65534, 65534) == 0;
+    RemoveOldMailTempFolders();
+    qputenv("TMPDIR", saved);
+    EXPECT_FALSE(QFileInfo::exists(old));
+    EXPECT_TRUE(QFileInfo::exists(young + u"/copy.jpg"_s));
+    EXPECT_TRUE(QFileInfo::exists(outside + u"/copy.jpg"_s));
+    EXPECT_EQ(QFileInfo::exists(foreign), othersOwn);
 }
 
 TEST_F(MailPicturesTest, EachFailureGivesItsPrompt) {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/SafeWrite.h"
 #include "TestSupport.h"
+#include "platform/FileName.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -25,24 +28,25 @@ TEST(SafeWriteTest, ReplacesEvenTheLongestNameKeepingItsPermissions) {
 }
 
 // What a killed writer left goes; a running writer's file and anything
-// that is not ours stay.
+// that is not ours stay, in a folder of any name.
 TEST(SafeWriteTest, RemovesOnlyTheLeftoversOfWritersThatAreGone) {
     // Above any pid_max: no such process.
     const qint64 deadPid = 999999999;
-
-    QTemporaryDir folder;
     const QString stale = u".tessary-%1-abc.tmp"_s.arg(deadPid);
     const QString running = u".tessary-%1-abc.tmp"_s.arg(getpid());
-    const QStringList kept{running, u".tessary-x-abc.tmp"_s, u"tessary-%1-abc.tmp"_s.arg(deadPid),
-                           u".tessary-%1-abc.jpg"_s.arg(deadPid)};
-    for (const QString& name : kept + QStringList{stale})
-        WriteFile(folder.filePath(name));
-    RemoveStaleTemporaries(folder.path());
-    QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
-    QStringList expected = kept;
-    left.sort();
-    expected.sort();
-    EXPECT_EQ(left, expected);
+    QStringList kept{running, u".tessary-x-abc.tmp"_s, u"tessary-%1-abc.tmp"_s.arg(deadPid),
+                     u".tessary-%1-abc.jpg"_s.arg(deadPid)};
+    kept.sort();
+    QTemporaryDir root;
+    for (const QByteArray& name : {QByteArray("plain"), QByteArray("not UTF-8 \xff")}) {
+        const QByteArray folder = QFile::encodeName(root.path()) + '/' + name;
+        ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+        for (const QString& file : kept + QStringList{stale})
+            ::close(::creat(folder + '/' + file.toUtf8(), 0600));
+        RemoveStaleTemporaries(DecodeFileName(folder));
+        EXPECT_EQ(NamesIn(folder), kept) << name.constData();
+    }
+    RemoveTree(QFile::encodeName(root.path()));
 }
 
 } // namespace

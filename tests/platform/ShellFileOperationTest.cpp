@@ -145,7 +145,7 @@ TEST_F(ShellFileOperationTest, AStoppedMoveAcrossFileSystemsLosesNothing) {
             EXPECT_EQ(ModifiedAt(inDestination ? moved : pictures[i]), kTaken);
         }
         EXPECT_EQ(QDir(shm.path())
-                      .entryList(QStringList{".tessary-copy-*"}, QDir::Hidden | QDir::Files)
+                      .entryList(QStringList{".tessary-*"}, QDir::Hidden | QDir::Files)
                       .size(),
                   0);
     }
@@ -163,6 +163,27 @@ TEST_F(ShellFileOperationTest, ADestinationThatCannotBeWrittenFailsEachFileAndKe
     EXPECT_TRUE(QFile::exists(pictures[0]) && QFile::exists(pictures[1]));
     QFile::setPermissions(destination_.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// A folder whose name is not UTF-8 takes pictures in and gives them back
+// like any other.
+TEST_F(ShellFileOperationTest, AFolderNamedInNoEncodingTakesAndGivesPictures) {
+    const QByteArray odd = QFile::encodeName(destination_.path()) + "/odd\xe9";
+    ASSERT_EQ(::mkdir(odd.constData(), 0700), 0);
+    const QStringList pictures = Pictures(2);
+    ScriptedPrompt prompt;
+    prompt.createFolder = false; // it is there: nothing to offer
+    EXPECT_EQ(SHFileOperation(FileOperation::Copy, pictures, DecodeFileName(odd), prompt).done, 2);
+    EXPECT_EQ(NamesIn(odd), (QStringList{"p0.jpg", "p1.jpg"}));
+    EXPECT_EQ(NamesIn(QFile::encodeName(destination_.path())).size(), 1) << "no folder beside it";
+    prompt.createFolder = true;
+    const QString back = destination_.filePath(u"back"_s);
+    EXPECT_EQ(
+        SHFileOperation(FileOperation::Move, {DecodeFileName(odd + "/p0.jpg")}, back, prompt).done,
+        1);
+    EXPECT_EQ(NamesIn(odd), QStringList{"p1.jpg"});
+    EXPECT_EQ(ReadFile(back + u"/p0.jpg"_s), ReadFile(pictures[0]));
+    RemoveTree(odd);
 }
 
 } // namespace
