@@ -25,7 +25,7 @@ int FileCount(const QString& folder) {
 
 using TessaryWindowTest = RealProgramTest;
 
-TEST_F(TessaryWindowTest, AUserResizesAndSetsASubjectThroughTheWindow) {
+TEST_F(TessaryWindowTest, AUserResizesReadsAboutAndSetsASubjectThroughTheWindow) {
     const QString photos = home_.filePath(u"Camera Photos"_s);
     QDir().mkpath(photos);
     for (const char* picture : kCameraPictures)
@@ -72,6 +72,12 @@ TEST_F(TessaryWindowTest, AUserResizesAndSetsASubjectThroughTheWindow) {
                   std::tuple(u"JPEG"_s, source.width / 2, source.height / 2))
             << qPrintable(name);
     }
+
+    // Help > About ..., the last item; Enter is its OK.
+    x.PressKeys(window, {"alt+h", "Up", "Return"});
+    ASSERT_FALSE(x.WaitForWindow(u"About Tessary"_s).isEmpty()) << Told(x);
+    x.PressKey(x.WaitForWindow(u"About Tessary"_s), u"Return"_s);
+    ASSERT_TRUE(x.WaitUntilGone(u"About Tessary"_s)) << Told(x);
 
     // Edit > Option ...: the subject is one stop from the start; Enter is OK.
     const QString subject = u"Photos: %F"_s;

@@ -2,6 +2,7 @@
 #include "Controls.h"
 #include "TestSupport.h"
 
+#include "resize/BatchRun.h"
 #include "resize/OverwriteConfirmDialog.h"
 #include "resize/ProgressDialog.h"
 #include "resize/ResizeIds.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -136,6 +138,32 @@ TEST(ProgressDialogTest, AWorkersQuestionIsAnsweredInItsDialogAndClosingUnderItE
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(ReadFile(results[0]) == "old", false) << "the answer Yes reached the worker";
     EXPECT_EQ(ReadFile(results[1]) + ReadFile(results[2]), "oldold");
+}
+
+// A batch run as the commands run it: the pictures that failed are shown
+// once, with why, and then the mail is tried, saying why it cannot go.
+TEST(BatchRunTest, TheFailuresAreShownOnceAndThenTheMailSaysWhyItCannotGo) {
+    QTemporaryDir dir;
+    AppSettings settings;
+    settings.PictureList = {DrawPictures(dir.path(), 1, u"good%1.png"_s).first(),
+                            WriteFile(dir.filePath(u"bad.jpg"_s), "not a picture")};
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8()); // no xdg-email
+    QStringList shown;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text() + box->informativeText();
+            box->accept();
+        }
+    });
+    user.start(20);
+    EXPECT_TRUE(BatchRun(settings, nullptr).Resize(true));
+    qputenv("PATH", path);
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown[0].startsWith(u"One picture could not be processed:"_s + dir.path()))
+        << qPrintable(shown[0]);
+    EXPECT_TRUE(shown[1].contains(u"xdg-email"_s)) << qPrintable(shown[1]);
 }
 
 } // namespace
