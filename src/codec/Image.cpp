@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "codec/ImageImpl.h"
+#include "codec/ResultMetadata.h"
 #include "platform/SafeWrite.h"
 
 #include <algorithm>
@@ -88,6 +89,8 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
     request.sourceXmp = d->xmp;
     if (d->resolutionStated)
         request.dpi = StatedDpi{d->xdpi, d->ydpi};
+    if (!d->Upright())
+        return false;
     QString why;
     encoded = EncodePicture(d->image, request, why);
     return encoded.isEmpty() ? d->Fail(why) : true;
@@ -96,6 +99,8 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
 bool CxImage::HoldPixels() {
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
+    if (!d->Upright())
+        return false;
     try {
         d->image = d->image.copy_memory();
     } catch (const VError& e) {
@@ -103,6 +108,27 @@ bool CxImage::HoldPixels() {
     }
     d->sequential = d->pristine = false;
     return true;
+}
+
+std::unique_ptr<CxImage> CxImage::Fork() const {
+    auto fork = std::make_unique<CxImage>();
+    Impl& f = *fork->d;
+    f.image = d->image;
+    f.valid = d->valid;
+    f.type = d->type;
+    f.bpp = d->bpp;
+    f.xdpi = d->xdpi;
+    f.ydpi = d->ydpi;
+    f.resolutionStated = d->resolutionStated;
+    f.quality = d->quality;
+    f.pages = d->pages;
+    f.pageHeight = d->pageHeight;
+    f.filePages = d->filePages;
+    f.orientation = d->orientation;
+    f.turnPending = d->turnPending;
+    f.exif = d->exif;
+    f.xmp = d->xmp;
+    return fork;
 }
 
 int64_t CxImage::EncodesSoFar() {
@@ -137,11 +163,15 @@ uint8_t CxImage::GetJpegQuality() const {
 }
 
 int32_t CxImage::GetWidth() const {
-    return d->valid ? d->image.width() : 0;
+    if (!d->valid)
+        return 0;
+    return d->Turned() ? d->image.height() : d->image.width();
 }
 
 int32_t CxImage::GetHeight() const {
-    return d->valid ? d->pageHeight : 0;
+    if (!d->valid)
+        return 0;
+    return d->Turned() ? d->image.width() : d->pageHeight;
 }
 
 int CxImage::PageCount() const {
@@ -162,6 +192,10 @@ bool CxImage::IsValid() const {
 
 void CxImage::Destroy() {
     d->Reset();
+}
+
+QString CxImage::GetExifDate() const {
+    return QString::fromLatin1(ExifDateTaken(d->exif));
 }
 
 const QString& CxImage::GetLastError() const {

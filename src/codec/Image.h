@@ -53,6 +53,14 @@ public:
     // Decodes the pixels into memory, so that the picture can be encoded
     // many times without decoding the file again.
     bool HoldPixels();
+    // HoldPixels for results of at most width x height (upright): a JPEG is
+    // decoded at the largest scale of its decoder that still leaves each of
+    // them a full Lanczos 3 reduce, so several results cost one decode.
+    bool HoldPixelsFor(int64_t width, int64_t height);
+    // Another picture on the same held pixels and metadata, for one result
+    // among several; to be called after HoldPixels. The pixels are shared,
+    // never changed: each picture's transforms make new ones.
+    std::unique_ptr<CxImage> Fork() const;
 
     // Decodes the picture for the screen without changing it: shrunk (never
     // enlarged) to about maxWidth x maxHeight, for a JPEG to its decoder's
@@ -80,6 +88,8 @@ public:
     void Destroy();
 
     const QString& GetLastError() const;
+    // When the photo was taken, as its EXIF writes it; empty when unknown.
+    QString GetExifDate() const;
 
     // libvips spreads each picture over its own threads; a batch running
     // several pictures at once lowers that so the two do not oversubscribe.

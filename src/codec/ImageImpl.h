@@ -29,6 +29,9 @@ struct CxImage::Impl {
     bool pristine = false;
     // A shrink-on-load result can only be read top to bottom, once.
     bool sequential = false;
+    // Held as stored, the EXIF turn still to come: results resampled from
+    // it are turned when small, which is far cheaper.
+    bool turnPending = false;
     QByteArray fileName;
     uint32_t type = ImageFormat::None;
     uint16_t bpp = 0;
@@ -56,7 +59,7 @@ struct CxImage::Impl {
             vips_area_unref(reinterpret_cast<VipsArea*>(blob));
         blob = nullptr;
         file.close();
-        valid = pristine = sequential = false;
+        valid = pristine = sequential = turnPending = false;
         fileName.clear();
         type = ImageFormat::None;
         bpp = 0;
@@ -84,11 +87,29 @@ struct CxImage::Impl {
         image.set(VIPS_META_PAGE_HEIGHT, pageHeight);
     }
 
+    // Makes pixels held as stored upright.
+    bool Upright() {
+        if (!turnPending)
+            return true;
+        try {
+            image = image.autorot();
+        } catch (const vips::VError& e) {
+            return Fail(TakeVipsError(e));
+        }
+        turnPending = false;
+        pageHeight = image.height();
+        return true;
+    }
+
+    bool Turned() const { return turnPending && orientation >= 5 && orientation <= 8; }
+
     // Turning a picture reads its rows out of order: a sequential picture
     // (a shrink-on-load result, already small) is decoded to memory first.
     bool ReadyForRandomAccess() {
         if (!valid)
             return Fail(QStringLiteral("no picture"));
+        if (!Upright())
+            return false;
         try {
             if (sequential)
                 image = image.copy_memory();

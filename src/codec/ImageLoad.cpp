@@ -272,6 +272,12 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
                                : VImage::thumbnail(d->fileName.constData(), w, options);
             d->sequential = true;
             d->pageHeight = d->image.height();
+        } else if (d->turnPending) {
+            // Resampled as stored, then turned as the small picture it now is.
+            const bool turned = d->Turned();
+            d->image = ResizePage(d->image, turned ? h : w, turned ? w : h).copy_memory().autorot();
+            d->turnPending = false;
+            d->pageHeight = d->image.height();
         } else {
             // Deep colours, CMYK and pages are resampled as they are.
             d->EachPage([w, h](const VImage& page) { return ResizePage(page, w, h); });
@@ -281,6 +287,39 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
     } catch (const VError& e) {
         return d->Fail(TakeVipsError(e));
     }
+}
+
+bool CxImage::HoldPixelsFor(int64_t width, int64_t height) {
+    if (!d->valid)
+        return d->Fail(QStringLiteral("no picture"));
+    const VipsInterpretation kind = d->image.interpretation();
+    if (d->pristine && d->pages == 1 && d->type == ImageFormat::Jpeg && !d->blob &&
+        d->image.format() == VIPS_FORMAT_UCHAR &&
+        (kind == VIPS_INTERPRETATION_sRGB || kind == VIPS_INTERPRETATION_B_W) && width > 0 &&
+        height > 0) {
+        const bool turned = d->orientation >= 5 && d->orientation <= 8;
+        const int stored = turned ? d->image.height() : d->image.width();
+        const int storedHeight = turned ? d->image.width() : d->image.height();
+        const int shrink = JpegShrink(stored, storedHeight, int(turned ? height : width),
+                                      int(turned ? width : height));
+        // Read top to bottom straight into memory: a random-access load
+        // would decode into a buffer of its own first, and the copy would
+        // hold the picture twice.
+        try {
+            d->image =
+                VImage::jpegload(
+                    d->fileName.constData(),
+                    LoadOptions()->set("shrink", shrink)->set("access", VIPS_ACCESS_SEQUENTIAL))
+                    .copy_memory();
+        } catch (const VError& e) {
+            return d->Fail(TakeVipsError(e));
+        }
+        d->pageHeight = d->image.height();
+        d->sequential = d->pristine = false;
+        d->turnPending = d->orientation != 1;
+        return true;
+    }
+    return HoldPixels();
 }
 
 bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
@@ -308,6 +347,8 @@ bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
             shown = VImage::jpegload(d->fileName.constData(),
                                      LoadOptions()->set("shrink", shrink)->set("autorotate", true));
         } else if (!d->pristine) {
+            if (!d->Upright())
+                return false;
             shown = d->image.extract_area(0, 0, d->image.width(), d->pageHeight)
                         .thumbnail_image(width, options());
         } else if (d->blob) {

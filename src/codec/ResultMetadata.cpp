@@ -208,3 +208,19 @@ std::optional<StatedDpi> ExifResolution(const QByteArray& exif) {
         return std::nullopt;
     return StatedDpi{int32_t(std::lround(x)), int32_t(std::lround(y))};
 }
+
+QByteArray ExifDateTaken(const QByteArray& exif) {
+    const ExifPtr data = LoadExif(exif);
+    if (!data)
+        return {};
+    const std::pair<ExifIfd, ExifTag> places[] = {{EXIF_IFD_EXIF, EXIF_TAG_DATE_TIME_ORIGINAL},
+                                                  {EXIF_IFD_0, EXIF_TAG_DATE_TIME}};
+    for (const auto& [ifd, tag] : places) {
+        const ExifEntry* entry = exif_content_get_entry(data->ifd[ifd], tag);
+        if (entry && entry->format == EXIF_FORMAT_ASCII && entry->size > 0)
+            return QByteArray(
+                reinterpret_cast<const char*>(entry->data),
+                qsizetype(qstrnlen(reinterpret_cast<const char*>(entry->data), entry->size)));
+    }
+    return {};
+}

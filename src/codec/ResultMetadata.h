@@ -36,3 +36,7 @@ QByteArray ResultXmp(const QByteArray& xmp);
 // The resolution an EXIF block states in its first IFD, in dots per inch;
 // none when it states none.
 std::optional<StatedDpi> ExifResolution(const QByteArray& exif);
+
+// When the photo was taken as its EXIF says (DateTimeOriginal, else
+// DateTime), as written: "YYYY:MM:DD HH:MM:SS"; empty when it says nothing.
+QByteArray ExifDateTaken(const QByteArray& exif);

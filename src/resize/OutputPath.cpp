@@ -9,30 +9,41 @@
 
 namespace {
 
-// The name of the result: the source's name up to its last dot, then the
-// source's own extension (type 0) or the type's extension.
-QString OutputName(const QString& fileName, uint32_t imagetype) {
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    const QString stem = dot < 0 ? fileName : fileName.left(dot);
-    if (imagetype == PictureTypeTable::SameAsSource)
-        return fileName;
-    return stem + QLatin1Char('.') + PictureTypeTable::Extension(imagetype);
+// The result's name: the template's, then the source's own extension
+// (type 0) or the type's extension.
+QString OutputName(const QString& stem, const NameFields& fields, uint32_t imagetype) {
+    if (imagetype != PictureTypeTable::SameAsSource)
+        return stem + QLatin1Char('.') + PictureTypeTable::Extension(imagetype);
+    return fields.ext.isNull() ? stem : stem + QLatin1Char('.') + fields.ext;
 }
 
 } // namespace
 
+NameFields SourceNameFields(const QString& source) {
+    const QFileInfo info(source);
+    const QString fileName = info.fileName();
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    NameFields fields;
+    fields.name = dot < 0 ? fileName : fileName.left(dot);
+    fields.ext = dot < 0 ? QString() : fileName.mid(dot + 1);
+    fields.folder = QFileInfo(info.path()).fileName();
+    return fields;
+}
+
 OutputPlan PlanOutput(const QString& source, const ResizeSettings& settings, bool mailResults,
-                      const QString& mailFolder) {
+                      const QString& mailFolder, const NameFields& fields) {
     if (settings.override)
         return {source, {}};
     const QFileInfo info(source);
-    const QString name = OutputName(info.fileName(), settings.imagetype);
-    if (mailResults)
-        return {QDir(mailFolder).filePath(name), {}};
+    QString stem = ExpandNameTemplate(settings.nametemplate, fields);
+    if (mailResults) {
+        stem = stem.section(QLatin1Char('/'), -1);
+        return {QDir(mailFolder).filePath(OutputName(stem, fields, settings.imagetype)), {}};
+    }
     QString folder;
     if (settings.dest.isEmpty())
         folder = QDir(info.path()).filePath(ResizeText::DefaultFolderName);
     else
         folder = QDir::cleanPath(QDir(info.path()).filePath(settings.dest));
-    return {QDir(folder).filePath(name), folder};
+    return {QDir(folder).filePath(OutputName(stem, fields, settings.imagetype)), folder};
 }

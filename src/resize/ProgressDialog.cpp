@@ -185,10 +185,6 @@ void ProgressDialog::Collect() {
     if (resize_) {
         if (mailResults)
             settings_.MailTempList = resize_->MailTempList();
-        const std::vector<PictureOutcome>& outcomes = resize_->Outcomes();
-        for (size_t i = 0; i < outcomes.size(); ++i)
-            if (outcomes[i].status == PictureOutcome::Status::Failed)
-                failures_ << settings_.PictureList[qsizetype(i)] + QStringLiteral(": ") +
-                                 outcomes[i].reason;
+        failures_ = resize_->Failures();
     }
 }

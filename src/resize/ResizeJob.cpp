@@ -5,8 +5,10 @@
 #include "codec/PictureTypeTable.h"
 #include "platform/FileName.h"
 #include "platform/SafeWrite.h"
+#include "resize/NameTemplate.h"
 #include "resize/OutputPath.h"
 #include "resize/PictureTree.h"
+#include "resize/Recipe.h"
 #include "resize/ResizeTexts.h"
 #include "resize/SizeLimit.h"
 #include "resize/StatusLine.h"
@@ -19,6 +21,7 @@
 #include <sys/stat.h>
 
 #include <condition_variable>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -34,30 +37,50 @@ bool Accepted(int answer) {
     return answer == AnswerYesToAll || answer == AnswerYes;
 }
 
+// "name (2).ext" for copy 2 of path.
+QString NumberedName(const QString& path, int copy) {
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+    return QDir(info.path())
+        .filePath(QStringLiteral("%1 (%2)%3").arg(info.completeBaseName()).arg(copy).arg(suffix));
+}
+
+} // namespace
+
 // The paths that pictures in flight read or write. A later picture that
 // touches one of them waits, so that two pictures never write one file at
 // once and a picture never reads a file that an earlier one is replacing.
-class InFlight {
+class ResizeJob::InFlight {
 public:
     explicit InFlight(int limit)
         : limit_(limit) {}
 
-    void Enter(const QString& source, const QString& output) {
+    void Enter(const QStringList& paths) {
         std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] {
-            return count_ < limit_ && !paths_.count(source) && !paths_.count(output);
-        });
+        changed_.wait(lock, [&] { return count_ < limit_ && !AnyBusy(paths); });
         ++count_;
-        paths_.insert(source);
-        paths_.insert(output);
+        for (const QString& path : paths)
+            paths_.insert(path);
     }
 
-    void Leave(const QString& source, const QString& output) {
+    // One more path for a picture that has entered.
+    void Add(const QString& path) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return !paths_.count(path); });
+        paths_.insert(path);
+    }
+
+    bool Busy(const QString& path) {
+        std::lock_guard lock(mutex_);
+        return paths_.count(path) > 0;
+    }
+
+    void Leave(const QStringList& paths) {
         {
             std::lock_guard lock(mutex_);
             --count_;
-            paths_.erase(paths_.find(source));
-            paths_.erase(paths_.find(output));
+            for (const QString& path : paths)
+                paths_.erase(paths_.find(path));
         }
         changed_.notify_all();
     }
@@ -68,6 +91,11 @@ public:
     }
 
 private:
+    bool AnyBusy(const QStringList& paths) const {
+        return std::any_of(paths.begin(), paths.end(),
+                           [this](const QString& path) { return paths_.count(path) > 0; });
+    }
+
     const int limit_;
     int count_ = 0;
     std::multiset<QString> paths_;
@@ -75,12 +103,11 @@ private:
     std::condition_variable changed_;
 };
 
-} // namespace
-
-struct ResizeJob::Decision {
-    QString source;
-    QString output;
-    std::unique_ptr<CxImage> image;
+// One output of one picture, as decided before its pixels are read.
+struct ResizeJob::Output {
+    PictureOutcome* outcome = nullptr;
+    const ResizeSettings* settings = nullptr;
+    OutputPlan plan;
     bool resample = false;
     int64_t width = 0;
     int64_t height = 0;
@@ -89,21 +116,35 @@ struct ResizeJob::Decision {
     WriteOptions write;
 };
 
+struct ResizeJob::Decision {
+    QString source;
+    std::unique_ptr<CxImage> image;
+    std::vector<Output> outputs; // those to be written
+    QStringList paths;           // what the picture reads and writes, kept from others
+};
+
 ResizeJob::ResizeJob(const ResizeSettings& settings, const QStringList& pictures,
                      ConfirmationPrompt& prompt)
     : settings_(settings)
     , pictures_(pictures)
     , prompt_(prompt)
     , workers_(std::max(1, QThread::idealThreadCount())) {
+    recipe_ = RecipeOutputs(settings_, recipeError_);
+    // Unusable options still give each picture its place, to fail in.
+    if (recipe_.empty()) {
+        recipe_.push_back(settings_);
+        recipe_.front().nametemplate = ResizeSettings().nametemplate;
+    }
     // With "override" the result keeps its source's name, so it keeps the
     // source's type too: a PNG stream in a file named .jpg helps nobody.
     if (settings_.override)
-        settings_.imagetype = PictureTypeTable::SameAsSource;
+        recipe_.front().imagetype = settings_.imagetype = PictureTypeTable::SameAsSource;
 }
 
 void ResizeJob::SetMailResults(const QString& folder) {
     mailResults_ = true;
     mailFolder_ = folder;
+    recipe_.resize(1);
 }
 
 void ResizeJob::SetWorkers(int workers) {
@@ -112,7 +153,12 @@ void ResizeJob::SetWorkers(int workers) {
 
 void ResizeJob::Run() {
     answer_ = AnswerAsk;
-    outcomes_.assign(size_t(pictures_.size()), PictureOutcome{});
+    claimed_.clear();
+    outcomes_.assign(size_t(pictures_.size()) * recipe_.size(), PictureOutcome{});
+    for (size_t i = 0; i < outcomes_.size(); ++i) {
+        outcomes_[i].picture = int(i / recipe_.size());
+        outcomes_[i].recipe = int(i % recipe_.size());
+    }
     const int cores = std::max(1, QThread::idealThreadCount());
     // Previews decoded after the batch get the threads they had before.
     const int threadsBefore = CxImage::SetThreadsPerPicture(std::max(1, cores / workers_));
@@ -123,89 +169,114 @@ void ResizeJob::Run() {
     QThreadPool pool;
     pool.setMaxThreadCount(workers_);
     InFlight inFlight(workers_);
+    inFlight_ = &inFlight;
     for (int index = 0; index < pictures_.size(); ++index) {
         if (stop_) {
-            for (int rest = index; rest < pictures_.size(); ++rest)
-                outcomes_[size_t(rest)].reason = QStringLiteral("the batch was stopped");
+            for (size_t rest = size_t(index) * recipe_.size(); rest < outcomes_.size(); ++rest)
+                outcomes_[rest].reason = QStringLiteral("the batch was stopped");
             break;
         }
         if (step_)
             step_(index, FormatStatusLine(ResizeText::ResizingStatus, pictures_[index]));
         auto decision = std::make_shared<Decision>();
         decision->source = AbsoluteFileName(pictures_[index]);
-        decision->output = outcomes_[size_t(index)].output = plans_[size_t(index)].path;
-        // Before asking whether the result exists, let any earlier picture
+        decision->paths << decision->source;
+        for (size_t recipe = 0; recipe < recipe_.size(); ++recipe)
+            decision->paths << (OutcomeOf(index, recipe).output =
+                                    plans_[size_t(index)][recipe].path);
+        // Before asking whether a result exists, let any earlier picture
         // that writes it finish, so the answer is about the real file.
-        inFlight.Enter(decision->source, decision->output);
+        inFlight.Enter(decision->paths);
         if (!Decide(index, *decision)) {
-            inFlight.Leave(decision->source, decision->output);
+            inFlight.Leave(decision->paths);
             continue;
         }
-        pool.start([this, index, decision, &inFlight] {
-            Process(index, *decision);
-            inFlight.Leave(decision->source, decision->output);
+        pool.start([this, decision, &inFlight] {
+            Process(*decision);
+            inFlight.Leave(decision->paths);
         });
     }
     inFlight.WaitForAll();
+    inFlight_ = nullptr;
     CxImage::SetThreadsPerPicture(threadsBefore);
     if (done_)
         done_();
 }
 
-// The cheap, ordered part of a picture: folder, questions and the picture's
-// header. False when the picture is skipped or has failed.
+// The cheap, ordered part of a picture: folders, its header, questions.
+// False when none of its outputs is to be written.
 bool ResizeJob::Decide(int index, Decision& decision) {
-    PictureOutcome& outcome = outcomes_[size_t(index)];
-    auto fail = [&outcome](const QString& reason) {
-        outcome.status = PictureOutcome::Status::Failed;
-        outcome.reason = reason;
+    const auto failAll = [&](const QString& reason) {
+        for (size_t recipe = 0; recipe < recipe_.size(); ++recipe) {
+            OutcomeOf(index, recipe).status = PictureOutcome::Status::Failed;
+            OutcomeOf(index, recipe).reason = reason;
+        }
         return false;
     };
+    if (!recipeError_.isEmpty())
+        return failAll(recipeError_);
     // An empty hand-off record names no file: nothing is planned for it.
     if (decision.source.isEmpty())
-        return fail(ResizeText::NoFileName);
+        return failAll(ResizeText::NoFileName);
     // Without its private folder a mail copy would land in the current
     // folder, perhaps over a source of the same name: nothing is written.
     if (mailResults_ && !settings_.override && mailFolder_.isEmpty())
-        return fail(ResizeText::NoMailFolder.arg(ShownFileName(SystemTemporaryFolder())));
-    const OutputPlan& plan = plans_[size_t(index)];
-    // Old copies in the mail folder are ours to replace; with "override"
-    // the results are the sources themselves, asked about as always.
-    if (mailResults_ && !settings_.override)
-        answer_ = AnswerYesToAll;
-    if (const QString why = PrepareFolder(index, plan); !why.isEmpty())
-        return fail(why);
-    // The header first: a picture that cannot be written fails before its
-    // question is asked.
-    if (const QString why = ReadHeader(plan, decision); !why.isEmpty())
-        return fail(why);
-
-    if (FileNameExists(plan.path)) {
-        if (answer_ == AnswerNoToAll)
-            return false;
-        if (answer_ != AnswerYesToAll) {
-            answer_ = prompt_.Ask(ResizeText::OverwriteQuestion, plan.path);
-            if (!Accepted(answer_))
-                return false;
+        return failAll(ResizeText::NoMailFolder.arg(ShownFileName(SystemTemporaryFolder())));
+    std::vector<Output> outputs(recipe_.size());
+    for (size_t recipe = 0; recipe < recipe_.size(); ++recipe) {
+        Output& output = outputs[recipe];
+        output.outcome = &OutcomeOf(index, recipe);
+        output.settings = &recipe_[recipe];
+        output.plan = plans_[size_t(index)][recipe];
+        if (const QString why = PrepareFolder(index, output.plan); !why.isEmpty()) {
+            output.outcome->status = PictureOutcome::Status::Failed;
+            output.outcome->reason = why;
         }
     }
-    SetWriteOptions(index, decision);
+    decision.image = std::make_unique<CxImage>();
+    if (!decision.image->Load(decision.source))
+        return failAll(decision.image->GetLastError());
+    for (Output& output : outputs)
+        if (output.outcome->status != PictureOutcome::Status::Failed &&
+            DecideOutput(decision.source, *decision.image, output))
+            decision.outputs.push_back(output);
+    for (const Output& output : decision.outputs)
+        if (!decision.paths.contains(output.plan.path))
+            decision.paths << output.plan.path;
+    return !decision.outputs.empty();
+}
+
+// One output's checks and questions; false when it is skipped or has failed.
+bool ResizeJob::DecideOutput(const QString& source, CxImage& image, Output& output) {
+    PictureOutcome& outcome = *output.outcome;
+    // A result that cannot be written fails before its question is asked.
+    if (const QString why = CheckOutput(source, image, output); !why.isEmpty()) {
+        outcome.status = PictureOutcome::Status::Failed;
+        outcome.reason = why;
+        return false;
+    }
+    if (!ResolveExisting(output))
+        return false;
+    outcome.output = output.plan.path;
+    SetWriteOptions(source, output);
     // Asked for every such picture: an earlier "Yes to all" answered the
     // overwrite question, not this one, so the overwrite answer stays.
-    return settings_.imagetype != PictureTypeTable::Gif || decision.image->GetBpp() <= 8 ||
-           Accepted(prompt_.Ask(ResizeText::GifQuestion, plan.path));
+    return output.settings->imagetype != PictureTypeTable::Gif || image.GetBpp() <= 8 ||
+           Accepted(prompt_.Ask(ResizeText::GifQuestion, output.plan.path));
 }
 
 // The folder the result goes to, made where it is missing, and cleared once
 // of what a killed batch left half-written there. The reason on failure.
 QString ResizeJob::PrepareFolder(int index, const OutputPlan& plan) {
-    // A tree repeated under the destination needs every level below it.
-    if (!plan.folderToCreate.isEmpty() &&
-        !MakeFolderPath(plan.folderToCreate, 0777,
-                        index < subfolders_.size() && !subfolders_[index].isEmpty()))
-        return QStringLiteral("cannot make the folder %1 (%2)")
-            .arg(ShownFileName(plan.folderToCreate), SystemReason(errno));
     const QString outputFolder = QFileInfo(plan.path).absolutePath();
+    // A tree repeated under the destination needs every level below it,
+    // and so do the folders a name template makes.
+    const bool tree = index < subfolders_.size() && !subfolders_[index].isEmpty();
+    for (const QString& folder : {plan.folderToCreate, outputFolder}) {
+        if (!folder.isEmpty() && !MakeFolderPath(folder, 0777, tree || folder == outputFolder))
+            return QStringLiteral("cannot make the folder %1 (%2)")
+                .arg(ShownFileName(folder), SystemReason(errno));
+    }
     if (!cleanedFolders_.contains(outputFolder)) {
         cleanedFolders_.insert(outputFolder);
         RemoveStaleTemporaries(outputFolder);
@@ -213,78 +284,162 @@ QString ResizeJob::PrepareFolder(int index, const OutputPlan& plan) {
     return {};
 }
 
-// The picture's header, the type it is written as and its new size; the
-// reason when it cannot be written.
-QString ResizeJob::ReadHeader(const OutputPlan& plan, Decision& decision) const {
-    decision.image = std::make_unique<CxImage>();
-    CxImage& image = *decision.image;
-    if (!image.Load(decision.source))
-        return image.GetLastError();
-    decision.format = settings_.imagetype == PictureTypeTable::SameAsSource
-                          ? image.GetType()
-                          : PictureTypeTable::CodecFormat(settings_.imagetype);
-    if (image.PageCount() > 1 && !ImageFormat::HoldsPages(decision.format) &&
-        IsSameFile(plan.path, decision.source))
+// The type the output is written as and its new size; the reason when it
+// cannot be written.
+QString ResizeJob::CheckOutput(const QString& source, const CxImage& image, Output& output) const {
+    const ResizeSettings& settings = *output.settings;
+    output.format = settings.imagetype == PictureTypeTable::SameAsSource
+                        ? image.GetType()
+                        : PictureTypeTable::CodecFormat(settings.imagetype);
+    if (image.PageCount() > 1 && !ImageFormat::HoldsPages(output.format) &&
+        IsSameFile(output.plan.path, source))
         return QStringLiteral("it has %1 pages and only its first could be written in its "
                               "place, so it is kept as it is")
             .arg(image.PageCount());
-    if (!settings_.image_to_resize)
+    if (!settings.image_to_resize)
         return {};
-    Target(image, decision.width, decision.height);
-    if (decision.width <= 0 || decision.height <= 0 ||
-        decision.width * decision.height > kMaxPicturePixels)
+    Target(settings, image, output.width, output.height);
+    if (output.width <= 0 || output.height <= 0 || output.width * output.height > kMaxPicturePixels)
         return QStringLiteral("the new size of %1 x %2 pixels is not possible")
-            .arg(decision.width)
-            .arg(decision.height);
-    decision.resample = decision.width != image.GetWidth() || decision.height != image.GetHeight();
+            .arg(output.width)
+            .arg(output.height);
+    output.resample = output.width != image.GetWidth() || output.height != image.GetHeight();
     return {};
 }
 
-void ResizeJob::SetWriteOptions(int index, Decision& decision) const {
-    struct stat source {};
-    if (settings_.keepdates && ::stat(EncodeFileName(decision.source).constData(), &source) == 0)
-        decision.write.modified = source.st_mtim;
-    // Older mail copies are ours to replace; anything else the user may want back.
-    decision.write.trashReplaced = settings_.trash && (!mailResults_ || settings_.override);
-    decision.limit = int64_t(settings_.maxkb) * 1024;
-    if (size_t(index) < mailShares_.size() &&
-        (decision.limit == 0 || mailShares_[size_t(index)] < decision.limit))
-        decision.limit = mailShares_[size_t(index)];
+// What a result whose name exists gets; false when it is skipped. A mail
+// copy replaces an older one, which is ours.
+bool ResizeJob::ResolveExisting(Output& output) {
+    QString& path = output.plan.path;
+    if (!FileNameExists(path) && !claimed_.contains(path))
+        return true;
+    const uint32_t choice =
+        mailResults_ && !settings_.override ? OnExists::Replace : output.settings->onexists;
+    if (choice == OnExists::Skip)
+        return false;
+    if (choice == OnExists::Replace)
+        return true;
+    if (choice == OnExists::KeepBoth) {
+        // Not a name on disk, nor one this batch gave or is writing.
+        const QString original = path;
+        for (int copy = 2;; ++copy) {
+            path = NumberedName(original, copy);
+            if (!FileNameExists(path) && !claimed_.contains(path) && !inFlight_->Busy(path))
+                break;
+        }
+        claimed_.insert(path);
+        inFlight_->Add(path);
+        return true;
+    }
+    if (answer_ == AnswerNoToAll)
+        return false;
+    if (answer_ != AnswerYesToAll) {
+        answer_ = prompt_.Ask(ResizeText::OverwriteQuestion, path);
+        if (!Accepted(answer_))
+            return false;
+    }
+    return true;
 }
 
-// The heavy part, on a pool thread: pixels, transforms, encoding, writing.
-void ResizeJob::Process(int index, Decision& decision) {
-    PictureOutcome& outcome = outcomes_[size_t(index)];
+void ResizeJob::SetWriteOptions(const QString& sourcePath, Output& output) const {
+    const ResizeSettings& settings = *output.settings;
+    struct stat source {};
+    if (settings.keepdates && ::stat(EncodeFileName(sourcePath).constData(), &source) == 0)
+        output.write.modified = source.st_mtim;
+    // Older mail copies are ours to replace; anything else the user may want back.
+    output.write.trashReplaced = settings.trash && (!mailResults_ || settings_.override);
+    output.limit = int64_t(settings.maxkb) * 1024;
+    const size_t picture = size_t(output.outcome->picture);
+    if (picture < mailShares_.size() && (output.limit == 0 || mailShares_[picture] < output.limit))
+        output.limit = mailShares_[picture];
+}
+
+// The heavy part, on a pool thread: one decode for all of the picture's
+// outputs, each resampled from it alone.
+void ResizeJob::Process(Decision& decision) {
     CxImage& image = *decision.image;
+    if (decision.outputs.size() == 1) {
+        Produce(image, decision.outputs.front());
+        decision.image.reset();
+        return;
+    }
+    int64_t width = 0;
+    int64_t height = 0;
+    for (const Output& output : decision.outputs) {
+        width = std::max<int64_t>(width, output.resample ? output.width : image.GetWidth());
+        height = std::max<int64_t>(height, output.resample ? output.height : image.GetHeight());
+    }
+    if (!image.HoldPixelsFor(width, height)) {
+        for (Output& output : decision.outputs) {
+            output.outcome->status = PictureOutcome::Status::Failed;
+            output.outcome->reason = image.GetLastError();
+        }
+        decision.image.reset();
+        return;
+    }
+    // Each size is resampled once (a JPEG and a WebP of one size share it)
+    // and held, so the full decode can go before the slow encodes start.
+    std::map<std::pair<int64_t, int64_t>, std::unique_ptr<CxImage>> resampled;
+    bool fullSizeUsed = false;
+    for (const Output& output : decision.outputs) {
+        fullSizeUsed = fullSizeUsed || !output.resample;
+        const auto size = std::pair(output.width, output.height);
+        if (output.resample && !resampled.count(size)) {
+            std::unique_ptr<CxImage> once = image.Fork();
+            if (!once->Resample(output.width, output.height, 1) || !once->HoldPixels())
+                once->Destroy(); // keeps the reason for the outputs of this size
+            resampled[size] = std::move(once);
+        }
+    }
+    if (!fullSizeUsed)
+        decision.image.reset();
+    for (Output& output : decision.outputs) {
+        const CxImage& from =
+            output.resample ? *resampled[std::pair(output.width, output.height)] : *decision.image;
+        if (!from.IsValid()) {
+            output.outcome->status = PictureOutcome::Status::Failed;
+            output.outcome->reason = from.GetLastError();
+            continue;
+        }
+        output.resample = false;
+        Produce(*from.Fork(), output);
+    }
+    decision.image.reset();
+}
+
+// One output from image: its resample, turn, resolution, encoding and file.
+void ResizeJob::Produce(CxImage& image, Output& output) {
+    const ResizeSettings& settings = *output.settings;
+    PictureOutcome& outcome = *output.outcome;
     bool ok = true;
-    if (decision.resample)
-        ok = image.Resample(decision.width, decision.height, 1);
-    if (ok && settings_.image_to_rotate) {
-        if (settings_.rotate == kRotateLeft)
+    if (output.resample)
+        ok = image.Resample(output.width, output.height, 1);
+    if (ok && settings.image_to_rotate) {
+        if (settings.rotate == kRotateLeft)
             ok = image.RotateLeft();
-        else if (settings_.rotate == kFlip)
+        else if (settings.rotate == kFlip)
             ok = image.Flip();
-        else if (settings_.rotate == kRotateRight)
+        else if (settings.rotate == kRotateRight)
             ok = image.RotateRight();
     }
-    if (settings_.image_set_dpi) {
-        image.SetXDPI(int32_t(std::min<uint32_t>(settings_.xdpi, INT32_MAX)));
-        image.SetYDPI(int32_t(std::min<uint32_t>(settings_.ydpi, INT32_MAX)));
+    if (settings.image_set_dpi) {
+        image.SetXDPI(int32_t(std::min<uint32_t>(settings.xdpi, INT32_MAX)));
+        image.SetYDPI(int32_t(std::min<uint32_t>(settings.ydpi, INT32_MAX)));
     }
-    if (ImageFormat::IsLossy(decision.format))
-        image.SetJpegQuality(uint8_t(settings_.qualilty & 0xff));
+    if (ImageFormat::IsLossy(output.format))
+        image.SetJpegQuality(uint8_t(settings.qualilty & 0xff));
     QByteArray bytes;
     QString why;
     if (!ok) {
         why = image.GetLastError();
-    } else if (decision.limit > 0) {
-        ok = EncodeWithin(image, decision.format, decision.limit, bytes, why);
+    } else if (output.limit > 0) {
+        ok = EncodeWithin(image, output.format, output.limit, bytes, why);
     } else {
-        ok = image.Encode(decision.format, bytes);
+        ok = image.Encode(output.format, bytes);
         why = image.GetLastError();
     }
     if (ok) {
-        const QString reason = WriteFileSafely(decision.output, bytes, decision.write);
+        const QString reason = WriteFileSafely(output.plan.path, bytes, output.write);
         ok = reason.isEmpty();
         if (!ok)
             why = QStringLiteral("cannot write the file (%1)").arg(reason);
@@ -292,7 +447,6 @@ void ResizeJob::Process(int index, Decision& decision) {
     outcome.status = ok ? PictureOutcome::Status::Written : PictureOutcome::Status::Failed;
     if (!ok)
         outcome.reason = why;
-    decision.image.reset();
 }
 
 void ResizeJob::PlanAll() {
@@ -300,39 +454,55 @@ void ResizeJob::PlanAll() {
     // Names given to the copies of this mail so far, as a mail client on any
     // system would compare them.
     QSet<QString> mailNames;
+    const bool readsPicture = std::any_of(recipe_.begin(), recipe_.end(), [](const auto& output) {
+        return NameTemplateReadsPicture(output.nametemplate);
+    });
     for (int index = 0; index < pictures_.size(); ++index) {
+        const QString source = AbsoluteFileName(pictures_[index]);
         const QString subfolder = index < subfolders_.size() ? subfolders_[index] : QString();
-        OutputPlan plan =
-            PlanOutput(AbsoluteFileName(pictures_[index]),
-                       SettingsForSubfolder(settings_, subfolder), mailResults_, mailFolder_);
-        if (mailResults_ && !settings_.override) {
-            // Two pictures of one name from two folders: the second must not
-            // replace the first, or the first is never sent.
-            const QFileInfo info(plan.path);
-            const QString stem = info.completeBaseName();
-            const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
-            QString name = info.fileName();
-            for (int copy = 2; mailNames.contains(name.toCaseFolded()); ++copy)
-                name = QStringLiteral("%1 (%2)%3").arg(stem).arg(copy).arg(suffix);
-            mailNames.insert(name.toCaseFolded());
-            plan.path = QDir(info.path()).filePath(name);
+        NameFields fields = SourceNameFields(source);
+        fields.number = index + 1;
+        CxImage header;
+        const bool loaded = readsPicture && header.Load(source);
+        if (readsPicture)
+            fields.taken = DateTaken(loaded ? header.GetExifDate() : QString(), source);
+        std::vector<OutputPlan> plans;
+        for (const ResizeSettings& output : recipe_) {
+            if (loaded && output.image_to_resize) {
+                Target(output, header, fields.width, fields.height);
+            } else if (loaded) {
+                fields.width = header.GetWidth();
+                fields.height = header.GetHeight();
+            }
+            OutputPlan plan = PlanOutput(source, SettingsForSubfolder(output, subfolder),
+                                         mailResults_, mailFolder_, fields);
+            if (mailResults_ && !settings_.override) {
+                // Two pictures of one name from two folders: the second must
+                // not replace the first, or the first is never sent.
+                const QString first = plan.path;
+                for (int copy = 2;
+                     mailNames.contains(QFileInfo(plan.path).fileName().toCaseFolded()); ++copy)
+                    plan.path = NumberedName(first, copy);
+                mailNames.insert(QFileInfo(plan.path).fileName().toCaseFolded());
+            }
+            plans.push_back(plan);
         }
-        plans_.push_back(plan);
+        plans_.push_back(plans);
     }
 }
 
-void ResizeJob::Target(const CxImage& image, int64_t& width, int64_t& height) const {
+void ResizeJob::Target(const ResizeSettings& settings, const CxImage& image, int64_t& width,
+                       int64_t& height) const {
     const int32_t w = image.GetWidth();
     const int32_t h = image.GetHeight();
-    width = TargetWidth(settings_, w, h, desktop_);
-    height = TargetHeight(settings_, w, h, desktop_);
+    width = TargetWidth(settings, w, h, desktop_);
+    height = TargetHeight(settings, w, h, desktop_);
     // No side grows: a side that would is kept as it is.
-    if (settings_.noenlarge) {
+    if (settings.noenlarge) {
         width = std::min<int64_t>(width, w);
         height = std::min<int64_t>(height, h);
     }
 }
-
 // The copies of one mail share its limit by their pixel counts, so a big
 // photo is not squeezed harder than a small one.
 void ResizeJob::ShareMailLimit() {
@@ -347,7 +517,7 @@ void ResizeJob::ShareMailLimit() {
         int64_t h = 0;
         if (image.Load(picture)) {
             if (settings_.image_to_resize) {
-                Target(image, w, h);
+                Target(settings_, image, w, h);
             } else {
                 w = image.GetWidth();
                 h = image.GetHeight();
@@ -373,6 +543,21 @@ QStringList ResizeJob::MailTempList() const {
         if (outcome.status == PictureOutcome::Status::Written)
             written << outcome.output;
     return written;
+}
+
+QStringList ResizeJob::Failures() const {
+    QStringList lines;
+    for (const PictureOutcome& outcome : outcomes_) {
+        if (outcome.status != PictureOutcome::Status::Failed)
+            continue;
+        QString line = pictures_[outcome.picture];
+        if (recipe_.size() > 1)
+            line += QStringLiteral(" (output %1, %2)")
+                        .arg(outcome.recipe + 1)
+                        .arg(ShownFileName(QFileInfo(outcome.output).fileName()));
+        lines << line + QStringLiteral(": ") + outcome.reason;
+    }
+    return lines;
 }
 
 int ResizeJob::Count(PictureOutcome::Status status) const {

@@ -15,20 +15,26 @@
 #include <functional>
 #include <vector>
 
+// What became of one output of one picture.
 struct PictureOutcome {
     enum class Status { Written, Skipped, Failed };
     Status status = Status::Skipped;
-    QString output; // where the result went (or would have gone)
-    QString reason; // why it failed; empty otherwise
+    QString output;  // where the result went (or would have gone)
+    QString reason;  // why it failed; empty otherwise
+    int picture = 0; // its place in the batch's list
+    int recipe = 0;  // 0 the options' own output, 1.. the further outputs
 };
 
 // One resize batch over a list of pictures, with the options copied at the
-// start. Run() works on the calling thread and decides each picture in list
-// order there (status, output path, folder, questions), so the questions
-// come in order; decoding, resampling and encoding run on a small pool with
-// a few pictures in flight. Each result is written atomically, so a failed
-// or stopped batch never leaves a half-written file, and a source is never
-// changed except by a complete result written over it.
+// start. Each picture gets the options' own output and one for each
+// further output ("also", see RecipeOutputs), all from one decode; an
+// output that fails fails alone. Run() works on the calling thread and
+// decides each picture in list order there (status, output paths, folders,
+// questions), so the questions come in order; decoding, resampling and
+// encoding run on a small pool with a few pictures in flight. Each result
+// is written atomically, so a failed or stopped batch never leaves a
+// half-written file, and a source is never changed except by a complete
+// result written over it.
 // RequestStop() may be called from any thread; the job stops between
 // pictures and waits for those in flight.
 class ResizeJob {
@@ -40,7 +46,8 @@ public:
     // MailTempList(), replacing older copies there without a question; two
     // copies of one name get " (2)", " (3)". An empty folder (none could be
     // made) fails every picture, writing nothing. With "override" the
-    // sources are written over, after the usual question, and mailed.
+    // sources are written over, after the usual question, and mailed. Only
+    // the options' own output is made: a mail gets one copy of a picture.
     void SetMailResults(const QString& folder);
     void SetDesktopSize(DesktopSize size) { desktop_ = size; }
     // Each picture's folder below the folder it was found under (see
@@ -56,24 +63,40 @@ public:
     void Run();
     void RequestStop() { stop_ = true; }
 
+    // One for each output of each picture, picture by picture, outputs in
+    // recipe order.
     const std::vector<PictureOutcome>& Outcomes() const { return outcomes_; }
+    // "PICTURE: reason" for each failed output, naming the output when a
+    // picture has several.
+    QStringList Failures() const;
     // The written results of a resize-and-mail batch, in list order: the
     // only pictures it may attach.
     QStringList MailTempList() const;
     int Count(PictureOutcome::Status status) const;
 
 private:
+    class InFlight;
+    struct Output;
     struct Decision;
     bool Decide(int index, Decision& decision);
+    bool DecideOutput(const QString& source, CxImage& image, Output& output);
     QString PrepareFolder(int index, const OutputPlan& plan);
-    QString ReadHeader(const OutputPlan& plan, Decision& decision) const;
-    void SetWriteOptions(int index, Decision& decision) const;
-    void Process(int index, Decision& decision);
-    void Target(const CxImage& image, int64_t& width, int64_t& height) const;
+    QString CheckOutput(const QString& source, const CxImage& image, Output& output) const;
+    bool ResolveExisting(Output& output);
+    void SetWriteOptions(const QString& sourcePath, Output& output) const;
+    void Process(Decision& decision);
+    void Produce(CxImage& image, Output& output);
+    void Target(const ResizeSettings& settings, const CxImage& image, int64_t& width,
+                int64_t& height) const;
     void ShareMailLimit();
     void PlanAll();
+    PictureOutcome& OutcomeOf(int index, size_t recipe) {
+        return outcomes_[size_t(index) * recipe_.size() + recipe];
+    }
 
     ResizeSettings settings_;
+    std::vector<ResizeSettings> recipe_; // the outputs of each picture
+    QString recipeError_;                // why the recipe cannot be used
     QStringList pictures_;
     QStringList subfolders_;
     ConfirmationPrompt& prompt_;
@@ -87,6 +110,8 @@ private:
     std::function<void(int, const QString&)> step_;
     std::function<void()> done_;
     std::vector<PictureOutcome> outcomes_;
-    std::vector<OutputPlan> plans_;   // each picture's result, decided before the batch
+    std::vector<std::vector<OutputPlan>> plans_; // each picture's results, decided before
+    QSet<QString> claimed_;           // names this batch has given to "keep both" results
+    InFlight* inFlight_ = nullptr;    // while Run() runs
     std::vector<int64_t> mailShares_; // bytes of each mail copy; empty: no mail limit
 };

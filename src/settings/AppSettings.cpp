@@ -59,13 +59,14 @@ void AppSettings::LoadResizeSettings() {
     for (const ResizeSettingsField& field : ResizeSettingsFields()) {
         if (field.number) {
             key->QueryDword(field.name, this->*field.number);
-        } else {
-            // A missing "dest" means "the resize folder beside each picture",
-            // not the constructed default.
-            QString buffer;
-            key->QueryString(field.name, kPathTextBytes, buffer);
-            dest = buffer;
+            continue;
         }
+        // A missing "dest" means "the resize folder beside each picture",
+        // not the constructed default; other texts keep their defaults.
+        QString buffer;
+        if (key->QueryString(field.name, field.textBytes, buffer) ||
+            field.text == &AppSettings::dest)
+            this->*field.text = buffer;
     }
     DefaultOutOfRange(*this);
 }
@@ -130,7 +131,7 @@ void AppSettings::SaveResizeSettings() const {
         if (field.number)
             key->SetDword(field.name, this->*field.number);
         else
-            key->SetString(field.name, dest);
+            key->SetString(field.name, this->*field.text);
     }
 }
 

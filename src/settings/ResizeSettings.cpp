@@ -3,20 +3,62 @@
 
 #include "settings/SettingsNames.h"
 
+#include <QRegularExpression>
+
 namespace {
 constexpr uint32_t kFlag = 1;
 constexpr uint32_t kMostType = 11;
 constexpr uint32_t kMostQuality = 100;
 constexpr uint32_t kMostRotate = 2;
 constexpr uint32_t kMostKb = 2 * 1024 * 1024; // 2 GiB: beyond any mail or picture
+constexpr uint32_t kMostOnExists = 3;
+constexpr int kPathBytes = 260;
+constexpr int kAlsoBytes = 4096;
+constexpr QChar kEscape = u'\\';
+constexpr QChar kChangeSeparator = u',';
+constexpr QChar kOutputSeparator = u';';
+
+// text cut at each separator that no backslash keeps; the backslashes stay.
+QStringList SplitUnescaped(const QString& text, QChar separator) {
+    QStringList parts{QString()};
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == kEscape && i + 1 < text.size()) {
+            parts.last() += text[i];
+            parts.last() += text[++i];
+        } else if (text[i] == separator) {
+            parts << QString();
+        } else {
+            parts.last() += text[i];
+        }
+    }
+    return parts;
+}
+
+QString Unescape(const QString& text) {
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        plain += text[i] == kEscape && i + 1 < text.size() ? text[++i] : text[i];
+    return plain;
+}
+
+QString Escape(const QString& text) {
+    QString escaped;
+    for (const QChar c : text) {
+        if (c == kEscape || c == kChangeSeparator || c == kOutputSeparator)
+            escaped += kEscape;
+        escaped += c;
+    }
+    return escaped;
+}
+
 } // namespace
 
-const std::array<ResizeSettingsField, 21>& ResizeSettingsFields() {
+const std::array<ResizeSettingsField, 24>& ResizeSettingsFields() {
     using S = ResizeSettings;
     namespace N = SettingsName;
-    static const std::array<ResizeSettingsField, 21> fields{{
+    static const std::array<ResizeSettingsField, 24> fields{{
         {N::Override, &S::override, 0, kFlag},
-        {N::Dest, nullptr},
+        {N::Dest, nullptr, 0, 0, &S::dest, kPathBytes},
         {N::ImageType, &S::imagetype, 0, kMostType},
         {N::Quality, &S::qualilty, 0, kMostQuality},
         {N::ImageToResize, &S::image_to_resize, 0, kFlag},
@@ -36,8 +78,69 @@ const std::array<ResizeSettingsField, 21>& ResizeSettingsFields() {
         {N::Trash, &S::trash, 0, kFlag},
         {N::MaxKb, &S::maxkb, 0, kMostKb},
         {N::MailMaxKb, &S::mailmaxkb, 0, kMostKb},
+        {N::NameTemplate, nullptr, 0, 0, &S::nametemplate, kPathBytes},
+        {N::OnExists, &S::onexists, 0, kMostOnExists},
+        {N::Also, nullptr, 0, 0, &S::also, kAlsoBytes},
     }};
     return fields;
+}
+
+const ResizeSettingsField* FindResizeSettingsField(const QString& name) {
+    for (const ResizeSettingsField& field : ResizeSettingsFields())
+        if (field.name == name)
+            return &field;
+    return nullptr;
+}
+
+bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QString& value,
+                      QString& error) {
+    const ResizeSettingsField* field = FindResizeSettingsField(name);
+    if (!field) {
+        error = QStringLiteral("unknown option name '%1'").arg(name);
+        return false;
+    }
+    if (field->text) {
+        settings.*field->text = value;
+        return true;
+    }
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
+    const qulonglong number = value.toULongLong();
+    if (!digits.match(value).hasMatch() || number > UINT32_MAX) {
+        error = QStringLiteral("%1: '%2' is not a number from 0 to 4294967295").arg(name, value);
+        return false;
+    }
+    settings.*field->number = uint32_t(number);
+    return true;
+}
+
+bool ParseOptionChanges(const QString& text, OptionChanges& changes, QString& error) {
+    changes.clear();
+    for (const QString& part : SplitUnescaped(text, kChangeSeparator)) {
+        const qsizetype equals = part.indexOf(u'=');
+        if (equals <= 0) {
+            error = QStringLiteral("'%1' is not NAME=VALUE").arg(Unescape(part));
+            return false;
+        }
+        changes.emplace_back(part.left(equals).trimmed(), Unescape(part.mid(equals + 1)));
+    }
+    return true;
+}
+
+QString FormatOptionChanges(const OptionChanges& changes) {
+    QStringList parts;
+    for (const auto& [name, value] : changes)
+        parts << name + u'=' + Escape(value);
+    return parts.join(kChangeSeparator);
+}
+
+QStringList SplitFurtherOutputs(const QString& also) {
+    QStringList outputs = SplitUnescaped(also, kOutputSeparator);
+    outputs.removeIf([](const QString& output) { return output.trimmed().isEmpty(); });
+    return outputs;
+}
+
+QString JoinFurtherOutputs(const QStringList& outputs) {
+    return outputs.join(kOutputSeparator);
 }
 
 uint32_t HighestValue(const ResizeSettingsField& field, const ResizeSettings& settings) {
@@ -56,6 +159,17 @@ const ResizeSettingsField* FirstOutOfRange(const ResizeSettings& settings) {
             return &field;
     }
     return nullptr;
+}
+
+QString OutOfRangeText(const ResizeSettings& settings) {
+    const ResizeSettingsField* field = FirstOutOfRange(settings);
+    if (!field)
+        return {};
+    return QStringLiteral("%1: %2 is not from %3 to %4")
+        .arg(field->name)
+        .arg(settings.*field->number)
+        .arg(field->lowest)
+        .arg(HighestValue(*field, settings));
 }
 
 void DefaultOutOfRange(ResizeSettings& settings) {

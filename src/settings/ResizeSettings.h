@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 // The options of a resize batch, as the user last set them. Field names are
 // the names of their stored values; "qualilty" is spelt as it has always
@@ -33,18 +36,51 @@ struct ResizeSettings {
     uint32_t trash = 1;     // 1: a file the batch replaces goes to the Trash first
     uint32_t maxkb = 0;     // most KiB of each lossy result; 0: no limit
     uint32_t mailmaxkb = 0; // most KiB of one mail's copies together; 0: no limit
+    // The result's name without its extension, with {tokens} and "/".
+    QString nametemplate = QStringLiteral("{name}");
+    uint32_t onexists = 0; // a result's name exists: 0 ask, 1 keep both, 2 skip, 3 replace
+    // Further outputs from the same decode: each the changes it makes to
+    // these options, "NAME=VALUE,NAME=VALUE", separated by ";".
+    QString also;
 };
 
-// The stored values of ResizeSettings in their storage order. Every field
-// is a 32-bit number except "dest", the one text (number is null for it).
-// A number has a range; a size in percent goes up to kMostPercent only.
+// What a result whose name exists gets.
+namespace OnExists {
+constexpr uint32_t Ask = 0;
+constexpr uint32_t KeepBoth = 1;
+constexpr uint32_t Skip = 2;
+constexpr uint32_t Replace = 3;
+} // namespace OnExists
+
+// The stored values of ResizeSettings in their storage order. A field is a
+// 32-bit number with a range (a size in percent goes up to kMostPercent
+// only), or a text (number null) that fits a buffer of textBytes.
 struct ResizeSettingsField {
     QString name;
     uint32_t ResizeSettings::*number;
     uint32_t lowest = 0;
     uint32_t highest = 0;
+    QString ResizeSettings::*text = nullptr;
+    int textBytes = 0;
 };
-const std::array<ResizeSettingsField, 21>& ResizeSettingsFields();
+const std::array<ResizeSettingsField, 24>& ResizeSettingsFields();
+const ResizeSettingsField* FindResizeSettingsField(const QString& name);
+
+// Sets the field called name from its text: a number must be a 32-bit
+// unsigned decimal. False, with the reason in error, for an unknown name
+// or a number that is none; ranges are checked by FirstOutOfRange.
+bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QString& value,
+                      QString& error);
+
+// One further output: the options it changes, in order.
+using OptionChanges = std::vector<std::pair<QString, QString>>;
+// "NAME=VALUE,NAME=VALUE"; a backslash keeps the next character as it is,
+// so a value may hold "," or ";". False, with error, for a part without "=".
+bool ParseOptionChanges(const QString& text, OptionChanges& changes, QString& error);
+QString FormatOptionChanges(const OptionChanges& changes);
+// The stored "also": the further outputs' changes separated by ";".
+QStringList SplitFurtherOutputs(const QString& also);
+QString JoinFurtherOutputs(const QStringList& outputs);
 
 constexpr uint32_t kMostPercent = 10000;
 constexpr uint32_t kMostPixels = 65535;
@@ -53,6 +89,9 @@ constexpr uint32_t kMostDpi = 65535;
 uint32_t HighestValue(const ResizeSettingsField& field, const ResizeSettings& settings);
 // The first number of settings outside its range; null when none is.
 const ResizeSettingsField* FirstOutOfRange(const ResizeSettings& settings);
+// "NAME: VALUE is not from LOWEST to HIGHEST" for the first number of
+// settings outside its range; empty when none is.
+QString OutOfRangeText(const ResizeSettings& settings);
 // Puts every number outside its range back to its default, as a value that
 // cannot be meant (a damaged or foreign settings file) should read.
 void DefaultOutOfRange(ResizeSettings& settings);

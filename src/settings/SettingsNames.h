@@ -26,6 +26,9 @@ inline const QString KeepDates = QStringLiteral("keepdates");
 inline const QString Trash = QStringLiteral("trash");
 inline const QString MaxKb = QStringLiteral("maxkb");
 inline const QString MailMaxKb = QStringLiteral("mailmaxkb");
+inline const QString NameTemplate = QStringLiteral("nametemplate");
+inline const QString OnExists = QStringLiteral("onexists");
+inline const QString Also = QStringLiteral("also");
 
 inline const QString ExtTessary = QStringLiteral("ExtTessary");
 inline const QString ExtResize = QStringLiteral("ExtResize");

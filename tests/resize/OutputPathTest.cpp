@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resize/OutputPath.h"
-#include "resize/PictureTree.h"
 #include "TestSupport.h"
+#include "resize/PictureTree.h"
 
 namespace {
 
@@ -50,8 +50,9 @@ TEST(OutputPathTest, PicksThePathAndFolderInTheirOrder) {
         s.dest = QString::fromUtf8(c.dest);
         s.imagetype = c.imagetype;
         // As the job plans it, with the settings a picture is written with.
-        const OutputPlan plan = PlanOutput(QString::fromUtf8(c.source),
-                                           SettingsForSubfolder(s, {}), c.mail, u"/tmp/m"_s);
+        const QString source = QString::fromUtf8(c.source);
+        const OutputPlan plan = PlanOutput(source, SettingsForSubfolder(s, {}), c.mail, u"/tmp/m"_s,
+                                           SourceNameFields(source));
         EXPECT_EQ(plan.path, QString::fromUtf8(c.path)) << c.what;
         EXPECT_EQ(plan.folderToCreate, QString::fromUtf8(c.folder)) << c.what;
     }

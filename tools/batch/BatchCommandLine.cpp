@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "BatchCommandLine.h"
 
+#include "platform/FileName.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -46,9 +48,38 @@ Options:
                                           limit (default)
                          mailmaxkb        with --mail: most KB of all copies
                                           together; 0: no limit (default)
+                         nametemplate     the result's name without its
+                                          extension (default {name}):
+                                          {name} and {ext} of the source,
+                                          {w} and {h} of the result, {n} the
+                                          picture's number (from 1; {n:3}
+                                          as 001), {date} and {time} when
+                                          it was taken (YYYY-MM-DD,
+                                          HH-MM-SS), {folder} the source's
+                                          folder; "/" makes folders below
+                                          the destination; not used with
+                                          override=1
+                         onexists         when a result's name exists:
+                                          0 ask (default), 1 keep both
+                                          ("name (2).jpg"), 2 skip,
+                                          3 replace
+                         also             the stored further outputs, as
+                                          --also's, separated by ";"
                        Numbers outside their range are refused: switches 0-1,
                        imagetype 0-11, qualilty 0-100, rotate 0-2, DPI
                        1-65535, sizes 1-65535 pixels or 1-10000 percent.
+  --also CHANGES       one further output of every picture, from the same
+                       decode: the options with CHANGES, NAME=VALUE pairs
+                       separated by "," (a backslash keeps a "," or ";" in
+                       a value), e.g. --also 'width=320,nametemplate={name}-
+                       thumb'; may be given many times, after the stored
+                       further outputs. An output that fails fails alone.
+                       Not with --mail, which sends one copy of a picture
+  --files-from FILE    also take the pictures listed in FILE, one a line,
+                       or standard input for "-": for lists of any length,
+                       from find or another program
+  --null               with --files-from: the names are separated by NUL
+                       bytes (find -print0), so any name is safe
   --answer POLICY      how to answer the questions of the batch ("overwrite
                        this file?", "convert to 256 colours?"):
                          ask         ask on the terminal
@@ -85,8 +116,10 @@ Options:
 
 While it runs, the picture being handled is shown on standard error when
 that is a terminal. At the end one line "written: N, skipped: M, failed: K"
-goes to standard output, then one line "PATH: reason" per failed picture.
-A picture skipped by an answer is not a failure.
+goes to standard output, counting results (a picture with further outputs
+has several), then one line "PATH: reason" per failed result, "PATH (output
+N, NAME): reason" when pictures have several. A result skipped by an answer
+or by onexists=2 is not a failure.
 
 Exit status: 0 when no picture failed, 1 when one failed (with --info: one
 could not be read), 2 for a usage error (nothing is done then).
@@ -108,35 +141,17 @@ std::optional<uint32_t> ParseUnsigned(const QString& text) {
 
 bool ApplyBatchSetting(ResizeSettings& settings, const QString& name, const QString& value,
                        QString& error) {
-    for (const ResizeSettingsField& field : ResizeSettingsFields()) {
-        if (field.name != name)
-            continue;
-        if (!field.number) {
-            settings.dest = value;
-            return true;
-        }
-        const std::optional<uint32_t> number = ParseUnsigned(value);
-        if (!number) {
-            error = QStringLiteral("--set %1: '%2' is not a number from 0 to 4294967295")
-                        .arg(name, value);
-            return false;
-        }
-        settings.*field.number = *number;
+    if (SetResizeSetting(settings, name, value, error))
         return true;
-    }
-    error = QStringLiteral("--set: unknown option name '%1'").arg(name);
+    error = QStringLiteral("--set ") + error;
     return false;
 }
 
 bool CheckBatchSettings(const ResizeSettings& settings, QString& error) {
-    const ResizeSettingsField* field = FirstOutOfRange(settings);
-    if (!field)
+    error = OutOfRangeText(settings);
+    if (error.isEmpty())
         return true;
-    error = QStringLiteral("--set %1: %2 is not from %3 to %4")
-                .arg(field->name)
-                .arg(settings.*field->number)
-                .arg(field->lowest)
-                .arg(HighestValue(*field, settings));
+    error = QStringLiteral("--set ") + error;
     return false;
 }
 
@@ -151,9 +166,11 @@ const std::pair<QLatin1String, bool BatchCommandLine::*> kSwitches[] = {
     {QLatin1String("--info"), &BatchCommandLine::info},
     {QLatin1String("--mail"), &BatchCommandLine::mail},
     {QLatin1String("--recursive"), &BatchCommandLine::recursive},
+    {QLatin1String("--null"), &BatchCommandLine::null},
 };
 
-const QStringList kValued{"--sort", "--set", "--answer", "--desktop-size", "--jobs"};
+const QStringList kValued{"--sort", "--set",  "--answer",    "--desktop-size",
+                          "--jobs", "--also", "--files-from"};
 
 // Reads the value of one of kValued into the line; false, with the error
 // naming it, when the option does not take that value.
@@ -187,6 +204,16 @@ bool TakeValue(const QString& option, const QString& value, BatchCommandLine& li
                 QStringLiteral("--desktop-size takes WIDTHxHEIGHT in pixels, not '%1'").arg(value);
         else
             line.desktopSize = DesktopSize{w, h};
+    } else if (option == QLatin1String("--also")) {
+        OptionChanges changes;
+        if (ParseOptionChanges(value, changes, error))
+            line.also << value;
+        else
+            error = QStringLiteral("--also: ") + error;
+    } else if (option == QLatin1String("--files-from")) {
+        if (value.isEmpty())
+            error = QStringLiteral("--files-from needs a FILE, or - for standard input");
+        line.filesFrom = value;
     } else if (option == QLatin1String("--jobs")) {
         const std::optional<uint32_t> jobs = ParseUnsigned(value);
         if (!jobs || *jobs < 1 || *jobs > 64)
@@ -245,5 +272,21 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
         if (!TakeValue(argument, value ? *value : arguments[++i], line, error))
             return std::nullopt;
     }
+    if (line.null && line.filesFrom.isEmpty()) {
+        error = QStringLiteral("--null goes with --files-from");
+        return std::nullopt;
+    }
+    if (line.mail && !line.also.isEmpty()) {
+        error = QStringLiteral("--also cannot go with --mail, which sends one copy of a picture");
+        return std::nullopt;
+    }
     return line;
+}
+
+QStringList SplitFileList(const QByteArray& list, bool null) {
+    QStringList files;
+    for (const QByteArray& entry : list.split(null ? '\0' : '\n'))
+        if (!entry.isEmpty())
+            files << DecodeFileName(entry);
+    return files;
 }

@@ -24,6 +24,9 @@ struct BatchCommandLine {
     bool mail = false;      // resize into temporary copies, then hand them to the mail client
     bool recursive = false; // a FOLDER stands for every picture under it
     std::vector<std::pair<QString, QString>> sets; // --set NAME=VALUE, in order
+    QStringList also;                              // --also CHANGES: one further output each
+    QString filesFrom; // --files-from FILE ("-": standard input); empty: none
+    bool null = false; // the list of --files-from is NUL-separated
     AnswerPolicy answer = AnswerPolicy::Default;
     std::optional<DesktopSize> desktopSize;
     int jobs = 0; // 0: one per core
@@ -42,5 +45,9 @@ bool ApplyBatchSetting(ResizeSettings& settings, const QString& name, const QStr
 // After every --set: a number outside its range fails with a message naming
 // the option and the range.
 bool CheckBatchSettings(const ResizeSettings& settings, QString& error);
+
+// The paths of a --files-from list: one a line (or NUL-separated with
+// null), empty entries left out, names kept byte for byte.
+QStringList SplitFileList(const QByteArray& list, bool null);
 
 extern const char* const kBatchUsage;

@@ -10,14 +10,17 @@
 #include "mail/MailTexts.h"
 #include "platform/DesktopMetrics.h"
 #include "platform/FileName.h"
+#include "platform/RegularFile.h"
 #include "preview/ExifReader.h"
 #include "preview/PanelLayout.h"
 #include "resize/PictureTree.h"
+#include "resize/Recipe.h"
 #include "resize/ResizeJob.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -117,6 +120,9 @@ std::optional<ResizeSettings> RunSettings(const BatchCommandLine& line, QString&
             return std::nullopt;
     if (!CheckBatchSettings(settings, error))
         return std::nullopt;
+    settings.also = JoinFurtherOutputs(SplitFurtherOutputs(settings.also) + line.also);
+    if (RecipeOutputs(settings, error).empty())
+        return std::nullopt;
     return settings;
 }
 
@@ -149,10 +155,29 @@ struct BatchPictures {
     QStringList subfolders;
 };
 
+// The paths listed by --files-from; the reason in error when the list
+// cannot be read.
+std::optional<QStringList> ListedFiles(const BatchCommandLine& line, QString& error) {
+    if (line.filesFrom.isEmpty())
+        return QStringList();
+    QFile list;
+    const bool opened = line.filesFrom == QLatin1String("-")
+                            ? list.open(stdin, QIODevice::ReadOnly)
+                            : OpenRegularFile(list, line.filesFrom).isEmpty();
+    if (!opened) {
+        error = QStringLiteral("--files-from: cannot read %1").arg(ShownFileName(line.filesFrom));
+        return std::nullopt;
+    }
+    return SplitFileList(list.readAll(), line.null);
+}
+
 std::optional<BatchPictures> CollectPictures(const BatchCommandLine& line,
                                              const ResizeSettings& settings, QString& error) {
     BatchPictures pictures;
-    for (const QString& file : line.files) {
+    const std::optional<QStringList> listed = ListedFiles(line, error);
+    if (!listed)
+        return std::nullopt;
+    for (const QString& file : line.files + *listed) {
         if (!IsFolder(file)) {
             pictures.paths << AbsoluteFileName(file);
             pictures.subfolders << QString();
@@ -196,11 +221,8 @@ int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, Deskt
     using Status = PictureOutcome::Status;
     out << "written: " << job.Count(Status::Written) << ", skipped: " << job.Count(Status::Skipped)
         << ", failed: " << job.Count(Status::Failed) << "\n";
-    for (int i = 0; i < pictures.paths.size(); ++i) {
-        const PictureOutcome& outcome = job.Outcomes()[size_t(i)];
-        if (outcome.status == Status::Failed)
-            out << pictures.paths[i] << ": " << outcome.reason << "\n";
-    }
+    for (const QString& failure : job.Failures())
+        out << failure << "\n";
     bool failed = job.Count(Status::Failed) > 0;
     if (line.mail) {
         AppSettings& stored = GetAppSettings();
@@ -223,7 +245,7 @@ int main(int argc, char** argv) {
         ParseBatchCommandLine(DecodeArguments(argc, argv), error);
     if (!line)
         return UsageError(error);
-    if (line->help || (line->files.isEmpty() && !line->version)) {
+    if (line->help || (line->files.isEmpty() && line->filesFrom.isEmpty() && !line->version)) {
         QTextStream(stdout) << kBatchUsage;
         return line->help ? 0 : kExitUsage;
     }
@@ -231,6 +253,10 @@ int main(int argc, char** argv) {
         QTextStream(stdout) << "tessary-batch " << AppText::VersionText << "\n";
         return 0;
     }
+    if (line->filesFrom == QLatin1String("-") &&
+        line->answer == BatchCommandLine::AnswerPolicy::Ask)
+        return UsageError(QStringLiteral("--answer ask reads its answers from standard input, "
+                                         "which --files-from - reads the list from"));
     if (line->info)
         return PrintInfo(line->files);
     if (line->list)

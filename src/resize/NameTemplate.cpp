@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+#include "resize/NameTemplate.h"
+
+#include "platform/FileName.h"
+
+#include <QRegularExpression>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QStringList kPlainTokens{"name", "ext", "w", "h", "n", "date", "time", "folder"};
+const QStringList kPictureTokens{"w", "h", "date", "time"};
+// {n:3}: the number padded with zeros to that many digits.
+const QRegularExpression kPaddedNumber(QStringLiteral("^n:([1-9])$"));
+
+// Calls token for each {token} and text for what lies between them; the
+// error when a brace has no partner.
+template <typename Token, typename Text>
+QString WalkTemplate(const QString& nameTemplate, Token token, Text text) {
+    qsizetype at = 0;
+    while (at < nameTemplate.size()) {
+        const qsizetype open = nameTemplate.indexOf(u'{', at);
+        const qsizetype stray = nameTemplate.indexOf(u'}', at);
+        if (stray >= 0 && (open < 0 || stray < open))
+            return QStringLiteral("a '}' without its '{'");
+        if (open < 0) {
+            text(nameTemplate.mid(at));
+            break;
+        }
+        const qsizetype close = nameTemplate.indexOf(u'}', open);
+        if (close < 0)
+            return QStringLiteral("a '{' without its '}'");
+        text(nameTemplate.mid(at, open - at));
+        token(nameTemplate.mid(open + 1, close - open - 1));
+        at = close + 1;
+    }
+    return {};
+}
+
+bool KnownToken(const QString& token) {
+    return kPlainTokens.contains(token) || kPaddedNumber.match(token).hasMatch();
+}
+
+} // namespace
+
+QString NameTemplateError(const QString& nameTemplate) {
+    QString unknown;
+    QString shape; // the template with every token as one letter
+    const QString unpaired = WalkTemplate(
+        nameTemplate,
+        [&](const QString& token) {
+            if (unknown.isEmpty() && !KnownToken(token))
+                unknown = token;
+            shape += u'x';
+        },
+        [&](const QString& text) { shape += text; });
+    if (!unpaired.isEmpty())
+        return QStringLiteral("The name template \"%1\" has %2.").arg(nameTemplate, unpaired);
+    if (!unknown.isEmpty())
+        return QStringLiteral("The name template \"%1\" has the unknown token {%2}; the tokens "
+                              "are {name}, {ext}, {w}, {h}, {n}, {n:3}, {date}, {time} and "
+                              "{folder}.")
+            .arg(nameTemplate, unknown);
+    const QStringList parts = shape.split(u'/');
+    if (shape.startsWith(u'/') || parts.contains(QStringLiteral("..")))
+        return QStringLiteral("The name template \"%1\" would put results outside the "
+                              "destination folder.")
+            .arg(nameTemplate);
+    if (parts.last().isEmpty() || parts.last() == u'.')
+        return QStringLiteral("The name template \"%1\" gives no file name after its last "
+                              "\"/\".")
+            .arg(nameTemplate);
+    return {};
+}
+
+bool NameTemplateReadsPicture(const QString& nameTemplate) {
+    bool reads = false;
+    WalkTemplate(
+        nameTemplate,
+        [&](const QString& token) { reads = reads || kPictureTokens.contains(token); },
+        [](const QString&) {});
+    return reads;
+}
+
+QString ExpandNameTemplate(const QString& nameTemplate, const NameFields& fields) {
+    QString name;
+    WalkTemplate(
+        nameTemplate,
+        [&](const QString& token) {
+            if (token == u"name")
+                name += fields.name;
+            else if (token == u"ext")
+                name += fields.ext;
+            else if (token == u"folder")
+                name += fields.folder;
+            else if (token == u"w")
+                name += QString::number(fields.width);
+            else if (token == u"h")
+                name += QString::number(fields.height);
+            else if (token == u"date")
+                name += fields.taken.toString(QStringLiteral("yyyy-MM-dd"));
+            else if (token == u"time")
+                name += fields.taken.toString(QStringLiteral("HH-mm-ss"));
+            else if (token == u"n")
+                name += QString::number(fields.number);
+            else if (const auto match = kPaddedNumber.match(token); match.hasMatch())
+                name += QStringLiteral("%1").arg(fields.number, match.captured(1).toInt(), 10,
+                                                 QLatin1Char('0'));
+        },
+        [&](const QString& text) { name += text; });
+    // An empty part (a source without an extension under "{ext}/{name}")
+    // would climb or vanish: it gets the source's name instead.
+    QStringList parts = name.split(u'/');
+    for (QString& part : parts)
+        if (part.isEmpty() || part == u'.' || part == QStringLiteral(".."))
+            part = fields.name;
+    return parts.join(u'/');
+}
+
+QDateTime DateTaken(const QString& exifDate, const QString& path) {
+    const QDateTime taken =
+        QDateTime::fromString(exifDate.trimmed(), QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+    if (taken.isValid())
+        return taken;
+    struct stat st {};
+    if (::stat(EncodeFileName(path).constData(), &st) != 0)
+        return {};
+    return QDateTime::fromSecsSinceEpoch(st.st_mtim.tv_sec);
+}

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+
+// What the tokens of a name template stand for, for one result.
+struct NameFields {
+    QString name;       // {name}: the source's name without its extension
+    QString ext;        // {ext}: the source's extension, without the dot
+    QString folder;     // {folder}: the name of the source's folder
+    int64_t width = 0;  // {w}
+    int64_t height = 0; // {h}
+    int number = 1;     // {n}: the picture's place in the batch, from 1
+    QDateTime taken;    // {date}, {time}: when the photo was taken
+};
+
+// Why template cannot name a result (an unknown token, a brace without
+// its partner, a name that would leave the destination or has no file
+// name), in words for the user; empty when it can.
+QString NameTemplateError(const QString& nameTemplate);
+
+// Whether the template needs the picture's header ({w}, {h}, {date},
+// {time}), which naming can otherwise do without.
+bool NameTemplateReadsPicture(const QString& nameTemplate);
+
+// The result's name without its extension, "/" between the folders it
+// makes below the destination. The template must have passed
+// NameTemplateError; a name that comes out empty is the source's name.
+QString ExpandNameTemplate(const QString& nameTemplate, const NameFields& fields);
+
+// When the photo was taken: its EXIF date, else the file's modification time.
+QDateTime DateTaken(const QString& exifDate, const QString& path);
