@@ -106,27 +106,91 @@ TEST_F(ResizeJobTest, ReportsEachPictureInOrderWithItsStatusLineAndTheEndOnce) {
     }
 }
 
-// Four pictures whose results exist already; the answers decide which are
-// replaced and how often the user is asked.
-TEST_F(ResizeJobTest, TheAnswerStateDecidesWhatIsOverwrittenAndWhatIsAsked) {
-    const std::tuple<std::deque<int>, const char*, const char*> cases[] = {
-        {{AnswerYesToAll}, "O", "WWWW"},
-        {{AnswerNoToAll}, "O", "SSSS"},
-        {{AnswerYes, AnswerNo, AnswerAsk, AnswerYes}, "OOOO", "WSSW"}, // Ask: the box was closed
-        {{AnswerNo, AnswerYesToAll}, "OO", "SWWW"},
+// Four pictures whose results exist already; "onexists" and the answers
+// decide which are replaced, which kept beside, and how often the user is
+// asked.
+TEST_F(ResizeJobTest, OnExistsAndTheAnswersDecideWhatIsReplacedKeptOrAskedAbout) {
+    const std::tuple<uint32_t, std::deque<int>, const char*, const char*> cases[] = {
+        {OnExists::Ask, {AnswerYesToAll}, "O", "WWWW"},
+        {OnExists::Ask, {AnswerNoToAll}, "O", "SSSS"},
+        {OnExists::Ask, {AnswerYes, AnswerNo, AnswerAsk, AnswerYes}, "OOOO", "WSSW"}, // Ask: closed
+        {OnExists::Ask, {AnswerNo, AnswerYesToAll}, "OO", "SWWW"},
+        {OnExists::KeepBoth, {}, "", "WWWW"},
+        {OnExists::Skip, {}, "", "SSSS"},
+        {OnExists::Replace, {}, "", "WWWW"},
     };
     const QStringList pictures = Pictures(4);
-    for (const auto& [answers, asked, statuses] : cases) {
+    for (const auto& [onexists, answers, asked, statuses] : cases) {
+        QDir(Path(u"resize"_s)).removeRecursively();
         for (int i = 0; i < 4; ++i)
             WriteFile(Path(u"resize/p%1.png"_s.arg(i)), "old");
+        // A name this batch has not made yet is still taken by the file there.
+        WriteFile(Path(u"resize/p0 (2).png"_s), "old");
+        ResizeSettings s = SmallResult();
+        s.onexists = onexists;
         ScriptedPrompt prompt(answers);
-        const ResizeJob& job = Run(SmallResult(), pictures, prompt);
+        const ResizeJob& job = Run(s, pictures, prompt);
         EXPECT_EQ(prompt.Asked(), asked) << statuses;
-        EXPECT_EQ(prompt.questions[0].second, Path(u"resize/p0.png"_s));
         EXPECT_EQ(Statuses(job), statuses);
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(QFileInfo(Path(u"resize/p%1.png"_s.arg(i))).size() != 3, statuses[i] == 'W');
+        const bool kept = onexists == OnExists::KeepBoth;
+        for (int i = 0; i < 4; ++i) {
+            const QString beside = Path(u"resize/p%1 (%2).png"_s.arg(i).arg(i == 0 ? 3 : 2));
+            EXPECT_EQ(QFileInfo(Path(u"resize/p%1.png"_s.arg(i))).size() != 3,
+                      statuses[i] == 'W' && !kept);
+            EXPECT_EQ(Identify(beside).width, kept ? 64 : 0) << qPrintable(beside);
+            EXPECT_EQ(job.Outcomes()[size_t(i)].output,
+                      kept ? beside : Path(u"resize/p%1.png"_s.arg(i)));
+        }
     }
+}
+
+// Four outputs of each of two photos from one decode, one turned by its
+// EXIF and one dated: each upright and at its size, named by its template,
+// an icon too large failing alone, and the pixels those of a batch that
+// makes the one output alone.
+TEST_F(ResizeJobTest, FurtherOutputsComeFromOneDecodeAreNamedByTemplatesAndFailAlone) {
+    const QString turned = CopyInto(TestData(u"orientation/landscape_6.jpg"_s), dir_.path());
+    const QString dated = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir_.path());
+    ResizeSettings s;
+    s.dest.clear();
+    s.width = s.height = 50;
+    s.imagetype = 5; // PNG
+    s.nametemplate = u"{date}/{n:3}-{name}"_s;
+    s.also = u"imagetype=8,nametemplate={name}-{w}x{h};"
+             u"imagetype=4,wpercent=0,hpercent=0,width=300,height=300;"
+             u"width=10,height=10,nametemplate=small/{folder}-{name}"_s;
+    ScriptedPrompt prompt;
+    const ResizeJob& job = Run(s, {turned, dated}, prompt, 2);
+    EXPECT_EQ(Statuses(job), "WWFWWWFW");
+    const QString day = QFileInfo(turned).lastModified().toString(u"yyyy-MM-dd"_s);
+    const QString folder = QFileInfo(dir_.path()).fileName();
+    const std::tuple<QString, const char*, int, int> results[] = {
+        {day + u"/001-landscape_6.png"_s, "PNG", 300, 225},
+        {u"landscape_6-300x225.webp"_s, "WEBP", 300, 225},
+        {u"small/"_s + folder + u"-landscape_6.png"_s, "PNG", 60, 45},
+        {u"2008-05-30/002-Canon_40D.png"_s, "PNG", 50, 34},
+        {u"Canon_40D-50x34.webp"_s, "WEBP", 50, 34},
+    };
+    for (const auto& [name, format, width, height] : results) {
+        const Identified id = Identify(Path(u"resize/"_s + name));
+        EXPECT_EQ(std::tuple(id.format, id.width, id.height),
+                  std::tuple(QString::fromLatin1(format), width, height))
+            << qPrintable(name);
+    }
+    const QStringList failures = job.Failures();
+    ASSERT_EQ(failures.size(), 2);
+    EXPECT_TRUE(failures[0].startsWith(turned + u" (output 3, 001-landscape_6.ico): an icon"_s))
+        << qPrintable(failures[0]);
+    // The same first output made alone.
+    s.also.clear();
+    s.dest = u"alone"_s;
+    ScriptedPrompt quiet;
+    Run(s, {turned}, quiet);
+    const ToolRun compare = RunTool(
+        u"compare"_s, {u"-metric"_s, u"RMSE"_s, Path(u"alone/"_s + day + u"/001-landscape_6.png"_s),
+                       Path(u"resize/"_s + day + u"/001-landscape_6.png"_s), u"null:"_s});
+    EXPECT_LT(compare.err.section(u'(', 1).section(u')', 0, 0).toDouble(), 0.01)
+        << qPrintable(compare.err);
 }
 
 TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameAskBeforeTheSecondReplacesTheFirst) {
@@ -190,11 +254,14 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
     QDir().mkpath(Path(u"B"_s));
     const QString twin = CopyInto(pictures[0], Path(u"B"_s));
     ScriptedPrompt quiet;
+    s.also = u"imagetype=8"_s;
     ResizeJob twins(s, {pictures[0], twin}, quiet);
     twins.SetMailResults(mail.path());
     twins.Run();
     EXPECT_EQ(twins.MailTempList(), (QStringList{QDir(mail.path()).filePath(u"p0.png"_s),
                                                  QDir(mail.path()).filePath(u"p0 (2).png"_s)}));
+    // A mail gets one copy of a picture, whatever further outputs there are.
+    EXPECT_EQ(twins.Outcomes().size(), 2u);
     // Written over, the sources are asked about as always, and only those
     // replaced are sent.
     s.override = 1;

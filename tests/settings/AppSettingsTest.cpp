@@ -77,15 +77,16 @@ TEST_F(AppSettingsTest, ValuesThatCannotBeMeantReadAsTheirDefaults) {
     WriteValue(u"height"_s, u"99999999999"_s);
     WriteValue(u"cmto"_s, QString(300, u'a')); // longer than its buffer
     WriteValue(u"dest"_s, QString(260, u'd'));
+    WriteValue(u"nametemplate"_s, QString(260, u'n'));
     const std::pair<const char*, int64_t> outOfRange[] = {
-        {"qualilty", 300}, {"imagetype", 12}, {"xdpi", 0},          {"ydpi", 65536},
-        {"rotate", 3},     {"override", 2},   {"maxkb", 4294967295}};
+        {"qualilty", 300}, {"imagetype", 12}, {"xdpi", 0},           {"ydpi", 65536},
+        {"rotate", 3},     {"override", 2},   {"maxkb", 4294967295}, {"onexists", 4}};
     for (const auto& [name, value] : outOfRange)
         WriteValue(QString::fromLatin1(name), uint32_t(value));
     const AppSettings s;
     const ResizeSettings defaults;
-    EXPECT_EQ(std::tuple(s.width, s.height, s.cmto, s.dest),
-              std::tuple(100u, 100u, QString(), QString()));
+    EXPECT_EQ(std::tuple(s.width, s.height, s.cmto, s.dest, s.nametemplate),
+              std::tuple(100u, 100u, QString(), QString(), u"{name}"_s));
     for (const auto& [name, value] : outOfRange) {
         for (const ResizeSettingsField& field : ResizeSettingsFields()) {
             if (field.name == QLatin1String(name)) {
@@ -100,8 +101,27 @@ TEST_F(AppSettingsTest, ValuesThatCannotBeMeantReadAsTheirDefaults) {
     EXPECT_EQ(std::pair(AppSettings().width, AppSettings().height), std::pair(20000u, 100u));
 }
 
-// Every stored number off its default, within its range, and an odd folder
-// name come back as they were saved.
+// Every stored value off its default, within its range, and texts with
+// the characters their own formats use come back as they were saved.
+TEST_F(AppSettingsTest, EveryResizeValueComesBackAsItWasSaved) {
+    AppSettings s;
+    for (const ResizeSettingsField& field : ResizeSettingsFields()) {
+        if (field.number)
+            s.*field.number = field.highest == 1 ? 1 - s.*field.number : field.highest - 1;
+    }
+    s.dest = u"../out, \"ü\"; x=1"_s;
+    s.nametemplate = u"{date}/{name}=;,"_s;
+    s.also = u"dest=a\\,b;width=5"_s;
+    s.SaveResizeSettings();
+    const AppSettings loaded;
+    for (const ResizeSettingsField& field : ResizeSettingsFields()) {
+        if (field.number)
+            EXPECT_EQ(loaded.*field.number, s.*field.number) << qPrintable(field.name);
+        else
+            EXPECT_EQ(loaded.*field.text, s.*field.text) << qPrintable(field.name);
+    }
+}
+
 TEST_F(AppSettingsTest, MailTextsAtTheirLimitsSurviveAndLongerOnesAreCutAtACharacter) {
     AppSettings s;
     s.mailSubject = QString(199, u's');

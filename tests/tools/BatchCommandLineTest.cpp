@@ -26,6 +26,8 @@ TEST(BatchCommandLineTest, RefusesWhatItCannotUseAndNamesIt) {
         {{"--desktop-size", "0x10"}, "0x10"}, {{"--jobs", "0"}, "--jobs"},
         {{"--set", "width"}, "width"},        {{"--set"}, "--set"},
         {{"--colour", "x.jpg"}, "--colour"},  {{"-x.jpg"}, "-x.jpg"},
+        {{"--also", "width"}, "width"},       {{"--null", "x.jpg"}, "--files-from"},
+        {{"--files-from="}, "--files-from"},  {{"--mail", "--also", "width=1"}, "--mail"},
     };
     for (const auto& [arguments, named] : cases) {
         QString error;

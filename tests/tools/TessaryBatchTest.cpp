@@ -106,6 +106,29 @@ TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly) {
     EXPECT_TRUE(ReadFile(conf).contains("width=40"));
 }
 
+// Pictures listed one a line or NUL-separated on standard input, each with
+// the stored further outputs and those of --also; an output that fails is
+// reported with its number and name, and the others are written.
+TEST_F(TessaryBatchTest, ListsFromAFileOrStandardInputAndFurtherOutputsThatFailAlone) {
+    WriteFile(home_.filePath(u".config/Vorn/tsy.conf"_s),
+              "[setting]\nimagetype=5\nalso=\"imagetype=8,nametemplate={name}-{w}\"\n");
+    const QStringList photos{Photo(), Photo(u"Nikon_D70.jpg"_s, u"with\nnewline.jpg"_s)};
+    const QString list = WriteFile(Path(u"list.txt"_s), QFile::encodeName(photos[0]) + "\n\n");
+    const ToolRun run =
+        Batch(u"--files-from "_s + list + u" --also imagetype=4,wpercent=0,width=300"_s);
+    EXPECT_EQ(run.exitCode, 1) << qPrintable(run.err);
+    EXPECT_EQ(run.out,
+              u"written: 2, skipped: 0, failed: 1\n%1 (output 3, Canon_40D.ico): an icon "
+              u"can be at most 256 x 256 pixels; this picture is 300 x 68\n"_s.arg(photos[0]));
+    EXPECT_EQ(Identify(Path(u"resize/Canon_40D-100.webp"_s)).format, "WEBP");
+    const ToolRun null = Batch(u"--files-from - --null --set onexists=1"_s, {},
+                               QFile::encodeName(photos.join(QChar(0))));
+    EXPECT_EQ(null.out, u"written: 4, skipped: 0, failed: 0\n"_s) << qPrintable(null.err);
+    for (const char* name : {"Canon_40D (2).png", "with\nnewline.png", "with\nnewline-100.webp"})
+        EXPECT_TRUE(QFileInfo::exists(Path(u"resize/"_s + QString::fromUtf8(name)))) << name;
+    EXPECT_EQ(Batch(u"--files-from - --answer ask"_s).exitCode, 2);
+}
+
 // Killed at random moments while writing over its sources, the batch leaves
 // every source whole: the old picture or the new one in its place, never
 // half of either, or the old one in the Trash.
