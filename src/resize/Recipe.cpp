@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "resize/Recipe.h"
 
+#include "codec/ImageFormat.h"
+#include "codec/PictureTypeTable.h"
 #include "resize/NameTemplate.h"
+#include "resize/TargetSize.h"
 #include "settings/SettingsNames.h"
 
 ResizeSettings FurtherOutput(const ResizeSettings& settings, const QString& text, QString& error) {
@@ -41,4 +44,36 @@ std::vector<ResizeSettings> RecipeOutputs(const ResizeSettings& settings, QStrin
         }
     }
     return outputs;
+}
+
+QString DescribeOutput(const ResizeSettings& output, int pictureWidth, int pictureHeight) {
+    QStringList parts;
+    const uint32_t type = output.imagetype;
+    parts << (type == PictureTypeTable::SameAsSource ? QStringLiteral("the source's type")
+                                                     : PictureTypeTable::Name(type));
+    if (type == PictureTypeTable::SameAsSource ||
+        ImageFormat::IsLossy(PictureTypeTable::CodecFormat(type)))
+        parts << QStringLiteral("quality %1").arg(output.qualilty);
+    if (!output.image_to_resize) {
+        parts << QStringLiteral("full size");
+    } else if (output.desktop) {
+        parts << QStringLiteral("fitted to the desktop");
+    } else {
+        const auto side = [](uint32_t value, uint32_t percent) {
+            return percent ? QStringLiteral("%1 %").arg(value) : QString::number(value);
+        };
+        QString size = side(output.width, output.wpercent) + QStringLiteral(" x ") +
+                       side(output.height, output.hpercent);
+        if (!output.wpercent && !output.hpercent)
+            size += QStringLiteral(" pixels");
+        if (pictureWidth > 0 && pictureHeight > 0)
+            size += QStringLiteral(" (%1 x %2 here)")
+                        .arg(TargetWidth(output, pictureWidth, pictureHeight, {}))
+                        .arg(TargetHeight(output, pictureWidth, pictureHeight, {}));
+        parts << size;
+    }
+    parts << QStringLiteral("named %1").arg(output.nametemplate);
+    if (!output.dest.isEmpty())
+        parts << QStringLiteral("in %1").arg(output.dest);
+    return parts.join(QStringLiteral(", "));
 }

@@ -18,3 +18,8 @@ std::vector<ResizeSettings> RecipeOutputs(const ResizeSettings& settings, QStrin
 // The further output whose changes are text, as the options it makes from
 // settings; the reason in error (empty when it can be used).
 ResizeSettings FurtherOutput(const ResizeSettings& settings, const QString& text, QString& error);
+
+// One output in words for the dialog's list: its type, quality, size (and
+// what it makes of pictures of pictureWidth x pictureHeight, when all the
+// selected pictures have that size), name and folder.
+QString DescribeOutput(const ResizeSettings& output, int pictureWidth, int pictureHeight);

@@ -7,6 +7,8 @@
 #include "resize/BatchRun.h"
 #include "resize/ColourLabel.h"
 #include "resize/FolderBrowseDialog.h"
+#include "resize/FurtherOutputList.h"
+#include "resize/NameTemplate.h"
 #include "resize/ProgressDialog.h"
 #include "resize/ResizeDialogRules.h"
 #include "resize/ResizeIds.h"
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabWidget>
 
 namespace {
 
@@ -110,6 +113,10 @@ void ResizeDialog::Open() {
     trashBox_->setChecked(settings_.trash != 0);
     maxKb_ = settings_.maxkb;
     mailMaxKb_ = settings_.mailmaxkb;
+    nameTemplateEdit_->setText(settings_.nametemplate);
+    onExistsBox_->setCurrentIndex(int(settings_.onexists));
+    outputList_->SetPictureSize(pictureWidth, pictureHeight);
+    outputList_->SetOutputs(SplitFurtherOutputs(settings_.also));
     ShowValues();
 
     settings_.override ? OverwriteRule() : FolderRule();
@@ -171,12 +178,38 @@ bool ResizeDialog::ReadControls(bool prompt) {
             *value = 0;
         else if (!number(edit, *value))
             return false;
+    if (!ReadRecipe(prompt))
+        return false;
     // A disabled DPI box is not read, and a half-typed one does not stop
     // the size handlers: only a batch or "Set as default" needs it.
     if (!imageSetDpi_)
         return true;
     const bool dpiRead = number(xdpiEdit_, xdpi_) && number(ydpiEdit_, ydpi_);
     return dpiRead || !prompt;
+}
+
+// The name template and the further outputs: refused when they could not
+// be stored or used, with the reason and the tab that holds them.
+bool ResizeDialog::ReadRecipe(bool prompt) {
+    if (!prompt)
+        return true;
+    const QString nameTemplate = nameTemplateEdit_->text();
+    QString why = NameTemplateError(nameTemplate);
+    if (!FitsFixedText(nameTemplate, kPathTextBytes))
+        why = Text::NameTemplateTooLong.arg(kPathTextBytes - 1);
+    if (!why.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), why);
+        moreTabs_->setCurrentWidget(nameTemplateEdit_->parentWidget());
+        nameTemplateEdit_->setFocus();
+        return false;
+    }
+    const QString also = JoinFurtherOutputs(outputList_->Outputs());
+    if (!FitsFixedText(also, kAlsoTextBytes)) {
+        QMessageBox::warning(this, windowTitle(), Text::OutputsTooMany.arg(kAlsoTextBytes - 1));
+        moreTabs_->setCurrentWidget(outputList_);
+        return false;
+    }
+    return true;
 }
 
 void ResizeDialog::ShowValues() {
@@ -199,7 +232,17 @@ void ResizeDialog::ShowValues() {
 }
 
 void ResizeDialog::WriteBack() {
-    ResizeSettings& s = settings_;
+    WriteTo(settings_);
+}
+
+ResizeSettings ResizeDialog::ShownOptions() {
+    ResizeSettings shown = settings_;
+    ReadControls(false);
+    WriteTo(shown);
+    return shown;
+}
+
+void ResizeDialog::WriteTo(ResizeSettings& s) const {
     s.override = overwrite_->isChecked() ? 1 : 0;
     s.dest = dest_;
     s.imagetype = uint32_t(std::max(typeIndex_, 0));
@@ -221,6 +264,9 @@ void ResizeDialog::WriteBack() {
     s.trash = trashBox_->isChecked() ? 1 : 0;
     s.maxkb = maxKb_;
     s.mailmaxkb = mailMaxKb_;
+    s.nametemplate = nameTemplateEdit_->text();
+    s.onexists = uint32_t(std::max(onExistsBox_->currentIndex(), 0));
+    s.also = JoinFurtherOutputs(outputList_->Outputs());
 }
 
 void ResizeDialog::RunBatch(bool mail) {
@@ -244,6 +290,7 @@ bool ResizeDialog::ScanThenShow(AppSettings& settings, QWidget* parent) {
 
 void ResizeDialog::FolderRule() {
     destEdit_->setEnabled(true);
+    nameTemplateEdit_->setEnabled(true);
     type_->setEnabled(true);
     browse_->setEnabled(true);
     TypeRule();
@@ -251,6 +298,8 @@ void ResizeDialog::FolderRule() {
 
 void ResizeDialog::OverwriteRule() {
     destEdit_->setEnabled(false);
+    // A source written over keeps its name.
+    nameTemplateEdit_->setEnabled(false);
     type_->setEnabled(false);
     TypeRule();
 }

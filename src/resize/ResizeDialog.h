@@ -3,11 +3,13 @@
 
 #include "resize/ResizeDialogRules.h"
 #include "resize/ScanJob.h"
+#include "settings/ResizeSettings.h"
 
 #include <QDialog>
 
 class AppSettings;
 class ColourLabel;
+class FurtherOutputList;
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
@@ -18,6 +20,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
+class QTabWidget;
 class QValidator;
 
 // Where the user sets every option of a batch and runs it. Opened after a
@@ -55,6 +58,8 @@ private:
     QGroupBox* BuildRotateGroup();
     QGroupBox* BuildDpiGroup(QValidator* digits);
     QGroupBox* BuildMoreGroup(QValidator* digits);
+    QWidget* BuildOptionsTab(QValidator* digits);
+    QWidget* BuildNamesTab();
     QLayout* BuildButtons();
     void ConnectControls();
     void Open();
@@ -62,8 +67,12 @@ private:
     // text that is not a positive integer stops the reading there; with
     // `prompt` the user is told and the edit gets the focus.
     bool ReadControls(bool prompt);
+    bool ReadRecipe(bool prompt);
     void ShowValues();
     void WriteBack();
+    void WriteTo(ResizeSettings& s) const;
+    // The options as the controls show them now.
+    ResizeSettings ShownOptions();
     void RunBatch(bool mail);
 
     void FolderRule();
@@ -135,6 +144,10 @@ private:
     QCheckBox* trashBox_;
     QLineEdit* maxKbEdit_;
     QLineEdit* mailMaxKbEdit_;
+    QTabWidget* moreTabs_;
+    QLineEdit* nameTemplateEdit_;
+    QComboBox* onExistsBox_;
+    FurtherOutputList* outputList_;
     QPushButton* setAsDefault_;
     QPushButton* resize_;
     QPushButton* resizeAndMail_;

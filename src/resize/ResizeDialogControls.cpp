@@ -2,6 +2,7 @@
 // The resize dialog's controls: one builder for each group, in the order
 // the dialog shows them, and the wiring of their signals.
 #include "resize/ColourLabel.h"
+#include "resize/FurtherOutputList.h"
 #include "resize/ResizeDialog.h"
 #include "resize/ResizeIds.h"
 #include "resize/RotatePictures.h"
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QSlider>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <tuple>
@@ -191,17 +193,35 @@ QGroupBox* ResizeDialog::BuildDpiGroup(QValidator* digits) {
 }
 
 // Safety and size limits, beside the original options.
+// The options beside the original ones, a tab for each kind, so the
+// dialog's own groups keep their places.
 QGroupBox* ResizeDialog::BuildMoreGroup(QValidator* digits) {
     auto* moreBox = new QGroupBox(Text::More, this);
-    noEnlargeBox_ = Named(new QCheckBox(Text::NoEnlarge, moreBox), Id::NoEnlarge);
-    keepDatesBox_ = Named(new QCheckBox(Text::KeepDates, moreBox), Id::KeepDates);
-    trashBox_ = Named(new QCheckBox(Text::Trash, moreBox), Id::Trash);
-    maxKbEdit_ = Named(new QLineEdit(moreBox), Id::MaxKb);
-    mailMaxKbEdit_ = Named(new QLineEdit(moreBox), Id::MailMaxKb);
-    auto* moreGrid = new QGridLayout(moreBox);
-    moreGrid->addWidget(noEnlargeBox_, 0, 0);
-    moreGrid->addWidget(keepDatesBox_, 0, 1);
-    moreGrid->addWidget(trashBox_, 0, 2);
+    moreTabs_ = Named(new QTabWidget(moreBox), Id::MoreTabs);
+    moreTabs_->addTab(BuildOptionsTab(digits), Text::OptionsTab);
+    moreTabs_->addTab(BuildNamesTab(), Text::NamesTab);
+    outputList_ = new FurtherOutputList([this] { return ShownOptions(); }, moreTabs_);
+    moreTabs_->addTab(outputList_, Text::OutputsTab);
+    connect(moreTabs_, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (moreTabs_->widget(tab) == outputList_)
+            outputList_->Refresh();
+    });
+    auto* layout = new QVBoxLayout(moreBox);
+    layout->addWidget(moreTabs_);
+    return moreBox;
+}
+
+QWidget* ResizeDialog::BuildOptionsTab(QValidator* digits) {
+    auto* tab = new QWidget(this);
+    noEnlargeBox_ = Named(new QCheckBox(Text::NoEnlarge, tab), Id::NoEnlarge);
+    keepDatesBox_ = Named(new QCheckBox(Text::KeepDates, tab), Id::KeepDates);
+    trashBox_ = Named(new QCheckBox(Text::Trash, tab), Id::Trash);
+    maxKbEdit_ = Named(new QLineEdit(tab), Id::MaxKb);
+    mailMaxKbEdit_ = Named(new QLineEdit(tab), Id::MailMaxKb);
+    auto* grid = new QGridLayout(tab);
+    grid->addWidget(noEnlargeBox_, 0, 0);
+    grid->addWidget(keepDatesBox_, 0, 1);
+    grid->addWidget(trashBox_, 0, 2);
     auto* limits = new QHBoxLayout;
     for (const auto& [before, edit, after] :
          {std::tuple{Text::AtMost, maxKbEdit_, Text::KbPerPicture},
@@ -209,15 +229,36 @@ QGroupBox* ResizeDialog::BuildMoreGroup(QValidator* digits) {
         edit->setValidator(digits);
         edit->setPlaceholderText(Text::NoLimit);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
-        limits->addWidget(new QLabel(before, moreBox));
+        limits->addWidget(new QLabel(before, tab));
         limits->addWidget(edit);
-        limits->addWidget(new QLabel(after, moreBox));
+        limits->addWidget(new QLabel(after, tab));
         limits->addSpacing(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     }
     limits->addStretch();
-    moreGrid->addLayout(limits, 1, 0, 1, 3);
+    grid->addLayout(limits, 1, 0, 1, 3);
+    grid->setRowStretch(2, 1);
+    return tab;
+}
 
-    return moreBox;
+QWidget* ResizeDialog::BuildNamesTab() {
+    auto* tab = new QWidget(this);
+    nameTemplateEdit_ = Named(new QLineEdit(tab), Id::NameTemplate);
+    nameTemplateEdit_->setPlaceholderText(ResizeSettings().nametemplate);
+    auto* tokens = new QLabel(Text::NameTokens, tab);
+    tokens->setEnabled(false); // a hint, shown the way hints are
+    tokens->setWordWrap(true);
+    onExistsBox_ = Named(new QComboBox(tab), Id::OnExists);
+    for (const QString& choice : Text::OnExistsChoices)
+        onExistsBox_->addItem(choice);
+    auto* grid = new QGridLayout(tab);
+    grid->addWidget(new QLabel(Text::NameTemplate, tab), 0, 0);
+    grid->addWidget(nameTemplateEdit_, 0, 1, 1, 2);
+    grid->addWidget(tokens, 1, 1, 1, 2);
+    grid->addWidget(new QLabel(Text::OnExists, tab), 2, 0);
+    grid->addWidget(onExistsBox_, 2, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(3, 1);
+    return tab;
 }
 
 QLayout* ResizeDialog::BuildButtons() {

@@ -39,6 +39,13 @@ constexpr int KeepDates = 1062;
 constexpr int Trash = 1063;
 constexpr int MaxKb = 1064;
 constexpr int MailMaxKb = 1065;
+constexpr int MoreTabs = 1066;
+constexpr int NameTemplate = 1067;
+constexpr int OnExists = 1068;
+constexpr int FurtherOutputs = 1069;
+constexpr int AddOutput = 1070;
+constexpr int EditOutput = 1071;
+constexpr int RemoveOutput = 1072;
 constexpr int SetAsDefault = 1004;
 constexpr int Resize = 1003;
 constexpr int ResizeAndMail = 1053;
@@ -54,6 +61,35 @@ constexpr int Status = 1032;
 constexpr int Progress = 1031;
 constexpr int Cancel = 2;
 } // namespace ProgressDialogId
+
+namespace FurtherOutputDialogId {
+constexpr int Template = 157;
+constexpr int Type = 1080;
+constexpr int QualityBox = 1081;
+constexpr int Quality = 1082;
+constexpr int SizeBox = 1083;
+constexpr int Width = 1084;
+constexpr int Height = 1085;
+constexpr int Unit = 1086;
+constexpr int NameTemplate = 1087;
+constexpr int Destination = 1088;
+constexpr int DpiBox = 1089;
+constexpr int XDpi = 1090;
+constexpr int YDpi = 1091;
+} // namespace FurtherOutputDialogId
+
+namespace FurtherOutputDialogText {
+inline const QString Caption = QStringLiteral("Further output");
+inline const QString Type = QStringLiteral("Type:");
+inline const QString AsMain = QStringLiteral("as the main output");
+inline const QString Quality = QStringLiteral("Quality:");
+inline const QString Size = QStringLiteral("Size:");
+inline const QString By = QStringLiteral("x");
+inline const QString Name = QStringLiteral("Name:");
+inline const QString Folder = QStringLiteral("Folder:");
+inline const QString Dpi = QStringLiteral("DPI:");
+inline const QString Cannot = QStringLiteral("This output cannot be used: %1.");
+} // namespace FurtherOutputDialogText
 
 namespace ConfirmDialogId {
 constexpr int Template = 156;
@@ -104,6 +140,26 @@ inline const QString KbPerPicture = QStringLiteral("KB per picture");
 inline const QString MailAtMost = QStringLiteral("Mail at most");
 inline const QString KbInAll = QStringLiteral("KB in all");
 inline const QString NoLimit = QStringLiteral("no limit");
+inline const QString OptionsTab = QStringLiteral("Options");
+inline const QString NamesTab = QStringLiteral("Names");
+inline const QString OutputsTab = QStringLiteral("Further outputs");
+inline const QString NameTemplate = QStringLiteral("Name of each result:");
+inline const QString NameTokens =
+    QStringLiteral("{name} {ext} of the source, {w} {h} of the result, {n} or {n:3} its number, "
+                   "{date} {time} when taken, {folder}; \"/\" makes folders");
+inline const QString OnExists = QStringLiteral("When a file exists:");
+inline const QString OnExistsChoices[] = {QStringLiteral("Ask"), QStringLiteral("Keep both"),
+                                          QStringLiteral("Skip"), QStringLiteral("Replace")};
+inline const QString NameTemplateTooLong =
+    QStringLiteral("The name template is too long: it can have at most %1 bytes.");
+inline const QString OutputsTooMany =
+    QStringLiteral("The further outputs are too many to store: together they can have at most "
+                   "%1 bytes.");
+inline const QString OutputsHint =
+    QStringLiteral("Each picture is also written as each of these, from the same decode.");
+inline const QString AddOutput = QStringLiteral("Add...");
+inline const QString EditOutput = QStringLiteral("Edit...");
+inline const QString RemoveOutput = QStringLiteral("Remove");
 inline const QString SetAsDefault = QStringLiteral("Set as default");
 inline const QString Resize = QStringLiteral("Resize");
 inline const QString ResizeAndMail = QStringLiteral("Resize and mail");

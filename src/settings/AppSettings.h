@@ -31,7 +31,6 @@ struct WindowPlacement {
 constexpr int kMailSubjectBytes = 200;
 constexpr int kMailBodyBytes = 5000;
 constexpr int kUserDatBytes = kMailSubjectBytes + kMailBodyBytes;
-constexpr int kPathTextBytes = 260;
 
 // All state that outlives one command: the resize options, the lists that
 // carry a batch between its stages, the mail texts, the file-manager menu

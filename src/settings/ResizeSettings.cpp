@@ -12,8 +12,6 @@ constexpr uint32_t kMostQuality = 100;
 constexpr uint32_t kMostRotate = 2;
 constexpr uint32_t kMostKb = 2 * 1024 * 1024; // 2 GiB: beyond any mail or picture
 constexpr uint32_t kMostOnExists = 3;
-constexpr int kPathBytes = 260;
-constexpr int kAlsoBytes = 4096;
 constexpr QChar kEscape = u'\\';
 constexpr QChar kChangeSeparator = u',';
 constexpr QChar kOutputSeparator = u';';
@@ -58,7 +56,7 @@ const std::array<ResizeSettingsField, 24>& ResizeSettingsFields() {
     namespace N = SettingsName;
     static const std::array<ResizeSettingsField, 24> fields{{
         {N::Override, &S::override, 0, kFlag},
-        {N::Dest, nullptr, 0, 0, &S::dest, kPathBytes},
+        {N::Dest, nullptr, 0, 0, &S::dest, kPathTextBytes},
         {N::ImageType, &S::imagetype, 0, kMostType},
         {N::Quality, &S::qualilty, 0, kMostQuality},
         {N::ImageToResize, &S::image_to_resize, 0, kFlag},
@@ -78,9 +76,9 @@ const std::array<ResizeSettingsField, 24>& ResizeSettingsFields() {
         {N::Trash, &S::trash, 0, kFlag},
         {N::MaxKb, &S::maxkb, 0, kMostKb},
         {N::MailMaxKb, &S::mailmaxkb, 0, kMostKb},
-        {N::NameTemplate, nullptr, 0, 0, &S::nametemplate, kPathBytes},
+        {N::NameTemplate, nullptr, 0, 0, &S::nametemplate, kPathTextBytes},
         {N::OnExists, &S::onexists, 0, kMostOnExists},
-        {N::Also, nullptr, 0, 0, &S::also, kAlsoBytes},
+        {N::Also, nullptr, 0, 0, &S::also, kAlsoTextBytes},
     }};
     return fields;
 }
@@ -115,6 +113,10 @@ bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QStri
 
 bool ParseOptionChanges(const QString& text, OptionChanges& changes, QString& error) {
     changes.clear();
+    if (text.trimmed().isEmpty()) {
+        error = QStringLiteral("it changes no option");
+        return false;
+    }
     for (const QString& part : SplitUnescaped(text, kChangeSeparator)) {
         const qsizetype equals = part.indexOf(u'=');
         if (equals <= 0) {

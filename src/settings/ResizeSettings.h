@@ -9,6 +9,11 @@
 #include <utility>
 #include <vector>
 
+// Byte sizes of the stored texts' buffers (UTF-8 and a zero): a folder or
+// a name template, and the further outputs all together.
+constexpr int kPathTextBytes = 260;
+constexpr int kAlsoTextBytes = 4096;
+
 // The options of a resize batch, as the user last set them. Field names are
 // the names of their stored values; "qualilty" is spelt as it has always
 // been stored, so existing settings keep working.

@@ -53,14 +53,14 @@ TEST_F(TessaryWindowTest, AUserResizesReadsAboutAndSetsASubjectThroughTheWindow)
                 {"Return", "Tab", "Home", "Down", "space", "Down", "space", "Down", "space"});
 
     // File > Resize ...: the scan, then the options, where the width is the
-    // eighth stop and Resize ten further on. The sizes differ, so the
+    // eighth stop and Resize eleven further on. The sizes differ, so the
     // dialog works in percent, and the height follows the width.
     x.PressKeys(window, {"alt+f", "Down", "Down", "Return"});
     const QString options = x.WaitForWindow(ResizeDialogText::Caption);
     ASSERT_FALSE(options.isEmpty()) << Told(x);
     x.PressKeys(options, QStringList(8, u"Tab"_s));
     x.Type(options, u"50"_s);
-    x.PressKeys(options, QStringList(10, u"Tab"_s) << u"space"_s);
+    x.PressKeys(options, QStringList(11, u"Tab"_s) << u"space"_s);
     const QString resized = photos + u"/resize"_s;
     ASSERT_TRUE(WaitUntil([&] { return FileCount(resized) == 3; })) << Told(x);
     ASSERT_TRUE(x.WaitUntilGone(ResizeDialogText::Caption)) << Told(x);

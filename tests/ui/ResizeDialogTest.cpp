@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "resize/ColourLabel.h"
+#include "resize/FurtherOutputDialog.h"
 #include "resize/ResizeDialog.h"
 #include "resize/ResizeIds.h"
 #include "settings/AppSettings.h"
@@ -12,6 +13,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -184,13 +186,46 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
         QTest::mouseClick(Control<QCheckBox>(d.get(), id), Qt::LeftButton);
     Type(d.get(), Id::MaxKb, u"500"_s);
     Type(d.get(), Id::MailMaxKb, QString());
+    Type(d.get(), Id::NameTemplate, u"{date}/{name}"_s);
+    Control<QComboBox>(d.get(), Id::OnExists)->setCurrentIndex(int(OnExists::KeepBoth));
+    // A further output made in its editor: WebP, 320 x 240 pixels.
+    QTimer editor;
+    QObject::connect(&editor, &QTimer::timeout, [&editor] {
+        auto* e = qobject_cast<FurtherOutputDialog*>(QApplication::activeModalWidget());
+        if (!e)
+            return;
+        editor.stop();
+        namespace F = FurtherOutputDialogId;
+        Control<QComboBox>(e, F::Type)->setCurrentIndex(9);
+        Click(Control<QCheckBox>(e, F::SizeBox));
+        Control<QComboBox>(e, F::Unit)->setCurrentIndex(0);
+        Control<QLineEdit>(e, F::Width)->setText(u"320"_s);
+        Control<QLineEdit>(e, F::Height)->setText(u"240"_s);
+        e->accept();
+    });
+    editor.start(5);
+    QTest::mouseClick(Control<QPushButton>(d.get(), Id::AddOutput), Qt::LeftButton);
+    EXPECT_EQ(Control<QListWidget>(d.get(), Id::FurtherOutputs)->item(0)->text(),
+              u"WebP files, quality 80, 320 x 240 pixels (320 x 240 here), named {date}/{name}, "
+              u"in /tmp/web pictures"_s);
     QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
     const AppSettings loaded;
     EXPECT_EQ(loaded.dest, u"/tmp/web pictures"_s);
     EXPECT_EQ(loaded.qualilty, 80u);
     EXPECT_EQ(std::tuple(loaded.noenlarge, loaded.keepdates, loaded.trash, loaded.maxkb,
-                         loaded.mailmaxkb),
-              std::tuple(1u, 1u, 0u, 500u, 0u));
+                         loaded.mailmaxkb, loaded.onexists, loaded.nametemplate),
+              std::tuple(1u, 1u, 0u, 500u, 0u, 1u, u"{date}/{name}"_s));
+    EXPECT_EQ(loaded.also, u"imagetype=8,image_to_resize=1,desktop=0,wpercent=0,hpercent=0,"
+                           u"width=320,height=240"_s);
+
+    // A name template that cannot name a result is refused, saying which fault.
+    Type(d.get(), Id::NameTemplate, u"{nam}"_s);
+    const QString refused = MessageOf([&d] {
+        QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
+    });
+    EXPECT_TRUE(refused.contains(u"{nam}"_s)) << qPrintable(refused);
+    EXPECT_EQ(AppSettings().nametemplate, u"{date}/{name}"_s);
+    Type(d.get(), Id::NameTemplate, u"{name}"_s);
 
     // A name too long for the stored buffer is refused with a message,
     // and the stored one stays.
