@@ -3,6 +3,7 @@
 
 #include "codec/PictureTypeTable.h"
 #include "platform/FileName.h"
+#include "resize/Recipe.h"
 #include "resize/ResizeTexts.h"
 
 #include <QDir>
@@ -64,12 +65,19 @@ public:
         // Every folder a result of the tree would go into, the tree's own
         // output folders among them, is left out with all below it.
         // The "resize" folders of earlier runs with other options count too.
+        // Further outputs have folders of their own.
+        QString unused;
+        std::vector<ResizeSettings> recipe = RecipeOutputs(settings_, unused);
+        if (recipe.empty())
+            recipe.push_back(settings_);
         std::vector<QString> outputs;
         for (const Folder& f : folders_) {
-            const QString dest = SettingsForSubfolder(settings_, f.subfolder).dest;
             outputs.push_back(f.canonical + '/' + ResizeText::DefaultFolderName);
-            if (!dest.isEmpty() && !settings_.override)
-                outputs.push_back(QDir::cleanPath(QDir(f.canonical).filePath(dest)));
+            for (const ResizeSettings& output : recipe) {
+                const QString dest = SettingsForSubfolder(output, f.subfolder).dest;
+                if (!dest.isEmpty() && !output.override)
+                    outputs.push_back(QDir::cleanPath(QDir(f.canonical).filePath(dest)));
+            }
         }
         std::vector<bool> left(folders_.size());
         for (size_t i = 0; i < folders_.size(); ++i)

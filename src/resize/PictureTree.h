@@ -15,9 +15,10 @@ struct TreePicture {
 // Every picture under a folder, by the file list's extension filter, depth
 // first in byte-wise name order, for a batch with settings. The folders
 // the batch writes into (the tree repeated under an absolute destination,
-// or a destination beside each folder) and every "resize" folder are never
-// entered, so a second run does not resize earlier results; a symbolic link is followed only to a
-// place inside the tree, and no folder is entered twice, so links cannot loop.
+// or a destination beside each folder, of every output) and every
+// "resize" folder are never entered, so a second run does not resize
+// earlier results; a symbolic link is followed only to a place inside the
+// tree, and no folder is entered twice, so links cannot loop.
 std::vector<TreePicture> PicturesInTree(const QString& folder, const ResizeSettings& settings);
 
 // The settings a picture is written with: "dest" with backslashes read as

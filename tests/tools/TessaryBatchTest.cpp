@@ -236,12 +236,14 @@ TEST_F(TessaryBatchTest, RecursiveTakesATreesPicturesButNotItsResultsNorLinksOut
     QFile::link(u"../outside"_s, Path(u"tree/out"_s));
     const QString tree = Path(u"tree"_s);
     EXPECT_EQ(Batch({}, {tree}).exitCode, 2);
-    const QString all = u" --set dest="_s + Path(u"tree/all"_s);
+    // A further output's folder beside each folder is a result too.
+    const QString all = u" --also dest=web --set dest="_s + Path(u"tree/all"_s);
     const std::pair<QString, const char*> runs[] = {
         {u"--recursive --answer yes-to-all"_s, "written: 3, skipped: 0, failed: 0\n"},
-        {u"--recursive --answer yes-to-all"_s, "written: 3, skipped: 0, failed: 0\n"},
-        {u"--recursive"_s + all, "written: 3, skipped: 0, failed: 0\n"},
-        {u"--recursive"_s + all, "written: 0, skipped: 3, failed: 0\n"},
+        {u"--recursive --answer yes-to-all --also dest=web"_s,
+         "written: 6, skipped: 0, failed: 0\n"},
+        {u"--recursive"_s + all, "written: 3, skipped: 3, failed: 0\n"},
+        {u"--recursive"_s + all, "written: 0, skipped: 6, failed: 0\n"},
     };
     for (const auto& [options, counts] : runs)
         EXPECT_EQ(Batch(options, {tree}).out, QLatin1String(counts)) << qPrintable(options);
@@ -250,9 +252,10 @@ TEST_F(TessaryBatchTest, RecursiveTakesATreesPicturesButNotItsResultsNorLinksOut
     while (it.hasNext())
         found << it.next().mid(tree.size() + 1);
     found.sort();
-    EXPECT_EQ(found, (QStringList{"a/deep/resize/y.jpg", "a/deep/y.jpg", "a/resize/x.jpg",
-                                  "a/x.jpg", "all/a/deep/y.jpg", "all/a/x.jpg", "all/x.jpg",
-                                  "resize/x.jpg", "x.jpg"}));
+    EXPECT_EQ(found, (QStringList{"a/deep/resize/y.jpg", "a/deep/web/y.jpg", "a/deep/y.jpg",
+                                  "a/resize/x.jpg", "a/web/x.jpg", "a/x.jpg", "all/a/deep/y.jpg",
+                                  "all/a/x.jpg", "all/x.jpg", "resize/x.jpg", "web/x.jpg",
+                                  "x.jpg"}));
 }
 
 } // namespace
