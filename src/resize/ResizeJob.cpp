@@ -37,6 +37,13 @@ bool Accepted(int answer) {
     return answer == AnswerYesToAll || answer == AnswerYes;
 }
 
+// Marks an output failed with why; false, for the callers that stop there.
+bool Fail(PictureOutcome& outcome, const QString& why) {
+    outcome.status = PictureOutcome::Status::Failed;
+    outcome.reason = why;
+    return false;
+}
+
 // "name (2).ext" for copy 2 of path.
 QString NumberedName(const QString& path, int copy) {
     const QFileInfo info(path);
@@ -144,7 +151,9 @@ ResizeJob::ResizeJob(const ResizeSettings& settings, const QStringList& pictures
 void ResizeJob::SetMailResults(const QString& folder) {
     mailResults_ = true;
     mailFolder_ = folder;
+    // The further outputs are not made, so a fault in them does not count.
     recipe_.resize(1);
+    recipeError_ = NameTemplateError(settings_.nametemplate);
 }
 
 void ResizeJob::SetWorkers(int workers) {
@@ -207,10 +216,8 @@ void ResizeJob::Run() {
 // False when none of its outputs is to be written.
 bool ResizeJob::Decide(int index, Decision& decision) {
     const auto failAll = [&](const QString& reason) {
-        for (size_t recipe = 0; recipe < recipe_.size(); ++recipe) {
-            OutcomeOf(index, recipe).status = PictureOutcome::Status::Failed;
-            OutcomeOf(index, recipe).reason = reason;
-        }
+        for (size_t recipe = 0; recipe < recipe_.size(); ++recipe)
+            Fail(OutcomeOf(index, recipe), reason);
         return false;
     };
     if (!recipeError_.isEmpty())
@@ -228,37 +235,29 @@ bool ResizeJob::Decide(int index, Decision& decision) {
         output.outcome = &OutcomeOf(index, recipe);
         output.settings = &recipe_[recipe];
         output.plan = plans_[size_t(index)][recipe];
-        if (const QString why = PrepareFolder(index, output.plan); !why.isEmpty()) {
-            output.outcome->status = PictureOutcome::Status::Failed;
-            output.outcome->reason = why;
-        }
+        if (const QString why = PrepareFolder(index, output.plan); !why.isEmpty())
+            Fail(*output.outcome, why);
     }
     decision.image = std::make_unique<CxImage>();
     if (!decision.image->Load(decision.source))
         return failAll(decision.image->GetLastError());
     for (Output& output : outputs)
         if (output.outcome->status != PictureOutcome::Status::Failed &&
-            DecideOutput(decision.source, *decision.image, output))
+            DecideOutput(decision, output))
             decision.outputs.push_back(output);
-    for (const Output& output : decision.outputs)
-        if (!decision.paths.contains(output.plan.path))
-            decision.paths << output.plan.path;
     return !decision.outputs.empty();
 }
 
 // One output's checks and questions; false when it is skipped or has failed.
-bool ResizeJob::DecideOutput(const QString& source, CxImage& image, Output& output) {
-    PictureOutcome& outcome = *output.outcome;
+bool ResizeJob::DecideOutput(Decision& decision, Output& output) {
+    const CxImage& image = *decision.image;
     // A result that cannot be written fails before its question is asked.
-    if (const QString why = CheckOutput(source, image, output); !why.isEmpty()) {
-        outcome.status = PictureOutcome::Status::Failed;
-        outcome.reason = why;
+    if (const QString why = CheckOutput(decision.source, image, output); !why.isEmpty())
+        return Fail(*output.outcome, why);
+    if (!ResolveExisting(output, decision.paths))
         return false;
-    }
-    if (!ResolveExisting(output))
-        return false;
-    outcome.output = output.plan.path;
-    SetWriteOptions(source, output);
+    output.outcome->output = output.plan.path;
+    SetWriteOptions(decision.source, output);
     // Asked for every such picture: an earlier "Yes to all" answered the
     // overwrite question, not this one, so the overwrite answer stays.
     return output.settings->imagetype != PictureTypeTable::Gif || image.GetBpp() <= 8 ||
@@ -308,8 +307,9 @@ QString ResizeJob::CheckOutput(const QString& source, const CxImage& image, Outp
 }
 
 // What a result whose name exists gets; false when it is skipped. A mail
-// copy replaces an older one, which is ours.
-bool ResizeJob::ResolveExisting(Output& output) {
+// copy replaces an older one, which is ours. A new name is kept from other
+// pictures in held, with the picture's other paths.
+bool ResizeJob::ResolveExisting(Output& output, QStringList& held) {
     QString& path = output.plan.path;
     if (!FileNameExists(path) && !claimed_.contains(path))
         return true;
@@ -329,6 +329,7 @@ bool ResizeJob::ResolveExisting(Output& output) {
         }
         claimed_.insert(path);
         inFlight_->Add(path);
+        held << path;
         return true;
     }
     if (answer_ == AnswerNoToAll)
@@ -370,10 +371,8 @@ void ResizeJob::Process(Decision& decision) {
         height = std::max<int64_t>(height, output.resample ? output.height : image.GetHeight());
     }
     if (!image.HoldPixelsFor(width, height)) {
-        for (Output& output : decision.outputs) {
-            output.outcome->status = PictureOutcome::Status::Failed;
-            output.outcome->reason = image.GetLastError();
-        }
+        for (Output& output : decision.outputs)
+            Fail(*output.outcome, image.GetLastError());
         decision.image.reset();
         return;
     }
@@ -397,8 +396,7 @@ void ResizeJob::Process(Decision& decision) {
         const CxImage& from =
             output.resample ? *resampled[std::pair(output.width, output.height)] : *decision.image;
         if (!from.IsValid()) {
-            output.outcome->status = PictureOutcome::Status::Failed;
-            output.outcome->reason = from.GetLastError();
+            Fail(*output.outcome, from.GetLastError());
             continue;
         }
         output.resample = false;

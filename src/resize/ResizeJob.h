@@ -79,10 +79,10 @@ private:
     struct Output;
     struct Decision;
     bool Decide(int index, Decision& decision);
-    bool DecideOutput(const QString& source, CxImage& image, Output& output);
+    bool DecideOutput(Decision& decision, Output& output);
     QString PrepareFolder(int index, const OutputPlan& plan);
     QString CheckOutput(const QString& source, const CxImage& image, Output& output) const;
-    bool ResolveExisting(Output& output);
+    bool ResolveExisting(Output& output, QStringList& held);
     void SetWriteOptions(const QString& sourcePath, Output& output) const;
     void Process(Decision& decision);
     void Produce(CxImage& image, Output& output);
