@@ -32,6 +32,8 @@ constexpr uint32_t kRotateLeft = 0;
 constexpr uint32_t kFlip = 1;
 constexpr uint32_t kRotateRight = 2;
 constexpr int64_t kMailFloorBytes = 32 * 1024;
+// Two 8-megapixel photos decoded at once, or one larger.
+constexpr int64_t kHeldPixelBytes = int64_t(64) << 20;
 
 bool Accepted(int answer) {
     return answer == AnswerYesToAll || answer == AnswerYes;
@@ -110,6 +112,35 @@ private:
     std::condition_variable changed_;
 };
 
+// The decoded pixels that pictures with several outputs hold at once. A
+// picture waits until its pixels fit beside the others' (one alone always
+// may), so a batch with several outputs needs about the memory of one.
+class ResizeJob::PixelBudget {
+public:
+    explicit PixelBudget(int64_t bytes)
+        : limit_(bytes) {}
+
+    void Take(int64_t bytes) {
+        std::unique_lock lock(mutex_);
+        freed_.wait(lock, [&] { return held_ == 0 || held_ + bytes <= limit_; });
+        held_ += bytes;
+    }
+
+    void Give(int64_t bytes) {
+        {
+            std::lock_guard lock(mutex_);
+            held_ -= bytes;
+        }
+        freed_.notify_all();
+    }
+
+private:
+    const int64_t limit_;
+    int64_t held_ = 0;
+    std::mutex mutex_;
+    std::condition_variable freed_;
+};
+
 // One output of one picture, as decided before its pixels are read.
 struct ResizeJob::Output {
     PictureOutcome* outcome = nullptr;
@@ -179,6 +210,8 @@ void ResizeJob::Run() {
     pool.setMaxThreadCount(workers_);
     InFlight inFlight(workers_);
     inFlight_ = &inFlight;
+    PixelBudget budget(kHeldPixelBytes);
+    budget_ = &budget;
     for (int index = 0; index < pictures_.size(); ++index) {
         if (stop_) {
             for (size_t rest = size_t(index) * recipe_.size(); rest < outcomes_.size(); ++rest)
@@ -207,6 +240,7 @@ void ResizeJob::Run() {
     }
     inFlight.WaitForAll();
     inFlight_ = nullptr;
+    budget_ = nullptr;
     CxImage::SetThreadsPerPicture(threadsBefore);
     if (done_)
         done_();
@@ -370,7 +404,12 @@ void ResizeJob::Process(Decision& decision) {
         width = std::max<int64_t>(width, output.resample ? output.width : image.GetWidth());
         height = std::max<int64_t>(height, output.resample ? output.height : image.GetHeight());
     }
+    // At most three bytes a pixel: deeper pictures are rare enough to go
+    // by their count alone.
+    const int64_t bytes = int64_t(image.GetWidth()) * image.GetHeight() * 3;
+    budget_->Take(bytes);
     if (!image.HoldPixelsFor(width, height)) {
+        budget_->Give(bytes);
         for (Output& output : decision.outputs)
             Fail(*output.outcome, image.GetLastError());
         decision.image.reset();
@@ -392,6 +431,7 @@ void ResizeJob::Process(Decision& decision) {
     }
     if (!fullSizeUsed)
         decision.image.reset();
+    budget_->Give(bytes);
     for (Output& output : decision.outputs) {
         const CxImage& from =
             output.resample ? *resampled[std::pair(output.width, output.height)] : *decision.image;

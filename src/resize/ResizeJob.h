@@ -76,6 +76,8 @@ public:
 
 private:
     class InFlight;
+    class PixelBudget;
+    class PixelBudget;
     struct Output;
     struct Decision;
     bool Decide(int index, Decision& decision);
@@ -111,7 +113,8 @@ private:
     std::function<void()> done_;
     std::vector<PictureOutcome> outcomes_;
     std::vector<std::vector<OutputPlan>> plans_; // each picture's results, decided before
-    QSet<QString> claimed_;           // names this batch has given to "keep both" results
-    InFlight* inFlight_ = nullptr;    // while Run() runs
+    QSet<QString> claimed_;        // names this batch has given to "keep both" results
+    InFlight* inFlight_ = nullptr; // while Run() runs
+    PixelBudget* budget_ = nullptr;
     std::vector<int64_t> mailShares_; // bytes of each mail copy; empty: no mail limit
 };
