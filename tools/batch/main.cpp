@@ -174,10 +174,7 @@ std::optional<QStringList> ListedFiles(const BatchCommandLine& line, QString& er
 std::optional<BatchPictures> CollectPictures(const BatchCommandLine& line,
                                              const ResizeSettings& settings, QString& error) {
     BatchPictures pictures;
-    const std::optional<QStringList> listed = ListedFiles(line, error);
-    if (!listed)
-        return std::nullopt;
-    for (const QString& file : line.files + *listed) {
+    for (const QString& file : line.files) {
         if (!IsFolder(file)) {
             pictures.paths << AbsoluteFileName(file);
             pictures.subfolders << QString();
@@ -241,7 +238,7 @@ int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, Deskt
 
 int main(int argc, char** argv) {
     QString error;
-    const std::optional<BatchCommandLine> line =
+    std::optional<BatchCommandLine> line =
         ParseBatchCommandLine(DecodeArguments(argc, argv), error);
     if (!line)
         return UsageError(error);
@@ -257,6 +254,11 @@ int main(int argc, char** argv) {
         line->answer == BatchCommandLine::AnswerPolicy::Ask)
         return UsageError(QStringLiteral("--answer ask reads its answers from standard input, "
                                          "which --files-from - reads the list from"));
+    // Listed files join the named ones, for every kind of run.
+    const std::optional<QStringList> listed = ListedFiles(*line, error);
+    if (!listed)
+        return UsageError(error);
+    line->files += *listed;
     if (line->info)
         return PrintInfo(line->files);
     if (line->list)
