@@ -22,7 +22,7 @@ bool BatchRun::Resize(bool mail) {
     progress.mode = ProgressDialog::ResizeMode;
     progress.mailResults = mail ? 1 : 0;
     const bool finished = progress.exec() == QDialog::Accepted;
-    ShowFailures(progress.Failures());
+    ShowFailures(progress.Failures(), progress.SeveralOutputs());
     if (finished && mail)
         MailPictures();
     return finished;
@@ -36,15 +36,21 @@ void BatchRun::MailPictures() {
 
 // Once, after the progress dialog has closed: the first few inline, the
 // whole list behind "details".
-void BatchRun::ShowFailures(const QStringList& failures) const {
+// Failures of a batch with further outputs are of results, the pictures'
+// other results written.
+void BatchRun::ShowFailures(const QStringList& failures, bool severalOutputs) const {
     if (failures.isEmpty())
         return;
-    QMessageBox box(
-        QMessageBox::Warning, kTitle,
-        failures.size() == 1
-            ? QStringLiteral("One picture could not be processed:")
-            : QStringLiteral("%1 pictures could not be processed:").arg(failures.size()),
-        QMessageBox::Ok, parent_);
+    QString heading;
+    if (severalOutputs)
+        heading = failures.size() == 1
+                      ? QStringLiteral("One result could not be made:")
+                      : QStringLiteral("%1 results could not be made:").arg(failures.size());
+    else
+        heading = failures.size() == 1
+                      ? QStringLiteral("One picture could not be processed:")
+                      : QStringLiteral("%1 pictures could not be processed:").arg(failures.size());
+    QMessageBox box(QMessageBox::Warning, kTitle, heading, QMessageBox::Ok, parent_);
     QStringList shown = failures.mid(0, kListedInline);
     if (failures.size() > kListedInline)
         shown << QStringLiteral("... and %1 more (see the details)")

@@ -21,7 +21,7 @@ public:
     void MailPictures();
 
 private:
-    void ShowFailures(const QStringList& failures) const;
+    void ShowFailures(const QStringList& failures, bool severalOutputs) const;
 
     AppSettings& settings_;
     QWidget* parent_;

@@ -186,5 +186,6 @@ void ProgressDialog::Collect() {
         if (mailResults)
             settings_.MailTempList = resize_->MailTempList();
         failures_ = resize_->Failures();
+        severalOutputs_ = resize_->OutputsPerPicture() > 1;
     }
 }

@@ -40,6 +40,8 @@ public:
     SelectionSummary Summary() const;
     // After a resize: "path: reason" for every picture that failed.
     QStringList Failures() const { return failures_; }
+    // True when the failures are of results, several to a picture.
+    bool SeveralOutputs() const { return severalOutputs_; }
 
     void reject() override;
 
@@ -62,4 +64,5 @@ private:
     std::unique_ptr<ResizeJob> resize_;
     std::unique_ptr<QThread> worker_;
     QStringList failures_;
+    bool severalOutputs_ = false;
 };

@@ -69,6 +69,8 @@ public:
     // "PICTURE: reason" for each failed output, naming the output when a
     // picture has several.
     QStringList Failures() const;
+    // How many outputs each picture has: the options' own and the further ones.
+    int OutputsPerPicture() const { return int(recipe_.size()); }
     // The written results of a resize-and-mail batch, in list order: the
     // only pictures it may attach.
     QStringList MailTempList() const;

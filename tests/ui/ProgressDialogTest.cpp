@@ -164,6 +164,14 @@ TEST(BatchRunTest, TheFailuresAreShownOnceAndThenTheMailSaysWhyItCannotGo) {
     EXPECT_TRUE(shown[0].startsWith(u"One picture could not be processed:"_s + dir.path()))
         << qPrintable(shown[0]);
     EXPECT_TRUE(shown[1].contains(u"xdg-email"_s)) << qPrintable(shown[1]);
+
+    // With further outputs the failures are of results, each named.
+    shown.clear();
+    settings.also = u"imagetype=4,wpercent=0,width=300"_s;
+    EXPECT_TRUE(BatchRun(settings, nullptr).Resize(false));
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].startsWith(u"3 results could not be made:"_s)) << qPrintable(shown[0]);
+    EXPECT_TRUE(shown[0].contains(u"(output 2, good0.ico): an icon"_s)) << qPrintable(shown[0]);
 }
 
 } // namespace
