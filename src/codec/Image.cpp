@@ -91,8 +91,10 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
         request.dpi = StatedDpi{d->xdpi, d->ydpi};
     if (!d->Upright())
         return false;
+    request.metadata = d->metadataLevel;
+    request.srgb = d->srgb;
     QString why;
-    encoded = EncodePicture(d->image, request, why);
+    encoded = EncodePicture(d->image, request, why, d->removed);
     return encoded.isEmpty() ? d->Fail(why) : true;
 }
 
@@ -126,6 +128,8 @@ std::unique_ptr<CxImage> CxImage::Fork() const {
     f.filePages = d->filePages;
     f.orientation = d->orientation;
     f.turnPending = d->turnPending;
+    f.metadataLevel = d->metadataLevel;
+    f.srgb = d->srgb;
     f.exif = d->exif;
     f.xmp = d->xmp;
     return fork;
@@ -192,6 +196,18 @@ bool CxImage::IsValid() const {
 
 void CxImage::Destroy() {
     d->Reset();
+}
+
+void CxImage::SetMetadataLevel(int level) {
+    d->metadataLevel = level;
+}
+
+void CxImage::SetSrgb(bool srgb) {
+    d->srgb = srgb;
+}
+
+uint32_t CxImage::RemovedPrivateData() const {
+    return d->removed;
 }
 
 QString CxImage::GetExifDate() const {

@@ -72,6 +72,12 @@ public:
     void SetYDPI(int32_t dpi);
     int32_t GetXDPI() const;
     int32_t GetYDPI() const;
+    // What metadata results keep (a MetadataLevel) and whether their
+    // pixels go to sRGB with its profile; kept by Fork.
+    void SetMetadataLevel(int level);
+    void SetSrgb(bool srgb);
+    // The PrivateKind bits the last Encode took out.
+    uint32_t RemovedPrivateData() const;
     void SetJpegQuality(uint8_t quality);
     uint8_t GetJpegQuality() const;
 

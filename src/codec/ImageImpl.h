@@ -40,6 +40,9 @@ struct CxImage::Impl {
     // False while the resolution is only the unstated default.
     bool resolutionStated = false;
     uint8_t quality = 75;
+    int metadataLevel = 0;
+    bool srgb = false;
+    uint32_t removed = 0; // private data the last encode took out
     // The pages held, stacked top to bottom, each pageHeight rows.
     int pages = 1;
     int pageHeight = 0;

@@ -2,7 +2,10 @@
 #include "codec/PictureEncoder.h"
 
 #include "codec/ImageFormat.h"
+#include "codec/PrivateData.h"
 #include "codec/ResultContainer.h"
+
+#include <QBuffer>
 
 #include <QRegularExpression>
 
@@ -41,10 +44,13 @@ bool IsGrey(const VImage& image) {
 
 // Brings the picture's colours into what the type can hold, so that they
 // look the same: a type without a profile gets sRGB pixels, converted with
-// the picture's own profile; depth and colour model follow the type.
-VImage PrepareColours(VImage image, uint32_t format) {
+// the picture's own profile; depth and colour model follow the type. With
+// srgb every type gets sRGB pixels, and those that keep a profile the
+// sRGB one, for viewers that ignore profiles.
+VImage PrepareColours(VImage image, uint32_t format, bool srgb) {
     const bool cmyk = image.interpretation() == VIPS_INTERPRETATION_CMYK;
-    if ((!KeepsProfile(format) && HasProfile(image)) || (cmyk && !HoldsCmyk(format))) {
+    if ((HasProfile(image) && (srgb || !KeepsProfile(format))) ||
+        (cmyk && (srgb || !HoldsCmyk(format)))) {
         const bool deep = Holds16Bits(format) && image.format() == VIPS_FORMAT_USHORT;
         image = image.icc_transform("srgb", VImage::option()
                                                 ->set("embedded", true)
@@ -57,6 +63,17 @@ VImage PrepareColours(VImage image, uint32_t format) {
     if (!KeepsProfile(format) && HasProfile(image)) {
         image = image.copy();
         vips_image_remove(image.get_image(), VIPS_META_ICC_NAME);
+    } else if (srgb && KeepsProfile(format)) {
+        if (IsGrey(image))
+            image =
+                image.colourspace(image.format() == VIPS_FORMAT_USHORT ? VIPS_INTERPRETATION_RGB16
+                                                                       : VIPS_INTERPRETATION_sRGB);
+        image = image.copy();
+        VipsBlob* profile = VImage::profile_load("srgb");
+        size_t length = 0;
+        const void* data = vips_blob_get(profile, &length);
+        vips_image_set_blob_copy(image.get_image(), VIPS_META_ICC_NAME, data, length);
+        vips_area_unref(reinterpret_cast<VipsArea*>(profile));
     }
     if (image.format() != VIPS_FORMAT_UCHAR &&
         !(Holds16Bits(format) && image.format() == VIPS_FORMAT_USHORT)) {
@@ -96,16 +113,30 @@ void SetBlob(VImage& image, const char* name, const QByteArray& bytes) {
 
 // The encoder gets the result's blocks; everything it would rebuild them
 // from (the parsed EXIF fields, the orientation, the old thumbnail) goes.
+// With a metadata level the IPTC goes the same way, and ProfileOnly takes
+// the comments too.
 void SetMetadata(VImage& image, const QByteArray& exif, const QByteArray& xmp,
-                 const std::optional<StatedDpi>& dpi) {
+                 const std::optional<StatedDpi>& dpi, int level, uint32_t& removed) {
     VipsImage* im = image.get_image();
     gchar** fields = vips_image_get_fields(im);
     for (int i = 0; fields[i]; ++i)
         if (g_str_has_prefix(fields[i], "exif-") || g_str_equal(fields[i], "jpeg-thumbnail-data") ||
             g_str_equal(fields[i], VIPS_META_ORIENTATION) ||
-            g_str_equal(fields[i], VIPS_META_XMP_NAME))
+            g_str_equal(fields[i], VIPS_META_XMP_NAME) ||
+            (level >= MetadataLevel::ProfileOnly && (g_str_has_prefix(fields[i], "png-comment") ||
+                                                     g_str_has_prefix(fields[i], "gif-comment"))))
             vips_image_remove(im, fields[i]);
     g_strfreev(fields);
+    if (level > MetadataLevel::KeepAll && image.get_typeof(VIPS_META_IPTC_NAME)) {
+        size_t length = 0;
+        const void* data = image.get_blob(VIPS_META_IPTC_NAME, &length);
+        const QByteArray iptc = StripPhotoshopBlock(
+            QByteArray(static_cast<const char*>(data), qsizetype(length)), level, removed);
+        if (iptc.isEmpty())
+            vips_image_remove(im, VIPS_META_IPTC_NAME);
+        else
+            SetBlob(image, VIPS_META_IPTC_NAME, iptc);
+    }
     // HEIF keeps the block libvips writes, so it gets ours to write.
     if (!exif.isEmpty())
         SetBlob(image, VIPS_META_EXIF_NAME, kExifPrefix + exif);
@@ -185,7 +216,43 @@ QString TakeVipsError(const VError& e) {
     return text.isEmpty() ? QStringLiteral("the picture is damaged or unsupported") : text;
 }
 
-QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QString& why) {
+// The kinds of private data an encoded result holds, read back from its
+// bytes as any reader would find them.
+uint32_t PrivateDataInResult(const QByteArray& encoded, uint32_t format) {
+    if (!KeepsProfile(format))
+        return 0; // GIF, BMP, PCX and ICO carry no metadata
+    QBuffer file;
+    file.setData(encoded);
+    file.open(QIODevice::ReadOnly);
+    uint32_t found = 0;
+    if (format == ImageFormat::Tiff)
+        found |= PrivateDataInExif(ReadTiffExif(file));
+    if (format == ImageFormat::Jxl) {
+        const BoxMetadata boxes = ReadJxlMetadata(file);
+        return PrivateDataInExif(boxes.exif) | PrivateDataInXmp(boxes.xmp);
+    }
+    const VImage image = VImage::new_from_buffer(encoded.constData(), size_t(encoded.size()), "");
+    const auto blob = [&image](const char* name) {
+        size_t length = 0;
+        const void* data = image.get_typeof(name) ? image.get_blob(name, &length) : nullptr;
+        return QByteArray(static_cast<const char*>(data), qsizetype(length));
+    };
+    return found | PrivateDataInExif(blob(VIPS_META_EXIF_NAME)) |
+           PrivateDataInXmp(blob(VIPS_META_XMP_NAME)) |
+           PrivateDataInPhotoshop(blob(VIPS_META_IPTC_NAME)) |
+           PrivateDataInPhotoshop(blob(VIPS_META_PHOTOSHOP_NAME));
+}
+
+QString KindNames(uint32_t kinds) {
+    QStringList names;
+    for (uint32_t bit = 0; bit < PrivateKind::Count; ++bit)
+        if (kinds & (1u << bit))
+            names << PrivateKindName(1u << bit);
+    return names.join(QStringLiteral(", "));
+}
+
+QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QString& why,
+                         uint32_t& removed) {
     const int pageHeight = picture.height() / std::max(request.pages, 1);
     VImage image = picture;
     if (request.pages > 1 && !ImageFormat::HoldsPages(request.format))
@@ -200,15 +267,19 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
     }
     QByteArray encoded;
     const ResultFacts facts{image.width(), pageHeight, request.dpi};
-    ResultBlocks blocks{ResultExif(request.sourceExif, facts), ResultXmp(request.sourceXmp), {}};
+    removed = 0;
+    ResultBlocks blocks{
+        ResultExif(request.sourceExif, facts, std::nullopt, request.metadata, &removed),
+        ResultXmp(StripXmp(request.sourceXmp, request.metadata, removed)),
+        {}};
     try {
-        image = PrepareColours(image, request.format).copy();
+        image = PrepareColours(image, request.format, request.srgb).copy();
         // TIFF's IPTC tag holds bare records and libtiff cuts a block to
         // whole 32-bit words: a JPEG's IPTC, which is Photoshop's resource
         // block, goes whole under TIFF's Photoshop tag instead.
+        SetMetadata(image, blocks.exif, blocks.xmp, request.dpi, request.metadata, removed);
         if (request.format == ImageFormat::Tiff)
             blocks.photoshop = TakePhotoshopBlock(image);
-        SetMetadata(image, blocks.exif, blocks.xmp, request.dpi);
         if (request.pages > 1 && ImageFormat::HoldsPages(request.format))
             image.set(VIPS_META_PAGE_HEIGHT, pageHeight);
         encoded = Save(image, request.format, request.quality);
@@ -222,5 +293,19 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
     }
     if (!PutResultMetadata(encoded, request.format, facts, blocks, why))
         return {};
+    if (request.metadata > MetadataLevel::KeepAll) {
+        uint32_t left = 0;
+        try {
+            left = PrivateDataInResult(encoded, request.format) & KindsRemovedBy(request.metadata);
+        } catch (const VError& e) {
+            why = QStringLiteral("its result could not be read back (%1)").arg(TakeVipsError(e));
+            return {};
+        }
+        if (left) {
+            why = QStringLiteral("its result still holds %1 after they were removed")
+                      .arg(KindNames(left));
+            return {};
+        }
+    }
     return encoded;
 }

@@ -19,13 +19,18 @@ struct EncodeRequest {
     QByteArray sourceExif; // the source's blocks, as loaded
     QByteArray sourceXmp;
     std::optional<StatedDpi> dpi; // none: the result states no resolution
+    int metadata = 0;             // a MetadataLevel
+    bool srgb = false;            // pixels in sRGB, with the sRGB profile embedded
 };
 
 // The bytes of the picture as format: its colours brought to what the type
 // can show, its pages kept or its first page alone, its metadata the
 // result's own (see PutResultMetadata). Empty with the reason in why when
-// it cannot be written.
-QByteArray EncodePicture(const vips::VImage& picture, const EncodeRequest& request, QString& why);
+// it cannot be written. With a metadata level, removed gains the kinds of
+// private data taken out, and the result is read back: one that still
+// holds any fails.
+QByteArray EncodePicture(const vips::VImage& picture, const EncodeRequest& request, QString& why,
+                         uint32_t& removed);
 
 // libvips keeps one error buffer for the process: the first line of this
 // error, for the user, and the buffer cleared for the next picture.

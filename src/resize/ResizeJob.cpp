@@ -3,6 +3,7 @@
 
 #include "codec/Image.h"
 #include "codec/PictureTypeTable.h"
+#include "codec/PrivateData.h"
 #include "platform/FileName.h"
 #include "platform/SafeWrite.h"
 #include "resize/NameTemplate.h"
@@ -466,6 +467,11 @@ void ResizeJob::Produce(CxImage& image, Output& output) {
     }
     if (ImageFormat::IsLossy(output.format))
         image.SetJpegQuality(uint8_t(settings.qualilty & 0xff));
+    // Mail copies go to strangers: they have their own choice.
+    outcome.metadata =
+        int(mailResults_ && !settings_.override ? settings.mailmetadata : settings.metadata);
+    image.SetMetadataLevel(outcome.metadata);
+    image.SetSrgb(settings.srgb != 0);
     QByteArray bytes;
     QString why;
     if (!ok) {
@@ -482,6 +488,7 @@ void ResizeJob::Produce(CxImage& image, Output& output) {
         if (!ok)
             why = QStringLiteral("cannot write the file (%1)").arg(reason);
     }
+    outcome.removed = ok ? image.RemovedPrivateData() : 0;
     outcome.status = ok ? PictureOutcome::Status::Written : PictureOutcome::Status::Failed;
     if (!ok)
         outcome.reason = why;
@@ -596,6 +603,29 @@ QStringList ResizeJob::Failures() const {
         lines << line + QStringLiteral(": ") + outcome.reason;
     }
     return lines;
+}
+
+QString ResizeJob::RemovedSummary() const {
+    if (std::none_of(outcomes_.begin(), outcomes_.end(),
+                     [](const PictureOutcome& o) { return o.metadata > 0; }))
+        return {};
+    QStringList parts;
+    for (uint32_t bit = 0; bit < PrivateKind::Count; ++bit) {
+        const uint32_t kind = 1u << bit;
+        const auto count = std::count_if(outcomes_.begin(), outcomes_.end(), [kind](const auto& o) {
+            return o.status == PictureOutcome::Status::Written && (o.removed & kind);
+        });
+        if (count == 0)
+            continue;
+        // "from 12 pictures" once, then the bare counts.
+        const QString unit = !parts.isEmpty() ? QString()
+                             : count == 1     ? QStringLiteral(" picture")
+                                              : QStringLiteral(" pictures");
+        parts << QStringLiteral("%1 from %2%3").arg(PrivateKindName(kind)).arg(count).arg(unit);
+    }
+    if (parts.isEmpty())
+        return QStringLiteral("removed: nothing, no result held any of it");
+    return QStringLiteral("removed: ") + parts.join(QStringLiteral(", "));
 }
 
 int ResizeJob::Count(PictureOutcome::Status status) const {

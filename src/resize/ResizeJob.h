@@ -19,10 +19,12 @@
 struct PictureOutcome {
     enum class Status { Written, Skipped, Failed };
     Status status = Status::Skipped;
-    QString output;  // where the result went (or would have gone)
-    QString reason;  // why it failed; empty otherwise
-    int picture = 0; // its place in the batch's list
-    int recipe = 0;  // 0 the options' own output, 1.. the further outputs
+    QString output;       // where the result went (or would have gone)
+    QString reason;       // why it failed; empty otherwise
+    int picture = 0;      // its place in the batch's list
+    int recipe = 0;       // 0 the options' own output, 1.. the further outputs
+    int metadata = 0;     // the MetadataLevel it was written with
+    uint32_t removed = 0; // the PrivateKind bits taken out of it
 };
 
 // One resize batch over a list of pictures, with the options copied at the
@@ -75,6 +77,9 @@ public:
     // only pictures it may attach.
     QStringList MailTempList() const;
     int Count(PictureOutcome::Status status) const;
+    // "removed: GPS position from 12 pictures, serial numbers from 12" for
+    // the written results; empty when no result was to lose any metadata.
+    QString RemovedSummary() const;
 
 private:
     class InFlight;

@@ -12,6 +12,7 @@ constexpr uint32_t kMostQuality = 100;
 constexpr uint32_t kMostRotate = 2;
 constexpr uint32_t kMostKb = 2 * 1024 * 1024; // 2 GiB: beyond any mail or picture
 constexpr uint32_t kMostOnExists = 3;
+constexpr uint32_t kMostMetadata = 2;
 constexpr QChar kEscape = u'\\';
 constexpr QChar kChangeSeparator = u',';
 constexpr QChar kOutputSeparator = u';';
@@ -51,10 +52,10 @@ QString Escape(const QString& text) {
 
 } // namespace
 
-const std::array<ResizeSettingsField, 24>& ResizeSettingsFields() {
+const std::array<ResizeSettingsField, 27>& ResizeSettingsFields() {
     using S = ResizeSettings;
     namespace N = SettingsName;
-    static const std::array<ResizeSettingsField, 24> fields{{
+    static const std::array<ResizeSettingsField, 27> fields{{
         {N::Override, &S::override, 0, kFlag},
         {N::Dest, nullptr, 0, 0, &S::dest, kPathTextBytes},
         {N::ImageType, &S::imagetype, 0, kMostType},
@@ -79,6 +80,9 @@ const std::array<ResizeSettingsField, 24>& ResizeSettingsFields() {
         {N::NameTemplate, nullptr, 0, 0, &S::nametemplate, kPathTextBytes},
         {N::OnExists, &S::onexists, 0, kMostOnExists},
         {N::Also, nullptr, 0, 0, &S::also, kAlsoTextBytes},
+        {N::Metadata, &S::metadata, 0, kMostMetadata},
+        {N::MailMetadata, &S::mailmetadata, 0, kMostMetadata},
+        {N::Srgb, &S::srgb, 0, kFlag},
     }};
     return fields;
 }

@@ -47,6 +47,11 @@ struct ResizeSettings {
     // Further outputs from the same decode: each the changes it makes to
     // these options, "NAME=VALUE,NAME=VALUE", separated by ";".
     QString also;
+    // Metadata kept: 0 all, 1 none that locates or names anyone, 2 only the
+    // colour profile and the resolution; for results, and for mail copies.
+    uint32_t metadata = 0;
+    uint32_t mailmetadata = 1;
+    uint32_t srgb = 0; // 1: pixels in sRGB with the sRGB profile, for the web
 };
 
 // What a result whose name exists gets.
@@ -68,7 +73,7 @@ struct ResizeSettingsField {
     QString ResizeSettings::*text = nullptr;
     int textBytes = 0;
 };
-const std::array<ResizeSettingsField, 24>& ResizeSettingsFields();
+const std::array<ResizeSettingsField, 27>& ResizeSettingsFields();
 const ResizeSettingsField* FindResizeSettingsField(const QString& name);
 
 // Sets the field called name from its text: a number must be a 32-bit

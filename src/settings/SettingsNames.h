@@ -29,6 +29,9 @@ inline const QString MailMaxKb = QStringLiteral("mailmaxkb");
 inline const QString NameTemplate = QStringLiteral("nametemplate");
 inline const QString OnExists = QStringLiteral("onexists");
 inline const QString Also = QStringLiteral("also");
+inline const QString Metadata = QStringLiteral("metadata");
+inline const QString MailMetadata = QStringLiteral("mailmetadata");
+inline const QString Srgb = QStringLiteral("srgb");
 
 inline const QString ExtTessary = QStringLiteral("ExtTessary");
 inline const QString ExtResize = QStringLiteral("ExtResize");

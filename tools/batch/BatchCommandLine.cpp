@@ -65,6 +65,19 @@ Options:
                                           3 replace
                          also             the stored further outputs, as
                                           --also's, separated by ";"
+                         metadata         what each result keeps of the
+                                          photo's metadata: 0 everything
+                                          (default), 1 all but location,
+                                          serial numbers, owner and author
+                                          names, maker notes and contacts,
+                                          2 only the colour profile and the
+                                          resolution; each result is read
+                                          back, and one still holding what
+                                          was removed fails
+                         mailmetadata     the same for the copies of --mail
+                                          (default 1)
+                         srgb             1: pixels in sRGB with the sRGB
+                                          profile embedded, for the web
                        Numbers outside their range are refused: switches 0-1,
                        imagetype 0-11, qualilty 0-100, rotate 0-2, DPI
                        1-65535, sizes 1-65535 pixels or 1-10000 percent.
@@ -119,7 +132,9 @@ that is a terminal. At the end one line "written: N, skipped: M, failed: K"
 goes to standard output, counting results (a picture with further outputs
 has several), then one line "PATH: reason" per failed result, "PATH (output
 N, NAME): reason" when pictures have several. A result skipped by an answer
-or by onexists=2 is not a failure.
+or by onexists=2 is not a failure. When results were to lose metadata, a
+last line says what was removed: "removed: GPS position from 12 pictures,
+serial numbers from 12".
 
 Exit status: 0 when no picture failed, 1 when one failed (with --info: one
 could not be read), 2 for a usage error (nothing is done then).

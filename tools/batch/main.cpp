@@ -220,6 +220,8 @@ int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, Deskt
         << ", failed: " << job.Count(Status::Failed) << "\n";
     for (const QString& failure : job.Failures())
         out << failure << "\n";
+    if (const QString removed = job.RemovedSummary(); !removed.isEmpty())
+        out << removed << "\n";
     bool failed = job.Count(Status::Failed) > 0;
     if (line.mail) {
         AppSettings& stored = GetAppSettings();

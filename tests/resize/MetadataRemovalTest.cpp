@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+// What a result keeps of a camera photo's metadata, judged by exiftool in
+// every type that carries metadata, and its colours by libvips.
+#include "TestSupport.h"
+
+#include "codec/PrivateData.h"
+#include "resize/ResizeJob.h"
+
+namespace {
+
+class YesToAll : public ConfirmationPrompt {
+public:
+    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
+};
+
+// Every tag that places a photo or names a person or a camera, wherever
+// exiftool finds it (EXIF, XMP, IPTC, maker notes).
+const QStringList kPrivateTags{
+    "-GPS:all",          "-XMP-exif:GPS*",    "-SerialNumber",  "-InternalSerialNumber",
+    "-LensSerialNumber", "-BodySerialNumber", "-OwnerName",     "-CameraOwnerName",
+    "-Artist",           "-Creator",          "-By-line",       "-City",
+    "-Country",          "-MakerNotes:all",   "-ThumbnailImage"};
+
+// The private tags exiftool finds in path, one a line.
+QStringList PrivateTags(const QString& path) {
+    const ToolRun run =
+        RunTool(u"exiftool"_s, QStringList{"-q", "-q", "-a", "-s"} + kPrivateTags << path);
+    return run.out.split(u'\n', Qt::SkipEmptyParts);
+}
+
+QString Tag(const QString& path, const QString& tag) {
+    return RunTool(u"exiftool"_s, {u"-s3"_s, u"-"_s + tag, path}).out.trimmed();
+}
+
+// Photos with a GPS position, a serial number in maker notes, an owner,
+// and XMP naming the author, written as each type that carries metadata
+// at each level (and as mail copies, which have their own choice).
+TEST(MetadataRemovalTest, NothingPrivateSurvivesAndWhatIsKeptStays) {
+    QTemporaryDir dir;
+    QStringList photos;
+    for (const char* name : {"jpg/Kodak_CX7530.jpg", "jpg/Panasonic_DMC-FZ30.jpg",
+                             "jpg/canon-ixus.jpg", "jpg/no_exif.jpg"})
+        photos << CopyInto(TestData(QLatin1String(name)), dir.path());
+    for (const QString& photo : photos)
+        ASSERT_FALSE(PrivateTags(photo).isEmpty()) << qPrintable(photo);
+    struct Case {
+        uint32_t imagetype;
+        int metadata;
+        bool mail;
+    };
+    std::vector<Case> cases;
+    for (const uint32_t type : {1u, 5u, 6u, 8u, 9u, 10u})
+        for (const int level : {0, 1, 2})
+            cases.push_back({type, level, false});
+    cases.push_back({1, 0, true}); // a mail copy: mailmetadata 1 by default
+    for (const Case& c : cases) {
+        ResizeSettings s;
+        s.imagetype = c.imagetype;
+        s.width = s.height = 25;
+        s.metadata = uint32_t(c.metadata);
+        s.dest = u"out%1-%2"_s.arg(c.imagetype).arg(c.metadata);
+        YesToAll prompt;
+        ResizeJob job(s, photos, prompt);
+        QTemporaryDir mail;
+        if (c.mail)
+            job.SetMailResults(mail.path());
+        job.Run();
+        const std::string what = u"type %1, metadata %2%3"_s.arg(c.imagetype)
+                                     .arg(c.metadata)
+                                     .arg(c.mail ? u", mail"_s : QString())
+                                     .toStdString();
+        ASSERT_EQ(job.Count(PictureOutcome::Status::Written), 4) << what;
+        const int level = c.mail ? 1 : c.metadata;
+        for (const PictureOutcome& o : job.Outcomes()) {
+            const QStringList left = PrivateTags(o.output);
+            EXPECT_EQ(left.isEmpty(), level > 0) << what << ": " << qPrintable(left.join(u'|'));
+        }
+        // What the first photo keeps: its camera and date, but for level 2.
+        const QString kodak = job.Outcomes()[0].output;
+        EXPECT_EQ(Tag(kodak, u"Model"_s).isEmpty(), level == 2) << what;
+        EXPECT_EQ(Tag(kodak, u"DateTimeOriginal"_s).isEmpty(), level == 2) << what;
+        EXPECT_EQ(job.RemovedSummary().startsWith(u"removed: GPS position from 1 picture, "_s),
+                  level > 0)
+            << what << qPrintable(job.RemovedSummary());
+    }
+}
+
+// srgb: the pixels are those of libvips' own conversion with the photo's
+// profile, and the profile is sRGB; without it the profile stays.
+TEST(MetadataRemovalTest, SrgbConvertsWithThePhotosProfileAndEmbedsSrgb) {
+    QTemporaryDir dir;
+    // Stored mirrored (orientation 2), so the reference is mirrored back.
+    const QString photo = CopyInto(TestData(u"orientation/landscape_2.jpg"_s), dir.path());
+    ASSERT_EQ(Tag(photo, u"ProfileDescription"_s), u"Generic RGB Profile"_s);
+    for (const uint32_t srgb : {0u, 1u}) {
+        ResizeSettings s;
+        s.image_to_resize = 0;
+        s.imagetype = 5; // PNG: lossless, so the pixels can be compared
+        s.srgb = srgb;
+        s.dest = u"out%1"_s.arg(srgb);
+        YesToAll prompt;
+        ResizeJob job(s, {photo}, prompt);
+        job.Run();
+        const QString result = job.Outcomes()[0].output;
+        EXPECT_EQ(Tag(result, u"ProfileDescription"_s),
+                  srgb ? u"sRGB"_s : u"Generic RGB Profile"_s);
+        const QString converted = dir.filePath(u"converted.v"_s);
+        if (srgb)
+            RunTool(u"vips"_s, {u"icc_transform"_s, photo, converted, u"srgb"_s, u"--embedded"_s});
+        else
+            RunTool(u"vips"_s, {u"copy"_s, photo, converted});
+        const QString reference = dir.filePath(u"reference%1.v"_s.arg(srgb));
+        RunTool(u"vips"_s, {u"flip"_s, converted, reference, u"horizontal"_s});
+        const QString difference = dir.filePath(u"difference.v"_s);
+        RunTool(u"vips"_s, {u"subtract"_s, result, reference, difference});
+        EXPECT_EQ(RunTool(u"vips"_s, {u"max"_s, difference}).out.toDouble(), 0.0) << srgb;
+    }
+}
+
+} // namespace
