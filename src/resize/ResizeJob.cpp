@@ -6,12 +6,12 @@
 #include "codec/PrivateData.h"
 #include "platform/FileName.h"
 #include "platform/SafeWrite.h"
+#include "resize/EncodeResult.h"
 #include "resize/NameTemplate.h"
 #include "resize/OutputPath.h"
 #include "resize/PictureTree.h"
 #include "resize/Recipe.h"
 #include "resize/ResizeTexts.h"
-#include "resize/SizeLimit.h"
 #include "resize/StatusLine.h"
 
 #include <QDir>
@@ -29,9 +29,6 @@
 
 namespace {
 
-constexpr uint32_t kRotateLeft = 0;
-constexpr uint32_t kFlip = 1;
-constexpr uint32_t kRotateRight = 2;
 constexpr int64_t kMailFloorBytes = 32 * 1024;
 // Two 8-megapixel photos decoded at once, or one larger.
 constexpr int64_t kHeldPixelBytes = int64_t(64) << 20;
@@ -147,11 +144,7 @@ struct ResizeJob::Output {
     PictureOutcome* outcome = nullptr;
     const ResizeSettings* settings = nullptr;
     OutputPlan plan;
-    bool resample = false;
-    int64_t width = 0;
-    int64_t height = 0;
-    uint32_t format = ImageFormat::None;
-    int64_t limit = 0; // most bytes of the result; 0: no limit
+    ResultSpec spec;
     WriteOptions write;
 };
 
@@ -321,23 +314,17 @@ QString ResizeJob::PrepareFolder(int index, const OutputPlan& plan) {
 // The type the output is written as and its new size; the reason when it
 // cannot be written.
 QString ResizeJob::CheckOutput(const QString& source, const CxImage& image, Output& output) const {
-    const ResizeSettings& settings = *output.settings;
-    output.format = settings.imagetype == PictureTypeTable::SameAsSource
-                        ? image.GetType()
-                        : PictureTypeTable::CodecFormat(settings.imagetype);
-    if (image.PageCount() > 1 && !ImageFormat::HoldsPages(output.format) &&
+    if (const QString why = PlanResult(*output.settings, image, desktop_, output.spec);
+        !why.isEmpty())
+        return why;
+    // Mail copies go to strangers: they have their own choice.
+    if (mailResults_ && !settings_.override)
+        output.spec.metadata = int(output.settings->mailmetadata);
+    if (image.PageCount() > 1 && !ImageFormat::HoldsPages(output.spec.format) &&
         IsSameFile(output.plan.path, source))
         return QStringLiteral("it has %1 pages and only its first could be written in its "
                               "place, so it is kept as it is")
             .arg(image.PageCount());
-    if (!settings.image_to_resize)
-        return {};
-    Target(settings, image, output.width, output.height);
-    if (output.width <= 0 || output.height <= 0 || output.width * output.height > kMaxPicturePixels)
-        return QStringLiteral("the new size of %1 x %2 pixels is not possible")
-            .arg(output.width)
-            .arg(output.height);
-    output.resample = output.width != image.GetWidth() || output.height != image.GetHeight();
     return {};
 }
 
@@ -384,10 +371,10 @@ void ResizeJob::SetWriteOptions(const QString& sourcePath, Output& output) const
         output.write.modified = source.st_mtim;
     // Older mail copies are ours to replace; anything else the user may want back.
     output.write.trashReplaced = settings.trash && (!mailResults_ || settings_.override);
-    output.limit = int64_t(settings.maxkb) * 1024;
     const size_t picture = size_t(output.outcome->picture);
-    if (picture < mailShares_.size() && (output.limit == 0 || mailShares_[picture] < output.limit))
-        output.limit = mailShares_[picture];
+    int64_t& limit = output.spec.limit;
+    if (picture < mailShares_.size() && (limit == 0 || mailShares_[picture] < limit))
+        limit = mailShares_[picture];
 }
 
 // The heavy part, on a pool thread: one decode for all of the picture's
@@ -402,8 +389,8 @@ void ResizeJob::Process(Decision& decision) {
     int64_t width = 0;
     int64_t height = 0;
     for (const Output& output : decision.outputs) {
-        width = std::max<int64_t>(width, output.resample ? output.width : image.GetWidth());
-        height = std::max<int64_t>(height, output.resample ? output.height : image.GetHeight());
+        width = std::max(width, output.spec.width);
+        height = std::max(height, output.spec.height);
     }
     // At most three bytes a pixel: deeper pictures are rare enough to go
     // by their count alone.
@@ -421,11 +408,11 @@ void ResizeJob::Process(Decision& decision) {
     std::map<std::pair<int64_t, int64_t>, std::unique_ptr<CxImage>> resampled;
     bool fullSizeUsed = false;
     for (const Output& output : decision.outputs) {
-        fullSizeUsed = fullSizeUsed || !output.resample;
-        const auto size = std::pair(output.width, output.height);
-        if (output.resample && !resampled.count(size)) {
+        fullSizeUsed = fullSizeUsed || !output.spec.resample;
+        const auto size = std::pair(output.spec.width, output.spec.height);
+        if (output.spec.resample && !resampled.count(size)) {
             std::unique_ptr<CxImage> once = image.Fork();
-            if (!once->Resample(output.width, output.height, 1) || !once->HoldPixels())
+            if (!once->Resample(size.first, size.second, 1) || !once->HoldPixels())
                 once->Destroy(); // keeps the reason for the outputs of this size
             resampled[size] = std::move(once);
         }
@@ -434,54 +421,26 @@ void ResizeJob::Process(Decision& decision) {
         decision.image.reset();
     budget_->Give(bytes);
     for (Output& output : decision.outputs) {
-        const CxImage& from =
-            output.resample ? *resampled[std::pair(output.width, output.height)] : *decision.image;
+        const CxImage& from = output.spec.resample
+                                  ? *resampled[std::pair(output.spec.width, output.spec.height)]
+                                  : *decision.image;
         if (!from.IsValid()) {
             Fail(*output.outcome, from.GetLastError());
             continue;
         }
-        output.resample = false;
+        output.spec.resample = false;
         Produce(*from.Fork(), output);
     }
     decision.image.reset();
 }
 
-// One output from image: its resample, turn, resolution, encoding and file.
+// One output from image: its bytes, then its file.
 void ResizeJob::Produce(CxImage& image, Output& output) {
-    const ResizeSettings& settings = *output.settings;
     PictureOutcome& outcome = *output.outcome;
-    bool ok = true;
-    if (output.resample)
-        ok = image.Resample(output.width, output.height, 1);
-    if (ok && settings.image_to_rotate) {
-        if (settings.rotate == kRotateLeft)
-            ok = image.RotateLeft();
-        else if (settings.rotate == kFlip)
-            ok = image.Flip();
-        else if (settings.rotate == kRotateRight)
-            ok = image.RotateRight();
-    }
-    if (settings.image_set_dpi) {
-        image.SetXDPI(int32_t(std::min<uint32_t>(settings.xdpi, INT32_MAX)));
-        image.SetYDPI(int32_t(std::min<uint32_t>(settings.ydpi, INT32_MAX)));
-    }
-    if (ImageFormat::IsLossy(output.format))
-        image.SetJpegQuality(uint8_t(settings.qualilty & 0xff));
-    // Mail copies go to strangers: they have their own choice.
-    outcome.metadata =
-        int(mailResults_ && !settings_.override ? settings.mailmetadata : settings.metadata);
-    image.SetMetadataLevel(outcome.metadata);
-    image.SetSrgb(settings.srgb != 0);
+    outcome.metadata = output.spec.metadata;
     QByteArray bytes;
     QString why;
-    if (!ok) {
-        why = image.GetLastError();
-    } else if (output.limit > 0) {
-        ok = EncodeWithin(image, output.format, output.limit, bytes, why);
-    } else {
-        ok = image.Encode(output.format, bytes);
-        why = image.GetLastError();
-    }
+    bool ok = EncodeResult(image, *output.settings, output.spec, bytes, why);
     if (ok) {
         const QString reason = WriteFileSafely(output.plan.path, bytes, output.write);
         ok = reason.isEmpty();
@@ -513,11 +472,11 @@ void ResizeJob::PlanAll() {
             fields.taken = DateTaken(loaded ? header.GetExifDate() : QString(), source);
         std::vector<OutputPlan> plans;
         for (const ResizeSettings& output : recipe_) {
-            if (loaded && output.image_to_resize) {
-                Target(output, header, fields.width, fields.height);
-            } else if (loaded) {
-                fields.width = header.GetWidth();
-                fields.height = header.GetHeight();
+            ResultSpec spec;
+            if (loaded) {
+                PlanResult(output, header, desktop_, spec);
+                fields.width = spec.width;
+                fields.height = spec.height;
             }
             OutputPlan plan = PlanOutput(source, SettingsForSubfolder(output, subfolder),
                                          mailResults_, mailFolder_, fields);
@@ -536,18 +495,6 @@ void ResizeJob::PlanAll() {
     }
 }
 
-void ResizeJob::Target(const ResizeSettings& settings, const CxImage& image, int64_t& width,
-                       int64_t& height) const {
-    const int32_t w = image.GetWidth();
-    const int32_t h = image.GetHeight();
-    width = TargetWidth(settings, w, h, desktop_);
-    height = TargetHeight(settings, w, h, desktop_);
-    // No side grows: a side that would is kept as it is.
-    if (settings.noenlarge) {
-        width = std::min<int64_t>(width, w);
-        height = std::min<int64_t>(height, h);
-    }
-}
 // The copies of one mail share its limit by their pixel counts, so a big
 // photo is not squeezed harder than a small one.
 void ResizeJob::ShareMailLimit() {
@@ -561,12 +508,10 @@ void ResizeJob::ShareMailLimit() {
         int64_t w = 0;
         int64_t h = 0;
         if (image.Load(picture)) {
-            if (settings_.image_to_resize) {
-                Target(settings_, image, w, h);
-            } else {
-                w = image.GetWidth();
-                h = image.GetHeight();
-            }
+            ResultSpec spec;
+            PlanResult(settings_, image, desktop_, spec);
+            w = spec.width;
+            h = spec.height;
         }
         pixels.push_back(double(std::max<int64_t>(w, 0)) * double(std::max<int64_t>(h, 0)));
         total += pixels.back();

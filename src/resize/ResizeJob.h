@@ -95,8 +95,6 @@ private:
     void SetWriteOptions(const QString& sourcePath, Output& output) const;
     void Process(Decision& decision);
     void Produce(CxImage& image, Output& output);
-    void Target(const ResizeSettings& settings, const CxImage& image, int64_t& width,
-                int64_t& height) const;
     void ShareMailLimit();
     void PlanAll();
     PictureOutcome& OutcomeOf(int index, size_t recipe) {
