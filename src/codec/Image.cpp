@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "codec/ImageImpl.h"
+#include "codec/PrivateData.h"
 #include "codec/ResultMetadata.h"
 #include "platform/SafeWrite.h"
 
@@ -208,6 +209,15 @@ void CxImage::SetSrgb(bool srgb) {
 
 uint32_t CxImage::RemovedPrivateData() const {
     return d->removed;
+}
+
+int64_t CxImage::ResultMetadataBytes(uint32_t format, int level) const {
+    if (!d->valid || !ImageFormat::HoldsMetadata(format))
+        return 0;
+    uint32_t removed = 0;
+    const ResultFacts facts{GetWidth(), GetHeight(), std::nullopt};
+    return ResultExif(d->exif, facts, std::nullopt, level, &removed).size() +
+           StripXmp(d->xmp, level, removed).size();
 }
 
 QString CxImage::GetExifDate() const {

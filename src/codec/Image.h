@@ -78,6 +78,9 @@ public:
     void SetSrgb(bool srgb);
     // The PrivateKind bits the last Encode took out.
     uint32_t RemovedPrivateData() const;
+    // The bytes of EXIF and XMP a result as format would carry at a
+    // MetadataLevel, without encoding it.
+    int64_t ResultMetadataBytes(uint32_t format, int level) const;
     void SetJpegQuality(uint8_t quality);
     uint8_t GetJpegQuality() const;
 

@@ -26,6 +26,11 @@ inline bool IsLossy(uint32_t format) {
 inline bool HoldsPages(uint32_t format) {
     return format == Gif || format == Tiff || format == Webp;
 }
+// The types that carry metadata and a colour profile; the others show sRGB
+// and keep neither.
+inline bool HoldsMetadata(uint32_t format) {
+    return format != Gif && format != Bmp && format != Pcx && format != Ico;
+}
 } // namespace ImageFormat
 
 // The largest picture the codec agrees to open. It is read a strip at a

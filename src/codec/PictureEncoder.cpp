@@ -19,12 +19,6 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 const QByteArray kExifPrefix("Exif\0\0", 6);
 
-// The types whose files keep an ICC profile; the others show sRGB.
-bool KeepsProfile(uint32_t format) {
-    return format != ImageFormat::Gif && format != ImageFormat::Bmp && format != ImageFormat::Pcx &&
-           format != ImageFormat::Ico;
-}
-
 bool Holds16Bits(uint32_t format) {
     return format == ImageFormat::Png || format == ImageFormat::Tiff;
 }
@@ -49,7 +43,7 @@ bool IsGrey(const VImage& image) {
 // sRGB one, for viewers that ignore profiles.
 VImage PrepareColours(VImage image, uint32_t format, bool srgb) {
     const bool cmyk = image.interpretation() == VIPS_INTERPRETATION_CMYK;
-    if ((HasProfile(image) && (srgb || !KeepsProfile(format))) ||
+    if ((HasProfile(image) && (srgb || !ImageFormat::HoldsMetadata(format))) ||
         (cmyk && (srgb || !HoldsCmyk(format)))) {
         const bool deep = Holds16Bits(format) && image.format() == VIPS_FORMAT_USHORT;
         image = image.icc_transform("srgb", VImage::option()
@@ -60,10 +54,10 @@ VImage PrepareColours(VImage image, uint32_t format, bool srgb) {
                image.interpretation() != VIPS_INTERPRETATION_RGB16) {
         image = image.colourspace(VIPS_INTERPRETATION_sRGB);
     }
-    if (!KeepsProfile(format) && HasProfile(image)) {
+    if (!ImageFormat::HoldsMetadata(format) && HasProfile(image)) {
         image = image.copy();
         vips_image_remove(image.get_image(), VIPS_META_ICC_NAME);
-    } else if (srgb && KeepsProfile(format)) {
+    } else if (srgb && ImageFormat::HoldsMetadata(format)) {
         if (IsGrey(image))
             image =
                 image.colourspace(image.format() == VIPS_FORMAT_USHORT ? VIPS_INTERPRETATION_RGB16
@@ -219,7 +213,7 @@ QString TakeVipsError(const VError& e) {
 // The kinds of private data an encoded result holds, read back from its
 // bytes as any reader would find them.
 uint32_t PrivateDataInResult(const QByteArray& encoded, uint32_t format) {
-    if (!KeepsProfile(format))
+    if (!ImageFormat::HoldsMetadata(format))
         return 0; // GIF, BMP, PCX and ICO carry no metadata
     QBuffer file;
     file.setData(encoded);

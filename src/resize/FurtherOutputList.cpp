@@ -47,6 +47,7 @@ FurtherOutputList::FurtherOutputList(std::function<ResizeSettings()> mainOptions
         if (list_->currentRow() >= 0)
             outputs_.removeAt(list_->currentRow());
         Refresh();
+        Q_EMIT Changed();
     });
     connect(list_, &QListWidget::currentRowChanged, this, [this](int current) {
         edit_->setEnabled(current >= 0);
@@ -95,4 +96,5 @@ void FurtherOutputList::Edit(int row) {
         outputs_ << dialog.Changes();
     Refresh();
     list_->setCurrentRow(row >= 0 ? row : int(outputs_.size()) - 1);
+    Q_EMIT Changed();
 }

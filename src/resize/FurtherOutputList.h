@@ -28,6 +28,10 @@ public:
     // Describes each output again from the current main options.
     void Refresh();
 
+Q_SIGNALS:
+    // An output was added, edited or removed.
+    void Changed();
+
 private:
     void Edit(int row);
 

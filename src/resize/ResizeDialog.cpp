@@ -6,6 +6,7 @@
 #include "platform/FixedText.h"
 #include "resize/BatchRun.h"
 #include "resize/ColourLabel.h"
+#include "resize/EstimateLabel.h"
 #include "resize/FolderBrowseDialog.h"
 #include "resize/FurtherOutputList.h"
 #include "resize/NameTemplate.h"
@@ -117,6 +118,9 @@ void ResizeDialog::Open() {
     onExistsBox_->setCurrentIndex(int(settings_.onexists));
     outputList_->SetPictureSize(pictureWidth, pictureHeight);
     outputList_->SetOutputs(SplitFurtherOutputs(settings_.also));
+    metadataBox_->setCurrentIndex(int(settings_.metadata));
+    mailMetadataBox_->setCurrentIndex(int(settings_.mailmetadata));
+    srgbBox_->setChecked(settings_.srgb != 0);
     ShowValues();
 
     settings_.override ? OverwriteRule() : FolderRule();
@@ -135,6 +139,18 @@ void ResizeDialog::Open() {
     if (imageSetDpi_)
         WriteDpiCheck();
     loading_ = false;
+    RequestEstimate();
+}
+
+void ResizeDialog::RequestEstimate() {
+    if (loading_ || !opened_)
+        return;
+    if (settings_.PictureList.isEmpty()) {
+        estimate_->clear();
+        return;
+    }
+    estimate_->Request(ShownOptions(), settings_.PictureList,
+                       PrimaryDesktopSize().value_or(DesktopSize{}));
 }
 
 bool ResizeDialog::ReadControls(bool prompt) {
@@ -267,6 +283,9 @@ void ResizeDialog::WriteTo(ResizeSettings& s) const {
     s.nametemplate = nameTemplateEdit_->text();
     s.onexists = uint32_t(std::max(onExistsBox_->currentIndex(), 0));
     s.also = JoinFurtherOutputs(outputList_->Outputs());
+    s.metadata = uint32_t(std::max(metadataBox_->currentIndex(), 0));
+    s.mailmetadata = uint32_t(std::max(mailMetadataBox_->currentIndex(), 0));
+    s.srgb = srgbBox_->isChecked() ? 1 : 0;
 }
 
 void ResizeDialog::RunBatch(bool mail) {

@@ -9,6 +9,7 @@
 
 class AppSettings;
 class ColourLabel;
+class EstimateLabel;
 class FurtherOutputList;
 class QAbstractButton;
 class QCheckBox;
@@ -60,6 +61,7 @@ private:
     QGroupBox* BuildMoreGroup(QValidator* digits);
     QWidget* BuildOptionsTab(QValidator* digits);
     QWidget* BuildNamesTab();
+    QWidget* BuildSharingTab();
     QLayout* BuildButtons();
     void ConnectControls();
     void Open();
@@ -93,6 +95,8 @@ private:
     void OnUnitChanged(bool height);
     void OnBrowse();
     void SetSizeControlsEnabled(bool enabled);
+    // Asks for the size of the batch the controls now describe.
+    void RequestEstimate();
 
     AppSettings& settings_;
     bool opened_ = false;
@@ -148,6 +152,10 @@ private:
     QLineEdit* nameTemplateEdit_;
     QComboBox* onExistsBox_;
     FurtherOutputList* outputList_;
+    QComboBox* metadataBox_;
+    QComboBox* mailMetadataBox_;
+    QCheckBox* srgbBox_;
+    EstimateLabel* estimate_;
     QPushButton* setAsDefault_;
     QPushButton* resize_;
     QPushButton* resizeAndMail_;

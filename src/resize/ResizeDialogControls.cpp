@@ -2,6 +2,7 @@
 // The resize dialog's controls: one builder for each group, in the order
 // the dialog shows them, and the wiring of their signals.
 #include "resize/ColourLabel.h"
+#include "resize/EstimateLabel.h"
 #include "resize/FurtherOutputList.h"
 #include "resize/ResizeDialog.h"
 #include "resize/ResizeIds.h"
@@ -202,6 +203,7 @@ QGroupBox* ResizeDialog::BuildMoreGroup(QValidator* digits) {
     moreTabs_->addTab(BuildNamesTab(), Text::NamesTab);
     outputList_ = new FurtherOutputList([this] { return ShownOptions(); }, moreTabs_);
     moreTabs_->addTab(outputList_, Text::OutputsTab);
+    moreTabs_->addTab(BuildSharingTab(), Text::SharingTab);
     connect(moreTabs_, &QTabWidget::currentChanged, this, [this](int tab) {
         if (moreTabs_->widget(tab) == outputList_)
             outputList_->Refresh();
@@ -261,14 +263,37 @@ QWidget* ResizeDialog::BuildNamesTab() {
     return tab;
 }
 
+QWidget* ResizeDialog::BuildSharingTab() {
+    auto* tab = new QWidget(this);
+    metadataBox_ = Named(new QComboBox(tab), Id::Metadata);
+    mailMetadataBox_ = Named(new QComboBox(tab), Id::MailMetadata);
+    for (QComboBox* box : {metadataBox_, mailMetadataBox_})
+        for (const QString& choice : Text::MetadataChoices)
+            box->addItem(choice);
+    auto* hint = new QLabel(Text::MetadataHint, tab);
+    hint->setEnabled(false); // a hint, shown the way hints are
+    hint->setWordWrap(true);
+    srgbBox_ = Named(new QCheckBox(Text::Srgb, tab), Id::Srgb);
+    auto* grid = new QGridLayout(tab);
+    grid->addWidget(new QLabel(Text::Metadata, tab), 0, 0);
+    grid->addWidget(metadataBox_, 0, 1);
+    grid->addWidget(new QLabel(Text::MailMetadata, tab), 0, 2);
+    grid->addWidget(mailMetadataBox_, 0, 3);
+    grid->addWidget(hint, 1, 0, 1, 4);
+    grid->addWidget(srgbBox_, 2, 0, 1, 4);
+    grid->setRowStretch(3, 1);
+    return tab;
+}
+
 QLayout* ResizeDialog::BuildButtons() {
     setAsDefault_ = Named(new QPushButton(Text::SetAsDefault, this), Id::SetAsDefault);
     resize_ = Named(new QPushButton(Text::Resize, this), Id::Resize);
     resizeAndMail_ = Named(new QPushButton(Text::ResizeAndMail, this), Id::ResizeAndMail);
     cancel_ = Named(new QPushButton(Text::Cancel, this), Id::Cancel);
+    estimate_ = new EstimateLabel(this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(setAsDefault_);
-    buttons->addStretch();
+    buttons->addWidget(estimate_, 1);
     for (QPushButton* b : {resize_, resizeAndMail_, cancel_})
         buttons->addWidget(b);
     for (QPushButton* b : findChildren<QPushButton*>())
@@ -308,4 +333,14 @@ void ResizeDialog::ConnectControls() {
     connect(resize_, &QPushButton::clicked, this, [this] { RunBatch(false); });
     connect(resizeAndMail_, &QPushButton::clicked, this, [this] { RunBatch(true); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    // Any option may change the size of the batch.
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        connect(edit, &QLineEdit::textChanged, this, [this] { RequestEstimate(); });
+    for (QComboBox* box : findChildren<QComboBox*>())
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { RequestEstimate(); });
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        if (button->isCheckable())
+            connect(button, &QAbstractButton::toggled, this, [this] { RequestEstimate(); });
+    connect(qualitySlider_, &QSlider::valueChanged, this, [this] { RequestEstimate(); });
+    connect(outputList_, &FurtherOutputList::Changed, this, [this] { RequestEstimate(); });
 }

@@ -46,6 +46,10 @@ constexpr int FurtherOutputs = 1069;
 constexpr int AddOutput = 1070;
 constexpr int EditOutput = 1071;
 constexpr int RemoveOutput = 1072;
+constexpr int Metadata = 1073;
+constexpr int MailMetadata = 1074;
+constexpr int Srgb = 1075;
+constexpr int Estimate = 1076;
 constexpr int SetAsDefault = 1004;
 constexpr int Resize = 1003;
 constexpr int ResizeAndMail = 1053;
@@ -157,6 +161,18 @@ inline const QString OutputsTooMany =
                    "%1 bytes.");
 inline const QString OutputsHint =
     QStringLiteral("Each picture is also written as each of these, from the same decode.");
+inline const QString SharingTab = QStringLiteral("Sharing");
+inline const QString Metadata = QStringLiteral("Metadata kept:");
+inline const QString MailMetadata = QStringLiteral("In mailed copies:");
+inline const QString MetadataChoices[] = {QStringLiteral("All of it"),
+                                          QStringLiteral("All but location and personal data"),
+                                          QStringLiteral("Only the colour profile and resolution")};
+inline const QString MetadataHint =
+    QStringLiteral("Location and personal data: GPS position, place names, serial numbers, "
+                   "owner and author names, maker notes and contacts. Camera, exposure, date "
+                   "taken and copyright stay.");
+inline const QString Srgb = QStringLiteral("Convert colours to sRGB for the web");
+inline const QString Estimating = QStringLiteral("working out the size...");
 inline const QString AddOutput = QStringLiteral("Add...");
 inline const QString EditOutput = QStringLiteral("Edit...");
 inline const QString RemoveOutput = QStringLiteral("Remove");

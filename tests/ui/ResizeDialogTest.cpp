@@ -188,6 +188,8 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     Type(d.get(), Id::MailMaxKb, QString());
     Type(d.get(), Id::NameTemplate, u"{date}/{name}"_s);
     Control<QComboBox>(d.get(), Id::OnExists)->setCurrentIndex(int(OnExists::KeepBoth));
+    Control<QComboBox>(d.get(), Id::MailMetadata)->setCurrentIndex(2);
+    Click(Control<QCheckBox>(d.get(), Id::Srgb));
     // A further output made in its editor: WebP, 320 x 240 pixels.
     QTimer editor;
     QObject::connect(&editor, &QTimer::timeout, [&editor] {
@@ -215,6 +217,8 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     EXPECT_EQ(std::tuple(loaded.noenlarge, loaded.keepdates, loaded.trash, loaded.maxkb,
                          loaded.mailmaxkb, loaded.onexists, loaded.nametemplate),
               std::tuple(1u, 1u, 0u, 500u, 0u, 1u, u"{date}/{name}"_s));
+    EXPECT_EQ(std::tuple(loaded.metadata, loaded.mailmetadata, loaded.srgb),
+              std::tuple(0u, 2u, 1u));
     EXPECT_EQ(loaded.also, u"imagetype=8,image_to_resize=1,desktop=0,wpercent=0,hpercent=0,"
                            u"width=320,height=240"_s);
 
@@ -235,6 +239,32 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     });
     EXPECT_TRUE(said.contains(u"259 bytes"_s)) << qPrintable(said);
     EXPECT_EQ(AppSettings().dest, u"/tmp/web pictures"_s);
+}
+
+// The size of the batch is worked out beside the dialog, and worked out
+// again when an option changes.
+TEST_F(ResizeDialogTest, TheEstimateFollowsTheOptionsWithoutHoldingTheDialog) {
+    QTemporaryDir dir;
+    settings_.PictureList = DrawPictures(dir.path(), 3, u"p%1.png"_s, 400, 300);
+    settings_.imagetype = 5;
+    settings_.wpercent = settings_.hpercent = 1;
+    auto d = Open(400, 300);
+    QLabel* estimate = Control<QLabel>(d.get(), Id::Estimate);
+    const auto settled = [&] {
+        return estimate->text().startsWith(u"about"_s);
+    };
+    ASSERT_TRUE(WaitUntil([&] {
+        QCoreApplication::processEvents();
+        return settled();
+    }));
+    const QString full = estimate->text();
+    Type(d.get(), Id::Width, u"10"_s);
+    EXPECT_EQ(estimate->text(), ResizeDialogText::Estimating);
+    ASSERT_TRUE(WaitUntil([&] {
+        QCoreApplication::processEvents();
+        return settled();
+    }));
+    EXPECT_NE(estimate->text(), full);
 }
 
 // "Browse..." takes a typed folder that is not there yet, as the batch

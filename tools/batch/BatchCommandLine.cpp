@@ -93,6 +93,11 @@ Options:
                        from find or another program
   --null               with --files-from: the names are separated by NUL
                        bytes (find -print0), so any name is safe
+  --dry-run            write nothing: print each result's path, its size in
+                       pixels and about how many bytes it would take, one
+                       a line separated by tabs, then the total; the bytes
+                       come from encoding a few of the pictures (the first,
+                       the middle and the last) at their real settings
   --answer POLICY      how to answer the questions of the batch ("overwrite
                        this file?", "convert to 256 colours?"):
                          ask         ask on the terminal
@@ -182,6 +187,7 @@ const std::pair<QLatin1String, bool BatchCommandLine::*> kSwitches[] = {
     {QLatin1String("--mail"), &BatchCommandLine::mail},
     {QLatin1String("--recursive"), &BatchCommandLine::recursive},
     {QLatin1String("--null"), &BatchCommandLine::null},
+    {QLatin1String("--dry-run"), &BatchCommandLine::dryRun},
 };
 
 const QStringList kValued{"--sort", "--set",  "--answer",    "--desktop-size",

@@ -25,8 +25,9 @@ struct BatchCommandLine {
     bool recursive = false; // a FOLDER stands for every picture under it
     std::vector<std::pair<QString, QString>> sets; // --set NAME=VALUE, in order
     QStringList also;                              // --also CHANGES: one further output each
-    QString filesFrom; // --files-from FILE ("-": standard input); empty: none
-    bool null = false; // the list of --files-from is NUL-separated
+    QString filesFrom;   // --files-from FILE ("-": standard input); empty: none
+    bool null = false;   // the list of --files-from is NUL-separated
+    bool dryRun = false; // write nothing: print what would be written, and its size
     AnswerPolicy answer = AnswerPolicy::Default;
     std::optional<DesktopSize> desktopSize;
     int jobs = 0; // 0: one per core

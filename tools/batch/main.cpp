@@ -16,6 +16,7 @@
 #include "resize/PictureTree.h"
 #include "resize/Recipe.h"
 #include "resize/ResizeJob.h"
+#include "resize/SizeEstimate.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
 
@@ -193,6 +194,29 @@ std::optional<BatchPictures> CollectPictures(const BatchCommandLine& line,
     return pictures;
 }
 
+// What the batch would write, and about how much, writing nothing.
+int PrintEstimate(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
+                  const BatchPictures& pictures) {
+    const std::atomic<bool> never{false};
+    const SizeEstimate estimate =
+        EstimateBatch(settings, pictures.paths, desktop, line.mail, never);
+    QTextStream out(stdout);
+    bool failed = false;
+    for (const EstimatedResult& result : estimate.results) {
+        out << result.path << "\t";
+        if (result.reason.isEmpty())
+            out << result.width << "x" << result.height << "\t" << ShownBytes(result.bytes);
+        else
+            out << "cannot be made: " << result.reason;
+        out << "\n";
+        failed = failed || !result.reason.isEmpty();
+    }
+    out << "total: " << EstimateText(estimate, line.mail ? settings.mailmaxkb : 0) << ", "
+        << estimate.results.size() << " results, " << estimate.sampled << " of "
+        << pictures.paths.size() << " pictures encoded to estimate\n";
+    return failed ? kExitFailed : 0;
+}
+
 // Runs the batch, prints its counts and failures and mails the results
 // when asked; returns the exit status.
 int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
@@ -280,5 +304,7 @@ int main(int argc, char** argv) {
     const std::optional<BatchPictures> pictures = CollectPictures(*line, *settings, error);
     if (!pictures)
         return UsageError(error);
+    if (line->dryRun)
+        return PrintEstimate(*line, *settings, desktop, *pictures);
     return RunBatch(*line, *settings, desktop, *pictures);
 }

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "resize/EstimateLabel.h"
+
+#include "resize/ResizeIds.h"
+#include "resize/SizeEstimate.h"
+
+#include <QThread>
+
+namespace {
+// Long enough for a typed number to be whole before it is estimated.
+constexpr int kPauseMs = 300;
+} // namespace
+
+EstimateLabel::EstimateLabel(QWidget* parent)
+    : QLabel(parent) {
+    setObjectName(QString::number(ResizeDialogId::Estimate));
+    pause_.setSingleShot(true);
+    pause_.setInterval(kPauseMs);
+    connect(&pause_, &QTimer::timeout, this, [this] { Start(); });
+}
+
+EstimateLabel::~EstimateLabel() {
+    if (stop_)
+        *stop_ = true;
+    for (QThread* worker : workers_) {
+        worker->wait();
+        delete worker;
+    }
+}
+
+void EstimateLabel::Request(const ResizeSettings& settings, const QStringList& pictures,
+                            DesktopSize desktop) {
+    settings_ = settings;
+    pictures_ = pictures;
+    desktop_ = desktop;
+    ++generation_;
+    if (stop_)
+        *stop_ = true;
+    setText(ResizeDialogText::Estimating);
+    pause_.start();
+}
+
+void EstimateLabel::Start() {
+    DropFinished();
+    stop_ = std::make_shared<std::atomic<bool>>(false);
+    const int generation = generation_;
+    QThread* worker = QThread::create([this, generation, stop = stop_, settings = settings_,
+                                       pictures = pictures_, desktop = desktop_] {
+        const SizeEstimate estimate = EstimateBatch(settings, pictures, desktop, false, *stop);
+        if (!estimate.complete)
+            return;
+        const QString text = EstimateText(estimate, settings.mailmaxkb);
+        QMetaObject::invokeMethod(
+            this, [this, generation, text] { Finish(generation, text); }, Qt::QueuedConnection);
+    });
+    workers_.push_back(worker);
+    worker->start();
+}
+
+void EstimateLabel::Finish(int generation, const QString& text) {
+    if (generation == generation_)
+        setText(text);
+    DropFinished();
+}
+
+void EstimateLabel::DropFinished() {
+    std::erase_if(workers_, [](QThread* worker) {
+        if (!worker->isFinished())
+            return false;
+        delete worker;
+        return true;
+    });
+}
