@@ -129,6 +129,31 @@ TEST_F(TessaryBatchTest, ListsFromAFileOrStandardInputAndFurtherOutputsThatFailA
     EXPECT_EQ(Batch(u"--files-from - --answer ask"_s).exitCode, 2);
 }
 
+// --dry-run writes nothing and says what would be written, each result
+// with its size and bytes, then the total; a batch that removes metadata
+// says what it removed.
+TEST_F(TessaryBatchTest, DryRunWritesNothingAndARemovingBatchSaysWhatWent) {
+    const QStringList photos{CopyInto(TestData(u"jpg/Kodak_CX7530.jpg"_s), dir_.path()),
+                             Photo(u"Nikon_D70.jpg"_s)};
+    const ToolRun dry =
+        Batch(u"--dry-run --set imagetype=5 --also imagetype=4,wpercent=0,width=300"_s, photos);
+    EXPECT_EQ(dry.exitCode, 1) << qPrintable(dry.err); // the icons cannot be made
+    const QStringList lines = dry.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5) << qPrintable(dry.out);
+    EXPECT_TRUE(QRegularExpression(u"^.*/resize/Kodak_CX7530.png\t100x78\t[0-9]+ KB$"_s)
+                    .match(lines[0])
+                    .hasMatch())
+        << qPrintable(lines[0]);
+    EXPECT_TRUE(lines[1].endsWith(u"Kodak_CX7530.ico\tcannot be made: an icon can be at most "
+                                  u"256 x 256 pixels; this picture is 300 x 78"_s))
+        << qPrintable(lines[1]);
+    EXPECT_TRUE(lines[4].startsWith(u"total: about "_s)) << qPrintable(lines[4]);
+    EXPECT_FALSE(QFileInfo::exists(Path(u"resize"_s)));
+    const ToolRun run = Batch(u"--set metadata=1"_s, photos);
+    EXPECT_TRUE(run.out.endsWith(u"removed: GPS position from 1 picture\n"_s))
+        << qPrintable(run.out);
+}
+
 // Killed at random moments while writing over its sources, the batch leaves
 // every source whole: the old picture or the new one in its place, never
 // half of either, or the old one in the Trash.
@@ -252,10 +277,10 @@ TEST_F(TessaryBatchTest, RecursiveTakesATreesPicturesButNotItsResultsNorLinksOut
     while (it.hasNext())
         found << it.next().mid(tree.size() + 1);
     found.sort();
-    EXPECT_EQ(found, (QStringList{"a/deep/resize/y.jpg", "a/deep/web/y.jpg", "a/deep/y.jpg",
-                                  "a/resize/x.jpg", "a/web/x.jpg", "a/x.jpg", "all/a/deep/y.jpg",
-                                  "all/a/x.jpg", "all/x.jpg", "resize/x.jpg", "web/x.jpg",
-                                  "x.jpg"}));
+    EXPECT_EQ(found,
+              (QStringList{"a/deep/resize/y.jpg", "a/deep/web/y.jpg", "a/deep/y.jpg",
+                           "a/resize/x.jpg", "a/web/x.jpg", "a/x.jpg", "all/a/deep/y.jpg",
+                           "all/a/x.jpg", "all/x.jpg", "resize/x.jpg", "web/x.jpg", "x.jpg"}));
 }
 
 } // namespace
