@@ -47,6 +47,10 @@ ExifPtr LoadExif(const QByteArray& source) {
         return nullptr;
     const QByteArray block = source.startsWith(kExifPrefix) ? source : kExifPrefix + source;
     ExifPtr data = NewExifData();
+    // libexif reads Apple's maker notes but writes them back empty; their
+    // offsets count from their own start, so they move whole unchanged.
+    if (block.contains(QByteArray("Apple iOS\0", 10)))
+        exif_data_set_option(data.get(), EXIF_DATA_OPTION_DONT_CHANGE_MAKER_NOTE);
     exif_data_load_data(data.get(), reinterpret_cast<const unsigned char*>(block.constData()),
                         static_cast<unsigned int>(block.size()));
     return HoldsEntries(data.get()) ? std::move(data) : nullptr;

@@ -211,8 +211,9 @@ int PrintEstimate(const BatchCommandLine& line, const ResizeSettings& settings, 
         out << "\n";
         failed = failed || !result.reason.isEmpty();
     }
-    out << "total: " << EstimateText(estimate, line.mail ? settings.mailmaxkb : 0) << ", "
-        << estimate.results.size() << " results, " << estimate.sampled << " of "
+    out << "total: " << EstimateText(estimate, line.mail ? settings.mailmaxkb : 0) << " ("
+        << estimate.total << " bytes), " << estimate.results.size() << " results, "
+        << estimate.sampled << " of "
         << pictures.paths.size() << " pictures encoded to estimate\n";
     return failed ? kExitFailed : 0;
 }
