@@ -63,6 +63,50 @@ bool CxImage::Flip() {
     return d->Turn([](const VImage& page) { return page.flip(VIPS_DIRECTION_VERTICAL); });
 }
 
+bool CxImage::Crop(int width, int height, uint32_t anchor) {
+    constexpr uint32_t kAttention = 1;
+    constexpr uint32_t kStart = 2;
+    constexpr uint32_t kEnd = 3;
+    return d->Turn([=](const VImage& page) {
+        const int w = std::min(width, page.width());
+        const int h = std::min(height, page.height());
+        if (anchor == kAttention)
+            return page.smartcrop(w, h,
+                                  VImage::option()->set("interesting", VIPS_INTERESTING_ATTENTION));
+        const int x = anchor == kStart ? 0
+                      : anchor == kEnd ? page.width() - w
+                                       : (page.width() - w) / 2;
+        const int y = anchor == kStart ? 0
+                      : anchor == kEnd ? page.height() - h
+                                       : (page.height() - h) / 2;
+        return page.extract_area(x, y, w, h);
+    });
+}
+
+bool CxImage::Pad(int width, int height, uint32_t colour, bool transparent) {
+    return d->Turn([=](VImage page) {
+        const bool deep = page.format() == VIPS_FORMAT_USHORT;
+        const double most = deep ? 65535.0 : 255.0;
+        const auto level = [most](uint32_t byte) {
+            return double(byte & 0xff) * most / 255.0;
+        };
+        std::vector<double> background{level(colour >> 16), level(colour >> 8), level(colour)};
+        // A coloured canvas needs colour pixels; a grey one stays grey.
+        const bool grey = background[0] == background[1] && background[1] == background[2];
+        if (page.bands() - (page.has_alpha() ? 1 : 0) < 3 && !grey)
+            page = page.colourspace(deep ? VIPS_INTERPRETATION_RGB16 : VIPS_INTERPRETATION_sRGB);
+        if (page.bands() - (page.has_alpha() ? 1 : 0) < 3)
+            background.resize(1);
+        if (transparent && !page.has_alpha())
+            page = page.bandjoin_const({most});
+        if (page.has_alpha())
+            background.push_back(transparent ? 0.0 : most);
+        return page.embed(
+            (width - page.width()) / 2, (height - page.height()) / 2, width, height,
+            VImage::option()->set("extend", VIPS_EXTEND_BACKGROUND)->set("background", background));
+    });
+}
+
 bool CxImage::Save(const QString& path, uint32_t format) {
     QByteArray encoded;
     if (!Encode(format, encoded))

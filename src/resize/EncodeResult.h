@@ -21,7 +21,23 @@ struct ResultSpec {
     uint32_t format = ImageFormat::None;
     int64_t limit = 0; // most bytes; 0: no limit
     int metadata = 0;  // a MetadataLevel
+    // Fill or pad: after the resample, cropped or laid on a canvas of
+    // frameWidth x frameHeight.
+    uint32_t fit = Fit::Stretch;
+    int64_t frameWidth = 0;
+    int64_t frameHeight = 0;
+    uint32_t anchor = Anchor::Centre;
+    uint32_t colour = 0xffffff;
+    bool transparent = false;
+
+    // The size of the result as written.
+    int64_t OutWidth() const { return fit == Fit::Stretch ? width : frameWidth; }
+    int64_t OutHeight() const { return fit == Fit::Stretch ? height : frameHeight; }
 };
+
+// Why text cannot be a "padcolour" (RGB hex, "#" allowed, or empty); empty
+// when it can.
+QString PadColourError(const QString& text);
 
 // The result settings make of image (its header read): its type, its size
 // (no side grown with "noenlarge"), its byte limit ("maxkb") and metadata

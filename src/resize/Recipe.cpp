@@ -3,6 +3,7 @@
 
 #include "codec/ImageFormat.h"
 #include "codec/PictureTypeTable.h"
+#include "resize/EncodeResult.h"
 #include "resize/NameTemplate.h"
 #include "resize/TargetSize.h"
 #include "settings/SettingsNames.h"
@@ -26,11 +27,15 @@ ResizeSettings FurtherOutput(const ResizeSettings& settings, const QString& text
     if (!error.isEmpty())
         return output;
     error = NameTemplateError(output.nametemplate);
+    if (error.isEmpty())
+        error = PadColourError(output.padcolour);
     return output;
 }
 
 std::vector<ResizeSettings> RecipeOutputs(const ResizeSettings& settings, QString& error) {
     error = NameTemplateError(settings.nametemplate);
+    if (error.isEmpty())
+        error = PadColourError(settings.padcolour);
     if (!error.isEmpty())
         return {};
     std::vector<ResizeSettings> outputs{settings};

@@ -475,8 +475,8 @@ void ResizeJob::PlanAll() {
             ResultSpec spec;
             if (loaded) {
                 PlanResult(output, header, desktop_, spec);
-                fields.width = spec.width;
-                fields.height = spec.height;
+                fields.width = spec.OutWidth();
+                fields.height = spec.OutHeight();
             }
             OutputPlan plan = PlanOutput(source, SettingsForSubfolder(output, subfolder),
                                          mailResults_, mailFolder_, fields);
@@ -510,8 +510,8 @@ void ResizeJob::ShareMailLimit() {
         if (image.Load(picture)) {
             ResultSpec spec;
             PlanResult(settings_, image, desktop_, spec);
-            w = spec.width;
-            h = spec.height;
+            w = spec.OutWidth();
+            h = spec.OutHeight();
         }
         pixels.push_back(double(std::max<int64_t>(w, 0)) * double(std::max<int64_t>(h, 0)));
         total += pixels.back();

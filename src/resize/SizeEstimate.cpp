@@ -75,8 +75,8 @@ SizeEstimate EstimateBatch(const ResizeSettings& settings, const QStringList& pi
             if (mail)
                 spec.metadata = int(recipe[r].mailmetadata);
             const int64_t metadata = header.ResultMetadataBytes(spec.format, spec.metadata);
-            fields.width = result.width = spec.width;
-            fields.height = result.height = spec.height;
+            fields.width = result.width = spec.OutWidth();
+            fields.height = result.height = spec.OutHeight();
             result.path =
                 PlanOutput(source, SettingsForSubfolder(recipe[r], {}), mail, {}, fields).path;
             if (result.reason.isEmpty() && samples.count(index)) {
@@ -87,7 +87,7 @@ SizeEstimate EstimateBatch(const ResizeSettings& settings, const QStringList& pi
                 } else if (EncodeResult(image, recipe[r], spec, bytes, result.reason)) {
                     result.bytes = bytes.size();
                     sampledBytes[r] += double(bytes.size() - metadata);
-                    sampledPixels[r] += detail * double(spec.width) * double(spec.height);
+                    sampledPixels[r] += detail * double(result.width) * double(result.height);
                 }
             } else if (result.reason.isEmpty()) {
                 guessed.push_back(estimate.results.size());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "resize/TargetSize.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr uint32_t kUnitPixel = 0;
@@ -40,6 +42,12 @@ Size64 TargetSize(const ResizeSettings& s, int32_t w, int32_t h, DesktopSize des
         return {0, 0};
     if (s.desktop)
         return FitToDesktop(w, h, desktop);
+    if (s.side != SideRule::Both) {
+        // One side takes "width", the other follows in proportion.
+        const int64_t measured = s.side == SideRule::Longer ? std::max(w, h) : std::min(w, h);
+        const int64_t wanted = Side(s.width, s.wpercent, measured);
+        return {(int64_t(w) * wanted) / measured, (int64_t(h) * wanted) / measured};
+    }
     return {Side(s.width, s.wpercent, w), Side(s.height, s.hpercent, h)};
 }
 

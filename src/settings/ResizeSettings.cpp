@@ -13,6 +13,10 @@ constexpr uint32_t kMostRotate = 2;
 constexpr uint32_t kMostKb = 2 * 1024 * 1024; // 2 GiB: beyond any mail or picture
 constexpr uint32_t kMostOnExists = 3;
 constexpr uint32_t kMostMetadata = 2;
+constexpr uint32_t kMostFit = 2;
+constexpr uint32_t kMostAnchor = 3;
+constexpr uint32_t kMostSide = 2;
+constexpr int kColourTextBytes = 8;
 constexpr QChar kEscape = u'\\';
 constexpr QChar kChangeSeparator = u',';
 constexpr QChar kOutputSeparator = u';';
@@ -52,10 +56,10 @@ QString Escape(const QString& text) {
 
 } // namespace
 
-const std::array<ResizeSettingsField, 27>& ResizeSettingsFields() {
+const std::array<ResizeSettingsField, 31>& ResizeSettingsFields() {
     using S = ResizeSettings;
     namespace N = SettingsName;
-    static const std::array<ResizeSettingsField, 27> fields{{
+    static const std::array<ResizeSettingsField, 31> fields{{
         {N::Override, &S::override, 0, kFlag},
         {N::Dest, nullptr, 0, 0, &S::dest, kPathTextBytes},
         {N::ImageType, &S::imagetype, 0, kMostType},
@@ -83,6 +87,10 @@ const std::array<ResizeSettingsField, 27>& ResizeSettingsFields() {
         {N::Metadata, &S::metadata, 0, kMostMetadata},
         {N::MailMetadata, &S::mailmetadata, 0, kMostMetadata},
         {N::Srgb, &S::srgb, 0, kFlag},
+        {N::Fit, &S::fit, 0, kMostFit},
+        {N::Anchor, &S::anchor, 0, kMostAnchor},
+        {N::PadColour, nullptr, 0, 0, &S::padcolour, kColourTextBytes},
+        {N::Side, &S::side, 0, kMostSide},
     }};
     return fields;
 }

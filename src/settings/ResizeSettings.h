@@ -52,7 +52,33 @@ struct ResizeSettings {
     uint32_t metadata = 0;
     uint32_t mailmetadata = 1;
     uint32_t srgb = 0; // 1: pixels in sRGB with the sRGB profile, for the web
+    // How a picture meets a width and height in pixels: 0 it takes that
+    // size; 1 fill: scaled to cover it and cropped, keeping the "anchor"
+    // part; 2 pad: scaled to fit inside and laid on a canvas of that size.
+    uint32_t fit = 0;
+    uint32_t anchor = 0; // 0 centre, 1 the most interesting part, 2 top or left, 3 bottom or right
+    QString padcolour = QStringLiteral("FFFFFF"); // RGB hex; empty: transparent where it can be
+    uint32_t side = 0; // 0 width and height, 1 the longer side takes width, 2 the shorter
 };
+
+namespace Fit {
+constexpr uint32_t Stretch = 0;
+constexpr uint32_t Fill = 1;
+constexpr uint32_t Pad = 2;
+} // namespace Fit
+
+namespace Anchor {
+constexpr uint32_t Centre = 0;
+constexpr uint32_t Attention = 1;
+constexpr uint32_t Start = 2; // top or left
+constexpr uint32_t End = 3;   // bottom or right
+} // namespace Anchor
+
+namespace SideRule {
+constexpr uint32_t Both = 0;
+constexpr uint32_t Longer = 1;
+constexpr uint32_t Shorter = 2;
+} // namespace SideRule
 
 // What a result whose name exists gets.
 namespace OnExists {
@@ -73,7 +99,7 @@ struct ResizeSettingsField {
     QString ResizeSettings::*text = nullptr;
     int textBytes = 0;
 };
-const std::array<ResizeSettingsField, 27>& ResizeSettingsFields();
+const std::array<ResizeSettingsField, 31>& ResizeSettingsFields();
 const ResizeSettingsField* FindResizeSettingsField(const QString& name);
 
 // Sets the field called name from its text: a number must be a 32-bit

@@ -32,6 +32,10 @@ inline const QString Also = QStringLiteral("also");
 inline const QString Metadata = QStringLiteral("metadata");
 inline const QString MailMetadata = QStringLiteral("mailmetadata");
 inline const QString Srgb = QStringLiteral("srgb");
+inline const QString Fit = QStringLiteral("fit");
+inline const QString Anchor = QStringLiteral("anchor");
+inline const QString PadColour = QStringLiteral("padcolour");
+inline const QString Side = QStringLiteral("side");
 
 inline const QString ExtTessary = QStringLiteral("ExtTessary");
 inline const QString ExtResize = QStringLiteral("ExtResize");

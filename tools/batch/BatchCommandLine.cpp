@@ -78,6 +78,23 @@ Options:
                                           (default 1)
                          srgb             1: pixels in sRGB with the sRGB
                                           profile embedded, for the web
+                         fit              with width and height in pixels:
+                                          0 the picture takes that size
+                                          (default), 1 fill: scaled to
+                                          cover it and cropped, 2 pad:
+                                          scaled to fit inside and laid on
+                                          a canvas of that size
+                         anchor           what fill keeps: 0 the centre
+                                          (default), 1 the most interesting
+                                          part, 2 top or left, 3 bottom or
+                                          right
+                         padcolour        the canvas of pad, RGB in hex
+                                          (default FFFFFF, white); empty:
+                                          transparent where the type can be
+                         side             0 width and height (default),
+                                          1 the longer side takes width,
+                                          2 the shorter side does; the
+                                          other follows in proportion
                        Numbers outside their range are refused: switches 0-1,
                        imagetype 0-11, qualilty 0-100, rotate 0-2, DPI
                        1-65535, sizes 1-65535 pixels or 1-10000 percent.

@@ -213,8 +213,7 @@ int PrintEstimate(const BatchCommandLine& line, const ResizeSettings& settings, 
     }
     out << "total: " << EstimateText(estimate, line.mail ? settings.mailmaxkb : 0) << " ("
         << estimate.total << " bytes), " << estimate.results.size() << " results, "
-        << estimate.sampled << " of "
-        << pictures.paths.size() << " pictures encoded to estimate\n";
+        << estimate.sampled << " of " << pictures.paths.size() << " pictures encoded to estimate\n";
     return failed ? kExitFailed : 0;
 }
 

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+// Fill, pad and the long or short side on real photos of each orientation,
+// beside the same operations done by libvips' own tools, and judged by
+// ImageMagick.
+#include "TestSupport.h"
+
+#include "resize/ResizeJob.h"
+
+namespace {
+
+class YesToAll : public ConfirmationPrompt {
+public:
+    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
+};
+
+// The root mean square difference of two pictures of one size, 0 to 1.
+double Difference(const QString& a, const QString& b) {
+    const ToolRun run = RunTool(u"compare"_s, {u"-metric"_s, u"RMSE"_s, a, b, u"null:"_s});
+    return run.err.section(u'(', 1).section(u')', 0, 0).toDouble();
+}
+
+QString Pixel(const QString& path, int x, int y) {
+    return RunTool(u"convert"_s,
+                   {path, u"-format"_s, u"%[pixel:p{%1,%2}]"_s.arg(x).arg(y), u"info:"_s})
+        .out.trimmed();
+}
+
+class FramingTest : public testing::Test {
+protected:
+    // The photo written as PNG with the changes; the result's path.
+    QString Write(const QString& photo, const std::function<void(ResizeSettings&)>& change) {
+        ResizeSettings s;
+        s.imagetype = 5;
+        s.wpercent = s.hpercent = 0;
+        s.dest = dir_.filePath(u"out%1"_s.arg(++runs_));
+        change(s);
+        YesToAll prompt;
+        ResizeJob job(s, {photo}, prompt);
+        job.Run();
+        EXPECT_EQ(job.Count(PictureOutcome::Status::Written), 1)
+            << qPrintable(job.Failures().join(u' '));
+        return job.Outcomes()[0].output;
+    }
+    QTemporaryDir dir_;
+    int runs_ = 0;
+};
+
+// Each anchor of fill against vipsthumbnail's crop of the same name, on a
+// photo stored upright and on photos turned by their EXIF (6 and 8).
+TEST_F(FramingTest, FillKeepsTheAnchoredPartAsLibvipsDoes) {
+    const std::pair<uint32_t, const char*> anchors[] = {{Anchor::Centre, "centre"},
+                                                        {Anchor::Attention, "attention"},
+                                                        {Anchor::Start, "low"},
+                                                        {Anchor::End, "high"}};
+    for (const char* name : {"landscape_1.jpg", "landscape_6.jpg", "landscape_8.jpg"}) {
+        const QString photo =
+            CopyInto(TestData(u"orientation/"_s + QLatin1String(name)), dir_.path());
+        for (const auto& [anchor, crop] : anchors) {
+            const QString result = Write(photo, [anchor = anchor](ResizeSettings& s) {
+                s.fit = Fit::Fill;
+                s.anchor = anchor;
+                s.width = 240;
+                s.height = 120;
+            });
+            const Identified id = Identify(result);
+            EXPECT_EQ(std::pair(id.width, id.height), std::pair(240, 120)) << name << crop;
+            const QString theirs = dir_.filePath(u"vips-%1.png"_s.arg(QLatin1String(crop)));
+            RunTool(u"vipsthumbnail"_s, {photo, u"--size"_s, u"240x120"_s, u"--smartcrop"_s,
+                                         QLatin1String(crop), u"-o"_s, theirs});
+            EXPECT_LT(Difference(result, theirs), 0.03) << name << " " << crop;
+        }
+    }
+}
+
+// Pad lays the whole photo, fitted, on the canvas: the border is the
+// colour (or transparent), the middle is the photo as libvips fits it.
+TEST_F(FramingTest, PadFitsTheWholePhotoOnACanvasOfTheColour) {
+    const QString photo = CopyInto(TestData(u"orientation/landscape_6.jpg"_s), dir_.path());
+    const std::tuple<QString, const char*, const char*> cases[] = {
+        {u"FF0000"_s, "srgb(255,0,0)", "255 0 0"},
+        {u"#0000ff"_s, "srgb(0,0,255)", "0 0 255"},
+        {QString(), "srgba(0,0,0,0)", "0 0 0 0"},
+    };
+    for (const auto& [colour, corner, background] : cases) {
+        const QString result = Write(photo, [colour = colour](ResizeSettings& s) {
+            s.fit = Fit::Pad;
+            s.padcolour = colour;
+            s.width = 300;
+            s.height = 300;
+        });
+        const Identified id = Identify(result);
+        EXPECT_EQ(std::pair(id.width, id.height), std::pair(300, 300));
+        EXPECT_EQ(Pixel(result, 0, 0), QLatin1String(corner)) << qPrintable(colour);
+        EXPECT_EQ(Pixel(result, 299, 299), QLatin1String(corner)) << qPrintable(colour);
+        // The photo, 600 x 450 upright, fits as 300 x 225 between bands of 37 and 38.
+        const QString fitted = dir_.filePath(u"fitted.v"_s);
+        const QString theirs = dir_.filePath(u"vips-pad.png"_s);
+        RunTool(u"vipsthumbnail"_s, {photo, u"--size"_s, u"300x300"_s, u"-o"_s, fitted});
+        RunTool(u"vips"_s,
+                {u"gravity"_s, fitted, theirs, u"centre"_s, u"300"_s, u"300"_s, u"--extend"_s,
+                 u"background"_s, u"--background"_s, QLatin1String(background)});
+        if (!colour.isEmpty()) {
+            EXPECT_LT(Difference(result, theirs), 0.03) << qPrintable(colour);
+        }
+        EXPECT_NE(Pixel(result, 150, 150), QLatin1String(corner));
+    }
+}
+
+// The longer or the shorter side takes the width, in pixels or percent;
+// "noenlarge" keeps a smaller photo as it is; fill and pad never apply to
+// a size in percent.
+TEST_F(FramingTest, TheLongerOrShorterSideTakesTheWidth) {
+    const QString turned = CopyInto(TestData(u"orientation/landscape_6.jpg"_s), dir_.path());
+    struct Case {
+        uint32_t side, width, wpercent, noenlarge, fit;
+        int w, h;
+    } const cases[] = {
+        {SideRule::Longer, 300, 0, 0, 0, 300, 225},
+        {SideRule::Shorter, 300, 0, 0, 0, 400, 300},
+        {SideRule::Longer, 50, 1, 0, 0, 300, 225},
+        {SideRule::Longer, 1200, 0, 1, 0, 600, 450},
+        {SideRule::Longer, 1200, 0, 0, 0, 1200, 900},
+        {SideRule::Both, 50, 1, 0, Fit::Pad, 300, 225},
+    };
+    for (const Case& c : cases) {
+        const QString result = Write(turned, [&c](ResizeSettings& s) {
+            s.side = c.side;
+            s.width = c.width;
+            s.height = c.wpercent ? 50 : 100;
+            s.wpercent = s.hpercent = c.wpercent;
+            s.noenlarge = c.noenlarge;
+            s.fit = c.fit;
+        });
+        const Identified id = Identify(result);
+        EXPECT_EQ(std::pair(id.width, id.height), std::pair(c.w, c.h)) << c.side << " " << c.width;
+    }
+}
+
+} // namespace
