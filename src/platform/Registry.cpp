@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Registry.h"
 
-#include "platform/FileName.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-
-#include <sys/stat.h>
 
 namespace {
 const QString kOrganisation = QStringLiteral("Vorn");
@@ -24,19 +22,8 @@ QString RegistryKey::FilePath() {
     return ConfigFolder() + QLatin1Char('/') + kApplication + QStringLiteral(".conf");
 }
 
-namespace {
-
-// Missing, or a regular file: what QSettings may open without waiting.
-bool SafeToOpen(const QString& path) {
-    struct stat attributes {};
-    return ::stat(EncodeFileName(path).constData(), &attributes) != 0 ||
-           S_ISREG(attributes.st_mode);
-}
-
-} // namespace
-
 RegistryKey::RegistryKey() {
-    if (!SafeToOpen(FilePath()))
+    if (!MissingOrRegularFile(FilePath()))
         return;
     settings_ = std::make_unique<QSettings>(FilePath(), QSettings::IniFormat);
     settings_->beginGroup(kGroup);

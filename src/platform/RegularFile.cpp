@@ -29,3 +29,9 @@ QString OpenRegularFile(QFile& file, const QString& path) {
     }
     return {};
 }
+
+bool MissingOrRegularFile(const QString& path) {
+    struct stat attributes {};
+    return ::stat(EncodeFileName(path).constData(), &attributes) != 0 ||
+           S_ISREG(attributes.st_mode);
+}

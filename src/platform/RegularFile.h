@@ -9,3 +9,7 @@
 // reader. Never waits for a writer. Returns an empty text on success, else
 // the reason.
 QString OpenRegularFile(QFile& file, const QString& path);
+
+// True when nothing is at path or a regular file is: what a settings file
+// may be opened as without waiting.
+bool MissingOrRegularFile(const QString& path);

@@ -154,6 +154,33 @@ TEST_F(TessaryBatchTest, DryRunWritesNothingAndARemovingBatchSaysWhatWent) {
         << qPrintable(run.out);
 }
 
+// Presets: those that come with the program, one saved from a command line
+// and used with a further change, one deleted; names with spaces and
+// slashes are names like any other.
+TEST_F(TessaryBatchTest, PresetsAreListedSavedUsedAndDeleted) {
+    const QStringList builtIn{"Web 1600", "Mail small", "Square 1080 for social media",
+                              "Thumbnail 320"};
+    EXPECT_EQ(Batch(u"--list-presets"_s).out, builtIn.join(u'\n') + u'\n');
+    const std::pair<QStringList, int> steps[] = {
+        {{"--preset", "Square 1080 for social media", "--set", "width=200", "--set", "height=100",
+          "--save-preset", "Wide / banner"},
+         0},
+        {{"--delete-preset", "Mail small"}, 0},
+        {{"--delete-preset", "Mail small"}, 1},
+        {{"--preset", "nothing", Photo()}, 2},
+        {{"--save-preset", ""}, 2},
+    };
+    for (const auto& [arguments, status] : steps)
+        EXPECT_EQ(RunTool(kBatch, arguments, {}, 60000, Environment()).exitCode, status)
+            << qPrintable(arguments.join(u' '));
+    EXPECT_EQ(Batch(u"--list-presets"_s).out,
+              u"Web 1600\nSquare 1080 for social media\nThumbnail 320\nWide / banner\n"_s);
+    const QStringList run{"--preset", "Wide / banner", "--set", "anchor=2", "--", Photo()};
+    ASSERT_EQ(RunTool(kBatch, run, {}, 60000, Environment()).exitCode, 0);
+    const Identified id = Identify(Path(u"resize/Canon_40D.jpg"_s));
+    EXPECT_EQ(std::tuple(id.format, id.width, id.height), std::tuple(u"JPEG"_s, 200, 100));
+}
+
 // Killed at random moments while writing over its sources, the batch leaves
 // every source whole: the old picture or the new one in its place, never
 // half of either, or the old one in the Trash.

@@ -2,6 +2,7 @@
 #include "BatchCommandLine.h"
 
 #include "platform/FileName.h"
+#include "settings/PresetStore.h"
 
 #include <QRegularExpression>
 
@@ -115,6 +116,14 @@ Options:
                        a line separated by tabs, then the total; the bytes
                        come from encoding a few of the pictures (the first,
                        the middle and the last) at their real settings
+  --preset NAME        start from the preset NAME instead of the stored
+                       options (--set and --also still apply on top)
+  --save-preset NAME   store the options of this command line (the stored
+                       ones or --preset's, with --set and --also) as the
+                       preset NAME, replacing one of that name, and exit
+  --list-presets       print the presets' names, one a line, and exit
+  --delete-preset NAME delete the preset NAME (those that come with Tessary
+                       too) and exit
   --answer POLICY      how to answer the questions of the batch ("overwrite
                        this file?", "convert to 256 colours?"):
                          ask         ask on the terminal
@@ -205,10 +214,12 @@ const std::pair<QLatin1String, bool BatchCommandLine::*> kSwitches[] = {
     {QLatin1String("--recursive"), &BatchCommandLine::recursive},
     {QLatin1String("--null"), &BatchCommandLine::null},
     {QLatin1String("--dry-run"), &BatchCommandLine::dryRun},
+    {QLatin1String("--list-presets"), &BatchCommandLine::listPresets},
 };
 
-const QStringList kValued{"--sort", "--set",  "--answer",    "--desktop-size",
-                          "--jobs", "--also", "--files-from"};
+const QStringList kValued{"--sort",        "--set",          "--answer",     "--desktop-size",
+                          "--jobs",        "--also",         "--files-from", "--preset",
+                          "--save-preset", "--delete-preset"};
 
 // Reads the value of one of kValued into the line; false, with the error
 // naming it, when the option does not take that value.
@@ -248,6 +259,11 @@ bool TakeValue(const QString& option, const QString& value, BatchCommandLine& li
             line.also << value;
         else
             error = QStringLiteral("--also: ") + error;
+    } else if (option.endsWith(QLatin1String("preset"))) {
+        error = PresetStore::NameError(value);
+        (option == QLatin1String("--preset")        ? line.preset
+         : option == QLatin1String("--save-preset") ? line.savePreset
+                                                    : line.deletePreset) = value;
     } else if (option == QLatin1String("--files-from")) {
         if (value.isEmpty())
             error = QStringLiteral("--files-from needs a FILE, or - for standard input");

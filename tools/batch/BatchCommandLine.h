@@ -28,6 +28,10 @@ struct BatchCommandLine {
     QString filesFrom;   // --files-from FILE ("-": standard input); empty: none
     bool null = false;   // the list of --files-from is NUL-separated
     bool dryRun = false; // write nothing: print what would be written, and its size
+    QString preset;      // --preset: start from this preset, not the stored options
+    QString savePreset;  // --save-preset: store the run's options under this name
+    QString deletePreset;
+    bool listPresets = false;
     AnswerPolicy answer = AnswerPolicy::Default;
     std::optional<DesktopSize> desktopSize;
     int jobs = 0; // 0: one per core

@@ -19,6 +19,7 @@
 #include "resize/SizeEstimate.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
+#include "settings/PresetStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -116,6 +117,11 @@ int PrintList(const BatchCommandLine& line) {
 // The stored options with this run's --set changes.
 std::optional<ResizeSettings> RunSettings(const BatchCommandLine& line, QString& error) {
     ResizeSettings settings = GetAppSettings();
+    if (!line.preset.isEmpty() && !PresetStore().Load(line.preset, settings)) {
+        error = QStringLiteral("there is no preset named '%1'; --list-presets lists them")
+                    .arg(line.preset);
+        return std::nullopt;
+    }
     for (const auto& [name, value] : line.sets)
         if (!ApplyBatchSetting(settings, name, value, error))
             return std::nullopt;
@@ -268,7 +274,10 @@ int main(int argc, char** argv) {
         ParseBatchCommandLine(DecodeArguments(argc, argv), error);
     if (!line)
         return UsageError(error);
-    if (line->help || (line->files.isEmpty() && line->filesFrom.isEmpty() && !line->version)) {
+    const bool presetsOnly =
+        line->listPresets || !line->savePreset.isEmpty() || !line->deletePreset.isEmpty();
+    if (line->help ||
+        (line->files.isEmpty() && line->filesFrom.isEmpty() && !line->version && !presetsOnly)) {
         QTextStream(stdout) << kBatchUsage;
         return line->help ? 0 : kExitUsage;
     }
@@ -292,9 +301,29 @@ int main(int argc, char** argv) {
 
     QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
     QCoreApplication::setApplicationName(QStringLiteral("tessary-batch"));
+    if (line->listPresets) {
+        for (const QString& name : PresetStore().Names())
+            QTextStream(stdout) << name << "\n";
+        return 0;
+    }
+    if (!line->deletePreset.isEmpty()) {
+        if (PresetStore().Remove(line->deletePreset))
+            return 0;
+        QTextStream(stderr) << "tessary-batch: there is no preset named '" << line->deletePreset
+                            << "' to delete\n";
+        return kExitFailed;
+    }
     const std::optional<ResizeSettings> settings = RunSettings(*line, error);
     if (!settings)
         return UsageError(error);
+    if (!line->savePreset.isEmpty()) {
+        PresetStore presets;
+        if (!presets.Save(line->savePreset, *settings, error)) {
+            QTextStream(stderr) << "tessary-batch: " << error << "\n";
+            return kExitFailed;
+        }
+        return 0;
+    }
     DesktopSize desktop = line->desktopSize.value_or(DesktopSize{});
     const bool needsScreen = settings->image_to_resize && settings->desktop && !line->desktopSize;
     const std::unique_ptr<QCoreApplication> app =
