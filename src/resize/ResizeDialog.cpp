@@ -6,6 +6,7 @@
 #include "platform/FixedText.h"
 #include "resize/BatchRun.h"
 #include "resize/ColourLabel.h"
+#include "resize/EncodeResult.h"
 #include "resize/EstimateLabel.h"
 #include "resize/FolderBrowseDialog.h"
 #include "resize/FurtherOutputList.h"
@@ -14,9 +15,11 @@
 #include "resize/ResizeDialogRules.h"
 #include "resize/ResizeIds.h"
 #include "settings/AppSettings.h"
+#include "settings/PresetStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -118,6 +121,11 @@ void ResizeDialog::Open() {
     onExistsBox_->setCurrentIndex(int(settings_.onexists));
     outputList_->SetPictureSize(pictureWidth, pictureHeight);
     outputList_->SetOutputs(SplitFurtherOutputs(settings_.also));
+    fitBox_->setCurrentIndex(int(settings_.fit));
+    anchorBox_->setCurrentIndex(int(settings_.anchor));
+    padColourEdit_->setText(settings_.padcolour);
+    sideBox_->setCurrentIndex(int(settings_.side));
+    FillPresets(presetBox_->currentIndex() > 0 ? presetBox_->currentText() : QString());
     metadataBox_->setCurrentIndex(int(settings_.metadata));
     mailMetadataBox_->setCurrentIndex(int(settings_.mailmetadata));
     srgbBox_->setChecked(settings_.srgb != 0);
@@ -219,6 +227,12 @@ bool ResizeDialog::ReadRecipe(bool prompt) {
         nameTemplateEdit_->setFocus();
         return false;
     }
+    if (const QString bad = PadColourError(padColourEdit_->text().trimmed()); !bad.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(), bad);
+        moreTabs_->setCurrentWidget(padColourEdit_->parentWidget());
+        padColourEdit_->setFocus();
+        return false;
+    }
     const QString also = JoinFurtherOutputs(outputList_->Outputs());
     if (!FitsFixedText(also, kAlsoTextBytes)) {
         QMessageBox::warning(this, windowTitle(), Text::OutputsTooMany.arg(kAlsoTextBytes - 1));
@@ -253,6 +267,9 @@ void ResizeDialog::WriteBack() {
 
 ResizeSettings ResizeDialog::ShownOptions() {
     ResizeSettings shown = settings_;
+    // While the controls are being filled they show nothing yet.
+    if (loading_)
+        return shown;
     ReadControls(false);
     WriteTo(shown);
     return shown;
@@ -286,6 +303,61 @@ void ResizeDialog::WriteTo(ResizeSettings& s) const {
     s.metadata = uint32_t(std::max(metadataBox_->currentIndex(), 0));
     s.mailmetadata = uint32_t(std::max(mailMetadataBox_->currentIndex(), 0));
     s.srgb = srgbBox_->isChecked() ? 1 : 0;
+    s.fit = uint32_t(std::max(fitBox_->currentIndex(), 0));
+    s.anchor = uint32_t(std::max(anchorBox_->currentIndex(), 0));
+    s.padcolour = padColourEdit_->text().trimmed();
+    s.side = uint32_t(std::max(sideBox_->currentIndex(), 0));
+}
+
+// The presets' names, current chosen when it is one of them.
+void ResizeDialog::FillPresets(const QString& current) {
+    presetBox_->clear();
+    presetBox_->addItem(Text::NoPreset);
+    presetBox_->addItems(PresetStore().Names());
+    presetBox_->setCurrentIndex(std::max(presetBox_->findText(current), 0));
+    deletePreset_->setEnabled(presetBox_->currentIndex() > 0);
+}
+
+// A preset fills every control; nothing is stored until "Set as default".
+void ResizeDialog::OnPresetChosen() {
+    ResizeSettings preset;
+    if (presetBox_->currentIndex() <= 0 || !PresetStore().Load(presetBox_->currentText(), preset)) {
+        deletePreset_->setEnabled(false);
+        return;
+    }
+    static_cast<ResizeSettings&>(settings_) = preset;
+    Open();
+}
+
+void ResizeDialog::OnSavePreset() {
+    if (!ReadControls(true))
+        return;
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(
+            this, windowTitle(), Text::PresetName, QLineEdit::Normal,
+            presetBox_->currentIndex() > 0 ? presetBox_->currentText() : QString(), &ok)
+            .trimmed();
+    if (!ok)
+        return;
+    ResizeSettings options = settings_;
+    WriteTo(options);
+    QString error;
+    if (!PresetStore().Save(name, options, error)) {
+        QMessageBox::warning(this, windowTitle(), error);
+        return;
+    }
+    FillPresets(name);
+}
+
+void ResizeDialog::OnDeletePreset() {
+    const QString name = presetBox_->currentText();
+    if (presetBox_->currentIndex() <= 0 ||
+        QMessageBox::question(this, windowTitle(), Text::DeleteQuestion.arg(name)) !=
+            QMessageBox::Yes)
+        return;
+    PresetStore().Remove(name);
+    FillPresets({});
 }
 
 void ResizeDialog::RunBatch(bool mail) {
@@ -373,6 +445,8 @@ SizeCheckInput ResizeDialog::SizeInput() const {
     input.height = ParseUnsigned(heightEdit_->text()).value_or(0);
     input.widthUnit = uint32_t(std::max(widthUnitBox_->currentIndex(), 0));
     input.heightUnit = uint32_t(std::max(heightUnitBox_->currentIndex(), 0));
+    input.fit = uint32_t(std::max(fitBox_->currentIndex(), 0));
+    input.side = uint32_t(std::max(sideBox_->currentIndex(), 0));
     return input;
 }
 

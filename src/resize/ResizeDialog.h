@@ -62,6 +62,12 @@ private:
     QWidget* BuildOptionsTab(QValidator* digits);
     QWidget* BuildNamesTab();
     QWidget* BuildSharingTab();
+    QWidget* BuildFramingTab();
+    QLayout* BuildPresetRow();
+    void FillPresets(const QString& current);
+    void OnPresetChosen();
+    void OnSavePreset();
+    void OnDeletePreset();
     QLayout* BuildButtons();
     void ConnectControls();
     void Open();
@@ -155,6 +161,13 @@ private:
     QComboBox* metadataBox_;
     QComboBox* mailMetadataBox_;
     QCheckBox* srgbBox_;
+    QComboBox* fitBox_;
+    QComboBox* anchorBox_;
+    QLineEdit* padColourEdit_;
+    QComboBox* sideBox_;
+    QComboBox* presetBox_;
+    QPushButton* savePreset_;
+    QPushButton* deletePreset_;
     EstimateLabel* estimate_;
     QPushButton* setAsDefault_;
     QPushButton* resize_;

@@ -60,6 +60,7 @@ void ResizeDialog::BuildControls() {
     middle->addLayout(left, 1);
     middle->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildPresetRow());
     layout->addWidget(save);
     layout->addLayout(middle, 1);
     layout->addWidget(moreBox);
@@ -203,6 +204,7 @@ QGroupBox* ResizeDialog::BuildMoreGroup(QValidator* digits) {
     moreTabs_->addTab(BuildNamesTab(), Text::NamesTab);
     outputList_ = new FurtherOutputList([this] { return ShownOptions(); }, moreTabs_);
     moreTabs_->addTab(outputList_, Text::OutputsTab);
+    moreTabs_->addTab(BuildFramingTab(), Text::FramingTab);
     moreTabs_->addTab(BuildSharingTab(), Text::SharingTab);
     connect(moreTabs_, &QTabWidget::currentChanged, this, [this](int tab) {
         if (moreTabs_->widget(tab) == outputList_)
@@ -259,6 +261,49 @@ QWidget* ResizeDialog::BuildNamesTab() {
     grid->addWidget(new QLabel(Text::OnExists, tab), 2, 0);
     grid->addWidget(onExistsBox_, 2, 1);
     grid->setColumnStretch(2, 1);
+    grid->setRowStretch(3, 1);
+    return tab;
+}
+
+QLayout* ResizeDialog::BuildPresetRow() {
+    presetBox_ = Named(new QComboBox(this), Id::Preset);
+    presetBox_->setMinimumContentsLength(24);
+    savePreset_ = Named(new QPushButton(Text::SavePreset, this), Id::SavePreset);
+    deletePreset_ = Named(new QPushButton(Text::DeletePreset, this), Id::DeletePreset);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(Text::PresetLabel, this));
+    row->addWidget(presetBox_);
+    row->addWidget(savePreset_);
+    row->addWidget(deletePreset_);
+    row->addStretch();
+    return row;
+}
+
+QWidget* ResizeDialog::BuildFramingTab() {
+    auto* tab = new QWidget(this);
+    fitBox_ = Named(new QComboBox(tab), Id::Fit);
+    anchorBox_ = Named(new QComboBox(tab), Id::Anchor);
+    sideBox_ = Named(new QComboBox(tab), Id::Side);
+    for (const QString& choice : Text::FitChoices)
+        fitBox_->addItem(choice);
+    for (const QString& choice : Text::AnchorChoices)
+        anchorBox_->addItem(choice);
+    for (const QString& choice : Text::SideChoices)
+        sideBox_->addItem(choice);
+    padColourEdit_ = Named(new QLineEdit(tab), Id::PadColour);
+    padColourEdit_->setPlaceholderText(Text::PadColourHint);
+    padColourEdit_->setFixedWidth(
+        padColourEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00000000000000")));
+    auto* grid = new QGridLayout(tab);
+    grid->addWidget(new QLabel(Text::SideLabel, tab), 0, 0);
+    grid->addWidget(sideBox_, 0, 1);
+    grid->addWidget(new QLabel(Text::FitLabel, tab), 1, 0);
+    grid->addWidget(fitBox_, 1, 1);
+    grid->addWidget(new QLabel(Text::AnchorLabel, tab), 1, 2);
+    grid->addWidget(anchorBox_, 1, 3);
+    grid->addWidget(new QLabel(Text::PadColourLabel, tab), 2, 2);
+    grid->addWidget(padColourEdit_, 2, 3, Qt::AlignLeft);
+    grid->setColumnStretch(4, 1);
     grid->setRowStretch(3, 1);
     return tab;
 }
@@ -330,6 +375,14 @@ void ResizeDialog::ConnectControls() {
             settings_.SaveResizeSettings();
         }
     });
+    connect(presetBox_, &QComboBox::activated, this, [this] { OnPresetChosen(); });
+    connect(savePreset_, &QPushButton::clicked, this, [this] { OnSavePreset(); });
+    connect(deletePreset_, &QPushButton::clicked, this, [this] { OnDeletePreset(); });
+    for (QComboBox* box : {fitBox_, sideBox_})
+        connect(box, &QComboBox::activated, this, [this] {
+            if (imageToResizeBox_->isChecked())
+                WriteSizeCheck();
+        });
     connect(resize_, &QPushButton::clicked, this, [this] { RunBatch(false); });
     connect(resizeAndMail_, &QPushButton::clicked, this, [this] { RunBatch(true); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);

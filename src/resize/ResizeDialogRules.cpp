@@ -31,6 +31,21 @@ CheckText SizeCheckText(const SizeCheckInput& in, const SelectionSummary& summar
         return {T::SizeNeeded.arg(kMostPixels).arg(kMostPercent), true};
     const uint32_t w = uint32_t(summary.pictureWidth);
     const uint32_t h = uint32_t(summary.pictureHeight);
+    // The side and the box keep every picture's proportions: nothing to warn of.
+    if (in.side != SideRule::Both) {
+        const uint32_t measured = in.side == SideRule::Longer ? std::max(w, h) : std::min(w, h);
+        const QString value =
+            in.widthUnit == kPercent ? T::PercentOfIt.arg(in.width) : T::Pixels.arg(in.width);
+        QString text = (in.side == SideRule::Longer ? T::LongerSide : T::ShorterSide).arg(value);
+        if (measured > 0) {
+            const uint64_t wanted = InPixels(in.width, in.widthUnit, measured);
+            text += T::MakesHere.arg(uint64_t(w) * wanted / measured)
+                        .arg(uint64_t(h) * wanted / measured);
+        }
+        return {text, false};
+    }
+    if (in.fit != Fit::Stretch && in.widthUnit != kPercent && in.heightUnit != kPercent)
+        return {(in.fit == Fit::Fill ? T::FillBox : T::PadBox).arg(in.width).arg(in.height), false};
     if (w == 0 || h == 0)
         return {in.constrain ? T::NotSameSizeConstrained : T::NotSameSize, true};
 

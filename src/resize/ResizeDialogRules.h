@@ -23,9 +23,12 @@ struct SizeCheckInput {
     uint32_t height = 0;
     uint32_t widthUnit = 0;
     uint32_t heightUnit = 0;
+    uint32_t fit = 0;  // how a size in pixels is met: stretch, fill or pad
+    uint32_t side = 0; // width and height, or the longer or shorter side
 };
 
-// The text under the size options: whether the selection fits the size.
+// The text under the size options: whether the selection fits the size,
+// or what the box of fill and pad, or the side, makes of it.
 CheckText SizeCheckText(const SizeCheckInput& input, const SelectionSummary& summary,
                         DesktopSize desktop);
 // Whether the size options give a size a picture can take: the desktop's,

@@ -50,6 +50,13 @@ constexpr int Metadata = 1073;
 constexpr int MailMetadata = 1074;
 constexpr int Srgb = 1075;
 constexpr int Estimate = 1076;
+constexpr int Fit = 1077;
+constexpr int Anchor = 1078;
+constexpr int PadColour = 1079;
+constexpr int Side = 1092;
+constexpr int Preset = 1093;
+constexpr int SavePreset = 1094;
+constexpr int DeletePreset = 1095;
 constexpr int SetAsDefault = 1004;
 constexpr int Resize = 1003;
 constexpr int ResizeAndMail = 1053;
@@ -162,6 +169,27 @@ inline const QString OutputsTooMany =
 inline const QString OutputsHint =
     QStringLiteral("Each picture is also written as each of these, from the same decode.");
 inline const QString SharingTab = QStringLiteral("Sharing");
+inline const QString FramingTab = QStringLiteral("Framing");
+inline const QString FitLabel = QStringLiteral("A size in pixels:");
+inline const QString FitChoices[] = {QStringLiteral("Take exactly that size"),
+                                     QStringLiteral("Fill it, cropping what is over"),
+                                     QStringLiteral("Fit inside it, on a canvas")};
+inline const QString AnchorLabel = QStringLiteral("Keep:");
+inline const QString AnchorChoices[] = {
+    QStringLiteral("the centre"), QStringLiteral("the most interesting part"),
+    QStringLiteral("the top or left"), QStringLiteral("the bottom or right")};
+inline const QString PadColourLabel = QStringLiteral("Canvas colour:");
+inline const QString PadColourHint = QStringLiteral("transparent");
+inline const QString SideLabel = QStringLiteral("Width is for:");
+inline const QString SideChoices[] = {QStringLiteral("the width, height for the height"),
+                                      QStringLiteral("the longer side"),
+                                      QStringLiteral("the shorter side")};
+inline const QString PresetLabel = QStringLiteral("Preset:");
+inline const QString NoPreset = QStringLiteral("(the options below)");
+inline const QString SavePreset = QStringLiteral("Save as...");
+inline const QString DeletePreset = QStringLiteral("Delete");
+inline const QString PresetName = QStringLiteral("Name of the preset:");
+inline const QString DeleteQuestion = QStringLiteral("Delete the preset \"%1\"?");
 inline const QString Metadata = QStringLiteral("Metadata kept:");
 inline const QString MailMetadata = QStringLiteral("In mailed copies:");
 inline const QString MetadataChoices[] = {QStringLiteral("All of it"),
@@ -204,6 +232,18 @@ inline const QString SizeMismatch =
     QStringLiteral("The size(%1*%2) of the pictures you've selected is not match the Constrain "
                    "Proportion of your setting: %3*%4\r\nPlease reset width and height or "
                    "uncheck Constrain Proportion");
+inline const QString LongerSide =
+    QStringLiteral("The longer side of each picture will be %1, the other in proportion");
+inline const QString ShorterSide =
+    QStringLiteral("The shorter side of each picture will be %1, the other in proportion");
+inline const QString Pixels = QStringLiteral("%1 pixels");
+inline const QString PercentOfIt = QStringLiteral("%1 % of it");
+inline const QString MakesHere = QStringLiteral("\r\n(%1*%2 for the pictures you've selected)");
+inline const QString FillBox =
+    QStringLiteral("The pictures will fill %1*%2 exactly, cropped where their proportions "
+                   "differ");
+inline const QString PadBox =
+    QStringLiteral("The pictures will fit inside %1*%2 whole, on a canvas of exactly that size");
 inline const QString SizeNeeded =
     QStringLiteral("Please give the new width and height: 1 to %1 pixels, or 1 to %2 percent");
 inline const QString DpiNeeded = QStringLiteral("\r\nPlease give a DPI from 1 to %1");

@@ -7,10 +7,12 @@
 #include "resize/ResizeDialog.h"
 #include "resize/ResizeIds.h"
 #include "settings/AppSettings.h"
+#include "settings/PresetStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -239,6 +241,43 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     });
     EXPECT_TRUE(said.contains(u"259 bytes"_s)) << qPrintable(said);
     EXPECT_EQ(AppSettings().dest, u"/tmp/web pictures"_s);
+}
+
+// A preset fills the controls; the controls are saved as a new preset
+// under a typed name, and a preset is deleted after a question. The check
+// text speaks of the side.
+TEST_F(ResizeDialogTest, PresetsFillTheControlsAndAreSavedAndDeleted) {
+    auto d = Open(640, 480);
+    auto* presets = Control<QComboBox>(d.get(), Id::Preset);
+    presets->setCurrentIndex(presets->findText(u"Thumbnail 320"_s));
+    Q_EMIT presets->activated(presets->currentIndex());
+    EXPECT_EQ(Field(d.get(), Id::Width), u"320"_s);
+    EXPECT_EQ(Control<QComboBox>(d.get(), Id::Side)->currentIndex(), int(SideRule::Longer));
+    EXPECT_EQ(Field(d.get(), Id::NameTemplate), u"{name}-thumb"_s);
+    EXPECT_TRUE(Text(d.get(), Id::SizeCheck)
+                    .startsWith(u"The longer side of each picture will be 320 pixels"_s))
+        << qPrintable(Text(d.get(), Id::SizeCheck));
+    Type(d.get(), Id::Width, u"400"_s);
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&user] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QInputDialog*>(modal)) {
+            dialog->setTextValue(u"Thumbnail 400"_s);
+            dialog->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(QMessageBox::Yes)->click();
+            user.stop();
+        }
+    });
+    user.start(10);
+    QTest::mouseClick(Control<QPushButton>(d.get(), Id::SavePreset), Qt::LeftButton);
+    EXPECT_EQ(presets->currentText(), u"Thumbnail 400"_s);
+    ResizeSettings saved;
+    ASSERT_TRUE(PresetStore().Load(u"Thumbnail 400"_s, saved));
+    EXPECT_EQ(std::tuple(saved.width, saved.side), std::tuple(400u, SideRule::Longer));
+    QTest::mouseClick(Control<QPushButton>(d.get(), Id::DeletePreset), Qt::LeftButton);
+    EXPECT_EQ(PresetStore().Names().indexOf(u"Thumbnail 400"_s), -1);
+    EXPECT_EQ(presets->currentIndex(), 0);
 }
 
 // The size of the batch is worked out beside the dialog, and worked out
