@@ -2,6 +2,7 @@
 #include "app/TessaryApp.h"
 
 #include "app/AboutDialog.h"
+#include "app/HandOffPlan.h"
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
 #include "mail/MailTempFolder.h"
@@ -12,9 +13,11 @@
 #include "resize/ResizeDialog.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
+#include "settings/PresetStore.h"
 
 #include <QAction>
 #include <QIcon>
+#include <QMessageBox>
 
 CTessaryApp::CTessaryApp(int& argc, char** argv)
     : QApplication(argc, argv) {
@@ -61,9 +64,29 @@ bool CTessaryApp::RunHandOff(AppSettings& settings, const HandOff& handOff) {
     case HandOffCommand::ResizeDefaultAndMail:
         BatchRun(settings, nullptr).Resize(handOff.command == HandOffCommand::ResizeDefaultAndMail);
         return true;
+    case HandOffCommand::ResizeWithPreset:
+        RunPreset(settings);
+        return true;
     default:
         return false;
     }
+}
+
+// The first record names the preset; the options are the preset's for
+// this batch only, and the stored ones are back after it.
+void CTessaryApp::RunPreset(AppSettings& settings) {
+    const QString name =
+        settings.PictureList.isEmpty() ? QString() : settings.PictureList.takeFirst();
+    ResizeSettings preset;
+    if (!PresetStore().Load(name, preset)) {
+        QMessageBox::warning(nullptr, HandOffText::Caption,
+                             QStringLiteral("There is no preset named \"%1\" any more.").arg(name));
+        return;
+    }
+    const ResizeSettings stored = settings;
+    static_cast<ResizeSettings&>(settings) = preset;
+    BatchRun(settings, nullptr).Resize(false);
+    static_cast<ResizeSettings&>(settings) = stored;
 }
 
 void CTessaryApp::OnAppAbout() {

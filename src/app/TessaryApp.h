@@ -33,6 +33,7 @@ public:
     // Runs the dialogs of a hand-off command; false for a code that is not a
     // command (the normal start follows, with the files in the PictureList).
     static bool RunHandOff(AppSettings& settings, const HandOff& handOff);
+    static void RunPreset(AppSettings& settings);
 
     void OnAppAbout();
 

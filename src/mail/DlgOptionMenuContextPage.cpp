@@ -29,7 +29,8 @@ CDlgOptionMenuContextPage::CDlgOptionMenuContextPage(AppSettings& settings, QWid
     , defaultAndMail_(
           Named(new QRadioButton(OptionText::DefaultAndMail, this), OptionId::DefaultAndMail))
     , dialogThenMail_(
-          Named(new QRadioButton(OptionText::DialogThenMail, this), OptionId::DialogThenMail)) {
+          Named(new QRadioButton(OptionText::DialogThenMail, this), OptionId::DialogThenMail))
+    , presets_(Named(new QCheckBox(OptionText::Presets, this), OptionId::Presets)) {
     setObjectName(QString::number(OptionId::MenuTemplate));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(OptionText::MenuIntro, this));
@@ -46,11 +47,12 @@ CDlgOptionMenuContextPage::CDlgOptionMenuContextPage(AppSettings& settings, QWid
     indented(resizeAndMail_, 1);
     indented(defaultAndMail_, 2);
     indented(dialogThenMail_, 2);
+    indented(presets_, 1);
     layout->addStretch(1);
 
     connect(mainItem_, &QCheckBox::clicked, this, &CDlgOptionMenuContextPage::MainItemRule);
     connect(resizeAndMail_, &QCheckBox::clicked, this, &CDlgOptionMenuContextPage::MailRule);
-    for (QCheckBox* box : {resize_, resizeAsDefault_})
+    for (QCheckBox* box : {resize_, resizeAsDefault_, presets_})
         connect(box, &QCheckBox::clicked, this, [this] { SetModified(); });
     connect(defaultAndMail_, &QRadioButton::clicked, this, [this] {
         SetModified();
@@ -73,6 +75,8 @@ void CDlgOptionMenuContextPage::OnInitDialog() {
     resize_->setChecked(resize);
     resizeAsDefault_->setChecked(resizeAsDefault);
     resizeAndMail_->setChecked(resizeAndMail);
+    presets = settings_.extPresets;
+    presets_->setChecked(presets);
     // The rule marks the page modified, so Apply is on once it was shown.
     MainItemRule();
 }
@@ -82,13 +86,14 @@ void CDlgOptionMenuContextPage::ReadControls() {
     resize = resize_->isChecked();
     resizeAsDefault = resizeAsDefault_->isChecked();
     resizeAndMail = resizeAndMail_->isChecked();
+    presets = presets_->isChecked();
 }
 
 void CDlgOptionMenuContextPage::MainItemRule() {
     SetModified();
     ReadControls();
     for (QWidget* control : std::initializer_list<QWidget*>{
-             resize_, resizeAsDefault_, resizeAndMail_, defaultAndMail_, dialogThenMail_})
+             resize_, resizeAsDefault_, resizeAndMail_, defaultAndMail_, dialogThenMail_, presets_})
         control->setEnabled(mainItem);
     if (mainItem)
         MailRule();
@@ -108,4 +113,5 @@ void CDlgOptionMenuContextPage::OnApply() {
     settings_.extResizeAsDefaultSetting = resizeAsDefault;
     settings_.extResizeAndMail = resizeAndMail;
     settings_.extResizeDefaultAndMail = defaultAndMail;
+    settings_.extPresets = presets;
 }

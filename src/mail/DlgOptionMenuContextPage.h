@@ -21,6 +21,7 @@ public:
     uint32_t resizeAndMail = 1;
     uint32_t mainItem = 1;
     uint32_t resizeAsDefault = 1;
+    uint32_t presets = 1;
 
 protected:
     void OnInitDialog() override;
@@ -38,4 +39,5 @@ private:
     QCheckBox* resizeAndMail_;
     QRadioButton* defaultAndMail_;
     QRadioButton* dialogThenMail_;
+    QCheckBox* presets_;
 };

@@ -24,13 +24,6 @@ constexpr int kPageHeight = 340;
 
 // The tessary-menu the items run: the one beside this program, else the
 // one on PATH.
-QString MenuProgram() {
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/tessary-menu");
-    if (QFileInfo(beside).isExecutable())
-        return beside;
-    return QStandardPaths::findExecutable(QStringLiteral("tessary-menu"));
-}
-
 } // namespace
 
 CDlgOptionSheet::CDlgOptionSheet(AppSettings& settings, QWidget* parent)
@@ -78,7 +71,7 @@ void RunOptionSheet(AppSettings& settings, QWidget* parent) {
     if (sheet.exec() != QDialog::Accepted)
         return;
     settings.SaveMenuAndMailSettings();
-    const QString program = MenuProgram();
+    const QString program = FileManagerMenus::MenuProgram();
     if (program.isEmpty())
         return; // without tessary-menu there are no items to write
     QStringList errors;

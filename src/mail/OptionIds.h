@@ -15,6 +15,7 @@ constexpr int ResizeAsDefault = 1037;
 constexpr int ResizeAndMail = 1038;
 constexpr int DefaultAndMail = 1039;
 constexpr int DialogThenMail = 1040;
+constexpr int Presets = 1043;
 } // namespace OptionId
 
 namespace OptionText {
@@ -36,4 +37,5 @@ inline const QString ResizeAsDefault = QStringLiteral("Resize as default setting
 inline const QString ResizeAndMail = QStringLiteral("Resize and mail");
 inline const QString DefaultAndMail = QStringLiteral("Resize as default setting and mail");
 inline const QString DialogThenMail = QStringLiteral("Display resize dialog then mail");
+inline const QString Presets = QStringLiteral("Resize with preset, an item for each preset");
 } // namespace OptionText

@@ -2,6 +2,7 @@
 #include "menus/ContextMenuItems.h"
 
 #include "settings/AppSettings.h"
+#include "settings/PresetStore.h"
 
 namespace {
 
@@ -30,6 +31,13 @@ QList<ContextMenuItem> ContextMenuItems(const AppSettings& settings) {
         items << kResizeAsDefault;
     if (settings.extResizeAndMail)
         items << (settings.extResizeDefaultAndMail ? kResizeDefaultAndMail : kDialogThenMail);
+    if (settings.extPresets) {
+        const QStringList presets = PresetStore().Names();
+        for (int i = 0; i < presets.size(); ++i)
+            items << ContextMenuItem{QStringLiteral("preset-%1").arg(i + 1),
+                                     kPresetMenuTitle + QStringLiteral(" \u25b8 ") + presets[i],
+                                     HandOffCommand::ResizeWithPreset, presets[i]};
+    }
     return items;
 }
 

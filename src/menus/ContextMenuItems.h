@@ -13,6 +13,8 @@ namespace HandOffCommand {
 constexpr uint32_t ResizeDialog = 0;         // scan, then the resize dialog
 constexpr uint32_t ResizeAsDefault = 1;      // a batch with the stored options
 constexpr uint32_t ResizeDefaultAndMail = 2; // the same, then mail the results
+// A batch with a preset's options; the first record names the preset.
+constexpr uint32_t ResizeWithPreset = 3;
 } // namespace HandOffCommand
 
 // One item of the file-manager menu and the hand-off command it sends.
@@ -20,13 +22,18 @@ struct ContextMenuItem {
     QString id;   // stable, for file names and action ids
     QString name; // what the menu shows
     uint32_t command;
+    QString preset = {}; // the preset of ResizeWithPreset
 };
+
+// The submenu, or the prefix where a file manager has none, of the preset items.
+inline const QString kPresetMenuTitle = QStringLiteral("Resize with preset");
 
 // The menu's title: the main item, under which the others stand.
 inline const QString kContextMenuTitle = QStringLiteral("Tessary");
 
-// The items that the five menu flags select, in menu order; none when the
-// main item is off (its sub-items keep their own flags for when it is on).
+// The items that the menu flags select, in menu order, one for each
+// preset last; none when the main item is off (its sub-items keep their
+// own flags for when it is on).
 QList<ContextMenuItem> ContextMenuItems(const AppSettings& settings);
 // Every item that some choice of flags can show.
 QList<ContextMenuItem> AllContextMenuItems();

@@ -5,6 +5,7 @@
 #include "menus/ThunarActions.h"
 #include "settings/AppIdentity.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -108,8 +109,46 @@ QString DesktopQuote(const QString& text) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString CommandArguments(const ContextMenuItem& item) {
-    return QStringLiteral(" --command %1 --pictures-only --").arg(item.command);
+// text for a shell as printf's output, its percent signs and backslashes
+// written as octal escapes, so that the text itself holds no percent sign.
+QString PrintfQuote(const QString& text) {
+    QString format;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('%'))
+            format += QStringLiteral("\\045");
+        else if (c == QLatin1Char('\\'))
+            format += QStringLiteral("\\134");
+        else
+            format += c;
+    }
+    return QStringLiteral("\"$(printf %1)\"").arg(ShellQuote(format));
+}
+
+// The item's arguments, a preset's name quoted by quote.
+QString CommandArguments(const ContextMenuItem& item, QString (*quote)(const QString&)) {
+    const QString preset =
+        item.preset.isEmpty() ? QString() : QStringLiteral(" --preset ") + quote(item.preset);
+    return QStringLiteral(" --command %1%2 --pictures-only --").arg(item.command).arg(preset);
+}
+
+// Where Nautilus shows an item: a preset's in a submenu of its own, with
+// the one character a file name cannot hold written as a like one.
+QString NautilusName(const ContextMenuItem& item) {
+    if (item.preset.isEmpty())
+        return item.name;
+    QString name = item.preset;
+    name.replace(QLatin1Char('/'), QChar(0x2215));
+    return kPresetMenuTitle + QLatin1Char('/') + name;
+}
+
+// Our files in folder whose names match filter.
+QStringList OursIn(const QString& folder, const QString& filter) {
+    QStringList ours;
+    QDir dir(folder);
+    for (const QString& name : dir.entryList({filter}, QDir::Files | QDir::Hidden))
+        if (ReadAll(dir.filePath(name)).contains(kMarker))
+            ours << dir.filePath(name);
+    return ours;
 }
 
 } // namespace
@@ -158,27 +197,18 @@ QStringList FileManagerMenus::MimeTypes() {
 }
 
 QString FileManagerMenus::DesktopExec(const ContextMenuItem& item) const {
-    if (!program_.contains(QLatin1Char('%')))
-        return DesktopQuote(program_) + CommandArguments(item) + QStringLiteral(" %F");
-    // Dolphin does not undo %% inside a quoted argument, so a path with a
-    // percent sign reaches the shell with no percent sign in it at all: as
-    // printf's octal escapes (a backslash of the path escaped likewise).
-    QString format;
-    for (const QChar c : program_) {
-        if (c == QLatin1Char('%'))
-            format += QStringLiteral("\\045");
-        else if (c == QLatin1Char('\\'))
-            format += QStringLiteral("\\134");
-        else
-            format += c;
-    }
-    const QString script = QStringLiteral("exec \"$(printf %1)\"%2 \"$@\"")
-                               .arg(ShellQuote(format), CommandArguments(item));
+    if (!program_.contains(QLatin1Char('%')) && !item.preset.contains(QLatin1Char('%')))
+        return DesktopQuote(program_) + CommandArguments(item, DesktopQuote) +
+               QStringLiteral(" %F");
+    // Dolphin does not undo %% inside a quoted argument, so a text with a
+    // percent sign reaches the shell with no percent sign in it at all.
+    const QString script = QStringLiteral("exec %1%2 \"$@\"")
+                               .arg(PrintfQuote(program_), CommandArguments(item, PrintfQuote));
     return QStringLiteral("sh -c ") + DesktopQuote(script) + QStringLiteral(" tessary-menu %F");
 }
 
 QString FileManagerMenus::ShellCommand(const ContextMenuItem& item) const {
-    return ShellQuote(program_) + CommandArguments(item);
+    return ShellQuote(program_) + CommandArguments(item, ShellQuote);
 }
 
 bool FileManagerMenus::Install(const QList<ContextMenuItem>& items, QStringList& errors) const {
@@ -194,6 +224,7 @@ bool FileManagerMenus::Install(const QList<ContextMenuItem>& items, QStringList&
     done = WriteThunar(items, errors) && done;
     // The folders that held only items no longer chosen go with them.
     RemoveEmptyFolders(QFileInfo(DolphinFile()).path(), DataFolder());
+    RemoveEmptyFolders(NautilusFolder() + QLatin1Char('/') + kPresetMenuTitle, DataFolder());
     RemoveEmptyFolders(NautilusFolder(), DataFolder());
     RemoveEmptyFolders(QFileInfo(NemoFile(AllContextMenuItems().first())).path(), DataFolder());
     RemoveEmptyFolders(QFileInfo(ThunarFile()).path(), ConfigFolder());
@@ -202,6 +233,29 @@ bool FileManagerMenus::Install(const QList<ContextMenuItem>& items, QStringList&
 
 bool FileManagerMenus::Uninstall(QStringList& errors) const {
     return Install({}, errors);
+}
+
+QString FileManagerMenus::MenuProgram() {
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/tessary-menu");
+    if (QFileInfo(beside).isExecutable())
+        return beside;
+    return QStandardPaths::findExecutable(QStringLiteral("tessary-menu"));
+}
+
+bool FileManagerMenus::Installed() {
+    return ReadAll(DolphinFile()).contains(kMarker) ||
+           !OursIn(QFileInfo(NemoFile({})).path(), QStringLiteral("tessary-*.nemo_action"))
+                .isEmpty() ||
+           !OursIn(NautilusFolder(), QStringLiteral("*")).isEmpty() ||
+           ReadAll(ThunarFile()).contains((kOurPrefix).toUtf8());
+}
+
+QStringList FileManagerMenus::Refresh(const QList<ContextMenuItem>& items) {
+    QStringList errors;
+    const QString program = MenuProgram();
+    if (Installed() && !program.isEmpty())
+        FileManagerMenus(program).Install(items, errors);
+    return errors;
 }
 
 bool FileManagerMenus::WriteDolphin(const QList<ContextMenuItem>& items,
@@ -237,15 +291,17 @@ bool FileManagerMenus::WriteDolphin(const QList<ContextMenuItem>& items,
 bool FileManagerMenus::WriteNautilus(const QList<ContextMenuItem>& items,
                                      QStringList& errors) const {
     bool done = true;
-    for (const ContextMenuItem& item : AllContextMenuItems())
-        done = RemoveOurs(NautilusFolder() + QLatin1Char('/') + item.name, errors) && done;
+    for (const QString& folder :
+         {NautilusFolder(), NautilusFolder() + QLatin1Char('/') + kPresetMenuTitle})
+        for (const QString& path : OursIn(folder, QStringLiteral("*")))
+            done = RemoveOurs(path, errors) && done;
     // Nautilus offers scripts for any file; tessary-menu keeps the pictures.
     for (const ContextMenuItem& item : items) {
         const QString script = QStringLiteral("#!/bin/sh\n# Written by %1; it removes it with "
                                               "--uninstall.\nexec %2 \"$@\"\n")
                                    .arg(QString::fromLatin1(kMarker), ShellCommand(item));
-        done = WriteWhole(NautilusFolder() + QLatin1Char('/') + item.name, script.toUtf8(), true,
-                          errors) &&
+        done = WriteWhole(NautilusFolder() + QLatin1Char('/') + NautilusName(item), script.toUtf8(),
+                          true, errors) &&
                done;
     }
     return done;
@@ -253,8 +309,9 @@ bool FileManagerMenus::WriteNautilus(const QList<ContextMenuItem>& items,
 
 bool FileManagerMenus::WriteNemo(const QList<ContextMenuItem>& items, QStringList& errors) const {
     bool done = true;
-    for (const ContextMenuItem& item : AllContextMenuItems())
-        done = RemoveOurs(NemoFile(item), errors) && done;
+    for (const QString& path :
+         OursIn(QFileInfo(NemoFile({})).path(), QStringLiteral("tessary-*.nemo_action")))
+        done = RemoveOurs(path, errors) && done;
     for (const ContextMenuItem& item : items) {
         QString command = ShellCommand(item);
         command.replace(QLatin1Char('%'), QStringLiteral("%%"));

@@ -24,6 +24,15 @@ public:
     bool Install(const QList<ContextMenuItem>& items, QStringList& errors) const;
     bool Uninstall(QStringList& errors) const;
 
+    // The tessary-menu that items run: the one beside this program, else
+    // the one on PATH; empty when there is none.
+    static QString MenuProgram();
+    // Whether any item of ours is in a file manager's menu now.
+    static bool Installed();
+    // Writes the items again where they are installed, for a changed list
+    // of presets; nothing where none are. The errors, when some could not be.
+    static QStringList Refresh(const QList<ContextMenuItem>& items);
+
     static QString DolphinFile();
     static QString NautilusFolder();
     static QString NemoFile(const ContextMenuItem& item);

@@ -2,6 +2,8 @@
 #include "resize/ResizeDialog.h"
 
 #include "codec/PictureTypeTable.h"
+#include "menus/ContextMenuItems.h"
+#include "menus/FileManagerMenus.h"
 #include "platform/DesktopMetrics.h"
 #include "platform/FixedText.h"
 #include "resize/BatchRun.h"
@@ -318,6 +320,13 @@ void ResizeDialog::FillPresets(const QString& current) {
     deletePreset_->setEnabled(presetBox_->currentIndex() > 0);
 }
 
+// The file managers' preset items follow the presets.
+void ResizeDialog::RefreshMenus() {
+    const QStringList errors = FileManagerMenus::Refresh(ContextMenuItems(settings_));
+    if (!errors.isEmpty())
+        QMessageBox::warning(this, windowTitle(), errors.join(QLatin1Char('\n')));
+}
+
 // A preset fills every control; nothing is stored until "Set as default".
 void ResizeDialog::OnPresetChosen() {
     ResizeSettings preset;
@@ -347,6 +356,7 @@ void ResizeDialog::OnSavePreset() {
         QMessageBox::warning(this, windowTitle(), error);
         return;
     }
+    RefreshMenus();
     FillPresets(name);
 }
 
@@ -357,6 +367,7 @@ void ResizeDialog::OnDeletePreset() {
             QMessageBox::Yes)
         return;
     PresetStore().Remove(name);
+    RefreshMenus();
     FillPresets({});
 }
 

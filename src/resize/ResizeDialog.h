@@ -68,6 +68,7 @@ private:
     void OnPresetChosen();
     void OnSavePreset();
     void OnDeletePreset();
+    void RefreshMenus();
     QLayout* BuildButtons();
     void ConnectControls();
     void Open();

@@ -78,6 +78,7 @@ void AppSettings::LoadMenuAndMailSettings() {
         key->QueryDword(SettingsName::ExtResizeAsDefaultSetting, extResizeAsDefaultSetting);
         key->QueryDword(SettingsName::ExtResizeAndMail, extResizeAndMail);
         key->QueryDword(SettingsName::ExtResizeDefaultAndMail, extResizeDefaultAndMail);
+        key->QueryDword(SettingsName::ExtPresets, extPresets);
     }
 
     QFile file;
@@ -143,6 +144,7 @@ void AppSettings::SaveMenuAndMailSettings() const {
         key->SetDword(SettingsName::ExtResizeAsDefaultSetting, extResizeAsDefaultSetting);
         key->SetDword(SettingsName::ExtResizeAndMail, extResizeAndMail);
         key->SetDword(SettingsName::ExtResizeDefaultAndMail, extResizeDefaultAndMail);
+        key->SetDword(SettingsName::ExtPresets, extPresets);
     }
 
     QByteArray record(kUserDatBytes, '\0');

@@ -63,6 +63,7 @@ public:
     uint32_t extResizeAsDefaultSetting = 1;
     uint32_t extResizeAndMail = 1;
     uint32_t extResizeDefaultAndMail = 1; // 1 default settings and mail, 0 dialog then mail
+    uint32_t extPresets = 1;              // 1: "Resize with preset" items, one a preset
     WindowPlacement windowPlacement;
     bool hasWindowPlacement = false; // false: leave the window where the system puts it
     int32_t curcol = 500;            // width of the list pane

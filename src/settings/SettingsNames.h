@@ -42,6 +42,7 @@ inline const QString ExtResize = QStringLiteral("ExtResize");
 inline const QString ExtResizeAsDefaultSetting = QStringLiteral("ExtResizeAsDefaultSetting");
 inline const QString ExtResizeAndMail = QStringLiteral("ExtResizeAndMail");
 inline const QString ExtResizeDefaultAndMail = QStringLiteral("ExtResizeDefaultAndMail");
+inline const QString ExtPresets = QStringLiteral("ExtPresets");
 
 inline const QString WindowPlace = QStringLiteral("windowplace");
 inline const QString CurCol = QStringLiteral("curcol");

@@ -4,6 +4,7 @@
 #include "menus/ThunarActions.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
+#include "settings/PresetStore.h"
 
 #include "ConfigFolder.h"
 #include "TestSupport.h"
@@ -112,15 +113,18 @@ protected:
 
 TEST(ContextMenuItemsTest, TheFlagsChooseTheItemsAndTheirCommands) {
     struct Case {
-        uint32_t main, resize, asDefault, andMail, defaultAndMail;
+        uint32_t main, resize, asDefault, andMail, defaultAndMail, presets;
         const char* names; // "|" between them
         QList<uint32_t> commands;
     } const cases[] = {
         // clang-format off
-        {1, 1, 1, 1, 1, "Resize|Resize as default setting|Resize as default setting and mail", {0, 1, 2}},
-        {1, 1, 1, 1, 0, "Resize|Resize as default setting|Display resize dialog then mail", {0, 1, 0}},
-        {1, 0, 1, 0, 1, "Resize as default setting", {1}},
-        {0, 1, 1, 1, 1, "", {}},
+        {1, 1, 1, 1, 1, 0, "Resize|Resize as default setting|Resize as default setting and mail", {0, 1, 2}},
+        {1, 1, 1, 1, 0, 0, "Resize|Resize as default setting|Display resize dialog then mail", {0, 1, 0}},
+        {1, 0, 1, 0, 1, 0, "Resize as default setting", {1}},
+        {1, 0, 0, 0, 1, 1, "Resize with preset \u25b8 Web 1600|Resize with preset \u25b8 Mail small|"
+                           "Resize with preset \u25b8 Square 1080 for social media|"
+                           "Resize with preset \u25b8 Thumbnail 320", {3, 3, 3, 3}},
+        {0, 1, 1, 1, 1, 1, "", {}},
         // clang-format on
     };
     for (const Case& c : cases) {
@@ -130,6 +134,7 @@ TEST(ContextMenuItemsTest, TheFlagsChooseTheItemsAndTheirCommands) {
         settings.extResizeAsDefaultSetting = c.asDefault;
         settings.extResizeAndMail = c.andMail;
         settings.extResizeDefaultAndMail = c.defaultAndMail;
+        settings.extPresets = c.presets;
         QStringList names;
         QList<uint32_t> commands;
         for (const ContextMenuItem& item : ContextMenuItems(settings)) {
@@ -142,8 +147,19 @@ TEST(ContextMenuItemsTest, TheFlagsChooseTheItemsAndTheirCommands) {
 }
 
 TEST_F(FileManagerMenusTest, EveryFileManagerRunsTheMenuProgramWithTheFilesAsGiven) {
+    QString error;
+    ASSERT_TRUE(PresetStore().Save(u"it's \"q\" 100% $HOME/x"_s, ResizeSettings(), error));
     const QList<ContextMenuItem> items = ContextMenuItems(AppSettings());
     Install(items);
+    // A preset's item hands its name on, however it is spelt.
+    const QString presetScript =
+        FileManagerMenus::NautilusFolder() + u"/Resize with preset/it's \"q\" 100% $HOME\u2215x"_s;
+    EXPECT_EQ(RunTool(presetScript, {u"/p/a.jpg"_s}).exitCode, 0);
+    EXPECT_EQ(Recorded(), (QStringList{"--command", "3", "--preset", "it's \"q\" 100% $HOME/x",
+                                       "--pictures-only", "--", "/p/a.jpg"}));
+    QString presetCommand = FileManagerMenus(program_).ShellCommand(items.last());
+    EXPECT_EQ(RunTool(u"sh"_s, {u"-c"_s, presetCommand + u" /p/a.jpg"_s}).exitCode, 0);
+    EXPECT_EQ(Recorded()[3], u"it's \"q\" 100% $HOME/x"_s);
     const QStringList files{u"/p/-leading dash.jpg"_s, u"/p/it's \"q\".png"_s,
                             u"/p/\u00e9t\u00e9 $HOME.tiff"_s};
     const QStringList expected = QStringList{"--command", "2", "--pictures-only", "--"} + files;
@@ -184,7 +200,16 @@ TEST_F(FileManagerMenusTest, EveryFileManagerRunsTheMenuProgramWithTheFilesAsGiv
         << qPrintable(validate.err);
     EXPECT_TRUE(ReadFile(dolphin).contains("image/jxl;inode/directory;"));
     EXPECT_TRUE(ReadFile(dolphin).contains(
-        "\nActions=resize;resize-as-default;resize-as-default-and-mail;\n"));
+        "\nActions=resize;resize-as-default;resize-as-default-and-mail;preset-1;preset-2;"
+        "preset-3;preset-4;preset-5;\n"));
+    const QString presetExec = QString::fromUtf8(ReadFile(dolphin))
+                                   .section(u"[Desktop Action preset-5]"_s, 1)
+                                   .section(u"Exec="_s, 1)
+                                   .section(u'\n', 0, 0);
+    const QStringList presetArgv = AsDolphinRunsIt(presetExec, {u"/p/a.jpg"_s});
+    ASSERT_FALSE(presetArgv.isEmpty());
+    EXPECT_EQ(RunTool(presetArgv.first(), presetArgv.mid(1)).exitCode, 0) << qPrintable(presetExec);
+    EXPECT_EQ(Recorded()[3], u"it's \"q\" 100% $HOME/x"_s);
 }
 
 TEST_F(FileManagerMenusTest, ThunarKeepsTheUsersOwnActionsAndInstallsOnce) {
@@ -192,14 +217,14 @@ TEST_F(FileManagerMenusTest, ThunarKeepsTheUsersOwnActionsAndInstallsOnce) {
     Install(ContextMenuItems(AppSettings()));
     const QByteArray once = ReadFile(FileManagerMenus::ThunarFile());
     const qsizetype theirs = kUserActions.indexOf("<action>");
-    EXPECT_EQ(once.count("<action>"), 4);
+    EXPECT_EQ(once.count("<action>"), 1 + 3 + 4); // the user's, ours, the presets
     EXPECT_TRUE(
         once.contains(kUserActions.mid(theirs, kUserActions.indexOf("</action>") - theirs)));
     Install(ContextMenuItems(AppSettings()));
     EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), once) << "a second install changes nothing";
 
     AppSettings fewer;
-    fewer.extResize = fewer.extResizeAndMail = 0;
+    fewer.extResize = fewer.extResizeAndMail = fewer.extPresets = 0;
     Install(ContextMenuItems(fewer));
     EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()).count("<action>"), 2);
 
@@ -222,10 +247,10 @@ TEST_F(FileManagerMenusTest, UninstallLeavesNothingOfOursBehind) {
     const QStringList before = OurFiles();
     Install(items);
     const QByteArray installed = ReadFile(FileManagerMenus::ThunarFile());
-    EXPECT_EQ(installed.count("<action>"), 4) << "the system's action stays in sight";
+    EXPECT_EQ(installed.count("<action>"), 1 + 3 + 4) << "the system's action stays in sight";
     EXPECT_TRUE(installed.contains("<name xml:lang=\"de\">Terminal hier \xc3\xb6"
                                    "ffnen</name>"));
-    EXPECT_EQ(OurFiles().size(), before.size() + 1 + 3 + 3 + 1);
+    EXPECT_EQ(OurFiles().size(), before.size() + 1 + 7 + 7 + 1);
     // A file of the user's own that has a name we use is not ours to remove.
     WriteFile(FileManagerMenus::NautilusFolder() + u"/Rotate"_s, "#!/bin/sh\n");
 

@@ -8,6 +8,8 @@
 #include "mail/MailPictures.h"
 #include "mail/MailTempFolder.h"
 #include "mail/MailTexts.h"
+#include "menus/ContextMenuItems.h"
+#include "menus/FileManagerMenus.h"
 #include "platform/DesktopMetrics.h"
 #include "platform/FileName.h"
 #include "platform/RegularFile.h"
@@ -200,6 +202,14 @@ std::optional<BatchPictures> CollectPictures(const BatchCommandLine& line,
     return pictures;
 }
 
+// The file managers' preset items follow the presets where they are installed.
+int RefreshMenus() {
+    const QStringList errors = FileManagerMenus::Refresh(ContextMenuItems(GetAppSettings()));
+    for (const QString& error : errors)
+        QTextStream(stderr) << "tessary-batch: " << error << "\n";
+    return errors.isEmpty() ? 0 : kExitFailed;
+}
+
 // What the batch would write, and about how much, writing nothing.
 int PrintEstimate(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
                   const BatchPictures& pictures) {
@@ -308,7 +318,7 @@ int main(int argc, char** argv) {
     }
     if (!line->deletePreset.isEmpty()) {
         if (PresetStore().Remove(line->deletePreset))
-            return 0;
+            return RefreshMenus();
         QTextStream(stderr) << "tessary-batch: there is no preset named '" << line->deletePreset
                             << "' to delete\n";
         return kExitFailed;
@@ -322,7 +332,7 @@ int main(int argc, char** argv) {
             QTextStream(stderr) << "tessary-batch: " << error << "\n";
             return kExitFailed;
         }
-        return 0;
+        return RefreshMenus();
     }
     DesktopSize desktop = line->desktopSize.value_or(DesktopSize{});
     const bool needsScreen = settings->image_to_resize && settings->desktop && !line->desktopSize;

@@ -12,6 +12,7 @@
 #include "platform/SharedMemory.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
+#include "settings/PresetStore.h"
 #include "settings/SettingsNames.h"
 
 #include <QApplication>
@@ -45,7 +46,7 @@ constexpr int kPendingWaitMs = 30000;
 constexpr int kPollMs = 50;
 
 const QString kUsage = QStringLiteral(
-    "Usage: tessary-menu --command N [--wait] [--pictures-only] [--] FILE...\n"
+    "Usage: tessary-menu --command N [--preset NAME] [--wait] [--pictures-only] [--] FILE...\n"
     "       tessary-menu --install | --uninstall\n"
     "\n"
     "Hands FILEs to Tessary the way its file-manager menu items do, or puts those\n"
@@ -53,8 +54,10 @@ const QString kUsage = QStringLiteral(
     "folder stands for every picture under it, as with tessary-batch --recursive.\n"
     "\n"
     "  --command N      the command for tessary: 0 the resize dialog, 1 resize with\n"
-    "                   the default settings, 2 the same and mail the results;\n"
-    "                   other numbers open the main window\n"
+    "                   the default settings, 2 the same and mail the results,\n"
+    "                   3 resize with the preset of --preset; other numbers open\n"
+    "                   the main window\n"
+    "  --preset NAME    the preset of --command 3\n"
     "  --wait           wait for tessary to end and exit with its status\n"
     "  --pictures-only  pass on only the files with a picture extension\n"
     "\n"
@@ -94,6 +97,7 @@ int Fail(const QString& message) {
 
 struct Request {
     uint32_t command = 0;
+    QString preset; // for command 3: handed on as the first record
     bool wait = false;
     bool picturesOnly = false;
     QStringList files;
@@ -170,11 +174,20 @@ bool Confirmed(const HandOffPlan& plan) {
 }
 
 int HandOffFiles(const Request& request) {
-    const HandOffPlan plan = PlanHandOff(request.files, request.picturesOnly, GetAppSettings());
+    // A preset's own destination decides which folders hold results.
+    ResizeSettings settings = GetAppSettings();
+    if (request.command == HandOffCommand::ResizeWithPreset &&
+        !PresetStore().Load(request.preset, settings))
+        return Fail(
+            QStringLiteral("There is no preset named \"%1\" any more.").arg(request.preset));
+    const HandOffPlan plan = PlanHandOff(request.files, request.picturesOnly, settings);
     if (!Confirmed(plan))
         return kExitFailed;
     QList<QByteArray> records;
-    for (const QString& path : plan.paths) {
+    QStringList texts = plan.paths;
+    if (request.command == HandOffCommand::ResizeWithPreset)
+        texts.prepend(request.preset);
+    for (const QString& path : texts) {
         const std::optional<QByteArray> record = HandOffBlock::EncodeRecord(path);
         if (!record) {
             Fail(QStringLiteral("The path is longer than a hand-off can carry (%1 bytes): %2")
@@ -259,6 +272,10 @@ int main(int argc, char** argv) {
             if (!ok)
                 return UsageError(QStringLiteral("--command needs a number from 0 to 4294967295"));
             haveCommand = true;
+        } else if (argument == QLatin1String("--preset")) {
+            if (arguments.isEmpty() || arguments.first().isEmpty())
+                return UsageError(QStringLiteral("--preset needs a NAME"));
+            request.preset = arguments.takeFirst();
         } else if (argument == QLatin1String("--wait")) {
             request.wait = true;
         } else if (argument == QLatin1String("--pictures-only")) {
@@ -271,5 +288,7 @@ int main(int argc, char** argv) {
     }
     if (!haveCommand)
         return UsageError(QStringLiteral("--command N is missing"));
+    if ((request.command == HandOffCommand::ResizeWithPreset) == request.preset.isEmpty())
+        return UsageError(QStringLiteral("--preset NAME goes with --command 3, and only with it"));
     return HandOffFiles(request);
 }
