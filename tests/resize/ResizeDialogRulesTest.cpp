@@ -46,6 +46,19 @@ TEST(ResizeDialogRulesTest, SizeCheckTextTellsWhetherTheSelectionSuitsTheSize) {
         {"sizes differ, a percentage turned into 0 pixels", {false, false, 0, 100, 0, 1},
          {0, 0, 72, 72}, needed, true},
         {"20000 percent", {false, true, 20000, 20000, 1, 1}, {640, 480, 0, 0}, needed, true},
+        {"fill 800 x 800: a box, never a mismatch", {false, true, 800, 800, 0, 0, Fit::Fill},
+         {640, 480, 0, 0}, u"The pictures will fill 800*800 exactly, cropped where their "
+         "proportions differ"_s, false},
+        {"pad 300 x 100", {false, false, 300, 100, 0, 0, Fit::Pad}, {0, 0, 0, 0},
+         u"The pictures will fit inside 300*100 whole, on a canvas of exactly that size"_s, false},
+        {"pad in percent: as before", {false, false, 50, 50, 1, 1, Fit::Pad}, {640, 480, 0, 0},
+         same + distort, false},
+        {"longer side 320 of 640 x 480", {false, true, 320, 999, 0, 0, 0, SideRule::Longer},
+         {640, 480, 0, 0}, u"The longer side of each picture will be 320 pixels, the other in "
+         "proportion\r\n(320*240 for the pictures you've selected)"_s, false},
+        {"shorter side 50 % of sizes that differ", {false, true, 50, 7, 1, 1, 0, SideRule::Shorter},
+         {0, 0, 0, 0}, u"The shorter side of each picture will be 50 % of it, the other in "
+         "proportion"_s, false},
         // clang-format on
     };
     for (const Case& c : cases) {

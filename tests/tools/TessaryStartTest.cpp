@@ -10,6 +10,7 @@
 #include "resize/ResizeIds.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
+#include "settings/PresetStore.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -76,6 +77,26 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
             << i;
     }
     EXPECT_EQ(HandOffFlag(), 0);
+
+    // A preset's item: the preset's options for this batch only.
+    ResizeSettings square;
+    square.imagetype = 1;
+    square.fit = Fit::Fill;
+    square.wpercent = square.hpercent = 0;
+    square.width = square.height = 20;
+    QString error;
+    ASSERT_TRUE(PresetStore().Save(u"Tiny square"_s, square, error));
+    QProcess menu;
+    Launch(menu, kMenu,
+           {u"--command"_s, u"3"_s, u"--preset"_s, u"Tiny square"_s, u"--wait"_s, u"--"_s,
+            pictures[0]},
+           x.Display());
+    ASSERT_TRUE(menu.waitForFinished(120000));
+    EXPECT_EQ(menu.exitCode(), 0);
+    const Identified square0 = Identify(dir_.filePath(u"resize/-holiday 0 'x'.jpg"_s));
+    EXPECT_EQ(std::tuple(square0.format, square0.width, square0.height),
+              std::tuple(u"JPEG"_s, 20, 20));
+    EXPECT_EQ(AppSettings().imagetype, 5u) << "the stored options stay";
 }
 
 // Two items picked at the same moment (two file-manager windows used

@@ -70,6 +70,9 @@ TEST_F(OptionSheetTest, OkStoresTheChoicesAndCancelAfterApplyStoresNothing) {
             sheet->Tabs()->setCurrentIndex(1);
             QCoreApplication::processEvents();
             Click(Control<QRadioButton>(sheet, OptionId::DialogThenMail));
+            // Unticked, whatever an earlier Apply left in memory.
+            if (auto* presets = Control<QCheckBox>(sheet, OptionId::Presets); presets->isChecked())
+                Click(presets);
             Control<QLineEdit>(sheet, OptionId::Subject)->setText(u"Pictures %F"_s);
             Click(sheet->ApplyButton());
             Click(sheet->findChild<QDialogButtonBox*>()->button(closeWith));
@@ -84,7 +87,7 @@ TEST_F(OptionSheetTest, OkStoresTheChoicesAndCancelAfterApplyStoresNothing) {
 
     choose(QDialogButtonBox::Ok);
     const AppSettings stored;
-    EXPECT_EQ(stored.extResizeDefaultAndMail, 0u);
+    EXPECT_EQ(std::pair(stored.extResizeDefaultAndMail, stored.extPresets), std::pair(0u, 0u));
     EXPECT_EQ(stored.mailSubject, u"Pictures %F"_s);
 }
 
