@@ -87,10 +87,12 @@ void FolderListing::LookUp(FileItem& row, const QString& path, const struct stat
 QList<FileItem> FolderListing::List(const IdList& folder) const {
     const QByteArray current = folder ? ShellNamespace::Terminated(*folder) : shell_.DesktopList();
     QList<FileItem> rows;
-    // A folder below a volume, Home and the desktop's folders have a
-    // parent; a volume (a drive root) and the virtual folders have none.
+    // A folder below a volume, Home, the pictures folder and the desktop's
+    // folders have a parent; a volume (a drive root) and the virtual
+    // folders have none.
     const uint8_t kind = shell_.KindOf(current);
-    if (kind == ItemKind::FileSystem || kind == ItemKind::DesktopFile || kind == ItemKind::Home) {
+    if (kind == ItemKind::FileSystem || kind == ItemKind::DesktopFile || kind == ItemKind::Home ||
+        kind == ItemKind::Pictures) {
         FileItem parent;
         parent.isParent = parent.isFolder = true;
         parent.name = kParentName;
@@ -124,7 +126,7 @@ QList<FileItem> FolderListing::List(const IdList& folder) const {
         // A volume (a drive root) or a virtual folder has no entry of its
         // own to look up.
         if (item->kind == ItemKind::FileSystem || item->kind == ItemKind::DesktopFile ||
-            item->kind == ItemKind::Home)
+            item->kind == ItemKind::Home || item->kind == ItemKind::Pictures)
             LookUp(row, item->path, bound->EnumeratedStat(child));
         row.name = item->name;
         // By the name alone: no file is opened to list it.

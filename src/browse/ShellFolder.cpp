@@ -41,9 +41,13 @@ QList<QByteArray> ShellFolder::EnumObjects(uint32_t flags) const {
     QString folderPath = path_;
     uint8_t childKind = ItemKind::FileSystem;
     if (kind_ == 0) {
-        if (folders)
-            children << terminated(ShellNamespace::MakeItem(ItemKind::Home, {}))
-                     << terminated(ShellNamespace::MakeItem(ItemKind::Computer, {}));
+        if (folders) {
+            children << terminated(ShellNamespace::MakeItem(ItemKind::Home, {}));
+            // Where a new user's photos are: one click from the start.
+            if (!PicturesFolderPath().isEmpty())
+                children << terminated(ShellNamespace::MakeItem(ItemKind::Pictures, {}));
+            children << terminated(ShellNamespace::MakeItem(ItemKind::Computer, {}));
+        }
         folderPath = DesktopFolderPath();
         childKind = ItemKind::DesktopFile;
     } else if (kind_ == ItemKind::Computer) {
@@ -95,7 +99,8 @@ uint32_t ShellFolder::GetAttributesOf(const QByteArray& relative) const {
     if (items.isEmpty())
         return 0;
     const uint8_t kind = items.first().kind;
-    if (kind == ItemKind::Home || kind == ItemKind::Computer || kind == ItemKind::Volume)
+    if (kind == ItemKind::Home || kind == ItemKind::Pictures || kind == ItemKind::Computer ||
+        kind == ItemKind::Volume)
         return ShellFlag::AttrFolder | ShellFlag::AttrHasSubfolder;
     if (kind == ItemKind::Controls)
         return 0;
@@ -142,8 +147,12 @@ int ShellFolder::CompareIDs(const QByteArray& a, const QByteArray& b) const {
         const bool folderB = GetAttributesOf(firstB) & ShellFlag::AttrFolder;
         if (folderA != folderB)
             return folderA ? -1 : 1;
+        // The pictures folder stands right after Home.
+        const auto rank = [](uint8_t kind) {
+            return kind == ItemKind::Pictures ? ItemKind::Home + 0.5 : double(kind);
+        };
         if (left.first().kind != right.first().kind)
-            result = left.first().kind < right.first().kind ? -1 : 1;
+            result = rank(left.first().kind) < rank(right.first().kind) ? -1 : 1;
         else
             result =
                 std::clamp(NaturalOrder().compare(left.first().name, right.first().name), -1, 1);

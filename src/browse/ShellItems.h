@@ -20,3 +20,6 @@ QList<ShellItem> ShellItems(const QByteArray& list);
 QByteArray FirstShellItem(const QByteArray& list);
 // The user's XDG desktop folder when it is a folder of its own, else "".
 QString DesktopFolderPath();
+// The user's pictures folder (XDG_PICTURES_DIR) when it is one of its own;
+// empty when it is missing or the home folder itself.
+QString PicturesFolderPath();

@@ -70,6 +70,13 @@ QByteArray FirstShellItem(const QByteArray& list) {
     return next < 0 ? QByteArray() : list.left(next);
 }
 
+QString PicturesFolderPath() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (pictures.isEmpty() || QDir(pictures) == QDir(QDir::homePath()) || !IsFolder(pictures))
+        return {};
+    return pictures;
+}
+
 QString DesktopFolderPath() {
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (desktop.isEmpty() || QDir(desktop) == QDir(QDir::homePath()) || !IsFolder(desktop))
@@ -195,6 +202,13 @@ std::optional<ShellNamespace::Resolved> ShellNamespace::Resolve(const QByteArray
                 return std::nullopt;
             at = {ItemKind::Computer, {}, QStringLiteral("Computer"), kComputerParsing};
             break;
+        case ItemKind::Pictures: {
+            const QString pictures = PicturesFolderPath();
+            if (!top || pictures.isEmpty())
+                return std::nullopt;
+            at = {ItemKind::Pictures, pictures, QFileInfo(pictures).fileName(), pictures};
+            break;
+        }
         case ItemKind::Controls:
             if (!top)
                 return std::nullopt;
@@ -327,6 +341,8 @@ QString ShellNamespace::TypeKey(const IdList& list) const {
         return QStringLiteral("user-desktop");
     case ItemKind::Home:
         return QStringLiteral("user-home");
+    case ItemKind::Pictures:
+        return QStringLiteral("folder-pictures");
     case ItemKind::Computer:
         return QStringLiteral("computer");
     case ItemKind::Volume:
@@ -349,6 +365,7 @@ QString ShellNamespace::TypeName(const QString& typeKey) {
     static const QHash<QString, QString> kVirtual{
         {QStringLiteral("user-desktop"), QStringLiteral("Desktop")},
         {QStringLiteral("user-home"), QStringLiteral("Home Folder")},
+        {QStringLiteral("folder-pictures"), QStringLiteral("Pictures Folder")},
         {QStringLiteral("computer"), QStringLiteral("System Folder")},
         {QStringLiteral("drive-harddisk"), QStringLiteral("Volume")},
         {QStringLiteral("preferences-system"), QStringLiteral("System Folder")}};

@@ -26,6 +26,7 @@ constexpr uint8_t Volume = 3;      // name: the mount path
 constexpr uint8_t FileSystem = 4;  // name: one path component
 constexpr uint8_t DesktopFile = 5; // name: a file or folder of the XDG desktop folder
 constexpr uint8_t Controls = 6;    // listed by no folder
+constexpr uint8_t Pictures = 7;    // the user's pictures folder, on the desktop after Home
 } // namespace ItemKind
 
 // The shell's flags, by their Windows values.

@@ -46,10 +46,33 @@ TEST_F(ShellFoldersTest, APathParsesThroughTheVolumeWithTheLongestMountPoint) {
         EXPECT_FALSE(shell_->ParsePath(bad, list)) << qPrintable(bad);
 }
 
+// The desktop lists Home, the user's pictures folder when there is one
+// (where a new user's photos are), and Computer.
 TEST_F(ShellFoldersTest, TheDesktopAndComputerListTheirFolders) {
+    const QString pictures = dir_.filePath(u"Meine Bilder"_s);
+    QDir().mkpath(pictures);
+    WriteFile(pictures + u"/beach.jpg"_s, "x");
+    const QString userDirs = qEnvironmentVariable("XDG_CONFIG_HOME") + u"/user-dirs.dirs"_s;
+    WriteFile(userDirs, "XDG_PICTURES_DIR=\"" + pictures.toUtf8() + "\"\n");
     const auto desktop = shell_->BindFolder(std::nullopt);
     ASSERT_TRUE(desktop);
-    const QList<QByteArray> top = desktop->EnumObjects(ShellFlag::Folders);
+    QList<QByteArray> top = desktop->EnumObjects(ShellFlag::Folders);
+    ASSERT_EQ(top.size(), 3);
+    EXPECT_EQ(shell_->GetDisplayName(top[0]), u"Home"_s);
+    EXPECT_EQ(shell_->GetDisplayName(top[1]), u"Meine Bilder"_s);
+    EXPECT_EQ(desktop->CompareIDs(top[1], top[0]), 1);
+    EXPECT_EQ(desktop->CompareIDs(top[1], top[2]), -1);
+    EXPECT_EQ(shell_->FileSystemPath(top[1]), pictures);
+    const auto photos = shell_->BindFolder(top[1]);
+    ASSERT_TRUE(photos);
+    const QList<QByteArray> inside = photos->EnumObjects(ShellFlag::NonFolders);
+    ASSERT_EQ(inside.size(), 1);
+    EXPECT_EQ(shell_->FileSystemPath(*Shell::Concat(top[1], inside[0])),
+              pictures + u"/beach.jpg"_s);
+    // Without the folder the desktop is as it was.
+    QFile::remove(userDirs);
+    QDir(pictures).removeRecursively();
+    top = desktop->EnumObjects(ShellFlag::Folders);
     ASSERT_GE(top.size(), 2);
     EXPECT_EQ(shell_->GetDisplayName(top[0]), u"Home"_s);
     EXPECT_EQ(shell_->GetDisplayName(top[1]), u"Computer"_s);
