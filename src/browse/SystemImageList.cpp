@@ -12,7 +12,8 @@ namespace {
 
 QIcon StyleIcon(const QString& key) {
     QStyle* style = QApplication::style();
-    if (key == QLatin1String("folder"))
+    // "folder-pictures" too: a folder where the theme has no special one.
+    if (key.startsWith(QLatin1String("folder")))
         return style->standardIcon(QStyle::SP_DirClosedIcon);
     if (key == QLatin1String("user-desktop"))
         return style->standardIcon(QStyle::SP_DesktopIcon);
