@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "browse/FileListView.h"
 
+#include "browse/LocaleFormats.h"
+
 #include "browse/AddressBar.h"
 #include "browse/FileListModel.h"
 #include "browse/SortHeaderCtrl.h"
@@ -53,6 +55,8 @@ CFileListView::~CFileListView() {
 }
 
 void CFileListView::OnInitialUpdate(CTessaryDoc& document) {
+    if (!settings_.columnWidthsStored)
+        FitColumnsToFont();
     for (int column = 0; column < FileColumn::Count; ++column) {
         const int width = int(int16_t(settings_.columnWidth[size_t(column)] & 0xFFFF));
         if (width == kFillWidth || column == FileColumn::Count - 1)
@@ -65,6 +69,35 @@ void CFileListView::OnInitialUpdate(CTessaryDoc& document) {
     SortRows();
     document.fileListView = this;
     document_ = &document;
+}
+
+// Widths for a first start: the widest size, type and time a row can
+// show, and a column's title beside the sort arrow, fit in this font; the
+// name takes what the pane has left, and the time column fills the rest.
+void CFileListView::FitColumnsToFont() {
+    const QFontMetrics metrics(font());
+    const QFontMetrics titles(header_->font());
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) +
+                        style()->pixelMetric(QStyle::PM_HeaderMarkSize) +
+                        metrics.averageCharWidth();
+    const auto fit = [&](const QString& widest, int column) {
+        const QString title =
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        return std::max(metrics.horizontalAdvance(widest), titles.horizontalAdvance(title)) +
+               padding;
+    };
+    settings_.columnWidth[FileColumn::Size] =
+        fit(QLocale().toString(99999) + QStringLiteral(" KB"), FileColumn::Size);
+    settings_.columnWidth[FileColumn::Type] =
+        fit(QStringLiteral("JPEG XL image"), FileColumn::Type);
+    // The longest month and hour the locale writes.
+    const QString time = GetLocaleFormats().FormatFileTime(
+        ToFileTime(QDateTime(QDate(2026, 12, 28), QTime(22, 58, 58))));
+    const int timeWidth = fit(time, FileColumn::Time);
+    constexpr int kLeastNameWidth = 120;
+    settings_.columnWidth[FileColumn::Name] =
+        std::max(kLeastNameWidth, settings_.curcol - settings_.columnWidth[FileColumn::Size] -
+                                      settings_.columnWidth[FileColumn::Type] - timeWidth);
 }
 
 void CFileListView::FillFolder(const IdList& itemIds) {

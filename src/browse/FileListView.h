@@ -76,6 +76,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void FitColumnsToFont();
     void Preview(int index, bool repaintAgain);
     void CopyOrMove(int operation);
     int LastSelectedRow() const;

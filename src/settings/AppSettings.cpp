@@ -102,8 +102,12 @@ void AppSettings::LoadLayoutSettings() {
     if (!key)
         return;
     QuerySigned(*key, SettingsName::CurCol, curcol);
-    for (int i = 0; i < int(columnWidth.size()); ++i)
+    for (int i = 0; i < int(columnWidth.size()); ++i) {
+        uint32_t stored = 0;
+        columnWidthsStored =
+            key->QueryDword(SettingsName::ColumnWidth.arg(i + 1), stored) || columnWidthsStored;
         QuerySigned(*key, SettingsName::ColumnWidth.arg(i + 1), columnWidth[size_t(i)]);
+    }
 
     QString place;
     if (key->QueryString(SettingsName::WindowPlace, kPathTextBytes, place) && !place.isEmpty()) {

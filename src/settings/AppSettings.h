@@ -68,6 +68,7 @@ public:
     bool hasWindowPlacement = false; // false: leave the window where the system puts it
     int32_t curcol = 500;            // width of the list pane
     std::array<int32_t, 4> columnWidth{200, 50, 100, -2}; // -2: size the last column to its header
+    bool columnWidthsStored = false; // false: the list sizes its columns to its font
     uint32_t AnyJpegSource = 0;
     QString cmto;           // folder last chosen for Copy To / Move To
     QString LastBrowsePIDL; // folder the list showed last, as a parsable text

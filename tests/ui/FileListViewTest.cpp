@@ -5,6 +5,7 @@
 #include "browse/AddressBar.h"
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
+#include "browse/LocaleFormats.h"
 #include "browse/ShellNamespace.h"
 #include "browse/SortHeaderCtrl.h"
 #include "codec/Image.h"
@@ -199,10 +200,19 @@ TEST_F(FileListViewTest, OpenedFilesShowTheirFolderWithThePicturesMarkedAndTheFi
     EXPECT_TRUE(frame_->statusBar()->currentMessage().contains(notes));
 }
 
-TEST_F(FileListViewTest, ColumnWidthsAreStoredWhenTheListGoes) {
+// A first start sizes the columns to the font: the widest size and the
+// locale's time fit beside the sort arrow. Widths once stored are kept.
+TEST_F(FileListViewTest, ColumnWidthsFitTheFontAtFirstAndAreStoredWhenTheListGoes) {
+    const QFontMetrics metrics(list_->font());
+    EXPECT_GT(list_->columnWidth(FileColumn::Size), metrics.horizontalAdvance(u"99,999 KB"_s));
+    const QString time = GetLocaleFormats().FormatFileTime(
+        ToFileTime(QDateTime(QDate(2026, 12, 28), QTime(22, 58, 58))));
+    EXPECT_GT(list_->columnWidth(FileColumn::Time), metrics.horizontalAdvance(time));
     list_->setColumnWidth(0, 321);
     list_->StoreColumnWidths();
-    EXPECT_EQ(AppSettings().columnWidth[0], 321);
+    const AppSettings stored;
+    EXPECT_EQ(stored.columnWidth[0], 321);
+    EXPECT_TRUE(stored.columnWidthsStored);
 }
 
 TEST(FileListStartTest, AStoredFolderThatIsGoneOpensThePersonalFolder) {
