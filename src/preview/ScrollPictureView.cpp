@@ -9,15 +9,23 @@
 #include "preview/TessaryDoc.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
+
+#include <cmath>
 
 namespace {
 constexpr int kFrameInset = 5; // the outer frame; the inner one is twice as far in
 constexpr int kRedecodeDelayMs = 150;
 constexpr int kStepPixels = 20;
+constexpr double kZoomStep = 1.25; // one notch of the wheel, or one "+"
+constexpr int kWheelNotch = 120;
+constexpr int kPictureInset = 2; // where PlacePicture sets the picture's square
 } // namespace
 
 CScrollPictureView::CScrollPictureView(QWidget* parent)
@@ -52,6 +60,9 @@ int CScrollPictureView::LoadPicture() {
         exifReader = std::move(ahead->exif);
         hasExif = ahead->hasExif;
         ShowPixels(ahead->pixels);
+        // Decoded ahead for the fit: a zoomed pane needs more.
+        if (zoom_ > 0 && !DecodeForPane())
+            ShowPixels(ahead->pixels);
         InvalidateAll();
         Q_EMIT PictureShown();
         return 0;
@@ -71,6 +82,108 @@ int CScrollPictureView::LoadPicture() {
     }
     InvalidateAll();
     return 0;
+}
+
+double CScrollPictureView::FitScale() const {
+    CxImage* image = picture->GetXImage();
+    const Edges fit = PlacePicture(viewport()->width(), image->GetWidth(), image->GetHeight());
+    return image->GetWidth() > 0 ? double(fit.width()) / image->GetWidth() : 1.0;
+}
+
+Edges CScrollPictureView::PicturePlace() const {
+    CxImage* image = picture->GetXImage();
+    // A picture kept at a zoom it no longer needs (a smaller one) fits.
+    if (zoom_ <= FitScale())
+        return PlacePicture(viewport()->width(), image->GetWidth(), image->GetHeight());
+    const int width = int(std::lround(image->GetWidth() * zoom_));
+    const int height = int(std::lround(image->GetHeight() * zoom_));
+    const int left = std::max(kPictureInset, (viewport()->width() - width) / 2);
+    return {left, kPictureInset, left + width, kPictureInset + height};
+}
+
+void CScrollPictureView::SetZoom(double scale, QPoint anchor) {
+    if (!IsPictureShown())
+        return;
+    const Edges before = PicturePlace();
+    const double oldScale = double(before.width()) / picture->GetXImage()->GetWidth();
+    const QPointF spot =
+        (QPointF(anchor + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value())) -
+         QPointF(before.left, before.top)) /
+        oldScale;
+    const double fit = FitScale();
+    zoom_ = std::clamp(scale, fit, std::max(fit, 1.0));
+    if (zoom_ <= fit * (1 + 1e-9))
+        zoom_ = 0;
+    const Edges after = PicturePlace();
+    const double newScale = double(after.width()) / picture->GetXImage()->GetWidth();
+    // The panel keeps its height under the picture's new bottom; a fitted
+    // picture needs no room sideways.
+    const int width = zoom_ > 0 ? std::max(totalSize_.width(), after.right + kPictureInset)
+                                : std::min(totalSize_.width(), viewport()->width());
+    SetScrollSizes(QSize(width, totalSize_.height() - before.bottom + after.bottom));
+    const QPointF moved = QPointF(after.left, after.top) + spot * newScale - QPointF(anchor);
+    horizontalScrollBar()->setValue(int(std::lround(moved.x())));
+    verticalScrollBar()->setValue(int(std::lround(moved.y())));
+    if (after.width() * devicePixelRatioF() > shown_.width())
+        redecode_.start();
+    InvalidateAll();
+}
+
+void CScrollPictureView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier) || !IsPictureShown()) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    const double notches = event->angleDelta().y() / double(kWheelNotch);
+    const double current = zoom_ > 0 ? zoom_ : FitScale();
+    SetZoom(current * std::pow(kZoomStep, notches), event->position().toPoint());
+    event->accept();
+}
+
+void CScrollPictureView::keyPressEvent(QKeyEvent* event) {
+    const QPoint middle = viewport()->rect().center();
+    const double current = zoom_ > 0 ? zoom_ : FitScale();
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        SetZoom(current * kZoomStep, middle);
+        break;
+    case Qt::Key_Minus:
+        SetZoom(current / kZoomStep, middle);
+        break;
+    case Qt::Key_1:
+        SetZoom(1.0, middle);
+        break;
+    case Qt::Key_0:
+        SetZoom(0, middle);
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
+void CScrollPictureView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && zoom_ > 0) {
+        dragFrom_ = event->position().toPoint();
+        scrollAtDrag_ = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        viewport()->setCursor(Qt::ClosedHandCursor);
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CScrollPictureView::mouseMoveEvent(QMouseEvent* event) {
+    if (dragFrom_) {
+        const QPoint moved = event->position().toPoint() - *dragFrom_;
+        horizontalScrollBar()->setValue(scrollAtDrag_.x() - moved.x());
+        verticalScrollBar()->setValue(scrollAtDrag_.y() - moved.y());
+    }
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CScrollPictureView::mouseReleaseEvent(QMouseEvent* event) {
+    dragFrom_.reset();
+    viewport()->unsetCursor();
+    QAbstractScrollArea::mouseReleaseEvent(event);
 }
 
 void CScrollPictureView::ClearPicture() {
@@ -96,7 +209,7 @@ bool CScrollPictureView::IsPictureShown() const {
 
 bool CScrollPictureView::DecodeForPane() {
     CxImage* image = picture->GetXImage();
-    const Edges place = PlacePicture(viewport()->width(), image->GetWidth(), image->GetHeight());
+    const Edges place = PicturePlace();
     const qreal ratio = devicePixelRatioF();
     DecodedPixels pixels;
     if (!image->DecodeToFit(int(std::max(1, place.width()) * ratio),
@@ -138,8 +251,7 @@ void CScrollPictureView::resizeEvent(QResizeEvent* event) {
         prefetch_.Clear();
     SetScrollSizes(totalSize_);
     // A wider pane needs more pixels than were decoded.
-    const Edges place = PlacePicture(viewport()->width(), picture->GetXImage()->GetWidth(),
-                                     picture->GetXImage()->GetHeight());
+    const Edges place = PicturePlace();
     if (IsPictureShown() && place.width() * devicePixelRatioF() > shown_.width() &&
         shown_.width() < picture->GetXImage()->GetWidth())
         redecode_.start();
@@ -163,9 +275,8 @@ void CScrollPictureView::OnEraseBkgnd(QPainter& painter) {
 void CScrollPictureView::OnDraw(QPainter& painter) {
     if (!IsPictureShown() || shown_.isNull())
         return;
-    CxImage* image = picture->GetXImage();
     const int paneWidth = viewport()->width();
-    const Edges place = PlacePicture(paneWidth, image->GetWidth(), image->GetHeight());
+    const Edges place = PicturePlace();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRect(place.left, place.top, place.width(), place.height()), shown_);
     DrawProperties(painter, paneWidth, viewport()->height());
@@ -175,14 +286,17 @@ void CScrollPictureView::DrawProperties(QPainter& painter, int paneWidth, int pa
     const QFontMetrics defaultMetrics(painter.font());
     const int lineHeight = defaultMetrics.height();
     CxImage* image = picture->GetXImage();
-    const Edges place = PlacePicture(paneWidth, image->GetWidth(), image->GetHeight());
+    const Edges place = PicturePlace();
     const QList<PanelRow> rows =
         PanelRows(*exifReader, hasExif != 0, image->GetWidth(), image->GetHeight());
     const PanelLayout layout = LayOutPanel(
         place, paneWidth, paneHeight, lineHeight, rows, hasExif != 0,
         [&defaultMetrics](const QString& text) { return defaultMetrics.horizontalAdvance(text); });
-    if (layout.scrolls && layout.extent != totalSize_)
-        SetScrollSizes(layout.extent);
+    // A zoomed picture wider than the pane scrolls sideways too.
+    const QSize needed(std::max(layout.extent.width(), place.right + kPictureInset),
+                       layout.extent.height());
+    if ((layout.scrolls || needed.width() > paneWidth) && needed != totalSize_)
+        SetScrollSizes(needed);
 
     const Edges& panel = layout.panel;
     painter.fillRect(QRect(panel.left, panel.top, panel.width(), panel.height()), Qt::white);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "preview/PanelLayout.h"
 #include "preview/PreviewPrefetch.h"
 
 #include <QAbstractScrollArea>
@@ -8,6 +9,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 class CTessaryDoc;
 class QPainter;
@@ -15,6 +17,10 @@ class QPainter;
 // The preview pane: the selected picture scaled into a square at the top,
 // and under it a white "Picture Properties" panel with the picture's EXIF
 // entries, or its width and height when it has none.
+// The picture zooms between that fit and 100 %: Ctrl with the mouse wheel
+// keeps the point under the cursor in place, "+" and "-" step, "1" is
+// 100 % and "0" the fit; a zoomed picture is dragged to pan, and the zoom
+// stays as the list moves to other pictures.
 // The picture is decoded only as large as the pane shows it, and the rows
 // around it are decoded ahead on a worker thread; a row that was not is
 // loaded on the user-interface thread. Failures end quietly.
@@ -47,6 +53,11 @@ public:
     static constexpr QSize kEmptyPane{100, 100};
     // The pixels held for drawing: no more than the pane shows.
     QSize DecodedSize() const { return shown_.size(); }
+    // The picture's scale: 0 while it fits the pane.
+    double Zoom() const { return zoom_; }
+    // Zooms to scale (clamped between the fit and 1), keeping the pane's
+    // point anchor over the same spot of the picture.
+    void SetZoom(double scale, QPoint anchor);
 
 Q_SIGNALS:
     // A picture could not be shown; why, for the status bar (the pane
@@ -58,12 +69,20 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void OnEraseBkgnd(QPainter& painter);
     void OnDraw(QPainter& painter);
     void DrawProperties(QPainter& painter, int paneWidth, int paneHeight);
     bool IsPictureShown() const;
+    // Where the picture stands: fitted, or at the zoom's scale.
+    Edges PicturePlace() const;
+    double FitScale() const;
     // The pixels for the pane's current width; false when they do not decode.
     bool DecodeForPane();
     void SetScrollSizes(QSize total);
@@ -74,5 +93,8 @@ private:
     QImage shown_;
     PreviewPrefetch prefetch_;
     QSize totalSize_ = kEmptyPane;
-    QTimer redecode_; // after a resize, once the size has settled
+    QTimer redecode_; // after a resize or a zoom, once the size has settled
+    double zoom_ = 0;
+    std::optional<QPoint> dragFrom_; // the pointer and the scroll values when a drag began
+    QPoint scrollAtDrag_;
 };

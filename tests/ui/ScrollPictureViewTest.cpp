@@ -7,6 +7,7 @@
 
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QWheelEvent>
 
 namespace {
 
@@ -61,6 +62,57 @@ TEST_F(ScrollPictureViewTest, DecodesOnlyWhatThePaneShowsAndDrawsPictureAndPanel
     EXPECT_EQ(image.pixel(7, panelTop + 40), qRgb(0, 0, 0)) << "the outer frame";
     EXPECT_EQ(image.pixel(9, panelTop + 40), qRgb(255, 255, 255));
     EXPECT_EQ(image.pixel(12, panelTop + 40), qRgb(0, 0, 0)) << "the inner frame";
+}
+
+// The picture zooms from the fit to 100 % and back, decoding as many
+// pixels as it shows; Ctrl with the wheel keeps the spot under the pointer
+// in place; a drag pans; the zoom stays for the next picture.
+TEST_F(ScrollPictureViewTest, ZoomsBetweenTheFitAnd100PercentKeepingTheSpotUnderThePointer) {
+    Show(TestData(u"hdr/iphone_hdr_NO.jpg"_s));
+    ASSERT_TRUE(Shown());
+    const QSize fitted = view_.DecodedSize();
+    QTest::keyClick(&view_, Qt::Key_1);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            QCoreApplication::processEvents();
+            return view_.DecodedSize() == QSize(3264, 2448);
+        },
+        20000));
+    EXPECT_EQ(view_.Zoom(), 1.0);
+    EXPECT_GE(view_.horizontalScrollBar()->maximum(), 3264 - view_.viewport()->width());
+    // One notch out with the pointer over a spot: the spot stays put.
+    const QPoint pointer(100, 120);
+    const auto spotUnder = [&] {
+        const double scale = view_.Zoom();
+        const int left = std::max(2, (view_.viewport()->width() - int(3264 * scale)) / 2);
+        return QPointF((pointer.x() + view_.horizontalScrollBar()->value() - left) / scale,
+                       (pointer.y() + view_.verticalScrollBar()->value() - 2) / scale);
+    };
+    view_.horizontalScrollBar()->setValue(1000);
+    view_.verticalScrollBar()->setValue(700);
+    const QPointF before = spotUnder();
+    QWheelEvent notch(pointer, view_.viewport()->mapToGlobal(pointer), {}, {0, -120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view_.viewport(), &notch);
+    EXPECT_NEAR(view_.Zoom(), 0.8, 1e-9);
+    const QPointF after = spotUnder();
+    EXPECT_NEAR(after.x(), before.x(), 2.0);
+    EXPECT_NEAR(after.y(), before.y(), 2.0);
+    // A drag to the left shows more of the right.
+    const int x = view_.horizontalScrollBar()->value();
+    QTest::mousePress(view_.viewport(), Qt::LeftButton, {}, QPoint(300, 200));
+    QTest::mouseMove(view_.viewport(), QPoint(250, 200));
+    QTest::mouseRelease(view_.viewport(), Qt::LeftButton, {}, QPoint(250, 200));
+    EXPECT_EQ(view_.horizontalScrollBar()->value(), x + 50);
+    // The next picture keeps the zoom; "0" fits it again.
+    Show(TestData(u"hdr/canon_hdr_NO.jpg"_s));
+    EXPECT_NEAR(view_.Zoom(), 0.8, 1e-9);
+    QTest::keyClick(&view_, Qt::Key_0);
+    EXPECT_EQ(view_.Zoom(), 0.0);
+    Show(TestData(u"hdr/iphone_hdr_NO.jpg"_s));
+    EXPECT_LE(view_.DecodedSize().width(), fitted.width());
+    EXPECT_EQ(view_.horizontalScrollBar()->maximum(), 0)
+        << "a fitted picture needs no room sideways";
 }
 
 // A file gone since it was listed leaves the picture as it was; a folder,
