@@ -77,13 +77,14 @@ void CFileListView::OnInitialUpdate(CTessaryDoc& document) {
 void CFileListView::FitColumnsToFont() {
     const QFontMetrics metrics(font());
     const QFontMetrics titles(header_->font());
-    const int padding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) +
-                        style()->pixelMetric(QStyle::PM_HeaderMarkSize) +
-                        metrics.averageCharWidth();
+    const int padding =
+        2 * style()->pixelMetric(QStyle::PM_HeaderMargin) + metrics.averageCharWidth();
+    const int arrow = style()->pixelMetric(QStyle::PM_HeaderMarkSize);
     const auto fit = [&](const QString& widest, int column) {
         const QString title =
             model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-        return std::max(metrics.horizontalAdvance(widest), titles.horizontalAdvance(title)) +
+        return std::max(metrics.horizontalAdvance(widest),
+                        titles.horizontalAdvance(title) + arrow) +
                padding;
     };
     settings_.columnWidth[FileColumn::Size] =
@@ -94,10 +95,11 @@ void CFileListView::FitColumnsToFont() {
     const QString time = GetLocaleFormats().FormatFileTime(
         ToFileTime(QDateTime(QDate(2026, 12, 28), QTime(22, 58, 58))));
     const int timeWidth = fit(time, FileColumn::Time);
-    constexpr int kLeastNameWidth = 120;
+    // A camera's long names, "Fujifilm_FinePix_E500.jpg", stay whole.
+    const int leastNameWidth = metrics.horizontalAdvance(QStringLiteral("Fujifilm_FinePix_E5"));
     settings_.columnWidth[FileColumn::Name] =
-        std::max(kLeastNameWidth, settings_.curcol - settings_.columnWidth[FileColumn::Size] -
-                                      settings_.columnWidth[FileColumn::Type] - timeWidth);
+        std::max(leastNameWidth, settings_.curcol - settings_.columnWidth[FileColumn::Size] -
+                                     settings_.columnWidth[FileColumn::Type] - timeWidth);
 }
 
 void CFileListView::FillFolder(const IdList& itemIds) {
