@@ -2,14 +2,42 @@
 #include "browse/FileListModel.h"
 
 #include "browse/BrowseIds.h"
+#include "browse/LocaleFormats.h"
 #include "browse/SystemImageList.h"
+#include "browse/ThumbnailCache.h"
 #include "platform/FileName.h"
+
+#include <QPainter>
 
 void FileListModel::SetRows(QList<FileItem> rows) {
     beginResetModel();
     rows_ = std::move(rows);
+    // A refreshed folder may hold new thumbnails, and files changed since.
+    thumbnails_.clear();
     marked_ = QList<bool>(rows_.size(), false);
     endResetModel();
+}
+
+QIcon FileListModel::Icon(const FileItem& row) const {
+    if (row.isFolder || row.path.isEmpty() || row.time == 0)
+        return SystemIcon(row.icon);
+    auto known = thumbnails_.constFind(row.path);
+    if (known == thumbnails_.constEnd()) {
+        const QImage thumbnail =
+            ThumbnailCache::Find(row.path, FromFileTime(row.time).toSecsSinceEpoch());
+        QIcon icon;
+        if (!thumbnail.isNull()) {
+            // Square, so that every name starts where the others do.
+            const int side = std::max(thumbnail.width(), thumbnail.height());
+            QPixmap square(side, side);
+            square.fill(Qt::transparent);
+            QPainter(&square).drawImage((side - thumbnail.width()) / 2,
+                                        (side - thumbnail.height()) / 2, thumbnail);
+            icon = QIcon(square);
+        }
+        known = thumbnails_.insert(row.path, icon);
+    }
+    return known->isNull() ? SystemIcon(row.icon) : *known;
 }
 
 const FileItem* FileListModel::Row(int index) const {
@@ -57,8 +85,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
             return {};
         }
     case Qt::DecorationRole:
-        return column == FileColumn::Name && row->icon >= 0 ? QVariant(SystemIcon(row->icon))
-                                                            : QVariant();
+        return column == FileColumn::Name && row->icon >= 0 ? QVariant(Icon(*row)) : QVariant();
     case Qt::CheckStateRole:
         if (column == FileColumn::Name)
             return marked_.value(index.row()) ? Qt::Checked : Qt::Unchecked;

@@ -4,11 +4,15 @@
 #include "browse/FolderListing.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QIcon>
 #include <QList>
 
 // The file list's rows for the view: four columns, a check box on every
-// row (a folder's clears itself at once), icons by the namespace's index.
-// Thousands of rows cost no widgets.
+// row (a folder's clears itself at once), icons by the namespace's index,
+// or a picture's own thumbnail where the desktop's thumbnail cache has a
+// valid one (looked up when the row is first painted). Thousands of rows
+// cost no widgets.
 class FileListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -28,6 +32,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    QIcon Icon(const FileItem& row) const;
+
     QList<FileItem> rows_;
+    mutable QHash<QString, QIcon> thumbnails_; // by path; a null icon: none cached
     QList<bool> marked_;
 };

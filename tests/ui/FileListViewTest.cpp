@@ -8,6 +8,7 @@
 #include "browse/LocaleFormats.h"
 #include "browse/ShellNamespace.h"
 #include "browse/SortHeaderCtrl.h"
+#include "browse/ThumbnailCache.h"
 #include "codec/Image.h"
 #include "frame/MainFrame.h"
 #include "preview/ScrollPictureView.h"
@@ -213,6 +214,46 @@ TEST_F(FileListViewTest, ColumnWidthsFitTheFontAtFirstAndAreStoredWhenTheListGoe
     const AppSettings stored;
     EXPECT_EQ(stored.columnWidth[0], 321);
     EXPECT_TRUE(stored.columnWidthsStored);
+}
+
+// A picture whose thumbnail the desktop's cache holds, for this very file
+// as it is now, shows it as its icon; a thumbnail of an older state of the
+// file does not count.
+TEST(FileListModelTest, APictureShowsItsCachedThumbnailAsItsIcon) {
+    QTemporaryDir cache;
+    QTemporaryDir dir;
+    const QByteArray cacheBefore = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+    QList<FileItem> rows;
+    for (const QString& path : DrawPictures(dir.path(), 2, u"photo %1.png"_s)) {
+        FileItem row;
+        row.path = path;
+        row.time = ToFileTime(QFileInfo(path).lastModified());
+        row.icon = 0;
+        const qint64 mtime = QFileInfo(path).lastModified().toSecsSinceEpoch();
+        // Made by ImageMagick, as a thumbnailer makes it.
+        const QString at = ThumbnailCache::ThumbnailPath(path, u"normal"_s);
+        QDir().mkpath(QFileInfo(at).path());
+        const ToolRun made = RunTool(
+            u"convert"_s, {u"-size"_s, u"128x96"_s, u"xc:red"_s, u"-set"_s, u"Thumb::URI"_s,
+                           QString::fromUtf8(ThumbnailCache::Uri(path)).replace(u'%', u"%%"_s),
+                           u"-set"_s, u"Thumb::MTime"_s,
+                           QString::number(rows.isEmpty() ? mtime : mtime - 1), u"PNG24:"_s + at});
+        ASSERT_EQ(made.exitCode, 0) << qPrintable(made.err);
+        rows << row;
+    }
+    EXPECT_TRUE(ThumbnailCache::Uri(rows[0].path).startsWith("file:///"));
+    EXPECT_TRUE(ThumbnailCache::Uri(rows[0].path).endsWith("/photo%200.png"));
+    FileListModel model;
+    model.SetRows(rows);
+    const auto middle = [&model](int row) {
+        const QIcon icon =
+            model.data(model.index(row, FileColumn::Name), Qt::DecorationRole).value<QIcon>();
+        return icon.pixmap(16, 16).toImage().pixelColor(8, 8);
+    };
+    EXPECT_EQ(middle(0), QColor(Qt::red));
+    EXPECT_NE(middle(1), QColor(Qt::red));
+    qputenv("XDG_CACHE_HOME", cacheBefore);
 }
 
 TEST(FileListStartTest, AStoredFolderThatIsGoneOpensThePersonalFolder) {
