@@ -9,7 +9,7 @@
 
 namespace {
 
-// The sizes of the specification, smallest first: a list's icon is small.
+// The sizes the cache keeps, smallest first: a list's icon is small.
 const char* const kSizes[] = {"normal", "large", "x-large", "xx-large"};
 // Thumbnails are small; a larger file is read this far for its texts.
 constexpr qint64 kMostHeaderBytes = 1024 * 1024;

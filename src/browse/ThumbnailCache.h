@@ -6,10 +6,9 @@
 
 #include <cstdint>
 
-// The thumbnails that the desktop's file managers share, as the
-// freedesktop thumbnail specification keeps them under
-// $XDG_CACHE_HOME/thumbnails: one PNG a file and size, named by the MD5 of
-// the file's URI, valid while its Thumb::URI and Thumb::MTime still match
+// The thumbnails that the desktop's file managers share, kept the
+// freedesktop way under $XDG_CACHE_HOME/thumbnails: one PNG a file and
+// size, named by the MD5 of the file's URI, valid while its Thumb::URI and Thumb::MTime still match
 // the file.
 namespace ThumbnailCache {
 // The file's URI as the thumbnails name it: file:// and the absolute path,

@@ -24,33 +24,33 @@ const QRegularExpression kHexColour(QStringLiteral("^#?([0-9A-Fa-f]{6})$"));
 
 // Fill or pad: the resample's size for a box of the options' width and
 // height in pixels, and the box.
-void PlanFrame(const ResizeSettings& settings, int32_t w, int32_t h, ResultSpec& spec) {
+void PlanFrame(const ResizeSettings& settings, int32_t w, int32_t h, ResultForm& form) {
     const double box[] = {double(settings.width), double(settings.height)};
     const double scales[] = {box[0] / w, box[1] / h};
     double scale =
         settings.fit == Fit::Fill ? std::max(scales[0], scales[1]) : std::min(scales[0], scales[1]);
     if (settings.noenlarge)
         scale = std::min(scale, 1.0);
-    spec.width = std::max<int64_t>(1, std::llround(w * scale));
-    spec.height = std::max<int64_t>(1, std::llround(h * scale));
-    spec.fit = settings.fit;
-    spec.anchor = settings.anchor;
+    form.width = std::max<int64_t>(1, std::llround(w * scale));
+    form.height = std::max<int64_t>(1, std::llround(h * scale));
+    form.fit = settings.fit;
+    form.anchor = settings.anchor;
     if (settings.fit == Fit::Fill) {
         // Rounding must not leave the cover a pixel short of the box.
         if (scale == scales[0])
-            spec.width = settings.width;
+            form.width = settings.width;
         if (scale == scales[1])
-            spec.height = settings.height;
-        spec.frameWidth = std::min<int64_t>(settings.width, spec.width);
-        spec.frameHeight = std::min<int64_t>(settings.height, spec.height);
+            form.height = settings.height;
+        form.frameWidth = std::min<int64_t>(settings.width, form.width);
+        form.frameHeight = std::min<int64_t>(settings.height, form.height);
     } else {
-        spec.width = std::min<int64_t>(spec.width, settings.width);
-        spec.height = std::min<int64_t>(spec.height, settings.height);
-        spec.frameWidth = settings.width;
-        spec.frameHeight = settings.height;
+        form.width = std::min<int64_t>(form.width, settings.width);
+        form.height = std::min<int64_t>(form.height, settings.height);
+        form.frameWidth = settings.width;
+        form.frameHeight = settings.height;
         const QRegularExpressionMatch hex = kHexColour.match(settings.padcolour);
-        spec.colour = hex.hasMatch() ? hex.captured(1).toUInt(nullptr, 16) : 0xffffff;
-        spec.transparent = settings.padcolour.isEmpty() && HoldsAlpha(spec.format);
+        form.colour = hex.hasMatch() ? hex.captured(1).toUInt(nullptr, 16) : 0xffffff;
+        form.transparent = settings.padcolour.isEmpty() && HoldsAlpha(form.format);
     }
 }
 
@@ -65,51 +65,51 @@ QString PadColourError(const QString& text) {
 }
 
 QString PlanResult(const ResizeSettings& settings, const CxImage& image, DesktopSize desktop,
-                   ResultSpec& spec) {
-    spec.format = settings.imagetype == PictureTypeTable::SameAsSource
+                   ResultForm& form) {
+    form.format = settings.imagetype == PictureTypeTable::SameAsSource
                       ? image.GetType()
                       : PictureTypeTable::CodecFormat(settings.imagetype);
-    spec.limit = int64_t(settings.maxkb) * 1024;
-    spec.metadata = int(settings.metadata);
+    form.limit = int64_t(settings.maxkb) * 1024;
+    form.metadata = int(settings.metadata);
     const int32_t w = image.GetWidth();
     const int32_t h = image.GetHeight();
-    spec.width = w;
-    spec.height = h;
-    spec.resample = false;
+    form.width = w;
+    form.height = h;
+    form.resample = false;
     if (!settings.image_to_resize)
         return {};
     // Fill and pad frame a size in pixels; proportions are kept otherwise.
     if (settings.fit != Fit::Stretch && !settings.desktop && settings.side == SideRule::Both &&
         !settings.wpercent && !settings.hpercent && w > 0 && h > 0) {
-        PlanFrame(settings, w, h, spec);
+        PlanFrame(settings, w, h, form);
     } else {
-        spec.width = TargetWidth(settings, w, h, desktop);
-        spec.height = TargetHeight(settings, w, h, desktop);
+        form.width = TargetWidth(settings, w, h, desktop);
+        form.height = TargetHeight(settings, w, h, desktop);
         // No side grows: a side that would is kept as it is.
         if (settings.noenlarge) {
-            spec.width = std::min<int64_t>(spec.width, w);
-            spec.height = std::min<int64_t>(spec.height, h);
+            form.width = std::min<int64_t>(form.width, w);
+            form.height = std::min<int64_t>(form.height, h);
         }
     }
-    const int64_t outWidth = std::max(spec.width, spec.OutWidth());
-    const int64_t outHeight = std::max(spec.height, spec.OutHeight());
-    if (spec.width <= 0 || spec.height <= 0 || outWidth * outHeight > kMaxPicturePixels)
+    const int64_t outWidth = std::max(form.width, form.OutWidth());
+    const int64_t outHeight = std::max(form.height, form.OutHeight());
+    if (form.width <= 0 || form.height <= 0 || outWidth * outHeight > kMaxPicturePixels)
         return QStringLiteral("the new size of %1 x %2 pixels is not possible")
-            .arg(spec.OutWidth())
-            .arg(spec.OutHeight());
-    spec.resample = spec.width != w || spec.height != h;
+            .arg(form.OutWidth())
+            .arg(form.OutHeight());
+    form.resample = form.width != w || form.height != h;
     return {};
 }
 
-bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultSpec& spec,
+bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultForm& form,
                   QByteArray& bytes, QString& why) {
     bool ok = true;
-    if (spec.resample)
-        ok = image.Resample(spec.width, spec.height, 1);
-    if (ok && spec.fit == Fit::Fill)
-        ok = image.Crop(int(spec.frameWidth), int(spec.frameHeight), spec.anchor);
-    else if (ok && spec.fit == Fit::Pad)
-        ok = image.Pad(int(spec.frameWidth), int(spec.frameHeight), spec.colour, spec.transparent);
+    if (form.resample)
+        ok = image.Resample(form.width, form.height, 1);
+    if (ok && form.fit == Fit::Fill)
+        ok = image.Crop(int(form.frameWidth), int(form.frameHeight), form.anchor);
+    else if (ok && form.fit == Fit::Pad)
+        ok = image.Pad(int(form.frameWidth), int(form.frameHeight), form.colour, form.transparent);
     if (ok && settings.image_to_rotate) {
         if (settings.rotate == kRotateLeft)
             ok = image.RotateLeft();
@@ -126,13 +126,13 @@ bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultSp
         image.SetXDPI(int32_t(std::min<uint32_t>(settings.xdpi, INT32_MAX)));
         image.SetYDPI(int32_t(std::min<uint32_t>(settings.ydpi, INT32_MAX)));
     }
-    if (ImageFormat::IsLossy(spec.format))
+    if (ImageFormat::IsLossy(form.format))
         image.SetJpegQuality(uint8_t(settings.qualilty & 0xff));
-    image.SetMetadataLevel(spec.metadata);
+    image.SetMetadataLevel(form.metadata);
     image.SetSrgb(settings.srgb != 0);
-    if (spec.limit > 0)
-        return EncodeWithin(image, spec.format, spec.limit, bytes, why);
-    if (image.Encode(spec.format, bytes))
+    if (form.limit > 0)
+        return EncodeWithin(image, form.format, form.limit, bytes, why);
+    if (image.Encode(form.format, bytes))
         return true;
     why = image.GetLastError();
     return false;

@@ -14,7 +14,7 @@ class CxImage;
 
 // What one result of a picture is: its size, type, byte limit and the
 // metadata it keeps, as the options decide them for that picture.
-struct ResultSpec {
+struct ResultForm {
     bool resample = false;
     int64_t width = 0; // the result's size; the picture's own without a resample
     int64_t height = 0;
@@ -43,10 +43,10 @@ QString PadColourError(const QString& text);
 // (no side grown with "noenlarge"), its byte limit ("maxkb") and metadata
 // level. The reason when no such result is possible.
 QString PlanResult(const ResizeSettings& settings, const CxImage& image, DesktopSize desktop,
-                   ResultSpec& spec);
+                   ResultForm& form);
 
 // The result's bytes: image resampled, turned, given its DPI, quality,
-// metadata and colours as settings and spec say, and encoded within the
+// metadata and colours as settings and form say, and encoded within the
 // limit. False with the reason in why.
-bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultSpec& spec,
+bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultForm& form,
                   QByteArray& bytes, QString& why);

@@ -144,7 +144,7 @@ struct ResizeJob::Output {
     PictureOutcome* outcome = nullptr;
     const ResizeSettings* settings = nullptr;
     OutputPlan plan;
-    ResultSpec spec;
+    ResultForm form;
     WriteOptions write;
 };
 
@@ -314,13 +314,13 @@ QString ResizeJob::PrepareFolder(int index, const OutputPlan& plan) {
 // The type the output is written as and its new size; the reason when it
 // cannot be written.
 QString ResizeJob::CheckOutput(const QString& source, const CxImage& image, Output& output) const {
-    if (const QString why = PlanResult(*output.settings, image, desktop_, output.spec);
+    if (const QString why = PlanResult(*output.settings, image, desktop_, output.form);
         !why.isEmpty())
         return why;
     // Mail copies go to strangers: they have their own choice.
     if (mailResults_ && !settings_.override)
-        output.spec.metadata = int(output.settings->mailmetadata);
-    if (image.PageCount() > 1 && !ImageFormat::HoldsPages(output.spec.format) &&
+        output.form.metadata = int(output.settings->mailmetadata);
+    if (image.PageCount() > 1 && !ImageFormat::HoldsPages(output.form.format) &&
         IsSameFile(output.plan.path, source))
         return QStringLiteral("it has %1 pages and only its first could be written in its "
                               "place, so it is kept as it is")
@@ -372,7 +372,7 @@ void ResizeJob::SetWriteOptions(const QString& sourcePath, Output& output) const
     // Older mail copies are ours to replace; anything else the user may want back.
     output.write.trashReplaced = settings.trash && (!mailResults_ || settings_.override);
     const size_t picture = size_t(output.outcome->picture);
-    int64_t& limit = output.spec.limit;
+    int64_t& limit = output.form.limit;
     if (picture < mailShares_.size() && (limit == 0 || mailShares_[picture] < limit))
         limit = mailShares_[picture];
 }
@@ -389,8 +389,8 @@ void ResizeJob::Process(Decision& decision) {
     int64_t width = 0;
     int64_t height = 0;
     for (const Output& output : decision.outputs) {
-        width = std::max(width, output.spec.width);
-        height = std::max(height, output.spec.height);
+        width = std::max(width, output.form.width);
+        height = std::max(height, output.form.height);
     }
     // At most three bytes a pixel: deeper pictures are rare enough to go
     // by their count alone.
@@ -408,9 +408,9 @@ void ResizeJob::Process(Decision& decision) {
     std::map<std::pair<int64_t, int64_t>, std::unique_ptr<CxImage>> resampled;
     bool fullSizeUsed = false;
     for (const Output& output : decision.outputs) {
-        fullSizeUsed = fullSizeUsed || !output.spec.resample;
-        const auto size = std::pair(output.spec.width, output.spec.height);
-        if (output.spec.resample && !resampled.count(size)) {
+        fullSizeUsed = fullSizeUsed || !output.form.resample;
+        const auto size = std::pair(output.form.width, output.form.height);
+        if (output.form.resample && !resampled.count(size)) {
             std::unique_ptr<CxImage> once = image.Fork();
             if (!once->Resample(size.first, size.second, 1) || !once->HoldPixels())
                 once->Destroy(); // keeps the reason for the outputs of this size
@@ -421,14 +421,14 @@ void ResizeJob::Process(Decision& decision) {
         decision.image.reset();
     budget_->Give(bytes);
     for (Output& output : decision.outputs) {
-        const CxImage& from = output.spec.resample
-                                  ? *resampled[std::pair(output.spec.width, output.spec.height)]
+        const CxImage& from = output.form.resample
+                                  ? *resampled[std::pair(output.form.width, output.form.height)]
                                   : *decision.image;
         if (!from.IsValid()) {
             Fail(*output.outcome, from.GetLastError());
             continue;
         }
-        output.spec.resample = false;
+        output.form.resample = false;
         Produce(*from.Fork(), output);
     }
     decision.image.reset();
@@ -437,10 +437,10 @@ void ResizeJob::Process(Decision& decision) {
 // One output from image: its bytes, then its file.
 void ResizeJob::Produce(CxImage& image, Output& output) {
     PictureOutcome& outcome = *output.outcome;
-    outcome.metadata = output.spec.metadata;
+    outcome.metadata = output.form.metadata;
     QByteArray bytes;
     QString why;
-    bool ok = EncodeResult(image, *output.settings, output.spec, bytes, why);
+    bool ok = EncodeResult(image, *output.settings, output.form, bytes, why);
     if (ok) {
         const QString reason = WriteFileSafely(output.plan.path, bytes, output.write);
         ok = reason.isEmpty();
@@ -472,11 +472,11 @@ void ResizeJob::PlanAll() {
             fields.taken = DateTaken(loaded ? header.GetExifDate() : QString(), source);
         std::vector<OutputPlan> plans;
         for (const ResizeSettings& output : recipe_) {
-            ResultSpec spec;
+            ResultForm form;
             if (loaded) {
-                PlanResult(output, header, desktop_, spec);
-                fields.width = spec.OutWidth();
-                fields.height = spec.OutHeight();
+                PlanResult(output, header, desktop_, form);
+                fields.width = form.OutWidth();
+                fields.height = form.OutHeight();
             }
             OutputPlan plan = PlanOutput(source, SettingsForSubfolder(output, subfolder),
                                          mailResults_, mailFolder_, fields);
@@ -508,10 +508,10 @@ void ResizeJob::ShareMailLimit() {
         int64_t w = 0;
         int64_t h = 0;
         if (image.Load(picture)) {
-            ResultSpec spec;
-            PlanResult(settings_, image, desktop_, spec);
-            w = spec.OutWidth();
-            h = spec.OutHeight();
+            ResultForm form;
+            PlanResult(settings_, image, desktop_, form);
+            w = form.OutWidth();
+            h = form.OutHeight();
         }
         pixels.push_back(double(std::max<int64_t>(w, 0)) * double(std::max<int64_t>(h, 0)));
         total += pixels.back();

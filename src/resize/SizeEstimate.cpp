@@ -69,14 +69,14 @@ SizeEstimate EstimateBatch(const ResizeSettings& settings, const QStringList& pi
             EstimatedResult result;
             result.picture = index;
             result.recipe = int(r);
-            ResultSpec spec;
+            ResultForm form;
             result.reason =
-                loaded ? PlanResult(recipe[r], header, desktop, spec) : header.GetLastError();
+                loaded ? PlanResult(recipe[r], header, desktop, form) : header.GetLastError();
             if (mail)
-                spec.metadata = int(recipe[r].mailmetadata);
-            const int64_t metadata = header.ResultMetadataBytes(spec.format, spec.metadata);
-            fields.width = result.width = spec.OutWidth();
-            fields.height = result.height = spec.OutHeight();
+                form.metadata = int(recipe[r].mailmetadata);
+            const int64_t metadata = header.ResultMetadataBytes(form.format, form.metadata);
+            fields.width = result.width = form.OutWidth();
+            fields.height = result.height = form.OutHeight();
             result.path =
                 PlanOutput(source, SettingsForSubfolder(recipe[r], {}), mail, {}, fields).path;
             if (result.reason.isEmpty() && samples.count(index)) {
@@ -84,7 +84,7 @@ SizeEstimate EstimateBatch(const ResizeSettings& settings, const QStringList& pi
                 QByteArray bytes;
                 if (!image.Load(source)) {
                     result.reason = image.GetLastError();
-                } else if (EncodeResult(image, recipe[r], spec, bytes, result.reason)) {
+                } else if (EncodeResult(image, recipe[r], form, bytes, result.reason)) {
                     result.bytes = bytes.size();
                     sampledBytes[r] += double(bytes.size() - metadata);
                     sampledPixels[r] += detail * double(result.width) * double(result.height);
