@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
     // Nor do their Trash and the hand-off block.
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    // Nor the thumbnails they make.
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     QCoreApplication app(argc, argv);

@@ -4,40 +4,81 @@
 #include "browse/BrowseIds.h"
 #include "browse/LocaleFormats.h"
 #include "browse/SystemImageList.h"
-#include "browse/ThumbnailCache.h"
+#include "browse/ThumbnailLoader.h"
 #include "platform/FileName.h"
 
 #include <QPainter>
 
+namespace {
+// Thumbnails held in memory, in KB: some two thousand of the grid's size,
+// whatever the size of the folder.
+constexpr int kHeldThumbnailsKb = 96 * 1024;
+} // namespace
+
+FileListModel::FileListModel(QObject* parent)
+    : QAbstractTableModel(parent)
+    , loader_(new ThumbnailLoader(this))
+    , thumbnails_(kHeldThumbnailsKb) {
+    connect(loader_, &ThumbnailLoader::Ready, this, &FileListModel::OnThumbnail);
+}
+
 void FileListModel::SetRows(QList<FileItem> rows) {
     beginResetModel();
     rows_ = std::move(rows);
-    // A refreshed folder may hold new thumbnails, and files changed since.
-    thumbnails_.clear();
+    rowOf_.clear();
+    for (int i = 0; i < rows_.size(); ++i)
+        if (!rows_[i].isFolder && !rows_[i].path.isEmpty())
+            rowOf_.insert(rows_[i].path, i);
+    // A refreshed folder may hold new thumbnails; rows no longer shown wait
+    // for nothing. Thumbnails held stay, for files that have not changed.
+    loader_->Clear();
+    asked_.clear();
+    none_.clear();
     marked_ = QList<bool>(rows_.size(), false);
     endResetModel();
+}
+
+void FileListModel::SetMakeThumbnails(bool make) {
+    makeThumbnails_ = make;
+    // Rows without a thumbnail are asked again, now to be made.
+    if (make && !none_.isEmpty()) {
+        none_.clear();
+        if (!rows_.isEmpty())
+            Q_EMIT dataChanged(index(0, 0), index(int(rows_.size()) - 1, 0), {Qt::DecorationRole});
+    }
 }
 
 QIcon FileListModel::Icon(const FileItem& row) const {
     if (row.isFolder || row.path.isEmpty() || row.time == 0)
         return SystemIcon(row.icon);
-    auto known = thumbnails_.constFind(row.path);
-    if (known == thumbnails_.constEnd()) {
-        const QImage thumbnail =
-            ThumbnailCache::Find(row.path, FromFileTime(row.time).toSecsSinceEpoch());
-        QIcon icon;
-        if (!thumbnail.isNull()) {
-            // Square, so that every name starts where the others do.
-            const int side = std::max(thumbnail.width(), thumbnail.height());
-            QPixmap square(side, side);
-            square.fill(Qt::transparent);
-            QPainter(&square).drawImage((side - thumbnail.width()) / 2,
-                                        (side - thumbnail.height()) / 2, thumbnail);
-            icon = QIcon(square);
-        }
-        known = thumbnails_.insert(row.path, icon);
+    if (const Thumbnail* known = thumbnails_.object(row.path); known && known->time == row.time)
+        return known->icon;
+    if (!none_.contains(row.path) && !asked_.contains(row.path)) {
+        asked_.insert(row.path);
+        loader_->Request(row.path, FromFileTime(row.time).toSecsSinceEpoch(), makeThumbnails_);
     }
-    return known->isNull() ? SystemIcon(row.icon) : *known;
+    return SystemIcon(row.icon);
+}
+
+void FileListModel::OnThumbnail(const QString& path, const QImage& thumbnail) {
+    asked_.remove(path);
+    const int row = rowOf_.value(path, -1);
+    if (row < 0)
+        return;
+    if (thumbnail.isNull()) {
+        none_.insert(path);
+        return;
+    }
+    // Square, so that every name starts where the others do.
+    const int side = std::max(thumbnail.width(), thumbnail.height());
+    QPixmap square(side, side);
+    square.fill(Qt::transparent);
+    QPainter(&square).drawImage((side - thumbnail.width()) / 2, (side - thumbnail.height()) / 2,
+                                thumbnail);
+    thumbnails_.insert(path, new Thumbnail{QIcon(square), rows_[row].time},
+                       std::max<qsizetype>(1, qsizetype(side) * side * 4 / 1024));
+    const QModelIndex cell = index(row, FileColumn::Name);
+    Q_EMIT dataChanged(cell, cell, {Qt::DecorationRole});
 }
 
 const FileItem* FileListModel::Row(int index) const {

@@ -4,25 +4,32 @@
 #include "browse/FolderListing.h"
 
 #include <QAbstractTableModel>
+#include <QCache>
 #include <QHash>
 #include <QIcon>
 #include <QList>
+#include <QSet>
+
+class ThumbnailLoader;
 
 // The file list's rows for the view: four columns, a check box on every
 // row (a folder's clears itself at once), icons by the namespace's index,
 // or a picture's own thumbnail where the desktop's thumbnail cache has a
-// valid one (looked up when the row is first painted). Thousands of rows
-// cost no widgets.
+// valid one, looked up on a worker when the row is first painted, and made
+// there too while thumbnails are shown large. Thousands of rows cost no
+// widgets, and the thumbnails held are the last ones shown, to a limit.
 class FileListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    explicit FileListModel(QObject* parent = nullptr);
 
     void SetRows(QList<FileItem> rows);
     const QList<FileItem>& Rows() const { return rows_; }
     const FileItem* Row(int index) const;
     bool IsMarked(int index) const;
     void SetMarked(int index, bool marked);
+    // Whether thumbnails missing from the cache are made, not only read.
+    void SetMakeThumbnails(bool make);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -32,9 +39,19 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    struct Thumbnail {
+        QIcon icon;
+        FileTime time = 0; // the file's, when the thumbnail was read
+    };
     QIcon Icon(const FileItem& row) const;
+    void OnThumbnail(const QString& path, const QImage& thumbnail);
 
     QList<FileItem> rows_;
-    mutable QHash<QString, QIcon> thumbnails_; // by path; a null icon: none cached
+    QHash<QString, int> rowOf_; // by path
     QList<bool> marked_;
+    ThumbnailLoader* loader_;
+    bool makeThumbnails_ = false;
+    mutable QCache<QString, Thumbnail> thumbnails_; // by path; costs in KB
+    mutable QSet<QString> asked_;                   // requests under way
+    QSet<QString> none_;                            // paths known to have none
 };

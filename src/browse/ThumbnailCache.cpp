@@ -1,56 +1,100 @@
 // SPDX-License-Identifier: MIT
 #include "browse/ThumbnailCache.h"
 
+#include "codec/Image.h"
+#include "codec/PngChunks.h"
+
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
-#include <QHash>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
+
+#include <cstdio>
 
 namespace {
 
 // The sizes the cache keeps, smallest first: a list's icon is small.
 const char* const kSizes[] = {"normal", "large", "x-large", "xx-large"};
+const QString kMade = QStringLiteral("normal");
 // Thumbnails are small; a larger file is read this far for its texts.
 constexpr qint64 kMostHeaderBytes = 1024 * 1024;
+const QString kUriKey = QStringLiteral("Thumb::URI");
+const QString kMTimeKey = QStringLiteral("Thumb::MTime");
 
-uint32_t BigEndian32(const char* bytes) {
-    const auto* b = reinterpret_cast<const uint8_t*>(bytes);
-    return uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | b[3];
+QString CacheFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/thumbnails");
 }
 
-// The PNG's uncompressed text chunks (tEXt, and iTXt without
-// compression), before or after the pixels, key to text. Qt's own reader
-// cuts a key at its first ":", and every key here has two.
-QHash<QString, QString> PngTexts(const QString& path) {
-    QHash<QString, QString> texts;
-    QFile file(path);
+QString Md5Name(const QString& path) {
+    return QString::fromLatin1(
+               QCryptographicHash::hash(ThumbnailCache::Uri(path), QCryptographicHash::Md5)
+                   .toHex()) +
+           QStringLiteral(".png");
+}
+
+// Whether the PNG at thumbnail was made from path as it is now.
+bool Matches(const QString& thumbnail, const QString& path, int64_t mtime) {
+    QFile file(thumbnail);
     if (!file.open(QIODevice::ReadOnly))
-        return texts;
-    const QByteArray head = file.read(kMostHeaderBytes);
-    if (!head.startsWith("\x89PNG\r\n\x1a\n"))
-        return texts;
-    for (qsizetype at = 8; at + 8 <= head.size();) {
-        const qsizetype length = BigEndian32(head.constData() + at);
-        const QByteArray type = head.mid(at + 4, 4);
-        if (type == "IEND" || at + 12 + length > head.size())
-            break;
-        const QByteArray data = head.mid(at + 8, length);
-        const qsizetype zero = data.indexOf('\0');
-        if (type == "tEXt" && zero > 0) {
-            texts.insert(QString::fromLatin1(data.left(zero)),
-                         QString::fromLatin1(data.mid(zero + 1)));
-        } else if (type == "iTXt" && zero > 0 && zero + 2 < data.size() && data[zero + 1] == 0) {
-            // After the key: compression flag, method, language and translated key.
-            const qsizetype language = data.indexOf('\0', zero + 3);
-            const qsizetype translated = language < 0 ? -1 : data.indexOf('\0', language + 1);
-            if (translated > 0)
-                texts.insert(QString::fromLatin1(data.left(zero)),
-                             QString::fromUtf8(data.mid(translated + 1)));
-        }
-        at += 12 + length;
-    }
-    return texts;
+        return false;
+    const QHash<QString, QString> texts = PngChunks::Texts(file.read(kMostHeaderBytes));
+    return texts.value(kUriKey) == QString::fromUtf8(ThumbnailCache::Uri(path)) &&
+           texts.value(kMTimeKey) == QString::number(mtime);
+}
+
+// The folders of the cache are the user's alone.
+bool MakeFolder(const QString& folder) {
+    if (QFileInfo(folder).isDir())
+        return true;
+    const QString parent = QFileInfo(folder).path();
+    if (parent != folder && !MakeFolder(parent))
+        return false;
+    return QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ||
+           QFileInfo(folder).isDir();
+}
+
+// Puts png at target under a temporary name first, readable by the user
+// only, so that no reader ever sees half a thumbnail.
+bool Store(const QString& target, const QByteArray& png, QString* why) {
+    const auto fail = [why, &target](const QString& reason) {
+        if (why)
+            *why = QStringLiteral("cannot write %1 (%2)").arg(target, reason);
+        return false;
+    };
+    if (!MakeFolder(QFileInfo(target).path()))
+        return fail(QStringLiteral("no folder"));
+    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
+    if (!temporary.open())
+        return fail(temporary.errorString());
+    if (temporary.write(png) != png.size() || !temporary.flush())
+        return fail(temporary.errorString());
+    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
+                    QFile::encodeName(target).constData()) != 0)
+        return fail(QString::fromLocal8Bit(strerror(errno)));
+    temporary.setAutoRemove(false);
+    return true;
+}
+
+// The keys every thumbnail and failure note carries.
+QList<std::pair<QByteArray, QByteArray>> Keys(const QString& path, int64_t mtime) {
+    return {{kUriKey.toLatin1(), ThumbnailCache::Uri(path)},
+            {kMTimeKey.toLatin1(), QByteArray::number(qlonglong(mtime))},
+            {"Software", "Tessary " TESSARY_VERSION}};
+}
+
+// The smallest PNG there is, one clear pixel: what a failure note holds.
+QByteArray OnePixelPng() {
+    QByteArray header(13, '\0');
+    header[3] = header[7] = 1; // width and height
+    header[8] = 8;             // bits a channel
+    header[9] = 6;             // RGBA
+    const QByteArray row("\0\0\0\0\0", 5);
+    return PngChunks::kSignature + PngChunks::Chunk("IHDR", header) +
+           PngChunks::Chunk("IDAT", qCompress(row).mid(4)) + PngChunks::Chunk("IEND", {});
 }
 
 } // namespace
@@ -62,25 +106,42 @@ QByteArray Uri(const QString& path) {
 }
 
 QString ThumbnailPath(const QString& path, const QString& size) {
-    const QByteArray md5 = QCryptographicHash::hash(Uri(path), QCryptographicHash::Md5).toHex();
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
-           QStringLiteral("/thumbnails/%1/%2.png").arg(size, QString::fromLatin1(md5));
+    return CacheFolder() + QLatin1Char('/') + size + QLatin1Char('/') + Md5Name(path);
 }
 
-QImage Find(const QString& path, int64_t mtime) {
-    const QString uri = QString::fromUtf8(Uri(path));
+QString FailPath(const QString& path) {
+    return CacheFolder() + QStringLiteral("/fail/tessary-" TESSARY_VERSION "/") + Md5Name(path);
+}
+
+QString Find(const QString& path, int64_t mtime) {
     for (const char* size : kSizes) {
         const QString thumbnail = ThumbnailPath(path, QLatin1String(size));
-        // A stale thumbnail is not decoded.
-        const QHash<QString, QString> texts = PngTexts(thumbnail);
-        if (texts.value(QStringLiteral("Thumb::URI")) != uri ||
-            texts.value(QStringLiteral("Thumb::MTime")) != QString::number(mtime))
-            continue;
-        const QImage image(thumbnail, "PNG");
-        if (!image.isNull())
-            return image;
+        if (Matches(thumbnail, path, mtime))
+            return thumbnail;
     }
     return {};
+}
+
+bool Failed(const QString& path, int64_t mtime) {
+    return Matches(FailPath(path), path, mtime);
+}
+
+QString Make(const QString& path, int64_t mtime, QString* why) {
+    CxImage image;
+    QByteArray png;
+    if (!image.Load(path) || !image.EncodeThumbnail(kSide, png)) {
+        if (why)
+            *why = image.GetLastError();
+        QByteArray note = OnePixelPng();
+        PngChunks::AddTexts(note, Keys(path, mtime));
+        Store(FailPath(path), note, nullptr);
+        return {};
+    }
+    QList<std::pair<QByteArray, QByteArray>> keys = Keys(path, mtime);
+    keys.append({"Thumb::Size", QByteArray::number(QFileInfo(path).size())});
+    PngChunks::AddTexts(png, keys);
+    const QString target = ThumbnailPath(path, kMade);
+    return Store(target, png, why) ? target : QString();
 }
 
 } // namespace ThumbnailCache

@@ -74,6 +74,9 @@ public:
     // nearest scale that is not smaller, so a preview pane reads only about
     // as many pixels as it shows. False when the pixels do not decode.
     bool DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out);
+    // The picture upright and shrunk to fit a square of side pixels, as an
+    // 8-bit sRGB PNG (alpha only where the picture has some): a thumbnail.
+    bool EncodeThumbnail(int side, QByteArray& png);
 
     void SetXDPI(int32_t dpi);
     void SetYDPI(int32_t dpi);

@@ -139,6 +139,8 @@ struct CxImage::Impl {
     // resolution and orientation.
     void ReadMetadata(const vips::VImage& in, const ImageHeader& header);
 
+    vips::VImage Shown(int maxWidth, int maxHeight, bool loose);
+
     bool Fail(const QString& why) {
         error = why;
         return false;

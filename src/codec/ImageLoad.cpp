@@ -322,47 +322,54 @@ bool CxImage::HoldPixelsFor(int64_t width, int64_t height) {
     return HoldPixels();
 }
 
+// The picture upright, shrunk (never enlarged) to fit maxWidth x maxHeight,
+// 8-bit sRGB with alpha; pixels already held must be upright. loose: a JPEG stops at its decoder's
+// nearest scale that is not smaller, for the screen's smooth scaling to finish.
+VImage CxImage::Impl::Shown(int maxWidth, int maxHeight, bool loose) {
+    // A call takes its options over, so each call gets its own.
+    const auto options = [maxHeight] {
+        return VImage::option()
+            ->set("height", std::max(maxHeight, 1))
+            ->set("size", VIPS_SIZE_DOWN)
+            ->set("fail_on", VIPS_FAIL_ON_ERROR);
+    };
+    const int width = std::max(maxWidth, 1);
+    VImage shown;
+    if (loose && pristine && type == ImageFormat::Jpeg) {
+        // The decoder's own 1/2, 1/4 or 1/8 scale, no smaller than the box:
+        // the resampling pass a thumbnail would add is saved.
+        int shrink = 1;
+        while (shrink < 8 && image.width() / (2 * shrink) >= width &&
+               image.height() / (2 * shrink) >= std::max(maxHeight, 1))
+            shrink *= 2;
+        shown = VImage::jpegload(fileName.constData(),
+                                 LoadOptions()->set("shrink", shrink)->set("autorotate", true));
+    } else if (!pristine) {
+        shown =
+            image.extract_area(0, 0, image.width(), pageHeight).thumbnail_image(width, options());
+    } else if (blob) {
+        shown = VImage::thumbnail_buffer(blob, width, options());
+    } else {
+        shown = VImage::thumbnail(fileName.constData(), width, options());
+    }
+    shown = shown.colourspace(VIPS_INTERPRETATION_sRGB);
+    if (shown.format() != VIPS_FORMAT_UCHAR)
+        shown = shown.cast(VIPS_FORMAT_UCHAR);
+    if (shown.bands() == 3)
+        shown = shown.bandjoin_const({255.0});
+    else if (shown.bands() > 4)
+        shown = shown.extract_band(0, VImage::option()->set("n", 4));
+    return shown;
+}
+
 bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
     out = DecodedPixels();
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
+    if (!d->Upright())
+        return false;
     try {
-        // A call takes its options over, so each call gets its own.
-        const auto options = [maxHeight] {
-            return VImage::option()
-                ->set("height", std::max(maxHeight, 1))
-                ->set("size", VIPS_SIZE_DOWN)
-                ->set("fail_on", VIPS_FAIL_ON_ERROR);
-        };
-        const int width = std::max(maxWidth, 1);
-        VImage shown;
-        if (d->pristine && d->type == ImageFormat::Jpeg) {
-            // The decoder's own 1/2, 1/4 or 1/8 scale, no smaller than the
-            // box: the screen's smooth scaling does the rest when it draws,
-            // and the resampling pass a thumbnail would add is saved.
-            int shrink = 1;
-            while (shrink < 8 && d->image.width() / (2 * shrink) >= width &&
-                   d->image.height() / (2 * shrink) >= std::max(maxHeight, 1))
-                shrink *= 2;
-            shown = VImage::jpegload(d->fileName.constData(),
-                                     LoadOptions()->set("shrink", shrink)->set("autorotate", true));
-        } else if (!d->pristine) {
-            if (!d->Upright())
-                return false;
-            shown = d->image.extract_area(0, 0, d->image.width(), d->pageHeight)
-                        .thumbnail_image(width, options());
-        } else if (d->blob) {
-            shown = VImage::thumbnail_buffer(d->blob, width, options());
-        } else {
-            shown = VImage::thumbnail(d->fileName.constData(), width, options());
-        }
-        shown = shown.colourspace(VIPS_INTERPRETATION_sRGB);
-        if (shown.format() != VIPS_FORMAT_UCHAR)
-            shown = shown.cast(VIPS_FORMAT_UCHAR);
-        if (shown.bands() == 3)
-            shown = shown.bandjoin_const({255.0});
-        else if (shown.bands() > 4)
-            shown = shown.extract_band(0, VImage::option()->set("n", 4));
+        const VImage shown = d->Shown(maxWidth, maxHeight, true);
         size_t size = 0;
         void* memory = shown.write_to_memory(&size);
         const auto* bytes = static_cast<const uint8_t*>(memory);
@@ -373,6 +380,28 @@ bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
         return true;
     } catch (const VError& e) {
         out = DecodedPixels();
+        return d->Fail(TakeVipsError(e));
+    }
+}
+
+bool CxImage::EncodeThumbnail(int side, QByteArray& png) {
+    png.clear();
+    if (!d->valid)
+        return d->Fail(QStringLiteral("no picture"));
+    if (!d->Upright())
+        return false;
+    try {
+        // Small, and read twice: the decoder can go through its file only once.
+        VImage shown = d->Shown(side, side, false).copy_memory();
+        // An opaque picture needs no alpha: a third smaller, as the cache keeps thousands.
+        if (shown.extract_band(3).min() >= 255.0)
+            shown = shown.extract_band(0, VImage::option()->set("n", 3));
+        auto* area =
+            reinterpret_cast<VipsArea*>(shown.pngsave_buffer(VImage::option()->set("strip", true)));
+        png = QByteArray(static_cast<const char*>(area->data), qsizetype(area->length));
+        vips_area_unref(area);
+        return true;
+    } catch (const VError& e) {
         return d->Fail(TakeVipsError(e));
     }
 }

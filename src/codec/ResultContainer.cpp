@@ -3,6 +3,7 @@
 
 #include "codec/ByteFields.h"
 #include "codec/Image.h"
+#include "codec/PngChunks.h"
 
 #include <QList>
 
@@ -75,33 +76,9 @@ bool PutJpegMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteA
 
 // ---- PNG: chunks, each with its CRC -----------------------------------
 
-uint32_t Crc32(const QByteArray& bytes) {
-    static const std::array<uint32_t, 256> table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    uint32_t crc = 0xffffffffu;
-    for (const char byte : bytes)
-        crc = table[(crc ^ uint8_t(byte)) & 0xff] ^ (crc >> 8);
-    return crc ^ 0xffffffffu;
-}
-
-QByteArray PngChunk(const QByteArray& type, const QByteArray& data) {
-    const QByteArray body = type + data;
-    return Make32(uint32_t(data.size()), true) + body + Make32(Crc32(body), true);
-}
-
-const QByteArray kPngSignature("\x89PNG\r\n\x1a\n", 8);
-
 bool PutPngMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteArray& exif,
                     QString& why) {
-    if (!encoded.startsWith(kPngSignature)) {
+    if (!encoded.startsWith(PngChunks::kSignature)) {
         why = QStringLiteral("the encoder made no PNG");
         return false;
     }
@@ -110,12 +87,12 @@ bool PutPngMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteAr
         QByteArray phys = Make32(uint32_t(std::lround(facts.dpi->x * kInchesPerMetre)), true) +
                           Make32(uint32_t(std::lround(facts.dpi->y * kInchesPerMetre)), true);
         phys += char(1); // unit: the metre
-        ours += PngChunk("pHYs", phys);
+        ours += PngChunks::Chunk("pHYs", phys);
     }
     if (!exif.isEmpty())
-        ours += PngChunk("eXIf", exif);
-    QByteArray rebuilt = kPngSignature;
-    qsizetype at = kPngSignature.size();
+        ours += PngChunks::Chunk("eXIf", exif);
+    QByteArray rebuilt = PngChunks::kSignature;
+    qsizetype at = PngChunks::kSignature.size();
     while (at + 12 <= encoded.size()) {
         const qsizetype length = 12 + qsizetype(Get32(encoded, at, true));
         const QByteArray type = encoded.mid(at + 4, 4);

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -218,12 +219,9 @@ TEST_F(FileListViewTest, ColumnWidthsFitTheFontAtFirstAndAreStoredWhenTheListGoe
 
 // A picture whose thumbnail the desktop's cache holds, for this very file
 // as it is now, shows it as its icon; a thumbnail of an older state of the
-// file does not count.
-TEST(FileListModelTest, APictureShowsItsCachedThumbnailAsItsIcon) {
-    QTemporaryDir cache;
+// file does not count, and is made anew only once thumbnails are wanted.
+TEST(FileListModelTest, APictureShowsItsCachedThumbnailAsItsIconAndMakesMissingOnes) {
     QTemporaryDir dir;
-    const QByteArray cacheBefore = qgetenv("XDG_CACHE_HOME");
-    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
     QList<FileItem> rows;
     for (const QString& path : DrawPictures(dir.path(), 2, u"photo %1.png"_s)) {
         FileItem row;
@@ -235,15 +233,13 @@ TEST(FileListModelTest, APictureShowsItsCachedThumbnailAsItsIcon) {
         const QString at = ThumbnailCache::ThumbnailPath(path, u"normal"_s);
         QDir().mkpath(QFileInfo(at).path());
         const ToolRun made = RunTool(
-            u"convert"_s, {u"-size"_s, u"128x96"_s, u"xc:red"_s, u"-set"_s, u"Thumb::URI"_s,
+            u"convert"_s, {u"-size"_s, u"128x96"_s, u"xc:lime"_s, u"-set"_s, u"Thumb::URI"_s,
                            QString::fromUtf8(ThumbnailCache::Uri(path)).replace(u'%', u"%%"_s),
                            u"-set"_s, u"Thumb::MTime"_s,
                            QString::number(rows.isEmpty() ? mtime : mtime - 1), u"PNG24:"_s + at});
         ASSERT_EQ(made.exitCode, 0) << qPrintable(made.err);
         rows << row;
     }
-    EXPECT_TRUE(ThumbnailCache::Uri(rows[0].path).startsWith("file:///"));
-    EXPECT_TRUE(ThumbnailCache::Uri(rows[0].path).endsWith("/photo%200.png"));
     FileListModel model;
     model.SetRows(rows);
     const auto middle = [&model](int row) {
@@ -251,9 +247,21 @@ TEST(FileListModelTest, APictureShowsItsCachedThumbnailAsItsIcon) {
             model.data(model.index(row, FileColumn::Name), Qt::DecorationRole).value<QIcon>();
         return icon.pixmap(16, 16).toImage().pixelColor(8, 8);
     };
-    EXPECT_EQ(middle(0), QColor(Qt::red));
-    EXPECT_NE(middle(1), QColor(Qt::red));
-    qputenv("XDG_CACHE_HOME", cacheBefore);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    middle(1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return middle(0) == QColor(Qt::green); }));
+    QTest::qWait(100);
+    EXPECT_NE(middle(1), QColor(Qt::green));
+    EXPECT_EQ(changed.size(), 1); // only the row with a thumbnail
+
+    // The grid makes it, from the picture itself, for every program.
+    model.SetMakeThumbnails(true);
+    middle(1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return changed.size() == 3; })); // the grid's ask, the answer
+    EXPECT_NE(middle(1), QColor(Qt::green));
+    EXPECT_NE(middle(1), middle(0));
+    EXPECT_FALSE(ThumbnailCache::Find(rows[1].path, FromFileTime(rows[1].time).toSecsSinceEpoch())
+                     .isEmpty());
 }
 
 TEST(FileListStartTest, AStoredFolderThatIsGoneOpensThePersonalFolder) {

@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
     // The options sheet writes the file managers' menus under the data folder.
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    // Nor the thumbnails they make.
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     QApplication app(argc, argv);

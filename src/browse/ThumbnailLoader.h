@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// Reads pictures' thumbnails from the shared cache, and makes the missing
+// ones, on worker threads: the window never waits for a disk or a decoder.
+// The newest request goes first, so the rows painted last (those in view)
+// come before rows scrolled past.
+class ThumbnailLoader : public QObject {
+    Q_OBJECT
+public:
+    explicit ThumbnailLoader(QObject* parent = nullptr);
+    ~ThumbnailLoader() override;
+
+    // Looks for the thumbnail of path, modified at mtime (seconds); make:
+    // makes and stores it when the cache has none.
+    void Request(const QString& path, int64_t mtime, bool make);
+    // Drops the requests not yet started.
+    void Clear();
+
+Q_SIGNALS:
+    // The thumbnail of a requested path; a null image: there is none.
+    void Ready(const QString& path, const QImage& thumbnail);
+
+private:
+    struct Job {
+        QString path;
+        int64_t mtime = 0;
+        bool make = false;
+    };
+    void Work();
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    QList<Job> pending_; // newest last
+    bool stopping_ = false;
+    std::vector<std::thread> workers_;
+};

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "codec/PngChunks.h"
+
+#include "codec/ByteFields.h"
+
+#include <array>
+
+namespace {
+
+using namespace ByteFields;
+
+constexpr qsizetype kHeaderChunkBytes = 8 + 12 + 13; // signature, then IHDR
+
+uint32_t Crc32(const QByteArray& bytes) {
+    static const std::array<uint32_t, 256> table = [] {
+        std::array<uint32_t, 256> t{};
+        for (uint32_t n = 0; n < 256; ++n) {
+            uint32_t c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    uint32_t crc = 0xffffffffu;
+    for (const char byte : bytes)
+        crc = table[(crc ^ uint8_t(byte)) & 0xff] ^ (crc >> 8);
+    return crc ^ 0xffffffffu;
+}
+
+} // namespace
+
+namespace PngChunks {
+
+const QByteArray kSignature("\x89PNG\r\n\x1a\n", 8);
+
+QByteArray Chunk(const QByteArray& type, const QByteArray& data) {
+    const QByteArray body = type + data;
+    return Make32(uint32_t(data.size()), true) + body + Make32(Crc32(body), true);
+}
+
+QHash<QString, QString> Texts(const QByteArray& png) {
+    QHash<QString, QString> texts;
+    if (!png.startsWith(kSignature))
+        return texts;
+    for (qsizetype at = kSignature.size(); at + 8 <= png.size();) {
+        const qsizetype length = Get32(png, at, true);
+        const QByteArray type = png.mid(at + 4, 4);
+        if (type == "IEND" || length > png.size() - at - 12)
+            break;
+        const QByteArray data = png.mid(at + 8, length);
+        const qsizetype zero = data.indexOf('\0');
+        if (type == "tEXt" && zero > 0) {
+            texts.insert(QString::fromLatin1(data.left(zero)),
+                         QString::fromLatin1(data.mid(zero + 1)));
+        } else if (type == "iTXt" && zero > 0 && zero + 2 < data.size() && data[zero + 1] == 0) {
+            // After the key: compression flag, method, language and translated key.
+            const qsizetype language = data.indexOf('\0', zero + 3);
+            const qsizetype translated = language < 0 ? -1 : data.indexOf('\0', language + 1);
+            if (translated > 0)
+                texts.insert(QString::fromLatin1(data.left(zero)),
+                             QString::fromUtf8(data.mid(translated + 1)));
+        }
+        at += 12 + length;
+    }
+    return texts;
+}
+
+bool AddTexts(QByteArray& png, const QList<std::pair<QByteArray, QByteArray>>& texts) {
+    if (!png.startsWith(kSignature) || png.size() < kHeaderChunkBytes ||
+        png.mid(kSignature.size() + 4, 4) != "IHDR")
+        return false;
+    QByteArray chunks;
+    for (const auto& [key, text] : texts)
+        chunks += Chunk("tEXt", key + '\0' + text);
+    png.insert(kHeaderChunkBytes, chunks);
+    return true;
+}
+
+} // namespace PngChunks

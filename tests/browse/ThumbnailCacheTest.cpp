@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "browse/ThumbnailCache.h"
+
+#include "TestSupport.h"
+
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+
+namespace {
+
+int Mode(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
+}
+
+qint64 MTime(const QString& path) {
+    return QFileInfo(path).lastModified().toSecsSinceEpoch();
+}
+
+} // namespace
+
+// A thumbnail we make is one the desktop's other programs take as theirs:
+// the keys they check, at most 128 pixels, readable by the user alone, and
+// never seen half-written. A picture that cannot be read is noted, and
+// tried again once it has changed.
+TEST(ThumbnailCacheTest, MakesSharedThumbnailsAndNotesPicturesItCannotRead) {
+    QTemporaryDir dir;
+    const QString photo = dir.filePath(u"a photo é.jpg"_s);
+    DrawPicture(photo, 400, 300);
+    const qint64 mtime = MTime(photo);
+    ASSERT_TRUE(ThumbnailCache::Find(photo, mtime).isEmpty());
+
+    const QString made = ThumbnailCache::Make(photo, mtime);
+    ASSERT_EQ(made, ThumbnailCache::ThumbnailPath(photo, u"normal"_s));
+    const ToolRun keys =
+        RunTool(u"identify"_s,
+                {u"-format"_s, u"%w %h|%[Thumb::URI]|%[Thumb::MTime]|%[Thumb::Size]"_s, made});
+    ASSERT_EQ(keys.exitCode, 0) << qPrintable(keys.err);
+    EXPECT_EQ(keys.out, u"128 96|%1|%2|%3"_s.arg(QString::fromUtf8(ThumbnailCache::Uri(photo)))
+                            .arg(mtime)
+                            .arg(QFileInfo(photo).size()));
+    EXPECT_TRUE(ThumbnailCache::Uri(photo).endsWith("/a%20photo%20%C3%A9.jpg"));
+    // GLib, under the file managers, finds it and checks it as its own.
+    const ToolRun gio = RunTool(u"gio"_s, {u"info"_s, u"-a"_s, u"thumbnail::*"_s, photo});
+    EXPECT_TRUE(gio.out.contains(u"thumbnail::path: "_s + made)) << qPrintable(gio.out + gio.err);
+    EXPECT_FALSE(gio.out.contains(u"is-valid: FALSE"_s)) << qPrintable(gio.out);
+    EXPECT_EQ(Mode(made), 0600);
+    EXPECT_EQ(Mode(QFileInfo(made).path()), 0700);
+    EXPECT_EQ(QDir(QFileInfo(made).path()).entryList(QDir::Files).size(), 1); // no temporary left
+    EXPECT_EQ(ThumbnailCache::Find(photo, mtime), made);
+    EXPECT_TRUE(ThumbnailCache::Find(photo, mtime + 1).isEmpty()); // the photo changed since
+
+    const QString broken = WriteFile(dir.filePath(u"broken.jpg"_s), "\xff\xd8\xff not a JPEG");
+    QString why;
+    EXPECT_TRUE(ThumbnailCache::Make(broken, MTime(broken), &why).isEmpty());
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_TRUE(ThumbnailCache::FailPath(broken).contains(u"/thumbnails/fail/tessary-"_s));
+    EXPECT_TRUE(ThumbnailCache::Failed(broken, MTime(broken)));
+    EXPECT_FALSE(ThumbnailCache::Failed(broken, MTime(broken) + 1));
+    EXPECT_FALSE(ThumbnailCache::Failed(photo, mtime));
+}
+
+// Without a place to write, no thumbnail is claimed, and the reason says
+// where.
+TEST(ThumbnailCacheTest, ACacheThatCannotBeWrittenGivesTheReason) {
+    QTemporaryDir dir;
+    const QString photo = dir.filePath(u"photo.png"_s);
+    DrawPicture(photo, 64, 64);
+    // A file where the folder should be stops anyone, root too.
+    const QString normal = QFileInfo(ThumbnailCache::ThumbnailPath(photo, u"normal"_s)).path();
+    QDir(normal).removeRecursively();
+    WriteFile(normal);
+    QString why;
+    EXPECT_TRUE(ThumbnailCache::Make(photo, MTime(photo), &why).isEmpty());
+    EXPECT_TRUE(why.contains(normal)) << qPrintable(why);
+    QFile::remove(normal);
+}
