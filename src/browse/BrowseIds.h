@@ -43,5 +43,11 @@ inline constexpr CommandPrompt kCommandPrompts[] = {
     {32777, "Mail the marked pictures", "Mail"},
     {32774, "Resize the marked pictures", "Tessary"},
     {32787, "Set the program option", "Option"},
+    {32811, "Show the pictures as a list with their size, type and time", "Details"},
+    {32812, "Show the pictures as thumbnails", "Thumbnails"},
+    {32813, "Sort the list by name; again: the other way round", ""},
+    {32814, "Sort the list by size; again: the other way round", ""},
+    {32815, "Sort the list by type; again: the other way round", ""},
+    {32816, "Sort the list by time; again: the other way round", ""},
     {57664, "Display program information, version number and copyright", "About"},
 };

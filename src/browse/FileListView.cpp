@@ -293,12 +293,15 @@ void CFileListView::keyPressEvent(QKeyEvent* event) {
 void CFileListView::mousePressEvent(QMouseEvent* event) {
     QTreeView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (!index.isValid() || event->button() != Qt::LeftButton)
-        return;
-    const FileItem* row = model_->Row(index.row());
+    if (index.isValid() && event->button() == Qt::LeftButton)
+        OnRowPressed(index.row());
+}
+
+void CFileListView::OnRowPressed(int index) {
+    const FileItem* row = model_->Row(index);
     if (row && row->isFolder)
-        model_->SetMarked(index.row(), false);
-    Preview(index.row(), false);
+        model_->SetMarked(index, false);
+    Preview(index, false);
 }
 
 void CFileListView::mouseDoubleClickEvent(QMouseEvent* event) {

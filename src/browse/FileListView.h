@@ -35,6 +35,12 @@ public:
     void NavigateTo(const IdList& itemIds);
     void RefreshList();
     void OpenRow(int index);
+    // Shows the row's picture in the preview (a folder's row clears it),
+    // with its neighbours decoded ahead.
+    void Preview(int index, bool repaintAgain);
+    // A left click on a row, in either view: a folder's mark clears, the
+    // picture is previewed.
+    void OnRowPressed(int index);
     // The PictureList from the marked pictures; false when there are no rows.
     bool MarkedToPictureList();
     // The address bar's WM_NAVIGATE_PIDL: show this folder and sort.
@@ -77,7 +83,6 @@ protected:
 
 private:
     void FitColumnsToFont();
-    void Preview(int index, bool repaintAgain);
     void CopyOrMove(int operation);
     int LastSelectedRow() const;
 

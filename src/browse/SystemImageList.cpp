@@ -13,8 +13,9 @@ namespace {
 QIcon StyleIcon(const QString& key) {
     QStyle* style = QApplication::style();
     // "folder-pictures" too: a folder where the theme has no special one.
+    // Ours, as the style's is too small for the thumbnail grid.
     if (key.startsWith(QLatin1String("folder")))
-        return style->standardIcon(QStyle::SP_DirClosedIcon);
+        return QIcon(QStringLiteral(":/tessary/files/folder.svg"));
     if (key == QLatin1String("user-desktop"))
         return style->standardIcon(QStyle::SP_DesktopIcon);
     if (key == QLatin1String("user-home"))

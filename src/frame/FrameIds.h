@@ -23,6 +23,12 @@ constexpr int Refresh = 32798;
 constexpr int Option = 32787;
 constexpr int ViewToolbar = 59392;
 constexpr int ViewStatusBar = 59393;
+constexpr int ViewDetails = 32811;
+constexpr int ViewThumbnails = 32812;
+constexpr int SortByName = 32813; // then size, type and time, in the columns' order
+constexpr int SortBySize = 32814;
+constexpr int SortByType = 32815;
+constexpr int SortByTime = 32816;
 constexpr int VisitMyWeb = 32793;
 constexpr int CheckNewVersion = 32802;
 constexpr int MailToMe = 32789;
@@ -38,7 +44,7 @@ struct MenuEntry {
 };
 
 // In menu order.
-inline constexpr std::array<MenuEntry, 17> kMainMenu{{
+inline constexpr std::array<MenuEntry, 23> kMainMenu{{
     {"&File", "Up Folder", CommandId::UpFolder, false},
     {"&File", "Mark", CommandId::Mark, false},
     {"&File", "Resize ...", CommandId::Resize, true},
@@ -50,7 +56,13 @@ inline constexpr std::array<MenuEntry, 17> kMainMenu{{
     {"&Edit", "Refresh", CommandId::Refresh, true},
     {"&Edit", "Option ...", CommandId::Option, false},
     {"&View", "&Toolbar", CommandId::ViewToolbar, false},
-    {"&View", "&Status Bar", CommandId::ViewStatusBar, false},
+    {"&View", "&Status Bar", CommandId::ViewStatusBar, true},
+    {"&View", "&Details\tCtrl+1", CommandId::ViewDetails, false},
+    {"&View", "T&humbnails\tCtrl+2", CommandId::ViewThumbnails, true},
+    {"&View", "Sort by &Name", CommandId::SortByName, false},
+    {"&View", "Sort by Si&ze", CommandId::SortBySize, false},
+    {"&View", "Sort by T&ype", CommandId::SortByType, false},
+    {"&View", "Sort by &Create Time", CommandId::SortByTime, false},
     {"&Help", "Visit my web", CommandId::VisitMyWeb, false},
     {"&Help", "Check the new version ...", CommandId::CheckNewVersion, true},
     {"&Help", "Mail to me", CommandId::MailToMe, false},

@@ -3,8 +3,10 @@
 
 #include "browse/AddressBar.h"
 #include "browse/BrowseIds.h"
+#include "browse/FileListModel.h"
 #include "browse/FileListView.h"
 #include "browse/OpenWith.h"
+#include "browse/ThumbnailView.h"
 #include "frame/FrameIds.h"
 #include "frame/HelpLinks.h"
 #include "platform/KeyboardLocks.h"
@@ -16,6 +18,7 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QEvent>
@@ -25,6 +28,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -99,6 +103,17 @@ void CMainFrame::ConnectCommands() {
     };
     for (const auto& [id, handler] : listCommands)
         connect(Action(id), &QAction::triggered, fileList_, handler);
+    for (int column = 0; column < FileColumn::Count; ++column)
+        connect(Action(CommandId::SortByName + column), &QAction::triggered, fileList_,
+                [this, column] { fileList_->OnColumnClick(column); });
+    auto* views = new QActionGroup(this);
+    for (const auto& [id, mode] : {std::pair(CommandId::ViewDetails, ViewMode::Details),
+                                   std::pair(CommandId::ViewThumbnails, ViewMode::Thumbnails)}) {
+        QAction* action = Action(id);
+        action->setCheckable(true);
+        views->addAction(action);
+        connect(action, &QAction::triggered, this, [this, mode] { SetViewMode(mode); });
+    }
     for (const int id : {CommandId::VisitMyWeb, CommandId::CheckNewVersion, CommandId::MailToMe,
                          CommandId::BugReport})
         connect(Action(id), &QAction::triggered, this, [this, id] { OnHelpCommand(id); });
@@ -146,9 +161,11 @@ void CMainFrame::CreateToolBars() {
                             {CommandId::MailTo, "mail"},
                             {CommandId::About, "about"}});
     addToolBarBreak();
-    navigationToolBar_ =
-        toolBar(QStringLiteral("NavigationToolBar"), QSize(22, 20),
-                {{CommandId::UpFolder, "up-folder"}, {CommandId::Refresh, "refresh"}});
+    navigationToolBar_ = toolBar(QStringLiteral("NavigationToolBar"), QSize(22, 20),
+                                 {{CommandId::UpFolder, "up-folder"},
+                                  {CommandId::Refresh, "refresh"},
+                                  {CommandId::ViewDetails, "details"},
+                                  {CommandId::ViewThumbnails, "thumbnails"}});
 
     // The View items show and hide the bars; their check marks follow.
     QAction* viewToolbar = Action(CommandId::ViewToolbar);
@@ -212,7 +229,11 @@ void CMainFrame::OnCreateClient() {
     band->addWidget(address_);
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
-    fileList_ = new CFileListView(settings_, shell_, splitter_);
+    listPane_ = new QStackedWidget(splitter_);
+    fileList_ = new CFileListView(settings_, shell_, listPane_);
+    thumbnails_ = new CThumbnailView(*fileList_, listPane_);
+    listPane_->addWidget(fileList_);
+    listPane_->addWidget(thumbnails_);
     preview_ = new CScrollPictureView(splitter_);
     splitter_->setChildrenCollapsible(false);
     splitter_->setStretchFactor(1, 1);
@@ -227,6 +248,7 @@ void CMainFrame::OnCreateClient() {
     address_->InitAddressBar();
     fileList_->OnInitialUpdate(document_);
     ConnectCommands();
+    SetViewMode(settings_.viewMode);
     CreateStatusBar();
     // Why a picture cannot be shown stays until another picture is.
     connect(preview_, &CScrollPictureView::PictureNotShown, this, [this](const QString& message) {
@@ -238,6 +260,21 @@ void CMainFrame::OnCreateClient() {
             statusBar()->clearMessage();
         previewMessage_.clear();
     });
+}
+
+void CMainFrame::SetViewMode(int mode) {
+    const bool grid = mode == ViewMode::Thumbnails;
+    settings_.viewMode = grid ? ViewMode::Thumbnails : ViewMode::Details;
+    fileList_->Model().SetMakeThumbnails(grid);
+    QAbstractItemView* shown = grid ? static_cast<QAbstractItemView*>(thumbnails_) : fileList_;
+    const bool hadFocus = listPane_->currentWidget() && listPane_->currentWidget()->hasFocus();
+    listPane_->setCurrentWidget(shown);
+    Action(CommandId::ViewDetails)->setChecked(!grid);
+    Action(CommandId::ViewThumbnails)->setChecked(grid);
+    if (shown->currentIndex().isValid())
+        shown->scrollTo(shown->currentIndex());
+    if (hadFocus)
+        shown->setFocus();
 }
 
 void CMainFrame::ApplyPlacement() {
@@ -264,5 +301,5 @@ void CMainFrame::DestroyWindow() {
     settings_.windowPlacement = MakePlacement(normalGeometry(), isMaximized());
     settings_.hasWindowPlacement = true;
     settings_.curcol = splitter_->sizes().value(0, settings_.curcol);
-    settings_.SaveLayoutSettings();
+    settings_.SaveLayoutSettings(); // the view mode with it
 }

@@ -7,11 +7,13 @@ class AddressBar;
 class AppSettings;
 class CFileListView;
 class CScrollPictureView;
+class CThumbnailView;
 class CTessaryDoc;
 class QAction;
 class ShellNamespace;
 class QLabel;
 class QSplitter;
+class QStackedWidget;
 class QToolBar;
 
 // The main window of a normal start: the menu of every picture command, the
@@ -36,6 +38,10 @@ public:
 
     AddressBar* Address() const { return address_; }
     CFileListView* FileList() const { return fileList_; }
+    CThumbnailView* Thumbnails() const { return thumbnails_; }
+    // Shows the folder as details or as thumbnails (a ViewMode), the
+    // current row in view and the keyboard's.
+    void SetViewMode(int mode);
     CScrollPictureView* Preview() const { return preview_; }
     QToolBar* MainToolBar() const { return mainToolBar_; }
     QToolBar* NavigationToolBar() const { return navigationToolBar_; }
@@ -62,7 +68,9 @@ private:
     CTessaryDoc& document_;
     AddressBar* address_ = nullptr;
     QSplitter* splitter_ = nullptr;
+    QStackedWidget* listPane_ = nullptr; // the details or the thumbnails
     CFileListView* fileList_ = nullptr;
+    CThumbnailView* thumbnails_ = nullptr;
     CScrollPictureView* preview_ = nullptr;
     QToolBar* mainToolBar_ = nullptr;
     QToolBar* navigationToolBar_ = nullptr;

@@ -108,6 +108,9 @@ void AppSettings::LoadLayoutSettings() {
             key->QueryDword(SettingsName::ColumnWidth.arg(i + 1), stored) || columnWidthsStored;
         QuerySigned(*key, SettingsName::ColumnWidth.arg(i + 1), columnWidth[size_t(i)]);
     }
+    QuerySigned(*key, SettingsName::ViewMode, viewMode);
+    if (viewMode != ViewMode::Thumbnails)
+        viewMode = ViewMode::Details;
 
     QString place;
     if (key->QueryString(SettingsName::WindowPlace, kPathTextBytes, place) && !place.isEmpty()) {
@@ -175,6 +178,7 @@ void AppSettings::SaveLayoutSettings() const {
     key->SetDword(SettingsName::CurCol, uint32_t(curcol));
     for (int i = 0; i < int(columnWidth.size()); ++i)
         key->SetDword(SettingsName::ColumnWidth.arg(i + 1), uint32_t(columnWidth[size_t(i)]));
+    key->SetDword(SettingsName::ViewMode, uint32_t(viewMode));
     key->SetString(SettingsName::Location, ExecutablePath());
     key->SetString(SettingsName::CopyMoveTarget, cmto);
     // A folder too long for its buffer would be dropped at the next start.

@@ -12,6 +12,12 @@
 
 // The placement of the main window: the eleven numbers of a Windows
 // WINDOWPLACEMENT record, in its field order.
+// How the list shows the folder: rows of details, or a grid of thumbnails.
+namespace ViewMode {
+constexpr int32_t Details = 0;
+constexpr int32_t Thumbnails = 1;
+} // namespace ViewMode
+
 struct WindowPlacement {
     int32_t length = 0;
     int32_t flags = 0;
@@ -69,6 +75,7 @@ public:
     int32_t curcol = 500;            // width of the list pane
     std::array<int32_t, 4> columnWidth{200, 50, 100, -2}; // -2: size the last column to its header
     bool columnWidthsStored = false; // false: the list sizes its columns to its font
+    int32_t viewMode = ViewMode::Details;
     uint32_t AnyJpegSource = 0;
     QString cmto;           // folder last chosen for Copy To / Move To
     QString LastBrowsePIDL; // folder the list showed last, as a parsable text

@@ -47,6 +47,7 @@ inline const QString ExtPresets = QStringLiteral("ExtPresets");
 inline const QString WindowPlace = QStringLiteral("windowplace");
 inline const QString CurCol = QStringLiteral("curcol");
 inline const QString ColumnWidth = QStringLiteral("columnwidth%1"); // 1..4
+inline const QString ViewMode = QStringLiteral("viewmode");
 inline const QString Location = QStringLiteral("location");
 inline const QString CopyMoveTarget = QStringLiteral("cmto");
 inline const QString LastBrowsePidl = QStringLiteral("LastBrowsePIDL");

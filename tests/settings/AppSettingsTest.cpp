@@ -159,6 +159,7 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
     const QString first = StoredValue(u"windowplace"_s).toString();
     EXPECT_EQ(first, u"44,0,1,-1,-1,-1,-1,10,20,1210,820"_s);
     s.columnWidth = {180, 60, 90, -2};
+    s.viewMode = ViewMode::Thumbnails;
     s.LastBrowsePIDL = u"/home/user/Fotos"_s;
     s.SaveLayoutSettings();
     EXPECT_EQ(StoredValue(u"windowplace"_s).toString(), first);
@@ -169,6 +170,9 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
                          reloaded.windowPlacement.minX, reloaded.curcol, reloaded.LastBrowsePIDL),
               std::tuple(true, 1210, -1, 420, s.LastBrowsePIDL));
     EXPECT_EQ(reloaded.columnWidth, s.columnWidth);
+    EXPECT_EQ(reloaded.viewMode, ViewMode::Thumbnails);
+    WriteValue(u"viewmode"_s, 7u); // no such view: the details
+    EXPECT_EQ(AppSettings().viewMode, ViewMode::Details);
 
     // Too long for its buffer: the nearest enclosing folder that fits.
     s.LastBrowsePIDL = u"/home/user/"_s + QString(200, QChar(u'ä')) + "/b";

@@ -9,7 +9,9 @@
 #include "browse/ShellNamespace.h"
 #include "browse/SortHeaderCtrl.h"
 #include "browse/ThumbnailCache.h"
+#include "browse/ThumbnailView.h"
 #include "codec/Image.h"
+#include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
 #include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
@@ -139,6 +141,45 @@ TEST_F(FileListViewTest, ClicksAndKeysDriveThePreviewAndFoldersCannotBeMarked) {
     list_->OnRefresh();
     EXPECT_EQ(RowOf("big.jpg"), -1);
     EXPECT_FALSE(preview_->picture->GetXImage()->IsValid());
+}
+
+// The grid is a second view of the same rows: a click there previews and
+// selects for the list too, the keys move through the grid, the View menu
+// sorts, Enter opens a folder, and the pictures' thumbnails are made.
+TEST_F(FileListViewTest, TheThumbnailGridWorksLikeTheListAndItsChoiceIsStored) {
+    CThumbnailView* grid = frame_->Thumbnails();
+    frame_->Action(CommandId::ViewThumbnails)->trigger();
+    EXPECT_TRUE(grid->isVisible());
+    EXPECT_FALSE(list_->isVisible());
+    EXPECT_EQ(settings_.viewMode, ViewMode::Thumbnails);
+    const auto cell = [&](const char* name) {
+        return grid->visualRect(list_->Model().index(RowOf(QLatin1String(name)), 0)).center();
+    };
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell("Nikon_D70.jpg"));
+    EXPECT_EQ(preview_->picturePath, In(u"Nikon_D70.jpg"_s));
+    EXPECT_TRUE(list_->selectionModel()->isRowSelected(RowOf("Nikon_D70.jpg")));
+    QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(preview_->picturePath, In(u"Pentax_K10D.jpg"_s));
+    frame_->Action(CommandId::Mark)->trigger();
+    EXPECT_TRUE(list_->Model().IsMarked(RowOf("Pentax_K10D.jpg")));
+    frame_->Action(CommandId::SortBySize)->trigger();
+    EXPECT_EQ(Names().first(), u".."_s);
+    EXPECT_EQ(Names().last(), u"big.jpg"_s);
+    frame_->Action(CommandId::SortBySize)->trigger(); // again: largest first
+    EXPECT_EQ(Names()[2], u"big.jpg"_s);
+    EXPECT_TRUE(list_->Model().IsMarked(RowOf("Pentax_K10D.jpg")));
+    const FileItem& canon = list_->Model().Rows()[RowOf("Canon_40D.jpg")];
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return !ThumbnailCache::Find(canon.path, FromFileTime(canon.time).toSecsSinceEpoch())
+                    .isEmpty();
+    }));
+
+    grid->setCurrentIndex(list_->Model().index(RowOf("Sub"), 0));
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(bar_->currentText(), In(u"Sub"_s));
+    frame_->Action(CommandId::ViewDetails)->trigger();
+    EXPECT_TRUE(list_->isVisible());
+    EXPECT_EQ(settings_.viewMode, ViewMode::Details);
 }
 
 TEST_F(FileListViewTest, DoubleClickEnterAndUpFolderMoveTheListAndTheBarFollows) {
