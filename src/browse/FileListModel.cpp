@@ -53,20 +53,29 @@ QIcon FileListModel::Icon(const FileItem& row) const {
         return SystemIcon(row.icon);
     if (const Thumbnail* known = thumbnails_.object(row.path); known && known->time == row.time)
         return known->icon;
-    if (!none_.contains(row.path) && !asked_.contains(row.path)) {
-        asked_.insert(row.path);
+    // Asked before only to read, it is asked again once thumbnails are made.
+    const auto asked = asked_.constFind(row.path);
+    if (!none_.contains(row.path) && (asked == asked_.constEnd() || (makeThumbnails_ && !*asked))) {
+        asked_.insert(row.path, makeThumbnails_);
         loader_->Request(row.path, FromFileTime(row.time).toSecsSinceEpoch(), makeThumbnails_);
     }
     return SystemIcon(row.icon);
 }
 
-void FileListModel::OnThumbnail(const QString& path, const QImage& thumbnail) {
-    asked_.remove(path);
+void FileListModel::OnThumbnail(const QString& path, const QImage& thumbnail, bool made) {
+    if (asked_.value(path, !made) == made)
+        asked_.remove(path);
     const int row = rowOf_.value(path, -1);
     if (row < 0)
         return;
+    const QModelIndex cell = index(row, FileColumn::Name);
     if (thumbnail.isNull()) {
-        none_.insert(path);
+        // Asked only to read before the grid came: painted again, it is
+        // asked to make one.
+        if (made || !makeThumbnails_)
+            none_.insert(path);
+        else if (!asked_.contains(path))
+            Q_EMIT dataChanged(cell, cell, {Qt::DecorationRole});
         return;
     }
     // Square, so that every name starts where the others do.
@@ -77,7 +86,6 @@ void FileListModel::OnThumbnail(const QString& path, const QImage& thumbnail) {
                                 thumbnail);
     thumbnails_.insert(path, new Thumbnail{QIcon(square), rows_[row].time},
                        std::max<qsizetype>(1, qsizetype(side) * side * 4 / 1024));
-    const QModelIndex cell = index(row, FileColumn::Name);
     Q_EMIT dataChanged(cell, cell, {Qt::DecorationRole});
 }
 

@@ -44,7 +44,7 @@ private:
         FileTime time = 0; // the file's, when the thumbnail was read
     };
     QIcon Icon(const FileItem& row) const;
-    void OnThumbnail(const QString& path, const QImage& thumbnail);
+    void OnThumbnail(const QString& path, const QImage& thumbnail, bool made);
 
     QList<FileItem> rows_;
     QHash<QString, int> rowOf_; // by path
@@ -52,6 +52,6 @@ private:
     ThumbnailLoader* loader_;
     bool makeThumbnails_ = false;
     mutable QCache<QString, Thumbnail> thumbnails_; // by path; costs in KB
-    mutable QSet<QString> asked_;                   // requests under way
+    mutable QHash<QString, bool> asked_;            // requests under way: to make?
     QSet<QString> none_;                            // paths known to have none
 };

@@ -62,7 +62,10 @@ void ThumbnailLoader::Work() {
         if (!found.isEmpty())
             thumbnail.load(found, "PNG");
         QMetaObject::invokeMethod(
-            this, [this, path = job.path, thumbnail] { Q_EMIT Ready(path, thumbnail); },
+            this,
+            [this, path = job.path, thumbnail, make = job.make] {
+                Q_EMIT Ready(path, thumbnail, make);
+            },
             Qt::QueuedConnection);
     }
 }

@@ -29,8 +29,9 @@ public:
     void Clear();
 
 Q_SIGNALS:
-    // The thumbnail of a requested path; a null image: there is none.
-    void Ready(const QString& path, const QImage& thumbnail);
+    // The thumbnail of a requested path; a null image: there is none (made:
+    // none could be made either).
+    void Ready(const QString& path, const QImage& thumbnail, bool made);
 
 private:
     struct Job {
