@@ -267,6 +267,7 @@ int CFileListView::LastSelectedRow() const {
 
 void CFileListView::keyPressEvent(QKeyEvent* event) {
     const int row = LastSelectedRow();
+    const int before = currentIndex().row();
     if (row >= 0) {
         switch (event->key()) {
         case Qt::Key_Return:
@@ -288,6 +289,11 @@ void CFileListView::keyPressEvent(QKeyEvent* event) {
         }
     }
     QTreeView::keyPressEvent(event);
+    // Home, End and the page keys: onto a picture shows it, as in the grid.
+    const int after = currentIndex().row();
+    if (event->key() != Qt::Key_Up && event->key() != Qt::Key_Down && after != before)
+        if (const FileItem* moved = model_->Row(after); moved && !moved->isFolder)
+            Preview(after, true);
 }
 
 void CFileListView::mousePressEvent(QMouseEvent* event) {

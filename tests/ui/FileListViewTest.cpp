@@ -107,6 +107,12 @@ TEST_F(FileListViewTest, ClicksAndKeysDriveThePreviewAndFoldersCannotBeMarked) {
     EXPECT_TRUE(preview_->picture->GetXImage()->IsValid());
     QTest::keyClick(list_, Qt::Key_Down);
     EXPECT_EQ(preview_->picturePath, In(u"Pentax_K10D.jpg"_s));
+    // The other keys that move show the picture they reach.
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(2));
+    QTest::keyClick(list_, Qt::Key_End);
+    EXPECT_EQ(preview_->picturePath, In(Names().last()));
+    QTest::keyClick(list_, Qt::Key_PageUp); // onto "..": the last picture stays
+    EXPECT_EQ(preview_->picturePath, In(Names().last()));
     // Up onto a folder clears the preview.
     list_->setCurrentIndex(list_->Model().index(RowOf("Canon_40D.jpg"), 0));
     QTest::keyClick(list_, Qt::Key_Up);
