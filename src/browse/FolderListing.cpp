@@ -41,6 +41,18 @@ QString TypeName(const QString& key) {
     return *known;
 }
 
+// A picture's type key by its extension, which is all that tells pictures
+// apart: a folder of thousands of photos asks the MIME database once.
+QString PictureTypeKey(const QString& name) {
+    static QHash<QString, QString> keys;
+    const QString extension = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1);
+    auto known = keys.constFind(extension);
+    if (known == keys.constEnd())
+        known = keys.insert(extension,
+                            ShellNamespace::FileTypeKey(QStringLiteral("picture.") + extension));
+    return *known;
+}
+
 template <typename T> int CompareNumbers(T a, T b) {
     return a < b ? -1 : (a > b ? 1 : 0);
 }
@@ -104,7 +116,8 @@ QList<FileItem> FolderListing::List(const IdList& folder) const {
         rows << parent;
     }
     const std::unique_ptr<ShellFolder> bound = shell_.BindFolder(current);
-    if (!bound)
+    const std::optional<ShellNamespace::Resolved> here = shell_.Resolve(current);
+    if (!bound || !here)
         return rows;
     const uint32_t flags = ShellFlag::Folders | ShellFlag::NonFolders | ShellFlag::IncludeHidden;
     const QList<QByteArray> children = bound->EnumObjects(flags);
@@ -112,7 +125,7 @@ QList<FileItem> FolderListing::List(const IdList& folder) const {
     for (const QByteArray& child : children) {
         FileItem row;
         row.itemIds = *ShellNamespace::Concat(current, child);
-        const std::optional<ShellNamespace::Resolved> item = shell_.Resolve(row.itemIds);
+        const std::optional<ShellNamespace::Resolved> item = shell_.ResolveChild(*here, child);
         if (!item)
             continue;
         const uint32_t attributes = bound->GetAttributesOf(child);
@@ -130,8 +143,7 @@ QList<FileItem> FolderListing::List(const IdList& folder) const {
             LookUp(row, item->path, bound->EnumeratedStat(child));
         row.name = item->name;
         // By the name alone: no file is opened to list it.
-        QString typeKey =
-            row.isFolder ? shell_.TypeKey(row.itemIds) : ShellNamespace::FileTypeKey(row.name);
+        QString typeKey = row.isFolder ? shell_.TypeKey(row.itemIds) : PictureTypeKey(row.name);
         // An extension the MIME database does not know ("x.jpgx") is still a
         // picture's, by the list's own rule.
         const bool unknownPicture = !row.isFolder && !typeKey.startsWith(kImageTypes);

@@ -2,6 +2,8 @@
 #include "browse/LocaleFormats.h"
 
 #include <array>
+#include <cmath>
+#include <ctime>
 
 namespace {
 
@@ -88,7 +90,16 @@ void LocaleFormats::GroupThousands(QString& text) const {
 }
 
 QString LocaleFormats::FormatFileTime(FileTime time) const {
-    const QDateTime local = FromFileTime(time).toLocalTime();
+    // The C library's own conversion: Qt's reads the zone's file again for
+    // every time, a third of a big folder's listing.
+    const time_t seconds = time_t(
+        std::floor((double(int64_t(time / kFileTimeUnitsPerMs)) - kEpochDifferenceMs) / 1000.0));
+    struct tm parts {};
+    if (!localtime_r(&seconds, &parts))
+        return {};
+    // Wall-clock fields only: the zone is not written.
+    const QDateTime local(QDate(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday),
+                          QTime(parts.tm_hour, parts.tm_min, parts.tm_sec), Qt::UTC);
     return FormatTime(dateCodes_, local) + QLatin1Char(' ') + FormatTime(timeCodes_, local);
 }
 

@@ -186,68 +186,82 @@ int ShellNamespace::CompareItems(const IdList& a, const IdList& b,
     return BindFolder(DesktopList())->CompareIDs(*a, *b);
 }
 
-std::optional<ShellNamespace::Resolved> ShellNamespace::Resolve(const QByteArray& list) const {
-    Resolved at;
-    at.name = QStringLiteral("Desktop");
-    for (const ShellItem& item : ShellItems(list)) {
-        const bool top = at.kind == 0;
-        switch (item.kind) {
-        case ItemKind::Home:
-            if (!top)
-                return std::nullopt;
-            at = {ItemKind::Home, QDir::homePath(), QStringLiteral("Home"), QDir::homePath()};
-            break;
-        case ItemKind::Computer:
-            if (!top)
-                return std::nullopt;
-            at = {ItemKind::Computer, {}, QStringLiteral("Computer"), kComputerParsing};
-            break;
-        case ItemKind::Pictures: {
-            const QString pictures = PicturesFolderPath();
-            if (!top || pictures.isEmpty())
-                return std::nullopt;
-            at = {ItemKind::Pictures, pictures, QFileInfo(pictures).fileName(), pictures};
-            break;
-        }
-        case ItemKind::Controls:
-            if (!top)
-                return std::nullopt;
-            at = {ItemKind::Controls, {}, QStringLiteral("Control Panel"), kControlsParsing};
-            break;
-        case ItemKind::Volume: {
-            if (at.kind != ItemKind::Computer || !item.name.startsWith(kRoot))
-                return std::nullopt;
-            QString label;
-            for (const Volume& volume : Volumes())
-                if (volume.mountPath == item.name)
-                    label = volume.label;
-            if (label.isEmpty())
-                label = item.name == kRoot ? QStringLiteral("File System")
-                                           : QFileInfo(item.name).fileName();
-            at = {ItemKind::Volume, item.name, label, item.name};
-            break;
-        }
-        case ItemKind::DesktopFile: {
-            const QString desktop = DesktopFolderPath();
-            if (!top || desktop.isEmpty() || !SafeComponent(item.name))
-                return std::nullopt;
-            const QString path = JoinPath(desktop, item.name);
-            at = {ItemKind::DesktopFile, path, item.name, path};
-            break;
-        }
-        case ItemKind::FileSystem: {
-            if (at.path.isEmpty() || !SafeComponent(item.name))
-                return std::nullopt;
-            const QString path = JoinPath(at.path, item.name);
-            at = {ItemKind::FileSystem, path, item.name, path};
-            break;
-        }
-        default:
+std::optional<ShellNamespace::Resolved> ShellNamespace::Step(Resolved at,
+                                                             const ShellItem& item) const {
+    const bool top = at.kind == 0;
+    switch (item.kind) {
+    case ItemKind::Home:
+        if (!top)
             return std::nullopt;
-        }
+        at = {ItemKind::Home, QDir::homePath(), QStringLiteral("Home"), QDir::homePath()};
+        break;
+    case ItemKind::Computer:
+        if (!top)
+            return std::nullopt;
+        at = {ItemKind::Computer, {}, QStringLiteral("Computer"), kComputerParsing};
+        break;
+    case ItemKind::Pictures: {
+        const QString pictures = PicturesFolderPath();
+        if (!top || pictures.isEmpty())
+            return std::nullopt;
+        at = {ItemKind::Pictures, pictures, QFileInfo(pictures).fileName(), pictures};
+        break;
     }
-    if (at.kind == 0)
-        at.parsing.clear();
+    case ItemKind::Controls:
+        if (!top)
+            return std::nullopt;
+        at = {ItemKind::Controls, {}, QStringLiteral("Control Panel"), kControlsParsing};
+        break;
+    case ItemKind::Volume: {
+        if (at.kind != ItemKind::Computer || !item.name.startsWith(kRoot))
+            return std::nullopt;
+        QString label;
+        for (const Volume& volume : Volumes())
+            if (volume.mountPath == item.name)
+                label = volume.label;
+        if (label.isEmpty())
+            label = item.name == kRoot ? QStringLiteral("File System")
+                                       : QFileInfo(item.name).fileName();
+        at = {ItemKind::Volume, item.name, label, item.name};
+        break;
+    }
+    case ItemKind::DesktopFile: {
+        const QString desktop = DesktopFolderPath();
+        if (!top || desktop.isEmpty() || !SafeComponent(item.name))
+            return std::nullopt;
+        const QString path = JoinPath(desktop, item.name);
+        at = {ItemKind::DesktopFile, path, item.name, path};
+        break;
+    }
+    case ItemKind::FileSystem: {
+        if (at.path.isEmpty() || !SafeComponent(item.name))
+            return std::nullopt;
+        const QString path = JoinPath(at.path, item.name);
+        at = {ItemKind::FileSystem, path, item.name, path};
+        break;
+    }
+    default:
+        return std::nullopt;
+    }
+    return at;
+}
+
+std::optional<ShellNamespace::Resolved> ShellNamespace::Resolve(const QByteArray& list) const {
+    std::optional<Resolved> at = Resolved{0, {}, QStringLiteral("Desktop"), {}};
+    for (const ShellItem& item : ShellItems(list))
+        if (!(at = Step(*at, item)))
+            return std::nullopt;
+    if (at->kind == 0)
+        at->parsing.clear();
+    return at;
+}
+
+std::optional<ShellNamespace::Resolved>
+ShellNamespace::ResolveChild(const Resolved& folder, const QByteArray& child) const {
+    std::optional<Resolved> at = folder;
+    for (const ShellItem& item : ShellItems(child))
+        if (!(at = Step(*at, item)))
+            return std::nullopt;
     return at;
 }
 

@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+struct ShellItem;
+
 // An item identifier list in the shell's byte format: items that each begin
 // with a 16-bit little-endian byte count (the count included), ended by a
 // 16-bit zero. The Desktop is the empty list; nullopt is the null list.
@@ -118,8 +120,15 @@ public:
         QString parsing;
     };
     std::optional<Resolved> Resolve(const QByteArray& list) const;
+    // Resolve of a folder's list with child's items after it, from the
+    // folder's own resolution: a listing resolves its folder once, not once
+    // a row.
+    std::optional<Resolved> ResolveChild(const Resolved& folder, const QByteArray& child) const;
 
 private:
+    // Where one more item leads from `at`; nothing when it cannot stand there.
+    std::optional<Resolved> Step(Resolved at, const ShellItem& item) const;
+
     std::shared_ptr<const VolumeSource> volumes_;
     mutable QList<Volume> cachedVolumes_;
     mutable QElapsedTimer volumesAge_;

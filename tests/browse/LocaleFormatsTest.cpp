@@ -2,6 +2,8 @@
 #include "browse/LocaleFormats.h"
 #include "TestSupport.h"
 
+#include <ctime>
+
 namespace {
 
 LocaleInfo English() {
@@ -51,6 +53,19 @@ TEST(LocaleFormatsTest, FormatsAFileTimeAsTheShortDateAndTheTimeInLocalTime) {
     EXPECT_EQ(FormatTime(u"%A %B %#H %I %p %% %q"_s,
                          QDateTime(QDate(2024, 12, 29), QTime(0, 7), Qt::LocalTime)),
               u"Sunday December 0 12 AM % %q"_s);
+
+    // A zone with summer time: each file's own offset, before 1970 too.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    for (const QDate day : {QDate(2003, 7, 1), QDate(2003, 1, 1), QDate(1960, 1, 1)}) {
+        const FileTime berlin = ToFileTime(QDateTime(day, QTime(15, 5, 9), Qt::LocalTime));
+        EXPECT_EQ(LocaleFormats(English()).FormatFileTime(berlin),
+                  u"%1/%2/%3 3:05:09 PM"_s.arg(day.month()).arg(day.day()).arg(day.year()));
+        EXPECT_EQ(FromFileTime(berlin).toUTC().time().hour(), day.month() == 7 ? 13 : 14);
+    }
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+    tzset();
 }
 
 // The numbers of a text in order, whatever digits the locale writes them in.
