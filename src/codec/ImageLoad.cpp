@@ -335,15 +335,19 @@ VImage CxImage::Impl::Shown(int maxWidth, int maxHeight, bool loose) {
     };
     const int width = std::max(maxWidth, 1);
     VImage shown;
-    if (loose && pristine && type == ImageFormat::Jpeg) {
+    if (pristine && type == ImageFormat::Jpeg) {
         // The decoder's own 1/2, 1/4 or 1/8 scale, no smaller than the box:
-        // the resampling pass a thumbnail would add is saved.
+        // the screen's smooth scaling does the rest, or one small reduce.
+        // libvips' own thumbnail call keeps a larger scale for a finer
+        // reduce, which at a thumbnail's size no eye sees and costs twice.
         int shrink = 1;
         while (shrink < 8 && image.width() / (2 * shrink) >= width &&
                image.height() / (2 * shrink) >= std::max(maxHeight, 1))
             shrink *= 2;
         shown = VImage::jpegload(fileName.constData(),
                                  LoadOptions()->set("shrink", shrink)->set("autorotate", true));
+        if (!loose)
+            shown = shown.thumbnail_image(width, options());
     } else if (!pristine) {
         shown =
             image.extract_area(0, 0, image.width(), pageHeight).thumbnail_image(width, options());
