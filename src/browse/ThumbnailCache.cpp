@@ -42,8 +42,12 @@ bool Matches(const QString& thumbnail, const QString& path, int64_t mtime) {
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QHash<QString, QString> texts = PngChunks::Texts(file.read(kMostHeaderBytes));
+    // Whole seconds as the freedesktop way writes them; Xfce's thumbnailer
+    // adds the fraction ("1796639985.379579").
+    const QString stated = texts.value(kMTimeKey);
+    const QString seconds = stated.left(stated.indexOf(QLatin1Char('.')));
     return texts.value(kUriKey) == QString::fromUtf8(ThumbnailCache::Uri(path)) &&
-           texts.value(kMTimeKey) == QString::number(mtime);
+           !seconds.isEmpty() && seconds == QString::number(mtime);
 }
 
 // The folders of the cache are the user's alone.

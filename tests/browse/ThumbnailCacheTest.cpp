@@ -61,6 +61,34 @@ TEST(ThumbnailCacheTest, MakesSharedThumbnailsAndNotesPicturesItCannotRead) {
     EXPECT_FALSE(ThumbnailCache::Failed(photo, mtime));
 }
 
+// The other way round: a thumbnail Xfce's thumbnail service made, queued
+// as its file manager queues it, is one we use.
+TEST(ThumbnailCacheTest, AThumbnailTheFileManagersServiceMadeIsUsed) {
+    QTemporaryDir dir;
+    const QString photo = dir.filePath(u"from the file manager.jpg"_s);
+    QFile::copy(TestData(u"jpg/nikon-e950.jpg"_s), photo);
+    const QString expected = ThumbnailCache::ThumbnailPath(photo, u"normal"_s);
+    // The service, then the file manager's request once it answers, then
+    // the thumbnail awaited.
+    const QString script = uR"sh(
+        "$(ls /usr/lib/*/tumbler-1/tumblerd | head -n 1)" & service=$!
+        for i in $(seq 100); do
+            gdbus call --session --dest org.freedesktop.thumbnails.Thumbnailer1 \
+              --object-path /org/freedesktop/thumbnails/Thumbnailer1 \
+              --method org.freedesktop.thumbnails.Thumbnailer1.Queue \
+              "['$1']" "['image/jpeg']" normal default 0 >/dev/null 2>&1 && break
+            sleep 0.1
+        done
+        for i in $(seq 100); do [ -s "$2" ] && break; sleep 0.1; done
+        kill $service)sh"_s;
+    const ToolRun run =
+        RunTool(u"dbus-run-session"_s, {u"--"_s, u"sh"_s, u"-c"_s, script, u"sh"_s,
+                                        QString::fromUtf8(ThumbnailCache::Uri(photo)), expected});
+    ASSERT_TRUE(QFileInfo::exists(expected)) << qPrintable(run.out + run.err);
+    EXPECT_EQ(ThumbnailCache::Find(photo, MTime(photo)), expected);
+    EXPECT_TRUE(ThumbnailCache::Find(photo, MTime(photo) - 1).isEmpty());
+}
+
 // Without a place to write, no thumbnail is claimed, and the reason says
 // where.
 TEST(ThumbnailCacheTest, ACacheThatCannotBeWrittenGivesTheReason) {
