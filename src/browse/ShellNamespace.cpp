@@ -247,11 +247,8 @@ std::optional<ShellNamespace::Resolved> ShellNamespace::Step(Resolved at,
 }
 
 std::optional<ShellNamespace::Resolved> ShellNamespace::Resolve(const QByteArray& list) const {
-    std::optional<Resolved> at = Resolved{0, {}, QStringLiteral("Desktop"), {}};
-    for (const ShellItem& item : ShellItems(list))
-        if (!(at = Step(*at, item)))
-            return std::nullopt;
-    if (at->kind == 0)
+    std::optional<Resolved> at = ResolveChild({0, {}, QStringLiteral("Desktop"), {}}, list);
+    if (at && at->kind == 0)
         at->parsing.clear();
     return at;
 }
