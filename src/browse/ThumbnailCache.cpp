@@ -131,6 +131,12 @@ bool Failed(const QString& path, int64_t mtime) {
 }
 
 QString Make(const QString& path, int64_t mtime, QString* why) {
+    // Thumbnails of thumbnails would grow the cache each time it is browsed.
+    if (path.startsWith(CacheFolder() + QLatin1Char('/'))) {
+        if (why)
+            *why = QStringLiteral("it is a thumbnail itself");
+        return {};
+    }
     CxImage image;
     QByteArray png;
     if (!image.Load(path) || !image.EncodeThumbnail(kSide, png)) {

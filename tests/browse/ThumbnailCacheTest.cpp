@@ -49,7 +49,9 @@ TEST(ThumbnailCacheTest, MakesSharedThumbnailsAndNotesPicturesItCannotRead) {
     EXPECT_EQ(Mode(QFileInfo(made).path()), 0700);
     EXPECT_EQ(QDir(QFileInfo(made).path()).entryList(QDir::Files).size(), 1); // no temporary left
     EXPECT_EQ(ThumbnailCache::Find(photo, mtime), made);
-    EXPECT_TRUE(ThumbnailCache::Find(photo, mtime + 1).isEmpty()); // the photo changed since
+    EXPECT_TRUE(ThumbnailCache::Find(photo, mtime + 1).isEmpty());  // the photo changed since
+    EXPECT_TRUE(ThumbnailCache::Make(made, MTime(made)).isEmpty()); // nor thumbnails of it
+    EXPECT_EQ(QDir(QFileInfo(made).path()).entryList(QDir::Files).size(), 1);
 
     const QString broken = WriteFile(dir.filePath(u"broken.jpg"_s), "\xff\xd8\xff not a JPEG");
     QString why;
