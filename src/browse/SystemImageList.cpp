@@ -12,18 +12,19 @@ namespace {
 
 QIcon StyleIcon(const QString& key) {
     QStyle* style = QApplication::style();
-    // "folder-pictures" too: a folder where the theme has no special one.
-    // Ours, as the style's is too small for the thumbnail grid.
+    // Ours where they stand for the theme's, as the style's own are too
+    // small for the thumbnail grid. "folder-pictures" too: a folder where
+    // the theme has no special one.
     if (key.startsWith(QLatin1String("folder")))
         return QIcon(QStringLiteral(":/tessary/files/folder.svg"));
     if (key == QLatin1String("user-desktop"))
         return style->standardIcon(QStyle::SP_DesktopIcon);
     if (key == QLatin1String("user-home"))
-        return style->standardIcon(QStyle::SP_DirHomeIcon);
+        return QIcon(QStringLiteral(":/tessary/files/home.svg"));
     if (key == QLatin1String("computer"))
-        return style->standardIcon(QStyle::SP_ComputerIcon);
+        return QIcon(QStringLiteral(":/tessary/files/computer.svg"));
     if (key == QLatin1String("drive-harddisk"))
-        return style->standardIcon(QStyle::SP_DriveHDIcon);
+        return QIcon(QStringLiteral(":/tessary/files/drive.svg"));
     return style->standardIcon(QStyle::SP_FileIcon);
 }
 
