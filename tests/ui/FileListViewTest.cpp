@@ -168,6 +168,12 @@ TEST_F(FileListViewTest, TheThumbnailGridWorksLikeTheListAndItsChoiceIsStored) {
     EXPECT_EQ(preview_->picturePath, In(u"Pentax_K10D.jpg"_s));
     frame_->Action(CommandId::Mark)->trigger();
     EXPECT_TRUE(list_->Model().IsMarked(RowOf("Pentax_K10D.jpg")));
+    // The box in a cell's corner, and Space, mark too.
+    const QRect nikon = grid->visualRect(list_->Model().index(RowOf("Nikon_D70.jpg"), 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, nikon.topLeft() + QPoint(10, 10));
+    EXPECT_TRUE(list_->Model().IsMarked(RowOf("Nikon_D70.jpg")));
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_FALSE(list_->Model().IsMarked(RowOf("Nikon_D70.jpg")));
     frame_->Action(CommandId::SortBySize)->trigger();
     EXPECT_EQ(Names().first(), u".."_s);
     EXPECT_EQ(Names().last(), u"big.jpg"_s);
@@ -179,6 +185,13 @@ TEST_F(FileListViewTest, TheThumbnailGridWorksLikeTheListAndItsChoiceIsStored) {
         return !ThumbnailCache::Find(canon.path, FromFileTime(canon.time).toSecsSinceEpoch())
                     .isEmpty();
     }));
+
+    // Opened on given files, the grid shows the picture chosen.
+    frame_->resize(1200, 300);
+    QCoreApplication::processEvents();
+    frame_->OpenWith({In(u"Pentax_K10D.jpg"_s)});
+    EXPECT_TRUE(grid->viewport()->rect().intersects(
+        grid->visualRect(list_->Model().index(RowOf("Pentax_K10D.jpg"), 0))));
 
     grid->setCurrentIndex(list_->Model().index(RowOf("Sub"), 0));
     QTest::keyClick(grid, Qt::Key_Return);
