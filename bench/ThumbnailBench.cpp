@@ -6,6 +6,7 @@
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
 #include "browse/ShellNamespace.h"
+#include "browse/ThumbnailCache.h"
 #include "browse/ThumbnailView.h"
 #include "settings/AppSettings.h"
 
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
         return 1;
     CFileListView list(settings, shell);
     CThumbnailView grid(list);
-    list.Model().SetMakeThumbnails(true);
+    list.Model().SetMakeThumbnails(true, ThumbnailCache::kSide);
     grid.resize(800, 700);
     grid.show();
     if (!QTest::qWaitForWindowExposed(&grid))

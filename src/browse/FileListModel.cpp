@@ -38,8 +38,9 @@ void FileListModel::SetRows(QList<FileItem> rows) {
     endResetModel();
 }
 
-void FileListModel::SetMakeThumbnails(bool make) {
+void FileListModel::SetMakeThumbnails(bool make, int side) {
     makeThumbnails_ = make;
+    thumbnailSide_ = side;
     // Rows without a thumbnail are asked again, now to be made.
     if (make && !none_.isEmpty()) {
         none_.clear();
@@ -57,7 +58,8 @@ QIcon FileListModel::Icon(const FileItem& row) const {
     const auto asked = asked_.constFind(row.path);
     if (!none_.contains(row.path) && (asked == asked_.constEnd() || (makeThumbnails_ && !*asked))) {
         asked_.insert(row.path, makeThumbnails_);
-        loader_->Request(row.path, FromFileTime(row.time).toSecsSinceEpoch(), makeThumbnails_);
+        loader_->Request(row.path, FromFileTime(row.time).toSecsSinceEpoch(), makeThumbnails_,
+                         thumbnailSide_);
     }
     return SystemIcon(row.icon);
 }

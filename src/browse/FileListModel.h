@@ -28,8 +28,9 @@ public:
     const FileItem* Row(int index) const;
     bool IsMarked(int index) const;
     void SetMarked(int index, bool marked);
-    // Whether thumbnails missing from the cache are made, not only read.
-    void SetMakeThumbnails(bool make);
+    // Whether thumbnails missing from the cache are made, not only read, and
+    // their side in the screen's pixels.
+    void SetMakeThumbnails(bool make, int side);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -51,6 +52,7 @@ private:
     QList<bool> marked_;
     ThumbnailLoader* loader_;
     bool makeThumbnails_ = false;
+    int thumbnailSide_ = 0;
     mutable QCache<QString, Thumbnail> thumbnails_; // by path; costs in KB
     mutable QHash<QString, bool> asked_;            // requests under way: to make?
     QSet<QString> none_;                            // paths known to have none

@@ -17,8 +17,14 @@
 namespace {
 
 // The sizes the cache keeps, smallest first: a list's icon is small.
-const char* const kSizes[] = {"normal", "large", "x-large", "xx-large"};
-const QString kMade = QStringLiteral("normal");
+struct CacheSize {
+    const char* folder;
+    int side;
+};
+constexpr CacheSize kSizes[] = {
+    {"normal", 128}, {"large", 256}, {"x-large", 512}, {"xx-large", 1024}};
+// The largest we make: a grid on a screen of twice the pixels.
+constexpr int kLargestMade = 1;
 // Thumbnails are small; a larger file is read this far for its texts.
 constexpr qint64 kMostHeaderBytes = 1024 * 1024;
 const QString kUriKey = QStringLiteral("Thumb::URI");
@@ -117,9 +123,11 @@ QString FailPath(const QString& path) {
     return CacheFolder() + QStringLiteral("/fail/tessary-" TESSARY_VERSION "/") + Md5Name(path);
 }
 
-QString Find(const QString& path, int64_t mtime) {
-    for (const char* size : kSizes) {
-        const QString thumbnail = ThumbnailPath(path, QLatin1String(size));
+QString Find(const QString& path, int64_t mtime, int side) {
+    for (const CacheSize& size : kSizes) {
+        if (size.side < side)
+            continue;
+        const QString thumbnail = ThumbnailPath(path, QLatin1String(size.folder));
         if (Matches(thumbnail, path, mtime))
             return thumbnail;
     }
@@ -130,16 +138,19 @@ bool Failed(const QString& path, int64_t mtime) {
     return Matches(FailPath(path), path, mtime);
 }
 
-QString Make(const QString& path, int64_t mtime, QString* why) {
+QString Make(const QString& path, int64_t mtime, int side, QString* why) {
     // Thumbnails of thumbnails would grow the cache each time it is browsed.
     if (path.startsWith(CacheFolder() + QLatin1Char('/'))) {
         if (why)
             *why = QStringLiteral("it is a thumbnail itself");
         return {};
     }
+    int made = 0;
+    while (made < kLargestMade && kSizes[made].side < side)
+        ++made;
     CxImage image;
     QByteArray png;
-    if (!image.Load(path) || !image.EncodeThumbnail(kSide, png)) {
+    if (!image.Load(path) || !image.EncodeThumbnail(kSizes[made].side, png)) {
         if (why)
             *why = image.GetLastError();
         QByteArray note = OnePixelPng();
@@ -150,7 +161,7 @@ QString Make(const QString& path, int64_t mtime, QString* why) {
     QList<std::pair<QByteArray, QByteArray>> keys = Keys(path, mtime);
     keys.append({"Thumb::Size", QByteArray::number(QFileInfo(path).size())});
     PngChunks::AddTexts(png, keys);
-    const QString target = ThumbnailPath(path, kMade);
+    const QString target = ThumbnailPath(path, QLatin1String(kSizes[made].folder));
     return Store(target, png, why) ? target : QString();
 }
 

@@ -9,10 +9,11 @@
 // freedesktop way under $XDG_CACHE_HOME/thumbnails: one PNG a file and
 // size, named by the MD5 of the file's URI, valid while its Thumb::URI and
 // Thumb::MTime still match the file. Those we make are "normal" (128
-// pixels); a picture we cannot read is noted under fail/, so that it is
-// not tried again until it changes. Safe to call from any thread.
+// pixels), or "large" (256) for a screen of twice the pixels; a picture we
+// cannot read is noted under fail/, so that it is not tried again until it
+// changes. Safe to call from any thread.
 namespace ThumbnailCache {
-// The side of the thumbnails we make.
+// The side of a thumbnail as the grid shows it, in the screen's points.
 constexpr int kSide = 128;
 // The file's URI as the thumbnails name it: file:// and the absolute path,
 // percent-encoded.
@@ -22,12 +23,13 @@ QByteArray Uri(const QString& path);
 QString ThumbnailPath(const QString& path, const QString& size);
 // Where our note that path could not be read stands.
 QString FailPath(const QString& path);
-// A valid thumbnail of path, last modified at mtime (seconds), the
-// smallest size first; empty when there is none.
-QString Find(const QString& path, int64_t mtime);
+// A valid thumbnail of path, last modified at mtime (seconds), at least
+// side pixels, the smallest size first; empty when there is none.
+QString Find(const QString& path, int64_t mtime, int side = 0);
 // Whether we noted that path, as it is now, could not be read.
 bool Failed(const QString& path, int64_t mtime);
-// Makes and stores the normal thumbnail of path; its place, or empty when
-// the picture cannot be read (noted) or the cache cannot be written (why).
-QString Make(const QString& path, int64_t mtime, QString* why = nullptr);
+// Makes and stores the thumbnail of path of the smallest size of at least
+// side pixels (normal or large); its place, or empty when the picture
+// cannot be read (noted) or the cache cannot be written (why).
+QString Make(const QString& path, int64_t mtime, int side = kSide, QString* why = nullptr);
 } // namespace ThumbnailCache

@@ -27,10 +27,10 @@ ThumbnailLoader::~ThumbnailLoader() {
         worker.join();
 }
 
-void ThumbnailLoader::Request(const QString& path, int64_t mtime, bool make) {
+void ThumbnailLoader::Request(const QString& path, int64_t mtime, bool make, int side) {
     {
         std::lock_guard lock(mutex_);
-        pending_.append({path, mtime, make});
+        pending_.append({path, mtime, make, side});
         // Started on the first request: a window that never shows a
         // picture's thumbnail runs no threads for them.
         if (workers_.empty())
@@ -55,9 +55,9 @@ void ThumbnailLoader::Work() {
                 return;
             job = pending_.takeLast();
         }
-        QString found = ThumbnailCache::Find(job.path, job.mtime);
+        QString found = ThumbnailCache::Find(job.path, job.mtime, job.make ? job.side : 0);
         if (found.isEmpty() && job.make && !ThumbnailCache::Failed(job.path, job.mtime))
-            found = ThumbnailCache::Make(job.path, job.mtime);
+            found = ThumbnailCache::Make(job.path, job.mtime, job.side);
         QImage thumbnail;
         if (!found.isEmpty())
             thumbnail.load(found, "PNG");

@@ -23,8 +23,8 @@ public:
     ~ThumbnailLoader() override;
 
     // Looks for the thumbnail of path, modified at mtime (seconds); make:
-    // makes and stores it when the cache has none.
-    void Request(const QString& path, int64_t mtime, bool make);
+    // one of at least side pixels, made and stored when the cache has none.
+    void Request(const QString& path, int64_t mtime, bool make, int side);
     // Drops the requests not yet started.
     void Clear();
 
@@ -38,6 +38,7 @@ private:
         QString path;
         int64_t mtime = 0;
         bool make = false;
+        int side = 0;
     };
     void Work();
 

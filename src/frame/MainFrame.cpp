@@ -6,6 +6,7 @@
 #include "browse/FileListModel.h"
 #include "browse/FileListView.h"
 #include "browse/OpenWith.h"
+#include "browse/ThumbnailCache.h"
 #include "browse/ThumbnailView.h"
 #include "frame/FrameIds.h"
 #include "frame/HelpLinks.h"
@@ -16,6 +17,7 @@
 #include "settings/Placement.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QAction>
 #include <QActionGroup>
@@ -265,7 +267,9 @@ void CMainFrame::OnCreateClient() {
 void CMainFrame::SetViewMode(int mode) {
     const bool grid = mode == ViewMode::Thumbnails;
     settings_.viewMode = grid ? ViewMode::Thumbnails : ViewMode::Details;
-    fileList_->Model().SetMakeThumbnails(grid);
+    // As many of the screen's pixels as the grid's points cover.
+    fileList_->Model().SetMakeThumbnails(
+        grid, int(std::ceil(ThumbnailCache::kSide * thumbnails_->devicePixelRatioF())));
     QAbstractItemView* shown = grid ? static_cast<QAbstractItemView*>(thumbnails_) : fileList_;
     const bool hadFocus = listPane_->currentWidget() && listPane_->currentWidget()->hasFocus();
     listPane_->setCurrentWidget(shown);

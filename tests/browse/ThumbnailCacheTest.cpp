@@ -51,11 +51,16 @@ TEST(ThumbnailCacheTest, MakesSharedThumbnailsAndNotesPicturesItCannotRead) {
     EXPECT_EQ(ThumbnailCache::Find(photo, mtime), made);
     EXPECT_TRUE(ThumbnailCache::Find(photo, mtime + 1).isEmpty());  // the photo changed since
     EXPECT_TRUE(ThumbnailCache::Make(made, MTime(made)).isEmpty()); // nor thumbnails of it
+    // A screen of twice the pixels: the large one, then found before the normal.
+    const QString large = ThumbnailCache::Make(photo, mtime, 2 * ThumbnailCache::kSide);
+    EXPECT_EQ(large, ThumbnailCache::ThumbnailPath(photo, u"large"_s));
+    EXPECT_EQ(RunTool(u"identify"_s, {u"-format"_s, u"%w %h"_s, large}).out, u"256 192"_s);
+    EXPECT_EQ(ThumbnailCache::Find(photo, mtime, 2 * ThumbnailCache::kSide), large);
     EXPECT_EQ(QDir(QFileInfo(made).path()).entryList(QDir::Files).size(), 1);
 
     const QString broken = WriteFile(dir.filePath(u"broken.jpg"_s), "\xff\xd8\xff not a JPEG");
     QString why;
-    EXPECT_TRUE(ThumbnailCache::Make(broken, MTime(broken), &why).isEmpty());
+    EXPECT_TRUE(ThumbnailCache::Make(broken, MTime(broken), ThumbnailCache::kSide, &why).isEmpty());
     EXPECT_FALSE(why.isEmpty());
     EXPECT_TRUE(ThumbnailCache::FailPath(broken).contains(u"/thumbnails/fail/tessary-"_s));
     EXPECT_TRUE(ThumbnailCache::Failed(broken, MTime(broken)));
@@ -102,7 +107,7 @@ TEST(ThumbnailCacheTest, ACacheThatCannotBeWrittenGivesTheReason) {
     QDir(normal).removeRecursively();
     WriteFile(normal);
     QString why;
-    EXPECT_TRUE(ThumbnailCache::Make(photo, MTime(photo), &why).isEmpty());
+    EXPECT_TRUE(ThumbnailCache::Make(photo, MTime(photo), ThumbnailCache::kSide, &why).isEmpty());
     EXPECT_TRUE(why.contains(normal)) << qPrintable(why);
     QFile::remove(normal);
 }

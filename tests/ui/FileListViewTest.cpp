@@ -315,7 +315,7 @@ TEST(FileListModelTest, APictureShowsItsCachedThumbnailAsItsIconAndMakesMissingO
     EXPECT_EQ(changed.size(), 1); // only the row with a thumbnail
 
     // The grid makes it, from the picture itself, for every program.
-    model.SetMakeThumbnails(true);
+    model.SetMakeThumbnails(true, ThumbnailCache::kSide);
     middle(1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return changed.size() == 3; })); // the grid's ask, the answer
     EXPECT_NE(middle(1), QColor(Qt::green));
