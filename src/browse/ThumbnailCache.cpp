@@ -3,16 +3,18 @@
 
 #include "codec/Image.h"
 #include "codec/PngChunks.h"
+#include "platform/FileName.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <QUrl>
 
+#include <cctype>
 #include <cstdio>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -56,17 +58,6 @@ bool Matches(const QString& thumbnail, const QString& path, int64_t mtime) {
            !seconds.isEmpty() && seconds == QString::number(mtime);
 }
 
-// The folders of the cache are the user's alone.
-bool MakeFolder(const QString& folder) {
-    if (QFileInfo(folder).isDir())
-        return true;
-    const QString parent = QFileInfo(folder).path();
-    if (parent != folder && !MakeFolder(parent))
-        return false;
-    return QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ||
-           QFileInfo(folder).isDir();
-}
-
 // Puts png at target under a temporary name first, readable by the user
 // only, so that no reader ever sees half a thumbnail.
 bool Store(const QString& target, const QByteArray& png, QString* why) {
@@ -75,8 +66,9 @@ bool Store(const QString& target, const QByteArray& png, QString* why) {
             *why = QStringLiteral("cannot write %1 (%2)").arg(target, reason);
         return false;
     };
-    if (!MakeFolder(QFileInfo(target).path()))
-        return fail(QStringLiteral("no folder"));
+    // The folders of the cache are the user's alone.
+    if (!MakeFolderPath(QFileInfo(target).path(), 0700, true))
+        return fail(SystemReason(errno));
     QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
     if (!temporary.open())
         return fail(temporary.errorString());
@@ -112,7 +104,18 @@ QByteArray OnePixelPng() {
 namespace ThumbnailCache {
 
 QByteArray Uri(const QString& path) {
-    return QUrl::fromLocalFile(path).toEncoded();
+    // From the name's own bytes, escaped as GLib escapes them, which is
+    // what the file managers hash: QUrl would leave ";" and "[" as they
+    // are, and cannot spell a name that is not UTF-8.
+    static const QByteArray kKept("-._~/!$&'()*+,=:@");
+    QByteArray uri("file://");
+    for (const char byte : EncodeFileName(path)) {
+        if (std::isalnum(uchar(byte)) || kKept.contains(byte))
+            uri += byte;
+        else
+            uri += '%' + QByteArray::number(uchar(byte), 16).rightJustified(2, '0').toUpper();
+    }
+    return uri;
 }
 
 QString ThumbnailPath(const QString& path, const QString& size) {
@@ -159,7 +162,9 @@ QString Make(const QString& path, int64_t mtime, int side, QString* why) {
         return {};
     }
     QList<std::pair<QByteArray, QByteArray>> keys = Keys(path, mtime);
-    keys.append({"Thumb::Size", QByteArray::number(QFileInfo(path).size())});
+    struct stat file {};
+    if (::stat(EncodeFileName(path).constData(), &file) == 0)
+        keys.append({"Thumb::Size", QByteArray::number(qlonglong(file.st_size))});
     PngChunks::AddTexts(png, keys);
     const QString target = ThumbnailPath(path, QLatin1String(kSizes[made].folder));
     return Store(target, png, why) ? target : QString();

@@ -15,8 +15,8 @@
 namespace ThumbnailCache {
 // The side of a thumbnail as the grid shows it, in the screen's points.
 constexpr int kSide = 128;
-// The file's URI as the thumbnails name it: file:// and the absolute path,
-// percent-encoded.
+// The file's URI as the thumbnails name it: file:// and the absolute path's
+// bytes, percent-encoded.
 QByteArray Uri(const QString& path);
 // Where the thumbnail of path stands in the folder of a size ("normal",
 // "large").
