@@ -2,7 +2,6 @@
 #include "browse/LocaleFormats.h"
 
 #include <array>
-#include <cmath>
 #include <ctime>
 
 namespace {
@@ -92,8 +91,7 @@ void LocaleFormats::GroupThousands(QString& text) const {
 QString LocaleFormats::FormatFileTime(FileTime time) const {
     // The C library's own conversion: Qt's reads the zone's file again for
     // every time, a third of a big folder's listing.
-    const time_t seconds = time_t(
-        std::floor((double(int64_t(time / kFileTimeUnitsPerMs)) - kEpochDifferenceMs) / 1000.0));
+    const time_t seconds = time_t(FromFileTime(time).toSecsSinceEpoch());
     struct tm parts {};
     if (!localtime_r(&seconds, &parts))
         return {};

@@ -4,15 +4,14 @@
 #include "codec/Image.h"
 #include "codec/PngChunks.h"
 #include "platform/FileName.h"
+#include "platform/SafeWrite.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 #include <cctype>
-#include <cstdio>
 
 #include <sys/stat.h>
 
@@ -58,27 +57,17 @@ bool Matches(const QString& thumbnail, const QString& path, int64_t mtime) {
            !seconds.isEmpty() && seconds == QString::number(mtime);
 }
 
-// Puts png at target under a temporary name first, readable by the user
-// only, so that no reader ever sees half a thumbnail.
+// Puts png at target, whole or not at all, in folders and a file that are
+// the user's alone.
 bool Store(const QString& target, const QByteArray& png, QString* why) {
-    const auto fail = [why, &target](const QString& reason) {
-        if (why)
-            *why = QStringLiteral("cannot write %1 (%2)").arg(target, reason);
-        return false;
-    };
-    // The folders of the cache are the user's alone.
-    if (!MakeFolderPath(QFileInfo(target).path(), 0700, true))
-        return fail(SystemReason(errno));
-    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
-    if (!temporary.open())
-        return fail(temporary.errorString());
-    if (temporary.write(png) != png.size() || !temporary.flush())
-        return fail(temporary.errorString());
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                    QFile::encodeName(target).constData()) != 0)
-        return fail(QString::fromLocal8Bit(strerror(errno)));
-    temporary.setAutoRemove(false);
-    return true;
+    WriteOptions options;
+    options.ownerOnly = true;
+    const QString reason = MakeFolderPath(QFileInfo(target).path(), 0700, true)
+                               ? WriteFileSafely(target, png, options)
+                               : SystemReason(errno);
+    if (why && !reason.isEmpty())
+        *why = QStringLiteral("cannot write %1 (%2)").arg(target, reason);
+    return reason.isEmpty();
 }
 
 // The keys every thumbnail and failure note carries.

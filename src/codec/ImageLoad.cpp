@@ -323,8 +323,9 @@ bool CxImage::HoldPixelsFor(int64_t width, int64_t height) {
 }
 
 // The picture upright, shrunk (never enlarged) to fit maxWidth x maxHeight,
-// 8-bit sRGB with alpha; pixels already held must be upright. loose: a JPEG stops at its decoder's
-// nearest scale that is not smaller, for the screen's smooth scaling to finish.
+// 8-bit sRGB with alpha; pixels already held must be upright. loose: a JPEG
+// stops at its decoder's nearest scale that is not smaller, for the
+// screen's smooth scaling to finish.
 VImage CxImage::Impl::Shown(int maxWidth, int maxHeight, bool loose) {
     // A call takes its options over, so each call gets its own.
     const auto options = [maxHeight] {
@@ -400,10 +401,7 @@ bool CxImage::EncodeThumbnail(int side, QByteArray& png) {
         // An opaque picture needs no alpha: a third smaller, as the cache keeps thousands.
         if (shown.extract_band(3).min() >= 255.0)
             shown = shown.extract_band(0, VImage::option()->set("n", 3));
-        auto* area =
-            reinterpret_cast<VipsArea*>(shown.pngsave_buffer(VImage::option()->set("strip", true)));
-        png = QByteArray(static_cast<const char*>(area->data), qsizetype(area->length));
-        vips_area_unref(area);
+        png = TakeBlob(shown.pngsave_buffer(VImage::option()->set("strip", true)));
         return true;
     } catch (const VError& e) {
         return d->Fail(TakeVipsError(e));

@@ -152,14 +152,6 @@ double JxlDistance(int quality) {
     return kAt30 * std::pow(kLargest / kAt30, (30 - quality) / 30.0);
 }
 
-QByteArray TakeBlob(VipsBlob* blob) {
-    size_t length = 0;
-    const void* data = vips_blob_get(blob, &length);
-    QByteArray bytes(static_cast<const char*>(data), qsizetype(length));
-    vips_area_unref(reinterpret_cast<VipsArea*>(blob));
-    return bytes;
-}
-
 QByteArray Save(const VImage& image, uint32_t format, int quality) {
     switch (format) {
     case ImageFormat::Jpeg:
@@ -302,4 +294,12 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
         }
     }
     return encoded;
+}
+
+QByteArray TakeBlob(VipsBlob* blob) {
+    size_t length = 0;
+    const void* data = vips_blob_get(blob, &length);
+    QByteArray bytes(static_cast<const char*>(data), qsizetype(length));
+    vips_area_unref(reinterpret_cast<VipsArea*>(blob));
+    return bytes;
 }

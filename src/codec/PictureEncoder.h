@@ -32,6 +32,9 @@ struct EncodeRequest {
 QByteArray EncodePicture(const vips::VImage& picture, const EncodeRequest& request, QString& why,
                          uint32_t& removed);
 
+// The bytes of a blob libvips made, which is released.
+QByteArray TakeBlob(VipsBlob* blob);
+
 // libvips keeps one error buffer for the process: the first line of this
 // error, for the user, and the buffer cleared for the next picture.
 QString TakeVipsError(const vips::VError& error);

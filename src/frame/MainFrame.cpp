@@ -273,8 +273,7 @@ void CMainFrame::SetViewMode(int mode) {
     QAbstractItemView* shown = grid ? static_cast<QAbstractItemView*>(thumbnails_) : fileList_;
     const bool hadFocus = listPane_->currentWidget() && listPane_->currentWidget()->hasFocus();
     listPane_->setCurrentWidget(shown);
-    Action(CommandId::ViewDetails)->setChecked(!grid);
-    Action(CommandId::ViewThumbnails)->setChecked(grid);
+    Action(grid ? CommandId::ViewThumbnails : CommandId::ViewDetails)->setChecked(true);
     if (shown->currentIndex().isValid())
         shown->scrollTo(shown->currentIndex());
     if (hadFocus)

@@ -120,8 +120,11 @@ bool IsFolder(const QString& path) {
 bool MakeFolderPath(const QString& path, unsigned mode, bool parents) {
     const QByteArray bytes = EncodeFileName(path);
     struct stat attributes {};
-    if (::stat(bytes.constData(), &attributes) == 0)
+    if (::stat(bytes.constData(), &attributes) == 0) {
+        if (!S_ISDIR(attributes.st_mode))
+            errno = ENOTDIR;
         return S_ISDIR(attributes.st_mode);
+    }
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     if (parents && slash > 0 && !MakeFolderPath(path.left(slash), mode, true))
         return false;

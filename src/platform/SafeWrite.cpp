@@ -97,6 +97,8 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
     int error = errno;
     if (ok && ::stat(target.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
         ::fchmod(fd, existing.st_mode & 07777);
+    else if (ok && options.ownerOnly)
+        ::fchmod(fd, S_IRUSR | S_IWUSR);
     if (ok && options.modified) {
         const timespec times[2] = {{0, UTIME_OMIT}, *options.modified};
         ::futimens(fd, times);

@@ -14,6 +14,9 @@ struct WriteOptions {
     bool trashReplaced = false;
     // The new file's modification time; none: the time of writing.
     std::optional<timespec> modified;
+    // A new file readable and writable by the user alone (a file replaced
+    // keeps its own permissions either way).
+    bool ownerOnly = false;
 };
 
 // Writes bytes to path through a temporary file in the same folder that
