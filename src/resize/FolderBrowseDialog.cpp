@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 
 FolderBrowseDialog::FolderBrowseDialog(QWidget* owner, const QString& title,
                                        const QString& startFolder)
@@ -17,20 +18,31 @@ FolderBrowseDialog::FolderBrowseDialog(QWidget* owner, const QString& title,
 }
 
 bool FolderBrowseDialog::DoModal() {
-    if (exec() != QDialog::Accepted || selectedFiles().isEmpty())
-        return false;
-    path = QDir::toNativeSeparators(selectedFiles().first());
-    return true;
+    return exec() == QDialog::Accepted && !path.isEmpty();
+}
+
+QString FolderBrowseDialog::Chosen() const {
+    // The name field holds what the user typed, or the folder clicked last.
+    // The list's selection is no guide: while the folder is still loading
+    // it may hold the start folder, which would replace what was typed.
+    const auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QString typed = edit ? edit->text() : QString();
+    if (typed.isEmpty())
+        return selectedFiles().value(0);
+    if (typed == u'~' || typed.startsWith(QStringLiteral("~/")))
+        typed.replace(0, 1, QDir::homePath());
+    return QDir::cleanPath(directory().absoluteFilePath(typed));
 }
 
 void FolderBrowseDialog::accept() {
-    const QStringList chosen = selectedFiles();
-    // QFileDialog turns a missing folder away with "Directory not found";
-    // a name nothing holds yet is a new folder to make. A file's name is
-    // still refused by QFileDialog itself.
-    if (chosen.size() == 1 && !chosen.first().isEmpty() && !QFileInfo::exists(chosen.first())) {
-        QDialog::accept();
+    const QString chosen = Chosen();
+    if (chosen.isEmpty())
         return;
-    }
-    QFileDialog::accept();
+    const QFileInfo info(chosen);
+    // A name nothing holds yet is a new folder to make; a file's name is
+    // no folder and leaves the chooser open.
+    if (info.exists() && !info.isDir())
+        return;
+    path = QDir::toNativeSeparators(chosen);
+    QDialog::accept();
 }

@@ -16,4 +16,7 @@ public:
 
 protected:
     void accept() override;
+
+private:
+    QString Chosen() const;
 };

@@ -141,8 +141,11 @@ void ProgressDialog::reject() {
     // Closed while a worker's question is open (from the taskbar): that
     // question's loop runs under this call, and the worker waits for its
     // answer, so waiting for the worker here would never end. The question
-    // is closed first, and the batch stopped once its loop has unwound.
+    // is closed first, and the batch stopped once its loop has unwound; the
+    // worker, answered, begins no further picture meanwhile.
     if (prompt_ && prompt_->Asking()) {
+        if (resize_)
+            resize_->RequestStop();
         prompt_->Cancel();
         QMetaObject::invokeMethod(this, &ProgressDialog::reject, Qt::QueuedConnection);
         return;

@@ -11,6 +11,7 @@
 #include <QUrlQuery>
 
 #include <ctime>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -71,9 +72,19 @@ TEST_F(MailPicturesTest, HandsTheAttachmentsSubjectAndBodyToXdgEmailAsTheyStand)
 
 TEST_F(MailPicturesTest, OnlyTheListedCopiesGoAndTheOriginalsNeverTakeTheirPlace) {
     const QString record = bin_.filePath(u"args"_s);
-    // Waits a while: the hand-off has no time limit of its own.
-    Script(u"xdg-email"_s, u"sleep 1; printf '%s\\0' \"$@\" > '%1'\n"_s.arg(record));
+    const QString started = bin_.filePath(u"started"_s);
+    const QString release = bin_.filePath(u"release"_s);
+    const QString finished = bin_.filePath(u"finished"_s);
+    // Holds on until the test lets it go, and says when it ends: the hand-off
+    // has no time limit of its own and waits for xdg-email's end.
+    Script(u"xdg-email"_s, u"printf '%s\\0' \"$@\" > '%1'; : > '%2'\n"
+                           "while [ ! -e '%3' ]; do sleep 0.05; done; : > '%4'\n"_s.arg(
+                               record, started, release, finished));
     UsePath(bin_.path());
+    std::thread user([&] {
+        WaitUntil([&] { return QFileInfo::exists(started); });
+        WriteFile(release);
+    });
     AppSettings settings;
     settings.PictureList << CopyInto(TestData(u"jpg/Nikon_D70.jpg"_s), files_.path());
     // A batch that wrote no copy starts no mail at all.
@@ -82,6 +93,8 @@ TEST_F(MailPicturesTest, OnlyTheListedCopiesGoAndTheOriginalsNeverTakeTheirPlace
 
     settings.MailTempList << CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), files_.path());
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
+    EXPECT_TRUE(QFileInfo::exists(finished)) << "the hand-off did not wait for xdg-email";
+    user.join();
     EXPECT_EQ(RecordedArguments(record),
               (QStringList{"--utf8", "--attach", files_.filePath("Canon_40D.jpg")}));
     EXPECT_TRUE(settings.MailTempList.isEmpty());

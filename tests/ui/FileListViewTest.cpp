@@ -9,6 +9,7 @@
 #include "browse/ShellNamespace.h"
 #include "browse/SortHeaderCtrl.h"
 #include "browse/ThumbnailCache.h"
+#include "browse/ThumbnailLoader.h"
 #include "browse/ThumbnailView.h"
 #include "codec/Image.h"
 #include "frame/FrameIds.h"
@@ -231,7 +232,7 @@ TEST_F(FileListViewTest, ATypedPathMovesTheListAndABadOneChangesNothing) {
     for (const QString& typed : {sub, In(u"nothing here"_s)}) {
         bar_->lineEdit()->setText(typed);
         QTest::keyClick(bar_->lineEdit(), Qt::Key_Return);
-        QTest::qWait(20); // the Enter is posted
+        QCoreApplication::sendPostedEvents(bar_, QEvent::MetaCall); // the Enter is posted
         EXPECT_EQ(Names(), QStringList{".."}) << "the list stays at " << qPrintable(sub);
     }
     EXPECT_EQ(bar_->lineEdit()->selectedText(), In(u"nothing here"_s));
@@ -292,12 +293,11 @@ TEST(FileListModelTest, APictureShowsItsCachedThumbnailAsItsIconAndMakesMissingO
         // Made by ImageMagick, as a thumbnailer makes it.
         const QString at = ThumbnailCache::ThumbnailPath(path, u"normal"_s);
         QDir().mkpath(QFileInfo(at).path());
-        const ToolRun made = RunTool(
-            u"convert"_s, {u"-size"_s, u"128x96"_s, u"xc:lime"_s, u"-set"_s, u"Thumb::URI"_s,
-                           QString::fromUtf8(ThumbnailCache::Uri(path)).replace(u'%', u"%%"_s),
-                           u"-set"_s, u"Thumb::MTime"_s,
-                           QString::number(rows.isEmpty() ? mtime : mtime - 1), u"PNG24:"_s + at});
-        ASSERT_EQ(made.exitCode, 0) << qPrintable(made.err);
+        Oracle(u"convert"_s,
+               {u"-size"_s, u"128x96"_s, u"xc:lime"_s, u"-set"_s, u"Thumb::URI"_s,
+                QString::fromUtf8(ThumbnailCache::Uri(path)).replace(u'%', u"%%"_s), u"-set"_s,
+                u"Thumb::MTime"_s, QString::number(rows.isEmpty() ? mtime : mtime - 1),
+                u"PNG24:"_s + at});
         rows << row;
     }
     FileListModel model;
@@ -308,9 +308,15 @@ TEST(FileListModelTest, APictureShowsItsCachedThumbnailAsItsIconAndMakesMissingO
         return icon.pixmap(16, 16).toImage().pixelColor(8, 8);
     };
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    // Every answer of the thumbnail threads, found or not.
+    QSignalSpy answered(model.findChild<ThumbnailLoader*>(), &ThumbnailLoader::Ready);
+    const auto answeredFor = [&answered](const QString& path) {
+        return std::any_of(answered.begin(), answered.end(),
+                           [&path](const QList<QVariant>& args) { return args[0] == path; });
+    };
     middle(1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return middle(0) == QColor(Qt::green); }));
-    QTest::qWait(100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answeredFor(rows[1].path); }, 60000));
     EXPECT_NE(middle(1), QColor(Qt::green));
     EXPECT_EQ(changed.size(), 1); // only the row with a thumbnail
 
@@ -377,24 +383,19 @@ TEST_F(FileListViewTest, CopyTakesTheMarkedPicturesInTheListsOrderAndMoveTakesTh
     list_->OnMoveTo();
     EXPECT_TRUE(Names().contains(u"big.jpg"_s));
 
-    // The destination holds a big.jpg of its own: the user is asked, a
-    // second later when a progress window would long be up, and keeps it.
+    // The destination holds a big.jpg of its own: the user is asked, over
+    // the progress window, and keeps it.
     QDir().mkpath(moved);
     const QString theirs = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), moved, u"big.jpg"_s);
     chosen = moved;
     QString asked;
     bool answerable = false;
-    QTimer::singleShot(1000, [&asked, &answerable] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(window);
-            if (!box || !box->isVisible())
-                continue;
-            asked = box->text();
-            answerable = QApplication::activeModalWidget() == box;
-            for (QAbstractButton* button : box->buttons())
-                if (button->text() == "&No"_L1)
-                    button->click();
-        }
+    const WhenShown<QMessageBox> answer([&asked, &answerable](QMessageBox* box) {
+        asked = box->text();
+        answerable = QApplication::activeModalWidget() == box;
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == "&No"_L1)
+                button->click();
     });
     list_->OnMoveTo();
     EXPECT_TRUE(answerable);

@@ -79,6 +79,9 @@ TEST(ProgressDialogTest, AScanClosesWithOkAndHandsOnTheSummary) {
 
 // Cancel stops the batch between pictures: the dialog is rejected, the
 // pictures not yet begun are never written, and what was written is whole.
+// Closed while the first picture's question is open (from the taskbar), no
+// picture after it is begun; cancelled as later pictures begin, whatever
+// was written is whole.
 TEST(ProgressDialogTest, CancellingARunningBatchStopsItAndLeavesOnlyWholeResults) {
     QTemporaryDir dir;
     AppSettings settings;
@@ -86,22 +89,36 @@ TEST(ProgressDialogTest, CancellingARunningBatchStopsItAndLeavesOnlyWholeResults
     settings.dest = dir.filePath(u"out"_s);
     settings.wpercent = settings.hpercent = 1;
     settings.width = settings.height = 90;
-    for (const int delayMs : {0, 150, 400}) {
+    for (const int step : {0, 3, 6}) {
+        QDir(settings.dest).removeRecursively();
+        const QString old = WriteFile(dir.filePath(u"out/photo0.jpg"_s), "old");
         ProgressDialog dialog(settings);
         dialog.mode = ProgressDialog::ResizeMode;
-        QTimer::singleShot(delayMs, &dialog, [&dialog] {
+        const auto cancel = [&dialog] {
             QTest::mouseClick(Control<QPushButton>(&dialog, ProgressDialogId::Cancel),
                               Qt::LeftButton);
+        };
+        const WhenShown<OverwriteConfirmDialog> question([&](OverwriteConfirmDialog* asked) {
+            if (step == 0)
+                dialog.close();
+            else
+                QTest::mouseClick(Control<QPushButton>(asked, ConfirmDialogId::Yes),
+                                  Qt::LeftButton);
         });
-        const int result = dialog.exec();
+        QObject::connect(Control<QProgressBar>(&dialog, ProgressDialogId::Progress),
+                         &QProgressBar::valueChanged, &dialog, [&](int value) {
+                             if (step > 0 && value == step)
+                                 cancel();
+                         });
+        EXPECT_EQ(dialog.exec(), QDialog::Rejected) << "cancelled at " << step;
         const QFileInfoList written = QDir(settings.dest).entryInfoList(QDir::Files | QDir::Hidden);
-        if (delayMs == 0) {
-            EXPECT_EQ(result, QDialog::Rejected);
-            EXPECT_LT(written.size(), settings.PictureList.size()) << "Cancel was ignored";
+        if (step == 0) {
+            EXPECT_EQ(std::pair(int(written.size()), ReadFile(old)), std::pair(1, "old"_ba));
+            continue;
         }
         for (const QFileInfo& out : written)
             ASSERT_TRUE(DecodesCleanly(out.filePath()))
-                << "after " << delayMs << " ms: " << qPrintable(out.fileName());
+                << "cancelled at " << step << ": " << qPrintable(out.fileName());
         QDir(settings.dest).removeRecursively();
     }
 }
@@ -121,19 +138,12 @@ TEST(ProgressDialogTest, AWorkersQuestionIsAnsweredInItsDialogAndClosingUnderItE
     ProgressDialog dialog(settings);
     dialog.mode = ProgressDialog::ResizeMode;
     int asked = 0;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        auto* question = qobject_cast<OverwriteConfirmDialog*>(QApplication::activeModalWidget());
-        if (!question)
-            return;
-        if (++asked == 1) {
+    const WhenShown<OverwriteConfirmDialog> user([&](OverwriteConfirmDialog* question) {
+        if (++asked == 1)
             QTest::mouseClick(Control<QPushButton>(question, ConfirmDialogId::Yes), Qt::LeftButton);
-            return;
-        }
-        user.stop();
-        dialog.close();
+        else
+            dialog.close();
     });
-    user.start(20);
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(ReadFile(results[0]) == "old", false) << "the answer Yes reached the worker";
@@ -150,14 +160,10 @@ TEST(BatchRunTest, TheFailuresAreShownOnceAndThenTheMailSaysWhyItCannotGo) {
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", dir.path().toUtf8()); // no xdg-email
     QStringList shown;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&shown] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown << box->text() + box->informativeText();
-            box->accept();
-        }
+    const WhenShown<QMessageBox> user([&shown](QMessageBox* box) {
+        shown << box->text() + box->informativeText();
+        box->accept();
     });
-    user.start(20);
     EXPECT_TRUE(BatchRun(settings, nullptr).Resize(true));
     qputenv("PATH", path);
     ASSERT_EQ(shown.size(), 2);

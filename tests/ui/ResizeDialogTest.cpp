@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -307,43 +308,47 @@ TEST_F(ResizeDialogTest, TheEstimateFollowsTheOptionsWithoutHoldingTheDialog) {
 }
 
 // "Browse..." takes a typed folder that is not there yet, as the batch
-// creates it; a typed file's name is still no folder.
-TEST_F(ResizeDialogTest, BrowseTakesATypedNewFolder) {
+// creates it, also when it is typed before the chooser has read its folder
+// on the model's thread; a typed file's name is still no folder.
+TEST_F(ResizeDialogTest, BrowseTakesAFolderTypedBeforeTheChooserHasLoaded) {
     QTemporaryDir dir;
     const QString file = WriteFile(dir.filePath(u"a.jpg"_s), "x");
     const QString fresh = dir.filePath(u"new pictures/web"_s);
+    settings_.dest = dir.path();
     auto d = Open(640, 480);
     for (const QString& name : {file, fresh}) {
-        // Types the name once. A refused name leaves the chooser up, with or
-        // without a message, and a second timer closes them: Qt does not
-        // re-enter a timer that is still in its slot.
-        bool typed = false;
-        QTimer user;
-        QTimer closer;
-        QObject::connect(&user, &QTimer::timeout, [&] {
-            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (auto* edit =
-                    chooser ? chooser->findChild<QLineEdit*>(u"fileNameEdit"_s) : nullptr) {
-                user.stop();
-                typed = true;
-                edit->setText(name);
-                // What Enter in the name field does, without the completer's
-                // popup, which may take the key when the folder loads slowly.
-                static_cast<QDialog*>(chooser)->accept();
-            }
-        });
-        QObject::connect(&closer, &QTimer::timeout, [&typed] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal))
-                box->accept();
-            else if (auto* chooser = qobject_cast<QFileDialog*>(modal); chooser && typed)
-                chooser->reject();
-        });
-        user.start(20);
-        closer.start(100);
+        bool loaded = false;
+        const WhenShown<QFileDialog> user(
+            [&](QFileDialog* chooser) {
+                auto* edit = chooser->findChild<QLineEdit*>(u"fileNameEdit"_s);
+                auto* model = chooser->findChild<QFileSystemModel*>();
+                ASSERT_TRUE(edit && model);
+                const QString folder = chooser->directory().absolutePath();
+                QObject::connect(model, &QFileSystemModel::directoryLoaded, chooser,
+                                 [&loaded, chooser, folder](const QString& read) {
+                                     if (loaded || read != folder)
+                                         return;
+                                     loaded = true;
+                                     // What Enter in the name field does.
+                                     static_cast<QDialog*>(chooser)->accept();
+                                     if (chooser->isVisible())
+                                         chooser->reject();
+                                 });
+                QTimer::singleShot(60000, chooser, [chooser] { // not a wait: its bound
+                    ADD_FAILURE() << "the chooser never read its folder";
+                    chooser->reject();
+                });
+                // As a user types: into the focused name field of the active
+                // chooser, which the offscreen platform does not activate.
+                QApplication::setActiveWindow(chooser);
+                edit->setFocus();
+                edit->selectAll();
+                QTest::keyClicks(edit, name);
+            },
+            Call::Now);
         QTest::mouseClick(Control<QPushButton>(d.get(), Id::Browse), Qt::LeftButton);
-        EXPECT_EQ(Control<QLineEdit>(d.get(), Id::Destination)->text() == fresh, name == fresh)
-            << qPrintable(name);
+        EXPECT_TRUE(loaded);
+        EXPECT_EQ(Field(d.get(), Id::Destination) == fresh, name == fresh) << qPrintable(name);
     }
 }
 
