@@ -6,6 +6,9 @@
 #include <QProcess>
 #include <QThread>
 
+#include <iostream>
+#include <random>
+
 #include <dirent.h>
 #include <ftw.h>
 
@@ -39,12 +42,33 @@ ToolRun RunTool(const QString& program, const QStringList& arguments, const QByt
     return run;
 }
 
+ToolRun Oracle(const QString& program, const QStringList& arguments,
+               std::initializer_list<int> accepted, const QByteArray& input,
+               const QStringList& environment) {
+    // Generous: a loaded machine under the sanitizers is slow.
+    constexpr int kOracleTimeoutMs = 300000;
+    const ToolRun run = RunTool(program, arguments, input, kOracleTimeoutMs, environment);
+    if (std::find(accepted.begin(), accepted.end(), run.exitCode) == accepted.end())
+        ADD_FAILURE() << qPrintable(program) << ' ' << qPrintable(arguments.join(u' '))
+                      << "\nended with status " << run.exitCode << ": " << qPrintable(run.err);
+    return run;
+}
+
+uint32_t TestSeed() {
+    bool set = false;
+    const uint32_t seed = qEnvironmentVariable("TESSARY_SEED").toUInt(&set);
+    const uint32_t chosen = set ? seed : std::random_device()();
+    std::cout << "seed " << chosen << " (TESSARY_SEED=" << chosen << " repeats this run)\n";
+    testing::Test::RecordProperty("seed", std::to_string(chosen));
+    return chosen;
+}
+
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     while (!done()) {
         if (deadline.hasExpired())
             return false;
-        QThread::msleep(100);
+        QThread::msleep(100); // not a wait: the pace of the polling
     }
     return true;
 }
@@ -52,7 +76,7 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
 Identified Identify(const QString& path) {
     // [0]: the first frame (an ICO or GIF may hold more).
     const ToolRun run =
-        RunTool(u"identify"_s, {u"-format"_s, u"%m %w %h %x %y %U"_s, path + u"[0]"_s});
+        Oracle(u"identify"_s, {u"-format"_s, u"%m %w %h %x %y %U"_s, path + u"[0]"_s});
     Identified result;
     const QStringList parts = run.out.split(u' ');
     if (run.exitCode != 0 || parts.size() < 6)
@@ -71,8 +95,7 @@ void DrawPicture(const QString& path, int width, int height, const QString& patt
     QStringList arguments{u"-size"_s, u"%1x%2"_s.arg(width).arg(height),
                           pattern.isEmpty() ? u"gradient:red-blue"_s : pattern};
     arguments << extra << path;
-    const ToolRun run = RunTool(u"convert"_s, arguments);
-    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    Oracle(u"convert"_s, arguments);
 }
 
 QStringList DrawPictures(const QString& folder, int count, const QString& nameFormat, int width,
@@ -83,7 +106,7 @@ QStringList DrawPictures(const QString& folder, int count, const QString& nameFo
         if (i == 0)
             DrawPicture(pictures[0], width, height);
         else
-            QFile::copy(pictures[0], pictures.last());
+            EXPECT_TRUE(QFile::copy(pictures[0], pictures.last())) << qPrintable(pictures.last());
     }
     return pictures;
 }
@@ -105,9 +128,19 @@ QByteArray FileHash(const QString& path) {
     return QCryptographicHash::hash(ReadFile(path), QCryptographicHash::Sha256);
 }
 
+double Difference(const QString& a, const QString& b) {
+    // Status 1: the pictures differ, which is what is measured.
+    const ToolRun run = Oracle(u"compare"_s, {u"-metric"_s, u"RMSE"_s, a, b, u"null:"_s}, {0, 1});
+    // "1234.5 (0.0188)": the part in brackets is normalised.
+    bool read = false;
+    const double difference = run.err.section(u'(', 1).section(u')', 0, 0).toDouble(&read);
+    EXPECT_TRUE(read) << "compare said: " << qPrintable(run.err);
+    return read ? difference : 1.0;
+}
+
 bool DecodesCleanly(const QString& path) {
-    const ToolRun run = RunTool(u"convert"_s, {u"-regard-warnings"_s, path, u"null:"_s});
-    return run.exitCode == 0;
+    // 1: it decodes with an error or a warning; anything else is the tool's.
+    return Oracle(u"convert"_s, {u"-regard-warnings"_s, path, u"null:"_s}, {0, 1}).exitCode == 0;
 }
 
 QString CopyInto(const QString& source, const QString& folder, const QString& name) {

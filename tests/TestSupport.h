@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <ostream>
 
 // Tests write their texts as u"..."_s.
@@ -34,9 +36,23 @@ struct ToolRun {
     QString err;
 };
 // Runs a program with an argument vector (no shell) and waits for it.
-// environment, when given, replaces the process's own.
+// environment, when given, replaces the process's own. For our own
+// programs, whose exit status the test checks; a tool we did not write
+// runs through Oracle.
 ToolRun RunTool(const QString& program, const QStringList& arguments, const QByteArray& input = {},
                 int timeoutMs = 60000, const QStringList& environment = {});
+
+// Runs a tool nobody here wrote, an oracle of the tests. One that cannot
+// start, runs out of time or ends with a status not accepted fails the
+// test, with its command and what it said: a broken oracle never passes a
+// check. (compare, say, accepts 1: the pictures differ.)
+ToolRun Oracle(const QString& program, const QStringList& arguments,
+               std::initializer_list<int> accepted = {0}, const QByteArray& input = {},
+               const QStringList& environment = {});
+
+// The seed of a test that draws at random: TESSARY_SEED when it is set,
+// else a new one. Printed, so that a failing run can be repeated exactly.
+uint32_t TestSeed();
 
 // Asks `done` every 100 ms until it says yes; false when the time runs out.
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 60000);
@@ -75,6 +91,10 @@ void RemoveTree(const QByteArray& folder);
 
 // A hash of a file's bytes, to show it did not change.
 QByteArray FileHash(const QString& path);
+
+// The root mean square difference of two pictures of one size, from 0 to
+// 1, as ImageMagick's compare measures it; 1 when it cannot tell.
+double Difference(const QString& a, const QString& b);
 
 // A file that decodes without any error or warning, checked by ImageMagick.
 bool DecodesCleanly(const QString& path);

@@ -44,17 +44,16 @@ TEST(ThumbnailCacheTest, MakesSharedThumbnailsAndNotesPicturesItCannotRead) {
     const QString made = ThumbnailCache::Make(photo, mtime);
     ASSERT_EQ(made, ThumbnailCache::ThumbnailPath(photo, u"normal"_s));
     const ToolRun keys =
-        RunTool(u"identify"_s,
-                {u"-format"_s, u"%w %h|%[Thumb::URI]|%[Thumb::MTime]|%[Thumb::Size]"_s, made});
-    ASSERT_EQ(keys.exitCode, 0) << qPrintable(keys.err);
+        Oracle(u"identify"_s,
+               {u"-format"_s, u"%w %h|%[Thumb::URI]|%[Thumb::MTime]|%[Thumb::Size]"_s, made});
     EXPECT_EQ(keys.out, u"128 96|"_s + QString::fromLatin1(ThumbnailCache::Uri(photo)) + u'|' +
                             QString::number(mtime) + u'|' + QString::number(Stat(photo).st_size));
     EXPECT_TRUE(
         ThumbnailCache::Uri(photo).endsWith("/a%20photo%20%C3%A9%3B%5B1%5D%23%25%20%E9.jpg"));
     // GLib, under the file managers, finds it and checks it as its own: it
     // names the file its own way from the bytes our URI stands for.
-    const ToolRun gio = RunTool(u"gio"_s, {u"info"_s, u"-a"_s, u"thumbnail::*"_s,
-                                           QString::fromLatin1(ThumbnailCache::Uri(photo))});
+    const ToolRun gio = Oracle(u"gio"_s, {u"info"_s, u"-a"_s, u"thumbnail::*"_s,
+                                          QString::fromLatin1(ThumbnailCache::Uri(photo))});
     EXPECT_TRUE(gio.out.contains(u"thumbnail::path: "_s + made)) << qPrintable(gio.out + gio.err);
     EXPECT_FALSE(gio.out.contains(u"is-valid: FALSE"_s)) << qPrintable(gio.out);
     EXPECT_EQ(Mode(made), 0600);
@@ -67,7 +66,7 @@ TEST(ThumbnailCacheTest, MakesSharedThumbnailsAndNotesPicturesItCannotRead) {
     // A screen of twice the pixels: the large one, then found before the normal.
     const QString large = ThumbnailCache::Make(photo, mtime, 2 * ThumbnailCache::kSide);
     EXPECT_EQ(large, ThumbnailCache::ThumbnailPath(photo, u"large"_s));
-    EXPECT_EQ(RunTool(u"identify"_s, {u"-format"_s, u"%w %h"_s, large}).out, u"256 192"_s);
+    EXPECT_EQ(Oracle(u"identify"_s, {u"-format"_s, u"%w %h"_s, large}).out, u"256 192"_s);
     EXPECT_EQ(ThumbnailCache::Find(photo, mtime, 2 * ThumbnailCache::kSide), large);
     EXPECT_EQ(QDir(QFileInfo(made).path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 
@@ -88,22 +87,21 @@ TEST(ThumbnailCacheTest, AThumbnailTheFileManagersServiceMadeIsUsed) {
     const QString photo = dir.filePath(u"from the file manager.jpg"_s);
     QFile::copy(TestData(u"jpg/nikon-e950.jpg"_s), photo);
     const QString expected = ThumbnailCache::ThumbnailPath(photo, u"normal"_s);
-    // The service, then the file manager's request once it answers, then
-    // the thumbnail awaited.
+    // The service, then the file manager's request once its name is on the
+    // bus, then the thumbnail awaited (each at most a minute).
     const QString script = uR"sh(
+        set -e
         "$(ls /usr/lib/*/tumbler-1/tumblerd | head -n 1)" & service=$!
-        for i in $(seq 100); do
-            gdbus call --session --dest org.freedesktop.thumbnails.Thumbnailer1 \
-              --object-path /org/freedesktop/thumbnails/Thumbnailer1 \
-              --method org.freedesktop.thumbnails.Thumbnailer1.Queue \
-              "['$1']" "['image/jpeg']" normal default 0 >/dev/null 2>&1 && break
-            sleep 0.1
-        done
-        for i in $(seq 100); do [ -s "$2" ] && break; sleep 0.1; done
+        gdbus wait --session --timeout 60 org.freedesktop.thumbnails.Thumbnailer1
+        gdbus call --session --dest org.freedesktop.thumbnails.Thumbnailer1 \
+          --object-path /org/freedesktop/thumbnails/Thumbnailer1 \
+          --method org.freedesktop.thumbnails.Thumbnailer1.Queue \
+          "['$1']" "['image/jpeg']" normal default 0 >/dev/null
+        for i in $(seq 600); do [ -s "$2" ] && break; sleep 0.1; done
         kill $service)sh"_s;
     const ToolRun run =
-        RunTool(u"dbus-run-session"_s, {u"--"_s, u"sh"_s, u"-c"_s, script, u"sh"_s,
-                                        QString::fromUtf8(ThumbnailCache::Uri(photo)), expected});
+        Oracle(u"dbus-run-session"_s, {u"--"_s, u"sh"_s, u"-c"_s, script, u"sh"_s,
+                                       QString::fromUtf8(ThumbnailCache::Uri(photo)), expected});
     ASSERT_TRUE(QFileInfo::exists(expected)) << qPrintable(run.out + run.err);
     EXPECT_EQ(ThumbnailCache::Find(photo, MTime(photo)), expected);
     EXPECT_TRUE(ThumbnailCache::Find(photo, MTime(photo) - 1).isEmpty());

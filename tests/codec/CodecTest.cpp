@@ -40,7 +40,7 @@ TEST_F(CodecTest, JpegQualityIsWrittenDownToTheLowestTheCodecTakes) {
         image.SetJpegQuality(quality);
         const QString out = Path(u"q%1.jpg"_s.arg(quality));
         ASSERT_TRUE(image.Save(out, ImageFormat::Jpeg));
-        EXPECT_EQ(RunTool(u"identify"_s, {u"-format"_s, "%Q", out}).out,
+        EXPECT_EQ(Oracle(u"identify"_s, {u"-format"_s, "%Q", out}).out,
                   QString::fromLatin1(estimated));
     }
 }

@@ -112,7 +112,9 @@ files="$(cd "$root" && find . -type f | sed 's|^\./usr/||' | sort)"
 [ "$(wc -l < "$work/control/md5sums")" = "${#expected[@]}" ] || fail "md5sums"
 for program in tessary tessary-batch tessary-menu; do
   [ -x "$tree/bin/$program" ] || fail "$program is not executable"
-  if readelf -d "$tree/bin/$program" | grep -qE 'RPATH|RUNPATH'; then
+  # Read first: a readelf that failed must not pass as "no fixed folder".
+  dynamic="$(readelf -d "$tree/bin/$program")" || fail "readelf $program"
+  if grep -qE 'RPATH|RUNPATH' <<< "$dynamic"; then
     fail "$program looks for libraries in a fixed folder"
   fi
 done

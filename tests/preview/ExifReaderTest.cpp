@@ -34,7 +34,8 @@ TEST(ExifReaderTest, TheWalkListsWhatLibexifsOwnToolLists) {
     for (const QString& file : CameraFiles()) {
         const int loaded = reader.Load(file);
         withExif += loaded;
-        const ToolRun tool = RunTool(u"exif"_s, {u"-m"_s, file});
+        // 1: the file has no EXIF, or the tool stopped at a damaged entry.
+        const ToolRun tool = Oracle(u"exif"_s, {u"-m"_s, file}, {0, 1});
         QStringList expected;
         for (const QString& line : tool.out.split(u'\n', Qt::SkipEmptyParts))
             if (!line.startsWith(u"ThumbnailSize\t"_s))

@@ -62,8 +62,8 @@ TEST(PanelLayoutTest, TheExifRowsBreakOnlyBetweenIfdGroups) {
         ASSERT_FALSE(rows.isEmpty()) << name;
         EXPECT_FALSE(rows.first().newGroup) << name;
         const ToolRun groups =
-            RunTool(u"exiftool"_s, {"-s", "-G1", "-IFD0:all", "-IFD1:all", "-ExifIFD:all",
-                                    "-GPS:all", "-InteropIFD:all", path});
+            Oracle(u"exiftool"_s, {"-s", "-G1", "-IFD0:all", "-IFD1:all", "-ExifIFD:all",
+                                   "-GPS:all", "-InteropIFD:all", path});
         QSet<QString> found;
         for (const QString& line : groups.out.split(u'\n', Qt::SkipEmptyParts))
             found << line.section(u']', 0, 0);

@@ -137,7 +137,10 @@ TEST_F(ResizeJobTest, OnExistsAndTheAnswersDecideWhatIsReplacedKeptOrAskedAbout)
             const QString beside = Path(u"resize/p%1 (%2).png"_s.arg(i).arg(i == 0 ? 3 : 2));
             EXPECT_EQ(QFileInfo(Path(u"resize/p%1.png"_s.arg(i))).size() != 3,
                       statuses[i] == 'W' && !kept);
-            EXPECT_EQ(Identify(beside).width, kept ? 64 : 0) << qPrintable(beside);
+            EXPECT_EQ(QFileInfo::exists(beside), kept) << qPrintable(beside);
+            if (kept) {
+                EXPECT_EQ(Identify(beside).width, 64) << qPrintable(beside);
+            }
             EXPECT_EQ(job.Outcomes()[size_t(i)].output,
                       kept ? beside : Path(u"resize/p%1.png"_s.arg(i)));
         }
@@ -186,11 +189,9 @@ TEST_F(ResizeJobTest, FurtherOutputsComeFromOneDecodeAreNamedByTemplatesAndFailA
     s.dest = u"alone"_s;
     ScriptedPrompt quiet;
     Run(s, {turned}, quiet);
-    const ToolRun compare = RunTool(
-        u"compare"_s, {u"-metric"_s, u"RMSE"_s, Path(u"alone/"_s + day + u"/001-landscape_6.png"_s),
-                       Path(u"resize/"_s + day + u"/001-landscape_6.png"_s), u"null:"_s});
-    EXPECT_LT(compare.err.section(u'(', 1).section(u')', 0, 0).toDouble(), 0.01)
-        << qPrintable(compare.err);
+    EXPECT_LT(Difference(Path(u"alone/"_s + day + u"/001-landscape_6.png"_s),
+                         Path(u"resize/"_s + day + u"/001-landscape_6.png"_s)),
+              0.01);
 }
 
 TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameAskBeforeTheSecondReplacesTheFirst) {
@@ -292,13 +293,13 @@ TEST_F(ResizeJobTest, CameraBlocksSurviveEveryTypeThatRewritesThem) {
         for (const PictureOutcome& o : job.Outcomes())
             written << o.output;
     }
-    const ToolRun exif = RunTool(u"exiftool"_s, QStringList{u"-q"_s, u"-q"_s, u"-T"_s, u"-Make"_s,
-                                                            u"-Orientation#"_s, u"-Warning"_s} +
-                                                    written);
+    const ToolRun exif = Oracle(u"exiftool"_s, QStringList{u"-q"_s, u"-q"_s, u"-T"_s, u"-Make"_s,
+                                                           u"-Orientation#"_s, u"-Warning"_s} +
+                                                   written);
     const QStringList rows = exif.out.split(u'\n', Qt::SkipEmptyParts);
     const QStringList makes =
-        RunTool(u"exiftool"_s,
-                QStringList{u"-q"_s, u"-q"_s, u"-T"_s, u"-Make"_s, u"-Warning"_s} + pictures)
+        Oracle(u"exiftool"_s,
+               QStringList{u"-q"_s, u"-q"_s, u"-T"_s, u"-Make"_s, u"-Warning"_s} + pictures)
             .out.split(u'\n');
     ASSERT_EQ(rows.size(), written.size());
     for (int i = 0; i < rows.size(); ++i) {
@@ -443,7 +444,7 @@ TEST_F(ResizeJobTest, NoEnlargeKeepDatesAndTrashDoWhatTheySayAndOnlyThat) {
         EXPECT_EQ(std::pair(id.format, id.width), std::pair(u"PNG"_s, c.width)) << c.noenlarge;
         EXPECT_EQ(QFileInfo(result).lastModified() == old, bool(c.keepdates));
         trashed += int(c.trash) * int(prompt.questions.size());
-        EXPECT_EQ(RunTool(u"trash-list"_s, {}).out.count(result), trashed);
+        EXPECT_EQ(Oracle(u"trash-list"_s, {}).out.count(result), trashed);
     }
 }
 
@@ -452,8 +453,8 @@ TEST_F(ResizeJobTest, NoEnlargeKeepDatesAndTrashDoWhatTheySayAndOnlyThat) {
 // most 6 encodes a picture on average.
 TEST_F(ResizeJobTest, ASizeLimitIsMetWithFewEncodes) {
     const QString big = Path(u"12mp.jpg"_s);
-    RunTool(u"vips"_s,
-            {u"resize"_s, TestData(u"hdr/canon_hdr_NO.jpg"_s), big + u"[Q=92]"_s, u"1.953125"_s});
+    Oracle(u"vips"_s,
+           {u"resize"_s, TestData(u"hdr/canon_hdr_NO.jpg"_s), big + u"[Q=92]"_s, u"1.953125"_s});
     const QStringList photos = {big, CopyInto(big, dir_.path(), u"copy.jpg"_s)};
     struct Case {
         uint32_t maxkb;
