@@ -197,9 +197,8 @@ TEST_F(TessaryBatchTest, KilledWhileOverwritingSourcesEverySourceIsWholeInPlaceO
         process.setEnvironment(Environment());
         process.start(kBatch, options.split(u' ') + photos);
         ASSERT_TRUE(process.waitForStarted());
-        // The moment of the kill is what is drawn; nothing waits for it.
-        QThread::msleep(
-            std::uniform_int_distribution(20, 400)(random)); // not a wait: the moment is drawn
+        const unsigned moment = std::uniform_int_distribution(20u, 400u)(random);
+        QThread::msleep(moment); // not a wait: the moment of the kill is drawn
         process.kill();
         process.waitForFinished();
         QString trashed;
