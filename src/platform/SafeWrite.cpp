@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 #include <dirent.h>
@@ -63,12 +64,40 @@ int CreateTemporaryFile(const QString& folder, QByteArray& temporary, QString& w
     return -1;
 }
 
+namespace {
+
+// Puts the whole temporary file at target only while that name is free.
+// RENAME_NOREPLACE where the file system has it, else a hard link, which
+// also fails on a taken name; a file system with neither (FAT) gets a
+// check before the rename, the best it allows.
+int ClaimName(const QByteArray& temporary, const QByteArray& target) {
+    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(),
+                    RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return errno;
+    if (::link(temporary.constData(), target.constData()) == 0) {
+        ::unlink(temporary.constData());
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP)
+        return errno;
+    struct stat existing {};
+    if (::lstat(target.constData(), &existing) == 0)
+        return EEXIST;
+    return ::rename(temporary.constData(), target.constData()) == 0 ? 0 : errno;
+}
+
+} // namespace
+
 QString WriteFileSafely(const QString& path, const QByteArray& bytes, const WriteOptions& options) {
-    // A link is written through: the file it points to gets the new bytes
-    // and the link stays a link.
     QString real = path;
     struct stat existing {};
-    if (::lstat(EncodeFileName(path).constData(), &existing) == 0 && S_ISLNK(existing.st_mode)) {
+    const bool isLink =
+        ::lstat(EncodeFileName(path).constData(), &existing) == 0 && S_ISLNK(existing.st_mode);
+    if (isLink && options.mode == WriteMode::New)
+        return kNameTaken;
+    if (isLink && options.mode == WriteMode::ThroughLink) {
         char* resolved = ::realpath(EncodeFileName(path).constData(), nullptr);
         if (!resolved)
             return QStringLiteral("it is a link that leads nowhere (%1)").arg(SystemReason(errno));
@@ -77,7 +106,13 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
     }
     const QString folder = QFileInfo(real).absolutePath();
     const QByteArray target = EncodeFileName(real);
-    if (::stat(target.constData(), &existing) == 0) {
+    // What is at the name itself: a link replaced is not followed.
+    const bool present = isLink && options.mode == WriteMode::Replace
+                             ? ::lstat(target.constData(), &existing) == 0
+                             : ::stat(target.constData(), &existing) == 0;
+    if (present && options.mode == WriteMode::New)
+        return kNameTaken;
+    if (present && !S_ISLNK(existing.st_mode)) {
         struct stat parent {};
         if (!S_ISREG(existing.st_mode))
             return QStringLiteral("something that is not a file has its name");
@@ -95,7 +130,7 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
 
     bool ok = WriteAll(fd, bytes.constData(), bytes.size());
     int error = errno;
-    if (ok && ::stat(target.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
+    if (ok && present && S_ISREG(existing.st_mode))
         ::fchmod(fd, existing.st_mode & 07777);
     else if (ok && options.ownerOnly)
         ::fchmod(fd, S_IRUSR | S_IWUSR);
@@ -106,6 +141,15 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
+    }
+    if (ok && options.mode == WriteMode::New) {
+        error = ClaimName(temporary, target);
+        ok = error == 0;
+        if (!ok) {
+            ::unlink(temporary.constData());
+            return error == EEXIST ? kNameTaken : SystemReason(error);
+        }
+        return {};
     }
     // The new file is whole before the old one leaves: a kill in between
     // finds the old one in the Trash.

@@ -8,7 +8,20 @@
 
 #include <time.h>
 
+// How the new file takes its name.
+enum class WriteMode {
+    // A link at the name is written through: the file it points to gets the
+    // new bytes and the link stays a link (a source written over).
+    ThroughLink,
+    // Whatever has the name is replaced, a link by the file itself.
+    Replace,
+    // The name must still be free when the file is put in place: nothing
+    // that appeared meanwhile (another program's file) is ever replaced.
+    New,
+};
+
 struct WriteOptions {
+    WriteMode mode = WriteMode::ThroughLink;
     // A file already at the path goes to the Trash before the new one takes
     // its place; when it cannot, nothing is replaced.
     bool trashReplaced = false;
@@ -19,15 +32,17 @@ struct WriteOptions {
     bool ownerOnly = false;
 };
 
+// What WriteFileSafely returns when WriteMode::New found the name taken.
+inline const QString kNameTaken = QStringLiteral("a file of that name is there already");
+
 // Writes bytes to path through a temporary file in the same folder that
 // is renamed over path only once it is whole, so a failed write (a full
 // disk, a stopped batch) never damages a file already there. The
 // temporary name is short whatever path's length, hidden, and carries the
 // writer's process id, so a later batch can tell a dead writer's leftover
 // from a running one's. A file it replaces keeps its permissions; a file
-// marked read-only, or in a read-only folder, is not replaced; a link is
-// written through, to the file it points to, and stays a link. Returns an
-// empty text on success, else the reason.
+// marked read-only, or in a read-only folder, is not replaced. Returns an
+// empty text on success, else the reason (kNameTaken: see WriteMode::New).
 QString WriteFileSafely(const QString& path, const QByteArray& bytes,
                         const WriteOptions& options = {});
 
