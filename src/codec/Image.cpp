@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include <malloc.h>
@@ -67,24 +68,47 @@ bool CxImage::Crop(int width, int height, uint32_t anchor) {
     constexpr uint32_t kAttention = 1;
     constexpr uint32_t kStart = 2;
     constexpr uint32_t kEnd = 3;
-    return d->Turn([=](const VImage& page) {
+    if (anchor == kAttention && d->pages <= 1)
+        return d->Turn([=](const VImage& page) {
+            return page.smartcrop(
+                std::min(width, page.width()), std::min(height, page.height()),
+                VImage::option()->set("interesting", VIPS_INTERESTING_ATTENTION));
+        });
+    // The frames of an animation are cropped at one place, found in the
+    // first: each frame its own would make the picture jump.
+    std::optional<std::pair<int, int>> window;
+    return d->Turn([=, &window](const VImage& page) {
         const int w = std::min(width, page.width());
         const int h = std::min(height, page.height());
-        if (anchor == kAttention)
-            return page.smartcrop(w, h,
-                                  VImage::option()->set("interesting", VIPS_INTERESTING_ATTENTION));
-        const int x = anchor == kStart ? 0
-                      : anchor == kEnd ? page.width() - w
-                                       : (page.width() - w) / 2;
-        const int y = anchor == kStart ? 0
-                      : anchor == kEnd ? page.height() - h
-                                       : (page.height() - h) / 2;
-        return page.extract_area(x, y, w, h);
+        if (anchor == kAttention && !window) {
+            int x = 0;
+            int y = 0;
+            page.smartcrop(w, h,
+                           VImage::option()
+                               ->set("interesting", VIPS_INTERESTING_ATTENTION)
+                               ->set("attention_x", &x)
+                               ->set("attention_y", &y));
+            window = std::pair(std::clamp(x - w / 2, 0, page.width() - w),
+                               std::clamp(y - h / 2, 0, page.height() - h));
+        }
+        const int left = window             ? window->first
+                         : anchor == kStart ? 0
+                         : anchor == kEnd   ? page.width() - w
+                                            : (page.width() - w) / 2;
+        const int top = window             ? window->second
+                        : anchor == kStart ? 0
+                        : anchor == kEnd   ? page.height() - h
+                                           : (page.height() - h) / 2;
+        return page.extract_area(left, top, w, h);
     });
 }
 
 bool CxImage::Pad(int width, int height, uint32_t colour, bool transparent) {
     return d->Turn([=](VImage page) {
+        // A canvas is drawn in RGB: a CMYK photo's pixels go there first,
+        // through its profile.
+        if (page.interpretation() == VIPS_INTERPRETATION_CMYK)
+            page = page.colourspace(VIPS_INTERPRETATION_sRGB);
         const bool deep = page.format() == VIPS_FORMAT_USHORT;
         const double most = deep ? 65535.0 : 255.0;
         const auto level = [most](uint32_t byte) {

@@ -3,6 +3,7 @@
 
 #include "codec/PrivateData.h"
 
+#include <QDate>
 #include <QRegularExpression>
 #include <QString>
 
@@ -274,12 +275,18 @@ QByteArray ExifDateTaken(const QByteArray& exif) {
         return {};
     const std::pair<ExifIfd, ExifTag> places[] = {{EXIF_IFD_EXIF, EXIF_TAG_DATE_TIME_ORIGINAL},
                                                   {EXIF_IFD_0, EXIF_TAG_DATE_TIME}};
+    // A camera that does not know leaves the date blank, or zeros: the
+    // next place is asked then.
     for (const auto& [ifd, tag] : places) {
         const ExifEntry* entry = exif_content_get_entry(data->ifd[ifd], tag);
-        if (entry && entry->format == EXIF_FORMAT_ASCII && entry->size > 0)
-            return QByteArray(
-                reinterpret_cast<const char*>(entry->data),
-                qsizetype(qstrnlen(reinterpret_cast<const char*>(entry->data), entry->size)));
+        if (!entry || entry->format != EXIF_FORMAT_ASCII || entry->size == 0)
+            continue;
+        const QByteArray text(
+            reinterpret_cast<const char*>(entry->data),
+            qsizetype(qstrnlen(reinterpret_cast<const char*>(entry->data), entry->size)));
+        if (QDate::fromString(QString::fromLatin1(text.left(10)), QStringLiteral("yyyy:MM:dd"))
+                .isValid())
+            return text;
     }
     return {};
 }

@@ -93,9 +93,17 @@ QByteArray EncodeFileName(const QString& path) {
 
 QString ShownFileName(const QString& path) {
     QString shown = path;
-    for (qsizetype i = 0; i < shown.size(); ++i)
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const char16_t c = shown[i].unicode();
         if (IsEscape(path, i))
             shown[i] = QChar::ReplacementCharacter;
+        // A control character (a "\r" left by a Windows list) would act on
+        // the terminal or vanish: its picture is shown, "␍".
+        else if (c < 0x20)
+            shown[i] = QChar(0x2400 + c);
+        else if (c == 0x7f)
+            shown[i] = QChar(0x2421);
+    }
     return shown;
 }
 

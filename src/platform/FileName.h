@@ -14,7 +14,7 @@
 QString DecodeFileName(const QByteArray& bytes);
 QByteArray EncodeFileName(const QString& path);
 // The path as the screen shows it: a byte that was not UTF-8 becomes the
-// replacement character.
+// replacement character, a control character its picture ("␍" for "\r").
 QString ShownFileName(const QString& path);
 
 // A program's arguments after its name, each byte kept as above: a file
