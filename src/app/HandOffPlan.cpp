@@ -3,7 +3,7 @@
 
 #include "codec/PictureTypeTable.h"
 #include "platform/FileName.h"
-#include "resize/PictureTree.h"
+#include "batch/PictureTree.h"
 
 #include <QLocale>
 

@@ -2,7 +2,7 @@
 #include "resize/EstimateLabel.h"
 
 #include "resize/ResizeIds.h"
-#include "resize/SizeEstimate.h"
+#include "batch/SizeEstimate.h"
 
 #include <QThread>
 
@@ -46,7 +46,11 @@ void EstimateLabel::Start() {
     const int generation = generation_;
     QThread* worker = QThread::create([this, generation, stop = stop_, settings = settings_,
                                        pictures = pictures_, desktop = desktop_] {
-        const SizeEstimate estimate = EstimateBatch(settings, pictures, desktop, false, *stop);
+        BatchRequest request;
+        request.settings = settings;
+        request.pictures = pictures;
+        request.desktop = desktop;
+        const SizeEstimate estimate = EstimateBatch(request, *stop);
         if (!estimate.complete)
             return;
         const QString text = EstimateText(estimate, settings.mailmaxkb);

@@ -2,7 +2,7 @@
 #include "resize/FurtherOutputDialog.h"
 
 #include "codec/PictureTypeTable.h"
-#include "resize/Recipe.h"
+#include "batch/Recipe.h"
 #include "resize/ResizeIds.h"
 #include "settings/SettingsNames.h"
 

@@ -2,7 +2,7 @@
 #include "resize/FurtherOutputList.h"
 
 #include "resize/FurtherOutputDialog.h"
-#include "resize/Recipe.h"
+#include "batch/Recipe.h"
 #include "resize/ResizeIds.h"
 
 #include <QHBoxLayout>

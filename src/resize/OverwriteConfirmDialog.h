@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "resize/ConfirmationPrompt.h"
+#include "batch/ConfirmationPrompt.h"
 
 #include <QDialog>
 

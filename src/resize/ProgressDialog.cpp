@@ -5,7 +5,7 @@
 #include "platform/DesktopMetrics.h"
 #include "resize/GuiConfirmationPrompt.h"
 #include "resize/ResizeIds.h"
-#include "resize/ResizeJob.h"
+#include "batch/ResizeJob.h"
 #include "settings/AppSettings.h"
 
 #include <QCoreApplication>

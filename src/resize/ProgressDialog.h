@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "resize/ScanJob.h"
+#include "batch/ScanJob.h"
 
 #include <QDialog>
 

@@ -133,7 +133,8 @@ void ResizeDialog::Open() {
     TypeRule();
     qualityLabel_->setText(QString::number(qualitySlider_->value()));
 
-    if (constrain_ && (pictureWidth == 0 || pictureHeight == 0))
+    // A preset, or stored options, are applied whole.
+    if (constrain_ && (pictureWidth == 0 || pictureHeight == 0) && !SizeSuitsAnyPicture())
         UsePercentForMixedSizes();
     ShowValues();
     if (imageToResize_)
@@ -409,6 +410,13 @@ void ResizeDialog::WriteDpiCheck() {
 // Pictures of different sizes can only keep their proportions in percent:
 // both sides become percent (100 unless they were stored in percent) and
 // the units are locked.
+// Pictures of different sizes share no size in pixels, but for one that
+// suits any picture: a longer or a shorter side, a box to fill or fit in.
+bool ResizeDialog::SizeSuitsAnyPicture() const {
+    return sideBox_->currentIndex() != int(SideRule::Both) ||
+           fitBox_->currentIndex() != int(Fit::Stretch);
+}
+
 void ResizeDialog::UsePercentForMixedSizes() {
     if (settings_.hpercent != 1)
         height_ = 100;
@@ -422,7 +430,7 @@ void ResizeDialog::UsePercentForMixedSizes() {
 void ResizeDialog::OnConstrain() {
     ReadControls(false);
     if (constrain_) {
-        if (pictureWidth != 0 && pictureHeight != 0) {
+        if ((pictureWidth != 0 && pictureHeight != 0) || SizeSuitsAnyPicture()) {
             WriteSizeCheck();
             return;
         }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "resize/ResizeDialogRules.h"
-#include "resize/ScanJob.h"
+#include "batch/ScanJob.h"
 #include "settings/ResizeSettings.h"
 
 #include <QDialog>
@@ -97,6 +97,7 @@ private:
     void OnImageToRotate();
     void OnImageSetDpi();
     void OnConstrain();
+    bool SizeSuitsAnyPicture() const;
     void UsePercentForMixedSizes();
     void OnSideChanged(bool heightChanged);
     void OnUnitChanged(bool height);

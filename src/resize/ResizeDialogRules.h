@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "resize/ScanJob.h"
-#include "resize/TargetSize.h"
+#include "batch/ScanJob.h"
+#include "batch/TargetSize.h"
 
 #include <QString>
 

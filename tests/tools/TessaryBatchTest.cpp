@@ -10,8 +10,11 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <array>
 #include <random>
+#include <thread>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -130,6 +133,54 @@ TEST_F(TessaryBatchTest, ListsFromAFileOrStandardInputAndFurtherOutputsThatFailA
     for (const char* name : {"Canon_40D (2).png", "with\nnewline.png", "with\nnewline-100.webp"})
         EXPECT_TRUE(QFileInfo::exists(Path(u"resize/"_s + QString::fromUtf8(name)))) << name;
     EXPECT_EQ(Batch(u"--files-from - --answer ask"_s).exitCode, 2);
+
+    // A list from Windows names its files without their "\r"; one from a
+    // pipe is read as it is written; a list that never ends, ends the run.
+    const QString crlf = WriteFile(Path(u"crlf.txt"_s), QFile::encodeName(photos[0]) + "\r\n");
+    EXPECT_EQ(Batch(u"--dry-run --files-from "_s + crlf).exitCode, 0);
+    const QString fifo = Path(u"fifo"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    std::thread writer([&] { WriteFile(fifo, QFile::encodeName(photos[0]) + '\n'); });
+    const ToolRun piped = Batch(u"--dry-run --files-from "_s + fifo);
+    writer.join();
+    EXPECT_EQ(std::pair(piped.exitCode, int(piped.out.count(u'\n'))), std::pair(0, 3))
+        << qPrintable(piped.out + piped.err);
+    for (const auto& [separator, bound] : {std::pair(u""_s, u"longer than 4096 bytes"_s),
+                                           std::pair(u" --null"_s, u"longer than 256 MB"_s)}) {
+        const ToolRun endless = Batch(u"--files-from /dev/zero"_s + separator);
+        EXPECT_EQ(endless.exitCode, 2);
+        EXPECT_TRUE(endless.err.contains(bound)) << qPrintable(endless.err);
+    }
+}
+
+// Two runs into one folder at the same moment, as GNU parallel runs them,
+// with names in common: neither replaces the other's results, and every
+// file there is one a run reports.
+TEST_F(TessaryBatchTest, TwoRunsIntoOneFolderAtOnceKeepEachOthersResults) {
+    QStringList parts[2];
+    for (int part = 0; part < 2; ++part) {
+        QDir().mkpath(Path(u"part%1"_s.arg(part)));
+        parts[part] = DrawPictures(Path(u"part%1"_s.arg(part)), 12, u"p%1.png"_s, 64, 48);
+    }
+    for (const uint32_t onexists : {OnExists::KeepBoth, OnExists::Skip}) {
+        const QString out = Path(u"out%1"_s.arg(onexists));
+        std::array<QProcess, 2> runs;
+        for (int part = 0; part < 2; ++part) {
+            runs[part].setEnvironment(Environment());
+            runs[part].start(kBatch, QStringList{u"--set"_s, u"dest="_s + out, u"--set"_s,
+                                                 u"onexists=%1"_s.arg(onexists), u"--"_s} +
+                                         parts[part]);
+        }
+        int written = 0;
+        for (QProcess& run : runs) {
+            ASSERT_TRUE(run.waitForFinished(120000));
+            const QString said = QString::fromUtf8(run.readAllStandardOutput());
+            written += said.section(u"written: "_s, 1).section(u',', 0, 0).toInt();
+        }
+        const int files = int(QDir(out).entryList(QDir::Files).size());
+        EXPECT_EQ(files, written) << onexists;
+        EXPECT_EQ(files, onexists == OnExists::KeepBoth ? 24 : 12) << onexists;
+    }
 }
 
 // --dry-run writes nothing and says what would be written, each result
@@ -152,7 +203,35 @@ TEST_F(TessaryBatchTest, DryRunWritesNothingAndARemovingBatchSaysWhatWent) {
         << qPrintable(lines[1]);
     EXPECT_TRUE(lines[4].startsWith(u"total: about "_s)) << qPrintable(lines[4]);
     EXPECT_FALSE(QFileInfo::exists(Path(u"resize"_s)));
-    const ToolRun run = Batch(u"--set metadata=1"_s, photos);
+
+    // The dry run's paths are the run's: a tree repeated under an absolute
+    // destination, names kept both, sizes after a turn.
+    QDir().mkpath(Path(u"tree/day 1"_s));
+    Photo(u"Canon_40D.jpg"_s, u"tree/a.jpg"_s);
+    Photo(u"Canon_40D.jpg"_s, u"tree/day 1/a.jpg"_s);
+    WriteFile(Path(u"web/a_68x100.jpg"_s), "there before");
+    const QString options = u"--recursive --set onexists=1 --set image_to_rotate=1 "
+                            "--set nametemplate={name}_{w}x{h} --set dest="_s +
+                            Path(u"web"_s);
+    const ToolRun plan = Batch(u"--dry-run "_s + options, {Path(u"tree"_s)});
+    ASSERT_EQ(plan.exitCode, 0) << qPrintable(plan.err);
+    QStringList planned;
+    for (const QString& line : plan.out.split(u'\n', Qt::SkipEmptyParts))
+        if (!line.startsWith(u"total: "_s))
+            planned << line.section(u'\t', 0, 0);
+    ASSERT_EQ(Batch(options, {Path(u"tree"_s)}).exitCode, 0);
+    QStringList made;
+    QDirIterator it(Path(u"web"_s), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        if (const QString path = it.next(); !path.endsWith(u"web/a_68x100.jpg"_s))
+            made << path;
+    planned.sort();
+    made.sort();
+    EXPECT_EQ(planned, made);
+    EXPECT_EQ(planned,
+              (QStringList{Path(u"web/a_68x100 (2).jpg"_s), Path(u"web/day 1/a_68x100.jpg"_s)}));
+    // Pictures are counted, not results: a further output loses the same.
+    const ToolRun run = Batch(u"--set metadata=1 --also imagetype=5"_s, photos);
     EXPECT_TRUE(run.out.endsWith(u"removed: GPS position from 1 picture\n"_s))
         << qPrintable(run.out);
 }
@@ -313,6 +392,20 @@ TEST_F(TessaryBatchTest, RecursiveTakesATreesPicturesButNotItsResultsNorLinksOut
               (QStringList{"a/deep/resize/y.jpg", "a/deep/web/y.jpg", "a/deep/y.jpg",
                            "a/resize/x.jpg", "a/web/x.jpg", "a/x.jpg", "all/a/deep/y.jpg",
                            "all/a/x.jpg", "all/x.jpg", "resize/x.jpg", "web/x.jpg", "x.jpg"}));
+    // Results beside their sources: the tree's pictures are still its own,
+    // and those that would be written over a source are not.
+    const ToolRun beside =
+        Batch(u"--recursive --set dest=. --set imagetype=5"_s, {Path(u"outside"_s)});
+    EXPECT_EQ(beside.out, u"written: 1, skipped: 0, failed: 0\n"_s) << qPrintable(beside.err);
+    EXPECT_TRUE(QFileInfo::exists(Path(u"outside/o.png"_s)));
+    const ToolRun over = Batch(u"--recursive --set dest=."_s, {Path(u"outside"_s)});
+    EXPECT_EQ(over.exitCode, 1);
+    EXPECT_TRUE(over.out.contains(u"which is not to be overwritten"_s)) << qPrintable(over.out);
+    QDir().mkpath(Path(u"empty"_s));
+    const ToolRun empty = Batch(u"--recursive"_s, {Path(u"empty"_s)});
+    EXPECT_EQ(std::pair(empty.exitCode, empty.err.contains(u"there is no picture under"_s)),
+              std::pair(1, true))
+        << qPrintable(empty.err);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "Controls.h"
 #include "TestSupport.h"
 
+#include "batch/ResizeJob.h"
 #include "resize/ColourLabel.h"
 #include "resize/FurtherOutputDialog.h"
 #include "resize/ResizeDialog.h"
@@ -28,6 +29,7 @@
 namespace {
 
 namespace Id = ResizeDialogId;
+const QString kBatch = QStringLiteral(TESSARY_BATCH);
 
 class ResizeDialogTest : public testing::Test {
 protected:
@@ -259,18 +261,12 @@ TEST_F(ResizeDialogTest, PresetsFillTheControlsAndAreSavedAndDeleted) {
                     .startsWith(u"The longer side of each picture will be 320 pixels"_s))
         << qPrintable(Text(d.get(), Id::SizeCheck));
     Type(d.get(), Id::Width, u"400"_s);
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&user] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<QInputDialog*>(modal)) {
-            dialog->setTextValue(u"Thumbnail 400"_s);
-            dialog->accept();
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            box->button(QMessageBox::Yes)->click();
-            user.stop();
-        }
+    const WhenShown<QInputDialog> named([](QInputDialog* dialog) {
+        dialog->setTextValue(u"Thumbnail 400"_s);
+        dialog->accept();
     });
-    user.start(10);
+    const WhenShown<QMessageBox> confirmed(
+        [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     QTest::mouseClick(Control<QPushButton>(d.get(), Id::SavePreset), Qt::LeftButton);
     EXPECT_EQ(presets->currentText(), u"Thumbnail 400"_s);
     ResizeSettings saved;
@@ -279,6 +275,48 @@ TEST_F(ResizeDialogTest, PresetsFillTheControlsAndAreSavedAndDeleted) {
     QTest::mouseClick(Control<QPushButton>(d.get(), Id::DeletePreset), Qt::LeftButton);
     EXPECT_EQ(PresetStore().Names().indexOf(u"Thumbnail 400"_s), -1);
     EXPECT_EQ(presets->currentIndex(), 0);
+}
+
+// Chosen in the dialog for pictures of different sizes, each preset that
+// comes with the program is taken whole: its results have the sizes that
+// tessary-batch --preset gives the same pictures.
+TEST_F(ResizeDialogTest, EachPresetGivesTheSizesTheBatchGivesWhateverTheSelection) {
+    QTemporaryDir dir;
+    const QStringList pictures = {dir.filePath(u"wide.png"_s), dir.filePath(u"tall.png"_s)};
+    DrawPicture(pictures[0], 2400, 1600);
+    DrawPicture(pictures[1], 1200, 1800);
+    const auto sizes = [](const QString& folder) {
+        QStringList found;
+        for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name)) {
+            const Identified id = Identify(QDir(folder).filePath(name));
+            found << u"%1 %2x%3"_s.arg(name).arg(id.width).arg(id.height);
+        }
+        return found;
+    };
+    const QStringList presets = PresetStore().Names();
+    ASSERT_EQ(presets.size(), 4);
+    for (int i = 0; i < presets.size(); ++i) {
+        auto d = Open(0, 0);
+        auto* box = Control<QComboBox>(d.get(), Id::Preset);
+        box->setCurrentIndex(box->findText(presets[i]));
+        Q_EMIT box->activated(box->currentIndex());
+        // Resize: the options the batch runs with.
+        QTest::mouseClick(Control<QPushButton>(d.get(), Id::Resize), Qt::LeftButton);
+        ResizeSettings chosen = settings_;
+        chosen.dest = dir.filePath(u"dialog%1"_s.arg(i));
+        struct : ConfirmationPrompt {
+            int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
+        } yes;
+        ResizeJob(chosen, pictures, yes).Run();
+        const ToolRun batch =
+            RunTool(kBatch, QStringList{u"--preset"_s, presets[i], u"--set"_s,
+                                        u"dest="_s + dir.filePath(u"batch%1"_s.arg(i)), u"--"_s} +
+                                pictures);
+        ASSERT_EQ(batch.exitCode, 0) << qPrintable(batch.err);
+        const QStringList made = sizes(dir.filePath(u"dialog%1"_s.arg(i)));
+        EXPECT_EQ(made, sizes(dir.filePath(u"batch%1"_s.arg(i)))) << qPrintable(presets[i]);
+        EXPECT_FALSE(made.join(u' ').contains(u"2400x1600"_s)) << qPrintable(presets[i]);
+    }
 }
 
 // The size of the batch is worked out beside the dialog, and worked out

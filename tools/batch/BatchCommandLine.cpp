@@ -111,11 +111,13 @@ Options:
                        from find or another program
   --null               with --files-from: the names are separated by NUL
                        bytes (find -print0), so any name is safe
-  --dry-run            write nothing: print each result's path, its size in
-                       pixels and about how many bytes it would take, one
-                       a line separated by tabs, then the total; the bytes
-                       come from encoding a few of the pictures (the first,
-                       the middle and the last) at their real settings
+  --dry-run            write nothing: print the batch's plan, each result's
+                       path, its size in pixels as written, about how many
+                       bytes it would take and what it does to a file of
+                       its name, one a line separated by tabs, then the
+                       total; the bytes come from encoding a few of the
+                       pictures (the first, the middle and the last). The
+                       run writes exactly where its plan says
   --preset NAME        start from the preset NAME instead of the stored
                        options (--set and --also still apply on top)
   --save-preset NAME   store the options of this command line (the stored
@@ -335,12 +337,4 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
         return std::nullopt;
     }
     return line;
-}
-
-QStringList SplitFileList(const QByteArray& list, bool null) {
-    QStringList files;
-    for (const QByteArray& entry : list.split(null ? '\0' : '\n'))
-        if (!entry.isEmpty())
-            files << DecodeFileName(entry);
-    return files;
 }

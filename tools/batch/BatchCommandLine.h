@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "resize/TargetSize.h"
+#include "batch/TargetSize.h"
 #include "settings/ResizeSettings.h"
 
 #include <QString>
@@ -50,9 +50,5 @@ bool ApplyBatchSetting(ResizeSettings& settings, const QString& name, const QStr
 // After every --set: a number outside its range fails with a message naming
 // the option and the range.
 bool CheckBatchSettings(const ResizeSettings& settings, QString& error);
-
-// The paths of a --files-from list: one a line (or NUL-separated with
-// null), empty entries left out, names kept byte for byte.
-QStringList SplitFileList(const QByteArray& list, bool null);
 
 extern const char* const kBatchUsage;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "resize/ConfirmationPrompt.h"
+#include "batch/ConfirmationPrompt.h"
 
 // Asks on the terminal: the question on standard error, the answer from
 // standard input. End of input answers as closing the dialog would.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // tessary-batch: the resize batch from a terminal, with the stored options.
 #include "BatchCommandLine.h"
+#include "FileList.h"
 #include "TerminalPrompt.h"
 
 #include "browse/FolderListing.h"
@@ -12,24 +13,27 @@
 #include "menus/FileManagerMenus.h"
 #include "platform/DesktopMetrics.h"
 #include "platform/FileName.h"
-#include "platform/RegularFile.h"
 #include "preview/ExifReader.h"
 #include "preview/PanelLayout.h"
-#include "resize/PictureTree.h"
-#include "resize/Recipe.h"
-#include "resize/ResizeJob.h"
-#include "resize/SizeEstimate.h"
+#include "batch/PictureTree.h"
+#include "batch/Recipe.h"
+#include "batch/ResizeJob.h"
+#include "batch/SizeEstimate.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
 #include "settings/PresetStore.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -162,22 +166,35 @@ std::unique_ptr<QCoreApplication> StartApplication(int& argc, char** argv, bool 
 struct BatchPictures {
     QStringList paths;
     QStringList subfolders;
+    QStringList emptyFolders; // given, with no picture under them
 };
 
 // The paths listed by --files-from; the reason in error when the list
-// cannot be read.
+// cannot be read. A pipe is read as it is written ("<(find ...)", a FIFO).
 std::optional<QStringList> ListedFiles(const BatchCommandLine& line, QString& error) {
     if (line.filesFrom.isEmpty())
         return QStringList();
-    QFile list;
-    const bool opened = line.filesFrom == QLatin1String("-")
-                            ? list.open(stdin, QIODevice::ReadOnly)
-                            : OpenRegularFile(list, line.filesFrom).isEmpty();
-    if (!opened) {
-        error = QStringLiteral("--files-from: cannot read %1").arg(ShownFileName(line.filesFrom));
+    const bool standardInput = line.filesFrom == QLatin1String("-");
+    const int fd = standardInput ? STDIN_FILENO
+                                 : ::open(EncodeFileName(line.filesFrom).constData(),
+                                          O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    FileListReader reader(line.null);
+    QString why;
+    if (fd < 0 || ::fstat(fd, &st) != 0)
+        why = SystemReason(errno);
+    else if (S_ISDIR(st.st_mode))
+        why = QStringLiteral("it is a folder");
+    else if (!reader.ReadAll(fd))
+        why = reader.Error();
+    if (fd >= 0 && !standardInput)
+        ::close(fd);
+    if (!why.isEmpty()) {
+        error = QStringLiteral("--files-from: cannot read %1 (%2)")
+                    .arg(ShownFileName(line.filesFrom), why);
         return std::nullopt;
     }
-    return SplitFileList(list.readAll(), line.null);
+    return reader.Files();
 }
 
 std::optional<BatchPictures> CollectPictures(const BatchCommandLine& line,
@@ -194,7 +211,10 @@ std::optional<BatchPictures> CollectPictures(const BatchCommandLine& line,
                         .arg(ShownFileName(file));
             return std::nullopt;
         }
-        for (const TreePicture& picture : PicturesInTree(file, settings)) {
+        const std::vector<TreePicture> found = PicturesInTree(file, settings);
+        if (found.empty())
+            pictures.emptyFolders << file;
+        for (const TreePicture& picture : found) {
             pictures.paths << picture.path;
             pictures.subfolders << picture.subfolder;
         }
@@ -210,20 +230,57 @@ int RefreshMenus() {
     return errors.isEmpty() ? 0 : kExitFailed;
 }
 
-// What the batch would write, and about how much, writing nothing.
-int PrintEstimate(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
-                  const BatchPictures& pictures) {
-    const std::atomic<bool> never{false};
-    const SizeEstimate estimate =
-        EstimateBatch(settings, pictures.paths, desktop, line.mail, never);
+// The job of this run: its plan is what --dry-run shows and what the run
+// carries out.
+std::unique_ptr<ResizeJob> MakeJob(const BatchCommandLine& line, const ResizeSettings& settings,
+                                   DesktopSize desktop, const BatchPictures& pictures,
+                                   ConfirmationPrompt& prompt, const QString& mailFolder) {
+    auto job = std::make_unique<ResizeJob>(settings, pictures.paths, prompt);
+    job->SetDesktopSize(desktop);
+    job->SetSubfolders(pictures.subfolders);
+    if (line.jobs > 0)
+        job->SetWorkers(line.jobs);
+    if (line.mail)
+        job->SetMailResults(mailFolder);
+    return job;
+}
+
+// What a planned result does to the name it takes, when not simply new.
+QString WhatItDoes(const PlannedResult& result) {
+    using Name = PlannedResult::Name;
+    if (result.overSource)
+        return QStringLiteral("\twritten over its source");
+    if (result.name == Name::Replace)
+        return QStringLiteral("\treplaces the file there");
+    if (result.name == Name::Ask)
+        return QStringLiteral("\tasks before replacing the file there");
+    return {};
+}
+
+// The batch's plan, and about how many bytes it would write, writing
+// nothing. A mail's copies are shown in the folder it would make.
+int PrintPlan(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
+              const BatchPictures& pictures) {
+    FixedAnswerPrompt never(AnswerNoToAll);
+    const QString mailFolder = QDir(SystemTemporaryFolder()).filePath(QStringLiteral("tessary-mail-XXXXXX"));
+    const std::unique_ptr<ResizeJob> job =
+        MakeJob(line, settings, desktop, pictures, never, mailFolder);
+    const BatchPlan& plan = job->Plan();
+    const std::atomic<bool> stop{false};
+    const SizeEstimate estimate = EstimateBatch(plan, stop);
     QTextStream out(stdout);
     bool failed = false;
-    for (const EstimatedResult& result : estimate.results) {
-        out << result.path << "\t";
-        if (result.reason.isEmpty())
-            out << result.width << "x" << result.height << "\t" << ShownBytes(result.bytes);
-        else
+    for (size_t i = 0; i < plan.results.size(); ++i) {
+        const PlannedResult& planned = plan.results[i];
+        const EstimatedResult& result = estimate.results[i];
+        out << ShownFileName(planned.path) << "\t";
+        if (!result.reason.isEmpty())
             out << "cannot be made: " << result.reason;
+        else if (planned.name == PlannedResult::Name::Skip)
+            out << "skipped: a file of its name is there";
+        else
+            out << result.width << "x" << result.height << "\t" << ShownBytes(result.bytes)
+                << WhatItDoes(planned);
         out << "\n";
         failed = failed || !result.reason.isEmpty();
     }
@@ -238,35 +295,31 @@ int PrintEstimate(const BatchCommandLine& line, const ResizeSettings& settings, 
 int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
              const BatchPictures& pictures) {
     std::unique_ptr<ConfirmationPrompt> prompt = MakePrompt(line.answer);
-    ResizeJob job(settings, pictures.paths, *prompt);
-    job.SetDesktopSize(desktop);
-    job.SetSubfolders(pictures.subfolders);
-    if (line.jobs > 0)
-        job.SetWorkers(line.jobs);
-    if (line.mail)
-        job.SetMailResults(CreateMailTempFolder());
+    const std::unique_ptr<ResizeJob> job =
+        MakeJob(line, settings, desktop, pictures, *prompt,
+                line.mail ? CreateMailTempFolder() : QString());
     QTextStream err(stderr);
     if (isatty(STDERR_FILENO)) {
         // Overwrites one line, clearing what a longer previous line left.
-        job.OnStep(
+        job->OnStep(
             [&err](int, const QString& status) { err << "\r" << status << "\x1b[K" << Qt::flush; });
-        job.OnDone([&err] { err << "\r\x1b[K" << Qt::flush; });
+        job->OnDone([&err] { err << "\r\x1b[K" << Qt::flush; });
     }
-    job.Run();
+    job->Run();
 
     QTextStream out(stdout);
     using Status = PictureOutcome::Status;
-    out << "written: " << job.Count(Status::Written) << ", skipped: " << job.Count(Status::Skipped)
-        << ", failed: " << job.Count(Status::Failed) << "\n";
-    for (const QString& failure : job.Failures())
+    out << "written: " << job->Count(Status::Written) << ", skipped: " << job->Count(Status::Skipped)
+        << ", failed: " << job->Count(Status::Failed) << "\n";
+    for (const QString& failure : job->Failures())
         out << failure << "\n";
-    if (const QString removed = job.RemovedSummary(); !removed.isEmpty())
+    if (const QString removed = job->RemovedSummary(); !removed.isEmpty())
         out << removed << "\n";
-    bool failed = job.Count(Status::Failed) > 0;
+    bool failed = job->Count(Status::Failed) > 0;
     if (line.mail) {
         AppSettings& stored = GetAppSettings();
         stored.PictureList = pictures.paths;
-        stored.MailTempList = job.MailTempList();
+        stored.MailTempList = job->MailTempList();
         const int mailPrompt = MailPictures(stored);
         if (mailPrompt != MailPrompt::None) {
             err << "tessary-batch: " << MailPromptText(mailPrompt) << "\n";
@@ -343,7 +396,13 @@ int main(int argc, char** argv) {
     const std::optional<BatchPictures> pictures = CollectPictures(*line, *settings, error);
     if (!pictures)
         return UsageError(error);
+    // Said rather than run as an empty batch that "succeeds".
+    for (const QString& folder : pictures->emptyFolders)
+        QTextStream(stderr) << "tessary-batch: there is no picture under "
+                            << ShownFileName(folder) << "\n";
+    if (pictures->paths.isEmpty() && !pictures->emptyFolders.isEmpty())
+        return kExitFailed;
     if (line->dryRun)
-        return PrintEstimate(*line, *settings, desktop, *pictures);
+        return PrintPlan(*line, *settings, desktop, *pictures);
     return RunBatch(*line, *settings, desktop, *pictures);
 }

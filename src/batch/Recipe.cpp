@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "resize/Recipe.h"
+#include "batch/Recipe.h"
 
 #include "codec/ImageFormat.h"
 #include "codec/PictureTypeTable.h"
-#include "resize/EncodeResult.h"
-#include "resize/NameTemplate.h"
-#include "resize/TargetSize.h"
+#include "batch/EncodeResult.h"
+#include "batch/NameTemplate.h"
+#include "batch/TargetSize.h"
 #include "settings/SettingsNames.h"
 
 ResizeSettings FurtherOutput(const ResizeSettings& settings, const QString& text, QString& error) {

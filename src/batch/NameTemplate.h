@@ -28,8 +28,12 @@ bool NameTemplateReadsPicture(const QString& nameTemplate);
 
 // The result's name without its extension, "/" between the folders it
 // makes below the destination. The template must have passed
-// NameTemplateError; a name that comes out empty is the source's name.
+// NameTemplateError. "./" and "//" make no folder; a part that comes out
+// empty is the source's name, and one of dots alone (from a source named
+// "...jpg") gets a "_" before it, so no result climbs out of its folder.
 QString ExpandNameTemplate(const QString& nameTemplate, const NameFields& fields);
 
-// When the photo was taken: its EXIF date, else the file's modification time.
+// When the photo was taken: its EXIF date as the camera's clock showed it
+// (held as UTC so that no time zone moves it), else the file's
+// modification time.
 QDateTime DateTaken(const QString& exifDate, const QString& path);

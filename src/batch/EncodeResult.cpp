@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "resize/EncodeResult.h"
+#include "batch/EncodeResult.h"
 
 #include "codec/Image.h"
 #include "codec/PictureTypeTable.h"
-#include "resize/SizeLimit.h"
-#include "resize/TargetSize.h"
+#include "batch/SizeLimit.h"
+#include "batch/TargetSize.h"
 
 #include <QRegularExpression>
 
@@ -22,13 +22,19 @@ bool HoldsAlpha(uint32_t format) {
 
 const QRegularExpression kHexColour(QStringLiteral("^#?([0-9A-Fa-f]{6})$"));
 
-// Fill or pad: the resample's size for a box of the options' width and
-// height in pixels, and the box.
-void PlanFrame(const ResizeSettings& settings, int32_t w, int32_t h, ResultForm& form) {
-    const double box[] = {double(settings.width), double(settings.height)};
-    const double scales[] = {box[0] / w, box[1] / h};
+// Fill or pad: the resample's size for a box of boxWidth x boxHeight, and
+// the box. With "noenlarge" a picture that could fill the box only by
+// growing keeps its size, uncropped.
+void PlanFrame(const ResizeSettings& settings, int64_t boxWidth, int64_t boxHeight, int32_t w,
+               int32_t h, ResultForm& form) {
+    const double scales[] = {double(boxWidth) / w, double(boxHeight) / h};
     double scale =
         settings.fit == Fit::Fill ? std::max(scales[0], scales[1]) : std::min(scales[0], scales[1]);
+    if (settings.noenlarge && settings.fit == Fit::Fill && scale > 1.0) {
+        form.width = w;
+        form.height = h;
+        return;
+    }
     if (settings.noenlarge)
         scale = std::min(scale, 1.0);
     form.width = std::max<int64_t>(1, std::llround(w * scale));
@@ -38,16 +44,16 @@ void PlanFrame(const ResizeSettings& settings, int32_t w, int32_t h, ResultForm&
     if (settings.fit == Fit::Fill) {
         // Rounding must not leave the cover a pixel short of the box.
         if (scale == scales[0])
-            form.width = settings.width;
+            form.width = boxWidth;
         if (scale == scales[1])
-            form.height = settings.height;
-        form.frameWidth = std::min<int64_t>(settings.width, form.width);
-        form.frameHeight = std::min<int64_t>(settings.height, form.height);
+            form.height = boxHeight;
+        form.frameWidth = std::min<int64_t>(boxWidth, form.width);
+        form.frameHeight = std::min<int64_t>(boxHeight, form.height);
     } else {
-        form.width = std::min<int64_t>(form.width, settings.width);
-        form.height = std::min<int64_t>(form.height, settings.height);
-        form.frameWidth = settings.width;
-        form.frameHeight = settings.height;
+        form.width = std::min<int64_t>(form.width, boxWidth);
+        form.height = std::min<int64_t>(form.height, boxHeight);
+        form.frameWidth = boxWidth;
+        form.frameHeight = boxHeight;
         const QRegularExpressionMatch hex = kHexColour.match(settings.padcolour);
         form.colour = hex.hasMatch() ? hex.captured(1).toUInt(nullptr, 16) : 0xffffff;
         form.transparent = settings.padcolour.isEmpty() && HoldsAlpha(form.format);
@@ -76,12 +82,17 @@ QString PlanResult(const ResizeSettings& settings, const CxImage& image, Desktop
     form.width = w;
     form.height = h;
     form.resample = false;
+    form.quarterTurn = settings.image_to_rotate &&
+                       (settings.rotate == kRotateLeft || settings.rotate == kRotateRight);
     if (!settings.image_to_resize)
         return {};
     // Fill and pad frame a size in pixels; proportions are kept otherwise.
     if (settings.fit != Fit::Stretch && !settings.desktop && settings.side == SideRule::Both &&
         !settings.wpercent && !settings.hpercent && w > 0 && h > 0) {
-        PlanFrame(settings, w, h, form);
+        if (form.quarterTurn)
+            PlanFrame(settings, settings.height, settings.width, w, h, form);
+        else
+            PlanFrame(settings, settings.width, settings.height, w, h, form);
     } else {
         form.width = TargetWidth(settings, w, h, desktop);
         form.height = TargetHeight(settings, w, h, desktop);

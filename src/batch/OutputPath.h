@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "resize/NameTemplate.h"
+#include "batch/NameTemplate.h"
 #include "settings/ResizeSettings.h"
 
 #include <QString>
@@ -12,10 +12,11 @@ struct OutputPlan {
 };
 
 // Where the result for source (an absolute path) goes, tested in order:
-// over the source itself when "override" is set; into mailFolder for a
-// resize-and-mail batch; into a "resize" folder beside the source when
-// "dest" is empty; else into "dest", which, when relative, is taken from
-// the source's own folder (the process's current folder never matters).
+// into mailFolder for a resize-and-mail batch (a mail never writes a
+// source); over the source itself when "override" is set; into a "resize"
+// folder beside the source when "dest" is empty; else into "dest", which,
+// when relative, is taken from the source's own folder (the process's
+// current folder never matters).
 // The name is "nametemplate" made with fields, then imagetype 0 keeps the
 // source's extension as it is written and other types take the first
 // extension of their row. The template's folders go below the destination

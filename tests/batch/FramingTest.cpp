@@ -4,7 +4,7 @@
 // ImageMagick.
 #include "TestSupport.h"
 
-#include "resize/ResizeJob.h"
+#include "batch/ResizeJob.h"
 
 namespace {
 
@@ -105,33 +105,81 @@ TEST_F(FramingTest, PadFitsTheWholePhotoOnACanvasOfTheColour) {
 }
 
 // The longer or the shorter side takes the width, in pixels or percent;
-// "noenlarge" keeps a smaller photo as it is; fill and pad never apply to
-// a size in percent.
+// "noenlarge" keeps a smaller photo as it is, and one that could fill the
+// box only by growing uncropped; fill and pad never apply to a size in
+// percent; a box is the result's after a quarter turn; a CMYK photo can be
+// padded. {w} and {h} name the size written, after a turn or a shrink to
+// fit "maxkb".
 TEST_F(FramingTest, TheLongerOrShorterSideTakesTheWidth) {
     const QString turned = CopyInto(TestData(u"orientation/landscape_6.jpg"_s), dir_.path());
+    const QString cmyk = dir_.filePath(u"cmyk.jpg"_s);
+    Oracle(u"vips"_s, {u"icc_transform"_s, turned, cmyk, u"cmyk"_s});
     struct Case {
-        uint32_t side, width, wpercent, noenlarge, fit;
-        int w, h;
+        uint32_t side, width, height, wpercent, noenlarge, fit, rotate, maxkb;
+        int w, h; // 0: any, as long as the name says it
+        bool fromCmyk = false;
     } const cases[] = {
-        {SideRule::Longer, 300, 0, 0, 0, 300, 225},
-        {SideRule::Shorter, 300, 0, 0, 0, 400, 300},
-        {SideRule::Longer, 50, 1, 0, 0, 300, 225},
-        {SideRule::Longer, 1200, 0, 1, 0, 600, 450},
-        {SideRule::Longer, 1200, 0, 0, 0, 1200, 900},
-        {SideRule::Both, 50, 1, 0, Fit::Pad, 300, 225},
+        {SideRule::Longer, 300, 100, 0, 0, 0, 0, 0, 300, 225},
+        {SideRule::Shorter, 300, 100, 0, 0, 0, 0, 0, 400, 300},
+        {SideRule::Longer, 50, 50, 1, 0, 0, 0, 0, 300, 225},
+        {SideRule::Longer, 1200, 100, 0, 1, 0, 0, 0, 600, 450},
+        {SideRule::Longer, 1200, 100, 0, 0, 0, 0, 0, 1200, 900},
+        {SideRule::Both, 50, 50, 1, 0, Fit::Pad, 0, 0, 300, 225},
+        {SideRule::Both, 500, 500, 0, 1, Fit::Fill, 0, 0, 600, 450},
+        {SideRule::Both, 1000, 600, 0, 0, Fit::Fill, 2, 0, 1000, 600},
+        {SideRule::Both, 300, 100, 0, 0, Fit::Pad, 0, 0, 300, 100, true},
+        {SideRule::Both, 300, 200, 0, 0, 0, 0, 0, 200, 300},
+        {SideRule::Longer, 1200, 100, 0, 0, 0, 0, 30, 0, 0},
     };
     for (const Case& c : cases) {
-        const QString result = Write(turned, [&c](ResizeSettings& s) {
+        const QString result = Write(c.fromCmyk ? cmyk : turned, [&c](ResizeSettings& s) {
             s.side = c.side;
             s.width = c.width;
-            s.height = c.wpercent ? 50 : 100;
+            s.height = c.height;
             s.wpercent = s.hpercent = c.wpercent;
             s.noenlarge = c.noenlarge;
             s.fit = c.fit;
+            s.image_to_rotate = c.rotate != 0 || c.h > c.w;
+            s.rotate = c.rotate != 0 ? c.rotate : 0;
+            s.maxkb = c.maxkb;
+            s.nametemplate = u"{w}x{h}"_s;
         });
         const Identified id = Identify(result);
-        EXPECT_EQ(std::pair(id.width, id.height), std::pair(c.w, c.h)) << c.side << " " << c.width;
+        const auto what = [&c] {
+            return u"%1 %2x%3"_s.arg(c.side).arg(c.width).arg(c.height);
+        };
+        if (c.w > 0) {
+            EXPECT_EQ(std::pair(id.width, id.height), std::pair(c.w, c.h)) << qPrintable(what());
+        }
+        EXPECT_EQ(QFileInfo(result).completeBaseName(), u"%1x%2"_s.arg(id.width).arg(id.height))
+            << qPrintable(what());
     }
+}
+
+// An animation is filled at one place in all its frames, found in the
+// first: a face that moves must not make the picture jump about.
+TEST_F(FramingTest, AnAnimationIsCroppedAtOnePlaceInEveryFrame) {
+    const QString background = dir_.filePath(u"background.png"_s);
+    Oracle(u"convert"_s,
+           {u"-size"_s, u"100x400"_s, u"gradient:red-blue"_s, u"-rotate"_s, u"90"_s, background});
+    QStringList frames;
+    for (const int x : {50, 350}) {
+        frames << dir_.filePath(u"frame%1.png"_s.arg(x));
+        Oracle(u"convert"_s, {background, u"-fill"_s, u"yellow"_s, u"-draw"_s,
+                              u"circle %1,50 %1,20"_s.arg(x), frames.last()});
+    }
+    const QString animation = dir_.filePath(u"moving.gif"_s);
+    Oracle(u"convert"_s, QStringList{u"-delay"_s, u"20"_s} + frames + QStringList{animation});
+    const QString result = Write(animation, [](ResizeSettings& s) {
+        s.imagetype = 3; // GIF: it keeps the frames
+        s.fit = Fit::Fill;
+        s.anchor = Anchor::Attention;
+        s.width = s.height = 100;
+    });
+    // Each frame whole (a GIF stores the second as its change from the first).
+    Oracle(u"convert"_s, {result, u"-coalesce"_s, dir_.filePath(u"whole-%d.png"_s)});
+    EXPECT_EQ(Pixel(dir_.filePath(u"whole-0.png"_s), 0, 5),
+              Pixel(dir_.filePath(u"whole-1.png"_s), 0, 5));
 }
 
 } // namespace

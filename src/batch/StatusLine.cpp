@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "resize/StatusLine.h"
+#include "batch/StatusLine.h"
 
-#include "resize/ResizeTexts.h"
+#include "batch/ResizeTexts.h"
 
 #include <QList>
 

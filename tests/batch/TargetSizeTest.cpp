@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "resize/TargetSize.h"
+#include "batch/TargetSize.h"
 #include "TestSupport.h"
 
 namespace {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "TestSupport.h"
 
-#include "resize/NameTemplate.h"
-#include "resize/Recipe.h"
+#include "batch/NameTemplate.h"
+#include "batch/Recipe.h"
+#include "codec/Image.h"
 
 namespace {
 
@@ -24,6 +25,9 @@ TEST(NameTemplateTest, EveryTokenStandsForItsFieldAndFoldersStayBelowTheDestinat
         {"web/{date}/{name}", "web/2024-08-03/IMG_0042"},
         // A token that comes out empty never climbs or vanishes.
         {"{ext}/{name}", "JPG/IMG_0042"},
+        // "./" and "//" make no folder of their own.
+        {"./{name}", "IMG_0042"},
+        {"a//{name}", "a/IMG_0042"},
     };
     for (const auto& [nameTemplate, name] : cases) {
         EXPECT_EQ(NameTemplateError(QString::fromUtf8(nameTemplate)), QString()) << nameTemplate;
@@ -31,6 +35,13 @@ TEST(NameTemplateTest, EveryTokenStandsForItsFieldAndFoldersStayBelowTheDestinat
     }
     f.ext.clear();
     EXPECT_EQ(ExpandNameTemplate(u"{ext}/{name}"_s, f), u"IMG_0042/IMG_0042"_s);
+    // Sources named "...jpg", "..jpg", ".jpg": a stem of dots, or none,
+    // neither climbs out of the destination nor vanishes.
+    for (const auto& [stem, safe] :
+         {std::pair(u".."_s, u"_.."_s), std::pair(u"."_s, u"_."_s), std::pair(QString(), u"_"_s)}) {
+        f.name = stem;
+        EXPECT_EQ(ExpandNameTemplate(u"{name}/{name}/x"_s, f), safe + u'/' + safe + u"/x"_s);
+    }
     EXPECT_TRUE(NameTemplateReadsPicture(u"a{w}"_s));
     EXPECT_FALSE(NameTemplateReadsPicture(u"{name}-{n:3}/{folder}"_s));
 }
@@ -48,11 +59,38 @@ TEST(NameTemplateTest, RefusesWhatCannotNameAResultAndSaysWhy) {
         {"/tmp/{name}", "outside the destination"},
         {"{date}/", "no file name"},
         {"", "no file name"},
+        {"{}", "unknown token {}"},
+        {"./", "no file name"},
     };
     for (const auto& [nameTemplate, why] : cases)
         EXPECT_TRUE(NameTemplateError(QString::fromUtf8(nameTemplate)).contains(QLatin1String(why)))
             << nameTemplate << ": "
             << qPrintable(NameTemplateError(QString::fromUtf8(nameTemplate)));
+}
+
+// When a photo was taken: its camera's clock as written, even at a time the
+// local summer-time change skips; a blank EXIF date is no date.
+TEST(NameTemplateTest, TheDateTakenIsTheCamerasClockAsWritten) {
+    QTemporaryDir dir;
+    const QString file = WriteFile(dir.filePath(u"x.jpg"_s), "x");
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin"); // 2026-03-29 02:30 does not exist there
+    const QDateTime gap = DateTaken(u"2026:03:29 02:30:00"_s, file);
+    EXPECT_EQ(gap.toString(u"yyyy-MM-dd HH-mm-ss"_s), u"2026-03-29 02-30-00"_s);
+    EXPECT_EQ(DateTaken(u"    :  :     :  :  "_s, file).toSecsSinceEpoch(),
+              QFileInfo(file).lastModified().toSecsSinceEpoch());
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    // A camera that left DateTimeOriginal blank: its DateTime is asked.
+    const QString photo = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir.path());
+    Oracle(u"exiftool"_s,
+           {u"-q"_s, u"-overwrite_original"_s, u"-n"_s, u"-DateTimeOriginal=                   "_s,
+            u"-ModifyDate=2024:01:02 03:04:05"_s, photo});
+    CxImage image;
+    ASSERT_TRUE(image.Load(photo));
+    EXPECT_EQ(image.GetExifDate(), u"2024:01:02 03:04:05"_s);
 }
 
 // A further output is the options with its changes, escapes kept; what it

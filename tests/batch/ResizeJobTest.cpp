@@ -3,8 +3,8 @@
 
 #include "codec/Image.h"
 #include "codec/PictureTypeTable.h"
-#include "resize/ResizeJob.h"
-#include "resize/ResizeTexts.h"
+#include "batch/ResizeJob.h"
+#include "batch/ResizeTexts.h"
 
 #include <QDateTime>
 
@@ -194,16 +194,28 @@ TEST_F(ResizeJobTest, FurtherOutputsComeFromOneDecodeAreNamedByTemplatesAndFailA
               0.01);
 }
 
-TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameAskBeforeTheSecondReplacesTheFirst) {
+TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameNeverReplaceEachOther) {
     const QStringList pictures = {Path(u"same.png"_s), Path(u"same.bmp"_s)};
     for (const QString& picture : pictures)
         DrawPicture(picture, 100, 80);
     ResizeSettings s = SmallResult();
     s.imagetype = PictureTypeTable::Jpeg;
-    ScriptedPrompt prompt({AnswerNo});
-    EXPECT_EQ(Statuses(Run(s, pictures, prompt, 2)), "WS");
-    ASSERT_EQ(prompt.Asked(), "O");
-    EXPECT_EQ(prompt.questions[0].second, Path(u"resize/same.jpg"_s));
+    // Whatever "onexists" says of files there before, the second result
+    // fails before anything is written, or is numbered to keep both.
+    for (const uint32_t onexists : {OnExists::Ask, OnExists::Replace, OnExists::KeepBoth}) {
+        QDir(Path(u"resize"_s)).removeRecursively();
+        s.onexists = onexists;
+        ScriptedPrompt prompt({AnswerYesToAll});
+        const ResizeJob& job = Run(s, pictures, prompt, 2);
+        const bool kept = onexists == OnExists::KeepBoth;
+        EXPECT_EQ(Statuses(job), kept ? "WW" : "WF") << onexists;
+        EXPECT_EQ(prompt.Asked(), "");
+        EXPECT_EQ(QDir(Path(u"resize"_s)).entryList(QDir::Files).size(), kept ? 2 : 1);
+        if (!kept) {
+            EXPECT_TRUE(job.Outcomes()[1].reason.contains(u"another result of this batch"_s))
+                << qPrintable(job.Outcomes()[1].reason);
+        }
+    }
 }
 
 // GIF from colour is asked for each colour picture, never a palette one;
@@ -263,16 +275,20 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
                                                  QDir(mail.path()).filePath(u"p0 (2).png"_s)}));
     // A mail gets one copy of a picture, whatever further outputs there are.
     EXPECT_EQ(twins.Outcomes().size(), 2u);
-    // Written over, the sources are asked about as always, and only those
-    // replaced are sent.
+    // A mail never writes a source, even with "override": it sends copies,
+    // made with the mail's own metadata choice, and asks nothing.
     s.override = 1;
-    ScriptedPrompt asked({AnswerNo, AnswerYes, AnswerNoToAll});
+    s.also.clear();
+    ScriptedPrompt asked;
     ResizeJob overriding(s, pictures, asked);
     overriding.SetMailResults(mail.path());
     overriding.Run();
-    EXPECT_EQ(asked.Asked(), "OOO");
-    EXPECT_EQ(Statuses(overriding), "SWS");
-    EXPECT_EQ(overriding.MailTempList(), QStringList{pictures[1]});
+    EXPECT_EQ(asked.Asked(), "");
+    EXPECT_EQ(Statuses(overriding), "WWW");
+    EXPECT_TRUE(overriding.MailTempList().first().startsWith(mail.path()));
+    EXPECT_EQ(overriding.Outcomes()[0].metadata, int(s.mailmetadata));
+    for (const QString& picture : pictures)
+        EXPECT_EQ(Identify(picture).width, 120) << qPrintable(picture);
     EXPECT_EQ(FileHash(pictures[0]), source);
 }
 

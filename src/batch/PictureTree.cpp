@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "resize/PictureTree.h"
+#include "batch/PictureTree.h"
 
 #include "codec/PictureTypeTable.h"
 #include "platform/FileName.h"
-#include "resize/Recipe.h"
-#include "resize/ResizeTexts.h"
+#include "batch/Recipe.h"
+#include "batch/ResizeTexts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -65,7 +65,10 @@ public:
         // Every folder a result of the tree would go into, the tree's own
         // output folders among them, is left out with all below it.
         // The "resize" folders of earlier runs with other options count too.
-        // Further outputs have folders of their own.
+        // Further outputs have folders of their own. A destination that is
+        // the folder itself, or one above it ("dest=."), puts results beside
+        // the sources: it leaves nothing out, and the batch's plan keeps
+        // those results off the sources.
         QString unused;
         std::vector<ResizeSettings> recipe = RecipeOutputs(settings_, unused);
         if (recipe.empty())
@@ -75,8 +78,9 @@ public:
             outputs.push_back(f.canonical + '/' + ResizeText::DefaultFolderName);
             for (const ResizeSettings& output : recipe) {
                 const QString dest = SettingsForSubfolder(output, f.subfolder).dest;
-                if (!dest.isEmpty() && !output.override)
-                    outputs.push_back(QDir::cleanPath(QDir(f.canonical).filePath(dest)));
+                const QString into = QDir::cleanPath(QDir(f.canonical).filePath(dest));
+                if (!dest.isEmpty() && !output.override && !Inside(f.canonical, into))
+                    outputs.push_back(into);
             }
         }
         std::vector<bool> left(folders_.size());

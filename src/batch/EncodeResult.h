@@ -30,9 +30,15 @@ struct ResultForm {
     uint32_t colour = 0xffffff;
     bool transparent = false;
 
-    // The size of the result as written.
+    // Turned a quarter (left or right) after it is framed.
+    bool quarterTurn = false;
+
+    // The size of the result before it is turned.
     int64_t OutWidth() const { return fit == Fit::Stretch ? width : frameWidth; }
     int64_t OutHeight() const { return fit == Fit::Stretch ? height : frameHeight; }
+    // The size of the result as written, upright: after framing and turning.
+    int64_t WrittenWidth() const { return quarterTurn ? OutHeight() : OutWidth(); }
+    int64_t WrittenHeight() const { return quarterTurn ? OutWidth() : OutHeight(); }
 };
 
 // Why text cannot be a "padcolour" (RGB hex, "#" allowed, or empty); empty
@@ -41,7 +47,9 @@ QString PadColourError(const QString& text);
 
 // The result settings make of image (its header read): its type, its size
 // (no side grown with "noenlarge"), its byte limit ("maxkb") and metadata
-// level. The reason when no such result is possible.
+// level. A fill or pad box is the result's as written: with a quarter turn
+// the picture is framed in the box turned, so that the turned result is
+// the box. The reason when no such result is possible.
 QString PlanResult(const ResizeSettings& settings, const CxImage& image, DesktopSize desktop,
                    ResultForm& form);
 

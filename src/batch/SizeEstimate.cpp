@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "resize/SizeEstimate.h"
+#include "batch/SizeEstimate.h"
 
 #include "codec/Image.h"
 #include "platform/FileName.h"
-#include "resize/EncodeResult.h"
-#include "resize/NameTemplate.h"
-#include "resize/OutputPath.h"
-#include "resize/PictureTree.h"
-#include "resize/Recipe.h"
+#include "batch/EncodeResult.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -31,25 +27,22 @@ std::set<int> SampleIndices(int count) {
 
 } // namespace
 
-SizeEstimate EstimateBatch(const ResizeSettings& settings, const QStringList& pictures,
-                           DesktopSize desktop, bool mail, const std::atomic<bool>& stop) {
+SizeEstimate EstimateBatch(const BatchPlan& plan, const std::atomic<bool>& stop) {
     SizeEstimate estimate;
-    QString error;
-    std::vector<ResizeSettings> recipe = RecipeOutputs(settings, error);
-    if (recipe.empty())
+    if (!plan.complete)
         return estimate;
-    if (mail)
-        recipe.resize(1);
-    const std::set<int> samples = SampleIndices(int(pictures.size()));
+    const std::vector<ResizeSettings>& recipe = plan.outputs;
+    const int pictures = int(plan.sources.size());
+    const std::set<int> samples = SampleIndices(pictures);
     // Bytes and pixels the sampled results took, output by output.
     std::vector<double> sampledBytes(recipe.size());
     std::vector<double> sampledPixels(recipe.size());
     std::vector<size_t> guessed; // results whose bytes come from the sample
     std::vector<double> details; // their pictures' detail
-    for (int index = 0; index < pictures.size(); ++index) {
+    for (int index = 0; index < pictures; ++index) {
         if (stop)
             return estimate;
-        const QString source = AbsoluteFileName(pictures[index]);
+        const QString& source = plan.sources[index];
         CxImage header;
         const bool loaded = header.Load(source);
         // How detailed the picture is, from its own compressed bytes a
@@ -62,34 +55,32 @@ SizeEstimate EstimateBatch(const ResizeSettings& settings, const QStringList& pi
                                                  header.ResultMetadataBytes(header.GetType(), 0))) /
                             sourcePixels)
                 : 0;
-        NameFields fields = SourceNameFields(source);
-        fields.number = index + 1;
-        fields.taken = DateTaken(loaded ? header.GetExifDate() : QString(), source);
         for (size_t r = 0; r < recipe.size(); ++r) {
+            const PlannedResult& planned = plan.Result(index, int(r));
             EstimatedResult result;
             result.picture = index;
             result.recipe = int(r);
-            ResultForm form;
-            result.reason =
-                loaded ? PlanResult(recipe[r], header, desktop, form) : header.GetLastError();
-            if (mail)
-                form.metadata = int(recipe[r].mailmetadata);
-            const int64_t metadata = header.ResultMetadataBytes(form.format, form.metadata);
-            fields.width = result.width = form.OutWidth();
-            fields.height = result.height = form.OutHeight();
-            result.path =
-                PlanOutput(source, SettingsForSubfolder(recipe[r], {}), mail, {}, fields).path;
-            if (result.reason.isEmpty() && samples.count(index)) {
+            result.path = planned.path;
+            result.reason = planned.reason;
+            result.width = planned.form.WrittenWidth();
+            result.height = planned.form.WrittenHeight();
+            if (!result.reason.isEmpty() || planned.name == PlannedResult::Name::Skip) {
+                estimate.results.push_back(result);
+                continue;
+            }
+            const int64_t metadata =
+                header.ResultMetadataBytes(planned.form.format, planned.form.metadata);
+            if (samples.count(index)) {
                 CxImage image;
                 QByteArray bytes;
                 if (!image.Load(source)) {
                     result.reason = image.GetLastError();
-                } else if (EncodeResult(image, recipe[r], form, bytes, result.reason)) {
+                } else if (EncodeResult(image, recipe[r], planned.form, bytes, result.reason)) {
                     result.bytes = bytes.size();
                     sampledBytes[r] += double(bytes.size() - metadata);
                     sampledPixels[r] += detail * double(result.width) * double(result.height);
                 }
-            } else if (result.reason.isEmpty()) {
+            } else {
                 guessed.push_back(estimate.results.size());
                 details.push_back(detail);
                 // Known exactly; only the pixels' bytes are estimated.
@@ -112,6 +103,10 @@ SizeEstimate EstimateBatch(const ResizeSettings& settings, const QStringList& pi
         estimate.total += result.bytes;
     estimate.complete = true;
     return estimate;
+}
+
+SizeEstimate EstimateBatch(const BatchRequest& request, const std::atomic<bool>& stop) {
+    return EstimateBatch(PlanBatch(request, &stop), stop);
 }
 
 QString ShownBytes(int64_t bytes) {

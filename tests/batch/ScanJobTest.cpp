@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TestSupport.h"
 
-#include "resize/ScanJob.h"
+#include "batch/ScanJob.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "resize/SizeLimit.h"
+#include "batch/SizeLimit.h"
 
 #include "codec/Image.h"
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "resize/NameTemplate.h"
+#include "batch/NameTemplate.h"
 
 #include "platform/FileName.h"
 
 #include <QRegularExpression>
+
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -45,29 +47,31 @@ bool KnownToken(const QString& token) {
 } // namespace
 
 QString NameTemplateError(const QString& nameTemplate) {
-    QString unknown;
-    QString shape; // the template with every token as one letter
+    std::optional<QString> unknown; // "{}" is unknown too
+    QString shape;                  // the template with every token as one letter
     const QString unpaired = WalkTemplate(
         nameTemplate,
         [&](const QString& token) {
-            if (unknown.isEmpty() && !KnownToken(token))
+            if (!unknown && !KnownToken(token))
                 unknown = token;
             shape += u'x';
         },
         [&](const QString& text) { shape += text; });
     if (!unpaired.isEmpty())
         return QStringLiteral("The name template \"%1\" has %2.").arg(nameTemplate, unpaired);
-    if (!unknown.isEmpty())
+    if (unknown)
         return QStringLiteral("The name template \"%1\" has the unknown token {%2}; the tokens "
                               "are {name}, {ext}, {w}, {h}, {n}, {n:3}, {date}, {time} and "
                               "{folder}.")
-            .arg(nameTemplate, unknown);
-    const QStringList parts = shape.split(u'/');
+            .arg(nameTemplate, *unknown);
+    QStringList parts = shape.split(u'/');
+    // "./" and "//" add no folder.
+    parts.removeIf([](const QString& part) { return part.isEmpty() || part == u'.'; });
     if (shape.startsWith(u'/') || parts.contains(QStringLiteral("..")))
         return QStringLiteral("The name template \"%1\" would put results outside the "
                               "destination folder.")
             .arg(nameTemplate);
-    if (parts.last().isEmpty() || parts.last() == u'.')
+    if (parts.isEmpty() || shape.endsWith(u'/') || shape.endsWith(QStringLiteral("/.")))
         return QStringLiteral("The name template \"%1\" gives no file name after its last "
                               "\"/\".")
             .arg(nameTemplate);
@@ -83,46 +87,67 @@ bool NameTemplateReadsPicture(const QString& nameTemplate) {
     return reads;
 }
 
+namespace {
+
+// One folder or file name the template made, safe to join: a part that
+// came out empty is the source's name (an "{ext}/{name}" of a source
+// without an extension), and a part of dots alone (a source named "...jpg"
+// gives the name "..") would climb or vanish, so it gets a "_" before it.
+QString SafePart(QString part, const QString& sourceName) {
+    if (part.isEmpty())
+        part = sourceName;
+    if (part.isEmpty() || part.count(u'.') == part.size())
+        part.prepend(u'_');
+    return part;
+}
+
+} // namespace
+
 QString ExpandNameTemplate(const QString& nameTemplate, const NameFields& fields) {
-    QString name;
-    WalkTemplate(
-        nameTemplate,
-        [&](const QString& token) {
-            if (token == u"name")
-                name += fields.name;
-            else if (token == u"ext")
-                name += fields.ext;
-            else if (token == u"folder")
-                name += fields.folder;
-            else if (token == u"w")
-                name += QString::number(fields.width);
-            else if (token == u"h")
-                name += QString::number(fields.height);
-            else if (token == u"date")
-                name += fields.taken.toString(QStringLiteral("yyyy-MM-dd"));
-            else if (token == u"time")
-                name += fields.taken.toString(QStringLiteral("HH-mm-ss"));
-            else if (token == u"n")
-                name += QString::number(fields.number);
-            else if (const auto match = kPaddedNumber.match(token); match.hasMatch())
-                name += QStringLiteral("%1").arg(fields.number, match.captured(1).toInt(), 10,
-                                                 QLatin1Char('0'));
-        },
-        [&](const QString& text) { name += text; });
-    // An empty part (a source without an extension under "{ext}/{name}")
-    // would climb or vanish: it gets the source's name instead.
-    QStringList parts = name.split(u'/');
-    for (QString& part : parts)
-        if (part.isEmpty() || part == u'.' || part == QStringLiteral(".."))
-            part = fields.name;
+    QStringList parts;
+    // Folder by folder: "./" and "//" in the template name no folder, so
+    // they add none; what the fields put in a part is made safe.
+    for (const QString& part : nameTemplate.split(u'/')) {
+        if (part.isEmpty() || part == u'.')
+            continue;
+        QString name;
+        WalkTemplate(
+            part,
+            [&](const QString& token) {
+                if (token == u"name")
+                    name += fields.name;
+                else if (token == u"ext")
+                    name += fields.ext;
+                else if (token == u"folder")
+                    name += fields.folder;
+                else if (token == u"w")
+                    name += QString::number(fields.width);
+                else if (token == u"h")
+                    name += QString::number(fields.height);
+                else if (token == u"date")
+                    name += fields.taken.toString(QStringLiteral("yyyy-MM-dd"));
+                else if (token == u"time")
+                    name += fields.taken.toString(QStringLiteral("HH-mm-ss"));
+                else if (token == u"n")
+                    name += QString::number(fields.number);
+                else if (const auto match = kPaddedNumber.match(token); match.hasMatch())
+                    name += QStringLiteral("%1").arg(fields.number, match.captured(1).toInt(), 10,
+                                                     QLatin1Char('0'));
+            },
+            [&](const QString& text) { name += text; });
+        parts << SafePart(name, fields.name);
+    }
     return parts.join(u'/');
 }
 
 QDateTime DateTaken(const QString& exifDate, const QString& path) {
-    const QDateTime taken =
-        QDateTime::fromString(exifDate.trimmed(), QStringLiteral("yyyy:MM:dd HH:mm:ss"));
-    if (taken.isValid())
-        return taken;
+    // A camera's clock time, taken as written: read in the local time zone
+    // it could fall into a summer-time gap and not exist.
+    const QString text = exifDate.trimmed();
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy:MM:dd"));
+    const QTime time = QTime::fromString(text.mid(11, 8), QStringLiteral("HH:mm:ss"));
+    if (text.size() >= 19 && text[10] == u' ' && date.isValid() && time.isValid())
+        return QDateTime(date, time, Qt::UTC);
     struct stat st {};
     if (::stat(EncodeFileName(path).constData(), &st) != 0)
         return {};

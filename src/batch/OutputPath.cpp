@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "resize/OutputPath.h"
+#include "batch/OutputPath.h"
 
 #include "codec/PictureTypeTable.h"
-#include "resize/ResizeTexts.h"
+#include "batch/ResizeTexts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,14 +32,15 @@ NameFields SourceNameFields(const QString& source) {
 
 OutputPlan PlanOutput(const QString& source, const ResizeSettings& settings, bool mailResults,
                       const QString& mailFolder, const NameFields& fields) {
-    if (settings.override)
-        return {source, {}};
     const QFileInfo info(source);
     QString stem = ExpandNameTemplate(settings.nametemplate, fields);
+    // A mail never writes a source, whatever "override" says.
     if (mailResults) {
         stem = stem.section(QLatin1Char('/'), -1);
         return {QDir(mailFolder).filePath(OutputName(stem, fields, settings.imagetype)), {}};
     }
+    if (settings.override)
+        return {source, {}};
     QString folder;
     if (settings.dest.isEmpty())
         folder = QDir(info.path()).filePath(ResizeText::DefaultFolderName);

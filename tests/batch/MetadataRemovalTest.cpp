@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 
 #include "codec/PrivateData.h"
-#include "resize/ResizeJob.h"
+#include "batch/ResizeJob.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/DesktopMetrics.h"
-#include "settings/ResizeSettings.h"
+#include "batch/BatchPlan.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,8 +14,8 @@
 struct EstimatedResult {
     int picture = 0;
     int recipe = 0; // 0 the options' own output, 1.. the further outputs
-    QString path;   // a mail copy's name alone
-    int64_t width = 0;
+    QString path;   // as the plan gives it
+    int64_t width = 0; // as written: upright, framed and turned
     int64_t height = 0;
     int64_t bytes = 0; // encoded for a sampled picture, else estimated
     QString reason;    // why it cannot be made; its bytes are 0
@@ -29,13 +28,13 @@ struct SizeEstimate {
     bool complete = false; // false when stopped before the end
 };
 
-// What a batch with settings would write for pictures, writing nothing:
-// each result's path and size from its picture's header, and its bytes
-// from a few pictures spread over the list, encoded at their real
-// settings, as bytes a pixel of each output. stop, set from any thread,
-// ends it between pictures.
-SizeEstimate EstimateBatch(const ResizeSettings& settings, const QStringList& pictures,
-                           DesktopSize desktop, bool mail, const std::atomic<bool>& stop);
+// What the batch of plan would write, writing nothing: each result's path
+// and size from the plan, and its bytes from a few pictures spread over
+// the list, encoded at their real settings, as bytes a pixel of each
+// output. stop, set from any thread, ends it between pictures.
+SizeEstimate EstimateBatch(const BatchPlan& plan, const std::atomic<bool>& stop);
+// The same for the plan of request, made first.
+SizeEstimate EstimateBatch(const BatchRequest& request, const std::atomic<bool>& stop);
 
 // "about 14 MB in all"; with a mail limit, whether a mail of them fits.
 QString EstimateText(const SizeEstimate& estimate, uint32_t mailMaxKb);

@@ -7,8 +7,8 @@
 #include "TestSupport.h"
 
 #include "codec/PictureTypeTable.h"
-#include "resize/ResizeJob.h"
-#include "resize/ResizeTexts.h"
+#include "batch/ResizeJob.h"
+#include "batch/ResizeTexts.h"
 
 #include <QDirIterator>
 #include <QJsonArray>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "resize/ScanJob.h"
+#include "batch/ScanJob.h"
 
 #include "codec/Image.h"
-#include "resize/ResizeTexts.h"
-#include "resize/StatusLine.h"
+#include "batch/ResizeTexts.h"
+#include "batch/StatusLine.h"
 
 ScanJob::ScanJob(const QStringList& pictures)
     : pictures_(pictures) {}

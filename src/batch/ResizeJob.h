@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "codec/Image.h"
-#include "resize/ConfirmationPrompt.h"
-#include "resize/OutputPath.h"
-#include "resize/TargetSize.h"
+#include "batch/BatchPlan.h"
+#include "batch/ConfirmationPrompt.h"
 #include "settings/ResizeSettings.h"
 
 #include <QSet>
@@ -13,6 +11,8 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 // What became of one output of one picture.
@@ -28,33 +28,34 @@ struct PictureOutcome {
 };
 
 // One resize batch over a list of pictures, with the options copied at the
-// start. Each picture gets the options' own output and one for each
-// further output ("also", see RecipeOutputs), all from one decode; an
-// output that fails fails alone. Run() works on the calling thread and
-// decides each picture in list order there (status, output paths, folders,
-// questions), so the questions come in order; decoding, resampling and
-// encoding run on a small pool with a few pictures in flight. Each result
-// is written atomically, so a failed or stopped batch never leaves a
-// half-written file, and a source is never changed except by a complete
-// result written over it.
+// start. It carries out its plan (BatchPlan): every result is known and
+// checked before the first is written, and the run writes exactly what the
+// plan says, where it says. Each picture gets the options' own output and
+// one for each further output ("also"), all from one decode; an output
+// that fails fails alone. Run() works on the calling thread and decides
+// each picture in list order there (folders, questions), so the questions
+// come in order; decoding, resampling and encoding run on a small pool
+// with a few pictures in flight. Each result is written whole and takes
+// its name only if that is still free, unless replacing is the choice, so
+// a file that appeared meanwhile (another run's result) is never lost.
 // RequestStop() may be called from any thread; the job stops between
 // pictures and waits for those in flight.
 class ResizeJob {
 public:
     ResizeJob(const ResizeSettings& settings, const QStringList& pictures,
               ConfirmationPrompt& prompt);
+    ~ResizeJob();
 
-    // A resize-and-mail batch: results go into folder and are collected in
+    // A resize-and-mail batch: copies go into folder and are collected in
     // MailTempList(), replacing older copies there without a question; two
     // copies of one name get " (2)", " (3)". An empty folder (none could be
-    // made) fails every picture, writing nothing. With "override" the
-    // sources are written over, after the usual question, and mailed. Only
-    // the options' own output is made: a mail gets one copy of a picture.
+    // made) fails every picture, writing nothing. A mail never writes a
+    // source, whatever "override" says, and gets one copy of a picture.
     void SetMailResults(const QString& folder);
-    void SetDesktopSize(DesktopSize size) { desktop_ = size; }
+    void SetDesktopSize(DesktopSize size) { request_.desktop = size; }
     // Each picture's folder below the folder it was found under (see
     // PicturesInTree), in list order; repeated under an absolute "dest".
-    void SetSubfolders(const QStringList& subfolders) { subfolders_ = subfolders; }
+    void SetSubfolders(const QStringList& subfolders) { request_.subfolders = subfolders; }
     // How many pictures are worked on at once; at least 1.
     void SetWorkers(int workers);
 
@@ -62,6 +63,9 @@ public:
     void OnStep(std::function<void(int, const QString&)> step) { step_ = std::move(step); }
     void OnDone(std::function<void()> done) { done_ = std::move(done); }
 
+    // The plan Run() carries out, made on first use (reading each picture's
+    // header): what a dry run shows.
+    const BatchPlan& Plan();
     void Run();
     void RequestStop() { stop_ = true; }
 
@@ -72,7 +76,7 @@ public:
     // picture has several.
     QStringList Failures() const;
     // How many outputs each picture has: the options' own and the further ones.
-    int OutputsPerPicture() const { return int(recipe_.size()); }
+    int OutputsPerPicture() const;
     // The written results of a resize-and-mail batch, in list order: the
     // only pictures it may attach.
     QStringList MailTempList() const;
@@ -82,44 +86,33 @@ public:
     QString RemovedSummary() const;
 
 private:
-    class InFlight;
-    class PixelBudget;
-    class PixelBudget;
+    class Budget;
+    class Names;
     struct Output;
     struct Decision;
     bool Decide(int index, Decision& decision);
-    bool DecideOutput(Decision& decision, Output& output);
-    QString PrepareFolder(int index, const OutputPlan& plan);
-    QString CheckOutput(const QString& source, const CxImage& image, Output& output) const;
-    bool ResolveExisting(Output& output, QStringList& held);
+    bool DecideOutput(const CxImage& image, Output& output);
+    QString PrepareFolder(int index, const PlannedResult& result);
+    bool Answered(const PlannedResult& result);
     void SetWriteOptions(const QString& sourcePath, Output& output) const;
     void Process(Decision& decision);
     void Produce(CxImage& image, Output& output);
     void ShareMailLimit();
-    void PlanAll();
     PictureOutcome& OutcomeOf(int index, size_t recipe) {
-        return outcomes_[size_t(index) * recipe_.size() + recipe];
+        return outcomes_[size_t(index) * plan_->outputs.size() + recipe];
     }
 
-    ResizeSettings settings_;
-    std::vector<ResizeSettings> recipe_; // the outputs of each picture
-    QString recipeError_;                // why the recipe cannot be used
-    QStringList pictures_;
-    QStringList subfolders_;
+    BatchRequest request_;
+    std::optional<BatchPlan> plan_;
     ConfirmationPrompt& prompt_;
-    bool mailResults_ = false;
-    QString mailFolder_;
     QSet<QString> cleanedFolders_; // stale temporary files removed there
-    DesktopSize desktop_;
     int workers_;
     int answer_ = AnswerAsk;
     std::atomic<bool> stop_{false};
     std::function<void(int, const QString&)> step_;
     std::function<void()> done_;
     std::vector<PictureOutcome> outcomes_;
-    std::vector<std::vector<OutputPlan>> plans_; // each picture's results, decided before
-    QSet<QString> claimed_;        // names this batch has given to "keep both" results
-    InFlight* inFlight_ = nullptr; // while Run() runs
-    PixelBudget* budget_ = nullptr;
+    std::unique_ptr<Names> names_; // while Run() runs
+    Budget* budget_ = nullptr; // the bytes of decoded pixels held, while Run() runs
     std::vector<int64_t> mailShares_; // bytes of each mail copy; empty: no mail limit
 };

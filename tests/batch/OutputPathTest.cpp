@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "resize/OutputPath.h"
+#include "batch/OutputPath.h"
 #include "TestSupport.h"
-#include "resize/PictureTree.h"
+#include "batch/PictureTree.h"
 
 namespace {
 
@@ -30,7 +30,8 @@ TEST(OutputPathTest, PicksThePathAndFolderInTheirOrder) {
          "/pics/resize/a.jpg", "/pics/resize"},
         {"relative dest going up", "/pics/day 1/c.gif", 0, "../small", 5, false,
          "/pics/small/c.png", "/pics/small"},
-        {"override wins over everything", "/pics/a.jpg", 1, "/out", 5, true, "/pics/a.jpg", ""},
+        {"override wins over the destination", "/pics/a.jpg", 1, "/out", 5, false, "/pics/a.jpg", ""},
+        {"a mail never writes a source", "/pics/a.jpg", 1, "/out", 5, true, "/tmp/m/a.png", ""},
         {"mail: the mail folder", "/pics/a.jpeg", 0, "/out", 1, true, "/tmp/m/a.jpg", ""},
         {"mail: its own extension for type 0", "/pics/a.Png", 0, "", 0, true, "/tmp/m/a.Png", ""},
         {"the last dot starts the extension", "/pics/v1.2.tif", 0, "", 7, false,
