@@ -45,6 +45,12 @@ void InitVips() {
     });
 }
 
+PipelineLock::PipelineLock()
+    : lock_([]() -> std::recursive_mutex& {
+        static std::recursive_mutex pipelines;
+        return pipelines;
+    }()) {}
+
 CxImage::CxImage()
     : d(std::make_unique<Impl>()) {
     InitVips();
@@ -70,9 +76,8 @@ bool CxImage::Crop(int width, int height, uint32_t anchor) {
     constexpr uint32_t kEnd = 3;
     if (anchor == kAttention && d->pages <= 1)
         return d->Turn([=](const VImage& page) {
-            return page.smartcrop(
-                std::min(width, page.width()), std::min(height, page.height()),
-                VImage::option()->set("interesting", VIPS_INTERESTING_ATTENTION));
+            return page.smartcrop(std::min(width, page.width()), std::min(height, page.height()),
+                                  VImage::option()->set("interesting", VIPS_INTERESTING_ATTENTION));
         });
     // The frames of an animation are cropped at one place, found in the
     // first: each frame its own would make the picture jump.
@@ -158,25 +163,23 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
     request.sourceXmp = d->xmp;
     if (d->resolutionStated)
         request.dpi = StatedDpi{d->xdpi, d->ydpi};
-    if (!d->Upright())
+    PipelineLock lock;
+    if (!d->Upright(lock))
         return false;
     request.metadata = d->metadataLevel;
     request.srgb = d->srgb;
     QString why;
-    encoded = EncodePicture(d->image, request, why, d->removed);
+    // The encoders' own steps compile nothing of liborc's.
+    encoded = lock.Evaluated([&] { return EncodePicture(d->image, request, why, d->removed); });
     return encoded.isEmpty() ? d->Fail(why) : true;
 }
 
 bool CxImage::HoldPixels() {
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
-    if (!d->Upright())
+    PipelineLock lock;
+    if (!d->Upright(lock) || !d->HoldInMemory(lock))
         return false;
-    try {
-        d->image = d->image.copy_memory();
-    } catch (const VError& e) {
-        return d->Fail(TakeVipsError(e));
-    }
     d->sequential = d->pristine = false;
     return true;
 }

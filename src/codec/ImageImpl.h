@@ -11,11 +11,35 @@
 
 #include <vips/vips8>
 
+#include <mutex>
 #include <vector>
 
 // Starts libvips once for the process, with the settings every picture
 // needs.
 void InitVips();
+
+// liborc (0.4.33 here), which libvips uses to compile its resample and
+// blur loops, frees compiled code without a lock of its own: two threads
+// that build or release such pipelines at once corrupt its heap, a crash
+// every few thousand pictures in a batch or the thumbnail grid. So
+// pipelines are built and released while this is held, process-wide; the
+// slow part, reading and computing the pixels, runs outside it.
+class PipelineLock {
+public:
+    PipelineLock();
+    // Runs fn with the lock let go, and takes it again, also when fn throws.
+    template <typename Fn> auto Evaluated(Fn fn) -> decltype(fn()) {
+        lock_.unlock();
+        struct Again {
+            std::unique_lock<std::recursive_mutex>& lock;
+            ~Again() { lock.lock(); }
+        } again{lock_};
+        return fn();
+    }
+
+private:
+    std::unique_lock<std::recursive_mutex> lock_;
+};
 
 struct CxImage::Impl {
     // Declared before `image` so the bytes outlive the picture decoded from them.
@@ -57,6 +81,7 @@ struct CxImage::Impl {
     ~Impl() { Reset(); }
 
     void Reset() {
+        const PipelineLock lock;
         image = vips::VImage();
         if (blob)
             vips_area_unref(reinterpret_cast<VipsArea*>(blob));
@@ -90,8 +115,8 @@ struct CxImage::Impl {
         image.set(VIPS_META_PAGE_HEIGHT, pageHeight);
     }
 
-    // Makes pixels held as stored upright.
-    bool Upright() {
+    // Makes pixels held as stored upright; the caller holds the lock.
+    bool Upright(PipelineLock&) {
         if (!turnPending)
             return true;
         try {
@@ -106,26 +131,33 @@ struct CxImage::Impl {
 
     bool Turned() const { return turnPending && orientation >= 5 && orientation <= 8; }
 
-    // Turning a picture reads its rows out of order: a sequential picture
-    // (a shrink-on-load result, already small) is decoded to memory first.
-    bool ReadyForRandomAccess() {
-        if (!valid)
-            return Fail(QStringLiteral("no picture"));
-        if (!Upright())
-            return false;
+    // Decodes the pixels into memory, outside the lock, and releases what
+    // made them under it.
+    bool HoldInMemory(PipelineLock& lock) {
         try {
-            if (sequential)
-                image = image.copy_memory();
+            const vips::VImage held = lock.Evaluated([this] { return image.copy_memory(); });
+            image = held;
         } catch (const vips::VError& e) {
             return Fail(TakeVipsError(e));
         }
+        return true;
+    }
+
+    // Turning a picture reads its rows out of order: a sequential picture
+    // (a shrink-on-load result, already small) is decoded to memory first.
+    bool ReadyForRandomAccess(PipelineLock& lock) {
+        if (!valid)
+            return Fail(QStringLiteral("no picture"));
+        if (!Upright(lock) || (sequential && !HoldInMemory(lock)))
+            return false;
         sequential = pristine = false;
         return true;
     }
 
-    // A turn or a flip of every page.
+    // A turn, a flip or a frame of every page.
     template <typename Fn> bool Turn(Fn fn) {
-        if (!ReadyForRandomAccess())
+        PipelineLock lock;
+        if (!ReadyForRandomAccess(lock))
             return false;
         try {
             EachPage(fn);

@@ -145,6 +145,7 @@ void CxImage::Impl::ReadMetadata(const VImage& in, const ImageHeader& header) {
 bool CxImage::Load(const QString& path, uint32_t format) {
     Destroy();
     d->error.clear();
+    const PipelineLock lock;
 
     QFile& file = d->file;
     const QString openError = OpenRegularFile(file, path);
@@ -226,6 +227,7 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
         return d->Fail(QStringLiteral("%1 x %2 pixels is not a size a picture can have")
                            .arg(newWidth)
                            .arg(newHeight));
+    PipelineLock lock;
     try {
         const int w = int(newWidth);
         const int h = int(newHeight);
@@ -254,7 +256,11 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
                                            ->set("kernel", VIPS_KERNEL_LANCZOS3));
             if (reduced.width() >= tw && reduced.height() >= th) {
                 reduced = reduced.extract_area(0, 0, tw, th);
-                d->image = d->orientation == 1 ? reduced : reduced.copy_memory().autorot();
+                if (d->orientation != 1) {
+                    const VImage held = lock.Evaluated([&] { return reduced.copy_memory(); });
+                    reduced = held.autorot();
+                }
+                d->image = reduced;
                 d->sequential = d->orientation == 1;
                 d->pristine = false;
                 d->pageHeight = d->image.height();
@@ -275,7 +281,10 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
         } else if (d->turnPending) {
             // Resampled as stored, then turned as the small picture it now is.
             const bool turned = d->Turned();
-            d->image = ResizePage(d->image, turned ? h : w, turned ? w : h).copy_memory().autorot();
+            d->image = ResizePage(d->image, turned ? h : w, turned ? w : h);
+            if (!d->HoldInMemory(lock))
+                return false;
+            d->image = d->image.autorot();
             d->turnPending = false;
             d->pageHeight = d->image.height();
         } else {
@@ -305,15 +314,16 @@ bool CxImage::HoldPixelsFor(int64_t width, int64_t height) {
         // Read top to bottom straight into memory: a random-access load
         // would decode into a buffer of its own first, and the copy would
         // hold the picture twice.
+        PipelineLock lock;
         try {
-            d->image =
-                VImage::jpegload(
-                    d->fileName.constData(),
-                    LoadOptions()->set("shrink", shrink)->set("access", VIPS_ACCESS_SEQUENTIAL))
-                    .copy_memory();
+            d->image = VImage::jpegload(
+                d->fileName.constData(),
+                LoadOptions()->set("shrink", shrink)->set("access", VIPS_ACCESS_SEQUENTIAL));
         } catch (const VError& e) {
             return d->Fail(TakeVipsError(e));
         }
+        if (!d->HoldInMemory(lock))
+            return false;
         d->pageHeight = d->image.height();
         d->sequential = d->pristine = false;
         d->turnPending = d->orientation != 1;
@@ -371,12 +381,13 @@ bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
     out = DecodedPixels();
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
-    if (!d->Upright())
+    PipelineLock lock;
+    if (!d->Upright(lock))
         return false;
     try {
         const VImage shown = d->Shown(maxWidth, maxHeight, true);
         size_t size = 0;
-        void* memory = shown.write_to_memory(&size);
+        void* memory = lock.Evaluated([&] { return shown.write_to_memory(&size); });
         const auto* bytes = static_cast<const uint8_t*>(memory);
         out.width = shown.width();
         out.height = shown.height();
@@ -393,11 +404,14 @@ bool CxImage::EncodeThumbnail(int side, QByteArray& png) {
     png.clear();
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
-    if (!d->Upright())
+    PipelineLock lock;
+    if (!d->Upright(lock))
         return false;
     try {
         // Small, and read twice: the decoder can go through its file only once.
-        VImage shown = d->Shown(side, side, false).copy_memory();
+        VImage built = d->Shown(side, side, false);
+        VImage shown = lock.Evaluated([&] { return built.copy_memory(); });
+        built = VImage();
         // An opaque picture needs no alpha: a third smaller, as the cache keeps thousands.
         if (shown.extract_band(3).min() >= 255.0)
             shown = shown.extract_band(0, VImage::option()->set("n", 3));
