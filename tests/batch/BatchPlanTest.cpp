@@ -188,4 +188,25 @@ TEST(BatchPlanTest, AResultThatIsOrLeadsToASourceFailsBeforeAnythingIsWritten) {
     EXPECT_EQ(plan.results[1].path, dir.filePath(u"2.jpg"_s));
 }
 
+// "override" decides about the source, "onexists" about other files: with
+// keep-both or skip the source is still written over, and nothing else is
+// made beside it.
+TEST(BatchPlanTest, OverrideWritesTheSourceWhateverOnExistsSays) {
+    QTemporaryDir dir;
+    for (const uint32_t onexists : {OnExists::KeepBoth, OnExists::Skip, OnExists::Replace}) {
+        const QString photo = dir.filePath(u"p%1.jpg"_s.arg(onexists));
+        DrawPicture(photo, 60, 40);
+        ResizeSettings s;
+        s.override = 1;
+        s.onexists = onexists;
+        s.trash = 0;
+        YesToAll yes;
+        ResizeJob job(s, {photo}, yes);
+        job.Run();
+        EXPECT_EQ(job.Count(Status::Written), 1) << onexists;
+        EXPECT_EQ(Identify(photo).width, 60 * ResizeSettings().width / 100) << onexists;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+}
+
 } // namespace
