@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "codec/ImageImpl.h"
+#include "codec/KeptMetadata.h"
 #include "codec/PrivateData.h"
 #include "codec/ResultMetadata.h"
 #include "platform/SafeWrite.h"
@@ -161,6 +162,9 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
     request.pages = d->pages;
     request.sourceExif = d->exif;
     request.sourceXmp = d->xmp;
+    request.sourcePhotoshop = d->photoshop;
+    request.sourceIptc = d->iptc;
+    request.sourcePngTexts = d->pngTexts;
     if (d->resolutionStated)
         request.dpi = StatedDpi{d->xdpi, d->ydpi};
     PipelineLock lock;
@@ -204,6 +208,9 @@ std::unique_ptr<CxImage> CxImage::Fork() const {
     f.srgb = d->srgb;
     f.exif = d->exif;
     f.xmp = d->xmp;
+    f.photoshop = d->photoshop;
+    f.iptc = d->iptc;
+    f.pngTexts = d->pngTexts;
     return fork;
 }
 
@@ -287,8 +294,10 @@ int64_t CxImage::ResultMetadataBytes(uint32_t format, int level) const {
         return 0;
     uint32_t removed = 0;
     const ResultFacts facts{GetWidth(), GetHeight(), std::nullopt};
-    return ResultExif(d->exif, facts, std::nullopt, level, &removed).size() +
-           StripXmp(d->xmp, level, removed).size();
+    const QByteArray exif = level > MetadataLevel::KeepAll
+                                ? KeptExif(d->exif, facts, std::nullopt, level, removed)
+                                : ResultExif(d->exif, facts);
+    return exif.size() + KeptXmp(d->xmp, level, removed).size();
 }
 
 QString CxImage::GetExifDate() const {

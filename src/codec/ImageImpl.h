@@ -76,6 +76,9 @@ struct CxImage::Impl {
     int orientation = 1; // as stored; the pixels are held upright
     QByteArray exif;     // the source's blocks, for the result to carry
     QByteArray xmp;
+    QByteArray photoshop; // its Photoshop resource block
+    QByteArray iptc;      // IPTC records it held apart (a TIFF's IPTC tag)
+    QByteArray pngTexts;  // a PNG's text chunks, whole
     QString error;
 
     ~Impl() { Reset(); }
@@ -97,6 +100,9 @@ struct CxImage::Impl {
         pageHeight = 0;
         exif.clear();
         xmp.clear();
+        photoshop.clear();
+        iptc.clear();
+        pngTexts.clear();
     }
 
     // Applies fn to each page alone and stacks the results again, so a

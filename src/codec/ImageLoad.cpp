@@ -3,6 +3,8 @@
 // the decode for the screen.
 #include "codec/ImageHeader.h"
 #include "codec/ImageImpl.h"
+#include "codec/KeptMetadata.h"
+#include "codec/PngChunks.h"
 #include "codec/ResultContainer.h"
 #include "platform/RegularFile.h"
 
@@ -125,13 +127,33 @@ void CxImage::Impl::ReadMetadata(const VImage& in, const ImageHeader& header) {
     bpp = BitsPerPixel(in, header);
     exif = BlobField(in, VIPS_META_EXIF_NAME);
     xmp = BlobField(in, VIPS_META_XMP_NAME);
-    if (header.format == ImageFormat::Jxl && exif.isEmpty()) {
+    if (header.format == ImageFormat::Jxl && (exif.isEmpty() || xmp.isEmpty())) {
         const BoxMetadata boxes = ReadJxlMetadata(file);
-        exif = boxes.exif;
-        xmp = boxes.xmp;
+        exif = exif.isEmpty() ? boxes.exif : exif;
+        xmp = xmp.isEmpty() ? boxes.xmp : xmp;
     }
-    if (header.format == ImageFormat::Tiff && exif.isEmpty())
-        exif = ReadTiffExif(file);
+    // HEIF's XMP is an item libvips hands on by its MIME type alone.
+    for (int item = 1;
+         xmp.isEmpty() && in.get_typeof(("heif-mime-" + std::to_string(item)).c_str()); ++item) {
+        const QByteArray mime = BlobField(in, ("heif-mime-" + std::to_string(item)).c_str());
+        if (mime.contains("<x:xmpmeta") || mime.contains("<rdf:RDF"))
+            xmp = mime;
+    }
+    if (header.format == ImageFormat::Png) {
+        PngChunks::Metadata chunks = PngChunks::ReadMetadata(file);
+        exif = exif.isEmpty() ? chunks.exif : exif;
+        xmp = xmp.isEmpty() ? chunks.xmp : xmp;
+        pngTexts = chunks.texts;
+    }
+    photoshop = BlobField(in, header.format == ImageFormat::Tiff ? VIPS_META_PHOTOSHOP_NAME
+                                                                 : VIPS_META_IPTC_NAME);
+    if (header.format == ImageFormat::Tiff) {
+        if (exif.isEmpty())
+            exif = ReadTiffExif(file);
+        // libvips reads a TIFF's IPTC tag a word short for each word: its
+        // records come whole from Exiv2.
+        iptc = ReadTiffIptc(fileName);
+    }
     // The loaders make up a resolution where the file states none, and not
     // all of them read it from EXIF: the file's own fields and its EXIF
     // block tell.
@@ -206,6 +228,14 @@ bool CxImage::Load(const QString& path, uint32_t format) {
             }
         }
         d->ReadMetadata(in, header);
+        // A turn stated in XMP alone counts as well; EXIF's, where there is
+        // one, is the one cameras keep true.
+        if (!in.get_typeof(VIPS_META_ORIENTATION))
+            if (const int turn = XmpOrientation(d->xmp); turn > 1) {
+                in = in.copy();
+                in.set(VIPS_META_ORIENTATION, turn);
+                d->orientation = turn;
+            }
         d->image = in;
         d->type = header.format;
         d->valid = true;

@@ -8,6 +8,8 @@
 #include <QIODevice>
 #include <QList>
 
+#include <brotli/decode.h>
+
 #include <optional>
 
 namespace {
@@ -200,7 +202,9 @@ bool PutJxlMetadata(QByteArray& encoded, const QByteArray& exif, const QByteArra
     }
     QByteArray rebuilt;
     for (const Box& box : Boxes(encoded, 0, encoded.size())) {
-        if (box.type == "Exif" || box.type == "xml ")
+        // Ours replace the encoder's, compressed ("brob") or not.
+        const QByteArray inner = box.type == "brob" ? encoded.mid(box.body, 4) : box.type;
+        if (inner == "Exif" || inner == "xml ")
             continue;
         if (box.type == "jxlc" || box.type == "jxlp") {
             rebuilt += ours;
@@ -212,11 +216,32 @@ bool PutJxlMetadata(QByteArray& encoded, const QByteArray& exif, const QByteArra
     return true;
 }
 
+// A box libjxl compressed ("brob": its own type, then a Brotli stream),
+// opened to at most limit bytes; empty when it does not open.
+QByteArray Decompressed(const QByteArray& stream, qint64 limit) {
+    BrotliDecoderState* state = BrotliDecoderCreateInstance(nullptr, nullptr, nullptr);
+    if (!state)
+        return {};
+    QByteArray out;
+    size_t available = size_t(stream.size());
+    const auto* next = reinterpret_cast<const uint8_t*>(stream.constData());
+    BrotliDecoderResult result = BROTLI_DECODER_RESULT_NEEDS_MORE_OUTPUT;
+    while (result == BROTLI_DECODER_RESULT_NEEDS_MORE_OUTPUT && out.size() < limit) {
+        uint8_t chunk[64 * 1024];
+        size_t room = sizeof chunk;
+        uint8_t* into = chunk;
+        result = BrotliDecoderDecompressStream(state, &available, &next, &room, &into, nullptr);
+        out.append(reinterpret_cast<const char*>(chunk), qsizetype(sizeof chunk - room));
+    }
+    BrotliDecoderDestroyInstance(state);
+    return result == BROTLI_DECODER_RESULT_SUCCESS && out.size() <= limit ? out : QByteArray();
+}
+
 BoxMetadata ReadJxlMetadata(QIODevice& file) {
     constexpr qint64 kMostMetadataBytes = qint64(16) << 20;
     BoxMetadata found;
     qint64 at = 0;
-    while (file.seek(at)) {
+    while (at + 8 <= file.size() && file.seek(at)) {
         const QByteArray head = file.read(16);
         if (head.size() < 8)
             break;
@@ -226,17 +251,27 @@ BoxMetadata ReadJxlMetadata(QIODevice& file) {
             size = quint64(Get32(head, 8, true)) << 32 | Get32(head, 12, true);
             body = at + 16;
         }
-        if (size == 0 || size < quint64(body - at))
+        if (size == 0 || size < quint64(body - at) || size > quint64(file.size() - at))
             break; // the last box, or a broken one
-        const QByteArray type = head.mid(4, 4);
+        QByteArray type = head.mid(4, 4);
         const qint64 length = qint64(size) - (body - at);
-        if ((type == "Exif" || type == "xml ") && length <= kMostMetadataBytes && file.seek(body)) {
-            const QByteArray contents = file.read(length);
+        const bool compressed = type == "brob" && length >= 4;
+        if (length <= kMostMetadataBytes && file.seek(body)) {
+            QByteArray contents;
+            if (compressed) {
+                contents = file.read(length);
+                type = contents.left(4);
+                contents = type == "Exif" || type == "xml "
+                               ? Decompressed(contents.mid(4), kMostMetadataBytes)
+                               : QByteArray();
+            } else if (type == "Exif" || type == "xml ") {
+                contents = file.read(length);
+            }
             // The EXIF box starts with the offset of the TIFF header after it.
             if (type == "Exif" && contents.size() >= 4 &&
                 Get32(contents, 0, true) < quint32(contents.size()) - 4)
                 found.exif = contents.mid(4 + qsizetype(Get32(contents, 0, true)));
-            else if (type == "xml ")
+            else if (type == "xml " && !contents.isEmpty())
                 found.xmp = contents;
         }
         at += qint64(size);

@@ -2,10 +2,10 @@
 #include "codec/PictureEncoder.h"
 
 #include "codec/ImageFormat.h"
+#include "codec/KeptMetadata.h"
 #include "codec/PrivateData.h"
+#include "codec/ReadBack.h"
 #include "codec/ResultContainer.h"
-
-#include <QBuffer>
 
 #include <QRegularExpression>
 
@@ -18,6 +18,7 @@ namespace {
 
 constexpr double kMmPerInch = 25.4;
 const QByteArray kExifPrefix("Exif\0\0", 6);
+const QByteArray kPhotoshopPrefix("Photoshop 3.0\0", 14);
 
 bool Holds16Bits(uint32_t format) {
     return format == ImageFormat::Png || format == ImageFormat::Tiff;
@@ -86,56 +87,39 @@ VImage PrepareColours(VImage image, uint32_t format, bool srgb) {
     return image;
 }
 
-QByteArray TakePhotoshopBlock(VImage& image) {
-    static const QByteArray prefix("Photoshop 3.0\0", 14);
-    if (!image.get_typeof(VIPS_META_IPTC_NAME))
-        return {};
-    size_t length = 0;
-    const void* data = image.get_blob(VIPS_META_IPTC_NAME, &length);
-    QByteArray block(static_cast<const char*>(data), qsizetype(length));
-    if (block.startsWith(prefix))
-        block.remove(0, prefix.size());
-    if (!block.startsWith("8BIM"))
-        return {};
-    vips_image_remove(image.get_image(), VIPS_META_IPTC_NAME);
-    return block;
-}
-
 void SetBlob(VImage& image, const char* name, const QByteArray& bytes) {
     vips_image_set_blob_copy(image.get_image(), name, bytes.constData(), size_t(bytes.size()));
 }
 
-// The encoder gets the result's blocks; everything it would rebuild them
-// from (the parsed EXIF fields, the orientation, the old thumbnail) goes.
-// With a metadata level the IPTC goes the same way, and ProfileOnly takes
-// the comments too.
-void SetMetadata(VImage& image, const QByteArray& exif, const QByteArray& xmp,
-                 const std::optional<StatedDpi>& dpi, int level, uint32_t& removed) {
+// The encoder gets the result's blocks; everything it would write of its
+// own from the source's (the parsed EXIF fields, the orientation, the old
+// thumbnail, the source's blocks) goes. Above KeepAll so do text chunks,
+// comments and the description: no list names them.
+void SetMetadata(VImage& image, uint32_t format, const ResultBlocks& blocks,
+                 const std::optional<StatedDpi>& dpi, int level) {
     VipsImage* im = image.get_image();
     gchar** fields = vips_image_get_fields(im);
-    for (int i = 0; fields[i]; ++i)
-        if (g_str_has_prefix(fields[i], "exif-") || g_str_equal(fields[i], "jpeg-thumbnail-data") ||
-            g_str_equal(fields[i], VIPS_META_ORIENTATION) ||
-            g_str_equal(fields[i], VIPS_META_XMP_NAME) ||
-            (level >= MetadataLevel::ProfileOnly && (g_str_has_prefix(fields[i], "png-comment") ||
-                                                     g_str_has_prefix(fields[i], "gif-comment"))))
-            vips_image_remove(im, fields[i]);
-    g_strfreev(fields);
-    if (level > MetadataLevel::KeepAll && image.get_typeof(VIPS_META_IPTC_NAME)) {
-        size_t length = 0;
-        const void* data = image.get_blob(VIPS_META_IPTC_NAME, &length);
-        const QByteArray iptc = StripPhotoshopBlock(
-            QByteArray(static_cast<const char*>(data), qsizetype(length)), level, removed);
-        if (iptc.isEmpty())
-            vips_image_remove(im, VIPS_META_IPTC_NAME);
-        else
-            SetBlob(image, VIPS_META_IPTC_NAME, iptc);
+    for (int i = 0; fields[i]; ++i) {
+        const char* field = fields[i];
+        if (g_str_has_prefix(field, "exif-") || g_str_equal(field, "jpeg-thumbnail-data") ||
+            g_str_equal(field, VIPS_META_ORIENTATION) || g_str_equal(field, VIPS_META_XMP_NAME) ||
+            g_str_equal(field, VIPS_META_IPTC_NAME) ||
+            g_str_equal(field, VIPS_META_PHOTOSHOP_NAME) || g_str_has_prefix(field, "heif-mime-") ||
+            (level > MetadataLevel::KeepAll &&
+             (g_str_has_prefix(field, "png-comment") || g_str_has_prefix(field, "gif-comment") ||
+              g_str_equal(field, VIPS_META_IMAGEDESCRIPTION))))
+            vips_image_remove(im, field);
     }
+    g_strfreev(fields);
     // HEIF keeps the block libvips writes, so it gets ours to write.
-    if (!exif.isEmpty())
-        SetBlob(image, VIPS_META_EXIF_NAME, kExifPrefix + exif);
-    if (!xmp.isEmpty())
-        SetBlob(image, VIPS_META_XMP_NAME, xmp);
+    if (!blocks.exif.isEmpty())
+        SetBlob(image, VIPS_META_EXIF_NAME, kExifPrefix + blocks.exif);
+    if (!blocks.xmp.isEmpty())
+        SetBlob(image, VIPS_META_XMP_NAME, blocks.xmp);
+    // A JPEG's APP13 is the Photoshop block; a TIFF and a PNG get theirs
+    // afterwards (PutResultMetadata).
+    if (!blocks.photoshop.isEmpty() && format == ImageFormat::Jpeg)
+        SetBlob(image, VIPS_META_IPTC_NAME, kPhotoshopPrefix + blocks.photoshop);
     const double perMm = dpi ? dpi->x / kMmPerInch : 1.0;
     im->Xres = perMm;
     im->Yres = dpi ? dpi->y / kMmPerInch : 1.0;
@@ -143,10 +127,11 @@ void SetMetadata(VImage& image, const QByteArray& exif, const QByteArray& xmp,
 }
 
 // JPEG XL's quality is a distance: libjxl's own mapping from 30 up, then
-// growing smoothly to the encoder's largest, 25, at quality 0.
+// growing smoothly to the largest libvips takes, 15, at quality 0 (a
+// larger one is not set at all, and the picture comes out at about 90).
 double JxlDistance(int quality) {
     constexpr double kAt30 = 6.4;
-    constexpr double kLargest = 25.0;
+    constexpr double kLargest = 15.0;
     if (quality >= 30)
         return 0.1 + (100 - quality) * 0.09;
     return kAt30 * std::pow(kLargest / kAt30, (30 - quality) / 30.0);
@@ -202,41 +187,6 @@ QString TakeVipsError(const VError& e) {
     return text.isEmpty() ? QStringLiteral("the picture is damaged or unsupported") : text;
 }
 
-// The kinds of private data an encoded result holds, read back from its
-// bytes as any reader would find them.
-uint32_t PrivateDataInResult(const QByteArray& encoded, uint32_t format) {
-    if (!ImageFormat::HoldsMetadata(format))
-        return 0; // GIF, BMP, PCX and ICO carry no metadata
-    QBuffer file;
-    file.setData(encoded);
-    file.open(QIODevice::ReadOnly);
-    uint32_t found = 0;
-    if (format == ImageFormat::Tiff)
-        found |= PrivateDataInExif(ReadTiffExif(file));
-    if (format == ImageFormat::Jxl) {
-        const BoxMetadata boxes = ReadJxlMetadata(file);
-        return PrivateDataInExif(boxes.exif) | PrivateDataInXmp(boxes.xmp);
-    }
-    const VImage image = VImage::new_from_buffer(encoded.constData(), size_t(encoded.size()), "");
-    const auto blob = [&image](const char* name) {
-        size_t length = 0;
-        const void* data = image.get_typeof(name) ? image.get_blob(name, &length) : nullptr;
-        return QByteArray(static_cast<const char*>(data), qsizetype(length));
-    };
-    return found | PrivateDataInExif(blob(VIPS_META_EXIF_NAME)) |
-           PrivateDataInXmp(blob(VIPS_META_XMP_NAME)) |
-           PrivateDataInPhotoshop(blob(VIPS_META_IPTC_NAME)) |
-           PrivateDataInPhotoshop(blob(VIPS_META_PHOTOSHOP_NAME));
-}
-
-QString KindNames(uint32_t kinds) {
-    QStringList names;
-    for (uint32_t bit = 0; bit < PrivateKind::Count; ++bit)
-        if (kinds & (1u << bit))
-            names << PrivateKindName(1u << bit);
-    return names.join(QStringLiteral(", "));
-}
-
 QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QString& why,
                          uint32_t& removed) {
     const int pageHeight = picture.height() / std::max(request.pages, 1);
@@ -254,18 +204,21 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
     QByteArray encoded;
     const ResultFacts facts{image.width(), pageHeight, request.dpi};
     removed = 0;
-    ResultBlocks blocks{
-        ResultExif(request.sourceExif, facts, std::nullopt, request.metadata, &removed),
-        ResultXmp(StripXmp(request.sourceXmp, request.metadata, removed)),
-        {}};
+    const int level = request.metadata;
+    ResultBlocks blocks{level > MetadataLevel::KeepAll
+                            ? KeptExif(request.sourceExif, facts, std::nullopt, level, removed)
+                            : ResultExif(request.sourceExif, facts),
+                        KeptXmp(request.sourceXmp, level, removed),
+                        KeptPhotoshop(request.sourcePhotoshop, request.sourceIptc, level, removed),
+                        {},
+                        {}};
+    blocks.iptc = IptcRecords(blocks.photoshop);
+    // A PNG's own text chunks have a place only in a PNG, and only whole.
+    if (level <= MetadataLevel::KeepAll && request.format == ImageFormat::Png)
+        blocks.pngTexts = request.sourcePngTexts;
     try {
         image = PrepareColours(image, request.format, request.srgb).copy();
-        // TIFF's IPTC tag holds bare records and libtiff cuts a block to
-        // whole 32-bit words: a JPEG's IPTC, which is Photoshop's resource
-        // block, goes whole under TIFF's Photoshop tag instead.
-        SetMetadata(image, blocks.exif, blocks.xmp, request.dpi, request.metadata, removed);
-        if (request.format == ImageFormat::Tiff)
-            blocks.photoshop = TakePhotoshopBlock(image);
+        SetMetadata(image, request.format, blocks, request.dpi, level);
         if (request.pages > 1 && ImageFormat::HoldsPages(request.format))
             image.set(VIPS_META_PAGE_HEIGHT, pageHeight);
         encoded = Save(image, request.format, request.quality);
@@ -279,17 +232,17 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
     }
     if (!PutResultMetadata(encoded, request.format, facts, blocks, why))
         return {};
-    if (request.metadata > MetadataLevel::KeepAll) {
-        uint32_t left = 0;
+    if (level > MetadataLevel::KeepAll) {
+        QStringList unlisted;
         try {
-            left = PrivateDataInResult(encoded, request.format) & KindsRemovedBy(request.metadata);
+            unlisted = UnlistedEntries(encoded, request.format, level);
         } catch (const VError& e) {
             why = QStringLiteral("its result could not be read back (%1)").arg(TakeVipsError(e));
             return {};
         }
-        if (left) {
-            why = QStringLiteral("its result still holds %1 after they were removed")
-                      .arg(KindNames(left));
+        if (!unlisted.isEmpty()) {
+            why = QStringLiteral("its result still holds %1, which is not to be kept")
+                      .arg(unlisted.mid(0, 3).join(QStringLiteral(", ")));
             return {};
         }
     }

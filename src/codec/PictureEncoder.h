@@ -18,6 +18,9 @@ struct EncodeRequest {
     int pages = 1;         // pages stacked in the picture, each pageHeight rows
     QByteArray sourceExif; // the source's blocks, as loaded
     QByteArray sourceXmp;
+    QByteArray sourcePhotoshop;   // its Photoshop resource block, "8BIM" records
+    QByteArray sourceIptc;        // IPTC records it held apart (a TIFF's IPTC tag)
+    QByteArray sourcePngTexts;    // a PNG's text chunks, whole
     std::optional<StatedDpi> dpi; // none: the result states no resolution
     int metadata = 0;             // a MetadataLevel
     bool srgb = false;            // pixels in sRGB, with the sRGB profile embedded
@@ -27,8 +30,8 @@ struct EncodeRequest {
 // can show, its pages kept or its first page alone, its metadata the
 // result's own (see PutResultMetadata). Empty with the reason in why when
 // it cannot be written. With a metadata level, removed gains the kinds of
-// private data taken out, and the result is read back: one that still
-// holds any fails.
+// private data taken out, and the result is read back by other readers:
+// one that holds any entry the keep list does not name fails.
 QByteArray EncodePicture(const vips::VImage& picture, const EncodeRequest& request, QString& why,
                          uint32_t& removed);
 

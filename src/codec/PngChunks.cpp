@@ -3,6 +3,8 @@
 
 #include "codec/ByteFields.h"
 
+#include <QIODevice>
+
 #include <array>
 
 namespace {
@@ -75,6 +77,48 @@ bool AddTexts(QByteArray& png, const QList<std::pair<QByteArray, QByteArray>>& t
         chunks += Chunk("tEXt", key + '\0' + text);
     png.insert(kHeaderChunkBytes, chunks);
     return true;
+}
+
+Metadata ReadMetadata(QIODevice& file) {
+    constexpr qint64 kMostBytes = qint64(16) << 20;
+    static const QByteArray xmpKey("XML:com.adobe.xmp\0", 18);
+    Metadata found;
+    qint64 at = kSignature.size();
+    while (at + 12 <= file.size() && file.seek(at)) {
+        const QByteArray head = file.read(8);
+        const qint64 length = head.size() == 8 ? qint64(Get32(head, 0, true)) : -1;
+        const QByteArray type = head.mid(4, 4);
+        if (length < 0 || length > file.size() - at - 12 || type == "IEND")
+            break;
+        const bool text = type == "tEXt" || type == "zTXt" || type == "iTXt";
+        if ((type == "eXIf" || text) && length <= kMostBytes) {
+            const QByteArray data = file.read(length);
+            if (type == "eXIf" && found.exif.isEmpty())
+                found.exif = data;
+            // An iTXt: key, compressed or not, method, language, key again,
+            // then the text, deflated when compressed.
+            else if (type == "iTXt" && data.startsWith(xmpKey)) {
+                const bool compressed = data.size() > xmpKey.size() && data[xmpKey.size()] == 1;
+                const qsizetype language = data.indexOf('\0', xmpKey.size() + 2);
+                const qsizetype translated = language < 0 ? -1 : data.indexOf('\0', language + 1);
+                if (translated > 0)
+                    found.xmp = compressed ? qUncompress(Make32(uint32_t(data.size() * 4), true) +
+                                                         data.mid(translated + 1))
+                                           : data.mid(translated + 1);
+            } else if (text && !data.startsWith("Raw profile type exif") &&
+                       !data.startsWith("Raw profile type APP1") &&
+                       !data.startsWith("Raw profile type xmp") &&
+                       found.texts.size() + length <= kMostBytes) {
+                // Old copies of the EXIF and XMP (ImageMagick's) would state
+                // the old size and turn beside the result's own blocks.
+                file.seek(at);
+                found.texts += file.read(12 + length);
+            }
+        }
+        at += 12 + length;
+    }
+    file.seek(0);
+    return found;
 }
 
 } // namespace PngChunks

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QString>
 
+class QIODevice;
+
 // A PNG file's chunks, read and written by hand where libraries fall
 // short: Qt's reader cuts a text key at its first ":", and no writer we
 // use puts text chunks of our choosing.
@@ -21,5 +23,17 @@ QHash<QString, QString> Texts(const QByteArray& png);
 // png with tEXt chunks (Latin-1) for texts, in the order given, right after
 // its header; false when png is no PNG.
 bool AddTexts(QByteArray& png, const QList<std::pair<QByteArray, QByteArray>>& texts);
+
+// What a PNG file holds beside its pixels, which libvips 8.14 does not
+// read: its EXIF (the eXIf chunk), its XMP (the iTXt chunk libraries write
+// it in) and every other text chunk, whole, for a PNG result to carry.
+struct Metadata {
+    QByteArray exif;
+    QByteArray xmp;
+    QByteArray texts; // tEXt, zTXt and iTXt chunks, one after another
+};
+// Walks the chunk headers only, keeping at most a few megabytes of each
+// kind. Leaves the file at its start.
+Metadata ReadMetadata(QIODevice& file);
 
 } // namespace PngChunks

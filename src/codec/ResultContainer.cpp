@@ -76,8 +76,20 @@ bool PutJpegMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteA
 
 // ---- PNG: chunks, each with its CRC -----------------------------------
 
-bool PutPngMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteArray& exif,
+// IPTC in a PNG, as ImageMagick writes it and exiftool and Exiv2 read it: a
+// text chunk of the records in hex.
+QByteArray RawIptcProfile(const QByteArray& records) {
+    QByteArray text = "\niptc\n" + QByteArray::number(records.size()).rightJustified(8) + '\n';
+    const QByteArray hex = records.toHex();
+    for (qsizetype at = 0; at < hex.size(); at += 72)
+        text += hex.mid(at, 72) + '\n';
+    return text;
+}
+
+bool PutPngMetadata(QByteArray& encoded, const ResultFacts& facts, const ResultBlocks& blocks,
                     QString& why) {
+    const QByteArray& exif = blocks.exif;
+    const QByteArray& iptc = blocks.iptc;
     if (!encoded.startsWith(PngChunks::kSignature)) {
         why = QStringLiteral("the encoder made no PNG");
         return false;
@@ -91,6 +103,10 @@ bool PutPngMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteAr
     }
     if (!exif.isEmpty())
         ours += PngChunks::Chunk("eXIf", exif);
+    if (!iptc.isEmpty())
+        ours += PngChunks::Chunk("tEXt",
+                                 QByteArray("Raw profile type iptc\0", 22) + RawIptcProfile(iptc));
+    ours += blocks.pngTexts;
     QByteArray rebuilt = PngChunks::kSignature;
     qsizetype at = PngChunks::kSignature.size();
     while (at + 12 <= encoded.size()) {
@@ -209,7 +225,7 @@ bool PutResultMetadata(QByteArray& encoded, uint32_t format, const ResultFacts& 
     case ImageFormat::Jpeg:
         return PutJpegMetadata(encoded, facts, exif, why);
     case ImageFormat::Png:
-        return PutPngMetadata(encoded, facts, exif, why);
+        return PutPngMetadata(encoded, facts, blocks, why);
     case ImageFormat::Webp:
         return PutWebpMetadata(encoded, facts, exif, why);
     case ImageFormat::Avif:

@@ -15,6 +15,8 @@ struct ResultBlocks {
     QByteArray exif;      // a bare TIFF structure, from ResultExif
     QByteArray xmp;       // from ResultXmp
     QByteArray photoshop; // Photoshop's resource block (a JPEG's IPTC), "8BIM" first
+    QByteArray iptc;      // the IPTC records of that block, for a PNG to carry
+    QByteArray pngTexts;  // a PNG source's text chunks, whole, for a PNG
 };
 
 // Makes an encoded result of format (an ImageFormat code) carry exactly what

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "codec/ResultMetadata.h"
 
-#include "codec/PrivateData.h"
-
 #include <QDate>
 #include <QRegularExpression>
 #include <QString>
@@ -121,64 +119,11 @@ void DropThumbnail(ExifData* data) {
 constexpr ExifShort kUpright = 1;
 constexpr ExifShort kInches = 2;
 
-// The tags that name a person or a single camera, wherever they stand.
-constexpr std::pair<ExifTag, uint32_t> kPrivateTags[] = {
-    {EXIF_TAG_IMAGE_UNIQUE_ID, PrivateKind::Serials},
-    {EXIF_TAG_BODY_SERIAL_NUMBER, PrivateKind::Serials},
-    {EXIF_TAG_LENS_SERIAL_NUMBER, PrivateKind::Serials},
-    {ExifTag(0xc62f), PrivateKind::Serials}, // CameraSerialNumber
-    {EXIF_TAG_ARTIST, PrivateKind::Owners},
-    {EXIF_TAG_XP_AUTHOR, PrivateKind::Owners},
-    {EXIF_TAG_CAMERA_OWNER_NAME, PrivateKind::Owners},
-    {ExifTag(0x013c), PrivateKind::Owners}, // HostComputer
-    {EXIF_TAG_MAKER_NOTE, PrivateKind::MakerNotes},
-    {EXIF_TAG_GPS_INFO_IFD_POINTER, PrivateKind::Gps},
-};
-
-bool IsResolution(ExifIfd ifd, ExifTag tag) {
-    return ifd == EXIF_IFD_0 && (tag == EXIF_TAG_X_RESOLUTION || tag == EXIF_TAG_Y_RESOLUTION ||
-                                 tag == EXIF_TAG_RESOLUTION_UNIT);
-}
-
-// The kinds of private data in data; with remove, they are taken out too
-// (with ProfileOnly, every entry but the resolution).
-uint32_t PrivateEntries(ExifData* data, int level, bool remove) {
-    uint32_t found = 0;
-    for (int i = 0; i < EXIF_IFD_COUNT; ++i) {
-        ExifContent* content = data->ifd[i];
-        for (unsigned int e = content ? content->count : 0; e-- > 0;) {
-            ExifEntry* entry = content->entries[e];
-            uint32_t kind = i == EXIF_IFD_GPS ? PrivateKind::Gps : 0;
-            for (const auto& [tag, tagKind] : kPrivateTags)
-                if (entry->tag == tag)
-                    kind = tagKind;
-            if (!kind && !IsResolution(ExifIfd(i), entry->tag))
-                kind = PrivateKind::Other;
-            found |= kind;
-            if (remove && (kind & KindsRemovedBy(level)))
-                exif_content_remove_entry(content, entry);
-        }
-    }
-    return found;
-}
-
 } // namespace
 
-uint32_t PrivateDataInExif(const QByteArray& exif) {
-    const ExifPtr data = LoadExif(exif);
-    return data ? PrivateEntries(data.get(), MetadataLevel::KeepAll, false) : 0;
-}
-
 QByteArray ResultExif(const QByteArray& source, const ResultFacts& facts,
-                      std::optional<bool> bigEndian, int level, uint32_t* removed) {
+                      std::optional<bool> bigEndian) {
     ExifPtr data = LoadExif(source);
-    if (data && level > MetadataLevel::KeepAll) {
-        const uint32_t found = PrivateEntries(data.get(), level, true) & KindsRemovedBy(level);
-        if (removed)
-            *removed |= found;
-        if (!HoldsEntries(data.get()))
-            data.reset();
-    }
     if (!data) {
         // A resolution set for a type that holds it only in EXIF needs a block.
         if (!facts.dpi)

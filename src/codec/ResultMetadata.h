@@ -25,16 +25,10 @@ struct ResultFacts {
 // size; the resolution of facts, or none. Returned as the bare TIFF
 // structure ("II" or "MM" first), in the source's byte order unless
 // bigEndian asks for one; empty when there is nothing to carry. Nothing
-// else of the source's block changes.
-// With a MetadataLevel above KeepAll, what it removes goes too (see
-// PrivateData.h), and removed gains the kinds that were there.
+// else of the source's block changes: what a result keeps of it above
+// KeepAll is KeptExif's (KeptMetadata.h).
 QByteArray ResultExif(const QByteArray& source, const ResultFacts& facts,
-                      std::optional<bool> bigEndian = std::nullopt, int level = 0,
-                      uint32_t* removed = nullptr);
-
-// The kinds of private data an EXIF block holds (see PrivateData.h); Other
-// for any entry beside the resolution.
-uint32_t PrivateDataInExif(const QByteArray& exif);
+                      std::optional<bool> bigEndian = std::nullopt);
 
 // XMP with the orientation it states (tiff:Orientation, as an attribute or
 // an element) reset to 1; anything else is kept byte for byte.

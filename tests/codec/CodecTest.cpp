@@ -4,6 +4,8 @@
 #include "codec/Image.h"
 #include "preview/ExifReader.h"
 
+#include <limits>
+
 #include <sys/stat.h>
 
 namespace {
@@ -42,6 +44,20 @@ TEST_F(CodecTest, JpegQualityIsWrittenDownToTheLowestTheCodecTakes) {
         ASSERT_TRUE(image.Save(out, ImageFormat::Jpeg));
         EXPECT_EQ(Oracle(u"identify"_s, {u"-format"_s, "%Q", out}).out,
                   QString::fromLatin1(estimated));
+    }
+    // JPEG XL's quality reaches its encoder at every value: each lower one
+    // gives a smaller file, down to 0 (a distance past the encoder's range
+    // was not set at all, and wrote about quality 90).
+    qsizetype larger = std::numeric_limits<qsizetype>::max();
+    for (const uint8_t quality : {90, 30, 11, 0}) {
+        CxImage image;
+        ASSERT_TRUE(image.Load(source));
+        ASSERT_TRUE(image.Resample(512, 384));
+        image.SetJpegQuality(quality);
+        QByteArray bytes;
+        ASSERT_TRUE(image.Encode(ImageFormat::Jxl, bytes));
+        EXPECT_LT(bytes.size(), larger) << int(quality);
+        larger = bytes.size();
     }
 }
 
