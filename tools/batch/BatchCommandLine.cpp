@@ -68,13 +68,15 @@ Options:
                                           --also's, separated by ";"
                          metadata         what each result keeps of the
                                           photo's metadata: 0 everything
-                                          (default), 1 all but location,
-                                          serial numbers, owner and author
-                                          names, maker notes and contacts,
-                                          2 only the colour profile and the
-                                          resolution; each result is read
-                                          back, and one still holding what
-                                          was removed fails
+                                          (default); 1 only the camera, the
+                                          lens, the exposure, the date
+                                          taken, the copyright, the colour
+                                          profile and the resolution; 2
+                                          only the colour profile and the
+                                          resolution. Whatever no list
+                                          names goes; each result is read
+                                          back by Exiv2, and one holding
+                                          anything else fails
                          mailmetadata     the same for the copies of --mail
                                           (default 1)
                          srgb             1: pixels in sRGB with the sRGB
