@@ -4,6 +4,7 @@
 #include "codec/Image.h"
 #include "codec/PngChunks.h"
 #include "platform/FileName.h"
+#include "platform/RegularFile.h"
 #include "platform/SafeWrite.h"
 
 #include <QCryptographicHash>
@@ -14,6 +15,7 @@
 #include <cctype>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,12 +45,51 @@ QString Md5Name(const QString& path) {
            QStringLiteral(".png");
 }
 
-// Whether the PNG at thumbnail was made from path as it is now.
-bool Matches(const QString& thumbnail, const QString& path, int64_t mtime) {
-    QFile file(thumbnail);
-    if (!file.open(QIODevice::ReadOnly))
+// Whether folder, and each folder between the cache's root and it, is the
+// user's alone. Someone else who could write one could put a link where a
+// thumbnail goes, for us to write through, or a picture for us to decode.
+// GLib keeps a Trash the same way: only in a folder of the user's that is
+// not a link, one that nobody else can change. The root may be a link
+// the user made; where it leads must be theirs too.
+QString UntrustedFolder(const QString& folder) {
+    const QString root = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    QString at = root;
+    const QStringList below = folder.mid(root.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (qsizetype i = -1; i < below.size(); ++i) {
+        if (i >= 0)
+            at += QLatin1Char('/') + below[i];
+        struct stat folderStat {};
+        const QByteArray bytes = EncodeFileName(at);
+        if ((i < 0 ? ::stat(bytes.constData(), &folderStat)
+                   : ::lstat(bytes.constData(), &folderStat)) != 0)
+            return errno == ENOENT ? QString() : SystemReason(errno);
+        if (!S_ISDIR(folderStat.st_mode))
+            return QStringLiteral("%1 is not a folder").arg(ShownFileName(at));
+        if (folderStat.st_uid != ::geteuid() || (folderStat.st_mode & (S_IWGRP | S_IWOTH)))
+            return QStringLiteral("%1 can be changed by other users").arg(ShownFileName(at));
+    }
+    return {};
+}
+
+// The first bytes of the PNG at thumbnail, read only from a folder of the
+// user's and only when it is a regular file; empty otherwise.
+QByteArray ReadHeader(const QString& thumbnail) {
+    QFile file;
+    if (!UntrustedFolder(QFileInfo(thumbnail).path()).isEmpty() ||
+        !OpenRegularFile(file, thumbnail).isEmpty())
+        return {};
+    return file.read(kMostHeaderBytes);
+}
+
+// Whether the PNG at thumbnail was made from path as it is now, at most
+// side pixels large: one larger (a planted bomb) is no thumbnail of ours
+// and is made again.
+bool Matches(const QString& thumbnail, const QString& path, int64_t mtime, int side) {
+    const QByteArray header = ReadHeader(thumbnail);
+    const QSize size = PngChunks::Size(header);
+    if (size.isEmpty() || size.width() > side || size.height() > side)
         return false;
-    const QHash<QString, QString> texts = PngChunks::Texts(file.read(kMostHeaderBytes));
+    const QHash<QString, QString> texts = PngChunks::Texts(header);
     // Whole seconds as the freedesktop way writes them; Xfce's thumbnailer
     // adds the fraction ("1796639985.379579").
     const QString stated = texts.value(kMTimeKey);
@@ -57,16 +98,20 @@ bool Matches(const QString& thumbnail, const QString& path, int64_t mtime) {
            !seconds.isEmpty() && seconds == QString::number(mtime);
 }
 
-// Puts png at target, whole or not at all, in folders and a file that are
-// the user's alone.
+// Puts png at target, whole or not at all, in folders of the user's
+// alone: a link at target is replaced, never written through.
 bool Store(const QString& target, const QByteArray& png, QString* why) {
-    WriteOptions options;
-    options.ownerOnly = true;
-    const QString reason = MakeFolderPath(QFileInfo(target).path(), 0700, true)
-                               ? WriteFileSafely(target, png, options)
-                               : SystemReason(errno);
+    const QString folder = QFileInfo(target).path();
+    QString reason =
+        MakeFolderPath(folder, 0700, true) ? UntrustedFolder(folder) : SystemReason(errno);
+    if (reason.isEmpty()) {
+        WriteOptions options;
+        options.mode = WriteMode::Replace;
+        options.ownerOnly = true;
+        reason = WriteFileSafely(target, png, options);
+    }
     if (why && !reason.isEmpty())
-        *why = QStringLiteral("cannot write %1 (%2)").arg(target, reason);
+        *why = QStringLiteral("cannot write %1 (%2)").arg(ShownFileName(target), reason);
     return reason.isEmpty();
 }
 
@@ -120,14 +165,14 @@ QString Find(const QString& path, int64_t mtime, int side) {
         if (size.side < side)
             continue;
         const QString thumbnail = ThumbnailPath(path, QLatin1String(size.folder));
-        if (Matches(thumbnail, path, mtime))
+        if (Matches(thumbnail, path, mtime, size.side))
             return thumbnail;
     }
     return {};
 }
 
 bool Failed(const QString& path, int64_t mtime) {
-    return Matches(FailPath(path), path, mtime);
+    return Matches(FailPath(path), path, mtime, 1);
 }
 
 QString Make(const QString& path, int64_t mtime, int side, QString* why) {

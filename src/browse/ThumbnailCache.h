@@ -11,7 +11,9 @@
 // Thumb::MTime still match the file. Those we make are "normal" (128
 // pixels), or "large" (256) for a screen of twice the pixels; a picture we
 // cannot read is noted under fail/, so that it is not tried again until it
-// changes. Safe to call from any thread.
+// changes. Only folders of the user's alone are read or written, and a
+// link where a thumbnail goes is replaced, never written through. Safe to
+// call from any thread.
 namespace ThumbnailCache {
 // The side of a thumbnail as the grid shows it, in the screen's points.
 constexpr int kSide = 128;

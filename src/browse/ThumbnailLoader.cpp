@@ -55,12 +55,17 @@ void ThumbnailLoader::Work() {
                 return;
             job = pending_.takeLast();
         }
-        QString found = ThumbnailCache::Find(job.path, job.mtime, job.make ? job.side : 0);
-        if (found.isEmpty() && job.make && !ThumbnailCache::Failed(job.path, job.mtime))
-            found = ThumbnailCache::Make(job.path, job.mtime, job.side);
+        const QString found = ThumbnailCache::Find(job.path, job.mtime, job.make ? job.side : 0);
         QImage thumbnail;
         if (!found.isEmpty())
             thumbnail.load(found, "PNG");
+        // One in the cache that does not decode is made again, not shown
+        // as none until the picture changes.
+        if (thumbnail.isNull() && job.make && !ThumbnailCache::Failed(job.path, job.mtime)) {
+            const QString made = ThumbnailCache::Make(job.path, job.mtime, job.side);
+            if (!made.isEmpty())
+                thumbnail.load(made, "PNG");
+        }
         QMetaObject::invokeMethod(
             this,
             [this, path = job.path, thumbnail, make = job.make] {

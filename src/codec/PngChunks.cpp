@@ -6,6 +6,7 @@
 #include <QIODevice>
 
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -41,6 +42,18 @@ QByteArray Chunk(const QByteArray& type, const QByteArray& data) {
     return Make32(uint32_t(data.size()), true) + body + Make32(Crc32(body), true);
 }
 
+QSize Size(const QByteArray& png) {
+    if (!png.startsWith(kSignature) || png.size() < kHeaderChunkBytes ||
+        png.mid(kSignature.size() + 4, 4) != "IHDR")
+        return {};
+    // Stated as 31-bit numbers; anything larger is no PNG.
+    const uint32_t width = Get32(png, kSignature.size() + 8, true);
+    const uint32_t height = Get32(png, kSignature.size() + 12, true);
+    if (width > INT32_MAX || height > INT32_MAX)
+        return {};
+    return {int(width), int(height)};
+}
+
 QHash<QString, QString> Texts(const QByteArray& png) {
     QHash<QString, QString> texts;
     if (!png.startsWith(kSignature))
@@ -69,8 +82,7 @@ QHash<QString, QString> Texts(const QByteArray& png) {
 }
 
 bool AddTexts(QByteArray& png, const QList<std::pair<QByteArray, QByteArray>>& texts) {
-    if (!png.startsWith(kSignature) || png.size() < kHeaderChunkBytes ||
-        png.mid(kSignature.size() + 4, 4) != "IHDR")
+    if (Size(png).isEmpty())
         return false;
     QByteArray chunks;
     for (const auto& [key, text] : texts)

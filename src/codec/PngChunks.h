@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QSize>
 #include <QString>
 
 class QIODevice;
@@ -16,6 +17,9 @@ extern const QByteArray kSignature;
 
 // One chunk: length, type, data and its CRC.
 QByteArray Chunk(const QByteArray& type, const QByteArray& data);
+// The width and height the header of the PNG whose first bytes these are
+// states; empty when the bytes are no PNG.
+QSize Size(const QByteArray& png);
 // The uncompressed text chunks (tEXt, and iTXt without compression) of
 // the PNG whose first bytes these are, before or after the pixels: key to
 // text. Empty when the bytes are no PNG.

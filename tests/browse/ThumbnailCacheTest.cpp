@@ -2,11 +2,15 @@
 #include "browse/ThumbnailCache.h"
 
 #include "TestSupport.h"
+#include "codec/PngChunks.h"
 #include "platform/FileName.h"
 
 #include <QStandardPaths>
 
+#include <functional>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -78,6 +82,7 @@ TEST(ThumbnailCacheTest, MakesSharedThumbnailsAndNotesPicturesItCannotRead) {
     EXPECT_TRUE(ThumbnailCache::Failed(broken, MTime(broken)));
     EXPECT_FALSE(ThumbnailCache::Failed(broken, MTime(broken) + 1));
     EXPECT_FALSE(ThumbnailCache::Failed(photo, mtime));
+    ::unlink(EncodeFileName(photo).constData()); // Qt cannot name it to remove it
 }
 
 // The other way round: a thumbnail Xfce's thumbnail service made, queued
@@ -121,4 +126,63 @@ TEST(ThumbnailCacheTest, ACacheThatCannotBeWrittenGivesTheReason) {
     EXPECT_TRUE(ThumbnailCache::Make(photo, MTime(photo), ThumbnailCache::kSide, &why).isEmpty());
     EXPECT_TRUE(why.contains(normal) && why.contains(u"not a directory"_s)) << qPrintable(why);
     QFile::remove(normal);
+}
+
+// The cache is written and read only in folders of the user's alone, and a
+// link where a thumbnail goes is replaced, never written through: another
+// user's link would otherwise turn the target (root's own files too) into
+// a PNG. A planted thumbnail larger than its size is no thumbnail either.
+TEST(ThumbnailCacheTest, TheCacheHurtsNothingOutsideItAndTrustsOnlyTheUsersFolders) {
+    QTemporaryDir dir;
+    const QString photo = dir.filePath(u"photo.jpg"_s);
+    DrawPicture(photo, 400, 300);
+    const qint64 mtime = MTime(photo);
+    const QString thumbnail = ThumbnailCache::ThumbnailPath(photo, u"normal"_s);
+    const QString normal = QFileInfo(thumbnail).path();
+    const QString precious = WriteFile(dir.filePath(u"precious.txt"_s), "keep me");
+    QDir().mkpath(normal);
+
+    // A link at the thumbnail's place.
+    ASSERT_TRUE(QFile::link(precious, thumbnail));
+    EXPECT_EQ(ThumbnailCache::Make(photo, mtime), thumbnail);
+    EXPECT_EQ(ReadFile(precious), "keep me");
+    EXPECT_FALSE(QFileInfo(thumbnail).isSymLink());
+    EXPECT_EQ(ThumbnailCache::Find(photo, mtime), thumbnail);
+
+    // A thumbnail with the right keys that claims to be huge: a decoder
+    // would refuse it, so it is made again.
+    QByteArray bomb = PngChunks::kSignature +
+                      PngChunks::Chunk("IHDR", QByteArray::fromHex("0000ea600000ea600806000000")) +
+                      PngChunks::Chunk("IEND", {});
+    PngChunks::AddTexts(bomb, {{"Thumb::URI", ThumbnailCache::Uri(photo)},
+                               {"Thumb::MTime", QByteArray::number(mtime)}});
+    WriteFile(thumbnail, bomb);
+    EXPECT_TRUE(ThumbnailCache::Find(photo, mtime).isEmpty());
+    EXPECT_EQ(ThumbnailCache::Make(photo, mtime), thumbnail);
+    EXPECT_EQ(PngChunks::Size(ReadFile(thumbnail)), QSize(128, 96));
+
+    // Folders others could change, or a link for a folder: neither read
+    // nor written, and the reason says so.
+    const QString elsewhere = dir.filePath(u"elsewhere"_s);
+    QDir().mkpath(elsewhere);
+    const std::vector<std::pair<std::function<void()>, QString>> untrusted = {
+        {[&] { ::chmod(EncodeFileName(normal).constData(), 0777); },
+         u"can be changed by other users"_s},
+        {[&] {
+             QDir(normal).removeRecursively();
+             QFile::link(elsewhere, normal);
+         },
+         u"is not a folder"_s},
+    };
+    for (const auto& [plant, reason] : untrusted) {
+        ASSERT_EQ(ThumbnailCache::Make(photo, mtime), thumbnail);
+        plant();
+        EXPECT_TRUE(ThumbnailCache::Find(photo, mtime).isEmpty()) << qPrintable(reason);
+        QString why;
+        EXPECT_TRUE(ThumbnailCache::Make(photo, mtime, ThumbnailCache::kSide, &why).isEmpty());
+        EXPECT_TRUE(why.contains(reason)) << qPrintable(why);
+        QFile::remove(normal);
+        ::chmod(EncodeFileName(normal).constData(), 0700);
+    }
+    EXPECT_TRUE(QDir(elsewhere).isEmpty());
 }

@@ -330,6 +330,28 @@ TEST(FileListModelTest, APictureShowsItsCachedThumbnailAsItsIconAndMakesMissingO
                      .isEmpty());
 }
 
+// A thumbnail in the cache that does not decode (cut short, say) is made
+// again from the picture rather than shown as none until it changes.
+TEST(ThumbnailLoaderTest, AThumbnailThatDoesNotDecodeIsMadeAgain) {
+    QTemporaryDir dir;
+    const QString photo = dir.filePath(u"photo.jpg"_s);
+    DrawPicture(photo, 400, 300);
+    const qint64 mtime = QFileInfo(photo).lastModified().toSecsSinceEpoch();
+    const QString thumbnail = ThumbnailCache::Make(photo, mtime);
+    ASSERT_FALSE(thumbnail.isEmpty());
+    QFile cut(thumbnail);
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    cut.resize(cut.size() / 2);
+    cut.close();
+    ASSERT_EQ(ThumbnailCache::Find(photo, mtime), thumbnail); // its keys still match
+    ThumbnailLoader loader;
+    QSignalSpy ready(&loader, &ThumbnailLoader::Ready);
+    loader.Request(photo, mtime, true, ThumbnailCache::kSide);
+    ASSERT_TRUE(ready.wait(60000));
+    EXPECT_EQ(ready[0][1].value<QImage>().size(), QSize(128, 96));
+    EXPECT_FALSE(QImage(thumbnail).isNull());
+}
+
 TEST(FileListStartTest, AStoredFolderThatIsGoneOpensThePersonalFolder) {
     AppSettings settings;
     settings.LastBrowsePIDL = u"/no/such/folder"_s;
