@@ -149,9 +149,9 @@ private:
     void MailCopy(PlannedResult& result, const ResizeSettings& output, const NameFields& fields) {
         ResizeSettings named = output;
         named.override = 0;
-        result.path = PlanOutput(plan_.sources[result.picture], named, true, request_.mailFolder,
-                                 fields)
-                          .path;
+        result.path =
+            PlanOutput(plan_.sources[result.picture], named, true, request_.mailFolder, fields)
+                .path;
         result.destination = request_.mailFolder;
         const QString first = result.path;
         for (int copy = 2; mailNames_.contains(QFileInfo(result.path).fileName().toCaseFolded());
@@ -194,7 +194,7 @@ private:
         }
         if (output.onexists == OnExists::KeepBoth) {
             result.path = FreeNumberedName(result.path);
-        } else if (holder.kind == Holder::Result ||
+        } else if (holder.kind == Holder::OtherResult ||
                    (holder.kind == Holder::Source && output.onexists != OnExists::Skip)) {
             // Two results of one batch never share a name, and a source
             // is written over only by its own result, as chosen.
@@ -213,7 +213,7 @@ private:
 
     // What holds a name before this result takes it.
     struct Holder {
-        enum Kind { Nothing, File, Source, Result } kind = Nothing;
+        enum Kind { Nothing, File, Source, OtherResult } kind = Nothing;
         QString reason; // for a source or another result
     };
 
@@ -229,9 +229,10 @@ private:
                             .arg(ShownFileName(plan_.sources[source->second]))};
         }
         if (const auto other = claimed_.find(PathIdentity(path)); other != claimed_.end())
-            return {Holder::Result, QStringLiteral("another result of this batch, from %1, has "
-                                                   "its name")
-                                        .arg(ShownFileName(plan_.sources[other.value()]))};
+            return {Holder::OtherResult,
+                    QStringLiteral("another result of this batch, from %1, has "
+                                   "its name")
+                        .arg(ShownFileName(plan_.sources[other.value()]))};
         return {Present(path) ? Holder::File : Holder::Nothing, {}};
     }
 
@@ -251,7 +252,6 @@ private:
     void Claim(const PlannedResult& result) {
         claimed_.insert(PathIdentity(result.path), result.picture);
     }
-
 
     const BatchRequest& request_;
     const ResizeSettings& settings_;
@@ -299,9 +299,8 @@ QString BatchPlan::PathFor(const PlannedResult& result, const NameFields& fields
     }
     ResizeSettings output = outputs[size_t(result.recipe)];
     output.override = 0;
-    const QString subfolder = result.picture < request.subfolders.size()
-                                  ? request.subfolders[result.picture]
-                                  : QString();
+    const QString subfolder =
+        result.picture < request.subfolders.size() ? request.subfolders[result.picture] : QString();
     path = PlanOutput(sources[result.picture], SettingsForSubfolder(output, subfolder),
                       request.mail, request.mailFolder, fields)
                .path;

@@ -5,12 +5,15 @@
 
 #include <cstdint>
 
-// Fixed-size numbers inside file bytes, in either byte order. Callers check
-// the bounds: these read and write exactly where they are told.
+// Fixed-size numbers inside file bytes, in either byte order. A read
+// outside the bytes gives 0, so that an offset or length from a hostile
+// file can make a parser read nonsense, never memory that is not the
+// file's; callers still check that a field lies inside its own block.
+// Writes go exactly where they are told, into bytes of our own.
 namespace ByteFields {
 
 inline uint8_t At(const QByteArray& bytes, qsizetype at) {
-    return uint8_t(bytes[at]);
+    return at >= 0 && at < bytes.size() ? uint8_t(bytes[at]) : 0;
 }
 
 inline uint16_t Get16(const QByteArray& bytes, qsizetype at, bool bigEndian) {

@@ -160,9 +160,11 @@ bool PutHeifExif(QByteArray& encoded, const QByteArray& exif, QString& why) {
     const QByteArray payload = Make32(0, true) + (exif.isEmpty() ? kEmptyTiff : exif);
     const quint64 offset = GetSized(encoded, extent->offsetField, extent->offsetSize);
     const quint64 length = GetSized(encoded, extent->lengthField, extent->lengthSize);
-    const quint64 start = extent->base + offset;
-    if (start + length > quint64(encoded.size()))
+    const quint64 size = quint64(encoded.size());
+    if (extent->base > size || offset > size - extent->base ||
+        length > size - extent->base - offset)
         return false;
+    const quint64 start = extent->base + offset;
     if (quint64(payload.size()) <= length) {
         encoded.replace(qsizetype(start), payload.size(), payload);
         encoded.replace(qsizetype(start) + payload.size(), qsizetype(length) - payload.size(),

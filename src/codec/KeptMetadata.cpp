@@ -242,8 +242,9 @@ QByteArray KeptPhotoshop(const QByteArray& block, const QByteArray& iptc, int le
     });
     removed |= found & KindsRemovedBy(level);
     Exiv2::IptcData kept;
+    // An empty record says nothing, and a reader may not even see it.
     for (const Exiv2::Iptcdatum& record : records)
-        if (IsKept(record.key(), level))
+        if (IsKept(record.key(), level) && record.size() > 0)
             kept.add(record);
     // Only envelope records left say nothing: no block at all then.
     const bool says = std::any_of(kept.begin(), kept.end(), [](const Exiv2::Iptcdatum& record) {

@@ -12,7 +12,8 @@ namespace {
 
 using namespace ByteFields;
 
-constexpr qsizetype kHeaderChunkBytes = 8 + 12 + 13; // signature, then IHDR
+constexpr qsizetype kHeaderDataBytes = 13;
+constexpr qsizetype kHeaderChunkBytes = 8 + 12 + kHeaderDataBytes; // signature, then IHDR
 
 uint32_t Crc32(const QByteArray& bytes) {
     static const std::array<uint32_t, 256> table = [] {
@@ -44,6 +45,7 @@ QByteArray Chunk(const QByteArray& type, const QByteArray& data) {
 
 QSize Size(const QByteArray& png) {
     if (!png.startsWith(kSignature) || png.size() < kHeaderChunkBytes ||
+        Get32(png, kSignature.size(), true) != kHeaderDataBytes ||
         png.mid(kSignature.size() + 4, 4) != "IHDR")
         return {};
     // Stated as 31-bit numbers; anything larger is no PNG.
