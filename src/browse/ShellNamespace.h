@@ -18,7 +18,8 @@ struct ShellItem;
 // An item identifier list in the shell's byte format: items that each begin
 // with a 16-bit little-endian byte count (the count included), ended by a
 // 16-bit zero. The Desktop is the empty list; nullopt is the null list.
-// Our items carry a kind byte and a UTF-8 name.
+// Our items carry a kind byte and a name, as its raw bytes: a file name
+// need not be UTF-8.
 using IdList = std::optional<QByteArray>;
 
 namespace ItemKind {

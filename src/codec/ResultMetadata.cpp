@@ -25,8 +25,8 @@ using ExifPtr = std::unique_ptr<ExifData, ExifDataUnref>;
 
 ExifPtr NewExifData() {
     ExifPtr data(exif_data_new());
-    // Taken as the camera wrote it: "following the specification" would add
-    // the mandatory 72 DPI to a picture that states no resolution, and drop
+    // Taken as the camera wrote it: libexif's standard-conforming option
+    // would add the mandatory 72 DPI to a picture that states no resolution, and drop
     // tags libexif does not know. The maker notes it knows it moves with
     // their offsets mended.
     exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ProgressDialog.h"
 
+#include "batch/ResizeJob.h"
 #include "mail/MailTempFolder.h"
 #include "platform/DesktopMetrics.h"
 #include "resize/GuiConfirmationPrompt.h"
 #include "resize/ResizeIds.h"
-#include "batch/ResizeJob.h"
 #include "settings/AppSettings.h"
 
 #include <QCoreApplication>
@@ -61,8 +61,7 @@ void ProgressDialog::showEvent(QShowEvent* event) {
 }
 
 void ProgressDialog::Start() {
-    // The count is taken as 16 bits, as the bar has always done.
-    progress_->setRange(0, int(uint16_t(settings_.PictureList.size())));
+    progress_->setRange(0, int(settings_.PictureList.size()));
     progress_->setValue(0);
     const QStringList pictures = settings_.PictureList;
     // Steps come from the worker with a copy of their status line; the

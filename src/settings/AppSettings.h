@@ -10,14 +10,14 @@
 #include <cstdint>
 #include <memory>
 
-// The placement of the main window: the eleven numbers of a Windows
-// WINDOWPLACEMENT record, in its field order.
 // How the list shows the folder: rows of details, or a grid of thumbnails.
 namespace ViewMode {
 constexpr int32_t Details = 0;
 constexpr int32_t Thumbnails = 1;
 } // namespace ViewMode
 
+// The placement of the main window: the eleven numbers of a Windows
+// WINDOWPLACEMENT record, in its field order.
 struct WindowPlacement {
     int32_t length = 0;
     int32_t flags = 0;

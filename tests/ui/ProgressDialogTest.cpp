@@ -70,11 +70,15 @@ TEST(ProgressDialogTest, AScanClosesWithOkAndHandsOnTheSummary) {
     EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()),
               status->contentsRect().width());
 
-    AppSettings empty;
-    ProgressDialog none(empty);
+    // More pictures than 16 bits count, none of them there: the bar still
+    // spans them all.
+    AppSettings gone;
+    gone.PictureList = QStringList(65'537, dir.filePath(u"gone.jpg"_s));
+    ProgressDialog none(gone);
     none.mode = ProgressDialog::ScanMode;
     EXPECT_EQ(none.exec(), QDialog::Accepted);
     EXPECT_EQ(none.Summary().pictureWidth, 0);
+    EXPECT_EQ(Control<QProgressBar>(&none, ProgressDialogId::Progress)->maximum(), 65'537);
 }
 
 // Cancel stops the batch between pictures: the dialog is rejected, the
