@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -293,6 +294,27 @@ void CMainFrame::ApplyPlacement() {
         setGeometry(*geometry);
     if (settings_.windowPlacement.showCmd == ShowCommand::Maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The frame's edges are known once the window is shown.
+    if (!event->spontaneous())
+        QMetaObject::invokeMethod(this, &CMainFrame::KeepOnScreen, Qt::QueuedConnection);
+}
+
+void CMainFrame::KeepOnScreen() {
+    if (!screen() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    // The whole window, its title bar and its status bar, on its screen.
+    const QRect frame = frameGeometry();
+    const QRect inside = geometry();
+    const QMargins edges(inside.left() - frame.left(), inside.top() - frame.top(),
+                         frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    const std::optional<QRect> kept = PlacementGeometry(
+        MakePlacement(inside, false), {screen()->availableGeometry().marginsRemoved(edges)});
+    if (kept && *kept != inside)
+        setGeometry(*kept);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -48,6 +48,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // No menu of the bars' names: View > Toolbar alone shows and hides one.
     QMenu* createPopupMenu() override { return nullptr; }
     // Keeps the tooltip away from buttons whose command has none.
@@ -62,6 +63,8 @@ private:
     void ShowLockStates();
     void OnHelpCommand(int id);
     void DestroyWindow();
+    // Makes the window no larger than its screen and moves it onto it.
+    void KeepOnScreen();
 
     AppSettings& settings_;
     const ShellNamespace& shell_;
