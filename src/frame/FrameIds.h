@@ -29,6 +29,9 @@ constexpr int SortByName = 32813; // then size, type and time, in the columns' o
 constexpr int SortBySize = 32814;
 constexpr int SortByType = 32815;
 constexpr int SortByTime = 32816;
+constexpr int Back = 32817;
+constexpr int Forward = 32818;
+constexpr int ViewHidden = 32819;
 constexpr int VisitMyWeb = 32793;
 constexpr int CheckNewVersion = 32802;
 constexpr int MailToMe = 32789;
@@ -43,9 +46,10 @@ struct MenuEntry {
     bool separatorAfter;
 };
 
-// In menu order.
-inline constexpr std::array<MenuEntry, 23> kMainMenu{{
-    {"&File", "Up Folder", CommandId::UpFolder, false},
+// In menu order. Up Folder answers Alt+Up too.
+inline constexpr const char* kUpFolderKey = "Alt+Up";
+inline constexpr std::array<MenuEntry, 26> kMainMenu{{
+    {"&File", "Up Folder\tBackspace", CommandId::UpFolder, false},
     {"&File", "Mark", CommandId::Mark, false},
     {"&File", "Resize ...", CommandId::Resize, true},
     {"&File", "Mail To ...", CommandId::MailTo, true},
@@ -53,7 +57,7 @@ inline constexpr std::array<MenuEntry, 23> kMainMenu{{
     {"&Edit", "&Copy To ...", CommandId::CopyTo, false},
     {"&Edit", "Move To ...", CommandId::MoveTo, false},
     {"&Edit", "Select All\tCtrl+A", CommandId::SelectAll, false},
-    {"&Edit", "Refresh", CommandId::Refresh, true},
+    {"&Edit", "Refresh\tF5", CommandId::Refresh, true},
     {"&Edit", "Option ...", CommandId::Option, false},
     {"&View", "&Toolbar", CommandId::ViewToolbar, false},
     {"&View", "&Status Bar", CommandId::ViewStatusBar, true},
@@ -62,7 +66,10 @@ inline constexpr std::array<MenuEntry, 23> kMainMenu{{
     {"&View", "Sort by &Name", CommandId::SortByName, false},
     {"&View", "Sort by Si&ze", CommandId::SortBySize, false},
     {"&View", "Sort by T&ype", CommandId::SortByType, false},
-    {"&View", "Sort by &Create Time", CommandId::SortByTime, false},
+    {"&View", "Sort by &Create Time", CommandId::SortByTime, true},
+    {"&View", "H&idden Files\tCtrl+H", CommandId::ViewHidden, false},
+    {"&Go", "&Back\tAlt+Left", CommandId::Back, false},
+    {"&Go", "&Forward\tAlt+Right", CommandId::Forward, false},
     {"&Help", "Visit my web", CommandId::VisitMyWeb, false},
     {"&Help", "Check the new version ...", CommandId::CheckNewVersion, true},
     {"&Help", "Mail to me", CommandId::MailToMe, false},

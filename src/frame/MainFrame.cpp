@@ -98,6 +98,8 @@ void CMainFrame::ConnectCommands() {
         {CommandId::SelectAll, &CFileListView::OnSelectAll},
         {CommandId::Refresh, &CFileListView::OnRefresh},
         {CommandId::UpFolder, &CFileListView::OnUpFolder},
+        {CommandId::Back, &CFileListView::OnBack},
+        {CommandId::Forward, &CFileListView::OnForward},
         {CommandId::Resize, &CFileListView::OnResize},
         {CommandId::MailTo, &CFileListView::OnMailTo},
         {CommandId::CopyTo, &CFileListView::OnCopyTo},
@@ -120,6 +122,19 @@ void CMainFrame::ConnectCommands() {
     for (const int id : {CommandId::VisitMyWeb, CommandId::CheckNewVersion, CommandId::MailToMe,
                          CommandId::BugReport})
         connect(Action(id), &QAction::triggered, this, [this, id] { OnHelpCommand(id); });
+
+    QAction* up = Action(CommandId::UpFolder);
+    up->setShortcuts({up->shortcut(), QKeySequence(QLatin1String(kUpFolderKey))});
+    const auto historyEnds = [this] {
+        Action(CommandId::Back)->setEnabled(fileList_->CanGoBack());
+        Action(CommandId::Forward)->setEnabled(fileList_->CanGoForward());
+    };
+    connect(fileList_, &CFileListView::FolderShown, this, historyEnds);
+    historyEnds();
+    QAction* hidden = Action(CommandId::ViewHidden);
+    hidden->setCheckable(true);
+    hidden->setChecked(settings_.showHidden);
+    connect(hidden, &QAction::toggled, fileList_, &CFileListView::SetShowHidden);
 }
 
 QAction* CMainFrame::Action(int id) const {
@@ -180,6 +195,16 @@ void CMainFrame::CreateToolBars() {
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
+    summary_ = new QLabel(bar);
+    bar->addWidget(summary_, 1);
+    const FileListModel& model = fileList_->Model();
+    connect(&model, &QAbstractItemModel::modelReset, this, &CMainFrame::ShowFolderSummary);
+    connect(&model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.contains(Qt::CheckStateRole))
+                    ShowFolderSummary();
+            });
+    ShowFolderSummary();
     int i = 0;
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
         lockLabels_[i] = new QLabel(QString::fromLatin1(indicator), bar);
@@ -198,6 +223,12 @@ void CMainFrame::CreateStatusBar() {
     connect(poll, &QTimer::timeout, this, &CMainFrame::ShowLockStates);
     poll->start(kLockPollMs);
     ShowLockStates();
+}
+
+void CMainFrame::ShowFolderSummary() {
+    const FileListModel& model = fileList_->Model();
+    summary_->setText(fileList_->Listing().SummaryText(model.PictureCount(), model.MarkedCount(),
+                                                       model.MarkedBytes()));
 }
 
 void CMainFrame::ShowLockStates() {

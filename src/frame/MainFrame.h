@@ -20,6 +20,8 @@ class QToolBar;
 // address bar, and the client area split between the file list and the
 // preview, both views of the one document. When it closes it stores its
 // placement and the list's width so the next start opens it the same way.
+// Its status bar tells how many pictures the folder holds and which are
+// marked.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -43,6 +45,7 @@ public:
     // current row in view and the keyboard's.
     void SetViewMode(int mode);
     CScrollPictureView* Preview() const { return preview_; }
+    QLabel* FolderSummary() const { return summary_; }
     QToolBar* MainToolBar() const { return mainToolBar_; }
     QToolBar* NavigationToolBar() const { return navigationToolBar_; }
 
@@ -63,6 +66,7 @@ private:
     void ShowLockStates();
     void OnHelpCommand(int id);
     void DestroyWindow();
+    void ShowFolderSummary();
     // Makes the window no larger than its screen and moves it onto it.
     void KeepOnScreen();
 
@@ -78,5 +82,6 @@ private:
     QToolBar* mainToolBar_ = nullptr;
     QToolBar* navigationToolBar_ = nullptr;
     QLabel* lockLabels_[3] = {};
+    QLabel* summary_ = nullptr;
     QString previewMessage_; // the status bar's message of a picture not shown
 };
