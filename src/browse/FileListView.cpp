@@ -405,6 +405,26 @@ void CFileListView::Preview(int index, bool repaintAgain) {
     preview->PrefetchPictures(around);
 }
 
+QString CFileListView::MoveToPicture(int delta, bool wrap) {
+    QList<int> pictures;
+    for (int i = 0; i < model_->rowCount(); ++i)
+        if (!model_->Row(i)->isFolder)
+            pictures << i;
+    if (pictures.isEmpty())
+        return {};
+    const qsizetype at = pictures.indexOf(currentIndex().row());
+    qsizetype target = 0;
+    if (at >= 0 && wrap)
+        target = ((at + delta) % pictures.size() + pictures.size()) % pictures.size();
+    else if (at >= 0)
+        target = std::clamp<qsizetype>(at + delta, 0, pictures.size() - 1);
+    const int row = pictures[target];
+    setCurrentIndex(model_->index(row, 0));
+    scrollTo(currentIndex());
+    Preview(row, true);
+    return model_->Row(row)->path;
+}
+
 int CFileListView::LastSelectedRow() const {
     int last = -1;
     for (const QModelIndex& index : selectionModel()->selectedRows())

@@ -62,6 +62,12 @@ public:
 
     const QByteArray& CurrentFolder() const { return currentFolder_; }
     const FolderListing& Listing() const { return *listing_; }
+    // Moves to another picture of the folder and previews it: delta
+    // pictures on from the current one (1 the next, -1 the one before),
+    // stopping at the first and the last, or going round when wrap; 0
+    // stays on the current row's picture, or takes the first. Its path,
+    // empty when the folder has none.
+    QString MoveToPicture(int delta, bool wrap);
     FileListModel& Model() const { return *model_; }
     SortHeaderCtrl& Header() const { return *header_; }
     // Sorts by the header's column and direction.

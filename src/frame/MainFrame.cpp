@@ -11,6 +11,7 @@
 #include "frame/FrameIds.h"
 #include "frame/HelpLinks.h"
 #include "platform/KeyboardLocks.h"
+#include "preview/FullScreenView.h"
 #include "preview/ScrollPictureView.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
@@ -135,6 +136,78 @@ void CMainFrame::ConnectCommands() {
     hidden->setCheckable(true);
     hidden->setChecked(settings_.showHidden);
     connect(hidden, &QAction::toggled, fileList_, &CFileListView::SetShowHidden);
+    connect(Action(CommandId::FullScreen), &QAction::triggered, this,
+            [this] { OnFullScreen(false); });
+    connect(Action(CommandId::Slideshow), &QAction::triggered, this,
+            [this] { OnFullScreen(true); });
+    AddSlideshowPaces();
+}
+
+void CMainFrame::AddSlideshowPaces() {
+    QAction* slideshow = Action(CommandId::Slideshow);
+    auto* menu = new QMenu(FrameText::SlideshowPace, this);
+    auto* paces = new QActionGroup(menu);
+    for (const int seconds : kSlideshowPaces) {
+        QAction* pace = menu->addAction(FrameText::Seconds.arg(seconds));
+        pace->setCheckable(true);
+        pace->setChecked(seconds == settings_.slideshowPace);
+        paces->addAction(pace);
+        connect(pace, &QAction::triggered, this, [this, seconds] {
+            settings_.slideshowPace = seconds;
+            if (fullScreen_ && fullScreen_->SlideshowRunning())
+                fullScreen_->SetSlideshow(true, seconds);
+        });
+    }
+    // After the slideshow's own item.
+    QMenu* view = qobject_cast<QMenu*>(slideshow->parent());
+    const QList<QAction*> items = view->actions();
+    const qsizetype at = items.indexOf(slideshow) + 1;
+    view->insertMenu(at < items.size() ? items[at] : nullptr, menu);
+}
+
+CFullScreenView* CMainFrame::FullScreen() const {
+    return fullScreen_;
+}
+
+void CMainFrame::OnFullScreen(bool slideshow) {
+    if (fullScreen_) {
+        if (slideshow)
+            fullScreen_->SetSlideshow(!fullScreen_->SlideshowRunning(), settings_.slideshowPace);
+        return;
+    }
+    const QString path = fileList_->MoveToPicture(0, false);
+    if (path.isEmpty()) {
+        statusBar()->showMessage(FrameText::NoPictureHere);
+        return;
+    }
+    fullScreen_ = new CFullScreenView(this);
+    fullScreen_->SetSlideshowKey(Action(CommandId::Slideshow)->shortcut());
+    connect(fullScreen_, &CFullScreenView::StepRequested, this, &CMainFrame::OnFullScreenStep);
+    connect(fullScreen_, &CFullScreenView::Left, this, [this] {
+        fullScreen_.clear(); // deleted later: it is gone now
+        activateWindow();
+        listPane_->currentWidget()->setFocus();
+    });
+    fullScreen_->showFullScreen();
+    fullScreen_->ShowPicture(path);
+    if (slideshow)
+        fullScreen_->SetSlideshow(true, settings_.slideshowPace);
+}
+
+void CMainFrame::OnFullScreenStep(int step, bool slideshow) {
+    if (!fullScreen_)
+        return;
+    // First and Last go as far as there are rows; a slideshow starts again
+    // after the last picture.
+    const int rows = fileList_->Model().rowCount();
+    const int delta = step == CFullScreenView::First  ? -rows
+                      : step == CFullScreenView::Last ? rows
+                                                      : step;
+    const QString path = fileList_->MoveToPicture(delta, slideshow);
+    if (path.isEmpty())
+        fullScreen_->close(); // the folder has no picture left
+    else if (path != fullScreen_->PicturePath())
+        fullScreen_->ShowPicture(path);
 }
 
 QAction* CMainFrame::Action(int id) const {

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class AddressBar;
 class AppSettings;
 class CFileListView;
 class CScrollPictureView;
+class CFullScreenView;
 class CThumbnailView;
 class CTessaryDoc;
 class QAction;
@@ -21,7 +23,8 @@ class QToolBar;
 // preview, both views of the one document. When it closes it stores its
 // placement and the list's width so the next start opens it the same way.
 // Its status bar tells how many pictures the folder holds and which are
-// marked.
+// marked; View > Full Screen and Slideshow show the folder's pictures on
+// the whole screen.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -45,6 +48,8 @@ public:
     // current row in view and the keyboard's.
     void SetViewMode(int mode);
     CScrollPictureView* Preview() const { return preview_; }
+    // The full-screen view while it is open.
+    CFullScreenView* FullScreen() const;
     QLabel* FolderSummary() const { return summary_; }
     QToolBar* MainToolBar() const { return mainToolBar_; }
     QToolBar* NavigationToolBar() const { return navigationToolBar_; }
@@ -69,6 +74,10 @@ private:
     void ShowFolderSummary();
     // Makes the window no larger than its screen and moves it onto it.
     void KeepOnScreen();
+    void AddSlideshowPaces();
+    // View > Full Screen, or with the slideshow running.
+    void OnFullScreen(bool slideshow);
+    void OnFullScreenStep(int step, bool slideshow);
 
     AppSettings& settings_;
     const ShellNamespace& shell_;
@@ -83,5 +92,6 @@ private:
     QToolBar* navigationToolBar_ = nullptr;
     QLabel* lockLabels_[3] = {};
     QLabel* summary_ = nullptr;
+    QPointer<CFullScreenView> fullScreen_;
     QString previewMessage_; // the status bar's message of a picture not shown
 };

@@ -14,6 +14,7 @@
 #include "codec/Image.h"
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
+#include "preview/FullScreenView.h"
 #include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
 #include "settings/AppSettings.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QStyle>
@@ -242,11 +244,9 @@ TEST_F(FileListViewTest, TheFileManagersKeysMoveThroughFoldersAndAnotherFolderEm
     const struct {
         int id;
         const char* key;
-    } menuKeys[] = {{CommandId::UpFolder, "Backspace"},
-                    {CommandId::Back, "Alt+Left"},
-                    {CommandId::Forward, "Alt+Right"},
-                    {CommandId::Refresh, "F5"},
-                    {CommandId::ViewHidden, "Ctrl+H"}};
+    } menuKeys[] = {{CommandId::UpFolder, "Backspace"}, {CommandId::Back, "Alt+Left"},
+                    {CommandId::Forward, "Alt+Right"},  {CommandId::Refresh, "F5"},
+                    {CommandId::ViewHidden, "Ctrl+H"},  {CommandId::FullScreen, "F11"}};
     for (const auto& [id, key] : menuKeys)
         EXPECT_EQ(frame_->Action(id)->shortcut(), QKeySequence(QLatin1String(key))) << key;
     const auto key = [this](Qt::Key k, Qt::KeyboardModifiers m = {}) {
@@ -396,6 +396,49 @@ TEST_F(FileListViewTest, TheStatusBarCountsThePicturesAndTheMarkedOnesWithTheirS
         << qPrintable(summary->text());
     list_->OpenRow(RowOf("Sub"));
     EXPECT_EQ(summary->text(), u"0 pictures"_s);
+}
+
+// F11 shows the picture on the whole screen and the arrow keys go through
+// the folder's pictures, the list following; Escape leaves. The slideshow
+// goes on by itself, round from the last picture to the first.
+TEST_F(FileListViewTest, FullScreenGoesThroughTheFolderAndASlideshowGoesOnByItself) {
+    list_->setCurrentIndex(list_->Model().index(RowOf("Nikon_D70.jpg"), 0));
+    frame_->Action(CommandId::FullScreen)->trigger();
+    QPointer<CFullScreenView> full = frame_->FullScreen();
+    ASSERT_NE(full, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(full));
+    EXPECT_TRUE(full->isFullScreen());
+    EXPECT_EQ(full->PicturePath(), In(u"Nikon_D70.jpg"_s));
+    EXPECT_NE(QColor(full->grab().toImage().pixel(full->width() / 2, full->height() / 2)),
+              QColor(Qt::black));
+    const struct {
+        Qt::Key key;
+        const char* shown;
+    } steps[] = {{Qt::Key_Right, "Pentax_K10D.jpg"}, {Qt::Key_End, "big.jpg"},
+                 {Qt::Key_Right, "big.jpg"},         {Qt::Key_Left, "Pentax_K10D.jpg"},
+                 {Qt::Key_Home, "Canon_40D.jpg"},    {Qt::Key_End, "big.jpg"}};
+    for (const auto& [key, shown] : steps) {
+        QTest::keyClick(full, key);
+        EXPECT_EQ(full->PicturePath(), In(QLatin1String(shown)));
+        EXPECT_EQ(preview_->picturePath, In(QLatin1String(shown))) << "the list follows";
+    }
+    QTest::keyClick(full, Qt::Key_Escape);
+    EXPECT_TRUE(full.isNull() || !full->isVisible());
+    EXPECT_EQ(frame_->FullScreen(), nullptr);
+    EXPECT_EQ(list_->currentIndex().row(), RowOf("big.jpg"));
+
+    settings_.slideshowPace = 1;
+    frame_->Action(CommandId::Slideshow)->trigger();
+    full = frame_->FullScreen();
+    ASSERT_NE(full, nullptr);
+    EXPECT_TRUE(full->SlideshowRunning());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return full && full->PicturePath() == In(u"Canon_40D.jpg"_s); }));
+    ASSERT_NE(full, nullptr);
+    QTest::keyClick(full, Qt::Key_F11, Qt::ShiftModifier);
+    EXPECT_FALSE(full->SlideshowRunning());
+    QTest::keyClick(full, Qt::Key_F11);
+    EXPECT_TRUE(full.isNull() || !full->isVisible());
 }
 
 TEST_F(FileListViewTest, ATypedPathMovesTheListAndABadOneChangesNothing) {
