@@ -358,10 +358,12 @@ void CMainFrame::OnCreateClient() {
     SetViewMode(settings_.viewMode);
     CreateStatusBar();
     // Why a picture cannot be shown stays until another picture is.
-    connect(preview_, &CScrollPictureView::PictureNotShown, this, [this](const QString& message) {
+    const auto tell = [this](const QString& message) {
         previewMessage_ = message;
         statusBar()->showMessage(message);
-    });
+    };
+    connect(preview_, &CScrollPictureView::PictureNotShown, this, tell);
+    connect(preview_, &CScrollPictureView::PictureShownInPart, this, tell);
     connect(preview_, &CScrollPictureView::PictureShown, this, [this] {
         if (!previewMessage_.isEmpty() && statusBar()->currentMessage() == previewMessage_)
             statusBar()->clearMessage();

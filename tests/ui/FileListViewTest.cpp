@@ -380,7 +380,8 @@ TEST_F(FileListViewTest, HiddenFilesShowOnlyWhileViewHiddenFilesIsOn) {
 }
 
 // The status bar counts the folder's pictures and the marked ones with
-// their size, as marks and the folder change.
+// their size, as marks and the folder change, and tells why a picture
+// shows only in part.
 TEST_F(FileListViewTest, TheStatusBarCountsThePicturesAndTheMarkedOnesWithTheirSize) {
     const QLabel* summary = frame_->FolderSummary();
     EXPECT_EQ(summary->text(), u"4 pictures"_s);
@@ -394,6 +395,13 @@ TEST_F(FileListViewTest, TheStatusBarCountsThePicturesAndTheMarkedOnesWithTheirS
     EXPECT_TRUE(
         QRegularExpression(u"^4 pictures, 1 marked, 7.8 KB$"_s).match(summary->text()).hasMatch())
         << qPrintable(summary->text());
+    // A damaged picture: the status bar says why only part of it shows.
+    const QByteArray photo = ReadFile(In(u"big.jpg"_s));
+    WriteFile(In(u"cut.jpg"_s), photo.left(photo.size() / 2));
+    list_->OnRefresh();
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("cut.jpg")));
+    EXPECT_TRUE(frame_->statusBar()->currentMessage().startsWith(u"Only part of cut.jpg"_s))
+        << qPrintable(frame_->statusBar()->currentMessage());
     list_->OpenRow(RowOf("Sub"));
     EXPECT_EQ(summary->text(), u"0 pictures"_s);
 }
