@@ -188,6 +188,10 @@ void CMainFrame::OnFullScreen(bool slideshow) {
         activateWindow();
         listPane_->currentWidget()->setFocus();
     });
+    // On this window's screen, whole even where no window manager makes
+    // it so.
+    if (QScreen* here = screen())
+        fullScreen_->setGeometry(here->geometry());
     fullScreen_->showFullScreen();
     fullScreen_->ShowPicture(path);
     if (slideshow)

@@ -74,10 +74,12 @@ void CFullScreenView::paintEvent(QPaintEvent*) {
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, why_);
         return;
     }
-    // Centred, at most its own size.
-    const QSizeF size = shown_.deviceIndependentSize();
-    const QRect target(QPoint(int(width() - size.width()) / 2, int(height() - size.height()) / 2),
-                       size.toSize());
+    // Centred, fitted to the screen, never larger than decoded: a JPEG
+    // decodes at its decoder's scale, a little larger than the screen.
+    QSize size = shown_.deviceIndependentSize().toSize();
+    if (size.width() > width() || size.height() > height())
+        size.scale(this->size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
     if (transparent_) {
         painter.setBrushOrigin(target.topLeft());
         painter.fillRect(target, Checkerboard());

@@ -430,6 +430,10 @@ TEST_F(FileListViewTest, FullScreenGoesThroughTheFolderAndASlideshowGoesOnByItse
         EXPECT_EQ(full->PicturePath(), In(QLatin1String(shown)));
         EXPECT_EQ(preview_->picturePath, In(QLatin1String(shown))) << "the list follows";
     }
+    // The upright photo, taller than wide, fits the screen's height whole.
+    const QImage shown = full->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(2, shown.height() / 2)), QColor(Qt::black));
+    EXPECT_NE(QColor(shown.pixel(shown.width() / 2, 2)), QColor(Qt::black));
     QTest::keyClick(full, Qt::Key_Escape);
     EXPECT_TRUE(full.isNull() || !full->isVisible());
     EXPECT_EQ(frame_->FullScreen(), nullptr);
