@@ -155,12 +155,15 @@ TEST_F(ScrollPictureViewTest, AMissingFileKeepsThePictureAndAFolderOrABadPicture
 TEST_F(ScrollPictureViewTest, ANewlyChosenPictureStartsAtItsTop) {
     Show(TestData(u"hdr/iphone_hdr_NO.jpg"_s));
     QTest::keyClick(&view_, Qt::Key_1);
-    view_.verticalScrollBar()->setValue(view_.verticalScrollBar()->maximum());
+    for (QScrollBar* bar : {view_.horizontalScrollBar(), view_.verticalScrollBar()})
+        bar->setValue(bar->maximum());
     ASSERT_GT(view_.verticalScrollBar()->value(), 100);
     const QString small = dir_.filePath(u"small.png"_s);
     DrawPicture(small, 300, 200, u"xc:blue"_s);
     Show(small);
+    Grab();
     EXPECT_EQ(view_.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(view_.horizontalScrollBar()->value(), 0);
     EXPECT_EQ(QColor(Grab().pixel(view_.viewport()->width() / 2, 4)), QColor(Qt::blue))
         << "the picture's top row";
 }
