@@ -14,6 +14,11 @@ inline const QString ColumnName = QStringLiteral("File Name");
 inline const QString ColumnSize = QStringLiteral("Size");
 inline const QString ColumnType = QStringLiteral("File Type");
 inline const QString ColumnTime = QStringLiteral("Create Time");
+// The status bar's summary of the folder shown: %1 the pictures, and after
+// it, when some are marked, %1 the marked and %2 their size.
+inline const QString Pictures = QStringLiteral("%1 pictures");
+inline const QString OnePicture = QStringLiteral("%1 picture");
+inline const QString Marked = QStringLiteral(", %1 marked, %2");
 // The type of a picture whose extension the system knows no name for.
 inline const QString UnknownPicture = QStringLiteral("%1 picture");
 inline const QString MarkBeforeCopy = QStringLiteral("Please mark the pictures before Copy");
@@ -50,4 +55,9 @@ inline constexpr CommandPrompt kCommandPrompts[] = {
     {32815, "Sort the list by type; again: the other way round", ""},
     {32816, "Sort the list by time; again: the other way round", ""},
     {57664, "Display program information, version number and copyright", "About"},
+    {32817, "Go back to the folder shown before", ""},
+    {32818, "Go forward to the folder left by Back", ""},
+    {32819, "Show or hide the files and folders whose names begin with a dot", ""},
+    {32820, "Show the picture on the whole screen; the arrow keys go through the folder", ""},
+    {32821, "Show the folder's pictures one after the other on the whole screen", ""},
 };

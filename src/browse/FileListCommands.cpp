@@ -55,9 +55,11 @@ void CFileListView::OnUpFolder() {
         return;
     const IdList target =
         count == 1 ? IdList() : ShellNamespace::CopyFirstItems(selected, count - 1);
+    const QByteArray left = currentFolder_;
     FillFolder(target);
     addressBar_->SelectFolder(target);
     SortRows();
+    SelectRowOf(left);
 }
 
 void CFileListView::OnResize() {

@@ -35,6 +35,10 @@ void FileListModel::SetRows(QList<FileItem> rows) {
     asked_.clear();
     none_.clear();
     marked_ = QList<bool>(rows_.size(), false);
+    pictureCount_ = int(std::count_if(rows_.cbegin(), rows_.cend(),
+                                      [](const FileItem& row) { return !row.isFolder; }));
+    markedCount_ = 0;
+    markedBytes_ = 0;
     endResetModel();
 }
 
@@ -103,7 +107,12 @@ void FileListModel::SetMarked(int index, bool marked) {
     if (index < 0 || index >= rows_.size())
         return;
     // A folder cannot be marked: the click that sets its box clears it again.
-    marked_[index] = marked && !rows_[index].isFolder;
+    const bool now = marked && !rows_[index].isFolder;
+    if (now != marked_[index]) {
+        markedCount_ += now ? 1 : -1;
+        markedBytes_ = now ? markedBytes_ + rows_[index].size : markedBytes_ - rows_[index].size;
+    }
+    marked_[index] = now;
     const QModelIndex cell = this->index(index, FileColumn::Name);
     Q_EMIT dataChanged(cell, cell, {Qt::CheckStateRole});
 }

@@ -28,6 +28,11 @@ public:
     const FileItem* Row(int index) const;
     bool IsMarked(int index) const;
     void SetMarked(int index, bool marked);
+    // The pictures' rows, the marked ones and their bytes, kept as the rows
+    // and marks change: the status bar asks at every mark.
+    int PictureCount() const { return pictureCount_; }
+    int MarkedCount() const { return markedCount_; }
+    uint64_t MarkedBytes() const { return markedBytes_; }
     // Whether thumbnails missing from the cache are made, not only read, and
     // their side in the screen's pixels.
     void SetMakeThumbnails(bool make, int side);
@@ -50,6 +55,9 @@ private:
     QList<FileItem> rows_;
     QHash<QString, int> rowOf_; // by path
     QList<bool> marked_;
+    int pictureCount_ = 0;
+    int markedCount_ = 0;
+    uint64_t markedBytes_ = 0;
     ThumbnailLoader* loader_;
     bool makeThumbnails_ = false;
     int thumbnailSide_ = 0;

@@ -14,14 +14,23 @@
 #include "settings/AppSettings.h"
 
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QItemSelection>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QSet>
+#include <QScopedValueRollback>
 
 namespace {
 // A stored width of -2: the last column fills what the header has left.
 constexpr int kFillWidth = -2;
+// A burst of changes in the folder shown (a copy of many pictures) is read
+// once it has been quiet this long, and at the latest after the longest
+// wait; never more often than every other re-read's time, so a folder that
+// never stops changing leaves the list time to be used.
+constexpr int kFollowQuietMs = 200;
+constexpr qint64 kFollowLongestMs = 2000;
+// Folders remembered for Back and Forward.
+constexpr int kHistoryLength = 100;
 } // namespace
 
 CFileListView::CFileListView(AppSettings& settings, const ShellNamespace& shell, QWidget* parent)
@@ -30,7 +39,8 @@ CFileListView::CFileListView(AppSettings& settings, const ShellNamespace& shell,
     , shell_(shell)
     , model_(new FileListModel(this))
     , header_(new SortHeaderCtrl(this))
-    , listing_(std::make_unique<FolderListing>(shell, GetLocaleFormats())) {
+    , listing_(std::make_unique<FolderListing>(shell, GetLocaleFormats()))
+    , watcher_(new QFileSystemWatcher(this)) {
     setHeader(header_);
     setModel(model_);
     header_->setSectionsClickable(true); // the tree view turns it off when it takes the header
@@ -42,6 +52,9 @@ CFileListView::CFileListView(AppSettings& settings, const ShellNamespace& shell,
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(header_, &QHeaderView::sectionClicked, this, &CFileListView::OnColumnClick);
+    follow_.setSingleShot(true);
+    connect(&follow_, &QTimer::timeout, this, &CFileListView::FollowFolder);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &CFileListView::OnFolderChanged);
     chooseDestination = [this](const QString& start) -> std::optional<QString> {
         FolderBrowseDialog browse(this, ResizeDialogText::SelectDestination, start);
         if (!browse.DoModal())
@@ -103,41 +116,134 @@ void CFileListView::FitColumnsToFont() {
 }
 
 void CFileListView::FillFolder(const IdList& itemIds) {
-    currentFolder_ = itemIds ? ShellNamespace::Terminated(*itemIds) : shell_.DesktopList();
-    model_->SetRows(listing_->List(currentFolder_));
-    // Pictures decoded ahead belong to the folder left.
-    if (document_ && document_->pictureView)
-        document_->pictureView->PrefetchPictures({});
+    const QByteArray folder = itemIds ? ShellNamespace::Terminated(*itemIds) : shell_.DesktopList();
+    const bool another = folder != currentFolder_;
+    if (another && recordVisit_ && !currentFolder_.isEmpty()) {
+        back_ << currentFolder_;
+        if (back_.size() > kHistoryLength)
+            back_.removeFirst();
+        forward_.clear();
+    }
+    currentFolder_ = folder;
+    model_->SetRows(listing_->List(currentFolder_, settings_.showHidden));
+    if (CScrollPictureView* preview = document_ ? document_->pictureView : nullptr) {
+        // Pictures decoded ahead belong to the folder left, and so does the
+        // picture shown.
+        preview->PrefetchPictures({});
+        if (another) {
+            preview->SetPicturePath(QString());
+            preview->ClearPicture();
+        }
+    }
     if (model_->rowCount() > 0)
         setCurrentIndex(model_->index(0, 0));
+    Watch();
+    if (another)
+        Q_EMIT FolderShown();
+}
+
+void CFileListView::Watch() {
+    follow_.stop();
+    const QStringList watched = watcher_->directories();
+    const QString path = shell_.FileSystemPath(currentFolder_);
+    if (watched == QStringList{path})
+        return;
+    if (!watched.isEmpty())
+        watcher_->removePaths(watched);
+    if (!path.isEmpty())
+        watcher_->addPath(path);
+}
+
+void CFileListView::OnFolderChanged() {
+    if (!follow_.isActive())
+        burst_.start();
+    if (burst_.elapsed() < kFollowLongestMs)
+        follow_.start(int(std::max<qint64>(kFollowQuietMs, 2 * lastFollowMs_)));
+}
+
+void CFileListView::FollowFolder() {
+    // The folder itself gone: the nearest one still there, as Refresh goes.
+    if (!shell_.BindFolder(currentFolder_)) {
+        RefreshList();
+        Q_EMIT FolderFollowed();
+        return;
+    }
+    QElapsedTimer took;
+    took.start();
+    const RowState state = KeepRowState(true);
+    QList<FileItem> rows = listing_->List(currentFolder_, settings_.showHidden);
+    listing_->Sort(rows, header_->sortColumn, header_->ascending, currentFolder_);
+    model_->SetRows(rows);
+    RestoreRowState(state);
+    Watch();
+    ClearGonePreview();
+    lastFollowMs_ = took.elapsed();
+    Q_EMIT FolderFollowed();
+}
+
+void CFileListView::SetShowHidden(bool show) {
+    if (settings_.showHidden == show)
+        return;
+    settings_.showHidden = show;
+    FollowFolder();
+}
+
+CFileListView::RowState CFileListView::KeepRowState(bool inView) const {
+    RowState state;
+    const QList<FileItem>& rows = model_->Rows();
+    for (int i = 0; i < rows.size(); ++i) {
+        if (model_->IsMarked(i))
+            state.marked.insert(rows[i].itemIds);
+        if (selectionModel()->isRowSelected(i))
+            state.selected.insert(rows[i].itemIds);
+    }
+    if (const FileItem* current = model_->Row(currentIndex().row()))
+        state.current = current->itemIds;
+    const QAbstractItemView* views[] = {this, secondView_};
+    for (int v = 0; v < 2 && inView; ++v) {
+        const QAbstractItemView* view = views[v];
+        if (!view || !view->isVisible())
+            continue;
+        // The first row whose cell reaches into the view's top edge.
+        for (int y = 0; y < view->viewport()->height() / 2 && state.topRow[v].isEmpty(); y += 4)
+            for (int x = 0; x < view->viewport()->width() && state.topRow[v].isEmpty(); x += 8)
+                if (const FileItem* top = model_->Row(view->indexAt(QPoint(x, y)).row()))
+                    state.topRow[v] = top->itemIds;
+    }
+    return state;
+}
+
+void CFileListView::RestoreRowState(const RowState& state) {
+    // The marks, the selection and the current row go with their rows, so
+    // Mark and the arrow keys go on where they were.
+    const QList<FileItem>& rows = model_->Rows();
+    QItemSelection selection;
+    QModelIndex tops[2];
+    for (int i = 0; i < rows.size(); ++i) {
+        const QByteArray& ids = rows[i].itemIds;
+        if (state.marked.contains(ids))
+            model_->SetMarked(i, true);
+        if (state.selected.contains(ids))
+            selection.select(model_->index(i, 0), model_->index(i, model_->columnCount() - 1));
+        if (!state.current.isEmpty() && ids == state.current)
+            selectionModel()->setCurrentIndex(model_->index(i, 0), QItemSelectionModel::NoUpdate);
+        for (int v = 0; v < 2; ++v)
+            if (!state.topRow[v].isEmpty() && ids == state.topRow[v])
+                tops[v] = model_->index(i, 0);
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    QAbstractItemView* views[] = {this, secondView_};
+    for (int v = 0; v < 2; ++v)
+        if (tops[v].isValid())
+            views[v]->scrollTo(tops[v], QAbstractItemView::PositionAtTop);
 }
 
 void CFileListView::SortRows() {
+    const RowState state = KeepRowState(false);
     QList<FileItem> rows = model_->Rows();
-    QSet<QByteArray> marked;
-    QSet<QByteArray> selected;
-    for (int i = 0; i < rows.size(); ++i) {
-        if (model_->IsMarked(i))
-            marked.insert(rows[i].itemIds);
-        if (selectionModel()->isRowSelected(i))
-            selected.insert(rows[i].itemIds);
-    }
-    const int currentRow = currentIndex().row();
-    const QByteArray current = currentRow >= 0 ? rows[currentRow].itemIds : QByteArray();
     listing_->Sort(rows, header_->sortColumn, header_->ascending, currentFolder_);
     model_->SetRows(rows);
-    // The marks, the selection and the current row go with their rows, so
-    // Mark and the arrow keys go on where they were.
-    QItemSelection selection;
-    for (int i = 0; i < rows.size(); ++i) {
-        if (marked.contains(rows[i].itemIds))
-            model_->SetMarked(i, true);
-        if (selected.contains(rows[i].itemIds))
-            selection.select(model_->index(i, 0), model_->index(i, model_->columnCount() - 1));
-        if (!current.isEmpty() && rows[i].itemIds == current)
-            selectionModel()->setCurrentIndex(model_->index(i, 0), QItemSelectionModel::NoUpdate);
-    }
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    RestoreRowState(state);
 }
 
 void CFileListView::NavigateTo(const IdList& itemIds) {
@@ -160,12 +266,51 @@ void CFileListView::RefreshList() {
     } else {
         NavigateTo(folder);
     }
+    ClearGonePreview();
+}
+
+void CFileListView::ClearGonePreview() {
     // A picture deleted meanwhile leaves the preview with its row.
     CScrollPictureView* preview = document_ ? document_->pictureView : nullptr;
     if (preview && !preview->picturePath.isEmpty() && !FileNameExists(preview->picturePath)) {
         preview->SetPicturePath(QString());
         preview->ClearPicture();
     }
+}
+
+void CFileListView::OnBack() {
+    GoThroughHistory(back_, forward_);
+}
+
+void CFileListView::OnForward() {
+    GoThroughHistory(forward_, back_);
+}
+
+void CFileListView::GoThroughHistory(QList<QByteArray>& from, QList<QByteArray>& to) {
+    // A folder gone since is passed over.
+    while (!from.isEmpty()) {
+        const QByteArray folder = from.takeLast();
+        if (folder == currentFolder_ || !shell_.BindFolder(folder))
+            continue;
+        const QByteArray left = currentFolder_;
+        to << left;
+        {
+            const QScopedValueRollback quiet(recordVisit_, false);
+            NavigateTo(folder);
+        }
+        SelectRowOf(left);
+        return;
+    }
+    Q_EMIT FolderShown(); // the passed-over folders are gone from the history
+}
+
+void CFileListView::SelectRowOf(const QByteArray& itemIds) {
+    for (int i = 0; i < model_->rowCount(); ++i)
+        if (!model_->Row(i)->isParent && model_->Row(i)->itemIds == itemIds) {
+            setCurrentIndex(model_->index(i, 0));
+            scrollTo(currentIndex());
+            return;
+        }
 }
 
 void CFileListView::NavigatePidl(const IdList& itemIds) {
@@ -203,7 +348,9 @@ void CFileListView::OpenRow(int index) {
         return;
     if (row->isParent) {
         const int count = ShellNamespace::Count(row->itemIds);
+        const QByteArray left = row->itemIds;
         NavigateTo(count <= 1 ? IdList() : ShellNamespace::CopyFirstItems(row->itemIds, count - 1));
+        SelectRowOf(left);
     } else if (row->isFolder) {
         NavigateTo(ShellNamespace::Copy(row->itemIds));
     }
@@ -258,6 +405,26 @@ void CFileListView::Preview(int index, bool repaintAgain) {
     preview->PrefetchPictures(around);
 }
 
+QString CFileListView::MoveToPicture(int delta, bool wrap) {
+    QList<int> pictures;
+    for (int i = 0; i < model_->rowCount(); ++i)
+        if (!model_->Row(i)->isFolder)
+            pictures << i;
+    if (pictures.isEmpty())
+        return {};
+    const qsizetype at = pictures.indexOf(currentIndex().row());
+    qsizetype target = 0;
+    if (at >= 0 && wrap)
+        target = ((at + delta) % pictures.size() + pictures.size()) % pictures.size();
+    else if (at >= 0)
+        target = std::clamp<qsizetype>(at + delta, 0, pictures.size() - 1);
+    const int row = pictures[target];
+    setCurrentIndex(model_->index(row, 0));
+    scrollTo(currentIndex());
+    Preview(row, true);
+    return model_->Row(row)->path;
+}
+
 int CFileListView::LastSelectedRow() const {
     int last = -1;
     for (const QModelIndex& index : selectionModel()->selectedRows())
@@ -265,7 +432,18 @@ int CFileListView::LastSelectedRow() const {
     return last;
 }
 
+bool CFileListView::OnViewKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        OnMark();
+        return true;
+    }
+    CScrollPictureView* preview = document_ ? document_->pictureView : nullptr;
+    return preview && preview->ZoomKey(event);
+}
+
 void CFileListView::keyPressEvent(QKeyEvent* event) {
+    if (OnViewKey(event))
+        return;
     const int row = LastSelectedRow();
     const int before = currentIndex().row();
     if (row >= 0) {

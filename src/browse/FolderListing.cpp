@@ -96,7 +96,20 @@ void FolderListing::LookUp(FileItem& row, const QString& path, const struct stat
     row.timeText = formats_.FormatFileTime(row.time);
 }
 
-QList<FileItem> FolderListing::List(const IdList& folder) const {
+QString FolderListing::SummaryText(int pictures, int marked, uint64_t markedBytes) const {
+    const auto grouped = [this](int number) {
+        QString text = QString::number(number);
+        formats_.GroupThousands(text);
+        return text;
+    };
+    QString text =
+        (pictures == 1 ? BrowseText::OnePicture : BrowseText::Pictures).arg(grouped(pictures));
+    if (marked > 0)
+        text += BrowseText::Marked.arg(grouped(marked), formats_.FormatByteSize(markedBytes));
+    return text;
+}
+
+QList<FileItem> FolderListing::List(const IdList& folder, bool withHidden) const {
     const QByteArray current = folder ? ShellNamespace::Terminated(*folder) : shell_.DesktopList();
     QList<FileItem> rows;
     // A folder below a volume, Home, the pictures folder and the desktop's
@@ -119,7 +132,8 @@ QList<FileItem> FolderListing::List(const IdList& folder) const {
     const std::optional<ShellNamespace::Resolved> here = shell_.Resolve(current);
     if (!bound || !here)
         return rows;
-    const uint32_t flags = ShellFlag::Folders | ShellFlag::NonFolders | ShellFlag::IncludeHidden;
+    const uint32_t flags =
+        ShellFlag::Folders | ShellFlag::NonFolders | (withHidden ? ShellFlag::IncludeHidden : 0);
     const QList<QByteArray> children = bound->EnumObjects(flags);
     rows.reserve(children.size() + rows.size());
     for (const QByteArray& child : children) {

@@ -40,13 +40,14 @@ constexpr int Count = 4;
 // its pictures (by extension only: no file is opened), and a ".." row first
 // for a folder that has a parent below a volume. A folder that cannot be
 // read gives just its ".." row. Sizes and times come from one lookup per
-// row, in the user's regional format.
+// row, in the user's regional format. Hidden items (names starting with a
+// dot) are listed only when asked for.
 class FolderListing {
 public:
     FolderListing(const ShellNamespace& shell, const LocaleFormats& formats);
 
     // folder null or empty: the Desktop.
-    QList<FileItem> List(const IdList& folder) const;
+    QList<FileItem> List(const IdList& folder, bool withHidden = false) const;
     // Sorts in place: ".." first; in the drives folder the namespace's own
     // order; folders before pictures; then by the column, byte-wise for
     // texts, and reversed when descending.
@@ -56,6 +57,9 @@ public:
 
     // "1 KB" up to 1024 bytes, else kilobytes rounded up, grouped.
     QString SizeText(uint64_t size) const;
+    // What the status bar says of a folder: "1,514 pictures, 3 marked,
+    // 12.4 MB", the size being the marked pictures' own.
+    QString SummaryText(int pictures, int marked, uint64_t markedBytes) const;
     // The texts of one row, a tab between them, as tessary-batch --list prints them.
     static QString RowText(const FileItem& row);
 

@@ -88,6 +88,24 @@ void LocaleFormats::GroupThousands(QString& text) const {
     text = sign + digits + fraction;
 }
 
+QString LocaleFormats::FormatByteSize(uint64_t bytes) const {
+    static const char* const kUnits[] = {"KB", "MB", "GB", "TB", "PB"};
+    if (bytes < 1024)
+        return QStringLiteral("%1 bytes").arg(bytes);
+    double value = double(bytes) / 1024;
+    size_t unit = 0;
+    // 1023.96 KB would read 1024.0 KB: such a size is 1.0 MB.
+    while (value >= 1023.95 && unit + 1 < std::size(kUnits)) {
+        value /= 1024;
+        ++unit;
+    }
+    const QString number = QString::number(value, 'f', 1);
+    QString whole = number.left(number.size() - 2);
+    GroupThousands(whole);
+    return whole + info_.decimalSeparator.value_or(QStringLiteral(".")) + number.right(1) +
+           QLatin1Char(' ') + QLatin1String(kUnits[unit]);
+}
+
 QString LocaleFormats::FormatFileTime(FileTime time) const {
     // The C library's own conversion: Qt's reads the zone's file again for
     // every time, a third of a big folder's listing.

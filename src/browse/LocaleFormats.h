@@ -24,6 +24,9 @@ public:
 
     // Separators into a decimal number text, in place: 1234567 -> 1,234,567.
     void GroupThousands(QString& text) const;
+    // A size in the largest unit of 1024 that keeps it at least 1, with
+    // one decimal: "812 bytes", "12.4 MB".
+    QString FormatByteSize(uint64_t bytes) const;
     // The short date, a space and the time, in local time.
     QString FormatFileTime(FileTime time) const;
     // A locale picture in the date-formatting codes of FormatTime.

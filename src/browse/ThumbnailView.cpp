@@ -28,9 +28,12 @@ CThumbnailView::CThumbnailView(CFileListView& list, QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setModel(&list.Model());
     setSelectionModel(list.selectionModel());
+    list.SetSecondView(this);
 }
 
 void CThumbnailView::keyPressEvent(QKeyEvent* event) {
+    if (list_.OnViewKey(event))
+        return;
     const int before = currentIndex().row();
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && before >= 0) {
         list_.OpenRow(before);

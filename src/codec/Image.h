@@ -14,6 +14,7 @@ struct DecodedPixels {
     int width = 0;
     int height = 0;
     std::vector<uint8_t> rgba;
+    int delayMs = 0; // a frame of an animation: how long it shows
 };
 
 // The EXIF block of a WebP, AVIF, HEIC or JPEG XL file, as libvips reads
@@ -73,7 +74,15 @@ public:
     // enlarged) to about maxWidth x maxHeight, for a JPEG to its decoder's
     // nearest scale that is not smaller, so a preview pane reads only about
     // as many pixels as it shows. False when the pixels do not decode.
-    bool DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out);
+    // whatDecodes: a picture whose data ends early or is damaged gives what
+    // of it decodes, the rest grey, wherever its decoder can go on.
+    bool DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out, bool whatDecodes = false);
+    // An animation's frames (an animated GIF or WebP) for the screen, each
+    // shrunk as DecodeToFit shrinks the picture, and further when all of
+    // them would take more than maxBytes, each with its delay. False for a
+    // picture that is no animation, or when the frames do not decode.
+    bool DecodeFramesToFit(int maxWidth, int maxHeight, int64_t maxBytes,
+                           std::vector<DecodedPixels>& frames);
     // The picture upright and shrunk to fit a square of side pixels, as an
     // 8-bit sRGB PNG (alpha only where the picture has some): a thumbnail.
     bool EncodeThumbnail(int side, QByteArray& png);

@@ -177,7 +177,7 @@ struct CxImage::Impl {
     // resolution and orientation.
     void ReadMetadata(const vips::VImage& in, const ImageHeader& header);
 
-    vips::VImage Shown(int maxWidth, int maxHeight, bool loose);
+    vips::VImage Shown(int maxWidth, int maxHeight, bool loose, bool whatDecodes = false);
 
     bool Fail(const QString& why) {
         error = why;

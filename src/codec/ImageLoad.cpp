@@ -362,17 +362,45 @@ bool CxImage::HoldPixelsFor(int64_t width, int64_t height) {
     return HoldPixels();
 }
 
+namespace {
+
+// 8-bit sRGB with alpha, as the screen draws it.
+VImage ToRgba(VImage shown) {
+    shown = shown.colourspace(VIPS_INTERPRETATION_sRGB);
+    if (shown.format() != VIPS_FORMAT_UCHAR)
+        shown = shown.cast(VIPS_FORMAT_UCHAR);
+    if (shown.bands() == 3)
+        shown = shown.bandjoin_const({255.0});
+    else if (shown.bands() > 4)
+        shown = shown.extract_band(0, VImage::option()->set("n", 4));
+    return shown;
+}
+
+// Computes the pixels outside the lock into out; rows stay one after the other.
+void WritePixels(const VImage& shown, PipelineLock& lock, DecodedPixels& out) {
+    size_t size = 0;
+    void* memory = lock.Evaluated([&] { return shown.write_to_memory(&size); });
+    const auto* bytes = static_cast<const uint8_t*>(memory);
+    out.width = shown.width();
+    out.height = shown.height();
+    out.rgba.assign(bytes, bytes + size);
+    g_free(memory);
+}
+
+} // namespace
+
 // The picture upright, shrunk (never enlarged) to fit maxWidth x maxHeight,
 // 8-bit sRGB with alpha; pixels already held must be upright. loose: a JPEG
 // stops at its decoder's nearest scale that is not smaller, for the
 // screen's smooth scaling to finish.
-VImage CxImage::Impl::Shown(int maxWidth, int maxHeight, bool loose) {
+VImage CxImage::Impl::Shown(int maxWidth, int maxHeight, bool loose, bool whatDecodes) {
+    const VipsFailOn failOn = whatDecodes ? VIPS_FAIL_ON_NONE : VIPS_FAIL_ON_ERROR;
     // A call takes its options over, so each call gets its own.
-    const auto options = [maxHeight] {
+    const auto options = [maxHeight, failOn] {
         return VImage::option()
             ->set("height", std::max(maxHeight, 1))
             ->set("size", VIPS_SIZE_DOWN)
-            ->set("fail_on", VIPS_FAIL_ON_ERROR);
+            ->set("fail_on", failOn);
     };
     const int width = std::max(maxWidth, 1);
     VImage shown;
@@ -385,8 +413,10 @@ VImage CxImage::Impl::Shown(int maxWidth, int maxHeight, bool loose) {
         while (shrink < 8 && image.width() / (2 * shrink) >= width &&
                image.height() / (2 * shrink) >= std::max(maxHeight, 1))
             shrink *= 2;
-        shown = VImage::jpegload(fileName.constData(),
-                                 LoadOptions()->set("shrink", shrink)->set("autorotate", true));
+        shown = VImage::jpegload(fileName.constData(), VImage::option()
+                                                           ->set("fail_on", failOn)
+                                                           ->set("shrink", shrink)
+                                                           ->set("autorotate", true));
         if (!loose)
             shown = shown.thumbnail_image(width, options());
     } else if (!pristine) {
@@ -397,17 +427,10 @@ VImage CxImage::Impl::Shown(int maxWidth, int maxHeight, bool loose) {
     } else {
         shown = VImage::thumbnail(fileName.constData(), width, options());
     }
-    shown = shown.colourspace(VIPS_INTERPRETATION_sRGB);
-    if (shown.format() != VIPS_FORMAT_UCHAR)
-        shown = shown.cast(VIPS_FORMAT_UCHAR);
-    if (shown.bands() == 3)
-        shown = shown.bandjoin_const({255.0});
-    else if (shown.bands() > 4)
-        shown = shown.extract_band(0, VImage::option()->set("n", 4));
-    return shown;
+    return ToRgba(shown);
 }
 
-bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
+bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out, bool whatDecodes) {
     out = DecodedPixels();
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
@@ -415,17 +438,55 @@ bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out) {
     if (!d->Upright(lock))
         return false;
     try {
-        const VImage shown = d->Shown(maxWidth, maxHeight, true);
-        size_t size = 0;
-        void* memory = lock.Evaluated([&] { return shown.write_to_memory(&size); });
-        const auto* bytes = static_cast<const uint8_t*>(memory);
-        out.width = shown.width();
-        out.height = shown.height();
-        out.rgba.assign(bytes, bytes + size);
-        g_free(memory);
+        WritePixels(d->Shown(maxWidth, maxHeight, true, whatDecodes), lock, out);
         return true;
     } catch (const VError& e) {
         out = DecodedPixels();
+        return d->Fail(TakeVipsError(e));
+    }
+}
+
+bool CxImage::DecodeFramesToFit(int maxWidth, int maxHeight, int64_t maxBytes,
+                                std::vector<DecodedPixels>& frames) {
+    frames.clear();
+    if (!d->valid || d->pages < 2 || !d->image.get_typeof("delay"))
+        return false;
+    // Every frame in the box, unless together they would be too many bytes:
+    // then in a smaller one, which the screen scales up.
+    const int pages = d->pages;
+    const double fit = std::min({1.0, double(std::max(maxWidth, 1)) / d->image.width(),
+                                 double(std::max(maxHeight, 1)) / d->pageHeight});
+    const double bytes = 4.0 * pages * (d->image.width() * fit) * (d->pageHeight * fit);
+    const double scale = bytes > double(maxBytes) ? fit * std::sqrt(double(maxBytes) / bytes) : fit;
+    const int width = std::max(1, int(d->image.width() * scale));
+    const int height = std::max(1, int(d->pageHeight * scale));
+    PipelineLock lock;
+    if (!d->Upright(lock))
+        return false;
+    try {
+        const std::vector<int> delays = d->image.get_array_int("delay");
+        // The strip of frames at once: libvips shrinks each page alone and
+        // reads the file once, top to bottom.
+        const VImage strip = ToRgba(d->image.thumbnail_image(
+            width, VImage::option()->set("height", height)->set("size", VIPS_SIZE_DOWN)));
+        DecodedPixels all;
+        WritePixels(strip, lock, all);
+        const int frameHeight = all.height / pages;
+        if (frameHeight < 1)
+            return false;
+        const size_t frameBytes = size_t(all.width) * frameHeight * 4;
+        for (int page = 0; page < pages; ++page) {
+            DecodedPixels frame;
+            frame.width = all.width;
+            frame.height = frameHeight;
+            frame.rgba.assign(all.rgba.begin() + ptrdiff_t(page * frameBytes),
+                              all.rgba.begin() + ptrdiff_t((page + 1) * frameBytes));
+            frame.delayMs = page < int(delays.size()) ? delays[size_t(page)] : 0;
+            frames.push_back(std::move(frame));
+        }
+        return true;
+    } catch (const VError& e) {
+        frames.clear();
         return d->Fail(TakeVipsError(e));
     }
 }

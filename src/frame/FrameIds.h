@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 // The main window's menu (resource 128): its command ids and texts. Actions
@@ -29,12 +31,23 @@ constexpr int SortByName = 32813; // then size, type and time, in the columns' o
 constexpr int SortBySize = 32814;
 constexpr int SortByType = 32815;
 constexpr int SortByTime = 32816;
+constexpr int Back = 32817;
+constexpr int Forward = 32818;
+constexpr int ViewHidden = 32819;
+constexpr int FullScreen = 32820;
+constexpr int Slideshow = 32821;
 constexpr int VisitMyWeb = 32793;
 constexpr int CheckNewVersion = 32802;
 constexpr int MailToMe = 32789;
 constexpr int BugReport = 32791;
 constexpr int About = 57664;
 } // namespace CommandId
+
+namespace FrameText {
+inline const QString SlideshowPace = QStringLiteral("Slideshow &Pace");
+inline const QString Seconds = QStringLiteral("%1 seconds");
+inline const QString NoPictureHere = QStringLiteral("This folder has no picture to show");
+} // namespace FrameText
 
 struct MenuEntry {
     const char* menu; // the drop-down it belongs to
@@ -43,9 +56,13 @@ struct MenuEntry {
     bool separatorAfter;
 };
 
-// In menu order.
-inline constexpr std::array<MenuEntry, 23> kMainMenu{{
-    {"&File", "Up Folder", CommandId::UpFolder, false},
+// In menu order. Up Folder answers Alt+Up too.
+inline constexpr const char* kUpFolderKey = "Alt+Up";
+
+// The slideshow's paces offered under View, in seconds.
+inline constexpr int kSlideshowPaces[] = {2, 3, 5, 10, 20};
+inline constexpr std::array<MenuEntry, 28> kMainMenu{{
+    {"&File", "Up Folder\tBackspace", CommandId::UpFolder, false},
     {"&File", "Mark", CommandId::Mark, false},
     {"&File", "Resize ...", CommandId::Resize, true},
     {"&File", "Mail To ...", CommandId::MailTo, true},
@@ -53,7 +70,7 @@ inline constexpr std::array<MenuEntry, 23> kMainMenu{{
     {"&Edit", "&Copy To ...", CommandId::CopyTo, false},
     {"&Edit", "Move To ...", CommandId::MoveTo, false},
     {"&Edit", "Select All\tCtrl+A", CommandId::SelectAll, false},
-    {"&Edit", "Refresh", CommandId::Refresh, true},
+    {"&Edit", "Refresh\tF5", CommandId::Refresh, true},
     {"&Edit", "Option ...", CommandId::Option, false},
     {"&View", "&Toolbar", CommandId::ViewToolbar, false},
     {"&View", "&Status Bar", CommandId::ViewStatusBar, true},
@@ -62,7 +79,12 @@ inline constexpr std::array<MenuEntry, 23> kMainMenu{{
     {"&View", "Sort by &Name", CommandId::SortByName, false},
     {"&View", "Sort by Si&ze", CommandId::SortBySize, false},
     {"&View", "Sort by T&ype", CommandId::SortByType, false},
-    {"&View", "Sort by &Create Time", CommandId::SortByTime, false},
+    {"&View", "Sort by &Create Time", CommandId::SortByTime, true},
+    {"&View", "H&idden Files\tCtrl+H", CommandId::ViewHidden, true},
+    {"&View", "&Full Screen\tF11", CommandId::FullScreen, false},
+    {"&View", "Slidesho&w\tShift+F11", CommandId::Slideshow, false},
+    {"&Go", "&Back\tAlt+Left", CommandId::Back, false},
+    {"&Go", "&Forward\tAlt+Right", CommandId::Forward, false},
     {"&Help", "Visit my web", CommandId::VisitMyWeb, false},
     {"&Help", "Check the new version ...", CommandId::CheckNewVersion, true},
     {"&Help", "Mail to me", CommandId::MailToMe, false},

@@ -11,6 +11,7 @@
 #include "frame/FrameIds.h"
 #include "frame/HelpLinks.h"
 #include "platform/KeyboardLocks.h"
+#include "preview/FullScreenView.h"
 #include "preview/ScrollPictureView.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
@@ -29,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -97,6 +99,8 @@ void CMainFrame::ConnectCommands() {
         {CommandId::SelectAll, &CFileListView::OnSelectAll},
         {CommandId::Refresh, &CFileListView::OnRefresh},
         {CommandId::UpFolder, &CFileListView::OnUpFolder},
+        {CommandId::Back, &CFileListView::OnBack},
+        {CommandId::Forward, &CFileListView::OnForward},
         {CommandId::Resize, &CFileListView::OnResize},
         {CommandId::MailTo, &CFileListView::OnMailTo},
         {CommandId::CopyTo, &CFileListView::OnCopyTo},
@@ -119,6 +123,95 @@ void CMainFrame::ConnectCommands() {
     for (const int id : {CommandId::VisitMyWeb, CommandId::CheckNewVersion, CommandId::MailToMe,
                          CommandId::BugReport})
         connect(Action(id), &QAction::triggered, this, [this, id] { OnHelpCommand(id); });
+
+    QAction* up = Action(CommandId::UpFolder);
+    up->setShortcuts({up->shortcut(), QKeySequence(QLatin1String(kUpFolderKey))});
+    const auto historyEnds = [this] {
+        Action(CommandId::Back)->setEnabled(fileList_->CanGoBack());
+        Action(CommandId::Forward)->setEnabled(fileList_->CanGoForward());
+    };
+    connect(fileList_, &CFileListView::FolderShown, this, historyEnds);
+    historyEnds();
+    QAction* hidden = Action(CommandId::ViewHidden);
+    hidden->setCheckable(true);
+    hidden->setChecked(settings_.showHidden);
+    connect(hidden, &QAction::toggled, fileList_, &CFileListView::SetShowHidden);
+    connect(Action(CommandId::FullScreen), &QAction::triggered, this,
+            [this] { OnFullScreen(false); });
+    connect(Action(CommandId::Slideshow), &QAction::triggered, this,
+            [this] { OnFullScreen(true); });
+    AddSlideshowPaces();
+}
+
+void CMainFrame::AddSlideshowPaces() {
+    QAction* slideshow = Action(CommandId::Slideshow);
+    auto* menu = new QMenu(FrameText::SlideshowPace, this);
+    auto* paces = new QActionGroup(menu);
+    for (const int seconds : kSlideshowPaces) {
+        QAction* pace = menu->addAction(FrameText::Seconds.arg(seconds));
+        pace->setCheckable(true);
+        pace->setChecked(seconds == settings_.slideshowPace);
+        paces->addAction(pace);
+        connect(pace, &QAction::triggered, this, [this, seconds] {
+            settings_.slideshowPace = seconds;
+            if (fullScreen_ && fullScreen_->SlideshowRunning())
+                fullScreen_->SetSlideshow(true, seconds);
+        });
+    }
+    // After the slideshow's own item.
+    QMenu* view = qobject_cast<QMenu*>(slideshow->parent());
+    const QList<QAction*> items = view->actions();
+    const qsizetype at = items.indexOf(slideshow) + 1;
+    view->insertMenu(at < items.size() ? items[at] : nullptr, menu);
+}
+
+CFullScreenView* CMainFrame::FullScreen() const {
+    return fullScreen_;
+}
+
+void CMainFrame::OnFullScreen(bool slideshow) {
+    if (fullScreen_) {
+        if (slideshow)
+            fullScreen_->SetSlideshow(!fullScreen_->SlideshowRunning(), settings_.slideshowPace);
+        return;
+    }
+    const QString path = fileList_->MoveToPicture(0, false);
+    if (path.isEmpty()) {
+        statusBar()->showMessage(FrameText::NoPictureHere);
+        return;
+    }
+    fullScreen_ = new CFullScreenView(this);
+    fullScreen_->SetSlideshowKey(Action(CommandId::Slideshow)->shortcut());
+    connect(fullScreen_, &CFullScreenView::StepRequested, this, &CMainFrame::OnFullScreenStep);
+    connect(fullScreen_, &CFullScreenView::Left, this, [this] {
+        fullScreen_.clear(); // deleted later: it is gone now
+        activateWindow();
+        listPane_->currentWidget()->setFocus();
+    });
+    // On this window's screen, whole even where no window manager makes
+    // it so.
+    if (QScreen* here = screen())
+        fullScreen_->setGeometry(here->geometry());
+    fullScreen_->showFullScreen();
+    fullScreen_->ShowPicture(path);
+    if (slideshow)
+        fullScreen_->SetSlideshow(true, settings_.slideshowPace);
+}
+
+void CMainFrame::OnFullScreenStep(int step, bool slideshow) {
+    if (!fullScreen_)
+        return;
+    // First and Last go as far as there are rows; a slideshow starts again
+    // after the last picture.
+    const int rows = fileList_->Model().rowCount();
+    const int delta = step == CFullScreenView::First  ? -rows
+                      : step == CFullScreenView::Last ? rows
+                                                      : step;
+    const QString path = fileList_->MoveToPicture(delta, slideshow);
+    if (path.isEmpty())
+        fullScreen_->close(); // the folder has no picture left
+    else if (path != fullScreen_->PicturePath())
+        fullScreen_->ShowPicture(path);
 }
 
 QAction* CMainFrame::Action(int id) const {
@@ -179,6 +272,16 @@ void CMainFrame::CreateToolBars() {
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
+    summary_ = new QLabel(bar);
+    bar->addWidget(summary_, 1);
+    const FileListModel& model = fileList_->Model();
+    connect(&model, &QAbstractItemModel::modelReset, this, &CMainFrame::ShowFolderSummary);
+    connect(&model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.contains(Qt::CheckStateRole))
+                    ShowFolderSummary();
+            });
+    ShowFolderSummary();
     int i = 0;
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
         lockLabels_[i] = new QLabel(QString::fromLatin1(indicator), bar);
@@ -197,6 +300,12 @@ void CMainFrame::CreateStatusBar() {
     connect(poll, &QTimer::timeout, this, &CMainFrame::ShowLockStates);
     poll->start(kLockPollMs);
     ShowLockStates();
+}
+
+void CMainFrame::ShowFolderSummary() {
+    const FileListModel& model = fileList_->Model();
+    summary_->setText(fileList_->Listing().SummaryText(model.PictureCount(), model.MarkedCount(),
+                                                       model.MarkedBytes()));
 }
 
 void CMainFrame::ShowLockStates() {
@@ -253,10 +362,12 @@ void CMainFrame::OnCreateClient() {
     SetViewMode(settings_.viewMode);
     CreateStatusBar();
     // Why a picture cannot be shown stays until another picture is.
-    connect(preview_, &CScrollPictureView::PictureNotShown, this, [this](const QString& message) {
+    const auto tell = [this](const QString& message) {
         previewMessage_ = message;
         statusBar()->showMessage(message);
-    });
+    };
+    connect(preview_, &CScrollPictureView::PictureNotShown, this, tell);
+    connect(preview_, &CScrollPictureView::PictureShownInPart, this, tell);
     connect(preview_, &CScrollPictureView::PictureShown, this, [this] {
         if (!previewMessage_.isEmpty() && statusBar()->currentMessage() == previewMessage_)
             statusBar()->clearMessage();
@@ -293,6 +404,27 @@ void CMainFrame::ApplyPlacement() {
         setGeometry(*geometry);
     if (settings_.windowPlacement.showCmd == ShowCommand::Maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The frame's edges are known once the window is shown.
+    if (!event->spontaneous())
+        QMetaObject::invokeMethod(this, &CMainFrame::KeepOnScreen, Qt::QueuedConnection);
+}
+
+void CMainFrame::KeepOnScreen() {
+    if (!screen() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    // The whole window, its title bar and its status bar, on its screen.
+    const QRect frame = frameGeometry();
+    const QRect inside = geometry();
+    const QMargins edges(inside.left() - frame.left(), inside.top() - frame.top(),
+                         frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    const std::optional<QRect> kept = PlacementGeometry(
+        MakePlacement(inside, false), {screen()->availableGeometry().marginsRemoved(edges)});
+    if (kept && *kept != inside)
+        setGeometry(*kept);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

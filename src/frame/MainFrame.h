@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class AddressBar;
 class AppSettings;
 class CFileListView;
 class CScrollPictureView;
+class CFullScreenView;
 class CThumbnailView;
 class CTessaryDoc;
 class QAction;
@@ -20,6 +22,9 @@ class QToolBar;
 // address bar, and the client area split between the file list and the
 // preview, both views of the one document. When it closes it stores its
 // placement and the list's width so the next start opens it the same way.
+// Its status bar tells how many pictures the folder holds and which are
+// marked; View > Full Screen and Slideshow show the folder's pictures on
+// the whole screen.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -43,11 +48,15 @@ public:
     // current row in view and the keyboard's.
     void SetViewMode(int mode);
     CScrollPictureView* Preview() const { return preview_; }
+    // The full-screen view while it is open.
+    CFullScreenView* FullScreen() const;
+    QLabel* FolderSummary() const { return summary_; }
     QToolBar* MainToolBar() const { return mainToolBar_; }
     QToolBar* NavigationToolBar() const { return navigationToolBar_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // No menu of the bars' names: View > Toolbar alone shows and hides one.
     QMenu* createPopupMenu() override { return nullptr; }
     // Keeps the tooltip away from buttons whose command has none.
@@ -62,6 +71,13 @@ private:
     void ShowLockStates();
     void OnHelpCommand(int id);
     void DestroyWindow();
+    void ShowFolderSummary();
+    // Makes the window no larger than its screen and moves it onto it.
+    void KeepOnScreen();
+    void AddSlideshowPaces();
+    // View > Full Screen, or with the slideshow running.
+    void OnFullScreen(bool slideshow);
+    void OnFullScreenStep(int step, bool slideshow);
 
     AppSettings& settings_;
     const ShellNamespace& shell_;
@@ -75,5 +91,7 @@ private:
     QToolBar* mainToolBar_ = nullptr;
     QToolBar* navigationToolBar_ = nullptr;
     QLabel* lockLabels_[3] = {};
+    QLabel* summary_ = nullptr;
+    QPointer<CFullScreenView> fullScreen_;
     QString previewMessage_; // the status bar's message of a picture not shown
 };

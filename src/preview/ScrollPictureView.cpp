@@ -5,10 +5,12 @@
 #include "platform/FileName.h"
 #include "preview/ExifReader.h"
 #include "preview/PanelLayout.h"
+#include "preview/PictureCanvas.h"
 #include "preview/PreviewTexts.h"
 #include "preview/TessaryDoc.h"
 
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -26,18 +28,35 @@ constexpr int kStepPixels = 20;
 constexpr double kZoomStep = 1.25; // one notch of the wheel, or one "+"
 constexpr int kWheelNotch = 120;
 constexpr int kPictureInset = 2; // where PlacePicture sets the picture's square
+// An animation's frames held at most, in bytes: a long one plays at a
+// lower resolution rather than taking the memory of hundreds of pictures.
+constexpr int64_t kAnimationBytes = int64_t(64) << 20;
+// What browsers show a frame for whose delay is near nothing.
+constexpr int kShortestDelayMs = 20;
+constexpr int kPlainDelayMs = 100;
+// A file being written changes many times: it is read again once quiet.
+constexpr int kReloadQuietMs = 200;
 } // namespace
 
 CScrollPictureView::CScrollPictureView(QWidget* parent)
     : QAbstractScrollArea(parent)
     , picture(std::make_unique<IImage>())
-    , exifReader(std::make_unique<ExifReader>()) {
+    , exifReader(std::make_unique<ExifReader>())
+    , fileWatch_(new QFileSystemWatcher(this)) {
     viewport()->setBackgroundRole(QPalette::Button);
+    animation_.setSingleShot(true);
+    connect(&animation_, &QTimer::timeout, this, &CScrollPictureView::NextFrame);
+    reload_.setSingleShot(true);
+    reload_.setInterval(kReloadQuietMs);
+    connect(fileWatch_, &QFileSystemWatcher::fileChanged, &reload_, qOverload<>(&QTimer::start));
+    connect(&reload_, &QTimer::timeout, this, &CScrollPictureView::ReloadWhenChanged);
     redecode_.setSingleShot(true);
     redecode_.setInterval(kRedecodeDelayMs);
     connect(&redecode_, &QTimer::timeout, this, [this] {
         if (IsPictureShown() && !DecodeForPane())
             picture->GetXImage()->Destroy();
+        else if (!frames_.empty())
+            StartAnimation();
         InvalidateAll();
     });
     verticalScrollBar()->setSingleStep(kStepPixels);
@@ -54,34 +73,98 @@ void CScrollPictureView::SetPicturePath(QString path) {
 int CScrollPictureView::LoadPicture() {
     if (picturePath.isEmpty() || !FileNameExists(picturePath))
         return -1;
+    StopAnimation();
+    // Another picture starts at its top, whatever was scrolled to before.
+    if (picturePath != shownPath_) {
+        horizontalScrollBar()->setValue(0);
+        verticalScrollBar()->setValue(0);
+    }
+    shownPath_ = picturePath;
+    inPart_ = false;
+    if (!fileWatch_->files().isEmpty())
+        fileWatch_->removePaths(fileWatch_->files());
     if (std::unique_ptr<PrefetchedPicture> ahead =
             prefetch_.Take(picturePath, viewport()->width(), devicePixelRatioF())) {
         picture = std::move(ahead->picture);
         exifReader = std::move(ahead->exif);
         hasExif = ahead->hasExif;
+        shownStamp_ = ahead->stamp;
+        fileWatch_->addPath(picturePath);
         ShowPixels(ahead->pixels);
         // Decoded ahead for the fit: a zoomed pane needs more.
         if (zoom_ > 0 && !DecodeForPane())
             ShowPixels(ahead->pixels);
+        StartAnimation();
         InvalidateAll();
         Q_EMIT PictureShown();
         return 0;
     }
+    shownStamp_ = PreviewPrefetch::Stamp(picturePath);
+    fileWatch_->addPath(picturePath);
     hasExif = exifReader->Load(picturePath);
     CxImage* image = picture->GetXImage();
-    // A picture that does not decode is shown as nothing at all; the status
-    // bar says why.
-    if (!image->Load(picturePath) || !DecodeForPane()) {
-        const QString why = image->GetLastError();
-        image->Destroy();
-        SetScrollSizes(kEmptyPane);
-        Q_EMIT PictureNotShown(
-            PreviewText::CannotShow.arg(ShownFileName(QFileInfo(picturePath).fileName()), why));
-    } else {
+    const QString name = ShownFileName(QFileInfo(picturePath).fileName());
+    // A picture that does not decode is shown as nothing at all; one whose
+    // data ends early shows what there is. The status bar says why.
+    const bool loaded = image->Load(picturePath);
+    if (loaded && DecodeForPane()) {
+        StartAnimation();
         Q_EMIT PictureShown();
+        InvalidateAll();
+        return 0;
+    }
+    const QString why = image->GetLastError();
+    inPart_ = loaded;
+    if (inPart_ && DecodeForPane()) {
+        Q_EMIT PictureShown();
+        Q_EMIT PictureShownInPart(PreviewText::ShownInPart.arg(name, why));
+    } else {
+        image->Destroy();
+        inPart_ = false;
+        SetScrollSizes(kEmptyPane);
+        Q_EMIT PictureNotShown(PreviewText::CannotShow.arg(name, why));
     }
     InvalidateAll();
     return 0;
+}
+
+void CScrollPictureView::ReloadWhenChanged() {
+    // Gone, it leaves with its row in the list; unchanged, nothing to do.
+    if (picturePath == shownPath_ && FileNameExists(picturePath) &&
+        PreviewPrefetch::Stamp(picturePath) != shownStamp_)
+        LoadPicture();
+}
+
+void CScrollPictureView::StartAnimation() {
+    StopAnimation();
+    CxImage* image = picture->GetXImage();
+    if (!IsPictureShown() || image->PageCount() < 2)
+        return;
+    const Edges place = PicturePlace();
+    const qreal ratio = devicePixelRatioF();
+    if (!image->DecodeFramesToFit(int(std::max(1, place.width()) * ratio),
+                                  int(std::max(1, place.height()) * ratio), kAnimationBytes,
+                                  frames_))
+        return;
+    frame_ = 0;
+    ShowPixels(frames_.front());
+    const int delay = frames_.front().delayMs;
+    animation_.start(delay < kShortestDelayMs ? kPlainDelayMs : delay);
+}
+
+void CScrollPictureView::StopAnimation() {
+    animation_.stop();
+    frames_.clear();
+}
+
+void CScrollPictureView::NextFrame() {
+    if (frames_.empty())
+        return;
+    frame_ = (frame_ + 1) % frames_.size();
+    ShowPixels(frames_[frame_]);
+    InvalidateAll();
+    const int delay = frames_[frame_].delayMs;
+    animation_.start(delay < kShortestDelayMs ? kPlainDelayMs : delay);
 }
 
 double CScrollPictureView::FitScale() const {
@@ -140,26 +223,34 @@ void CScrollPictureView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void CScrollPictureView::keyPressEvent(QKeyEvent* event) {
+bool CScrollPictureView::ZoomKey(QKeyEvent* event) {
+    // Shift gives "+" on many keyboards; the keypad's keys count too.
+    if (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
+        return false;
     const QPoint middle = viewport()->rect().center();
     const double current = zoom_ > 0 ? zoom_ : FitScale();
     switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
         SetZoom(current * kZoomStep, middle);
-        break;
+        return true;
     case Qt::Key_Minus:
         SetZoom(current / kZoomStep, middle);
-        break;
+        return true;
     case Qt::Key_1:
         SetZoom(1.0, middle);
-        break;
+        return true;
     case Qt::Key_0:
         SetZoom(0, middle);
-        break;
+        return true;
     default:
-        QAbstractScrollArea::keyPressEvent(event);
+        return false;
     }
+}
+
+void CScrollPictureView::keyPressEvent(QKeyEvent* event) {
+    if (!ZoomKey(event))
+        QAbstractScrollArea::keyPressEvent(event);
 }
 
 void CScrollPictureView::mousePressEvent(QMouseEvent* event) {
@@ -187,9 +278,13 @@ void CScrollPictureView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CScrollPictureView::ClearPicture() {
+    shownPath_.clear();
+    if (!fileWatch_->files().isEmpty())
+        fileWatch_->removePaths(fileWatch_->files());
     CxImage* image = picture->GetXImage();
     if (!image->IsValid())
         return;
+    StopAnimation();
     image->Destroy();
     shown_ = QImage();
     // An empty pane has nothing to scroll to.
@@ -213,7 +308,7 @@ bool CScrollPictureView::DecodeForPane() {
     const qreal ratio = devicePixelRatioF();
     DecodedPixels pixels;
     if (!image->DecodeToFit(int(std::max(1, place.width()) * ratio),
-                            int(std::max(1, place.height()) * ratio), pixels)) {
+                            int(std::max(1, place.height()) * ratio), pixels, inPart_)) {
         shown_ = QImage();
         return false;
     }
@@ -222,9 +317,8 @@ bool CScrollPictureView::DecodeForPane() {
 }
 
 void CScrollPictureView::ShowPixels(const DecodedPixels& pixels) {
-    shown_ = QImage(pixels.rgba.data(), pixels.width, pixels.height, pixels.width * 4,
-                    QImage::Format_RGBA8888)
-                 .copy();
+    shown_ = ToImage(pixels);
+    transparent_ = HasTransparency(pixels);
 }
 
 void CScrollPictureView::PrefetchPictures(const QStringList& paths) {
@@ -278,7 +372,13 @@ void CScrollPictureView::OnDraw(QPainter& painter) {
     const int paneWidth = viewport()->width();
     const Edges place = PicturePlace();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(place.left, place.top, place.width(), place.height()), shown_);
+    const QRect target(place.left, place.top, place.width(), place.height());
+    if (transparent_) {
+        painter.setBrushOrigin(target.topLeft());
+        painter.fillRect(target, Checkerboard());
+        painter.setBrushOrigin(QPoint());
+    }
+    painter.drawImage(target, shown_);
     DrawProperties(painter, paneWidth, viewport()->height());
 }
 

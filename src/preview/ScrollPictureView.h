@@ -5,6 +5,7 @@
 #include "preview/PreviewPrefetch.h"
 
 #include <QAbstractScrollArea>
+#include <QByteArray>
 #include <QImage>
 #include <QTimer>
 
@@ -12,6 +13,7 @@
 #include <optional>
 
 class CTessaryDoc;
+class QFileSystemWatcher;
 class QPainter;
 
 // The preview pane: the selected picture scaled into a square at the top,
@@ -24,6 +26,10 @@ class QPainter;
 // The picture is decoded only as large as the pane shows it, and the rows
 // around it are decoded ahead on a worker thread; a row that was not is
 // loaded on the user-interface thread. Failures end quietly.
+// A newly chosen picture starts at its top. An animation plays; what is
+// transparent shows a checkerboard; a damaged picture shows what of it
+// decodes, and the status bar says why the rest is missing. The file shown
+// is watched: changed on disk, it is shown again as it is now.
 class CScrollPictureView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -58,12 +64,20 @@ public:
     // Zooms to scale (clamped between the fit and 1), keeping the pane's
     // point anchor over the same spot of the picture.
     void SetZoom(double scale, QPoint anchor);
+    // "+" and "-" step the zoom, "1" is 100 %, "0" the fit: true when the
+    // key is one of them. The list and the grid hand these keys on.
+    bool ZoomKey(QKeyEvent* event);
+    // The frames of the animation shown; 0 for a still picture.
+    int FrameCount() const { return int(frames_.size()); }
 
 Q_SIGNALS:
     // A picture could not be shown; why, for the status bar (the pane
     // itself stays empty).
     void PictureNotShown(const QString& message);
     void PictureShown();
+    // Only part of a damaged picture decoded, which is shown; why, for the
+    // status bar.
+    void PictureShownInPart(const QString& message);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -89,8 +103,23 @@ private:
     void InvalidateAll();
 
     void ShowPixels(const DecodedPixels& pixels);
+    // Plays the picture's frames when it is an animation.
+    void StartAnimation();
+    void StopAnimation();
+    void NextFrame();
+    // Shown again when the file shown has changed since it was read.
+    void ReloadWhenChanged();
 
     QImage shown_;
+    bool transparent_ = false; // shown_ has pixels that are not opaque
+    QString shownPath_;        // the picture shown, or last not shown
+    QByteArray shownStamp_;    // its file as it was read
+    bool inPart_ = false;      // damaged: what decodes of it is shown
+    std::vector<DecodedPixels> frames_;
+    size_t frame_ = 0;
+    QTimer animation_;
+    QFileSystemWatcher* fileWatch_;
+    QTimer reload_; // a file being written changes many times
     PreviewPrefetch prefetch_;
     QSize totalSize_ = kEmptyPane;
     QTimer redecode_; // after a resize or a zoom, once the size has settled

@@ -131,6 +131,7 @@ void ResizeDialog::Open() {
     OnImageToRotate();
     OnImageSetDpi();
     TypeRule();
+    FramingRule();
     qualityLabel_->setText(QString::number(qualitySlider_->value()));
 
     // A preset, or stored options, are applied whole.
@@ -325,6 +326,18 @@ void ResizeDialog::TypeRule() {
         qualitySlider_->setEnabled(PictureTypeTable::IsLossy(uint32_t(index)));
     // Taken at once, even if the dialog is cancelled later.
     settings_.imagetype = uint32_t(index);
+}
+
+void ResizeDialog::FramingRule() {
+    const int fit = fitBox_->currentIndex();
+    const std::pair<QWidget*, bool> controls[] = {{anchorBox_, fit == int(Fit::Fill)},
+                                                  {padColourEdit_, fit == int(Fit::Pad)}};
+    for (const auto& [control, used] : controls) {
+        control->setEnabled(used);
+        for (QLabel* label : findChildren<QLabel*>())
+            if (label->buddy() == control)
+                label->setEnabled(used);
+    }
 }
 
 void ResizeDialog::RunRule() {

@@ -89,6 +89,9 @@ private:
     void ResizeAsRule();
     void DesktopRule();
     void TypeRule();
+    // "Keep" serves only a fill, which crops; the canvas colour only a fit
+    // inside, which pads.
+    void FramingRule();
     void RunRule();
     SizeCheckInput SizeInput() const;
     void WriteSizeCheck();

@@ -299,9 +299,15 @@ QWidget* ResizeDialog::BuildFramingTab() {
     grid->addWidget(sideBox_, 0, 1);
     grid->addWidget(new QLabel(Text::FitLabel, tab), 1, 0);
     grid->addWidget(fitBox_, 1, 1);
-    grid->addWidget(new QLabel(Text::AnchorLabel, tab), 1, 2);
+    // Each label goes with its control: FramingRule enables them together.
+    const auto labelFor = [tab](const QString& text, QWidget* control) {
+        auto* label = new QLabel(text, tab);
+        label->setBuddy(control);
+        return label;
+    };
+    grid->addWidget(labelFor(Text::AnchorLabel, anchorBox_), 1, 2);
     grid->addWidget(anchorBox_, 1, 3);
-    grid->addWidget(new QLabel(Text::PadColourLabel, tab), 2, 2);
+    grid->addWidget(labelFor(Text::PadColourLabel, padColourEdit_), 2, 2);
     grid->addWidget(padColourEdit_, 2, 3, Qt::AlignLeft);
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(3, 1);
@@ -380,6 +386,7 @@ void ResizeDialog::ConnectControls() {
     connect(deletePreset_, &QPushButton::clicked, this, [this] { OnDeletePreset(); });
     for (QComboBox* box : {fitBox_, sideBox_})
         connect(box, &QComboBox::activated, this, [this] {
+            FramingRule();
             if (imageToResizeBox_->isChecked())
                 WriteSizeCheck();
         });

@@ -111,6 +111,11 @@ void AppSettings::LoadLayoutSettings() {
     QuerySigned(*key, SettingsName::ViewMode, viewMode);
     if (viewMode != ViewMode::Thumbnails)
         viewMode = ViewMode::Details;
+    uint32_t hidden = 0;
+    showHidden = key->QueryDword(SettingsName::ShowHidden, hidden) && hidden == 1;
+    QuerySigned(*key, SettingsName::SlideshowPace, slideshowPace);
+    if (slideshowPace < 1 || slideshowPace > kMostSlideshowPace)
+        slideshowPace = kDefaultSlideshowPace;
 
     QString place;
     if (key->QueryString(SettingsName::WindowPlace, kPathTextBytes, place) && !place.isEmpty()) {
@@ -179,6 +184,8 @@ void AppSettings::SaveLayoutSettings() const {
     for (int i = 0; i < int(columnWidth.size()); ++i)
         key->SetDword(SettingsName::ColumnWidth.arg(i + 1), uint32_t(columnWidth[size_t(i)]));
     key->SetDword(SettingsName::ViewMode, uint32_t(viewMode));
+    key->SetDword(SettingsName::ShowHidden, showHidden ? 1 : 0);
+    key->SetDword(SettingsName::SlideshowPace, uint32_t(slideshowPace));
     key->SetString(SettingsName::Location, ExecutablePath());
     key->SetString(SettingsName::CopyMoveTarget, cmto);
     // A folder too long for its buffer would be dropped at the next start.

@@ -38,6 +38,10 @@ constexpr int kMailSubjectBytes = 200;
 constexpr int kMailBodyBytes = 5000;
 constexpr int kUserDatBytes = kMailSubjectBytes + kMailBodyBytes;
 
+// A slideshow's pace, in seconds a picture.
+constexpr int32_t kDefaultSlideshowPace = 5;
+constexpr int32_t kMostSlideshowPace = 3600;
+
 // All state that outlives one command: the resize options, the lists that
 // carry a batch between its stages, the mail texts, the file-manager menu
 // choices, the window layout and the last folders.
@@ -76,6 +80,8 @@ public:
     std::array<int32_t, 4> columnWidth{200, 50, 100, -2}; // -2: size the last column to its header
     bool columnWidthsStored = false; // false: the list sizes its columns to its font
     int32_t viewMode = ViewMode::Details;
+    bool showHidden = false; // View > Hidden Files: names starting with a dot are listed
+    int32_t slideshowPace = kDefaultSlideshowPace; // seconds a picture stays in a slideshow
     uint32_t AnyJpegSource = 0;
     QString cmto;           // folder last chosen for Copy To / Move To
     QString LastBrowsePIDL; // folder the list showed last, as a parsable text

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "settings/Placement.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int32_t kRecordLength = 44; // bytes of the Windows record
-// How much of a window's top edge (where its title bar is) must be on a
-// screen for the user to reach it.
-constexpr int kReachableWidth = 100;
-constexpr int kReachableHeight = 40;
 } // namespace
 
 WindowPlacement MakePlacement(const QRect& normalGeometry, bool maximized) {
@@ -28,16 +26,19 @@ std::optional<QRect> PlacementGeometry(const WindowPlacement& placement,
     if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX)
         return std::nullopt;
     QRect geometry(placement.left, placement.top, int(width), int(height));
-    for (const QRect& screen : screens) {
-        const QRect shown = QRect(geometry.topLeft(), QSize(geometry.width(), kReachableHeight))
-                                .intersected(screen);
-        if (shown.width() >= kReachableWidth && shown.height() >= kReachableHeight)
-            return geometry;
-    }
     if (screens.isEmpty())
         return geometry;
-    const QRect& first = screens.first();
-    geometry.setSize(geometry.size().boundedTo(first.size()));
-    geometry.moveTopLeft(first.topLeft());
+    const auto covered = [&geometry](const QRect& screen) {
+        const QRect shared = geometry.intersected(screen);
+        return int64_t(shared.width()) * shared.height();
+    };
+    const QRect screen = *std::max_element(
+        screens.begin(), screens.end(),
+        [&covered](const QRect& a, const QRect& b) { return covered(a) < covered(b); });
+    geometry.setSize(geometry.size().boundedTo(screen.size()));
+    geometry.moveLeft(
+        std::clamp(geometry.left(), screen.left(), screen.right() + 1 - geometry.width()));
+    geometry.moveTop(
+        std::clamp(geometry.top(), screen.top(), screen.bottom() + 1 - geometry.height()));
     return geometry;
 }

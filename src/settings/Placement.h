@@ -18,10 +18,10 @@ constexpr int32_t Maximized = 3;
 // The placement record of a window with this restored geometry.
 WindowPlacement MakePlacement(const QRect& normalGeometry, bool maximized);
 
-// Where to put the window: the stored rectangle, moved onto the first of
-// `screens` when too little of its top edge would show on any of them (a
-// screen was removed, or the numbers were edited), and then no larger than
-// that screen.
+// Where to put the window: the stored rectangle on the screen it opens on
+// (of `screens`, their available areas: the one it covers most, else the
+// first), no larger than that screen and moved inside it, so its title bar
+// and its status bar both show.
 // Nothing when the rectangle is empty.
 std::optional<QRect> PlacementGeometry(const WindowPlacement& placement,
                                        const QList<QRect>& screens);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "browse/LocaleFormats.h"
 #include "TestSupport.h"
+#include "browse/FolderListing.h"
 
 #include <ctime>
 
@@ -8,6 +9,36 @@ namespace {
 
 LocaleInfo English() {
     return {u"-"_s, u"."_s, u","_s, u"M/d/yyyy"_s, u"h:mm:ss tt"_s};
+}
+
+// The status bar's sizes and counts, in the user's separators.
+TEST(LocaleFormatsTest, SizesAndTheFolderSummaryReadAsTheRegionWritesNumbers) {
+    LocaleInfo french = English();
+    french.thousandsSeparator = u"\u202f"_s;
+    french.decimalSeparator = u","_s;
+    struct Case {
+        LocaleInfo info;
+        uint64_t bytes;
+        const char* text;
+    } const cases[] = {
+        {English(), 0, "0 bytes"},
+        {English(), 1023, "1023 bytes"},
+        {English(), 1024, "1.0 KB"},
+        {English(), 13002342, "12.4 MB"},
+        {french, 13002342, "12,4 MB"},
+        {English(), 1048575, "1.0 MB"}, // not "1024.0 KB"
+        {English(), uint64_t(1536) << 30, "1.5 TB"},
+        {English(), uint64_t(3000) << 50, "3,000.0 PB"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LocaleFormats(c.info).FormatByteSize(c.bytes).toStdString(), c.text) << c.bytes;
+
+    const ShellNamespace shell;
+    const LocaleFormats formats(french);
+    const FolderListing listing(shell, formats);
+    EXPECT_EQ(listing.SummaryText(1514, 3, 13002342), u"1\u202f514 pictures, 3 marked, 12,4 MB"_s);
+    EXPECT_EQ(listing.SummaryText(1, 0, 0), u"1 picture"_s);
+    EXPECT_EQ(listing.SummaryText(0, 0, 0), u"0 pictures"_s);
 }
 
 TEST(LocaleFormatsTest, GroupsThousandsLikeTheRegionalSettings) {

@@ -173,6 +173,18 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
     EXPECT_EQ(reloaded.viewMode, ViewMode::Thumbnails);
     WriteValue(u"viewmode"_s, 7u); // no such view: the details
     EXPECT_EQ(AppSettings().viewMode, ViewMode::Details);
+    // Hidden files are left out, and a slideshow has its pace, until chosen.
+    EXPECT_EQ(std::pair(reloaded.showHidden, reloaded.slideshowPace),
+              std::pair(false, kDefaultSlideshowPace));
+    s.showHidden = true;
+    s.slideshowPace = 20;
+    s.SaveLayoutSettings();
+    EXPECT_EQ(std::pair(AppSettings().showHidden, AppSettings().slideshowPace),
+              std::pair(true, 20));
+    for (const uint32_t pace : {0u, 3601u, 0xFFFFFFFFu}) {
+        WriteValue(u"slideshowpace"_s, pace);
+        EXPECT_EQ(AppSettings().slideshowPace, kDefaultSlideshowPace) << pace;
+    }
 
     // Too long for its buffer: the nearest enclosing folder that fits.
     s.LastBrowsePIDL = u"/home/user/"_s + QString(200, QChar(u'ä')) + "/b";

@@ -14,6 +14,7 @@
 #include "codec/Image.h"
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
+#include "preview/FullScreenView.h"
 #include "preview/ScrollPictureView.h"
 #include "preview/TessaryDoc.h"
 #include "settings/AppSettings.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QStyle>
@@ -63,6 +65,12 @@ protected:
     QPoint Cell(int row, int column = 0) const {
         return list_->visualRect(list_->Model().index(row, column)).center();
     }
+    // Gives the window the keyboard, for the menu's keys.
+    void Activate() {
+        frame_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
+    }
+    bool Previewed() const { return preview_->picture->GetXImage()->IsValid(); }
     void ClickHeader(int column) {
         SortHeaderCtrl& header = list_->Header();
         QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
@@ -225,6 +233,216 @@ TEST_F(FileListViewTest, DoubleClickEnterAndUpFolderMoveTheListAndTheBarFollows)
     list_->OnRefresh();
     EXPECT_EQ(bar_->currentText(), dir_.path());
     EXPECT_EQ(Names(), (QStringList{".."}));
+}
+
+// The file managers' keys, each its menu item's: Backspace and Alt+Up go
+// up onto the folder left, Alt+Left and Alt+Right back and forward, F5
+// reads the folder again. Whichever way the list goes to another folder,
+// the last folder's picture leaves the preview.
+TEST_F(FileListViewTest, TheFileManagersKeysMoveThroughFoldersAndAnotherFolderEmptiesThePreview) {
+    Activate();
+    const auto key = [this](Qt::Key k, Qt::KeyboardModifiers m = {}) {
+        QTest::keyClick(list_, k, m);
+    };
+    const auto current = [this] {
+        return list_->Model().Row(list_->currentIndex().row())->name;
+    };
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Nikon_D70.jpg")));
+    ASSERT_TRUE(Previewed());
+    list_->setCurrentIndex(list_->Model().index(RowOf("Sub"), 0));
+    key(Qt::Key_Return);
+    EXPECT_EQ(settings_.LastBrowsePIDL, In(u"Sub"_s));
+    EXPECT_FALSE(Previewed()) << "the last folder's picture";
+    EXPECT_TRUE(preview_->picturePath.isEmpty());
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(std::pair(settings_.LastBrowsePIDL, current()), std::pair(folder_, u"Sub"_s));
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Nikon_D70.jpg")));
+    bar_->lineEdit()->setText(dir_.path());
+    QTest::keyClick(bar_->lineEdit(), Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(bar_, QEvent::MetaCall);
+    EXPECT_EQ(settings_.LastBrowsePIDL, dir_.path());
+    EXPECT_FALSE(Previewed()) << "typed into the address bar";
+
+    key(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(settings_.LastBrowsePIDL, folder_);
+    key(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(settings_.LastBrowsePIDL, In(u"Sub"_s));
+    key(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(std::pair(settings_.LastBrowsePIDL, current()), std::pair(folder_, u"Sub"_s));
+    EXPECT_TRUE(frame_->Action(CommandId::Forward)->isEnabled());
+    key(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(settings_.LastBrowsePIDL, dir_.path());
+    EXPECT_FALSE(frame_->Action(CommandId::Forward)->isEnabled()) << "the last folder";
+    key(Qt::Key_Left, Qt::AltModifier);
+    key(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(std::pair(settings_.LastBrowsePIDL, current()), std::pair(dir_.path(), u"Photos"_s));
+
+    key(Qt::Key_Left, Qt::AltModifier);
+    CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), folder_, u"new.jpg"_s);
+    key(Qt::Key_F5); // at once, before the folder's own watch tells
+    EXPECT_GE(RowOf("new.jpg"), 0);
+}
+
+// Pictures added, removed and renamed on disk show without a Refresh, in
+// the list and in the grid alike; the marks, the selection and the rows in
+// view stay as they were.
+TEST_F(FileListViewTest, TheListFollowsTheFolderOnDiskKeepingMarksSelectionAndTheRowsInView) {
+    DrawPictures(folder_, 60, u"photo %1.jpg"_s, 32, 24);
+    frame_->resize(1200, 400);
+    list_->OnRefresh();
+    CThumbnailView* grid = frame_->Thumbnails();
+    const auto topRow = [this](QAbstractItemView* view) {
+        for (int i = 0; i < list_->Model().rowCount(); ++i)
+            if (view->visualRect(list_->Model().index(i, 0)).intersects(view->viewport()->rect()))
+                return list_->Model().Row(i)->name;
+        return QString();
+    };
+    int added = 0;
+    for (const int mode : {ViewMode::Thumbnails, ViewMode::Details}) {
+        frame_->SetViewMode(mode);
+        QAbstractItemView* view =
+            mode == ViewMode::Details ? static_cast<QAbstractItemView*>(list_) : grid;
+        Mark("photo 30.jpg");
+        list_->setCurrentIndex(list_->Model().index(RowOf("photo 31.jpg"), 0));
+        view->scrollTo(list_->Model().index(RowOf("photo 40.jpg"), 0),
+                       QAbstractItemView::PositionAtTop);
+        const QString top = topRow(view);
+        ASSERT_NE(top, u".."_s) << "the list scrolled";
+        const QString newName = u"aaa new %1.jpg"_s.arg(++added);
+        const QString renamed = u"zz renamed %1.jpg"_s.arg(mode);
+        CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), folder_, newName);
+        QFile::remove(In(u"photo %1.jpg"_s.arg(added)));
+        QFile::rename(In(u"photo %1.jpg"_s.arg(50 + mode)), In(renamed));
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return RowOf(newName) >= 0 && RowOf(renamed) >= 0 &&
+                   RowOf(u"photo %1.jpg"_s.arg(added)) < 0;
+        })) << mode;
+        EXPECT_TRUE(list_->Model().IsMarked(RowOf("photo 30.jpg"))) << mode;
+        EXPECT_EQ(list_->currentIndex().row(), RowOf("photo 31.jpg")) << mode;
+        EXPECT_TRUE(list_->selectionModel()->isRowSelected(RowOf("photo 31.jpg"))) << mode;
+        EXPECT_EQ(topRow(view), top) << mode;
+    }
+}
+
+// The zoom keys reach the preview from the list and the grid, and Space
+// marks in both, wherever in the row the user clicked.
+TEST_F(FileListViewTest, TheZoomKeysAndSpaceWorkFromTheListAndTheGrid) {
+    CThumbnailView* grid = frame_->Thumbnails();
+    for (const int mode : {ViewMode::Thumbnails, ViewMode::Details}) {
+        frame_->SetViewMode(mode);
+        QAbstractItemView* view =
+            mode == ViewMode::Details ? static_cast<QAbstractItemView*>(list_) : grid;
+        const QModelIndex big = list_->Model().index(RowOf("big.jpg"), 0);
+        const QRect cell =
+            mode == ViewMode::Details
+                ? list_->visualRect(list_->Model().index(big.row(), FileColumn::Type))
+                : grid->visualRect(big);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        ASSERT_EQ(preview_->picturePath, In(u"big.jpg"_s));
+        QTest::keyClick(view, Qt::Key_1);
+        EXPECT_EQ(preview_->Zoom(), 1.0) << mode;
+        QTest::keyClick(view, Qt::Key_0);
+        EXPECT_EQ(preview_->Zoom(), 0.0) << mode;
+        QTest::keyClick(view, Qt::Key_Plus);
+        EXPECT_GT(preview_->Zoom(), 0.0) << mode;
+        QTest::keyClick(view, Qt::Key_0);
+        const bool marked = list_->Model().IsMarked(big.row());
+        QTest::keyClick(view, Qt::Key_Space);
+        EXPECT_NE(list_->Model().IsMarked(big.row()), marked) << mode;
+    }
+}
+
+// Names that begin with a dot stay out of the list until View > Hidden
+// Files (Ctrl+H) is on, a choice kept for the next start.
+TEST_F(FileListViewTest, HiddenFilesShowOnlyWhileViewHiddenFilesIsOn) {
+    CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), folder_, u".secret.jpg"_s);
+    QDir().mkpath(In(u".thumbs"_s));
+    list_->OnRefresh();
+    EXPECT_EQ(RowOf(".secret.jpg"), -1);
+    EXPECT_EQ(RowOf(".thumbs"), -1);
+    Activate();
+    QTest::keyClick(list_, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_GE(RowOf(".secret.jpg"), 0);
+    EXPECT_GE(RowOf(".thumbs"), 0);
+    EXPECT_TRUE(frame_->Action(CommandId::ViewHidden)->isChecked());
+    frame_->close();
+    EXPECT_TRUE(AppSettings().showHidden);
+    frame_->Action(CommandId::ViewHidden)->trigger();
+    EXPECT_EQ(RowOf(".secret.jpg"), -1);
+}
+
+// The status bar counts the folder's pictures and the marked ones with
+// their size, as marks and the folder change, and tells why a picture
+// shows only in part.
+TEST_F(FileListViewTest, TheStatusBarCountsThePicturesAndTheMarkedOnesWithTheirSize) {
+    const QLabel* summary = frame_->FolderSummary();
+    EXPECT_EQ(summary->text(), u"4 pictures"_s);
+    Mark("big.jpg");
+    Mark("Canon_40D.jpg");
+    // 784 371 and 7 958 bytes; the decimal point as the locale writes it.
+    EXPECT_TRUE(
+        QRegularExpression(u"^4 pictures, 2 marked, 773.8 KB$"_s).match(summary->text()).hasMatch())
+        << qPrintable(summary->text());
+    list_->Model().SetMarked(RowOf("big.jpg"), false);
+    EXPECT_TRUE(
+        QRegularExpression(u"^4 pictures, 1 marked, 7.8 KB$"_s).match(summary->text()).hasMatch())
+        << qPrintable(summary->text());
+    // A damaged picture: the status bar says why only part of it shows.
+    const QByteArray photo = ReadFile(In(u"big.jpg"_s));
+    WriteFile(In(u"cut.jpg"_s), photo.left(photo.size() / 2));
+    list_->OnRefresh();
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("cut.jpg")));
+    EXPECT_TRUE(frame_->statusBar()->currentMessage().startsWith(u"Only part of cut.jpg"_s))
+        << qPrintable(frame_->statusBar()->currentMessage());
+    list_->OpenRow(RowOf("Sub"));
+    EXPECT_EQ(summary->text(), u"0 pictures"_s);
+}
+
+// F11 shows the picture on the whole screen and the arrow keys go through
+// the folder's pictures, the list following; Escape leaves. The slideshow
+// goes on by itself, round from the last picture to the first.
+TEST_F(FileListViewTest, FullScreenGoesThroughTheFolderAndASlideshowGoesOnByItself) {
+    list_->setCurrentIndex(list_->Model().index(RowOf("Nikon_D70.jpg"), 0));
+    frame_->Action(CommandId::FullScreen)->trigger();
+    QPointer<CFullScreenView> full = frame_->FullScreen();
+    ASSERT_NE(full, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(full));
+    EXPECT_TRUE(full->isFullScreen());
+    EXPECT_EQ(full->PicturePath(), In(u"Nikon_D70.jpg"_s));
+    EXPECT_NE(QColor(full->grab().toImage().pixel(full->width() / 2, full->height() / 2)),
+              QColor(Qt::black));
+    const struct {
+        Qt::Key key;
+        const char* shown;
+    } steps[] = {{Qt::Key_Right, "Pentax_K10D.jpg"}, {Qt::Key_End, "big.jpg"},
+                 {Qt::Key_Right, "big.jpg"},         {Qt::Key_Left, "Pentax_K10D.jpg"},
+                 {Qt::Key_Home, "Canon_40D.jpg"},    {Qt::Key_End, "big.jpg"}};
+    for (const auto& [key, shown] : steps) {
+        QTest::keyClick(full, key);
+        EXPECT_EQ(full->PicturePath(), In(QLatin1String(shown)));
+        EXPECT_EQ(preview_->picturePath, In(QLatin1String(shown))) << "the list follows";
+    }
+    // The upright photo, taller than wide, fits the screen's height whole.
+    const QImage shown = full->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(2, shown.height() / 2)), QColor(Qt::black));
+    EXPECT_NE(QColor(shown.pixel(shown.width() / 2, 2)), QColor(Qt::black));
+    QTest::keyClick(full, Qt::Key_Escape);
+    EXPECT_TRUE(full.isNull() || !full->isVisible());
+    EXPECT_EQ(frame_->FullScreen(), nullptr);
+    EXPECT_EQ(list_->currentIndex().row(), RowOf("big.jpg"));
+
+    settings_.slideshowPace = 1;
+    frame_->Action(CommandId::Slideshow)->trigger();
+    full = frame_->FullScreen();
+    ASSERT_NE(full, nullptr);
+    EXPECT_TRUE(full->SlideshowRunning());
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return full && full->PicturePath() == In(u"Canon_40D.jpg"_s); }));
+    ASSERT_NE(full, nullptr);
+    QTest::keyClick(full, Qt::Key_F11, Qt::ShiftModifier);
+    EXPECT_FALSE(full->SlideshowRunning());
+    QTest::keyClick(full, Qt::Key_F11);
+    EXPECT_TRUE(full.isNull() || !full->isVisible());
 }
 
 TEST_F(FileListViewTest, ATypedPathMovesTheListAndABadOneChangesNothing) {

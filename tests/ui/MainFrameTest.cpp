@@ -6,8 +6,10 @@
 #include "frame/MainFrame.h"
 #include "preview/TessaryDoc.h"
 #include "settings/AppSettings.h"
+#include "settings/Placement.h"
 
 #include <QAction>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -38,6 +40,25 @@ TEST(MainFrameTest, TheViewItemsHideTheBarsForThisRunOnly) {
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
     EXPECT_TRUE(frame.MainToolBar()->isVisible()) << "the toolbar state is not stored";
+}
+
+// A placement stored on a larger screen, and the first size when none is
+// stored, open whole on the screen the window opens on, status bar and all.
+TEST(MainFrameTest, TheWindowOpensWholeOnTheScreenItOpensOn) {
+    CTessaryDoc document;
+    const ShellNamespace shell;
+    for (const bool stored : {true, false}) {
+        AppSettings settings;
+        settings.hasWindowPlacement = stored;
+        settings.windowPlacement = MakePlacement(QRect(40, 30, 1600, 980), false);
+        CMainFrame frame(settings, document, shell);
+        frame.ApplyPlacement();
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        const QRect screen = frame.screen()->availableGeometry();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return screen.contains(frame.frameGeometry()); }))
+            << stored;
+    }
 }
 
 } // namespace

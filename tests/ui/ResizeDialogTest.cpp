@@ -101,6 +101,36 @@ TEST_F(ResizeDialogTest, AWarningIsRedAndPicturesOfDifferentSizesGoInPercent) {
     EXPECT_EQ(Colour(d.get(), Id::SizeCheck), QColor(255, 0, 0));
 }
 
+// "Keep" serves a fill (it crops), the canvas colour a fit inside (it
+// pads); taking exactly the size uses neither.
+TEST_F(ResizeDialogTest, TheFramingControlsAreEnabledOnlyForTheFitThatUsesThem) {
+    settings_.fit = Fit::Pad; // as stored
+    auto d = Open(640, 480);
+    QComboBox* fit = Control<QComboBox>(d.get(), Id::Fit);
+    QWidget* keep = Control<QComboBox>(d.get(), Id::Anchor);
+    QWidget* colour = Control<QLineEdit>(d.get(), Id::PadColour);
+    const auto label = [&](QWidget* control) {
+        for (QLabel* l : d->findChildren<QLabel*>())
+            if (l->buddy() == control)
+                return l;
+        return static_cast<QLabel*>(nullptr);
+    };
+    ASSERT_NE(label(keep), nullptr);
+    ASSERT_NE(label(colour), nullptr);
+    for (const uint32_t choice : {Fit::Pad, Fit::Stretch, Fit::Fill, Fit::Pad}) {
+        if (fit->currentIndex() != int(choice)) {
+            fit->setCurrentIndex(int(choice));
+            Q_EMIT fit->activated(int(choice));
+        }
+        EXPECT_EQ(std::pair(keep->isEnabled(), label(keep)->isEnabled()),
+                  std::pair(choice == Fit::Fill, choice == Fit::Fill))
+            << choice;
+        EXPECT_EQ(std::pair(colour->isEnabled(), label(colour)->isEnabled()),
+                  std::pair(choice == Fit::Pad, choice == Fit::Pad))
+            << choice;
+    }
+}
+
 TEST_F(ResizeDialogTest, TheTypeDecidesWhetherQualityCanBeSet) {
     struct Case {
         int type;

@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QWheelEvent>
 
+#include <cstdio>
+
 namespace {
 
 // The pane as a user sees it, at a given size.
@@ -147,6 +149,88 @@ TEST_F(ScrollPictureViewTest, AMissingFileKeepsThePictureAndAFolderOrABadPicture
     ASSERT_EQ(told.size(), 3);
     EXPECT_TRUE(told[0][0].toString().startsWith(u"Cannot show corrupted.jpg: Corrupt JPEG"_s))
         << qPrintable(told[0][0].toString());
+}
+
+// Scrolled down a zoomed photo, the next picture still opens at its top.
+TEST_F(ScrollPictureViewTest, ANewlyChosenPictureStartsAtItsTop) {
+    Show(TestData(u"hdr/iphone_hdr_NO.jpg"_s));
+    QTest::keyClick(&view_, Qt::Key_1);
+    for (QScrollBar* bar : {view_.horizontalScrollBar(), view_.verticalScrollBar()})
+        bar->setValue(bar->maximum());
+    ASSERT_GT(view_.verticalScrollBar()->value(), 100);
+    const QString small = dir_.filePath(u"small.png"_s);
+    DrawPicture(small, 300, 200, u"xc:blue"_s);
+    Show(small);
+    Grab();
+    EXPECT_EQ(view_.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(view_.horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(QColor(Grab().pixel(view_.viewport()->width() / 2, 4)), QColor(Qt::blue))
+        << "the picture's top row";
+}
+
+// An animated GIF or WebP plays its frames; what is transparent shows a
+// checkerboard, not the pane; a JPEG cut short shows what decodes, and why
+// the rest is missing.
+TEST_F(ScrollPictureViewTest, AnimationsPlayTransparencyShowsACheckerboardAndACutPictureItsPart) {
+    const QString gif = dir_.filePath(u"frames.gif"_s);
+    Oracle(u"convert"_s, {u"-delay"_s, u"5"_s, u"-size"_s, u"64x48"_s, u"xc:red"_s, u"xc:lime"_s,
+                          u"xc:blue"_s, u"-loop"_s, u"0"_s, gif});
+    const QString webp = dir_.filePath(u"frames.webp"_s);
+    Oracle(u"vips"_s, {u"copy"_s, gif + u"[n=-1]"_s, webp + u"[lossless]"_s});
+    const auto centre = [&] {
+        return QColor(Grab().pixel(view_.viewport()->width() / 2, 30));
+    };
+    for (const QString& path : {gif, webp}) {
+        Show(path);
+        EXPECT_EQ(view_.FrameCount(), 3) << qPrintable(path);
+        for (const QColor colour : {QColor(Qt::green), QColor(Qt::blue), QColor(Qt::red)})
+            EXPECT_TRUE(QTest::qWaitFor([&] { return centre() == colour; }))
+                << qPrintable(path) << " " << qPrintable(colour.name());
+    }
+
+    const QString half = dir_.filePath(u"half.png"_s);
+    Oracle(u"convert"_s, {u"-size"_s, u"64x48"_s, u"xc:none"_s, u"-fill"_s, u"red"_s, u"-draw"_s,
+                          u"rectangle 0,0 31,47"_s, half});
+    Show(half);
+    EXPECT_EQ(view_.FrameCount(), 0);
+    const QImage image = Grab();
+    const int left =
+        (view_.viewport()->width() - 4) / 2 + 1 - 32; // the picture's own size, centred
+    const QRgb background = view_.palette().color(QPalette::Button).rgb();
+    EXPECT_EQ(QColor(image.pixel(left + 10, 10)), QColor(Qt::red));
+    const QRgb square = image.pixel(left + 36, 4);
+    const QRgb next = image.pixel(left + 44, 4);
+    EXPECT_NE(square, background);
+    EXPECT_NE(square, next) << "a checkerboard";
+
+    const QByteArray photo = ReadFile(TestData(u"hdr/canon_hdr_NO.jpg"_s));
+    const QString cut = WriteFile(dir_.filePath(u"cut.jpg"_s), photo.left(photo.size() / 2));
+    QSignalSpy inPart(&view_, &CScrollPictureView::PictureShownInPart);
+    Show(cut);
+    EXPECT_TRUE(Shown());
+    EXPECT_NE(Grab().pixel(view_.viewport()->width() / 2, 10), background);
+    ASSERT_EQ(inPart.size(), 1);
+    EXPECT_TRUE(inPart[0][0].toString().startsWith(u"Only part of cut.jpg can be shown: "_s))
+        << qPrintable(inPart[0][0].toString());
+}
+
+// Changed on disk, in place or by a new file renamed over it, the picture
+// shown is shown again as it now is.
+TEST_F(ScrollPictureViewTest, APictureChangedOnDiskIsShownAsItNowIs) {
+    const QString path = dir_.filePath(u"changing.png"_s);
+    DrawPicture(path, 64, 48, u"xc:red"_s);
+    Show(path);
+    const auto centre = [&] {
+        return QColor(Grab().pixel(view_.viewport()->width() / 2, 20));
+    };
+    ASSERT_EQ(centre(), QColor(Qt::red));
+    DrawPicture(path, 64, 48, u"xc:lime"_s);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return centre() == QColor(Qt::green); }));
+    const QString other = dir_.filePath(u"other.png"_s);
+    DrawPicture(other, 64, 48, u"xc:blue"_s);
+    ASSERT_EQ(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()),
+              0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return centre() == QColor(Qt::blue); }));
 }
 
 TEST_F(ScrollPictureViewTest, TheScrollRangeGrowsForALongPanelAndNeverShrinksBack) {

@@ -112,7 +112,7 @@ int PrintList(const BatchCommandLine& line) {
         return kExitFailed;
     }
     const FolderListing listing(shell, GetLocaleFormats());
-    QList<FileItem> rows = listing.List(list);
+    QList<FileItem> rows = listing.List(list, GetAppSettings().showHidden);
     listing.Sort(rows, line.listSort, !line.listDescending, list);
     QTextStream out(stdout);
     for (const FileItem& row : rows)
