@@ -118,7 +118,7 @@ void CMainFrame::ConnectCommands() {
         QAction* action = Action(id);
         action->setCheckable(true);
         views->addAction(action);
-        connect(action, &QAction::triggered, this, [this, mode] { SetViewMode(mode); });
+        connect(action, &QAction::triggered, this, [this, m = mode] { SetViewMode(m); });
     }
     for (const int id : {CommandId::VisitMyWeb, CommandId::CheckNewVersion, CommandId::MailToMe,
                          CommandId::BugReport})

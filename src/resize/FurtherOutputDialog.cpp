@@ -74,7 +74,7 @@ void FurtherOutputDialog::Build() {
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000000")));
     }
 
-    const auto row = [this](QCheckBox* box, std::initializer_list<QWidget*> widgets) {
+    const auto row = [](QCheckBox* box, std::initializer_list<QWidget*> widgets) {
         auto* line = new QHBoxLayout;
         if (box)
             line->addWidget(box);
