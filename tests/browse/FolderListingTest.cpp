@@ -63,7 +63,8 @@ TEST_F(FolderListingTest, ListsFoldersAndPicturesByExtensionOnly) {
         Make(u"pics/"_s + QLatin1String(name));
     QDir().mkpath(root_.filePath(u"pics/Sub"_s));
     const QList<FileItem> rows = Rows(root_.filePath(u"pics"_s));
-    EXPECT_EQ(Names(rows), (QStringList{"..", "Sub", ".hidden.png", "a.JPG", "c.tiff", "d.jpgx"}));
+    EXPECT_EQ(Names(rows),
+              (QStringList{"..", "Sub", ".hidden.png", "a.JPG", "b.tif", "c.tiff", "d.jpgx"}));
     // An extension the system has no type for is still a picture's.
     EXPECT_EQ(rows.last().typeName, u"JPGX picture"_s);
     EXPECT_TRUE(SystemIconKey(rows.last().icon).startsWith(u"image/"_s));
