@@ -41,13 +41,25 @@ const QByteArray kThunarSystemActions = QByteArrayLiteral(
     "    <directories/>\n  </action>\n\n</actions>\n");
 
 // The value of key in a desktop entry or Nemo action, in group, unescaped
-// as their readers unescape it.
+// as their key-file readers do; one they would refuse reads as "?".
 QString ValueIn(const QString& file, const QString& group, const QString& key) {
-    return QString::fromUtf8(ReadFile(file))
-        .section(group, 1)
-        .section(u'\n' + key + u'=', 1)
-        .section(u'\n', 0, 0)
-        .replace(u"\\\\"_s, u"\\"_s);
+    const QString raw = QString::fromUtf8(ReadFile(file))
+                            .section(group, 1)
+                            .section(u'\n' + key + u'=', 1)
+                            .section(u'\n', 0, 0);
+    QString value;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] != u'\\') {
+            value += raw[i];
+            continue;
+        }
+        const QChar next = i + 1 < raw.size() ? raw[++i] : QChar();
+        const qsizetype known = u"\\stnr;"_s.indexOf(next);
+        if (known < 0)
+            return u"?"_s;
+        value += u"\\ \t\n\r;"_s[known];
+    }
+    return value;
 }
 
 // The program and arguments Dolphin makes of an Exec value, %F given the
