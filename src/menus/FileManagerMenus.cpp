@@ -120,6 +120,22 @@ QString RandomToken() {
     return QString::number(QRandomGenerator::system()->generate64(), 16);
 }
 
+// Takes a file we wrote away; a file changed since is the user's and stays.
+bool RemoveOurs(const MenuRecord::File& file, QStringList& errors) {
+    if (!Taken(file.path))
+        return true;
+    if (!MenuRecord::Unchanged(file)) {
+        errors << QStringLiteral("%1 was changed since Tessary wrote it; it was left as it is")
+                      .arg(file.path);
+        return true;
+    }
+    if (!QFile::remove(file.path)) {
+        errors << QStringLiteral("cannot remove %1").arg(file.path);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 FileManagerMenus::FileManagerMenus(QString menuProgram)
@@ -241,19 +257,9 @@ FileManagerMenus::WholeFiles(const QList<ContextMenuItem>& items) const {
     return files;
 }
 
-namespace {
-
-// What Thunar's uca.xml becomes.
-struct ThunarPlan {
-    bool touch = false;  // false: left as it is, and so is its record
-    bool write = false;  // bytes go into it
-    bool remove = false; // it was made for ours alone and goes
-    QByteArray bytes;
-    MenuRecord::Thunar ours;
-};
-
-ThunarPlan PlanThunar(const QList<ThunarAction>& actions, const MenuRecord::Thunar& recorded,
-                      QStringList& errors) {
+FileManagerMenus::ThunarPlan FileManagerMenus::PlanThunar(const QList<ThunarAction>& actions,
+                                                          const MenuRecord::Thunar& recorded,
+                                                          QStringList& errors) {
     ThunarPlan plan;
     const QString path = FileManagerMenus::ThunarFile();
     const bool exists = Taken(path);
@@ -302,24 +308,6 @@ ThunarPlan PlanThunar(const QList<ThunarAction>& actions, const MenuRecord::Thun
     return plan;
 }
 
-// Takes a file we wrote away; a file changed since is the user's and stays.
-bool RemoveOurs(const MenuRecord::File& file, QStringList& errors) {
-    if (!Taken(file.path))
-        return true;
-    if (!MenuRecord::Unchanged(file)) {
-        errors << QStringLiteral("%1 was changed since Tessary wrote it; it was left as it is")
-                      .arg(file.path);
-        return true;
-    }
-    if (!QFile::remove(file.path)) {
-        errors << QStringLiteral("cannot remove %1").arg(file.path);
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 bool FileManagerMenus::Install(const QList<ContextMenuItem>& items, QStringList& errors,
                                const QStringList& settingsBefore) const {
     for (const QChar c : program_)
@@ -335,12 +323,8 @@ bool FileManagerMenus::Uninstall(QStringList& errors) const {
     return Write({}, true, {}, errors);
 }
 
-bool FileManagerMenus::Write(const QList<ContextMenuItem>& items, bool uninstall,
-                             const QStringList& settingsBefore, QStringList& errors) const {
-    MenuRecord record = MenuRecord::Load();
-    if (record.token.isEmpty())
-        record.token = RandomToken();
-    const QList<WholeFile> wanted = WholeFiles(items);
+QList<ThunarAction> FileManagerMenus::ThunarActionsFor(const QList<ContextMenuItem>& items,
+                                                       const QString& token) const {
     QStringList patterns;
     for (const QString& extension : Extensions())
         patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
@@ -349,7 +333,7 @@ bool FileManagerMenus::Write(const QList<ContextMenuItem>& items, bool uninstall
     QList<ThunarAction> actions;
     for (const ContextMenuItem& item : items)
         actions << ThunarAction{
-            QStringLiteral("tessary-%1-%2").arg(record.token, item.id),
+            QStringLiteral("tessary-%1-%2").arg(token, item.id),
             item.name,
             kContextMenuTitle,
             MenuCommand(program_).Shell(item).replace(QLatin1Char('%'), QStringLiteral("%%")) +
@@ -357,51 +341,100 @@ bool FileManagerMenus::Write(const QList<ContextMenuItem>& items, bool uninstall
             ItemDescription(item),
             AppId::IconName,
             patterns.join(QLatin1Char(';'))};
-    const ThunarPlan thunar = PlanThunar(actions, record.thunar, errors);
+    return actions;
+}
 
+bool FileManagerMenus::Write(const QList<ContextMenuItem>& items, bool uninstall,
+                             const QStringList& settingsBefore, QStringList& errors) const {
+    const MenuRecord record = [] {
+        MenuRecord loaded = MenuRecord::Load();
+        if (loaded.token.isEmpty())
+            loaded.token = RandomToken();
+        return loaded;
+    }();
+    const QList<WholeFile> wanted = WholeFiles(items);
+    const ThunarPlan thunar =
+        PlanThunar(ThunarActionsFor(items, record.token), record.thunar, errors);
     // Before anything is written, the record names everything that may be
     // ours afterwards: an interrupted run leaves nothing it cannot find.
-    MenuRecord during = record;
+    MenuRecord after = Planned(record, wanted, thunar, settingsBefore);
+    QString error;
+    if (!after.Empty())
+        QDir().mkpath(QFileInfo(MenuRecord::FilePath()).path());
+    if (!after.Save(error)) {
+        errors << error + QStringLiteral("; no menu was changed");
+        return false;
+    }
+    bool done = PutWholeFiles(record, wanted, after, errors);
+    done = PutThunar(thunar, after, errors) && done;
+    if (uninstall) {
+        for (const MenuRecord::File& file : record.settings)
+            if (Taken(file.path) && MenuRecord::Unchanged(file))
+                QFile::remove(file.path);
+        after.settings.clear();
+    }
+    // The folders we made that hold nothing now go, each before the one
+    // above it; once nothing of ours is left, so does the record, and the
+    // folders it alone kept.
+    QStringList deepestFirst = after.folders;
+    deepestFirst.sort();
+    std::reverse(deepestFirst.begin(), deepestFirst.end());
+    if (!after.Empty())
+        for (const QString& folder : deepestFirst)
+            if (QDir().rmdir(folder))
+                after.folders.removeAll(folder);
+    if (!after.Save(error)) {
+        errors << error;
+        return false;
+    }
+    if (after.Empty())
+        for (const QString& folder : deepestFirst)
+            QDir().rmdir(folder);
+    return done;
+}
+
+MenuRecord FileManagerMenus::Planned(const MenuRecord& record, const QList<WholeFile>& wanted,
+                                     const ThunarPlan& thunar, const QStringList& settingsBefore) {
+    MenuRecord planned = record;
     QStringList folders{QFileInfo(MenuRecord::FilePath()).path()};
     for (const WholeFile& file : wanted) {
         const QByteArray hash = MenuRecord::Hash(file.bytes);
-        if (MenuRecord::File* known = during.Find(file.path))
+        if (MenuRecord::File* known = planned.Find(file.path))
             known->hashes << hash;
         else if (!Taken(file.path))
-            during.items << MenuRecord::File{file.path, {hash}};
+            planned.items << MenuRecord::File{file.path, {hash}};
         folders << QFileInfo(file.path).path();
     }
     if (thunar.write)
         folders << QFileInfo(ThunarFile()).path();
     for (const QString& folder : folders)
-        Remember(during.folders, MissingFolders(folder));
+        Remember(planned.folders, MissingFolders(folder));
     for (const QString& path : settingsBefore) {
         if (QFileInfo(path).isDir())
-            Remember(during.folders, {path});
+            Remember(planned.folders, {path});
         else if (Taken(path))
-            during.settings << MenuRecord::File{path, {MenuRecord::Hash(ReadAll(path))}};
+            planned.settings << MenuRecord::File{path, {MenuRecord::Hash(ReadAll(path))}};
     }
     if (thunar.touch) {
-        during.thunar.created = thunar.ours.created || during.thunar.created;
-        Remember(during.thunar.ids, thunar.ours.ids);
-        during.thunar.inserted = thunar.ours.inserted;
-        during.thunar.replaced = thunar.ours.replaced;
+        planned.thunar.created = thunar.ours.created || planned.thunar.created;
+        Remember(planned.thunar.ids, thunar.ours.ids);
+        planned.thunar.inserted = thunar.ours.inserted;
+        planned.thunar.replaced = thunar.ours.replaced;
     }
-    QString error;
-    if (!during.Empty())
-        QDir().mkpath(QFileInfo(MenuRecord::FilePath()).path());
-    if (!during.Save(error)) {
-        errors << error + QStringLiteral("; no menu was changed");
-        return false;
-    }
+    return planned;
+}
 
-    MenuRecord after = during;
+bool FileManagerMenus::PutWholeFiles(const MenuRecord& record, const QList<WholeFile>& wanted,
+                                     MenuRecord& after, QStringList& errors) {
+    const auto forget = [&after](const QString& path) {
+        after.items.removeIf([&path](const MenuRecord::File& f) { return f.path == path; });
+    };
     bool done = true;
     for (const MenuRecord::File& old : record.items) {
         if (std::any_of(wanted.begin(), wanted.end(),
                         [&old](const WholeFile& file) { return file.path == old.path; }))
             continue;
-        after.items.removeIf([&old](const MenuRecord::File& f) { return f.path == old.path; });
+        forget(old.path);
         if (!RemoveOurs(old, errors)) {
             after.items << old;
             done = false;
@@ -409,63 +442,41 @@ bool FileManagerMenus::Write(const QList<ContextMenuItem>& items, bool uninstall
     }
     for (const WholeFile& file : wanted) {
         const MenuRecord::File* known = record.Find(file.path);
-        MenuRecord::File* entry = after.Find(file.path);
         if (Taken(file.path) && (!known || !MenuRecord::Unchanged(*known))) {
             errors << (known ? QStringLiteral("%1 was changed since Tessary wrote it; it was "
                                               "left as it is")
                              : QStringLiteral("%1 is not Tessary's; it was left as it is"))
                           .arg(file.path);
-            after.items.removeIf(
-                [&file](const MenuRecord::File& f) { return f.path == file.path; });
+            forget(file.path);
             done = false;
             continue;
         }
         QDir().mkpath(QFileInfo(file.path).path());
         const bool same = ReadAll(file.path) == file.bytes &&
                           (!file.executable || QFileInfo(file.path).isExecutable());
-        if (same || WriteWhole(file.path, file.bytes, file.executable, errors)) {
-            if (entry)
-                entry->hashes = {MenuRecord::Hash(file.bytes)};
-        } else
+        if (!same && !WriteWhole(file.path, file.bytes, file.executable, errors))
             done = false;
+        else if (MenuRecord::File* entry = after.Find(file.path))
+            entry->hashes = {MenuRecord::Hash(file.bytes)};
     }
-    if (thunar.touch) {
-        const QString path = ThunarFile();
-        if (thunar.remove && !QFile::remove(path)) {
-            errors << QStringLiteral("cannot remove %1").arg(path);
-            done = false;
-        } else if (thunar.write) {
-            QDir().mkpath(QFileInfo(path).path());
-            if (WriteWhole(path, thunar.bytes, false, errors))
-                after.thunar = thunar.ours;
-            else
-                done = false;
-        } else {
-            after.thunar = thunar.ours;
-        }
-    } else {
-        done = false;
-    }
-    if (uninstall) {
-        for (const MenuRecord::File& file : record.settings)
-            if (Taken(file.path) && MenuRecord::Unchanged(file))
-                QFile::remove(file.path);
-        after.settings.clear();
-    }
-    // The folders we made that hold nothing now go; once nothing of ours
-    // is left, so does the record, and the folders it alone kept.
-    std::reverse(after.folders.begin(), after.folders.end());
-    if (!after.Empty())
-        after.folders.removeIf([](const QString& folder) { return QDir().rmdir(folder); });
-    std::reverse(after.folders.begin(), after.folders.end());
-    if (!after.Save(error)) {
-        errors << error;
+    return done;
+}
+
+bool FileManagerMenus::PutThunar(const ThunarPlan& thunar, MenuRecord& after, QStringList& errors) {
+    if (!thunar.touch)
+        return false; // told already
+    const QString path = ThunarFile();
+    if (thunar.remove && !QFile::remove(path)) {
+        errors << QStringLiteral("cannot remove %1").arg(path);
         return false;
     }
-    if (after.Empty())
-        for (auto it = after.folders.crbegin(); it != after.folders.crend(); ++it)
-            QDir().rmdir(*it);
-    return done;
+    if (thunar.write) {
+        QDir().mkpath(QFileInfo(path).path());
+        if (!WriteWhole(path, thunar.bytes, false, errors))
+            return false;
+    }
+    after.thunar = thunar.ours;
+    return true;
 }
 
 QString FileManagerMenus::MenuProgram() {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "menus/ContextMenuItems.h"
+#include "menus/MenuRecord.h"
+#include "menus/ThunarActions.h"
 
 #include <QByteArray>
 #include <QList>
@@ -60,11 +62,32 @@ private:
         QByteArray bytes;
         bool executable = false;
     };
+    // What Thunar's uca.xml becomes.
+    struct ThunarPlan {
+        bool touch = false;  // false: left as it is, and so is its record
+        bool write = false;  // bytes go into it
+        bool remove = false; // it was made for ours alone and goes
+        QByteArray bytes;
+        MenuRecord::Thunar ours;
+    };
+
     QList<WholeFile> WholeFiles(const QList<ContextMenuItem>& items) const;
     QByteArray DolphinServiceMenu(const QList<ContextMenuItem>& items) const;
     QByteArray NemoAction(const ContextMenuItem& item) const;
+    QList<ThunarAction> ThunarActionsFor(const QList<ContextMenuItem>& items,
+                                         const QString& token) const;
     bool Write(const QList<ContextMenuItem>& items, bool uninstall,
                const QStringList& settingsBefore, QStringList& errors) const;
+
+    static ThunarPlan PlanThunar(const QList<ThunarAction>& actions,
+                                 const MenuRecord::Thunar& recorded, QStringList& errors);
+    // The record with all that may be ours once the files are written.
+    static MenuRecord Planned(const MenuRecord& record, const QList<WholeFile>& wanted,
+                              const ThunarPlan& thunar, const QStringList& settingsBefore);
+    // Each does its part and records what it did in after.
+    static bool PutWholeFiles(const MenuRecord& record, const QList<WholeFile>& wanted,
+                              MenuRecord& after, QStringList& errors);
+    static bool PutThunar(const ThunarPlan& thunar, MenuRecord& after, QStringList& errors);
 
     QString program_;
 };

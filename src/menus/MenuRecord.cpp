@@ -111,7 +111,11 @@ bool MenuRecord::Unchanged(const File& file) {
 }
 
 MenuRecord::File* MenuRecord::Find(const QString& path) {
-    for (File& file : items)
+    return const_cast<File*>(std::as_const(*this).Find(path));
+}
+
+const MenuRecord::File* MenuRecord::Find(const QString& path) const {
+    for (const File& file : items)
         if (file.path == path)
             return &file;
     return nullptr;

@@ -38,6 +38,7 @@ public:
     // Whether the file at path holds what the record says we left there.
     static bool Unchanged(const File& file);
     File* Find(const QString& path);
+    const File* Find(const QString& path) const;
 
     QList<File> items;    // the menu items, written whole
     QList<File> settings; // settings files that installing made; only uninstalling removes them
