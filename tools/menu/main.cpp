@@ -88,7 +88,8 @@ const QByteArray kOffscreen = QByteArrayLiteral("offscreen");
 // A screen a person looks at, reached: not the offscreen stand-in of
 // scripts, nor a display that is gone.
 bool HasScreen() {
-    return qobject_cast<QApplication*>(qApp) && QGuiApplication::platformName() != kOffscreen;
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) &&
+           QGuiApplication::platformName() != kOffscreen;
 }
 
 QtMessageHandler gPassOn = nullptr;
