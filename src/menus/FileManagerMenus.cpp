@@ -103,10 +103,10 @@ QString NemoText(const QString& text) {
 // A Nautilus script's file name is what its menu shows. Characters that a
 // file name cannot hold, that Nautilus's launcher would read as a field
 // code, or that would hide the script (a leading dot) are written as like
-// ones; spaces at the ends go.
+// ones that the desktop's common fonts have; spaces at the ends go.
 QString NautilusName(const QString& name) {
     QString safe = name.trimmed();
-    safe.replace(QLatin1Char('/'), QChar(0x2215)).replace(QLatin1Char('%'), QChar(0xFF05));
+    safe.replace(QLatin1Char('/'), QChar(0x2215)).replace(QLatin1Char('%'), QChar(0x066A));
     if (safe.startsWith(QLatin1Char('.')))
         safe[0] = QChar(0x2024);
     return safe;
