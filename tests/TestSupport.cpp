@@ -3,6 +3,7 @@
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
+#include <QDirIterator>
 #include <QProcess>
 #include <QThread>
 
@@ -183,6 +184,16 @@ QStringList RecordedArguments(const QString& record) {
         arguments << QString::fromUtf8(argument);
     arguments.removeLast(); // after the last NUL, or of an empty file
     return arguments;
+}
+
+QStringList EntriesUnder(const QString& root) {
+    QStringList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries << QDir(root).relativeFilePath(it.next());
+    entries.sort();
+    return entries;
 }
 
 QStringList NamesIn(const QByteArray& folder) {

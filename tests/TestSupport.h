@@ -83,6 +83,9 @@ QString WriteFile(const QString& path, const QByteArray& bytes = {});
 // A file's bytes; empty when it cannot be read.
 QByteArray ReadFile(const QString& path);
 
+// Every file and folder under root, hidden ones too, relative to it, sorted.
+QStringList EntriesUnder(const QString& root);
+
 // The names in a folder given by its own bytes, sorted; Qt's file calls
 // cannot reach a folder whose name is not UTF-8.
 QStringList NamesIn(const QByteArray& folder);

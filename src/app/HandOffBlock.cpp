@@ -2,6 +2,7 @@
 #include "app/HandOffBlock.h"
 
 #include "menus/ContextMenuItems.h"
+#include "platform/FileLock.h"
 #include "platform/FileName.h"
 #include "platform/SharedMemory.h"
 
@@ -52,11 +53,36 @@ constexpr uint64_t kRecordsPerRead = 1024;
 
 } // namespace
 
+namespace {
+
+QString ObjectIn(const QString& folder) {
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/tessary-handoff");
+}
+
+} // namespace
+
 QString HandOffBlock::ObjectName(QString* why) {
     // The user's private folder (mode 0700): nobody else can make this name
     // first.
-    const QString folder = PrivateRuntimeFolder(why);
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("/tessary-handoff");
+    return ObjectIn(PrivateRuntimeFolder(why));
+}
+
+void HandOffBlock::Discard() {
+    const QString folder = PrivateRuntimeFolder(nullptr, false);
+    const QString name = ObjectIn(folder);
+    const QString lock = name + QStringLiteral(".lock");
+    if (name.isEmpty() || (!FileNameExists(name) && !FileNameExists(lock)))
+        return;
+    // Taken as a writer takes it, so no hand-off is being written meanwhile.
+    const std::unique_ptr<FileLock> turn = FileLock::Take(lock);
+    const std::unique_ptr<SharedMemory> block = SharedMemory::OpenExisting(name);
+    uint8_t flag = 0;
+    if (!turn || (block && block->ReadAt(FlagOffset, &flag, 1) && (flag & 0x80)))
+        return;
+    SharedMemory::Remove(name);
+    SharedMemory::Remove(lock);
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        rmdir(EncodeFileName(folder).constData());
 }
 
 std::optional<HandOff> HandOffBlock::Read(uint8_t* block, size_t size) {

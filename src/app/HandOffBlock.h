@@ -50,6 +50,9 @@ public:
     static std::optional<HandOff> Read(uint8_t* block, size_t size);
     // Opens the user's block, if there is a trusted one, and reads it.
     static std::optional<HandOff> Take();
+    // Removes the user's block, with the last pick's paths in it, and the
+    // lock of its writers, unless a hand-off waits in it; makes nothing.
+    static void Discard();
 
     // The record bytes of a path, or nothing when it does not fit a record
     // with its zero byte.

@@ -1,21 +1,35 @@
 // SPDX-License-Identifier: MIT
 #include "app/HandOffPlan.h"
 
+#include "batch/PictureTree.h"
 #include "codec/PictureTypeTable.h"
 #include "platform/FileName.h"
-#include "batch/PictureTree.h"
 
 #include <QLocale>
+
+namespace {
+
+QString CountedPictures(qsizetype count) {
+    if (count == 0)
+        return HandOffText::NoPictureFound;
+    return count == 1 ? HandOffText::OnePicture
+                      : HandOffText::Pictures.arg(QLocale().toString(count));
+}
+
+} // namespace
 
 HandOffPlan PlanHandOff(const QStringList& files, bool picturesOnly,
                         const ResizeSettings& settings) {
     HandOffPlan plan;
     QStringList folders;
+    qsizetype chosen = 0;
     for (const QString& file : files) {
         const QString path = AbsoluteFileName(file);
         if (!IsFolder(path)) {
-            if (!picturesOnly || PictureTypeTable::IsPictureFileName(path))
+            if (!picturesOnly || PictureTypeTable::IsPictureFileName(path)) {
                 plan.paths << path;
+                ++chosen;
+            }
             continue;
         }
         folders << path;
@@ -30,11 +44,17 @@ HandOffPlan PlanHandOff(const QStringList& files, bool picturesOnly,
                             : HandOffText::NoPicture;
     } else if (!folders.isEmpty()) {
         plan.ask = HandOffPlan::Ask::Confirm;
-        const QString pictures = count == 1 ? HandOffText::OnePicture
-                                            : HandOffText::Pictures.arg(QLocale().toString(count));
-        plan.question = folders.size() == 1
-                            ? HandOffText::ConfirmOne.arg(pictures, ShownFileName(folders.first()))
-                            : HandOffText::ConfirmMany.arg(pictures).arg(folders.size());
+        const QString where = folders.size() == 1 ? ShownFileName(folders.first())
+                                                  : QLocale().toString(folders.size());
+        if (chosen == 0)
+            plan.question =
+                (folders.size() == 1 ? HandOffText::ConfirmOne : HandOffText::ConfirmMany)
+                    .arg(CountedPictures(count), where);
+        else
+            plan.question = (folders.size() == 1 ? HandOffText::ConfirmChosenAndOne
+                                                 : HandOffText::ConfirmChosenAndMany)
+                                .arg(CountedPictures(count), QLocale().toString(chosen),
+                                     CountedPictures(count - chosen), where);
     }
     return plan;
 }

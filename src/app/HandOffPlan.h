@@ -26,8 +26,16 @@ inline const QString ConfirmOne =
 inline const QString ConfirmMany =
     QStringLiteral("Tessary found %1 in %2 folders and the folders under them.\n\n"
                    "Resize them?");
+// Folders given together with files: what was found where.
+inline const QString ConfirmChosenAndOne =
+    QStringLiteral("Tessary found %1: %2 you chose, and %3 in %4 and the folders under it.\n\n"
+                   "Resize them?");
+inline const QString ConfirmChosenAndMany =
+    QStringLiteral("Tessary found %1: %2 you chose, and %3 in %4 folders and the folders under "
+                   "them.\n\nResize them?");
 inline const QString OnePicture = QStringLiteral("1 picture");
 inline const QString Pictures = QStringLiteral("%1 pictures");
+inline const QString NoPictureFound = QStringLiteral("no picture");
 inline const QString NoPictureIn = QStringLiteral("There is no picture in %1.");
 inline const QString NoPicture = QStringLiteral("None of the chosen files is a picture.");
 } // namespace HandOffText

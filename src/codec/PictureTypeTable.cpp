@@ -60,5 +60,19 @@ bool PictureTypeTable::IsPictureFileName(const QString& fileName) {
     for (const PictureType& row : Rows())
         if (extension.startsWith(QLatin1String(row.extension), Qt::CaseInsensitive))
             return true;
-    return false;
+    static const QStringList others = OtherExtensions();
+    return others.contains(extension, Qt::CaseInsensitive);
+}
+
+QStringList PictureTypeTable::OtherExtensions() {
+    return {QStringLiteral("tif"), QStringLiteral("jpe"), QStringLiteral("jfif")};
+}
+
+QStringList PictureTypeTable::PictureExtensions() {
+    QStringList extensions;
+    for (const PictureType& row : Rows())
+        extensions << QString::fromLatin1(row.extension);
+    extensions << OtherExtensions();
+    extensions.removeDuplicates();
+    return extensions;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -35,7 +36,14 @@ public:
     static bool IsLossy(uint32_t code);
     // The one rule of what is a picture, for the list, the tree walk, Open
     // With and the menu program alike: an extension of 1 to 7 characters
-    // that begins with one of the table's, compared without regard to case
-    // ("x.JPG", "x.jpgx", not "x.jpeg12345").
+    // that begins with one of the table's, or is one of OtherExtensions,
+    // compared without regard to case ("x.JPG", "x.jpgx", "x.tif", not
+    // "x.jpeg12345").
     static bool IsPictureFileName(const QString& fileName);
+    // Pictures that no output type is named after: scanners write .tif,
+    // browsers save .jfif. Matched whole.
+    static QStringList OtherExtensions();
+    // Every extension of a picture, the table's first, each once: what the
+    // file managers are told that Tessary reads.
+    static QStringList PictureExtensions();
 };

@@ -38,9 +38,10 @@ QList<ContextMenuItem> ContextMenuItems(const AppSettings& settings) {
                                      kPresetMenuTitle + QStringLiteral(" \u25b8 ") + presets[i],
                                      HandOffCommand::ResizeWithPreset, presets[i]};
     }
+    // "02-resize-as-default" sorts before "10-preset-7" wherever names are sorted.
+    const int width = std::max(2, int(QString::number(items.size()).size()));
+    for (int i = 0; i < items.size(); ++i)
+        items[i].id =
+            QStringLiteral("%1-%2").arg(i + 1, width, 10, QLatin1Char('0')).arg(items[i].id);
     return items;
-}
-
-QList<ContextMenuItem> AllContextMenuItems() {
-    return {kResize, kResizeAsDefault, kResizeDefaultAndMail, kDialogThenMail};
 }

@@ -19,7 +19,9 @@ constexpr uint32_t ResizeWithPreset = 3;
 
 // One item of the file-manager menu and the hand-off command it sends.
 struct ContextMenuItem {
-    QString id;   // stable, for file names and action ids
+    // For file names and action ids; begins with the item's place in the
+    // menu, padded, so that file managers that sort by it keep menu order.
+    QString id;
     QString name; // what the menu shows
     uint32_t command;
     QString preset = {}; // the preset of ResizeWithPreset
@@ -31,9 +33,15 @@ inline const QString kPresetMenuTitle = QStringLiteral("Resize with preset");
 // The menu's title: the main item, under which the others stand.
 inline const QString kContextMenuTitle = QStringLiteral("Tessary");
 
+// What an item still in a menu says when Tessary has been removed. It
+// stands in a shell's double quotes as a printf format: no %, ", $, ` or \.
+inline const QString kProgramGoneText =
+    QStringLiteral("Tessary has been removed from this computer,\n"
+                   "so its menu items cannot run any more.\n\n"
+                   "To take them out of the menus, install Tessary again\n"
+                   "and run: tessary-menu --uninstall");
+
 // The items that the menu flags select, in menu order, one for each
 // preset last; none when the main item is off (its sub-items keep their
 // own flags for when it is on).
 QList<ContextMenuItem> ContextMenuItems(const AppSettings& settings);
-// Every item that some choice of flags can show.
-QList<ContextMenuItem> AllContextMenuItems();

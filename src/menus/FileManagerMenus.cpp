@@ -2,23 +2,26 @@
 #include "menus/FileManagerMenus.h"
 
 #include "codec/PictureTypeTable.h"
+#include "menus/MenuCommand.h"
+#include "menus/MenuRecord.h"
 #include "menus/ThunarActions.h"
+#include "platform/FileName.h"
+#include "platform/Registry.h"
 #include "settings/AppIdentity.h"
+#include "settings/PresetStore.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <optional>
+
 namespace {
 
-// Every file we write carries this, so that removing never takes a file
-// of the user's own that happens to have the same name.
-const QByteArray kMarker = QByteArrayLiteral("tessary-menu --install");
-const QString kOurPrefix = QStringLiteral("tessary-");
 const QString kFolderMimeType = QStringLiteral("inode/directory");
 const QFileDevice::Permissions kExecutable =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
@@ -44,13 +47,19 @@ QString SystemThunarFile() {
     return {};
 }
 
-QString ItemDescription(const ContextMenuItem& item) {
-    return kContextMenuTitle + QStringLiteral(": ") + item.name;
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Anything at all in path's place, a link to nowhere too.
+bool Taken(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
 }
 
 bool WriteWhole(const QString& path, const QByteArray& bytes, bool executable,
                 QStringList& errors) {
-    QDir().mkpath(QFileInfo(path).path());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
         (executable && !file.setPermissions(kExecutable)) || !file.commit()) {
@@ -60,95 +69,71 @@ bool WriteWhole(const QString& path, const QByteArray& bytes, bool executable,
     return true;
 }
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+// The folders from the first missing one down to folder.
+QStringList MissingFolders(const QString& folder) {
+    QStringList missing;
+    for (QString path = QDir::cleanPath(folder); !path.isEmpty() && !Taken(path);
+         path = QFileInfo(path).path()) {
+        missing.prepend(path);
+        if (path == QFileInfo(path).path())
+            break;
+    }
+    return missing;
 }
 
-bool RemoveOurs(const QString& path, QStringList& errors) {
-    QFile file(path);
-    if (!file.exists())
+// Adds what is not there yet; sorted, a folder stands before those in it.
+void Remember(QStringList& list, const QStringList& more) {
+    for (const QString& entry : more)
+        if (!list.contains(entry))
+            list << entry;
+    list.sort();
+}
+
+// A text of a desktop entry or Nemo action, whose reader takes a backslash
+// as the start of an escape.
+QString KeyFileText(const QString& text) {
+    return QString(text).replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+}
+
+// What Nemo shows, which would read a percent sign as a field code.
+QString NemoText(const QString& text) {
+    return KeyFileText(QString(text).replace(QLatin1Char('%'), QStringLiteral("%%")));
+}
+
+// A Nautilus script's file name is what its menu shows. Characters that a
+// file name cannot hold, that Nautilus's launcher would read as a field
+// code, or that would hide the script (a leading dot) are written as like
+// ones that the desktop's common fonts have; spaces at the ends go.
+QString NautilusName(const QString& name) {
+    QString safe = name.trimmed();
+    safe.replace(QLatin1Char('/'), QChar(0x2215)).replace(QLatin1Char('%'), QChar(0x066A));
+    if (safe.startsWith(QLatin1Char('.')))
+        safe[0] = QChar(0x2024);
+    return safe;
+}
+
+QString ItemDescription(const ContextMenuItem& item) {
+    return kContextMenuTitle + QStringLiteral(": ") + item.name;
+}
+
+QString RandomToken() {
+    return QString::number(QRandomGenerator::system()->generate64(), 16);
+}
+
+// Takes a file we wrote away; a file changed since is the user's and stays.
+bool RemoveOurs(const MenuRecord::File& file, QStringList& errors) {
+    if (!Taken(file.path))
         return true;
-    if (!file.open(QIODevice::ReadOnly) || !file.read(64 * 1024).contains(kMarker))
-        return true; // not ours: leave it
-    file.close();
-    if (!file.remove()) {
-        errors << QStringLiteral("cannot remove %1: %2").arg(path, file.errorString());
+    if (!MenuRecord::Unchanged(file)) {
+        errors << QStringLiteral("%1 was changed since Tessary wrote it; it was left as it is")
+                      .arg(file.path);
+        return true;
+    }
+    if (!QFile::remove(file.path)) {
+        errors << QStringLiteral("cannot remove %1").arg(file.path);
         return false;
     }
     return true;
-}
-
-// Takes away the folders that held only our items, from `folder` up to but
-// not including `base`; a folder with anything else in it stays.
-void RemoveEmptyFolders(const QString& folder, const QString& base) {
-    QDir dir;
-    QString path = QDir::cleanPath(folder);
-    while (path.startsWith(base + QLatin1Char('/')) && dir.rmdir(path))
-        path = QFileInfo(path).path();
-}
-
-// POSIX shell quoting, which Thunar and Nemo also parse (with %% for %).
-QString ShellQuote(const QString& text) {
-    QString quoted = text;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
-}
-
-// A quoted argument of a desktop entry's Exec key, already escaped as a
-// string value of the file.
-QString DesktopQuote(const QString& text) {
-    QString quoted;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
-            c == QLatin1Char('\\'))
-            quoted += QLatin1Char('\\');
-        quoted += c;
-    }
-    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
-// text for a shell as printf's output, its percent signs and backslashes
-// written as octal escapes, so that the text itself holds no percent sign.
-QString PrintfQuote(const QString& text) {
-    QString format;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('%'))
-            format += QStringLiteral("\\045");
-        else if (c == QLatin1Char('\\'))
-            format += QStringLiteral("\\134");
-        else
-            format += c;
-    }
-    return QStringLiteral("\"$(printf %1)\"").arg(ShellQuote(format));
-}
-
-// The item's arguments, a preset's name quoted by quote.
-QString CommandArguments(const ContextMenuItem& item, QString (*quote)(const QString&)) {
-    const QString preset =
-        item.preset.isEmpty() ? QString() : QStringLiteral(" --preset ") + quote(item.preset);
-    return QStringLiteral(" --command %1%2 --pictures-only --").arg(item.command).arg(preset);
-}
-
-// Where Nautilus shows an item: a preset's in a submenu of its own, with
-// the one character a file name cannot hold written as a like one.
-QString NautilusName(const ContextMenuItem& item) {
-    if (item.preset.isEmpty())
-        return item.name;
-    QString name = item.preset;
-    name.replace(QLatin1Char('/'), QChar(0x2215));
-    return kPresetMenuTitle + QLatin1Char('/') + name;
-}
-
-// Our files in folder whose names match filter.
-QStringList OursIn(const QString& folder, const QString& filter) {
-    QStringList ours;
-    QDir dir(folder);
-    for (const QString& name : dir.entryList({filter}, QDir::Files | QDir::Hidden))
-        if (ReadAll(dir.filePath(name)).contains(kMarker))
-            ours << dir.filePath(name);
-    return ours;
 }
 
 } // namespace
@@ -164,6 +149,23 @@ QString FileManagerMenus::NautilusFolder() {
     return DataFolder() + QStringLiteral("/nautilus/scripts/") + kContextMenuTitle;
 }
 
+QString FileManagerMenus::NautilusFile(const QList<ContextMenuItem>& items, qsizetype index) {
+    // Presets in a submenu of their own; two names that end up alike are
+    // told apart by a number.
+    const ContextMenuItem& item = items[index];
+    const QString folder = item.preset.isEmpty()
+                               ? NautilusFolder()
+                               : NautilusFolder() + QLatin1Char('/') + kPresetMenuTitle;
+    const QString name = NautilusName(item.preset.isEmpty() ? item.name : item.preset);
+    int same = 1;
+    for (qsizetype i = 0; i < index; ++i)
+        if (items[i].preset.isEmpty() == item.preset.isEmpty() &&
+            NautilusName(items[i].preset.isEmpty() ? items[i].name : items[i].preset) == name)
+            ++same;
+    return folder + QLatin1Char('/') + name +
+           (same > 1 ? QStringLiteral(" (%1)").arg(same) : QString());
+}
+
 QString FileManagerMenus::NemoFile(const ContextMenuItem& item) {
     return DataFolder() + QStringLiteral("/nemo/actions/tessary-%1.nemo_action").arg(item.id);
 }
@@ -173,11 +175,7 @@ QString FileManagerMenus::ThunarFile() {
 }
 
 QStringList FileManagerMenus::Extensions() {
-    QStringList extensions;
-    for (const PictureType& row : PictureTypeTable::Rows())
-        extensions << QString::fromLatin1(row.extension);
-    extensions.removeDuplicates();
-    return extensions;
+    return PictureTypeTable::PictureExtensions();
 }
 
 QStringList FileManagerMenus::MimeTypes() {
@@ -186,6 +184,9 @@ QStringList FileManagerMenus::MimeTypes() {
     for (const QString& extension : Extensions()) {
         const QMimeType type = database.mimeTypeForFile(QStringLiteral("x.") + extension,
                                                         QMimeDatabase::MatchExtension);
+        // An extension the database does not know is matched by content.
+        if (type.isDefault())
+            continue;
         types << type.name();
         // Some file managers match a picture by an alias such as image/heic, not by its type.
         const QString named = QStringLiteral("image/") + extension;
@@ -196,58 +197,298 @@ QStringList FileManagerMenus::MimeTypes() {
     return types;
 }
 
-QString FileManagerMenus::DesktopExec(const ContextMenuItem& item) const {
-    if (!program_.contains(QLatin1Char('%')) && !item.preset.contains(QLatin1Char('%')))
-        return DesktopQuote(program_) + CommandArguments(item, DesktopQuote) +
-               QStringLiteral(" %F");
-    // Dolphin does not undo %% inside a quoted argument, so a text with a
-    // percent sign reaches the shell with no percent sign in it at all.
-    const QString script = QStringLiteral("exec %1%2 \"$@\"")
-                               .arg(PrintfQuote(program_), CommandArguments(item, PrintfQuote));
-    return QStringLiteral("sh -c ") + DesktopQuote(script) + QStringLiteral(" tessary-menu %F");
+QByteArray FileManagerMenus::DolphinServiceMenu(const QList<ContextMenuItem>& items) const {
+    const MenuCommand command(program_);
+    QStringList ids;
+    for (const ContextMenuItem& item : items)
+        ids << item.id;
+    // Dolphin reads only the actions, sorted by their ids; the entry's own
+    // Exec (the first item) is there so that the file is a valid desktop entry.
+    QString text = QStringLiteral("[Desktop Entry]\n"
+                                  "Type=Application\n"
+                                  "Name=%1\n"
+                                  "Icon=%2\n"
+                                  "NoDisplay=true\n"
+                                  "Exec=%3\n"
+                                  "MimeType=%4;\n"
+                                  "Actions=%5;\n"
+                                  "X-KDE-Submenu=%1\n")
+                       .arg(kContextMenuTitle, AppId::IconName, command.Desktop(items.first()),
+                            (MimeTypes() << kFolderMimeType).join(QLatin1Char(';')),
+                            ids.join(QLatin1Char(';')));
+    for (const ContextMenuItem& item : items)
+        text += QStringLiteral("\n[Desktop Action %1]\nName=%2\nIcon=%3\nExec=%4\n")
+                    .arg(item.id, KeyFileText(item.name), AppId::IconName, command.Desktop(item));
+    return text.toUtf8();
 }
 
-QString FileManagerMenus::ShellCommand(const ContextMenuItem& item) const {
-    return ShellQuote(program_) + CommandArguments(item, ShellQuote);
+QByteArray FileManagerMenus::NemoAction(const ContextMenuItem& item) const {
+    // Nemo 5 has no submenus and orders actions by their file names: each
+    // name says whose it is.
+    const QString name = kContextMenuTitle + QStringLiteral(" \u25b8 ") + item.name;
+    return QStringLiteral("[Nemo Action]\n"
+                          "Name=%1\n"
+                          "Comment=%2\n"
+                          "Icon-Name=%3\n"
+                          "Exec=%4 %F\n"
+                          "Selection=notnone\n"
+                          "Extensions=%5;\n"
+                          "Dependencies=%6;\n")
+        .arg(NemoText(name), NemoText(ItemDescription(item)), AppId::IconName,
+             NemoText(MenuCommand(program_).Shell(item)),
+             (Extensions() << QStringLiteral("dir")).join(QLatin1Char(';')),
+             KeyFileText(program_).replace(QLatin1Char(';'), QStringLiteral("\\;")))
+        .toUtf8();
 }
 
-bool FileManagerMenus::Install(const QList<ContextMenuItem>& items, QStringList& errors) const {
+QList<FileManagerMenus::WholeFile>
+FileManagerMenus::WholeFiles(const QList<ContextMenuItem>& items) const {
+    QList<WholeFile> files;
+    if (items.isEmpty())
+        return files;
+    // Dolphin runs service menus from the user's folder only when executable.
+    files << WholeFile{DolphinFile(), DolphinServiceMenu(items), true};
+    // Nautilus offers scripts for any file; tessary-menu keeps the pictures.
+    for (qsizetype i = 0; i < items.size(); ++i)
+        files << WholeFile{NautilusFile(items, i), MenuCommand(program_).NautilusScript(items[i]),
+                           true};
+    for (const ContextMenuItem& item : items)
+        files << WholeFile{NemoFile(item), NemoAction(item), false};
+    return files;
+}
+
+FileManagerMenus::ThunarPlan FileManagerMenus::PlanThunar(const QList<ThunarAction>& actions,
+                                                          const MenuRecord::Thunar& recorded,
+                                                          QStringList& errors) {
+    ThunarPlan plan;
+    const QString path = FileManagerMenus::ThunarFile();
+    const bool exists = Taken(path);
+    if (!exists && actions.isEmpty()) {
+        plan.touch = true; // nothing of ours can be in a file that is not there
+        return plan;
+    }
+    // Without a file of the user's own, Thunar shows the system's actions;
+    // start from those so that adding ours does not hide them.
+    const QString system = SystemThunarFile();
+    MenuRecord::Thunar previous = recorded;
+    QByteArray base =
+        QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n</actions>\n");
+    const QString source = exists ? path : system;
+    if (!source.isEmpty()) {
+        QFile file(source);
+        if (!file.open(QIODevice::ReadOnly)) {
+            errors << QStringLiteral("cannot read %1: %2").arg(source, file.errorString());
+            return plan;
+        }
+        base = file.readAll();
+    }
+    if (!exists)
+        previous = {true, {}, {}, {}};
+    else if (recorded.ids.isEmpty())
+        previous.created = false;
+    QString why;
+    const std::optional<ThunarRewrite> rewrite = RewriteThunarActions(base, previous, actions, why);
+    if (!rewrite) {
+        errors << QStringLiteral("%1 was left as it is: %2").arg(source, why);
+        return plan;
+    }
+    plan.touch = true;
+    if (!actions.isEmpty())
+        plan.ours = rewrite->ours;
+    // A list made for ours alone, with nothing else in it now or just the
+    // system's actions: without it Thunar shows the system's again.
+    if (actions.isEmpty() && previous.created &&
+        (rewrite->others == 0 ||
+         (!system.isEmpty() && SameThunarActions(rewrite->bytes, ReadAll(system))))) {
+        plan.remove = true;
+        return plan;
+    }
+    plan.bytes = rewrite->bytes;
+    plan.write = !exists || plan.bytes != base;
+    return plan;
+}
+
+bool FileManagerMenus::Install(const QList<ContextMenuItem>& items, QStringList& errors,
+                               const QStringList& settingsBefore) const {
     for (const QChar c : program_)
         if (c.category() == QChar::Other_Control) {
             errors << QStringLiteral("the program's path cannot stand in a menu entry: %1")
                           .arg(program_);
             return false;
         }
-    bool done = WriteDolphin(items, errors);
-    done = WriteNautilus(items, errors) && done;
-    done = WriteNemo(items, errors) && done;
-    done = WriteThunar(items, errors) && done;
-    // The folders that held only items no longer chosen go with them.
-    RemoveEmptyFolders(QFileInfo(DolphinFile()).path(), DataFolder());
-    RemoveEmptyFolders(NautilusFolder() + QLatin1Char('/') + kPresetMenuTitle, DataFolder());
-    RemoveEmptyFolders(NautilusFolder(), DataFolder());
-    RemoveEmptyFolders(QFileInfo(NemoFile(AllContextMenuItems().first())).path(), DataFolder());
-    RemoveEmptyFolders(QFileInfo(ThunarFile()).path(), ConfigFolder());
-    return done;
+    return Write(items, false, settingsBefore, errors);
 }
 
 bool FileManagerMenus::Uninstall(QStringList& errors) const {
-    return Install({}, errors);
+    return Write({}, true, {}, errors);
+}
+
+QList<ThunarAction> FileManagerMenus::ThunarActionsFor(const QList<ContextMenuItem>& items,
+                                                       const QString& token) const {
+    QStringList patterns;
+    for (const QString& extension : Extensions())
+        patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
+    // Any folder's name; the action's types keep other files out.
+    patterns << QStringLiteral("*");
+    QList<ThunarAction> actions;
+    for (const ContextMenuItem& item : items)
+        actions << ThunarAction{
+            QStringLiteral("tessary-%1-%2").arg(token, item.id),
+            item.name,
+            kContextMenuTitle,
+            MenuCommand(program_).Shell(item).replace(QLatin1Char('%'), QStringLiteral("%%")) +
+                QStringLiteral(" %F"),
+            ItemDescription(item),
+            AppId::IconName,
+            patterns.join(QLatin1Char(';'))};
+    return actions;
+}
+
+bool FileManagerMenus::Write(const QList<ContextMenuItem>& items, bool uninstall,
+                             const QStringList& settingsBefore, QStringList& errors) const {
+    const MenuRecord record = [] {
+        MenuRecord loaded = MenuRecord::Load();
+        if (loaded.token.isEmpty())
+            loaded.token = RandomToken();
+        return loaded;
+    }();
+    const QList<WholeFile> wanted = WholeFiles(items);
+    const ThunarPlan thunar =
+        PlanThunar(ThunarActionsFor(items, record.token), record.thunar, errors);
+    // Before anything is written, the record names everything that may be
+    // ours afterwards: an interrupted run leaves nothing it cannot find.
+    MenuRecord after = Planned(record, wanted, thunar, settingsBefore);
+    QString error;
+    if (!after.Empty())
+        QDir().mkpath(QFileInfo(MenuRecord::FilePath()).path());
+    if (!after.Save(error)) {
+        errors << error + QStringLiteral("; no menu was changed");
+        return false;
+    }
+    bool done = PutWholeFiles(record, wanted, after, errors);
+    done = PutThunar(thunar, after, errors) && done;
+    if (uninstall) {
+        for (const MenuRecord::File& file : record.settings)
+            if (Taken(file.path) && MenuRecord::Unchanged(file))
+                QFile::remove(file.path);
+        after.settings.clear();
+    }
+    // The folders we made that hold nothing now go, each before the one
+    // above it; once nothing of ours is left, so does the record, and the
+    // folders it alone kept.
+    QStringList deepestFirst = after.folders;
+    deepestFirst.sort();
+    std::reverse(deepestFirst.begin(), deepestFirst.end());
+    if (!after.Empty())
+        for (const QString& folder : deepestFirst)
+            if (QDir().rmdir(folder))
+                after.folders.removeAll(folder);
+    if (!after.Save(error)) {
+        errors << error;
+        return false;
+    }
+    if (after.Empty())
+        for (const QString& folder : deepestFirst)
+            QDir().rmdir(folder);
+    return done;
+}
+
+MenuRecord FileManagerMenus::Planned(const MenuRecord& record, const QList<WholeFile>& wanted,
+                                     const ThunarPlan& thunar, const QStringList& settingsBefore) {
+    MenuRecord planned = record;
+    QStringList folders{QFileInfo(MenuRecord::FilePath()).path()};
+    for (const WholeFile& file : wanted) {
+        const QByteArray hash = MenuRecord::Hash(file.bytes);
+        if (MenuRecord::File* known = planned.Find(file.path))
+            known->hashes << hash;
+        else if (!Taken(file.path))
+            planned.items << MenuRecord::File{file.path, {hash}};
+        folders << QFileInfo(file.path).path();
+    }
+    if (thunar.write)
+        folders << QFileInfo(ThunarFile()).path();
+    for (const QString& folder : folders)
+        Remember(planned.folders, MissingFolders(folder));
+    for (const QString& path : settingsBefore) {
+        if (QFileInfo(path).isDir())
+            Remember(planned.folders, {path});
+        else if (Taken(path))
+            planned.settings << MenuRecord::File{path, {MenuRecord::Hash(ReadAll(path))}};
+    }
+    if (thunar.touch) {
+        planned.thunar.created = thunar.ours.created || planned.thunar.created;
+        Remember(planned.thunar.ids, thunar.ours.ids);
+        planned.thunar.inserted = thunar.ours.inserted;
+        planned.thunar.replaced = thunar.ours.replaced;
+    }
+    return planned;
+}
+
+bool FileManagerMenus::PutWholeFiles(const MenuRecord& record, const QList<WholeFile>& wanted,
+                                     MenuRecord& after, QStringList& errors) {
+    const auto forget = [&after](const QString& path) {
+        after.items.removeIf([&path](const MenuRecord::File& f) { return f.path == path; });
+    };
+    bool done = true;
+    for (const MenuRecord::File& old : record.items) {
+        if (std::any_of(wanted.begin(), wanted.end(),
+                        [&old](const WholeFile& file) { return file.path == old.path; }))
+            continue;
+        forget(old.path);
+        if (!RemoveOurs(old, errors)) {
+            after.items << old;
+            done = false;
+        }
+    }
+    for (const WholeFile& file : wanted) {
+        const MenuRecord::File* known = record.Find(file.path);
+        if (Taken(file.path) && (!known || !MenuRecord::Unchanged(*known))) {
+            errors << (known ? QStringLiteral("%1 was changed since Tessary wrote it; it was "
+                                              "left as it is")
+                             : QStringLiteral("%1 is not Tessary's; it was left as it is"))
+                          .arg(file.path);
+            forget(file.path);
+            done = false;
+            continue;
+        }
+        QDir().mkpath(QFileInfo(file.path).path());
+        const bool same = ReadAll(file.path) == file.bytes &&
+                          (!file.executable || QFileInfo(file.path).isExecutable());
+        if (!same && !WriteWhole(file.path, file.bytes, file.executable, errors))
+            done = false;
+        else if (MenuRecord::File* entry = after.Find(file.path))
+            entry->hashes = {MenuRecord::Hash(file.bytes)};
+    }
+    return done;
+}
+
+bool FileManagerMenus::PutThunar(const ThunarPlan& thunar, MenuRecord& after, QStringList& errors) {
+    if (!thunar.touch)
+        return false; // told already
+    const QString path = ThunarFile();
+    if (thunar.remove && !QFile::remove(path)) {
+        errors << QStringLiteral("cannot remove %1").arg(path);
+        return false;
+    }
+    if (thunar.write) {
+        QDir().mkpath(QFileInfo(path).path());
+        if (!WriteWhole(path, thunar.bytes, false, errors))
+            return false;
+    }
+    after.thunar = thunar.ours;
+    return true;
 }
 
 QString FileManagerMenus::MenuProgram() {
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/tessary-menu");
+    const QString beside = QFileInfo(RunningProgram()).path() + QStringLiteral("/tessary-menu");
     if (QFileInfo(beside).isExecutable())
         return beside;
     return QStandardPaths::findExecutable(QStringLiteral("tessary-menu"));
 }
 
 bool FileManagerMenus::Installed() {
-    return ReadAll(DolphinFile()).contains(kMarker) ||
-           !OursIn(QFileInfo(NemoFile({})).path(), QStringLiteral("tessary-*.nemo_action"))
-                .isEmpty() ||
-           !OursIn(NautilusFolder(), QStringLiteral("*")).isEmpty() ||
-           ReadAll(ThunarFile()).contains((kOurPrefix).toUtf8());
+    const MenuRecord record = MenuRecord::Load();
+    return !record.items.isEmpty() || !record.thunar.ids.isEmpty();
 }
 
 QStringList FileManagerMenus::Refresh(const QList<ContextMenuItem>& items) {
@@ -258,132 +499,10 @@ QStringList FileManagerMenus::Refresh(const QList<ContextMenuItem>& items) {
     return errors;
 }
 
-bool FileManagerMenus::WriteDolphin(const QList<ContextMenuItem>& items,
-                                    QStringList& errors) const {
-    if (items.isEmpty())
-        return RemoveOurs(DolphinFile(), errors);
-    QStringList ids;
-    for (const ContextMenuItem& item : items)
-        ids << item.id;
-    // Dolphin reads only the actions; the entry's own Exec (the first item)
-    // is there so that the file is a valid desktop entry.
-    QString text = QStringLiteral("[Desktop Entry]\n"
-                                  "# Written by %1; it removes it with --uninstall.\n"
-                                  "Type=Application\n"
-                                  "Name=%2\n"
-                                  "Icon=%3\n"
-                                  "NoDisplay=true\n"
-                                  "Exec=%4\n"
-                                  "MimeType=%5;\n"
-                                  "Actions=%6;\n"
-                                  "X-KDE-Submenu=%2\n")
-                       .arg(QString::fromLatin1(kMarker), kContextMenuTitle, AppId::IconName,
-                            DesktopExec(items.first()),
-                            (MimeTypes() << kFolderMimeType).join(QLatin1Char(';')),
-                            ids.join(QLatin1Char(';')));
-    for (const ContextMenuItem& item : items)
-        text += QStringLiteral("\n[Desktop Action %1]\nName=%2\nIcon=%3\nExec=%4\n")
-                    .arg(item.id, item.name, AppId::IconName, DesktopExec(item));
-    // Dolphin runs service menus from the user's folder only when executable.
-    return WriteWhole(DolphinFile(), text.toUtf8(), true, errors);
-}
-
-bool FileManagerMenus::WriteNautilus(const QList<ContextMenuItem>& items,
-                                     QStringList& errors) const {
-    bool done = true;
-    for (const QString& folder :
-         {NautilusFolder(), NautilusFolder() + QLatin1Char('/') + kPresetMenuTitle})
-        for (const QString& path : OursIn(folder, QStringLiteral("*")))
-            done = RemoveOurs(path, errors) && done;
-    // Nautilus offers scripts for any file; tessary-menu keeps the pictures.
-    for (const ContextMenuItem& item : items) {
-        const QString script = QStringLiteral("#!/bin/sh\n# Written by %1; it removes it with "
-                                              "--uninstall.\nexec %2 \"$@\"\n")
-                                   .arg(QString::fromLatin1(kMarker), ShellCommand(item));
-        done = WriteWhole(NautilusFolder() + QLatin1Char('/') + NautilusName(item), script.toUtf8(),
-                          true, errors) &&
-               done;
-    }
-    return done;
-}
-
-bool FileManagerMenus::WriteNemo(const QList<ContextMenuItem>& items, QStringList& errors) const {
-    bool done = true;
-    for (const QString& path :
-         OursIn(QFileInfo(NemoFile({})).path(), QStringLiteral("tessary-*.nemo_action")))
-        done = RemoveOurs(path, errors) && done;
-    for (const ContextMenuItem& item : items) {
-        QString command = ShellCommand(item);
-        command.replace(QLatin1Char('%'), QStringLiteral("%%"));
-        const QString text =
-            QStringLiteral("[Nemo Action]\n"
-                           "# Written by %1; it removes it with --uninstall.\n"
-                           "Name=%2\n"
-                           "Comment=%3\n"
-                           "Icon-Name=%4\n"
-                           "Exec=%5 %F\n"
-                           "Selection=notnone\n"
-                           "Extensions=%6;\n")
-                .arg(QString::fromLatin1(kMarker), item.name, ItemDescription(item),
-                     AppId::IconName, command,
-                     (Extensions() << QStringLiteral("dir")).join(QLatin1Char(';')));
-        done = WriteWhole(NemoFile(item), text.toUtf8(), false, errors) && done;
-    }
-    return done;
-}
-
-bool FileManagerMenus::WriteThunar(const QList<ContextMenuItem>& items, QStringList& errors) const {
-    const QString path = ThunarFile();
-    // Without a file of the user's own, Thunar shows the system's actions;
-    // start from those so that adding ours does not hide them.
-    const QString system = SystemThunarFile();
-    const QString source = QFile::exists(path) ? path : system;
-    if (!QFile::exists(path) && items.isEmpty())
-        return true;
-    QByteArray xml =
-        QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n</actions>\n");
-    if (!source.isEmpty()) {
-        QFile file(source);
-        if (!file.open(QIODevice::ReadOnly)) {
-            errors << QStringLiteral("cannot read %1: %2").arg(source, file.errorString());
-            return false;
-        }
-        xml = file.readAll();
-    }
-    QStringList patterns;
-    for (const QString& extension : Extensions())
-        patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
-    // Any folder's name; the action's types keep other files out.
-    patterns << QStringLiteral("*");
-    QList<ThunarAction> actions;
-    for (const ContextMenuItem& item : items) {
-        QString command = ShellCommand(item);
-        command.replace(QLatin1Char('%'), QStringLiteral("%%"));
-        actions << ThunarAction{kOurPrefix + item.id,
-                                item.name,
-                                kContextMenuTitle,
-                                command + QStringLiteral(" %F"),
-                                ItemDescription(item),
-                                AppId::IconName,
-                                patterns.join(QLatin1Char(';'))};
-    }
-    int remaining = 0;
-    const std::optional<QByteArray> rewritten =
-        RewriteThunarActions(xml, kOurPrefix, actions, remaining);
-    if (!rewritten) {
-        errors << QStringLiteral("%1 is not a list of Thunar actions; it was left as it is")
-                      .arg(source);
-        return false;
-    }
-    // A list with nothing left, or with just the system's actions, was made
-    // for ours alone: without it Thunar shows the system's actions again.
-    if (remaining == 0 || (actions.isEmpty() && !system.isEmpty() &&
-                           SameThunarActions(*rewritten, ReadAll(system), kOurPrefix))) {
-        if (QFile::exists(path) && !QFile::remove(path)) {
-            errors << QStringLiteral("cannot remove %1").arg(path);
-            return false;
-        }
-        return true;
-    }
-    return WriteWhole(path, *rewritten, false, errors);
+QStringList FileManagerMenus::MissingSettings() {
+    QStringList missing = MissingFolders(RegistryKey::ConfigFolder());
+    for (const QString& file : {RegistryKey::FilePath(), PresetStore::FilePath()})
+        if (!Taken(file))
+            missing << file;
+    return missing;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "menus/MenuRecord.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -18,16 +20,27 @@ struct ThunarAction {
     QString patterns;
 };
 
-// Rewrites the text of a uca.xml: drops every action whose unique id starts
-// with `ourPrefix`, keeps every other byte as it stood (other actions,
-// their order, comments, document type and layout) and adds `actions` on
-// lines of their own before the list's end, so that dropping them again
-// gives the text back as it was. Nothing when the text is not a well-formed
-// action list, so the user's file is never replaced by a guess.
-// `remaining` tells how many actions the result holds.
-std::optional<QByteArray> RewriteThunarActions(const QByteArray& xml, const QString& ourPrefix,
-                                               const QList<ThunarAction>& actions, int& remaining);
+// A uca.xml with our actions put in or taken out.
+struct ThunarRewrite {
+    QByteArray bytes;
+    MenuRecord::Thunar ours; // how to find our actions in it again
+    int others = 0;          // the actions in it that are not ours
+};
 
-// Whether two uca.xml texts hold the same actions, ours aside: compared by
-// what each action does, not by bytes or ids.
-bool SameThunarActions(const QByteArray& a, const QByteArray& b, const QString& ourPrefix);
+// Rewrites the bytes of a uca.xml: takes out what `previous` records as
+// ours (the very text we put in, or, where Thunar has written the file
+// again since, the actions with our recorded ids) and puts `actions` in on
+// lines of their own before the list's end. Every other byte stays as it
+// was, in the file's own encoding (UTF-8, ISO-8859-1 or US-ASCII; a
+// character the encoding cannot hold is written as a character
+// reference), so taking ours out again gives the file back byte for byte.
+// Nothing, with why, when the bytes are not a well-formed action list in
+// such an encoding: the user's file is never replaced by a guess.
+std::optional<ThunarRewrite> RewriteThunarActions(const QByteArray& xml,
+                                                  const MenuRecord::Thunar& previous,
+                                                  const QList<ThunarAction>& actions,
+                                                  QString& error);
+
+// Whether two uca.xml texts hold the same actions, compared by what each
+// does, not by bytes or ids.
+bool SameThunarActions(const QByteArray& a, const QByteArray& b);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FileName.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <climits>
@@ -112,6 +114,25 @@ QStringList DecodeArguments(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         arguments << DecodeFileName(QByteArray(argv[i]));
     return arguments;
+}
+
+QString RunningProgram() {
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationFilePath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+}
+
+QString FileNameFromUri(const QByteArray& uri) {
+    static const QByteArray kScheme = QByteArrayLiteral("file://");
+    static const QByteArray kLocalhost = QByteArrayLiteral("localhost");
+    if (!uri.startsWith(kScheme))
+        return {};
+    QByteArray path = uri.mid(kScheme.size());
+    if (path.startsWith(kLocalhost))
+        path = path.mid(kLocalhost.size());
+    if (!path.startsWith('/') || path.contains('?') || path.contains('#'))
+        return {};
+    return DecodeFileName(QByteArray::fromPercentEncoding(path));
 }
 
 bool FileNameExists(const QString& path) {

@@ -21,6 +21,16 @@ QString ShownFileName(const QString& path);
 // name given on the command line reaches its file.
 QStringList DecodeArguments(int argc, char** argv);
 
+// The running program's own file: QCoreApplication's answer when there is
+// one, else the kernel's (/proc/self/exe), so that a program that needs
+// no application object still finds what stands beside it.
+QString RunningProgram();
+
+// The path of a file: URI of this computer ("file:///a%20b.jpg" or
+// "file://localhost/..."), its escaped bytes kept as they are; empty for
+// any other URI.
+QString FileNameFromUri(const QByteArray& uri);
+
 // stat(2) on the path's own bytes.
 bool FileNameExists(const QString& path);
 // Whether the path's own bytes name a folder, links followed.

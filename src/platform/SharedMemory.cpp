@@ -105,7 +105,7 @@ bool SharedMemory::WriteAt(size_t offset, const void* from, size_t bytes) const 
     return true;
 }
 
-QString PrivateRuntimeFolder(QString* why) {
+QString PrivateRuntimeFolder(QString* why, bool make) {
     QString folder = DecodeFileName(qgetenv("XDG_RUNTIME_DIR"));
     if (folder.isEmpty()) {
         // The cache lies in the user's home, where nobody else makes names.
@@ -113,7 +113,8 @@ QString PrivateRuntimeFolder(QString* why) {
         if (cache.isEmpty())
             cache = QDir::homePath() + QStringLiteral("/.cache");
         folder = cache + QStringLiteral("/tessary-runtime");
-        MakeFolderPath(folder, 0700, true);
+        if (make)
+            MakeFolderPath(folder, 0700, true);
     }
     struct stat attributes {};
     QString problem;

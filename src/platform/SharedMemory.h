@@ -12,8 +12,9 @@
 // The user's private folder for what only the user's own programs may
 // make: $XDG_RUNTIME_DIR, or where a session has none, a folder in the
 // user's cache. Either is used only when it is a real folder the user owns
-// that nobody else may enter; otherwise empty, with why.
-QString PrivateRuntimeFolder(QString* why = nullptr);
+// that nobody else may enter; otherwise empty, with why. Without make, the
+// cache's folder is only looked for.
+QString PrivateRuntimeFolder(QString* why = nullptr, bool make = true);
 
 // A memory-mapped file shared between the file-manager menu, which writes
 // the hand-off block, and the program, which reads it. It lives in the

@@ -7,7 +7,6 @@
 #include "platform/RegularFile.h"
 #include "settings/SettingsNames.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,12 +20,6 @@ constexpr int kPlacementNumbers = 11;
 std::array<int32_t*, kPlacementNumbers> PlacementFields(WindowPlacement& p) {
     return {&p.length, &p.flags, &p.showCmd, &p.minX,  &p.minY,  &p.maxX,
             &p.maxY,   &p.left,  &p.top,     &p.right, &p.bottom};
-}
-
-QString ExecutablePath() {
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationFilePath();
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
 }
 
 void QuerySigned(const RegistryKey& key, const QString& name, int32_t& field) {
@@ -186,7 +179,7 @@ void AppSettings::SaveLayoutSettings() const {
     key->SetDword(SettingsName::ViewMode, uint32_t(viewMode));
     key->SetDword(SettingsName::ShowHidden, showHidden ? 1 : 0);
     key->SetDword(SettingsName::SlideshowPace, uint32_t(slideshowPace));
-    key->SetString(SettingsName::Location, ExecutablePath());
+    key->SetString(SettingsName::Location, RunningProgram());
     key->SetString(SettingsName::CopyMoveTarget, cmto);
     // A folder too long for its buffer would be dropped at the next start.
     key->SetString(SettingsName::LastBrowsePidl,

@@ -79,8 +79,9 @@ PresetStore::PresetStore() {
     const int count = file.beginReadArray(kArray);
     for (int i = 0; i < count; ++i) {
         file.setArrayIndex(i);
+        // Names stored before the rules for new ones grew are kept.
         const QString name = file.value(kName).toString();
-        if (!NameError(name).isEmpty())
+        if (!StoredNameError(name).isEmpty())
             continue;
         ResizeSettings settings;
         for (const ResizeSettingsField& field : ResizeSettingsFields()) {
@@ -137,7 +138,7 @@ bool PresetStore::Remove(const QString& name) {
     return removed > 0 && Write();
 }
 
-QString PresetStore::NameError(const QString& name) {
+QString PresetStore::StoredNameError(const QString& name) {
     if (name.trimmed().isEmpty())
         return QStringLiteral("A preset needs a name.");
     if (name.size() > kMostNameCharacters)
@@ -146,6 +147,18 @@ QString PresetStore::NameError(const QString& name) {
     if (std::any_of(name.begin(), name.end(),
                     [](QChar c) { return c.category() == QChar::Other_Control; }))
         return QStringLiteral("A preset's name cannot hold control characters.");
+    return {};
+}
+
+QString PresetStore::NameError(const QString& name) {
+    if (const QString error = StoredNameError(name); !error.isEmpty())
+        return error;
+    // A name is also a file name in the file managers' menus, where a
+    // leading dot hides it and a space at an end makes a second "Web 1600".
+    if (name.startsWith(QLatin1Char('.')))
+        return QStringLiteral("A preset's name cannot begin with a dot.");
+    if (name != name.trimmed())
+        return QStringLiteral("A preset's name cannot begin or end with a space.");
     return {};
 }
 

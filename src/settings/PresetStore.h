@@ -29,9 +29,12 @@ public:
     bool Save(const QString& name, const ResizeSettings& settings, QString& error);
     bool Remove(const QString& name);
 
-    // Why name cannot name a preset: empty, too long, or with a control
-    // character; empty when it can.
+    // Why name cannot name a new preset: as StoredNameError, or beginning
+    // with a dot, or with a space at either end; empty when it can.
     static QString NameError(const QString& name);
+    // Why name cannot name any preset, one stored before the rules for new
+    // names grew too: empty, too long, or with a control character.
+    static QString StoredNameError(const QString& name);
     // The presets that come with the program.
     static std::vector<std::pair<QString, ResizeSettings>> BuiltIn();
 

@@ -4,7 +4,9 @@
 #   build: makes it with cpack into BUILD_DIR/package-check and checks its
 #     control fields, dependencies (found by dpkg-shlibdeps) and maintainer
 #     scripts, and its files: every one in place and nothing else, the desktop
-#     entry and the AppStream file valid, the manual pages clean. Where it is
+#     entry and the AppStream file valid, the manual pages clean, lintian
+#     without an error or a warning, every type the programs write named in
+#     the package's and the AppStream descriptions. Where it is
 #     asked for (CI=true), as root on a machine without the package, it also
 #     installs it with apt, uses it and removes it again, checking that
 #     nothing is left; a developer's own machine keeps its apt alone.
@@ -61,12 +63,15 @@ if [ "$mode" = use ]; then
   status=0
   QT_QPA_PLATFORM=offscreen timeout 3 "$tree/bin/tessary" > "$work/window" 2>&1 || status=$?
   [ "$status" = 124 ] || { cat "$work/window" >&2; fail "tessary ended with status $status"; }
-  # Menu items call tessary-menu by its full path, and go again.
+  # Menu items call tessary-menu by its full path, and go again, leaving
+  # the home as they found it.
+  rm -rf "$HOME" && mkdir -p "$HOME"
+  before="$(cd "$HOME" && find . | sort)"
   "$tree/bin/tessary-menu" --install
   grep -rqF "$tree/bin/tessary-menu" "$XDG_DATA_HOME" || fail "the items do not call $tree/bin/tessary-menu"
   if grep -rq "$aside\|$build" "$HOME"; then fail "the items name the build folder"; fi
   "$tree/bin/tessary-menu" --uninstall
-  left="$(find "$XDG_DATA_HOME" -mindepth 1; find "$XDG_CONFIG_HOME" -mindepth 1 -not -path '*/Vorn*')"
+  left="$(diff <(echo "$before") <(cd "$HOME" && find . | sort) || true)"
   [ -z "$left" ] || fail "left after --uninstall: $left"
   echo "unpacked programs work with the build folder out of reach"
   exit 0
@@ -99,7 +104,7 @@ expected=(
   "share/metainfo/$id.metainfo.xml"
   "share/icons/hicolor/scalable/apps/$id.svg"
   share/man/man1/tessary.1.gz share/man/man1/tessary-batch.1.gz share/man/man1/tessary-menu.1.gz
-  share/doc/tessary/copyright
+  share/doc/tessary/copyright share/doc/tessary/changelog.gz
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -126,6 +131,22 @@ for page in tessary tessary-batch tessary-menu; do
   [ -z "$warnings" ] || fail "man page $page: $warnings"
   MANWIDTH=80 man -l "$tree/share/man/man1/$page.1.gz" | grep -q "^NAME" || fail "man page $page"
 done
+
+# Policy's own checker, for what the checks above do not know.
+lintian --fail-on error,warning "$deb" > "$work/lintian" 2>&1 ||
+  { cat "$work/lintian" >&2; fail "lintian"; }
+# Every type the batch writes (its --help lists the imagetype codes) is
+# named in both descriptions.
+help="$("$build/bin/tessary-batch" --help)" || fail "tessary-batch --help"
+written="$(sed -n '/ imagetype /,/ qualilty /{p;/ qualilty /q}' <<< "$help" |
+  grep -oE '\b[0-9]+ [A-Z][A-Za-z]*( XL)?' | grep -v '^0 ' | cut -d' ' -f2-)"
+[ "$(wc -l <<< "$written")" = 11 ] || fail "tessary-batch --help lists the written types as: $written"
+description="$(dpkg-deb -f "$deb" Description | tr -s ' \n' '  ')"
+metainfo="$(tr -s ' \n' '  ' < "$tree/share/metainfo/$id.metainfo.xml")"
+while IFS= read -r type; do
+  grep -qF " $type" <<< "$description" || fail "the package's description does not name $type"
+  grep -qF " $type" <<< "$metainfo" || fail "the AppStream description does not name $type"
+done <<< "$written"
 
 echo "package: ${#expected[@]} files in place"
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "menus/FileManagerMenus.h"
 #include "menus/ContextMenuItems.h"
+#include "menus/MenuCommand.h"
 #include "menus/ThunarActions.h"
+#include "platform/Registry.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
 #include "settings/PresetStore.h"
@@ -10,7 +12,9 @@
 #include "TestSupport.h"
 
 #include <QDirIterator>
-#include <QStandardPaths>
+#include <QProcessEnvironment>
+#include <QSettings>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -36,12 +40,32 @@ const QByteArray kThunarSystemActions = QByteArrayLiteral(
     "    <description>Example for a custom action</description>\n    <startup-notify/>\n"
     "    <directories/>\n  </action>\n\n</actions>\n");
 
+// The value of key in a desktop entry or Nemo action, in group, unescaped
+// as their key-file readers do; one they would refuse reads as "?".
+QString ValueIn(const QString& file, const QString& group, const QString& key) {
+    const QString raw = QString::fromUtf8(ReadFile(file))
+                            .section(group, 1)
+                            .section(u'\n' + key + u'=', 1)
+                            .section(u'\n', 0, 0);
+    QString value;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] != u'\\') {
+            value += raw[i];
+            continue;
+        }
+        const QChar next = i + 1 < raw.size() ? raw[++i] : QChar();
+        const qsizetype known = u"\\stnr;"_s.indexOf(next);
+        if (known < 0)
+            return u"?"_s;
+        value += u"\\ \t\n\r;"_s[known];
+    }
+    return value;
+}
+
 // The program and arguments Dolphin makes of an Exec value, %F given the
-// files: the desktop entry's escapes, its quoting, and Dolphin's own way
-// with percent signs, undoing %% outside quotes only.
-QStringList AsDolphinRunsIt(const QString& exec, const QStringList& files) {
-    QString value = exec;
-    value.replace(u"\\\\"_s, u"\\"_s);
+// files: the desktop entry's quoting, and Dolphin's own way with percent
+// signs, undoing %% outside quotes only.
+QStringList AsDolphinRunsIt(const QString& value, const QStringList& files) {
     QStringList words;
     QString word;
     bool quoted = false, inWord = false;
@@ -70,6 +94,58 @@ QStringList AsDolphinRunsIt(const QString& exec, const QStringList& files) {
     return argv;
 }
 
+QString SingleQuoted(const QString& text) {
+    return u'\'' + QString(text).replace(u'\'', u"'\\''"_s) + u'\'';
+}
+
+// Nemo's own quoting of a file: a backslash before each sign a shell reads.
+QString BackslashEscaped(const QString& text) {
+    QString escaped;
+    for (const QChar c : text) {
+        if (c.unicode() < 128 && !c.isLetterOrNumber() && !u"/._-"_s.contains(c))
+            escaped += u'\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
+// A command line as Thunar and Nemo expand it for a shell to split: %F
+// the files, each quoted their way, and %% a percent sign.
+QString Expanded(const QString& command, const QStringList& files,
+                 QString (*quote)(const QString&)) {
+    QString line;
+    for (qsizetype i = 0; i < command.size(); ++i) {
+        if (command[i] != u'%' || i + 1 == command.size()) {
+            line += command[i];
+        } else if (command[++i] == u'F') {
+            QStringList quoted;
+            for (const QString& file : files)
+                quoted << quote(file);
+            line += quoted.join(u' ');
+        } else {
+            line += command[i];
+        }
+    }
+    return line;
+}
+
+// The command of the action in a uca.xml that the menu shows as name.
+QString ThunarCommand(const QByteArray& xml, const QString& name) {
+    QXmlStreamReader reader(xml);
+    QString shown, command;
+    while (reader.readNextStartElement() || !reader.atEnd()) {
+        if (reader.isStartElement() && reader.name() == u"name"_s)
+            shown = reader.readElementText();
+        else if (reader.isStartElement() && reader.name() == u"command"_s)
+            command = reader.readElementText();
+        else if (reader.isEndElement() && reader.name() == u"action"_s && shown == name)
+            return command;
+        else if (!reader.isStartElement())
+            reader.readNext();
+    }
+    return {};
+}
+
 // Every file-manager folder of the test is its own.
 class FileManagerMenusTest : public ConfigFolderTest {
 protected:
@@ -93,6 +169,10 @@ protected:
             << qPrintable(errors.join('\n'));
         return errors;
     }
+    void Uninstall() const {
+        QStringList errors;
+        EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors)) << qPrintable(errors.join('\n'));
+    }
     // Every file under the test's data and configuration folders.
     QStringList OurFiles() const {
         QStringList files;
@@ -103,6 +183,26 @@ protected:
         }
         files.sort();
         return files;
+    }
+    // How each file manager starts item `index` on files: Nautilus its
+    // script (which adds --nautilus), Thunar and Nemo their command line
+    // through a shell, Dolphin its Exec.
+    struct Start {
+        const char* by;
+        QStringList argv;
+    };
+    QList<Start> Starts(const QList<ContextMenuItem>& items, qsizetype index,
+                        const QStringList& files) const {
+        const ContextMenuItem& item = items[index];
+        const QString nemo =
+            ValueIn(FileManagerMenus::NemoFile(item), u"[Nemo Action]"_s, u"Exec"_s);
+        const QString thunar = ThunarCommand(ReadFile(FileManagerMenus::ThunarFile()), item.name);
+        const QString dolphin = ValueIn(FileManagerMenus::DolphinFile(),
+                                        u"[Desktop Action "_s + item.id + u']', u"Exec"_s);
+        return {{"Nautilus", QStringList{FileManagerMenus::NautilusFile(items, index)} + files},
+                {"Thunar", {u"sh"_s, u"-c"_s, Expanded(thunar, files, SingleQuoted)}},
+                {"Nemo", {u"sh"_s, u"-c"_s, Expanded(nemo, files, BackslashEscaped)}},
+                {"Dolphin", AsDolphinRunsIt(dolphin, files)}};
     }
 
     QTemporaryDir data_;
@@ -146,68 +246,68 @@ TEST(ContextMenuItemsTest, TheFlagsChooseTheItemsAndTheirCommands) {
     }
 }
 
+// Each file manager's own way of quoting and expanding its command brings
+// the files to tessary-menu as they were chosen; once Tessary is gone, the
+// item tells the user what to do, in the desktop's dialog program.
 TEST_F(FileManagerMenusTest, EveryFileManagerRunsTheMenuProgramWithTheFilesAsGiven) {
     QString error;
     ASSERT_TRUE(PresetStore().Save(u"it's \"q\" 100% $HOME/x"_s, ResizeSettings(), error));
     const QList<ContextMenuItem> items = ContextMenuItems(AppSettings());
     Install(items);
-    // A preset's item hands its name on, however it is spelt.
-    const QString presetScript =
-        FileManagerMenus::NautilusFolder() + u"/Resize with preset/it's \"q\" 100% $HOME\u2215x"_s;
-    EXPECT_EQ(RunTool(presetScript, {u"/p/a.jpg"_s}).exitCode, 0);
-    EXPECT_EQ(Recorded(), (QStringList{"--command", "3", "--preset", "it's \"q\" 100% $HOME/x",
-                                       "--pictures-only", "--", "/p/a.jpg"}));
-    QString presetCommand = FileManagerMenus(program_).ShellCommand(items.last());
-    Oracle(u"sh"_s, {u"-c"_s, presetCommand + u" /p/a.jpg"_s});
-    EXPECT_EQ(Recorded()[3], u"it's \"q\" 100% $HOME/x"_s);
-    const QStringList files{u"/p/-leading dash.jpg"_s, u"/p/it's \"q\".png"_s,
-                            u"/p/\u00e9t\u00e9 $HOME.tiff"_s};
-    const QStringList expected = QStringList{"--command", "2", "--pictures-only", "--"} + files;
-
-    // Nautilus runs the script with the files as its arguments.
-    const QString script =
-        FileManagerMenus::NautilusFolder() + u"/Resize as default setting and mail"_s;
-    EXPECT_TRUE(QFileInfo(script).isExecutable());
-    EXPECT_EQ(RunTool(script, files).exitCode, 0);
-    EXPECT_EQ(Recorded(), expected);
-
-    // Thunar and Nemo put the quoted files for %F and split like a shell.
-    QString quoted;
-    for (const QString& file : files)
-        quoted += u" '"_s + QString(file).replace(u'\'', u"'\\''"_s) + u'\'';
-    QString command = FileManagerMenus(program_).ShellCommand(items[2]) + quoted;
-    Oracle(u"sh"_s, {u"-c"_s, command});
-    EXPECT_EQ(Recorded(), expected);
-    EXPECT_TRUE(ReadFile(FileManagerMenus::ThunarFile()).contains("100%%/"));
-    EXPECT_TRUE(
-        ReadFile(FileManagerMenus::NemoFile(items[2]))
-            .contains("Extensions=jpg;jpeg;bmp;gif;ico;png;tiff;pcx;webp;avif;heic;heif;jxl;dir;"));
-
-    // Dolphin's service menu is a valid desktop entry for the picture types,
-    // and runs from a folder whose name has a percent sign.
+    const QStringList files{u"/p/-leading dash.jpg"_s, u"/p/it's \"q\" 50%1.png"_s,
+                            u"/p/\u00e9t\u00e9 $HOME \\ `x`.tif"_s};
+    const std::tuple<qsizetype, QStringList, QStringList> cases[] = {
+        {2, files, QStringList{"--command", "2", "--pictures-only", "--"} + files},
+        {items.size() - 1,
+         {u"/p/a.jpg"_s},
+         {"--command", "3", "--preset", "it's \"q\" 100% $HOME/x", "--pictures-only", "--",
+          "/p/a.jpg"}},
+    };
+    for (const auto& [index, given, expected] : cases) {
+        for (const Start& start : Starts(items, index, given)) {
+            ASSERT_FALSE(start.argv.isEmpty()) << start.by;
+            if (start.argv.first() == u"sh"_s)
+                Oracle(start.argv.first(), start.argv.mid(1));
+            else
+                EXPECT_EQ(RunTool(start.argv.first(), start.argv.mid(1)).exitCode, 0) << start.by;
+            QStringList wanted = expected;
+            if (start.by == std::string("Nautilus"))
+                wanted.insert(wanted.indexOf(u"--"_s), u"--nautilus"_s);
+            EXPECT_EQ(Recorded(), wanted) << start.by;
+            QFile::remove(tools_.filePath(u"record"_s));
+        }
+    }
+    const QByteArray nemo = ReadFile(FileManagerMenus::NemoFile(items[2]));
+    EXPECT_TRUE(nemo.contains("\nExtensions=jpg;jpeg;bmp;gif;ico;png;tiff;pcx;webp;avif;heic;heif;"
+                              "jxl;tif;jpe;jfif;dir;\n"));
+    EXPECT_EQ(ValueIn(FileManagerMenus::NemoFile(items[2]), u"[Nemo Action]"_s, u"Dependencies"_s),
+              program_ + u';');
     const QString dolphin = FileManagerMenus::DolphinFile();
-    const QString exec = QString::fromUtf8(ReadFile(dolphin))
-                             .section(u"[Desktop Action resize-as-default-and-mail]"_s, 1)
-                             .section(u"Exec="_s, 1)
-                             .section(u'\n', 0, 0);
-    const QStringList argv = AsDolphinRunsIt(exec, files);
-    ASSERT_FALSE(argv.isEmpty());
-    EXPECT_EQ(RunTool(argv.first(), argv.mid(1)).exitCode, 0) << qPrintable(exec);
-    EXPECT_EQ(Recorded(), expected);
     EXPECT_TRUE(QFileInfo(dolphin).isExecutable());
     EXPECT_EQ(Oracle(u"desktop-file-validate"_s, {dolphin}).out, QString());
     EXPECT_TRUE(ReadFile(dolphin).contains("image/jxl;inode/directory;"));
-    EXPECT_TRUE(ReadFile(dolphin).contains(
-        "\nActions=resize;resize-as-default;resize-as-default-and-mail;preset-1;preset-2;"
-        "preset-3;preset-4;preset-5;\n"));
-    const QString presetExec = QString::fromUtf8(ReadFile(dolphin))
-                                   .section(u"[Desktop Action preset-5]"_s, 1)
-                                   .section(u"Exec="_s, 1)
-                                   .section(u'\n', 0, 0);
-    const QStringList presetArgv = AsDolphinRunsIt(presetExec, {u"/p/a.jpg"_s});
-    ASSERT_FALSE(presetArgv.isEmpty());
-    EXPECT_EQ(RunTool(presetArgv.first(), presetArgv.mid(1)).exitCode, 0) << qPrintable(presetExec);
-    EXPECT_EQ(Recorded()[3], u"it's \"q\" 100% $HOME/x"_s);
+
+    // Tessary removed: every item says so, and what to do, in a window.
+    QFile::remove(program_);
+    const QString dialog = tools_.filePath(u"bin/zenity"_s);
+    QDir().mkpath(QFileInfo(dialog).path());
+    RecordingProgram(dialog, tools_.filePath(u"told"_s));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"PATH"_s, QFileInfo(dialog).path() + u':' + environment.value(u"PATH"_s));
+    for (const Start& start : Starts(items, 2, files)) {
+        if (start.argv.first() == u"sh"_s)
+            Oracle(start.argv.first(), start.argv.mid(1), {127}, {}, environment.toStringList());
+        else
+            EXPECT_EQ(RunTool(start.argv.first(), start.argv.mid(1), {}, 60000,
+                              environment.toStringList())
+                          .exitCode,
+                      127)
+                << start.by;
+        EXPECT_EQ(RecordedArguments(tools_.filePath(u"told"_s)),
+                  (QStringList{u"--error"_s, u"--text="_s + kProgramGoneText}))
+            << start.by;
+        QFile::remove(tools_.filePath(u"told"_s));
+    }
 }
 
 TEST_F(FileManagerMenusTest, ThunarKeepsTheUsersOwnActionsAndInstallsOnce) {
@@ -226,52 +326,175 @@ TEST_F(FileManagerMenusTest, ThunarKeepsTheUsersOwnActionsAndInstallsOnce) {
     Install(ContextMenuItems(fewer));
     EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()).count("<action>"), 2);
 
-    QStringList errors;
-    EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
+    Uninstall();
     EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), kUserActions);
-    // Thunar's own layout comes back byte for byte, however often.
-    WriteFile(FileManagerMenus::ThunarFile(), kThunarSystemActions);
-    for (int round = 0; round < 2; ++round) {
-        Install(ContextMenuItems(AppSettings()));
-        EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
-    }
-    EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), kThunarSystemActions);
 }
 
-TEST_F(FileManagerMenusTest, UninstallLeavesNothingOfOursBehind) {
+// Whatever the user's uca.xml holds, and however it is encoded, installing
+// and uninstalling gives it back byte for byte; ours are told from theirs
+// by our record, even after Thunar has written the file anew.
+TEST_F(FileManagerMenusTest, AUsersThunarFileComesBackByteForByte) {
+    QByteArray namedLikeOurs = kUserActions;
+    namedLikeOurs.replace("1700000000000000-1", "tessary-01-resize");
+    const QByteArray latin1 = QByteArrayLiteral(
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<actions>\n<action>\n"
+        "\t<name>R\xe9sum\xe9</name>\n\t<unique-id>1-1</unique-id>\n\t<command>true</command>\n"
+        "\t<patterns>*</patterns>\n\t<directories/>\n</action>\n</actions>");
+    struct Case {
+        const char* what;
+        QByteArray file;
+        QByteArray system;
+    } const cases[] = {
+        {"an action whose id begins with tessary-", namedLikeOurs, {}},
+        {"an empty list", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions/>\n", {}},
+        {"an empty list on one line", "<actions></actions>", kThunarSystemActions},
+        {"a copy of the system's", kThunarSystemActions, kThunarSystemActions},
+        {"a Latin-1 file", latin1, {}},
+    };
+    const QList<ContextMenuItem> items = ContextMenuItems(AppSettings());
+    const QString systemFile = system_.filePath(u"Thunar/uca.xml"_s);
+    for (const Case& c : cases) {
+        QFile::remove(systemFile);
+        if (!c.system.isEmpty())
+            WriteFile(systemFile, c.system);
+        WriteFile(FileManagerMenus::ThunarFile(), c.file);
+        for (int round = 0; round < 2; ++round) {
+            Install(items);
+            const QByteArray installed = ReadFile(FileManagerMenus::ThunarFile());
+            EXPECT_EQ(installed.count("<action>"), c.file.count("<action>") + 7) << c.what;
+            Uninstall();
+            EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), c.file) << c.what;
+        }
+    }
+    // In its own encoding: the user's bytes as they were, ours by reference.
+    Install(items);
+    const QByteArray installed = ReadFile(FileManagerMenus::ThunarFile());
+    EXPECT_TRUE(installed.contains("R\xe9sum\xe9") && installed.contains("preset &#x25B8; Web"));
+    EXPECT_FALSE(installed.contains("\xe2\x96\xb8"));
+    Uninstall();
+
+    // Thunar lays out the whole file its own way when it saves it.
+    WriteFile(FileManagerMenus::ThunarFile(), namedLikeOurs);
+    Install(items);
+    WriteFile(FileManagerMenus::ThunarFile(),
+              ReadFile(FileManagerMenus::ThunarFile()).replace("\n\t<", "\n    <"));
+    Uninstall();
+    const QByteArray rewritten = ReadFile(FileManagerMenus::ThunarFile());
+    EXPECT_EQ(rewritten.count("<action>"), 1);
+    EXPECT_TRUE(rewritten.contains("<unique-id>tessary-01-resize</unique-id>"));
+}
+
+// Files that look like ours, and actions that name tessary-menu, are not
+// ours: nothing is installed until we record it, and a preset saved
+// before then, or after uninstalling, writes no item.
+TEST_F(FileManagerMenusTest, OnlyWhatWeRecordedIsInstalled) {
+    QByteArray mentions = kUserActions;
+    mentions.replace("1700000000000000-1", "tessary-mine")
+        .replace("exo-open --working-directory %f --launch TerminalEmulator",
+                 "tessary-menu --command 1 --pictures-only -- %F");
+    WriteFile(FileManagerMenus::ThunarFile(), mentions);
+    const QByteArray script = "#!/bin/sh\n# Written by tessary-menu --install\n";
+    const QString resize = FileManagerMenus::NautilusFolder() + u"/Resize"_s;
+    WriteFile(resize, script);
+    const QList<ContextMenuItem> items = ContextMenuItems(AppSettings());
+    ASSERT_FALSE(FileManagerMenus::MenuProgram().isEmpty());
+    const auto refreshWritesNothing = [&](const char* when) {
+        const QStringList before = OurFiles();
+        EXPECT_FALSE(FileManagerMenus::Installed()) << when;
+        EXPECT_EQ(FileManagerMenus::Refresh(items), QStringList()) << when;
+        EXPECT_EQ(OurFiles(), before) << when;
+        EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), mentions) << when;
+    };
+    refreshWritesNothing("before installing");
+
+    QStringList errors;
+    EXPECT_FALSE(FileManagerMenus(program_).Install(items, errors)) << "one place was taken";
+    EXPECT_EQ(errors, QStringList{resize + u" is not Tessary's; it was left as it is"_s});
+    EXPECT_TRUE(FileManagerMenus::Installed());
+    Uninstall();
+    refreshWritesNothing("after uninstalling");
+    EXPECT_EQ(ReadFile(resize), script);
+}
+
+// Installing makes folders and settings files where there were none;
+// uninstalling takes away those, and only those, that hold nothing else.
+TEST_F(FileManagerMenusTest, UninstallTakesAwayWhatInstallingMadeAndNothingElse) {
     // Thunar's system actions are shown when the user has no file of their own.
     WriteFile(system_.filePath(u"Thunar/uca.xml"_s), kThunarSystemActions);
-    const QList<ContextMenuItem> items = ContextMenuItems(AppSettings());
-    const QStringList before = OurFiles();
-    Install(items);
+    qputenv("XDG_DATA_HOME", data_.filePath(u"made/share"_s).toUtf8());
+    const QStringList missing = FileManagerMenus::MissingSettings();
+    const QList<ContextMenuItem> items = ContextMenuItems(AppSettings()); // makes the settings
+    QStringList errors;
+    ASSERT_TRUE(FileManagerMenus(program_).Install(items, errors, missing));
     const QByteArray installed = ReadFile(FileManagerMenus::ThunarFile());
     EXPECT_EQ(installed.count("<action>"), 1 + 3 + 4) << "the system's action stays in sight";
     EXPECT_TRUE(installed.contains("<name xml:lang=\"de\">Terminal hier \xc3\xb6"
                                    "ffnen</name>"));
-    EXPECT_EQ(OurFiles().size(), before.size() + 1 + 7 + 7 + 1);
-    // A file of the user's own that has a name we use is not ours to remove.
-    WriteFile(FileManagerMenus::NautilusFolder() + u"/Rotate"_s, "#!/bin/sh\n");
-
-    QStringList errors;
-    EXPECT_TRUE(FileManagerMenus(program_).Uninstall(errors));
-    QStringList kept = before + QStringList{FileManagerMenus::NautilusFolder() + u"/Rotate"_s};
-    kept.sort();
-    EXPECT_EQ(OurFiles(), kept);
-    EXPECT_FALSE(QFile::exists(FileManagerMenus::ThunarFile()));
-
-    // Without the user's file, the folders made for our items go too, and
-    // so they do when the options turn every item off.
-    QFile::remove(FileManagerMenus::NautilusFolder() + u"/Rotate"_s);
-    Install(items);
+    // A file of the user's own among ours; the options turning every item
+    // off, which leaves the settings; a settings file changed since.
+    const QString mine = QFileInfo(FileManagerMenus::NemoFile(items[0])).path() + u"/mine"_s;
+    WriteFile(mine, "x");
     Install({});
-    const auto entries = [](const QString& folder) {
-        return QDir(folder)
-            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
-            .join(u' ')
-            .toStdString();
-    };
-    EXPECT_EQ(entries(data_.path()), "");
-    EXPECT_EQ(entries(ConfigPath()), "Vorn") << "only the settings";
+    EXPECT_TRUE(QFile::exists(RegistryKey::FilePath()) && QFile::exists(PresetStore::FilePath()))
+        << "turning the items off keeps the settings";
+    QString error;
+    ASSERT_TRUE(PresetStore().Save(u"Mine"_s, ResizeSettings(), error));
+    Uninstall();
+    EXPECT_EQ(EntriesUnder(data_.path()),
+              (QStringList{"made", "made/share", "made/share/nemo", "made/share/nemo/actions",
+                           "made/share/nemo/actions/mine"}));
+    EXPECT_EQ(EntriesUnder(ConfigPath()), (QStringList{"Vorn", "Vorn/tsy-presets.conf"}));
+}
+
+// Presets, old and new, follow the three items in menu order wherever a
+// file manager sorts by name; no name hides an item, breaks it or makes
+// two of one.
+TEST_F(FileManagerMenusTest, PresetItemsFollowResizeInOrderUnderSafeNames) {
+    // Names that an older Tessary stored, and enough for two-digit places.
+    const QStringList names{"..", ".hidden", "Web 1600 ", "Web 1600", "a/b", "a\u2215b", "50% %f",
+                            "p8", "p9",      "p10",       "p11",      "p12", "p13",      "p14"};
+    {
+        QSettings file(PresetStore::FilePath(), QSettings::IniFormat);
+        file.beginWriteArray(u"presets"_s, int(names.size()));
+        for (int i = 0; i < names.size(); ++i) {
+            file.setArrayIndex(i);
+            file.setValue(u"name"_s, names[i]);
+        }
+        file.endArray();
+    }
+    const QList<ContextMenuItem> items = ContextMenuItems(AppSettings());
+    ASSERT_EQ(items.size(), 3 + names.size());
+    Install(items);
+    QStringList inMenuOrder, nemo;
+    for (const ContextMenuItem& item : items)
+        inMenuOrder << QFileInfo(FileManagerMenus::NemoFile(item)).fileName();
+    for (const QString& name :
+         QDir(QFileInfo(FileManagerMenus::NemoFile(items[0])).path()).entryList(QDir::Files))
+        nemo << name;
+    std::sort(nemo.begin(), nemo.end());
+    EXPECT_EQ(nemo, inMenuOrder);
+    EXPECT_EQ(ValueIn(FileManagerMenus::NemoFile(items[0]), u"[Nemo Action]"_s, u"Name"_s),
+              u"Tessary \u25b8 Resize"_s);
+    EXPECT_TRUE(ValueIn(FileManagerMenus::NemoFile(items[9]), u"[Nemo Action]"_s, u"Name"_s)
+                    .endsWith(u"50%% %%f"_s));
+    QStringList actions =
+        ValueIn(FileManagerMenus::DolphinFile(), u"[Desktop Entry]"_s, u"Actions"_s)
+            .split(u';', Qt::SkipEmptyParts);
+    ASSERT_EQ(actions.size(), items.size());
+    EXPECT_EQ(actions.first(), u"01-resize"_s);
+    EXPECT_TRUE(std::is_sorted(actions.begin(), actions.end()));
+
+    QStringList scripts;
+    for (qsizetype i = 3; i < items.size(); ++i) {
+        const QString name = QFileInfo(FileManagerMenus::NautilusFile(items, i)).fileName();
+        EXPECT_TRUE(QFileInfo(FileManagerMenus::NautilusFile(items, i)).isExecutable())
+            << qPrintable(name);
+        EXPECT_FALSE(name.startsWith(u'.') || name.contains(u'%') || name != name.trimmed())
+            << qPrintable(name);
+        scripts << name;
+    }
+    scripts.removeDuplicates();
+    EXPECT_EQ(scripts.size(), names.size());
 }
 
 TEST(DesktopEntryTest, OpensThePictureTypesThatTheMenuItemsAreOfferedFor) {
@@ -284,18 +507,23 @@ TEST(DesktopEntryTest, OpensThePictureTypesThatTheMenuItemsAreOfferedFor) {
 }
 
 TEST_F(FileManagerMenusTest, AThunarFileWeCannotReadIsLeftAsItIs) {
-    const QByteArray broken = QByteArrayLiteral("<actions><action><name>Mine</action>");
-    WriteFile(FileManagerMenus::ThunarFile(), broken);
-    QStringList errors;
-    EXPECT_FALSE(FileManagerMenus(program_).Install(ContextMenuItems(AppSettings()), errors));
-    EXPECT_TRUE(errors.size() == 1 && errors[0].contains(FileManagerMenus::ThunarFile()))
-        << qPrintable(errors.join('\n'));
-    EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), broken);
-    EXPECT_TRUE(QFile::exists(FileManagerMenus::DolphinFile())) << "the others are written";
-
-    int remaining = 0;
-    EXPECT_FALSE(RewriteThunarActions("<menu></menu>", u"tessary-"_s, {}, remaining));
-    EXPECT_FALSE(RewriteThunarActions("", u"tessary-"_s, {}, remaining));
+    const QByteArray unread[] = {
+        "<actions><action><name>Mine</action>",
+        "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<actions>\n</actions>\n",
+        "<actions>\n<action><name>\xe9</name></action>\n</actions>\n",
+    };
+    for (const QByteArray& file : unread) {
+        WriteFile(FileManagerMenus::ThunarFile(), file);
+        QStringList errors;
+        EXPECT_FALSE(FileManagerMenus(program_).Install(ContextMenuItems(AppSettings()), errors));
+        EXPECT_TRUE(errors.size() == 1 && errors[0].contains(FileManagerMenus::ThunarFile()))
+            << qPrintable(errors.join('\n'));
+        EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), file);
+        EXPECT_TRUE(QFile::exists(FileManagerMenus::DolphinFile())) << "the others are written";
+    }
+    QString why;
+    EXPECT_FALSE(RewriteThunarActions("<menu></menu>", {}, {}, why));
+    EXPECT_FALSE(RewriteThunarActions("", {}, {}, why));
 }
 
 } // namespace

@@ -238,11 +238,14 @@ TEST_F(TessaryBatchTest, DryRunWritesNothingAndARemovingBatchSaysWhatWent) {
 
 // Presets: those that come with the program, one saved from a command line
 // and used with a further change, one deleted; names with spaces and
-// slashes are names like any other.
+// slashes are names like any other, names a file manager would hide or
+// double are refused. Saved or deleted, a preset reaches the installed
+// menus through the tessary-menu beside tessary-batch, not on PATH.
 TEST_F(TessaryBatchTest, PresetsAreListedSavedUsedAndDeleted) {
     const QStringList builtIn{"Web 1600", "Mail small", "Square 1080 for social media",
                               "Thumbnail 320"};
     EXPECT_EQ(Batch(u"--list-presets"_s).out, builtIn.join(u'\n') + u'\n');
+    ASSERT_EQ(RunTool(kMenu, {u"--install"_s}, {}, 60000, Environment()).exitCode, 0);
     const std::pair<QStringList, int> steps[] = {
         {{"--preset", "Square 1080 for social media", "--set", "width=200", "--set", "height=100",
           "--save-preset", "Wide / banner"},
@@ -251,12 +254,22 @@ TEST_F(TessaryBatchTest, PresetsAreListedSavedUsedAndDeleted) {
         {{"--delete-preset", "Mail small"}, 1},
         {{"--preset", "nothing", Photo()}, 2},
         {{"--save-preset", ""}, 2},
+        {{"--save-preset", ".."}, 2},
+        {{"--save-preset", ".hidden"}, 2},
+        {{"--save-preset", "Web 1600 "}, 2},
     };
-    for (const auto& [arguments, status] : steps)
-        EXPECT_EQ(RunTool(kBatch, arguments, {}, 60000, Environment()).exitCode, status)
-            << qPrintable(arguments.join(u' '));
+    for (const auto& [arguments, status] : steps) {
+        const ToolRun run = RunTool(kBatch, arguments, {}, 60000, Environment());
+        EXPECT_EQ(run.exitCode, status) << qPrintable(arguments.join(u' '));
+        EXPECT_TRUE(status != 0 || run.err.isEmpty()) << qPrintable(run.err);
+    }
     EXPECT_EQ(Batch(u"--list-presets"_s).out,
               u"Web 1600\nSquare 1080 for social media\nThumbnail 320\nWide / banner\n"_s);
+    QByteArray nemo;
+    for (const QString& name :
+         QDir(home_.filePath(u".local/share/nemo/actions"_s)).entryList(QDir::Files))
+        nemo += ReadFile(home_.filePath(u".local/share/nemo/actions/"_s + name));
+    EXPECT_TRUE(nemo.contains("Wide / banner") && !nemo.contains("Mail small"));
     const QStringList run{"--preset", "Wide / banner", "--set", "anchor=2", "--", Photo()};
     ASSERT_EQ(RunTool(kBatch, run, {}, 60000, Environment()).exitCode, 0);
     const Identified id = Identify(Path(u"resize/Canon_40D.jpg"_s));

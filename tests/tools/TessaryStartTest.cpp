@@ -14,6 +14,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QUrl>
 
 namespace {
 
@@ -177,6 +178,83 @@ TEST_F(TessaryStartTest, APathTooLongForTheBlockIsRefusedBeforeAnythingIsWritten
           QStringList{u"a.jpg"_s}, QStringList{}})
         EXPECT_EQ(RunTool(kMenu, wrong, {}, 30000, Environment()).exitCode, 2)
             << qPrintable(wrong.join(' '));
+}
+
+// Nautilus hands a script "x%1.jpg" as "x.jpg" (another file) and
+// "b%20 50%.jpg" as "b0 50jpg"; its own list of the chosen files, which
+// the script is told to read, holds them as they are.
+TEST_F(TessaryStartTest, ANautilusPickIsTakenFromNautilussOwnList) {
+    AppSettings stored;
+    stored.imagetype = 5; // PNG
+    stored.SaveResizeSettings();
+    const QString drawn = Pictures(1, u"drawn%1.jpg"_s).first();
+    QStringList uris;
+    for (const QString& name : {u"x%1.jpg"_s, u"b%20 50%.jpg"_s, u"x.jpg"_s}) {
+        QFile::copy(drawn, dir_.filePath(name));
+        if (name != u"x.jpg"_s)
+            uris << u"file://"_s +
+                        QString::fromLatin1(QUrl::toPercentEncoding(dir_.filePath(name), "/"));
+    }
+    QStringList environment = Environment();
+    environment << u"NAUTILUS_SCRIPT_SELECTED_URIS="_s + uris.join(u'\n') + u'\n';
+    const ToolRun run = RunTool(kMenu,
+                                {u"--command"_s, u"1"_s, u"--pictures-only"_s, u"--nautilus"_s,
+                                 u"--wait"_s, u"--"_s, u"x.jpg"_s, u"b0 50jpg"_s},
+                                {}, 120000, environment);
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    EXPECT_EQ(QDir(dir_.filePath(u"resize"_s)).entryList(QDir::Files),
+              (QStringList{u"b%20 50%.png"_s, u"x%1.png"_s}));
+}
+
+// A DISPLAY that names a display that is gone (tmux, ssh): what needs no
+// window runs, and a hand-off that would ask in a window says why it
+// cannot, without Qt's abort or its words.
+TEST_F(TessaryStartTest, AStaleDisplayNeverAbortsTheMenuProgram) {
+    ASSERT_FALSE(QFileInfo::exists(u"/tmp/.X11-unix/X4242"_s));
+    const QStringList environment = Environment(u":4242"_s);
+    for (const QString& command : {u"--help"_s, u"--version"_s, u"--install"_s, u"--uninstall"_s}) {
+        const ToolRun run = RunTool(kMenu, {command}, {}, 30000, environment);
+        EXPECT_EQ(std::pair(run.exitCode, run.err), std::pair(0, QString())) << qPrintable(command);
+    }
+    const QString album = dir_.filePath(u"album"_s);
+    QDir().mkpath(album);
+    DrawPictures(album, 1, u"a%1.jpg"_s, 64, 48);
+    const ToolRun asked =
+        RunTool(kMenu, {u"--command"_s, u"1"_s, u"--"_s, album}, {}, 30000, environment);
+    EXPECT_EQ(asked.exitCode, 1);
+    EXPECT_TRUE(asked.err.contains(u"there is no screen"_s) && !asked.err.contains(u"qt."_s))
+        << qPrintable(asked.err);
+}
+
+// Uninstalling leaves the home as installing found it: the settings it
+// made, the folders it made for the items, and the hand-off block with the
+// last pick's paths all go. With "Tessary" unticked, installing says so
+// and writes nothing.
+TEST_F(TessaryStartTest, UninstallLeavesTheHomeAsInstallFoundIt) {
+    const QStringList environment = Environment();
+    const auto everything = [this] {
+        return EntriesUnder(home_.path()) + EntriesUnder(runtime_.path());
+    };
+    const QStringList before = everything();
+    ASSERT_EQ(RunTool(kMenu, {u"--install"_s}, {}, 30000, environment).exitCode, 0);
+    EXPECT_NE(everything(), before);
+    const QString picture = Pictures(1, u"p%1.jpg"_s).first();
+    ASSERT_EQ(RunTool(kMenu, {u"--command"_s, u"1"_s, u"--wait"_s, u"--"_s, picture}, {}, 120000,
+                      environment)
+                  .exitCode,
+              0);
+    EXPECT_FALSE(EntriesUnder(runtime_.path()).isEmpty()) << "a hand-off block was left";
+    ASSERT_EQ(RunTool(kMenu, {u"--uninstall"_s}, {}, 30000, environment).exitCode, 0);
+    EXPECT_EQ(everything(), before);
+
+    AppSettings unticked;
+    unticked.extTessary = 0;
+    unticked.SaveMenuAndMailSettings();
+    const QStringList settled = everything();
+    const ToolRun run = RunTool(kMenu, {u"--install"_s}, {}, 30000, environment);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains(u"\"Tessary\" is unticked"_s)) << qPrintable(run.err);
+    EXPECT_EQ(everything(), settled);
 }
 
 } // namespace

@@ -264,7 +264,10 @@ bool TakeValue(const QString& option, const QString& value, BatchCommandLine& li
         else
             error = QStringLiteral("--also: ") + error;
     } else if (option.endsWith(QLatin1String("preset"))) {
-        error = PresetStore::NameError(value);
+        // A preset stored before the rules for new names grew can still be
+        // used and deleted.
+        error = option == QLatin1String("--save-preset") ? PresetStore::NameError(value)
+                                                         : PresetStore::StoredNameError(value);
         (option == QLatin1String("--preset")        ? line.preset
          : option == QLatin1String("--save-preset") ? line.savePreset
                                                     : line.deletePreset) = value;

@@ -46,7 +46,8 @@ constexpr int kPendingWaitMs = 30000;
 constexpr int kPollMs = 50;
 
 const QString kUsage = QStringLiteral(
-    "Usage: tessary-menu --command N [--preset NAME] [--wait] [--pictures-only] [--] FILE...\n"
+    "Usage: tessary-menu --command N [--preset NAME] [--wait] [--pictures-only] [--nautilus]\n"
+    "                    [--] FILE...\n"
     "       tessary-menu --install | --uninstall\n"
     "\n"
     "Hands FILEs to Tessary the way its file-manager menu items do, or puts those\n"
@@ -60,6 +61,8 @@ const QString kUsage = QStringLiteral(
     "  --preset NAME    the preset of --command 3\n"
     "  --wait           wait for tessary to end and exit with its status\n"
     "  --pictures-only  pass on only the files with a picture extension\n"
+    "  --nautilus       take the files from NAUTILUS_SCRIPT_SELECTED_URIS when it is\n"
+    "                   set (what Nautilus's scripts get), not from the arguments\n"
     "\n"
     "A folder, or files none of which is a picture, is shown to the user in a window\n"
     "first (the pictures found, with Resize and Cancel), so it needs a screen.\n"
@@ -80,17 +83,53 @@ int UsageError(const QString& message) {
     return kExitUsage;
 }
 
-// A screen a person looks at: not the offscreen stand-in of scripts.
+const QByteArray kOffscreen = QByteArrayLiteral("offscreen");
+
+// A screen a person looks at, reached: not the offscreen stand-in of
+// scripts, nor a display that is gone.
 bool HasScreen() {
-    return (qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) &&
-           qgetenv("QT_QPA_PLATFORM") != "offscreen";
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) &&
+           QGuiApplication::platformName() != kOffscreen;
+}
+
+QtMessageHandler gPassOn = nullptr;
+
+// Qt's words on a display it cannot reach: that is said our own way.
+void QuietAboutDisplays(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!QByteArray(context.category).startsWith("qt.qpa"))
+        gPassOn(type, context, message);
+}
+
+// The application of a hand-off, which may have to ask or tell the user
+// something in a window: with widgets where a display is named. A display
+// that is gone (a stale DISPLAY in tmux or over ssh) leaves the offscreen
+// platform, which reads as no screen, where Qt alone would abort. The
+// other commands need no window and make no application of this kind.
+std::unique_ptr<QCoreApplication> StartApplication(int& argc, char** argv) {
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+    if (chosen == kOffscreen ||
+        (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    const QByteArray tried = !chosen.isEmpty()                      ? chosen
+                             : qEnvironmentVariableIsSet("DISPLAY") ? QByteArray("xcb;wayland")
+                                                                    : QByteArray("wayland");
+    qputenv("QT_QPA_PLATFORM", tried + ';' + kOffscreen);
+    gPassOn = qInstallMessageHandler(QuietAboutDisplays);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(gPassOn);
+    // tessary, started later, chooses for itself.
+    if (chosen.isEmpty())
+        qunsetenv("QT_QPA_PLATFORM");
+    else
+        qputenv("QT_QPA_PLATFORM", chosen);
+    return app;
 }
 
 // What went wrong, on standard error and, for a file manager's user who
 // never sees that, in a window as well.
 int Fail(const QString& message) {
     Err() << "tessary-menu: " << message << "\n" << Qt::flush;
-    if (!isatty(STDERR_FILENO) && HasScreen() && qobject_cast<QApplication*>(qApp))
+    if (!isatty(STDERR_FILENO) && HasScreen())
         QMessageBox::warning(nullptr, HandOffText::Caption, message);
     return kExitFailed;
 }
@@ -100,6 +139,7 @@ struct Request {
     QString preset; // for command 3: handed on as the first record
     bool wait = false;
     bool picturesOnly = false;
+    bool nautilus = false;
     QStringList files;
 };
 
@@ -225,23 +265,50 @@ int HandOffFiles(const Request& request) {
 int WriteMenus(bool install) {
     const FileManagerMenus menus(QCoreApplication::applicationFilePath());
     QStringList errors;
-    const bool done = install ? menus.Install(ContextMenuItems(GetAppSettings()), errors)
-                              : menus.Uninstall(errors);
+    bool done = true;
+    if (install) {
+        // Reading the settings makes them when they are missing; what it
+        // makes is recorded, and goes again with --uninstall.
+        const QStringList missing = FileManagerMenus::MissingSettings();
+        const QList<ContextMenuItem> items = ContextMenuItems(GetAppSettings());
+        if (items.isEmpty())
+            Err() << "tessary-menu: \"" << kContextMenuTitle
+                  << "\" is unticked in Tessary's options (Edit > Option ... > Menu Context), "
+                     "so no menu item was written.\n";
+        done = menus.Install(items, errors, missing);
+    } else {
+        done = menus.Uninstall(errors);
+        HandOffBlock::Discard();
+    }
     if (!errors.isEmpty())
         Fail(errors.join(QLatin1Char('\n')));
     return done ? 0 : kExitFailed;
 }
 
+// The files Nautilus chose, from its own list: it reads a percent sign in
+// a script's arguments as a field code ("x%1.jpg" arrives as "x.jpg").
+bool TakeNautilusChoice(Request& request) {
+    constexpr const char* kChosen = "NAUTILUS_SCRIPT_SELECTED_URIS";
+    if (!request.nautilus || !qEnvironmentVariableIsSet(kChosen))
+        return true;
+    request.files.clear();
+    for (const QByteArray& uri : qgetenv(kChosen).split('\n')) {
+        if (uri.isEmpty())
+            continue;
+        const QString path = FileNameFromUri(uri);
+        if (path.isEmpty()) {
+            Fail(QStringLiteral("Tessary works on the files of this computer, and %1 is not one.")
+                     .arg(ShownFileName(QString::fromUtf8(uri))));
+            return false;
+        }
+        request.files << path;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    // Widgets only where a person can see them: the menus are written, and
-    // files handed off, from scripts too.
-    std::unique_ptr<QCoreApplication> app;
-    if (HasScreen())
-        app = std::make_unique<QApplication>(argc, argv);
-    else
-        app = std::make_unique<QCoreApplication>(argc, argv);
     QStringList arguments = DecodeArguments(argc, argv);
     if (arguments.isEmpty())
         return UsageError(QStringLiteral("nothing to do"));
@@ -255,8 +322,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if ((first == QLatin1String("--install") || first == QLatin1String("--uninstall")) &&
-        arguments.size() == 1)
+        arguments.size() == 1) {
+        const QCoreApplication app(argc, argv);
         return WriteMenus(first == QLatin1String("--install"));
+    }
 
     Request request;
     bool haveCommand = false;
@@ -280,6 +349,8 @@ int main(int argc, char** argv) {
             request.wait = true;
         } else if (argument == QLatin1String("--pictures-only")) {
             request.picturesOnly = true;
+        } else if (argument == QLatin1String("--nautilus")) {
+            request.nautilus = true;
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             return UsageError(QStringLiteral("unknown option %1").arg(argument));
         } else {
@@ -290,5 +361,8 @@ int main(int argc, char** argv) {
         return UsageError(QStringLiteral("--command N is missing"));
     if ((request.command == HandOffCommand::ResizeWithPreset) == request.preset.isEmpty())
         return UsageError(QStringLiteral("--preset NAME goes with --command 3, and only with it"));
+    const std::unique_ptr<QCoreApplication> app = StartApplication(argc, argv);
+    if (!TakeNautilusChoice(request))
+        return kExitFailed;
     return HandOffFiles(request);
 }
