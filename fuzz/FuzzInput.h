@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QtGlobal>
 
 #include <cstddef>
 #include <cstdint>
@@ -39,6 +40,11 @@ private:
     QByteArray bytes_;
     qsizetype at_ = 0;
 };
+
+// Qt's warnings about the bad bytes we feed it would bury libFuzzer's own
+// report; a harness that includes this header runs without them.
+inline const bool kQtQuiet =
+    (qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {}), true);
 
 // Stops the run, so libFuzzer keeps the input, when a harness finds a
 // promise of ours broken rather than a crash.

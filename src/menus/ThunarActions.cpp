@@ -72,6 +72,8 @@ struct Parsed {
 // The actions of a uca.xml and where they stand; nothing when the text is
 // not a well-formed action list.
 std::optional<Parsed> Parse(const QString& text) {
+    // The reader passes over a byte order mark and does not count it.
+    const qsizetype bom = text.startsWith(QChar(0xFEFF)) ? 1 : 0;
     QXmlStreamReader reader(text);
     Parsed parsed;
     int depth = 0;
@@ -79,7 +81,7 @@ std::optional<Parsed> Parse(const QString& text) {
     QString value;
     while (!reader.atEnd()) {
         reader.readNext();
-        const qsizetype offset = reader.characterOffset();
+        const qsizetype offset = bom + reader.characterOffset();
         if (reader.isStartElement()) {
             ++depth;
             const qsizetype start = text.lastIndexOf(QLatin1Char('<'), offset - 1);
@@ -131,11 +133,25 @@ QStringList Meaning(const Found& action) {
     return fields;
 }
 
+// A value as XML text: escaped, and each character that XML 1.0 cannot
+// hold at all (controls, lone surrogates) as U+FFFD, since one of them
+// would make Thunar drop the whole list, the user's actions too.
+QString XmlText(const QString& value) {
+    QString held;
+    for (const char32_t c : value.toUcs4()) {
+        const bool allowed = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+                             (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+        const char32_t kept = allowed ? c : 0xFFFD;
+        held += QString::fromUcs4(&kept, 1);
+    }
+    return held.toHtmlEscaped();
+}
+
 // Ours, laid out as Thunar lays out its own, each on lines of its own.
 QString Written(const ThunarAction& action) {
     QString text = QStringLiteral("<action>\n");
     const auto field = [&text](const QString& name, const QString& value) {
-        text += QStringLiteral("\t<%1>%2</%1>\n").arg(name, value.toHtmlEscaped());
+        text += QStringLiteral("\t<%1>%2</%1>\n").arg(name, XmlText(value));
     };
     field(QStringLiteral("icon"), action.icon);
     field(QStringLiteral("name"), action.name);

@@ -348,6 +348,7 @@ TEST_F(FileManagerMenusTest, AUsersThunarFileComesBackByteForByte) {
         {"an action whose id begins with tessary-", namedLikeOurs, {}},
         {"an empty list", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions/>\n", {}},
         {"an empty list on one line", "<actions></actions>", kThunarSystemActions},
+        {"an empty list after a byte order mark", "\xEF\xBB\xBF<actions/>\n", {}},
         {"a copy of the system's", kThunarSystemActions, kThunarSystemActions},
         {"a Latin-1 file", latin1, {}},
     };
