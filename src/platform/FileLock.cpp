@@ -15,8 +15,15 @@ FileLock::~FileLock() {
 }
 
 std::unique_ptr<FileLock> FileLock::Take(const QString& path) {
-    const int fd =
-        open(EncodeFileName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    return Wait(
+        open(EncodeFileName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+}
+
+std::unique_ptr<FileLock> FileLock::TakeFolder(const QString& folder) {
+    return Wait(open(EncodeFileName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+std::unique_ptr<FileLock> FileLock::Wait(int fd) {
     if (fd < 0)
         return nullptr;
     while (flock(fd, LOCK_EX) != 0) {

@@ -2,14 +2,14 @@
 // The resize dialog's recipes: the name template and further outputs it
 // checks, the presets it fills itself from and stores, and the estimate
 // of the batch it asks for.
+#include "batch/EncodeResult.h"
+#include "batch/NameTemplate.h"
 #include "menus/ContextMenuItems.h"
 #include "menus/FileManagerMenus.h"
 #include "platform/DesktopMetrics.h"
 #include "platform/FixedText.h"
-#include "batch/EncodeResult.h"
 #include "resize/EstimateLabel.h"
 #include "resize/FurtherOutputList.h"
-#include "batch/NameTemplate.h"
 #include "resize/ResizeDialog.h"
 #include "resize/ResizeIds.h"
 #include "settings/AppSettings.h"
@@ -71,7 +71,9 @@ bool ResizeDialog::ReadRecipe(bool prompt) {
 void ResizeDialog::FillPresets(const QString& current) {
     presetBox_->clear();
     presetBox_->addItem(Text::NoPreset);
-    presetBox_->addItems(PresetStore().Names());
+    const PresetStore presets;
+    presetBox_->addItems(presets.Names());
+    presetBox_->setToolTip(presets.Problem());
     presetBox_->setCurrentIndex(std::max(presetBox_->findText(current), 0));
     deletePreset_->setEnabled(presetBox_->currentIndex() > 0);
 }
@@ -122,7 +124,10 @@ void ResizeDialog::OnDeletePreset() {
         QMessageBox::question(this, windowTitle(), Text::DeleteQuestion.arg(name)) !=
             QMessageBox::Yes)
         return;
-    PresetStore().Remove(name);
+    if (QString error; !PresetStore().Remove(name, error)) {
+        QMessageBox::warning(this, windowTitle(), error);
+        return;
+    }
     RefreshMenus();
     FillPresets({});
 }

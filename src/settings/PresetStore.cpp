@@ -1,21 +1,31 @@
 // SPDX-License-Identifier: MIT
 #include "settings/PresetStore.h"
 
+#include "platform/FileLock.h"
+#include "platform/FileName.h"
 #include "platform/Registry.h"
 #include "platform/RegularFile.h"
+#include "platform/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <algorithm>
-#include <cstdio>
-#include <functional>
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace {
 
 const QString kArray = QStringLiteral("presets");
 const QString kName = QStringLiteral("name");
+const QString kVersion = QStringLiteral("version");
+const QString kRemoved = QStringLiteral("removed");
+// From this version on, the program's presets the user deleted are listed.
+constexpr int kVersionListingRemoved = 2;
+const QString kNotAFile = QStringLiteral("it is not a file");
 constexpr int kMostNameCharacters = 64;
 
 ResizeSettings Preset(const std::function<void(ResizeSettings&)>& change) {
@@ -27,6 +37,13 @@ ResizeSettings Preset(const std::function<void(ResizeSettings&)>& change) {
     s.metadata = 1;
     change(s);
     return s;
+}
+
+// The preset of that name in presets; null when there is none.
+template <typename Presets> auto* Named(Presets& presets, const QString& name) {
+    const auto found = std::find_if(presets.begin(), presets.end(),
+                                    [&name](const auto& preset) { return preset.first == name; });
+    return found == presets.end() ? nullptr : &*found;
 }
 
 } // namespace
@@ -66,37 +83,83 @@ QString PresetStore::FilePath() {
 }
 
 PresetStore::PresetStore() {
-    if (!MissingOrRegularFile(FilePath())) {
-        usable_ = false;
-        return;
-    }
-    if (!QFile::exists(FilePath())) {
-        presets_ = BuiltIn();
+    Read();
+    // The first use keeps the program's presets; two first uses at once
+    // write the same file.
+    if (usable_ && !QFileInfo::exists(FilePath()))
         Write();
+}
+
+void PresetStore::Read() {
+    presets_.clear();
+    removed_.clear();
+    problem_.clear();
+    const QString path = FilePath();
+    usable_ = MissingOrRegularFile(path);
+    if (!usable_) {
+        presets_ = BuiltIn();
+        problem_ = QStringLiteral("%1 is not a file: the presets that come with Tessary are "
+                                  "offered, and none can be saved or deleted until it is moved "
+                                  "away.")
+                       .arg(path);
         return;
     }
-    QSettings file(FilePath(), QSettings::IniFormat);
-    const int count = file.beginReadArray(kArray);
-    for (int i = 0; i < count; ++i) {
-        file.setArrayIndex(i);
-        // Names stored before the rules for new ones grew are kept.
-        const QString name = file.value(kName).toString();
-        if (!StoredNameError(name).isEmpty())
-            continue;
-        ResizeSettings settings;
-        for (const ResizeSettingsField& field : ResizeSettingsFields()) {
-            const QVariant value = file.value(field.name);
-            if (!value.isValid())
-                continue;
-            if (field.text)
-                settings.*field.text = value.toString();
-            else if (bool ok = false; value.toString().toUInt(&ok), ok)
-                settings.*field.number = value.toString().toUInt();
-        }
-        DefaultOutOfRange(settings);
-        presets_.emplace_back(name, settings);
+    if (!QFileInfo::exists(path)) {
+        presets_ = BuiltIn();
+        return;
     }
-    file.endArray();
+    QSettings file(path, QSettings::IniFormat);
+    const int version = file.value(kVersion).toInt();
+    removed_ = file.value(kRemoved).toStringList();
+    // The count the file states is checked against the presets it holds,
+    // never trusted: it is written last, so a file cut short lacks it.
+    bool counted = false;
+    const int stated = file.value(kArray + QStringLiteral("/size")).toInt(&counted);
+    file.beginGroup(kArray);
+    QList<int> indexes;
+    for (const QString& group : file.childGroups()) {
+        bool ok = false;
+        if (const int index = group.toInt(&ok); ok && index > 0)
+            indexes << index;
+    }
+    std::sort(indexes.begin(), indexes.end());
+    const bool damaged =
+        file.status() != QSettings::NoError || !counted || stated != int(indexes.size());
+    const auto& fields = ResizeSettingsFields();
+    for (const int index : indexes) {
+        file.beginGroup(QString::number(index));
+        // Names stored before the rules for new ones grew are kept; a
+        // preset that lost some of its options with a damaged file is not.
+        const QString name = file.value(kName).toString();
+        if (StoredNameError(name).isEmpty() &&
+            !(damaged && size_t(file.childKeys().size()) < fields.size() + 1)) {
+            ResizeSettings settings;
+            for (const ResizeSettingsField& field : fields) {
+                const QVariant value = file.value(field.name);
+                if (!value.isValid())
+                    continue;
+                if (field.text)
+                    settings.*field.text = value.toString();
+                else if (bool ok = false; value.toString().toUInt(&ok), ok)
+                    settings.*field.number = value.toString().toUInt();
+            }
+            DefaultOutOfRange(settings);
+            presets_.emplace_back(name, settings);
+        }
+        file.endGroup();
+    }
+    file.endGroup();
+    // Files from before deleted presets were listed said so by lacking them.
+    if (damaged || version >= kVersionListingRemoved) {
+        for (const auto& [name, settings] : BuiltIn()) {
+            if (!removed_.contains(name) && !Named(presets_, name))
+                presets_.emplace_back(name, settings);
+        }
+    }
+    if (damaged)
+        problem_ = QStringLiteral("The presets file %1 was damaged: the presets that could be "
+                                  "read are kept, and those that come with Tessary are back.")
+                       .arg(path);
 }
 
 QStringList PresetStore::Names() const {
@@ -107,35 +170,42 @@ QStringList PresetStore::Names() const {
 }
 
 bool PresetStore::Load(const QString& name, ResizeSettings& settings) const {
-    for (const auto& [stored, options] : presets_) {
-        if (stored == name) {
-            settings = options;
-            return true;
-        }
-    }
-    return false;
+    const auto* found = Named(presets_, name);
+    if (found)
+        settings = found->second;
+    return found;
 }
 
 bool PresetStore::Save(const QString& name, const ResizeSettings& settings, QString& error) {
     error = NameError(name);
     if (!error.isEmpty())
         return false;
-    const auto found = std::find_if(presets_.begin(), presets_.end(),
-                                    [&name](const auto& preset) { return preset.first == name; });
-    if (found != presets_.end())
-        found->second = settings;
-    else
-        presets_.emplace_back(name, settings);
-    if (Write())
+    error = Change([&] {
+        removed_.removeAll(name);
+        if (auto* found = Named(presets_, name))
+            found->second = settings;
+        else
+            presets_.emplace_back(name, settings);
+    });
+    if (error.isEmpty())
         return true;
-    error = QStringLiteral("The presets cannot be written to %1.").arg(FilePath());
+    error = QStringLiteral("The presets cannot be written to %1: %2.").arg(FilePath(), error);
     return false;
 }
 
-bool PresetStore::Remove(const QString& name) {
-    const auto removed =
-        std::erase_if(presets_, [&name](const auto& preset) { return preset.first == name; });
-    return removed > 0 && Write();
+bool PresetStore::Remove(const QString& name, QString& error) {
+    bool found = false;
+    error = Change([&] {
+        found = std::erase_if(presets_, [&name](const auto& p) { return p.first == name; }) > 0;
+        const auto builtIn = BuiltIn();
+        if (found && !removed_.contains(name) && Named(builtIn, name))
+            removed_ << name;
+    });
+    if (!error.isEmpty())
+        error = QStringLiteral("The presets cannot be written to %1: %2.").arg(FilePath(), error);
+    else if (!found)
+        error = QStringLiteral("There is no preset named '%1' to delete.").arg(name);
+    return error.isEmpty();
 }
 
 QString PresetStore::StoredNameError(const QString& name) {
@@ -155,6 +225,9 @@ QString PresetStore::NameError(const QString& name) {
         return error;
     // A name is also a file name in the file managers' menus, where a
     // leading dot hides it and a space at an end makes a second "Web 1600".
+    if (!name.isValidUtf16() || name.contains(QChar::ReplacementCharacter))
+        return QStringLiteral("A preset's name must be text: this one holds bytes that are not "
+                              "UTF-8.");
     if (name.startsWith(QLatin1Char('.')))
         return QStringLiteral("A preset's name cannot begin with a dot.");
     if (name != name.trimmed())
@@ -162,15 +235,40 @@ QString PresetStore::NameError(const QString& name) {
     return {};
 }
 
-// The whole file, in one step: a crash never leaves half of it.
-bool PresetStore::Write() {
+QString PresetStore::Change(const std::function<void()>& change) {
     if (!usable_)
-        return false;
+        return kNotAFile;
     QDir().mkpath(RegistryKey::ConfigFolder());
-    const QString temporary = FilePath() + QStringLiteral(".new");
-    QFile::remove(temporary);
+    // The folder is the lock: a lock file would stay behind for good.
+    const std::unique_ptr<FileLock> lock = FileLock::TakeFolder(RegistryKey::ConfigFolder());
+    if (!lock)
+        return SystemReason(errno);
+    Read();
+    if (!usable_)
+        return kNotAFile;
+    change();
+    return Write();
+}
+
+// The whole file, in one step, under a name of its own: a crash never
+// leaves half of it, and a link at its place is written through.
+QString PresetStore::Write() {
+    if (!usable_)
+        return kNotAFile;
+    const QString folder = RegistryKey::ConfigFolder();
+    QDir().mkpath(folder);
+    QByteArray temporary;
+    QString why;
+    const int fd = CreateTemporaryFile(folder, temporary, why);
+    if (fd < 0)
+        return why;
+    ::close(fd);
+    QFile written(DecodeFileName(temporary));
     {
-        QSettings file(temporary, QSettings::IniFormat);
+        QSettings file(written.fileName(), QSettings::IniFormat);
+        file.setValue(kVersion, kVersionListingRemoved);
+        if (!removed_.isEmpty())
+            file.setValue(kRemoved, removed_);
         file.beginWriteArray(kArray, int(presets_.size()));
         for (int i = 0; i < int(presets_.size()); ++i) {
             file.setArrayIndex(i);
@@ -186,8 +284,11 @@ bool PresetStore::Write() {
         file.endArray();
         file.sync();
         if (file.status() != QSettings::NoError)
-            return false;
+            why = QStringLiteral("the presets could not be put into words");
     }
-    return std::rename(QFile::encodeName(temporary).constData(),
-                       QFile::encodeName(FilePath()).constData()) == 0;
+    const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    written.remove();
+    if (!why.isEmpty())
+        return why;
+    return WriteFileSafely(FilePath(), bytes);
 }

@@ -257,6 +257,7 @@ TEST_F(TessaryBatchTest, PresetsAreListedSavedUsedAndDeleted) {
         {{"--save-preset", ".."}, 2},
         {{"--save-preset", ".hidden"}, 2},
         {{"--save-preset", "Web 1600 "}, 2},
+        {{"--save-preset", "caf\uFFFD"}, 2}, // bytes that were not UTF-8
     };
     for (const auto& [arguments, status] : steps) {
         const ToolRun run = RunTool(kBatch, arguments, {}, 60000, Environment());
@@ -274,6 +275,49 @@ TEST_F(TessaryBatchTest, PresetsAreListedSavedUsedAndDeleted) {
     ASSERT_EQ(RunTool(kBatch, run, {}, 60000, Environment()).exitCode, 0);
     const Identified id = Identify(Path(u"resize/Canon_40D.jpg"_s));
     EXPECT_EQ(std::tuple(id.format, id.width, id.height), std::tuple(u"JPEG"_s, 200, 100));
+}
+
+// Programs saving presets at once keep every one; a presets file cut
+// short, claiming more presets than it holds, or not a file at all never
+// costs the program's own presets, and the user hears of it; a link at
+// its place stays a link.
+TEST_F(TessaryBatchTest, PresetsSurviveWritersAtOnceAndADamagedFile) {
+    const QString file = home_.filePath(u".config/Vorn/tsy-presets.conf"_s);
+    std::vector<std::unique_ptr<QProcess>> savers;
+    for (int i = 0; i < 6; ++i) {
+        savers.push_back(std::make_unique<QProcess>());
+        savers.back()->setEnvironment(Environment());
+        savers.back()->start(kBatch, {u"--save-preset"_s, u"At once %1"_s.arg(i)});
+    }
+    for (const auto& saver : savers)
+        ASSERT_TRUE(saver->waitForFinished(60000) && saver->exitCode() == 0);
+    const QStringList all = Batch(u"--list-presets"_s).out.split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(all.size(), 10) << qPrintable(all.join(u", "_s));
+    const QByteArray whole = ReadFile(file);
+    const QString builtIn =
+        u"Web 1600\nMail small\nSquare 1080 for social media\nThumbnail 320\n"_s;
+    const QString target = Path(u"presets.conf"_s);
+    // Cut short, claiming more than it holds, and a folder in its place.
+    for (const QByteArray& damaged : {whole.left(whole.indexOf("size=")),
+                                      QByteArray("[presets]\nsize=2147483647\n"), QByteArray()}) {
+        QFile::remove(file);
+        if (damaged.isEmpty())
+            QDir().mkpath(file);
+        else
+            WriteFile(file, damaged);
+        const ToolRun run = RunTool(kBatch, {u"--list-presets"_s}, {}, 60000, Environment());
+        EXPECT_TRUE(run.out.startsWith(builtIn)) << qPrintable(run.out);
+        EXPECT_TRUE(run.err.contains(file)) << qPrintable(run.err);
+    }
+    EXPECT_EQ(RunTool(kBatch, {u"--save-preset"_s, u"X"_s}, {}, 60000, Environment()).exitCode, 1);
+    QDir().rmdir(file);
+    WriteFile(target, whole);
+    QFile::remove(file);
+    ASSERT_TRUE(QFile::link(target, file));
+    ASSERT_EQ(RunTool(kBatch, {u"--save-preset"_s, u"Linked"_s}, {}, 60000, Environment()).exitCode,
+              0);
+    EXPECT_TRUE(QFileInfo(file).isSymLink());
+    EXPECT_TRUE(ReadFile(target).contains("Linked"));
 }
 
 // Killed at random moments while writing over its sources, the batch leaves

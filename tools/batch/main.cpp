@@ -4,6 +4,10 @@
 #include "FileList.h"
 #include "TerminalPrompt.h"
 
+#include "batch/PictureTree.h"
+#include "batch/Recipe.h"
+#include "batch/ResizeJob.h"
+#include "batch/SizeEstimate.h"
 #include "browse/FolderListing.h"
 #include "codec/Image.h"
 #include "mail/MailPictures.h"
@@ -15,10 +19,6 @@
 #include "platform/FileName.h"
 #include "preview/ExifReader.h"
 #include "preview/PanelLayout.h"
-#include "batch/PictureTree.h"
-#include "batch/Recipe.h"
-#include "batch/ResizeJob.h"
-#include "batch/SizeEstimate.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
 #include "settings/PresetStore.h"
@@ -120,10 +120,18 @@ int PrintList(const BatchCommandLine& line) {
     return 0;
 }
 
+// The stored presets; what is wrong with them is said on the way.
+PresetStore Presets() {
+    PresetStore presets;
+    if (!presets.Problem().isEmpty())
+        QTextStream(stderr) << "tessary-batch: " << presets.Problem() << "\n";
+    return presets;
+}
+
 // The stored options with this run's --set changes.
 std::optional<ResizeSettings> RunSettings(const BatchCommandLine& line, QString& error) {
     ResizeSettings settings = GetAppSettings();
-    if (!line.preset.isEmpty() && !PresetStore().Load(line.preset, settings)) {
+    if (!line.preset.isEmpty() && !Presets().Load(line.preset, settings)) {
         error = QStringLiteral("there is no preset named '%1'; --list-presets lists them")
                     .arg(line.preset);
         return std::nullopt;
@@ -175,9 +183,9 @@ std::optional<QStringList> ListedFiles(const BatchCommandLine& line, QString& er
     if (line.filesFrom.isEmpty())
         return QStringList();
     const bool standardInput = line.filesFrom == QLatin1String("-");
-    const int fd = standardInput ? STDIN_FILENO
-                                 : ::open(EncodeFileName(line.filesFrom).constData(),
-                                          O_RDONLY | O_CLOEXEC);
+    const int fd = standardInput
+                       ? STDIN_FILENO
+                       : ::open(EncodeFileName(line.filesFrom).constData(), O_RDONLY | O_CLOEXEC);
     struct stat st {};
     FileListReader reader(line.null);
     QString why;
@@ -262,7 +270,8 @@ QString WhatItDoes(const PlannedResult& result) {
 int PrintPlan(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
               const BatchPictures& pictures) {
     FixedAnswerPrompt never(AnswerNoToAll);
-    const QString mailFolder = QDir(SystemTemporaryFolder()).filePath(QStringLiteral("tessary-mail-XXXXXX"));
+    const QString mailFolder =
+        QDir(SystemTemporaryFolder()).filePath(QStringLiteral("tessary-mail-XXXXXX"));
     const std::unique_ptr<ResizeJob> job =
         MakeJob(line, settings, desktop, pictures, never, mailFolder);
     const BatchPlan& plan = job->Plan();
@@ -295,9 +304,8 @@ int PrintPlan(const BatchCommandLine& line, const ResizeSettings& settings, Desk
 int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
              const BatchPictures& pictures) {
     std::unique_ptr<ConfirmationPrompt> prompt = MakePrompt(line.answer);
-    const std::unique_ptr<ResizeJob> job =
-        MakeJob(line, settings, desktop, pictures, *prompt,
-                line.mail ? CreateMailTempFolder() : QString());
+    const std::unique_ptr<ResizeJob> job = MakeJob(line, settings, desktop, pictures, *prompt,
+                                                   line.mail ? CreateMailTempFolder() : QString());
     QTextStream err(stderr);
     if (isatty(STDERR_FILENO)) {
         // Overwrites one line, clearing what a longer previous line left.
@@ -309,7 +317,8 @@ int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, Deskt
 
     QTextStream out(stdout);
     using Status = PictureOutcome::Status;
-    out << "written: " << job->Count(Status::Written) << ", skipped: " << job->Count(Status::Skipped)
+    out << "written: " << job->Count(Status::Written)
+        << ", skipped: " << job->Count(Status::Skipped)
         << ", failed: " << job->Count(Status::Failed) << "\n";
     for (const QString& failure : job->Failures())
         out << failure << "\n";
@@ -365,23 +374,21 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
     QCoreApplication::setApplicationName(QStringLiteral("tessary-batch"));
     if (line->listPresets) {
-        for (const QString& name : PresetStore().Names())
+        for (const QString& name : Presets().Names())
             QTextStream(stdout) << name << "\n";
         return 0;
     }
     if (!line->deletePreset.isEmpty()) {
-        if (PresetStore().Remove(line->deletePreset))
+        if (Presets().Remove(line->deletePreset, error))
             return RefreshMenus();
-        QTextStream(stderr) << "tessary-batch: there is no preset named '" << line->deletePreset
-                            << "' to delete\n";
+        QTextStream(stderr) << "tessary-batch: " << error << "\n";
         return kExitFailed;
     }
     const std::optional<ResizeSettings> settings = RunSettings(*line, error);
     if (!settings)
         return UsageError(error);
     if (!line->savePreset.isEmpty()) {
-        PresetStore presets;
-        if (!presets.Save(line->savePreset, *settings, error)) {
+        if (!Presets().Save(line->savePreset, *settings, error)) {
             QTextStream(stderr) << "tessary-batch: " << error << "\n";
             return kExitFailed;
         }
@@ -398,8 +405,8 @@ int main(int argc, char** argv) {
         return UsageError(error);
     // Said rather than run as an empty batch that "succeeds".
     for (const QString& folder : pictures->emptyFolders)
-        QTextStream(stderr) << "tessary-batch: there is no picture under "
-                            << ShownFileName(folder) << "\n";
+        QTextStream(stderr) << "tessary-batch: there is no picture under " << ShownFileName(folder)
+                            << "\n";
     if (pictures->paths.isEmpty() && !pictures->emptyFolders.isEmpty())
         return kExitFailed;
     if (line->dryRun)
