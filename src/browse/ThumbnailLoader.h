@@ -5,12 +5,10 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 
-#include <condition_variable>
 #include <cstdint>
 #include <mutex>
-#include <thread>
-#include <vector>
 
 // Reads pictures' thumbnails from the shared cache, and makes the missing
 // ones, on worker threads: the window never waits for a disk or a decoder.
@@ -40,11 +38,10 @@ private:
         bool make = false;
         int side = 0;
     };
+    // Takes the newest request and answers it.
     void Work();
 
     std::mutex mutex_;
-    std::condition_variable wake_;
     QList<Job> pending_; // newest last
-    bool stopping_ = false;
-    std::vector<std::thread> workers_;
+    QThreadPool workers_;
 };

@@ -8,16 +8,17 @@
 
 #include <sys/stat.h>
 
-PreviewPrefetch::PreviewPrefetch()
-    : worker_([this] { Work(); }) {}
+PreviewPrefetch::PreviewPrefetch() {
+    worker_.setMaxThreadCount(1);
+}
 
 PreviewPrefetch::~PreviewPrefetch() {
     {
         std::lock_guard lock(mutex_);
         quit_ = true;
     }
-    wake_.notify_all();
-    worker_.join();
+    worker_.clear();
+    worker_.waitForDone();
 }
 
 QByteArray PreviewPrefetch::Stamp(const QString& path) {
@@ -52,7 +53,7 @@ void PreviewPrefetch::Request(const QStringList& paths, int paneWidth, qreal rat
                                                   }))
                 queue_ << path;
     }
-    wake_.notify_all();
+    worker_.start([this] { Work(); });
 }
 
 bool PreviewPrefetch::Wanted(const PrefetchedPicture& picture) const {
@@ -91,10 +92,7 @@ void PreviewPrefetch::Clear() {
 
 void PreviewPrefetch::Work() {
     std::unique_lock lock(mutex_);
-    for (;;) {
-        wake_.wait(lock, [this] { return quit_ || !queue_.isEmpty(); });
-        if (quit_)
-            return;
+    while (!quit_ && !queue_.isEmpty()) {
         auto picture = std::make_unique<PrefetchedPicture>();
         picture->path = inFlight_ = queue_.takeFirst();
         picture->paneWidth = paneWidth_;

@@ -6,11 +6,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 
-#include <condition_variable>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 // A picture decoded ahead for the preview pane, with its EXIF block.
@@ -52,11 +51,11 @@ public:
     static QByteArray Stamp(const QString& path);
 
 private:
+    // Decodes the queue's pictures until it is empty.
     void Work();
     bool Wanted(const PrefetchedPicture& picture) const;
 
     std::mutex mutex_;
-    std::condition_variable wake_;
     QStringList wanted_; // the last request's pictures
     QStringList queue_;  // those of them still to decode, in order
     QString inFlight_;   // the one being decoded
@@ -64,5 +63,5 @@ private:
     qreal ratio_ = 1;
     std::vector<std::unique_ptr<PrefetchedPicture>> ready_;
     bool quit_ = false;
-    std::thread worker_;
+    QThreadPool worker_; // one thread, so pictures come in order
 };

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "resize/EstimateLabel.h"
 
-#include "resize/ResizeIds.h"
 #include "batch/SizeEstimate.h"
-
-#include <QThread>
+#include "resize/ResizeIds.h"
 
 namespace {
 // Long enough for a typed number to be whole before it is estimated.
@@ -22,10 +20,7 @@ EstimateLabel::EstimateLabel(QWidget* parent)
 EstimateLabel::~EstimateLabel() {
     if (stop_)
         *stop_ = true;
-    for (QThread* worker : workers_) {
-        worker->wait();
-        delete worker;
-    }
+    workers_.waitForDone();
 }
 
 void EstimateLabel::Request(const ResizeSettings& settings, const QStringList& pictures,
@@ -41,11 +36,10 @@ void EstimateLabel::Request(const ResizeSettings& settings, const QStringList& p
 }
 
 void EstimateLabel::Start() {
-    DropFinished();
     stop_ = std::make_shared<std::atomic<bool>>(false);
     const int generation = generation_;
-    QThread* worker = QThread::create([this, generation, stop = stop_, settings = settings_,
-                                       pictures = pictures_, desktop = desktop_] {
+    workers_.start([this, generation, stop = stop_, settings = settings_, pictures = pictures_,
+                    desktop = desktop_] {
         BatchRequest request;
         request.settings = settings;
         request.pictures = pictures;
@@ -57,21 +51,9 @@ void EstimateLabel::Start() {
         QMetaObject::invokeMethod(
             this, [this, generation, text] { Finish(generation, text); }, Qt::QueuedConnection);
     });
-    workers_.push_back(worker);
-    worker->start();
 }
 
 void EstimateLabel::Finish(int generation, const QString& text) {
     if (generation == generation_)
         setText(text);
-    DropFinished();
-}
-
-void EstimateLabel::DropFinished() {
-    std::erase_if(workers_, [](QThread* worker) {
-        if (!worker->isFinished())
-            return false;
-        delete worker;
-        return true;
-    });
 }

@@ -6,13 +6,11 @@
 
 #include <QLabel>
 #include <QStringList>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <atomic>
 #include <memory>
-#include <vector>
-
-class QThread;
 
 // Shows what a batch would write ("about 14 MB in all"), worked out on a
 // worker so the dialog never waits. A new request drops the one before:
@@ -30,7 +28,6 @@ public:
 private:
     void Start();
     void Finish(int generation, const QString& text);
-    void DropFinished();
 
     QTimer pause_;
     ResizeSettings settings_;
@@ -38,5 +35,5 @@ private:
     DesktopSize desktop_;
     int generation_ = 0;
     std::shared_ptr<std::atomic<bool>> stop_;
-    std::vector<QThread*> workers_;
+    QThreadPool workers_; // dropped requests' workers end soon after
 };

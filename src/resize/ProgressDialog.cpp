@@ -13,8 +13,9 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
 #include <QVBoxLayout>
+
+#include <utility>
 
 ProgressDialog::ProgressDialog(AppSettings& settings, QWidget* parent)
     : QDialog(parent)
@@ -80,7 +81,7 @@ void ProgressDialog::Start() {
         scan_ = std::make_unique<ScanJob>(pictures);
         scan_->OnStep(step);
         scan_->OnDone(done);
-        worker_.reset(QThread::create([this] { scan_->Run(); }));
+        worker_.start([this] { scan_->Run(); });
     } else if (mode == ResizeMode) {
         setWindowTitle(ProgressDialogText::Resizing);
         prompt_ = std::make_unique<GuiConfirmationPrompt>(this);
@@ -92,11 +93,11 @@ void ProgressDialog::Start() {
         }
         resize_->OnStep(step);
         resize_->OnDone(done);
-        worker_.reset(QThread::create([this] { resize_->Run(); }));
+        worker_.start([this] { resize_->Run(); });
     } else {
         return; // no worker: the dialog stays open until cancelled
     }
-    worker_->start();
+    working_ = true;
 }
 
 namespace {
@@ -158,9 +159,8 @@ void ProgressDialog::reject() {
 // must be answered (at once, with "No to all") on this thread.
 void ProgressDialog::StopWorker() {
     // Served events may call back in here (a "done" arriving while we
-    // wait), so the thread is taken out of the member first.
-    std::unique_ptr<QThread> worker = std::move(worker_);
-    if (!worker)
+    // wait), so the worker is marked ended first.
+    if (!std::exchange(working_, false))
         return;
     if (prompt_)
         prompt_->Cancel();
@@ -168,7 +168,7 @@ void ProgressDialog::StopWorker() {
         scan_->RequestStop();
     if (resize_)
         resize_->RequestStop();
-    while (!worker->wait(20))
+    while (!worker_.waitForDone(20))
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     Collect();
 }

@@ -4,6 +4,7 @@
 #include "batch/ScanJob.h"
 
 #include <QDialog>
+#include <QThreadPool>
 
 #include <memory>
 
@@ -11,7 +12,6 @@ class AppSettings;
 class GuiConfirmationPrompt;
 class QLabel;
 class QProgressBar;
-class QThread;
 class ResizeJob;
 
 // Runs one pass over the PictureList on a worker thread while showing its
@@ -62,7 +62,8 @@ private:
     std::unique_ptr<GuiConfirmationPrompt> prompt_;
     std::unique_ptr<ScanJob> scan_;
     std::unique_ptr<ResizeJob> resize_;
-    std::unique_ptr<QThread> worker_;
+    QThreadPool worker_; // one thread: the scan or the batch
+    bool working_ = false;
     QStringList failures_;
     bool severalOutputs_ = false;
 };
