@@ -63,9 +63,7 @@ CFileListView::CFileListView(AppSettings& settings, const ShellNamespace& shell,
     };
 }
 
-CFileListView::~CFileListView() {
-    StoreColumnWidths();
-}
+CFileListView::~CFileListView() = default;
 
 void CFileListView::OnInitialUpdate(CTessaryDoc& document) {
     if (!settings_.columnWidthsStored)
@@ -380,7 +378,6 @@ void CFileListView::StoreColumnWidths() {
         const bool fills = column == FileColumn::Count - 1 && header_->stretchLastSection();
         settings_.columnWidth[size_t(column)] = fills ? kFillWidth : columnWidth(column);
     }
-    settings_.SaveLayoutSettings();
 }
 
 void CFileListView::Preview(int index, bool repaintAgain) {

@@ -75,7 +75,8 @@ public:
     // What a click on a header column does: the same column turns the
     // direction, another sorts it ascending.
     void OnColumnClick(int column);
-    // Stores the column widths (the view's OnDestroy).
+    // Copies the column widths into the settings, which the frame writes
+    // as it closes.
     void StoreColumnWidths();
 
     // The commands on the folder shown and on the marked pictures.

@@ -47,6 +47,8 @@ namespace FrameText {
 inline const QString SlideshowPace = QStringLiteral("Slideshow &Pace");
 inline const QString Seconds = QStringLiteral("%1 seconds");
 inline const QString NoPictureHere = QStringLiteral("This folder has no picture to show");
+inline const QString LayoutNotKept = QStringLiteral(
+    "The window's place and the list's view and columns cannot be kept for the next start.\n\n%1");
 } // namespace FrameText
 
 struct MenuEntry {

@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSplitter>
@@ -436,5 +437,8 @@ void CMainFrame::DestroyWindow() {
     settings_.windowPlacement = MakePlacement(normalGeometry(), isMaximized());
     settings_.hasWindowPlacement = true;
     settings_.curcol = splitter_->sizes().value(0, settings_.curcol);
-    settings_.SaveLayoutSettings(); // the view mode with it
+    fileList_->StoreColumnWidths();
+    // The view mode with it.
+    if (const QString why = settings_.SaveLayoutSettings(); !why.isEmpty())
+        QMessageBox::warning(this, windowTitle(), FrameText::LayoutNotKept.arg(why));
 }

@@ -70,7 +70,9 @@ void RunOptionSheet(AppSettings& settings, QWidget* parent) {
     CDlgOptionSheet sheet(settings, parent);
     if (sheet.exec() != QDialog::Accepted)
         return;
-    settings.SaveMenuAndMailSettings();
+    if (const QString why = settings.SaveMenuAndMailSettings(); !why.isEmpty())
+        QMessageBox::warning(parent, QStringLiteral("Tessary"),
+                             OptionText::OptionsNotKept.arg(why));
     const QString program = FileManagerMenus::MenuProgram();
     if (program.isEmpty())
         return; // without tessary-menu there are no items to write

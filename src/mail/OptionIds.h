@@ -38,4 +38,5 @@ inline const QString ResizeAndMail = QStringLiteral("Resize and mail");
 inline const QString DefaultAndMail = QStringLiteral("Resize as default setting and mail");
 inline const QString DialogThenMail = QStringLiteral("Display resize dialog then mail");
 inline const QString Presets = QStringLiteral("Resize with preset, an item for each preset");
+inline const QString OptionsNotKept = QStringLiteral("The options cannot be kept.\n\n%1");
 } // namespace OptionText

@@ -2,6 +2,7 @@
 #include "platform/Registry.h"
 
 #include "platform/RegularFile.h"
+#include "platform/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,4 +78,21 @@ void RegistryKey::SetDword(const QString& name, uint32_t value) {
 void RegistryKey::SetString(const QString& name, const QString& value) {
     if (settings_)
         settings_->setValue(name, value);
+}
+
+QString RegistryKey::Flush() {
+    if (!settings_)
+        return QStringLiteral("%1 is not a file").arg(FilePath());
+    settings_->sync();
+    if (settings_->status() == QSettings::NoError)
+        return {};
+    // QSettings says only that it failed; writing the file as it stands
+    // tells why, in the system's words.
+    QFile file(FilePath());
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QString why = QDir().mkpath(ConfigFolder()) ? WriteFileSafely(FilePath(), bytes)
+                                                : QStringLiteral("its folder cannot be made");
+    if (why.isEmpty())
+        why = QStringLiteral("the file could not be written");
+    return QStringLiteral("%1: %2").arg(FilePath(), why);
 }

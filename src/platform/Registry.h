@@ -38,6 +38,9 @@ public:
 
     void SetDword(const QString& name, uint32_t value);
     void SetString(const QString& name, const QString& value);
+    // Writes what was set to the file; the reason, for the user, when it
+    // cannot be written (a read-only or full disk, a folder in its place).
+    QString Flush();
 
 private:
     RegistryKey();

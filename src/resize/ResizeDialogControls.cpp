@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -376,10 +377,11 @@ void ResizeDialog::ConnectControls() {
             [this](int value) { qualityLabel_->setText(QString::number(value)); });
     connect(browse_, &QPushButton::clicked, this, [this] { OnBrowse(); });
     connect(setAsDefault_, &QPushButton::clicked, this, [this] {
-        if (ReadControls(true)) {
-            WriteBack();
-            settings_.SaveResizeSettings();
-        }
+        if (!ReadControls(true))
+            return;
+        WriteBack();
+        if (const QString why = settings_.SaveResizeSettings(); !why.isEmpty())
+            QMessageBox::warning(this, windowTitle(), Text::DefaultNotKept.arg(why));
     });
     connect(presetBox_, &QComboBox::activated, this, [this] { OnPresetChosen(); });
     connect(savePreset_, &QPushButton::clicked, this, [this] { OnSavePreset(); });

@@ -205,6 +205,8 @@ inline const QString AddOutput = QStringLiteral("Add...");
 inline const QString EditOutput = QStringLiteral("Edit...");
 inline const QString RemoveOutput = QStringLiteral("Remove");
 inline const QString SetAsDefault = QStringLiteral("Set as default");
+inline const QString DefaultNotKept =
+    QStringLiteral("These options cannot be kept as the default.\n\n%1");
 inline const QString Resize = QStringLiteral("Resize");
 inline const QString ResizeAndMail = QStringLiteral("Resize and mail");
 inline const QString Cancel = QStringLiteral("Cancel");

@@ -131,7 +131,7 @@ void AppSettings::LoadLayoutSettings() {
     key->QueryString(SettingsName::LastBrowsePidl, kPathTextBytes, LastBrowsePIDL);
 }
 
-void AppSettings::SaveResizeSettings() const {
+QString AppSettings::SaveResizeSettings() const {
     std::unique_ptr<RegistryKey> key = RegistryKey::Create();
     for (const ResizeSettingsField& field : ResizeSettingsFields()) {
         if (field.number)
@@ -139,9 +139,11 @@ void AppSettings::SaveResizeSettings() const {
         else
             key->SetString(field.name, this->*field.text);
     }
+    return key->Flush();
 }
 
-void AppSettings::SaveMenuAndMailSettings() const {
+QString AppSettings::SaveMenuAndMailSettings() const {
+    QString why;
     {
         std::unique_ptr<RegistryKey> key = RegistryKey::Create();
         key->SetDword(SettingsName::ExtTessary, extTessary);
@@ -150,6 +152,7 @@ void AppSettings::SaveMenuAndMailSettings() const {
         key->SetDword(SettingsName::ExtResizeAndMail, extResizeAndMail);
         key->SetDword(SettingsName::ExtResizeDefaultAndMail, extResizeDefaultAndMail);
         key->SetDword(SettingsName::ExtPresets, extPresets);
+        why = key->Flush();
     }
 
     QByteArray record(kUserDatBytes, '\0');
@@ -161,11 +164,14 @@ void AppSettings::SaveMenuAndMailSettings() const {
     // Written whole or not at all, so a crash never leaves a short file
     // (which would read as empty texts).
     QSaveFile file(UserDataPath());
-    if (file.open(QIODevice::WriteOnly) && file.write(record) == record.size())
-        file.commit();
+    if (!(file.open(QIODevice::WriteOnly) && file.write(record) == record.size() &&
+          file.commit()) &&
+        why.isEmpty())
+        why = QStringLiteral("%1: %2").arg(UserDataPath(), file.errorString());
+    return why;
 }
 
-void AppSettings::SaveLayoutSettings() const {
+QString AppSettings::SaveLayoutSettings() const {
     QStringList numbers;
     WindowPlacement placement = windowPlacement;
     for (const int32_t* field : PlacementFields(placement))
@@ -184,6 +190,7 @@ void AppSettings::SaveLayoutSettings() const {
     // A folder too long for its buffer would be dropped at the next start.
     key->SetString(SettingsName::LastBrowsePidl,
                    NearestFittingFolder(LastBrowsePIDL, kPathTextBytes));
+    return key->Flush();
 }
 
 AppSettings& GetAppSettings() {

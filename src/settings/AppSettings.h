@@ -56,9 +56,10 @@ public:
     void LoadResizeSettings();
     void LoadMenuAndMailSettings();
     void LoadLayoutSettings();
-    void SaveResizeSettings() const;
-    void SaveMenuAndMailSettings() const;
-    void SaveLayoutSettings() const;
+    // Each returns why the settings could not be written; empty when they were.
+    [[nodiscard]] QString SaveResizeSettings() const;
+    [[nodiscard]] QString SaveMenuAndMailSettings() const;
+    [[nodiscard]] QString SaveLayoutSettings() const;
 
     // ~/.config/Vorn/tsy/user.dat: the mail subject and body.
     static QString UserDataPath();

@@ -58,16 +58,27 @@ TEST_F(AppSettingsTest, OnlyTheValueNamedQualiltySetsTheJpegQuality) {
 }
 
 // A FIFO in place of the settings or of user.dat would never answer: the
-// program starts with the defaults, and saving keeps nothing.
-TEST_F(AppSettingsTest, AFifoInPlaceOfTheSettingsIsNeverOpened) {
+// program starts with the defaults. Saving keeps nothing there, nor where
+// the settings' folder is a file, and every save says why.
+TEST_F(AppSettingsTest, SettingsThatCannotBeWrittenAreNeverWaitedForAndSayWhy) {
     QDir().mkpath(ConfigPath() + u"/Vorn/tsy"_s);
     for (const QString& path : {RegistryKey::FilePath(), AppSettings::UserDataPath()})
         ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     AppSettings s;
     EXPECT_EQ(std::tuple(s.qualilty, s.width, s.mailSubject), std::tuple(80u, 100u, QString()));
     s.width = 640;
-    s.SaveResizeSettings();
+    const auto saves = [&s] {
+        return QStringList{s.SaveResizeSettings(), s.SaveMenuAndMailSettings(),
+                           s.SaveLayoutSettings()};
+    };
+    for (const QString& why : saves())
+        EXPECT_TRUE(why.contains(u"/Vorn/tsy"_s)) << qPrintable(why);
     EXPECT_EQ(AppSettings().width, 100u);
+
+    ASSERT_TRUE(QDir(ConfigPath() + u"/Vorn"_s).removeRecursively());
+    WriteFile(ConfigPath() + u"/Vorn"_s, "a file where the folder should be");
+    for (const QString& why : saves())
+        EXPECT_TRUE(why.contains(u"/Vorn/tsy"_s)) << qPrintable(why);
 }
 
 // A value no batch can mean, unreadable or out of its range, reads as its
@@ -112,7 +123,7 @@ TEST_F(AppSettingsTest, EveryResizeValueComesBackAsItWasSaved) {
     s.dest = u"../out, \"ü\"; x=1"_s;
     s.nametemplate = u"{date}/{name}=;,"_s;
     s.also = u"dest=a\\,b;width=5"_s;
-    s.SaveResizeSettings();
+    ASSERT_EQ(s.SaveResizeSettings(), QString());
     const AppSettings loaded;
     for (const ResizeSettingsField& field : ResizeSettingsFields()) {
         if (field.number)
@@ -126,14 +137,14 @@ TEST_F(AppSettingsTest, MailTextsAtTheirLimitsSurviveAndLongerOnesAreCutAtAChara
     AppSettings s;
     s.mailSubject = QString(199, u's');
     s.mailBody = QString(4999, u'b');
-    s.SaveMenuAndMailSettings();
+    ASSERT_EQ(s.SaveMenuAndMailSettings(), QString());
     EXPECT_EQ(QFile(AppSettings::UserDataPath()).size(), 5200);
     const AppSettings loaded;
     EXPECT_EQ(std::pair(loaded.mailSubject, loaded.mailBody), std::pair(s.mailSubject, s.mailBody));
     // "é" takes two bytes: 100 of them do not fit in 199, and no half of
     // one may be stored.
     s.mailSubject = QString(100, QChar(0xE9));
-    s.SaveMenuAndMailSettings();
+    ASSERT_EQ(s.SaveMenuAndMailSettings(), QString());
     EXPECT_EQ(AppSettings().mailSubject, QString(99, QChar(0xE9)));
 }
 
@@ -142,7 +153,7 @@ TEST_F(AppSettingsTest, MenuFlagsAreStoredUnderTheirNames) {
     s.extTessary = 0;
     s.extResizeAndMail = 0;
     s.extResizeDefaultAndMail = 0;
-    s.SaveMenuAndMailSettings();
+    ASSERT_EQ(s.SaveMenuAndMailSettings(), QString());
     EXPECT_EQ(StoredValue(u"ExtTessary"_s).toInt(), 0);
     EXPECT_EQ(StoredValue(u"ExtResize"_s).toInt(), 1);
     const AppSettings loaded;
@@ -155,13 +166,13 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
     AppSettings s;
     s.windowPlacement = {44, 0, 1, -1, -1, -1, -1, 10, 20, 1210, 820};
     s.curcol = 420;
-    s.SaveLayoutSettings();
+    ASSERT_EQ(s.SaveLayoutSettings(), QString());
     const QString first = StoredValue(u"windowplace"_s).toString();
     EXPECT_EQ(first, u"44,0,1,-1,-1,-1,-1,10,20,1210,820"_s);
     s.columnWidth = {180, 60, 90, -2};
     s.viewMode = ViewMode::Thumbnails;
     s.LastBrowsePIDL = u"/home/user/Fotos"_s;
-    s.SaveLayoutSettings();
+    ASSERT_EQ(s.SaveLayoutSettings(), QString());
     EXPECT_EQ(StoredValue(u"windowplace"_s).toString(), first);
     EXPECT_FALSE(StoredValue(u"location"_s).toString().isEmpty());
 
@@ -178,7 +189,7 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
               std::pair(false, kDefaultSlideshowPace));
     s.showHidden = true;
     s.slideshowPace = 20;
-    s.SaveLayoutSettings();
+    ASSERT_EQ(s.SaveLayoutSettings(), QString());
     EXPECT_EQ(std::pair(AppSettings().showHidden, AppSettings().slideshowPace),
               std::pair(true, 20));
     for (const uint32_t pace : {0u, 3601u, 0xFFFFFFFFu}) {
@@ -188,7 +199,7 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
 
     // Too long for its buffer: the nearest enclosing folder that fits.
     s.LastBrowsePIDL = u"/home/user/"_s + QString(200, QChar(u'ä')) + "/b";
-    s.SaveLayoutSettings();
+    ASSERT_EQ(s.SaveLayoutSettings(), QString());
     EXPECT_EQ(AppSettings().LastBrowsePIDL, u"/home/user"_s);
 }
 

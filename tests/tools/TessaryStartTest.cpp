@@ -44,7 +44,7 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
     AppSettings stored;
     stored.imagetype = 5; // PNG
     stored.width = stored.height = 50;
-    stored.SaveResizeSettings();
+    ASSERT_EQ(stored.SaveResizeSettings(), QString());
     QStringList pictures = Pictures(3, u"-holiday %1 'x'.jpg"_s);
     QDir(dir_.path()).mkpath(u"album/day 2"_s);
     QDir(dir_.path()).mkpath(u"empty"_s);
@@ -105,7 +105,7 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
 TEST_F(TessaryStartTest, TwoItemsPickedAtOnceAreBothDone) {
     AppSettings stored;
     stored.imagetype = 5; // PNG
-    stored.SaveResizeSettings();
+    ASSERT_EQ(stored.SaveResizeSettings(), QString());
     for (int round = 0; round < 6; ++round) {
         const QStringList pictures = Pictures(2, u"r%1-%2.jpg"_s.arg(round));
         std::array<QProcess, 2> menus;
@@ -186,7 +186,7 @@ TEST_F(TessaryStartTest, APathTooLongForTheBlockIsRefusedBeforeAnythingIsWritten
 TEST_F(TessaryStartTest, ANautilusPickIsTakenFromNautilussOwnList) {
     AppSettings stored;
     stored.imagetype = 5; // PNG
-    stored.SaveResizeSettings();
+    ASSERT_EQ(stored.SaveResizeSettings(), QString());
     const QString drawn = Pictures(1, u"drawn%1.jpg"_s).first();
     QStringList uris;
     for (const QString& name : {u"x%1.jpg"_s, u"b%20 50%.jpg"_s, u"x.jpg"_s}) {
@@ -249,7 +249,7 @@ TEST_F(TessaryStartTest, UninstallLeavesTheHomeAsInstallFoundIt) {
 
     AppSettings unticked;
     unticked.extTessary = 0;
-    unticked.SaveMenuAndMailSettings();
+    ASSERT_EQ(unticked.SaveMenuAndMailSettings(), QString());
     const QStringList settled = everything();
     const ToolRun run = RunTool(kMenu, {u"--install"_s}, {}, 30000, environment);
     EXPECT_EQ(run.exitCode, 0);

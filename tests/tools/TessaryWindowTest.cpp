@@ -35,7 +35,7 @@ TEST_F(TessaryWindowTest, AUserResizesReadsAboutAndSetsASubjectThroughTheWindow)
     {
         AppSettings stored;
         stored.curcol = kStartColumn;
-        stored.SaveLayoutSettings();
+        ASSERT_EQ(stored.SaveLayoutSettings(), QString());
     }
 
     XServer x;

@@ -482,15 +482,16 @@ TEST_F(FileListViewTest, OpenedFilesShowTheirFolderWithThePicturesMarkedAndTheFi
 }
 
 // A first start sizes the columns to the font: the widest size and the
-// locale's time fit beside the sort arrow. Widths once stored are kept.
-TEST_F(FileListViewTest, ColumnWidthsFitTheFontAtFirstAndAreStoredWhenTheListGoes) {
+// locale's time fit beside the sort arrow. The window keeps them as it
+// closes.
+TEST_F(FileListViewTest, ColumnWidthsFitTheFontAtFirstAndAreStoredWhenTheWindowCloses) {
     const QFontMetrics metrics(list_->font());
     EXPECT_GT(list_->columnWidth(FileColumn::Size), metrics.horizontalAdvance(u"99,999 KB"_s));
     const QString time = GetLocaleFormats().FormatFileTime(
         ToFileTime(QDateTime(QDate(2026, 12, 28), QTime(22, 58, 58))));
     EXPECT_GT(list_->columnWidth(FileColumn::Time), metrics.horizontalAdvance(time));
     list_->setColumnWidth(0, 321);
-    list_->StoreColumnWidths();
+    frame_->close();
     const AppSettings stored;
     EXPECT_EQ(stored.columnWidth[0], 321);
     EXPECT_TRUE(stored.columnWidthsStored);

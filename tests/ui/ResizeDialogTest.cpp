@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "batch/ResizeJob.h"
+#include "platform/Registry.h"
 #include "resize/ColourLabel.h"
 #include "resize/FurtherOutputDialog.h"
 #include "resize/ResizeDialog.h"
@@ -274,6 +275,17 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     });
     EXPECT_TRUE(said.contains(u"259 bytes"_s)) << qPrintable(said);
     EXPECT_EQ(AppSettings().dest, u"/tmp/web pictures"_s);
+
+    // Settings that cannot be written say so, and why.
+    Type(d.get(), Id::Destination, u"/tmp/web pictures"_s);
+    const QString folder = RegistryKey::ConfigFolder();
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    WriteFile(folder, "a file where the folder should be");
+    const QString unwritten = MessageOf([&d] {
+        QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
+    });
+    EXPECT_TRUE(unwritten.contains(u"cannot be kept"_s) && unwritten.contains(folder))
+        << qPrintable(unwritten);
 }
 
 // A preset fills the controls; the controls are saved as a new preset
