@@ -282,6 +282,14 @@ FileManagerMenus::ThunarPlan FileManagerMenus::PlanThunar(const QList<ThunarActi
         }
         base = file.readAll();
     }
+    // Thunar reads only UTF-8: in a file of other bytes it shows no action
+    // at all, so items of ours there would never be seen.
+    if (!actions.isEmpty() && QString::fromUtf8(base).toUtf8() != base) {
+        errors << QStringLiteral("%1 was left as it is: Thunar cannot read it, as it is not "
+                                 "UTF-8, and shows none of its actions")
+                      .arg(source);
+        return plan;
+    }
     if (!exists)
         previous = {true, {}, {}, {}};
     else if (recorded.ids.isEmpty())

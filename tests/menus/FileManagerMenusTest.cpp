@@ -336,9 +336,10 @@ TEST_F(FileManagerMenusTest, ThunarKeepsTheUsersOwnActionsAndInstallsOnce) {
 TEST_F(FileManagerMenusTest, AUsersThunarFileComesBackByteForByte) {
     QByteArray namedLikeOurs = kUserActions;
     namedLikeOurs.replace("1700000000000000-1", "tessary-01-resize");
+    // Declared Latin-1, in the bytes that Thunar can read.
     const QByteArray latin1 = QByteArrayLiteral(
         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<actions>\n<action>\n"
-        "\t<name>R\xe9sum\xe9</name>\n\t<unique-id>1-1</unique-id>\n\t<command>true</command>\n"
+        "\t<name>R&#xE9;sum&#xE9;</name>\n\t<unique-id>1-1</unique-id>\n\t<command>true</command>\n"
         "\t<patterns>*</patterns>\n\t<directories/>\n</action>\n</actions>");
     struct Case {
         const char* what;
@@ -370,7 +371,8 @@ TEST_F(FileManagerMenusTest, AUsersThunarFileComesBackByteForByte) {
     // In its own encoding: the user's bytes as they were, ours by reference.
     Install(items);
     const QByteArray installed = ReadFile(FileManagerMenus::ThunarFile());
-    EXPECT_TRUE(installed.contains("R\xe9sum\xe9") && installed.contains("preset &#x25B8; Web"));
+    EXPECT_TRUE(installed.contains("R&#xE9;sum&#xE9;") &&
+                installed.contains("preset &#x25B8; Web"));
     EXPECT_FALSE(installed.contains("\xe2\x96\xb8"));
     Uninstall();
 
@@ -512,6 +514,9 @@ TEST_F(FileManagerMenusTest, AThunarFileWeCannotReadIsLeftAsItIs) {
         "<actions><action><name>Mine</action>",
         "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<actions>\n</actions>\n",
         "<actions>\n<action><name>\xe9</name></action>\n</actions>\n",
+        // Well-formed Latin-1, which Thunar does not read at all.
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<actions>\n<action>\n"
+        "\t<name>R\xe9sum\xe9</name>\n\t<command>true</command>\n</action>\n</actions>\n",
     };
     for (const QByteArray& file : unread) {
         WriteFile(FileManagerMenus::ThunarFile(), file);
