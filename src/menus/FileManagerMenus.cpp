@@ -17,6 +17,7 @@
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 #include <optional>
 
@@ -284,7 +285,10 @@ FileManagerMenus::ThunarPlan FileManagerMenus::PlanThunar(const QList<ThunarActi
     }
     // Thunar reads only UTF-8: in a file of other bytes it shows no action
     // at all, so items of ours there would never be seen.
-    if (!actions.isEmpty() && QString::fromUtf8(base).toUtf8() != base) {
+    // Decoded, not compared after a round trip, which drops a byte order mark.
+    QStringDecoder utf8(QStringConverter::Utf8);
+    [[maybe_unused]] const QString decoded = utf8.decode(base);
+    if (!actions.isEmpty() && utf8.hasError()) {
         errors << QStringLiteral("%1 was left as it is: Thunar cannot read it, as it is not "
                                  "UTF-8, and shows none of its actions")
                       .arg(source);
