@@ -54,7 +54,45 @@ QString Escape(const QString& text) {
     return escaped;
 }
 
+// The words a number option may be given by, each standing for its
+// position; a few other spellings users reach for first.
+struct ValueNames {
+    QString option;
+    QStringList names;
+};
+const std::array<ValueNames, 10>& AllValueNames() {
+    namespace N = SettingsName;
+    static const std::array<ValueNames, 10> all{{
+        {N::ImageType,
+         {"same", "jpg", "bmp", "gif", "ico", "png", "tiff", "pcx", "webp", "avif", "heic", "jxl"}},
+        {N::HPercent, {"pixels", "percent"}},
+        {N::WPercent, {"pixels", "percent"}},
+        {N::Rotate, {"left", "flip", "right"}},
+        {N::OnExists, {"ask", "keep-both", "skip", "replace"}},
+        {N::Metadata, {"all", "private", "profile"}},
+        {N::MailMetadata, {"all", "private", "profile"}},
+        {N::Fit, {"stretch", "fill", "pad"}},
+        {N::Anchor, {"centre", "attention", "start", "end"}},
+        {N::Side, {"both", "longer", "shorter"}},
+    }};
+    return all;
+}
+const std::pair<QLatin1String, QLatin1String> kOtherSpellings[] = {
+    {QLatin1String("jpeg"), QLatin1String("jpg")},
+    {QLatin1String("tif"), QLatin1String("tiff")},
+    {QLatin1String("heif"), QLatin1String("heic")},
+    {QLatin1String("jpeg-xl"), QLatin1String("jxl")},
+    {QLatin1String("center"), QLatin1String("centre")},
+};
+
 } // namespace
+
+QStringList ResizeSettingValueNames(const QString& option) {
+    for (const ValueNames& values : AllValueNames())
+        if (values.option == option)
+            return values.names;
+    return {};
+}
 
 const std::array<ResizeSettingsField, 31>& ResizeSettingsFields() {
     using S = ResizeSettings;
@@ -114,6 +152,21 @@ bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QStri
         return true;
     }
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
+    const QStringList names = ResizeSettingValueNames(name);
+    if (!names.isEmpty() && !digits.match(value).hasMatch()) {
+        QString word = value.toLower();
+        for (const auto& [other, usual] : kOtherSpellings)
+            if (word == other)
+                word = usual;
+        if (const qsizetype index = names.indexOf(word); index >= 0) {
+            settings.*field->number = uint32_t(index);
+            return true;
+        }
+        error = QStringLiteral("%1: '%2' is none of %3, nor their numbers 0 to %4")
+                    .arg(name, value, names.join(QStringLiteral(", ")))
+                    .arg(names.size() - 1);
+        return false;
+    }
     const qulonglong number = value.toULongLong();
     if (!digits.match(value).hasMatch() || number > UINT32_MAX) {
         error = QStringLiteral("%1: '%2' is not a number from 0 to 4294967295").arg(name, value);

@@ -103,10 +103,16 @@ const std::array<ResizeSettingsField, 31>& ResizeSettingsFields();
 const ResizeSettingsField* FindResizeSettingsField(const QString& name);
 
 // Sets the field called name from its text: a number must be a 32-bit
-// unsigned decimal. False, with the reason in error, for an unknown name
-// or a number that is none; ranges are checked by FirstOutOfRange.
+// unsigned decimal, or one of the field's value names (fit=pad). False,
+// with the reason in error, for an unknown name, a number that is none or
+// a word that names no value (saying which do); ranges are checked by
+// FirstOutOfRange.
 bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QString& value,
                       QString& error);
+
+// The words that name the values of the number option called option, in
+// value order (fit: stretch, fill, pad); empty when its values have none.
+QStringList ResizeSettingValueNames(const QString& option);
 
 // One further output: the options it changes, in order.
 using OptionChanges = std::vector<std::pair<QString, QString>>;

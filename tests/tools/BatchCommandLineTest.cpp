@@ -2,6 +2,8 @@
 #include "BatchCommandLine.h"
 #include "TestSupport.h"
 
+#include "codec/PictureTypeTable.h"
+
 namespace {
 
 TEST(BatchCommandLineTest, ReadsOptionsInBothFormsAndFilesAfterTheDoubleDash) {
@@ -36,7 +38,9 @@ TEST(BatchCommandLineTest, RefusesWhatItCannotUseAndNamesIt) {
     }
 }
 
-TEST(BatchCommandLineTest, SetsOnlyKnownFieldsWithNumbersWhereNumbersBelong) {
+// A number option takes its number or the word for it, as a user would
+// write it (fit=pad); a word it has none of is refused with those it has.
+TEST(BatchCommandLineTest, SetsKnownFieldsByNumberOrByTheirValuesNames) {
     ResizeSettings s;
     QString error;
     s.dest = u"out"_s;
@@ -46,14 +50,41 @@ TEST(BatchCommandLineTest, SetsOnlyKnownFieldsWithNumbersWhereNumbersBelong) {
     EXPECT_EQ(std::tuple(s.qualilty, s.dest, s.ydpi), std::tuple(55u, QString(), 65535u));
     EXPECT_TRUE(CheckBatchSettings(s, error));
 
+    const std::tuple<const char*, const char*, uint32_t ResizeSettings::*, uint32_t> named[] = {
+        {"fit", "pad", &ResizeSettings::fit, 2},
+        {"anchor", "attention", &ResizeSettings::anchor, 1},
+        {"anchor", "Center", &ResizeSettings::anchor, 0},
+        {"imagetype", "png", &ResizeSettings::imagetype, 5},
+        {"imagetype", "JPEG", &ResizeSettings::imagetype, 1},
+        {"onexists", "keep-both", &ResizeSettings::onexists, 1},
+        {"metadata", "private", &ResizeSettings::metadata, 1},
+        {"mailmetadata", "profile", &ResizeSettings::mailmetadata, 2},
+        {"side", "shorter", &ResizeSettings::side, 2},
+        {"rotate", "right", &ResizeSettings::rotate, 2},
+        {"wpercent", "pixels", &ResizeSettings::wpercent, 0},
+    };
+    for (const auto& [name, value, field, number] : named) {
+        s.*field = 99;
+        EXPECT_TRUE(ApplyBatchSetting(s, name, value, error)) << qPrintable(error);
+        EXPECT_EQ(s.*field, number) << name << "=" << value;
+    }
+    // The words for the written types are the extensions their results get.
+    const QStringList types = ResizeSettingValueNames(u"imagetype"_s);
+    for (uint32_t code = 1; code < uint32_t(types.size()); ++code)
+        EXPECT_EQ(types[code], PictureTypeTable::Extension(code).remove(u'.'));
+
     const std::pair<const char*, const char*> refused[] = {
-        {"quality", "55"}, {"width", "abc"},  {"width", "-5"}, {"width", "4294967296"},
-        {"height", ""},    {"rotate", "1.5"}, {"Width", "5"},
+        {"quality", "55"},       {"width", "abc"}, {"width", "-5"},
+        {"width", "4294967296"}, {"height", ""},   {"rotate", "1.5"},
+        {"Width", "5"},          {"fit", "pda"},   {"override", "yes"},
     };
     for (const auto& [name, value] : refused) {
         EXPECT_FALSE(ApplyBatchSetting(s, name, value, error)) << name << "=" << value;
         EXPECT_TRUE(error.contains(QString::fromUtf8(name))) << qPrintable(error);
     }
+    EXPECT_TRUE(error.contains(u"override"_s));
+    ApplyBatchSetting(s, "fit", "pda", error);
+    EXPECT_TRUE(error.contains(u"stretch, fill, pad"_s)) << qPrintable(error);
     EXPECT_EQ(s.width, 100u);
 }
 

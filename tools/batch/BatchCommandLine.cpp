@@ -21,9 +21,10 @@ Options:
                                           "resize" beside each picture;
                                           relative: taken from each picture's
                                           folder
-                         imagetype        0 same as source, 1 JPEG, 2 BMP,
-                                          3 GIF, 4 ICO, 5 PNG, 6 TIFF, 7 PCX,
-                                          8 WebP, 9 AVIF, 10 HEIC, 11 JPEG XL
+                         imagetype        same (0, as the source), jpg (1),
+                                          bmp (2), gif (3), ico (4), png (5),
+                                          tiff (6), pcx (7), webp (8),
+                                          avif (9), heic (10), jxl (11)
                          qualilty         quality of JPEG, WebP, AVIF, HEIC
                                           and JPEG XL, 0 to 100
                          image_to_resize  1: resize
@@ -33,9 +34,9 @@ Options:
                          desktop          1: fit into the desktop size
                          width, height    new size
                          wpercent,        unit of width and height:
-                         hpercent           0 pixels, 1 percent
-                         rotate           0 rotate 90 degrees left, 1 flip top
-                                          to bottom, 2 rotate 90 degrees right
+                         hpercent           pixels (0), percent (1)
+                         rotate           left (0) 90 degrees, flip (1) top
+                                          to bottom, right (2) 90 degrees
                          xdpi, ydpi       resolution to write
                          noenlarge        1: a picture smaller than its new
                                           size keeps its own (default 0)
@@ -61,46 +62,51 @@ Options:
                                           the destination; not used with
                                           override=1
                          onexists         when a result's name exists:
-                                          0 ask (default), 1 keep both
-                                          ("name (2).jpg"), 2 skip,
-                                          3 replace
+                                          ask (0, default), keep-both (1:
+                                          "name (2).jpg"), skip (2),
+                                          replace (3)
                          also             the stored further outputs, as
                                           --also's, separated by ";"
                          metadata         what each result keeps of the
-                                          photo's metadata: 0 everything
-                                          (default); 1 only the camera, the
-                                          lens, the exposure, the date
-                                          taken, the copyright, the colour
-                                          profile and the resolution; 2
-                                          only the colour profile and the
+                                          photo's metadata: all (0, the
+                                          default); private (1): only the
+                                          camera, the lens, the exposure,
+                                          the date taken, the copyright,
+                                          the colour profile and the
+                                          resolution; profile (2): only the
+                                          colour profile and the
                                           resolution. Whatever no list
                                           names goes; each result is read
                                           back by Exiv2, and one holding
                                           anything else fails
                          mailmetadata     the same for the copies of --mail
-                                          (default 1)
+                                          (default private)
                          srgb             1: pixels in sRGB with the sRGB
                                           profile embedded, for the web
                          fit              with width and height in pixels:
-                                          0 the picture takes that size
-                                          (default), 1 fill: scaled to
-                                          cover it and cropped, 2 pad:
+                                          stretch (0, default): the picture
+                                          takes that size; fill (1): scaled
+                                          to cover it and cropped; pad (2):
                                           scaled to fit inside and laid on
                                           a canvas of that size
-                         anchor           what fill keeps: 0 the centre
-                                          (default), 1 the most interesting
-                                          part, 2 top or left, 3 bottom or
-                                          right
+                         anchor           what fill keeps: centre (0,
+                                          default), attention (1): the most
+                                          interesting part, start (2): top
+                                          or left, end (3): bottom or right
                          padcolour        the canvas of pad, RGB in hex
                                           (default FFFFFF, white); empty:
                                           transparent where the type can be
-                         side             0 width and height (default),
-                                          1 the longer side takes width,
-                                          2 the shorter side does; the
-                                          other follows in proportion
-                       Numbers outside their range are refused: switches 0-1,
-                       imagetype 0-11, qualilty 0-100, rotate 0-2, DPI
-                       1-65535, sizes 1-65535 pixels or 1-10000 percent.
+                         side             both (0, default): width and
+                                          height; longer (1): the longer
+                                          side takes width; shorter (2):
+                                          the shorter does; the other
+                                          follows in proportion
+                       An option whose values have names above takes the name
+                       or its number (fit=pad or fit=2); another word is
+                       refused with the names. Numbers outside their range
+                       are refused: switches 0-1, imagetype 0-11, qualilty
+                       0-100, rotate 0-2, DPI 1-65535, sizes 1-65535 pixels
+                       or 1-10000 percent.
   --also CHANGES       one further output of every picture, from the same
                        decode: the options with CHANGES, NAME=VALUE pairs
                        separated by "," (a backslash keeps a "," or ";" in
