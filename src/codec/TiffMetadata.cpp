@@ -248,6 +248,26 @@ void Relocate(QByteArray& bytes, uint32_t delta, bool big) {
 
 } // namespace
 
+bool EachTiffPage(const QByteArray& bytes, const std::function<void(const QByteArray&)>& fn) {
+    QByteArray alone = bytes;
+    Tiff tiff(alone);
+    if (!tiff.Valid())
+        return false;
+    std::set<uint32_t> seen;
+    for (uint32_t at = tiff.FirstIfd(); at != 0;) {
+        const std::optional<Ifd> ifd = tiff.Read(at);
+        if (!ifd || seen.size() >= size_t(kMostPages) || !seen.insert(at).second)
+            return false;
+        const qsizetype next = ifd->at + 2 + ifd->entries.size() * kEntryBytes;
+        Put32(alone, 4, at, tiff.BigEndian());
+        Put32(alone, next, 0, tiff.BigEndian());
+        fn(alone);
+        Put32(alone, next, ifd->next, tiff.BigEndian());
+        at = ifd->next;
+    }
+    return true;
+}
+
 bool PutTiffMetadata(QByteArray& encoded, const ResultFacts& facts, const ResultBlocks& blocks,
                      QString& why) {
     Tiff tiff(encoded);
