@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The TIFF directory code meets a source TIFF file, read for its EXIF and
 // walked page by page, and any source's EXIF block, carried into a TIFF
-// result.
+// result, to which the same bytes are then joined as its next page.
 #include "FuzzInput.h"
 
 #include "codec/ByteFields.h"
@@ -75,5 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Promise(PutTiffMetadata(result, facts, blocks, why), "a TIFF takes any EXIF block");
     // What was written is a TIFF that the reader takes again.
     TiffExif(result);
+    if (JoinTiffPages(result, {bytes}, why)) {
+        int pages = 0;
+        EachTiffPage(result, [&pages](const QByteArray&) { ++pages; });
+        Promise(pages >= 2, "a joined page follows the first");
+    }
     return 0;
 }

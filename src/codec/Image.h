@@ -99,7 +99,9 @@ public:
     int32_t GetHeight() const;
     // Pages or frames the file holds (an animated GIF, a multi-page TIFF).
     // All are transformed alike and written where the type holds pages
-    // (GIF, TIFF, WebP); the other types get the first page.
+    // (GIF, TIFF, WebP); the other types get the first page. Pages that
+    // differ in size (a TIFF of several paper sizes) are written only as
+    // TIFF; a resample scales each as it scales the first.
     int PageCount() const;
     uint16_t GetBpp() const;
     uint32_t GetType() const;

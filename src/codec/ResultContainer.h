@@ -4,6 +4,7 @@
 #include "codec/ResultMetadata.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class QIODevice;
@@ -37,6 +38,12 @@ bool PutJxlMetadata(QByteArray& encoded, const QByteArray& exif, const QByteArra
                     QString& why);
 bool PutTiffMetadata(QByteArray& encoded, const ResultFacts& facts, const ResultBlocks& blocks,
                      QString& why);
+
+// Chains the pages of each TIFF of later, as the encoder made them, after
+// the last page of the TIFF encoded: libvips writes the pages of one file
+// in one size only. False with the reason when one is not such a TIFF or
+// the whole is more than a TIFF's 32-bit offsets reach.
+bool JoinTiffPages(QByteArray& encoded, const QList<QByteArray>& later, QString& why);
 
 // Shows fn each page of a TIFF as a TIFF of its own, first to last: its
 // bytes with the header pointing at that page's directory, which ends the
