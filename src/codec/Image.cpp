@@ -267,6 +267,39 @@ int CxImage::PageCount() const {
     return d->valid ? d->filePages : 0;
 }
 
+QList<QSize> CxImage::PageSizesApart() const {
+    QList<QSize> sizes;
+    if (!d->valid || !d->PagesApart())
+        return sizes;
+    sizes << QSize(GetWidth(), GetHeight());
+    for (const VImage& page : d->later)
+        sizes << QSize(page.width(), page.height());
+    return sizes;
+}
+
+bool CxImage::EachPage(const std::function<bool(CxImage& page, int index)>& fn) {
+    std::vector<VImage> pages;
+    {
+        PipelineLock lock;
+        if (!d->ReadyForRandomAccess(lock))
+            return false;
+        pages = d->Pages();
+    }
+    for (size_t index = 0; index < pages.size(); ++index) {
+        CxImage page;
+        page.d->image = pages[index];
+        page.d->pageHeight = pages[index].height();
+        page.d->valid = true;
+        page.d->type = d->type;
+        if (!fn(page, int(index)))
+            return d->Fail(QStringLiteral("page %1: %2").arg(index + 1).arg(page.GetLastError()));
+        pages[index] = page.d->image;
+    }
+    const PipelineLock lock;
+    d->SetPages(pages);
+    return true;
+}
+
 uint16_t CxImage::GetBpp() const {
     return d->bpp;
 }

@@ -3,9 +3,12 @@
 
 #include "codec/ImageFormat.h"
 
+#include <QList>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -103,6 +106,13 @@ public:
     // differ in size (a TIFF of several paper sizes) are written only as
     // TIFF; a resample scales each as it scales the first.
     int PageCount() const;
+    // The upright size of each page where the pages differ; empty when
+    // they are alike.
+    QList<QSize> PageSizesApart() const;
+    // Runs fn on each page as a picture of its own, first to last, and
+    // holds the pages it leaves: so pages that differ are each sized and
+    // framed for themselves. False with the reason of the page fn failed.
+    bool EachPage(const std::function<bool(CxImage& page, int index)>& fn);
     uint16_t GetBpp() const;
     uint32_t GetType() const;
     bool IsValid() const;
