@@ -278,8 +278,17 @@ bool JoinTiffPages(QByteArray& encoded, const QList<QByteArray>& later, QString&
             why = QStringLiteral("its pages together are more than a TIFF file can hold");
             return false;
         }
-        Relocate(page, uint32_t(encoded.size() - 8), tiff.BigEndian());
-        last->next = Get32(page, 4, tiff.BigEndian());
+        // A list of offsets that overlaps the directory, or the header,
+        // rewrites it as it moves: the directory is found where it was put,
+        // and a page whose directory then no longer reads is refused.
+        const uint32_t first = alone.FirstIfd();
+        const auto delta = uint32_t(encoded.size() - 8);
+        Relocate(page, delta, tiff.BigEndian());
+        if (!alone.Read(first)) {
+            why = QStringLiteral("the encoder made no TIFF");
+            return false;
+        }
+        last->next = first + delta;
         tiff.WriteInPlace(*last);
         encoded += page.mid(8);
         last = LastIfd(tiff, last->next);
