@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The TIFF directory code meets a source TIFF file, read for its EXIF, and
-// any source's EXIF block, carried into a TIFF result.
+// The TIFF directory code meets a source TIFF file, read for its EXIF and
+// walked page by page, and any source's EXIF block, carried into a TIFF
+// result, to which the same bytes are then joined as its next page.
 #include "FuzzInput.h"
 
 #include "codec/ByteFields.h"
@@ -59,6 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool big = input.Byte() & 1;
     const QByteArray bytes = input.Rest();
     TiffExif(bytes);
+    EachTiffPage(bytes, [&](const QByteArray& page) {
+        Promise(page.size() == bytes.size(), "a page is shown in the file's own bytes");
+    });
 
     ResultFacts facts;
     facts.width = 1;
@@ -71,5 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Promise(PutTiffMetadata(result, facts, blocks, why), "a TIFF takes any EXIF block");
     // What was written is a TIFF that the reader takes again.
     TiffExif(result);
+    if (JoinTiffPages(result, {bytes}, why)) {
+        int pages = 0;
+        EachTiffPage(result, [&pages](const QByteArray&) { ++pages; });
+        Promise(pages >= 2, "a joined page follows the first");
+    }
     return 0;
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "batch/EncodeResult.h"
 
-#include "codec/Image.h"
-#include "codec/PictureTypeTable.h"
 #include "batch/SizeLimit.h"
 #include "batch/TargetSize.h"
+#include "codec/Image.h"
+#include "codec/PictureTypeTable.h"
 
 #include <QRegularExpression>
 
@@ -60,30 +60,13 @@ void PlanFrame(const ResizeSettings& settings, int64_t boxWidth, int64_t boxHeig
     }
 }
 
-} // namespace
-
-QString PadColourError(const QString& text) {
-    if (text.isEmpty() || kHexColour.match(text).hasMatch())
-        return {};
-    return QStringLiteral("The padding colour \"%1\" is not an RGB colour in hex, such as "
-                          "FFFFFF for white, nor empty for transparent.")
-        .arg(text);
-}
-
-QString PlanResult(const ResizeSettings& settings, const CxImage& image, DesktopSize desktop,
-                   ResultForm& form) {
-    form.format = settings.imagetype == PictureTypeTable::SameAsSource
-                      ? image.GetType()
-                      : PictureTypeTable::CodecFormat(settings.imagetype);
-    form.limit = int64_t(settings.maxkb) * 1024;
-    form.metadata = int(settings.metadata);
-    const int32_t w = image.GetWidth();
-    const int32_t h = image.GetHeight();
+// The size of a picture (or of one page) of w x h: the resample, and the
+// frame. The reason when no such result is possible.
+QString PlanSize(const ResizeSettings& settings, int32_t w, int32_t h, DesktopSize desktop,
+                 ResultForm& form) {
     form.width = w;
     form.height = h;
     form.resample = false;
-    form.quarterTurn = settings.image_to_rotate &&
-                       (settings.rotate == kRotateLeft || settings.rotate == kRotateRight);
     if (!settings.image_to_resize)
         return {};
     // Fill and pad frame a size in pixels; proportions are kept otherwise.
@@ -112,8 +95,8 @@ QString PlanResult(const ResizeSettings& settings, const CxImage& image, Desktop
     return {};
 }
 
-bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultForm& form,
-                  QByteArray& bytes, QString& why) {
+// Resamples, frames and turns the picture as form says.
+bool Transform(CxImage& image, const ResizeSettings& settings, const ResultForm& form) {
     bool ok = true;
     if (form.resample)
         ok = image.Resample(form.width, form.height, 1);
@@ -129,6 +112,56 @@ bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultFo
         else if (settings.rotate == kRotateRight)
             ok = image.RotateRight();
     }
+    return ok;
+}
+
+} // namespace
+
+QString PadColourError(const QString& text) {
+    if (text.isEmpty() || kHexColour.match(text).hasMatch())
+        return {};
+    return QStringLiteral("The padding colour \"%1\" is not an RGB colour in hex, such as "
+                          "FFFFFF for white, nor empty for transparent.")
+        .arg(text);
+}
+
+QString PlanResult(const ResizeSettings& settings, const CxImage& image, DesktopSize desktop,
+                   ResultForm& form) {
+    form.format = settings.imagetype == PictureTypeTable::SameAsSource
+                      ? image.GetType()
+                      : PictureTypeTable::CodecFormat(settings.imagetype);
+    form.limit = int64_t(settings.maxkb) * 1024;
+    form.metadata = int(settings.metadata);
+    form.quarterTurn = settings.image_to_rotate &&
+                       (settings.rotate == kRotateLeft || settings.rotate == kRotateRight);
+    form.pages.clear();
+    const ResultForm unsized = form;
+    if (const QString why = PlanSize(settings, image.GetWidth(), image.GetHeight(), desktop, form);
+        !why.isEmpty() || !settings.image_to_resize)
+        return why;
+    for (const QSize& size : image.PageSizesApart()) {
+        ResultForm page = unsized;
+        if (const QString why = PlanSize(settings, size.width(), size.height(), desktop, page);
+            !why.isEmpty())
+            return why;
+        form.pages.push_back(page);
+    }
+    return {};
+}
+
+bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultForm& form,
+                  QByteArray& bytes, QString& why) {
+    // Planned from the file's header: a file changed since then may not
+    // have those pages any more.
+    if (!form.pages.empty() && form.pages.size() != size_t(image.PageSizesApart().size())) {
+        why = QStringLiteral("its pages are no longer those the batch planned for");
+        return false;
+    }
+    const bool ok = form.pages.empty()
+                        ? Transform(image, settings, form)
+                        : image.EachPage([&](CxImage& page, int index) {
+                              return Transform(page, settings, form.pages[size_t(index)]);
+                          });
     if (!ok) {
         why = image.GetLastError();
         return false;

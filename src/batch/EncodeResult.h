@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 class CxImage;
 
@@ -33,6 +34,11 @@ struct ResultForm {
     // Turned a quarter (left or right) after it is framed.
     bool quarterTurn = false;
 
+    // Pages that differ in size: each page's own form, first to last, as
+    // if it were a picture alone; empty otherwise. The fields above are the
+    // first page's.
+    std::vector<ResultForm> pages;
+
     // The size of the result before it is turned.
     int64_t OutWidth() const { return fit == Fit::Stretch ? width : frameWidth; }
     int64_t OutHeight() const { return fit == Fit::Stretch ? height : frameHeight; }
@@ -49,7 +55,8 @@ QString PadColourError(const QString& text);
 // (no side grown with "noenlarge"), its byte limit ("maxkb") and metadata
 // level. A fill or pad box is the result's as written: with a quarter turn
 // the picture is framed in the box turned, so that the turned result is
-// the box. The reason when no such result is possible.
+// the box. Pages that differ in size are sized each by the same rules.
+// The reason when no such result is possible.
 QString PlanResult(const ResizeSettings& settings, const CxImage& image, DesktopSize desktop,
                    ResultForm& form);
 

@@ -344,13 +344,17 @@ void ResizeJob::Process(Decision& decision) {
     }
     // Each size is resampled once (a JPEG and a WebP of one size share it)
     // and held, so the full decode can go before the slow encodes start.
+    // Pages that differ in size are each resampled to their own.
+    const auto shared = [](const ResultForm& form) {
+        return form.resample && form.pages.empty();
+    };
     std::map<std::pair<int64_t, int64_t>, std::unique_ptr<CxImage>> resampled;
     bool fullSizeUsed = false;
     for (const Output& output : decision.outputs) {
         const ResultForm& form = output.planned.form;
-        fullSizeUsed = fullSizeUsed || !form.resample;
+        fullSizeUsed = fullSizeUsed || !shared(form);
         const auto size = std::pair(form.width, form.height);
-        if (form.resample && !resampled.count(size)) {
+        if (shared(form) && !resampled.count(size)) {
             std::unique_ptr<CxImage> once = image.Fork();
             if (!once->Resample(size.first, size.second, 1) || !once->HoldPixels())
                 once->Destroy(); // keeps the reason for the outputs of this size
@@ -362,13 +366,15 @@ void ResizeJob::Process(Decision& decision) {
     budget_->Give(bytes);
     for (Output& output : decision.outputs) {
         ResultForm& form = output.planned.form;
+        const bool once = shared(form);
         const CxImage& from =
-            form.resample ? *resampled[std::pair(form.width, form.height)] : *decision.image;
+            once ? *resampled[std::pair(form.width, form.height)] : *decision.image;
         if (!from.IsValid()) {
             Fail(*output.outcome, from.GetLastError());
             continue;
         }
-        form.resample = false;
+        if (once)
+            form.resample = false;
         Produce(*from.Fork(), output);
     }
     decision.image.reset();

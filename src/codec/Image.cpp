@@ -75,13 +75,14 @@ bool CxImage::Crop(int width, int height, uint32_t anchor) {
     constexpr uint32_t kAttention = 1;
     constexpr uint32_t kStart = 2;
     constexpr uint32_t kEnd = 3;
-    if (anchor == kAttention && d->pages <= 1)
+    if (anchor == kAttention && (d->pages <= 1 || d->PagesApart()))
         return d->Turn([=](const VImage& page) {
             return page.smartcrop(std::min(width, page.width()), std::min(height, page.height()),
                                   VImage::option()->set("interesting", VIPS_INTERESTING_ATTENTION));
         });
     // The frames of an animation are cropped at one place, found in the
-    // first: each frame its own would make the picture jump.
+    // first: each frame its own would make the picture jump. Pages of
+    // different sizes are pictures of their own.
     std::optional<std::pair<int, int>> window;
     return d->Turn([=, &window](const VImage& page) {
         const int w = std::min(width, page.width());
@@ -151,7 +152,9 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
     encoded.clear();
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
-    if (d->filePages > d->pages && ImageFormat::HoldsPages(format))
+    // A GIF's or a WebP's frames share one canvas.
+    if (ImageFormat::HoldsPages(format) &&
+        (d->filePages > d->pages || (d->PagesApart() && !ImageFormat::HoldsPagesApart(format))))
         return d->Fail(QStringLiteral("its %1 pages differ in size, and a picture of this type "
                                       "keeps its pages in one size")
                            .arg(d->filePages));
@@ -159,7 +162,9 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
     EncodeRequest request;
     request.format = format;
     request.quality = d->quality;
-    request.pages = d->pages;
+    request.pages = d->PagesApart() ? 1 : d->pages;
+    if (ImageFormat::HoldsPages(format))
+        request.later = d->later;
     request.sourceExif = d->exif;
     request.sourceXmp = d->xmp;
     request.sourcePhotoshop = d->photoshop;
@@ -201,6 +206,7 @@ std::unique_ptr<CxImage> CxImage::Fork() const {
     f.quality = d->quality;
     f.pages = d->pages;
     f.pageHeight = d->pageHeight;
+    f.later = d->later;
     f.filePages = d->filePages;
     f.orientation = d->orientation;
     f.turnPending = d->turnPending;
@@ -259,6 +265,39 @@ int32_t CxImage::GetHeight() const {
 
 int CxImage::PageCount() const {
     return d->valid ? d->filePages : 0;
+}
+
+QList<QSize> CxImage::PageSizesApart() const {
+    QList<QSize> sizes;
+    if (!d->valid || !d->PagesApart())
+        return sizes;
+    sizes << QSize(GetWidth(), GetHeight());
+    for (const VImage& page : d->later)
+        sizes << QSize(page.width(), page.height());
+    return sizes;
+}
+
+bool CxImage::EachPage(const std::function<bool(CxImage& page, int index)>& fn) {
+    std::vector<VImage> pages;
+    {
+        PipelineLock lock;
+        if (!d->ReadyForRandomAccess(lock))
+            return false;
+        pages = d->Pages();
+    }
+    for (size_t index = 0; index < pages.size(); ++index) {
+        CxImage page;
+        page.d->image = pages[index];
+        page.d->pageHeight = pages[index].height();
+        page.d->valid = true;
+        page.d->type = d->type;
+        if (!fn(page, int(index)))
+            return d->Fail(QStringLiteral("page %1: %2").arg(index + 1).arg(page.GetLastError()));
+        pages[index] = page.d->image;
+    }
+    const PipelineLock lock;
+    d->SetPages(pages);
+    return true;
 }
 
 uint16_t CxImage::GetBpp() const {

@@ -3,9 +3,12 @@
 
 #include "codec/ImageFormat.h"
 
+#include <QList>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -108,8 +111,17 @@ public:
     int32_t GetHeight() const;
     // Pages or frames the file holds (an animated GIF, a multi-page TIFF).
     // All are transformed alike and written where the type holds pages
-    // (GIF, TIFF, WebP); the other types get the first page.
+    // (GIF, TIFF, WebP); the other types get the first page. Pages that
+    // differ in size (a TIFF of several paper sizes) are written only as
+    // TIFF; a resample scales each as it scales the first.
     int PageCount() const;
+    // The upright size of each page where the pages differ; empty when
+    // they are alike.
+    QList<QSize> PageSizesApart() const;
+    // Runs fn on each page as a picture of its own, first to last, and
+    // holds the pages it leaves: so pages that differ are each sized and
+    // framed for themselves. False with the reason of the page fn failed.
+    bool EachPage(const std::function<bool(CxImage& page, int index)>& fn);
     uint16_t GetBpp() const;
     uint32_t GetType() const;
     bool IsValid() const;

@@ -26,6 +26,11 @@ inline bool IsLossy(uint32_t format) {
 inline bool HoldsPages(uint32_t format) {
     return format == Gif || format == Tiff || format == Webp;
 }
+// Of those, the types whose pages may differ in size: a GIF's or a WebP's
+// frames share one canvas.
+inline bool HoldsPagesApart(uint32_t format) {
+    return format == Tiff;
+}
 // The types that carry metadata and a colour profile; the others show sRGB
 // and keep neither.
 inline bool HoldsMetadata(uint32_t format) {

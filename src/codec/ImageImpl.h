@@ -11,6 +11,7 @@
 
 #include <vips/vips8>
 
+#include <algorithm>
 #include <mutex>
 #include <vector>
 
@@ -67,11 +68,15 @@ struct CxImage::Impl {
     int metadataLevel = 0;
     bool srgb = false;
     uint32_t removed = 0; // private data the last encode took out
-    // The pages held, stacked top to bottom, each pageHeight rows.
+    // The pages held: stacked top to bottom in `image`, each pageHeight
+    // rows, where they are alike; otherwise `image` is the first page and
+    // `later` holds the others, each its own size (a TIFF of several paper
+    // sizes).
     int pages = 1;
     int pageHeight = 0;
-    // The pages the file holds: more than `pages` when they differ in size
-    // and only the first could be read.
+    std::vector<vips::VImage> later;
+    // The pages the file holds: more than `pages` when only the first
+    // could be read.
     int filePages = 1;
     int orientation = 1; // as stored; the pixels are held upright
     QByteArray exif;     // the source's blocks, for the result to carry
@@ -98,6 +103,7 @@ struct CxImage::Impl {
         resolutionStated = false;
         pages = filePages = orientation = 1;
         pageHeight = 0;
+        later.clear();
         exif.clear();
         xmp.clear();
         photoshop.clear();
@@ -105,20 +111,48 @@ struct CxImage::Impl {
         pngTexts.clear();
     }
 
-    // Applies fn to each page alone and stacks the results again, so a
-    // turn or a resample never mixes rows of two pages.
-    template <typename Fn> void EachPage(Fn fn) {
-        if (pages <= 1) {
-            image = fn(image);
-            pageHeight = image.height();
+    bool PagesApart() const { return !later.empty(); }
+
+    // Each page alone, first to last.
+    std::vector<vips::VImage> Pages() const {
+        std::vector<vips::VImage> each;
+        if (pages <= 1 || PagesApart()) {
+            each.push_back(image);
+            each.insert(each.end(), later.begin(), later.end());
+            return each;
+        }
+        for (int page = 0; page < pages; ++page)
+            each.push_back(image.extract_area(0, page * pageHeight, image.width(), pageHeight));
+        return each;
+    }
+
+    // Holds these pages: stacked when they are alike, else apart.
+    void SetPages(const std::vector<vips::VImage>& each) {
+        const vips::VImage& first = each.front();
+        const bool alike = std::all_of(each.begin(), each.end(), [&](const vips::VImage& page) {
+            return page.width() == first.width() && page.height() == first.height() &&
+                   page.bands() == first.bands() && page.format() == first.format() &&
+                   page.interpretation() == first.interpretation();
+        });
+        pages = int(each.size());
+        pageHeight = first.height();
+        later.clear();
+        if (pages == 1 || !alike) {
+            image = first;
+            later.assign(each.begin() + 1, each.end());
             return;
         }
-        std::vector<vips::VImage> done;
-        for (int page = 0; page < pages; ++page)
-            done.push_back(fn(image.extract_area(0, page * pageHeight, image.width(), pageHeight)));
-        pageHeight = done.front().height();
-        image = vips::VImage::arrayjoin(done, vips::VImage::option()->set("across", 1));
+        image = vips::VImage::arrayjoin(each, vips::VImage::option()->set("across", 1));
         image.set(VIPS_META_PAGE_HEIGHT, pageHeight);
+    }
+
+    // Applies fn to each page alone and holds the results, so a turn or a
+    // resample never mixes rows of two pages.
+    template <typename Fn> void EachPage(Fn fn) {
+        std::vector<vips::VImage> done;
+        for (const vips::VImage& page : Pages())
+            done.push_back(fn(page));
+        SetPages(done);
     }
 
     // Makes pixels held as stored upright; the caller holds the lock.
@@ -143,6 +177,10 @@ struct CxImage::Impl {
         try {
             const vips::VImage held = lock.Evaluated([this] { return image.copy_memory(); });
             image = held;
+            for (vips::VImage& page : later) {
+                const vips::VImage kept = lock.Evaluated([&page] { return page.copy_memory(); });
+                page = kept;
+            }
         } catch (const vips::VError& e) {
             return Fail(TakeVipsError(e));
         }

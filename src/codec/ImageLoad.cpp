@@ -22,6 +22,9 @@ namespace {
 // huge file cannot take all memory; real pictures of those types are small.
 constexpr qint64 kMaxBufferedFileBytes = qint64(512) << 20;
 constexpr double kMmPerInch = 25.4;
+// Pages held apart each keep a decoder of their own: a file with more is
+// read as its first page alone.
+constexpr int kMostPagesApart = 1000;
 
 VOption* LoadOptions() {
     // A truncated or corrupt picture is an error, not a grey-filled result.
@@ -87,6 +90,29 @@ VImage ResizePage(VImage page, int w, int h) {
     if (alpha)
         page = page.unpremultiply().cast(format);
     return page;
+}
+
+// The pages after the first of a file whose pages differ, each read on
+// its own; none when one cannot be read or all of them together are more
+// than a picture may be: the first page is then the picture.
+std::vector<VImage> PagesApart(const std::function<VImage(int, int)>& open, const VImage& first,
+                               int count) {
+    if (count > kMostPagesApart)
+        return {};
+    std::vector<VImage> later;
+    int64_t pixels = int64_t(first.width()) * first.height();
+    for (int page = 1; page < count; ++page) {
+        try {
+            later.push_back(open(page, 1));
+        } catch (const VError& e) {
+            TakeVipsError(e);
+            return {};
+        }
+        pixels += int64_t(later.back().width()) * later.back().height();
+        if (pixels > kMaxSourcePixels)
+            return {};
+    }
+    return later;
 }
 
 } // namespace
@@ -182,8 +208,8 @@ bool CxImage::Load(const QString& path, uint32_t format) {
         return d->Fail(QStringLiteral("not a picture of a type Tessary reads"));
 
     try {
-        // pages: 1 for the first page, -1 for all of them.
-        std::function<VImage(int)> open;
+        // n pages from page on; n -1 for all of them.
+        std::function<VImage(int page, int n)> open;
         if (UsesMagick(header.format)) {
             if (file.size() > kMaxBufferedFileBytes)
                 return d->Fail(QStringLiteral("the file is too large"));
@@ -191,22 +217,23 @@ bool CxImage::Load(const QString& path, uint32_t format) {
             if (bytes.size() != file.size())
                 return d->Fail(QStringLiteral("cannot read the file (%1)").arg(file.errorString()));
             d->blob = vips_blob_copy(bytes.constData(), size_t(bytes.size()));
-            open = [this](int pages) {
+            open = [this](int page, int n) {
                 size_t length = 0;
                 const void* data = vips_blob_get(d->blob, &length);
-                return VImage::new_from_buffer(data, length, "", LoadOptions()->set("n", pages));
+                return VImage::new_from_buffer(data, length, "",
+                                               LoadOptions()->set("page", page)->set("n", n));
             };
         } else {
             // libvips reads "[options]" at the end of a file name, so it is
             // given the file we opened by its descriptor's name instead:
             // any name works, and a file renamed meanwhile is still this one.
             d->fileName = QByteArray("/proc/self/fd/") + QByteArray::number(d->file.handle());
-            open = [this](int pages) {
+            open = [this](int page, int n) {
                 return VImage::new_from_file(d->fileName.constData(),
-                                             LoadOptions()->set("n", pages));
+                                             LoadOptions()->set("page", page)->set("n", n));
             };
         }
-        VImage in = open(1);
+        VImage in = open(0, 1);
         if (int64_t(in.width()) * in.height() > kMaxSourcePixels) {
             Destroy();
             return d->Fail(QStringLiteral("the picture is too large (%1 x %2 pixels)")
@@ -215,16 +242,19 @@ bool CxImage::Load(const QString& path, uint32_t format) {
         }
         d->filePages = std::max(1, IntField(in, VIPS_META_N_PAGES, 1));
         d->pageHeight = in.height();
+        std::vector<VImage> later;
         if (d->filePages > 1) {
             try {
-                const VImage all = open(-1);
+                const VImage all = open(0, -1);
                 if (all.height() == in.height() * d->filePages &&
                     int64_t(all.width()) * all.height() <= kMaxSourcePixels) {
                     in = all;
                     d->pages = d->filePages;
                 }
             } catch (const VError& e) {
-                TakeVipsError(e); // pages of different sizes: the first alone
+                // Pages of different sizes or colours: each is read apart.
+                TakeVipsError(e);
+                later = PagesApart(open, in, d->filePages);
             }
         }
         d->ReadMetadata(in, header);
@@ -237,6 +267,8 @@ bool CxImage::Load(const QString& path, uint32_t format) {
                 d->orientation = turn;
             }
         d->image = in;
+        d->later = later;
+        d->pages += int(later.size());
         d->type = header.format;
         d->valid = true;
         d->EachPage([](const VImage& page) { return page.autorot(); });
@@ -253,7 +285,16 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
     Q_UNUSED(mode);
     if (!d->valid)
         return d->Fail(QStringLiteral("no picture"));
-    if (newWidth <= 0 || newHeight <= 0 || newWidth * newHeight * d->pages > kMaxPicturePixels)
+    // Pages of other sizes than the first are scaled as it is.
+    const auto scaled = [](int side, double scale) {
+        return std::max(1.0, std::round(side * scale));
+    };
+    const double xscale = double(newWidth) / d->image.width();
+    const double yscale = double(newHeight) / d->pageHeight;
+    double pixels = double(newWidth) * double(newHeight) * (d->PagesApart() ? 1 : d->pages);
+    for (const VImage& page : d->later)
+        pixels += scaled(page.width(), xscale) * scaled(page.height(), yscale);
+    if (newWidth <= 0 || newHeight <= 0 || pixels > double(kMaxPicturePixels))
         return d->Fail(QStringLiteral("%1 x %2 pixels is not a size a picture can have")
                            .arg(newWidth)
                            .arg(newHeight));
@@ -319,7 +360,10 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
             d->pageHeight = d->image.height();
         } else {
             // Deep colours, CMYK and pages are resampled as they are.
-            d->EachPage([w, h](const VImage& page) { return ResizePage(page, w, h); });
+            d->EachPage([&](const VImage& page) {
+                return ResizePage(page, int(scaled(page.width(), xscale)),
+                                  int(scaled(page.height(), yscale)));
+            });
         }
         d->pristine = false;
         return true;

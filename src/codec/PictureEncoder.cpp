@@ -216,12 +216,20 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
     // A PNG's own text chunks have a place only in a PNG, and only whole.
     if (level <= MetadataLevel::KeepAll && request.format == ImageFormat::Png)
         blocks.pngTexts = request.sourcePngTexts;
+    QList<QByteArray> later;
     try {
         image = PrepareColours(image, request.format, request.srgb).copy();
         SetMetadata(image, request.format, blocks, request.dpi, level);
         if (request.pages > 1 && ImageFormat::HoldsPages(request.format))
             image.set(VIPS_META_PAGE_HEIGHT, pageHeight);
         encoded = Save(image, request.format, request.quality);
+        // libvips writes pages of one size only: each later page is a file
+        // of its own, chained to the first below.
+        for (const VImage& each : request.later) {
+            VImage page = PrepareColours(each, request.format, request.srgb).copy();
+            SetMetadata(page, request.format, {}, request.dpi, level);
+            later << Save(page, request.format, request.quality);
+        }
     } catch (const VError& e) {
         why = TakeVipsError(e);
         return {};
@@ -230,6 +238,8 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
         why = QStringLiteral("pictures of this type cannot be written");
         return {};
     }
+    if (!later.isEmpty() && !JoinTiffPages(encoded, later, why))
+        return {};
     if (!PutResultMetadata(encoded, request.format, facts, blocks, why))
         return {};
     if (level > MetadataLevel::KeepAll) {

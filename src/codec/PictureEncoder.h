@@ -10,12 +10,16 @@
 #include <vips/vips8>
 
 #include <cstdint>
+#include <vector>
 
 // What a result is written as, beside its pixels.
 struct EncodeRequest {
-    uint32_t format = 0;   // ImageFormat code
-    uint8_t quality = 75;  // 1..100, for the lossy types
-    int pages = 1;         // pages stacked in the picture, each pageHeight rows
+    uint32_t format = 0;  // ImageFormat code
+    uint8_t quality = 75; // 1..100, for the lossy types
+    int pages = 1;        // pages stacked in the picture, each pageHeight rows
+    // Pages after the picture, each its own size, for a type that holds
+    // pages of many sizes; their metadata is the first page's alone.
+    std::vector<vips::VImage> later;
     QByteArray sourceExif; // the source's blocks, as loaded
     QByteArray sourceXmp;
     QByteArray sourcePhotoshop;   // its Photoshop resource block, "8BIM" records

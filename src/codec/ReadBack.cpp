@@ -97,7 +97,11 @@ public:
             Named(QStringLiteral("a Photoshop resource beside the IPTC records"));
     }
 
-    QStringList Unlisted() const { return unlisted_; }
+    QStringList Unlisted() const {
+        QStringList once = unlisted_;
+        once.removeDuplicates();
+        return once;
+    }
 
 private:
     int level_;
@@ -153,12 +157,7 @@ QByteArray Blob(const vips::VImage& image, const char* name) {
     return QByteArray(static_cast<const char*>(data), qsizetype(length));
 }
 
-} // namespace
-
-QStringList UnlistedEntries(const QByteArray& encoded, uint32_t format, int level) {
-    InitVips();
-    InitExiv2();
-    Judge judge(level);
+void JudgeFile(Judge& judge, const QByteArray& encoded, uint32_t format) {
     const vips::VImage image =
         vips::VImage::new_from_buffer(encoded.constData(), size_t(encoded.size()), "");
     gchar** fields = vips_image_get_fields(image.get_image());
@@ -199,5 +198,20 @@ QStringList UnlistedEntries(const QByteArray& encoded, uint32_t format, int leve
         judge.Exif(Blob(image, VIPS_META_EXIF_NAME));
         judge.Xmp(Blob(image, VIPS_META_XMP_NAME));
     }
+}
+
+} // namespace
+
+QStringList UnlistedEntries(const QByteArray& encoded, uint32_t format, int level) {
+    InitVips();
+    InitExiv2();
+    Judge judge(level);
+    // Exiv2 lists a TIFF's second page as a thumbnail and stops after the
+    // fourth: each page is read as a file of its own.
+    if (format != ImageFormat::Tiff)
+        JudgeFile(judge, encoded, format);
+    else if (!EachTiffPage(encoded,
+                           [&](const QByteArray& page) { JudgeFile(judge, page, format); }))
+        judge.Named(QStringLiteral("a TIFF whose pages no reader can follow"));
     return judge.Unlisted();
 }

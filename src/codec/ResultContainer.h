@@ -4,11 +4,13 @@
 #include "codec/ResultMetadata.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class QIODevice;
 
 #include <cstdint>
+#include <functional>
 
 // The blocks a result carries beside its pixels; empty: none.
 struct ResultBlocks {
@@ -36,6 +38,19 @@ bool PutJxlMetadata(QByteArray& encoded, const QByteArray& exif, const QByteArra
                     QString& why);
 bool PutTiffMetadata(QByteArray& encoded, const ResultFacts& facts, const ResultBlocks& blocks,
                      QString& why);
+
+// Chains the pages of each TIFF of later, as the encoder made them, after
+// the last page of the TIFF encoded: libvips writes the pages of one file
+// in one size only. False with the reason when one is not such a TIFF or
+// the whole is more than a TIFF's 32-bit offsets reach.
+bool JoinTiffPages(QByteArray& encoded, const QList<QByteArray>& later, QString& why);
+
+// Shows fn each page of a TIFF as a TIFF of its own, first to last: its
+// bytes with the header pointing at that page's directory, which ends the
+// chain. A reader that takes the pages after the first for thumbnails, or
+// reads only a few, so reads every page as the picture it is. False when
+// the bytes are not a TIFF or its chain of pages is broken.
+bool EachTiffPage(const QByteArray& tiff, const std::function<void(const QByteArray& page)>& fn);
 
 // The EXIF block (bare TIFF structure) and XMP of a JPEG XL file's
 // container, which libvips 8.14 does not read; empty for a bare codestream.

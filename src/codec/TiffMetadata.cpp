@@ -246,7 +246,75 @@ void Relocate(QByteArray& bytes, uint32_t delta, bool big) {
     Put32(bytes, 4, tiff.FirstIfd() + delta, big);
 }
 
+// The last IFD of the chain from at; none when the chain is broken or
+// loops.
+std::optional<Ifd> LastIfd(const Tiff& tiff, uint32_t at) {
+    std::optional<Ifd> ifd = tiff.Read(at);
+    std::set<uint32_t> seen;
+    for (int page = 0; ifd && ifd->next != 0; ++page) {
+        if (page >= kMostPages || !seen.insert(uint32_t(ifd->at)).second)
+            return std::nullopt;
+        ifd = tiff.Read(ifd->next);
+    }
+    return ifd;
+}
+
 } // namespace
+
+bool JoinTiffPages(QByteArray& encoded, const QList<QByteArray>& later, QString& why) {
+    Tiff tiff(encoded);
+    std::optional<Ifd> last = tiff.Valid() ? LastIfd(tiff, tiff.FirstIfd()) : std::nullopt;
+    for (QByteArray page : later) {
+        const Tiff alone(page);
+        if (!last || !alone.Valid() || alone.BigEndian() != tiff.BigEndian() ||
+            !alone.Read(alone.FirstIfd())) {
+            why = QStringLiteral("the encoder made no TIFF");
+            return false;
+        }
+        // The page's bytes after its header go to the end, at an even offset.
+        if (encoded.size() % 2)
+            encoded += '\0';
+        if (encoded.size() + page.size() > qsizetype(UINT32_MAX)) {
+            why = QStringLiteral("its pages together are more than a TIFF file can hold");
+            return false;
+        }
+        // A list of offsets that overlaps the directory, or the header,
+        // rewrites it as it moves: the directory is found where it was put,
+        // and a page whose directory then no longer reads is refused.
+        const uint32_t first = alone.FirstIfd();
+        const auto delta = uint32_t(encoded.size() - 8);
+        Relocate(page, delta, tiff.BigEndian());
+        if (!alone.Read(first)) {
+            why = QStringLiteral("the encoder made no TIFF");
+            return false;
+        }
+        last->next = first + delta;
+        tiff.WriteInPlace(*last);
+        encoded += page.mid(8);
+        last = LastIfd(tiff, last->next);
+    }
+    return true;
+}
+
+bool EachTiffPage(const QByteArray& bytes, const std::function<void(const QByteArray&)>& fn) {
+    QByteArray alone = bytes;
+    Tiff tiff(alone);
+    if (!tiff.Valid())
+        return false;
+    std::set<uint32_t> seen;
+    for (uint32_t at = tiff.FirstIfd(); at != 0;) {
+        const std::optional<Ifd> ifd = tiff.Read(at);
+        if (!ifd || seen.size() >= size_t(kMostPages) || !seen.insert(at).second)
+            return false;
+        const qsizetype next = ifd->at + 2 + ifd->entries.size() * kEntryBytes;
+        Put32(alone, 4, at, tiff.BigEndian());
+        Put32(alone, next, 0, tiff.BigEndian());
+        fn(alone);
+        Put32(alone, next, ifd->next, tiff.BigEndian());
+        at = ifd->next;
+    }
+    return true;
+}
 
 bool PutTiffMetadata(QByteArray& encoded, const ResultFacts& facts, const ResultBlocks& blocks,
                      QString& why) {

@@ -10,14 +10,30 @@
 
 namespace {
 
-// A small JPEG changed by exiftool's arguments; its bytes.
-QByteArray Jpeg(const QString& folder, const QString& name, const QStringList& changes) {
-    const QString path = QDir(folder).filePath(name);
-    DrawPicture(path, 24, 16);
+// The file at path changed by exiftool's arguments; its bytes.
+QByteArray Changed(const QString& path, const QStringList& changes) {
     if (!changes.isEmpty())
         Oracle(u"exiftool"_s,
                QStringList{u"-q"_s, u"-overwrite_original"_s} + changes + QStringList{path});
     return ReadFile(path);
+}
+
+// A small JPEG changed so; its bytes.
+QByteArray Jpeg(const QString& folder, const QString& name, const QStringList& changes) {
+    const QString path = QDir(folder).filePath(name);
+    DrawPicture(path, 24, 16);
+    return Changed(path, changes);
+}
+
+// A TIFF of five pages of three sizes changed so: Exiv2 alone takes its
+// second page for a thumbnail and never reads its fifth.
+QByteArray FivePages(const QString& folder, const QString& name, const QStringList& changes) {
+    const QString path = QDir(folder).filePath(name);
+    QStringList draw;
+    for (const char* page : {"8x6", "6x8", "8x6", "6x8", "5x5"})
+        draw << u"-size"_s << QLatin1String(page) << u"xc:red"_s;
+    Oracle(u"convert"_s, draw + QStringList{u"-depth"_s, u"8"_s, path});
+    return Changed(path, changes);
 }
 
 TEST(KeptMetadataTest, TheReadBackNamesEveryEntryTheListDoesNotHold) {
@@ -55,6 +71,12 @@ TEST(KeptMetadataTest, TheReadBackNamesEveryEntryTheListDoesNotHold) {
          MetadataLevel::NoPrivate, u"a comment"_s},
         {ReadFile(dir.filePath(u"t.png"_s)), ImageFormat::Png, MetadataLevel::NoPrivate,
          u"the PNG text \"Author\""_s},
+        {FivePages(dir.path(), u"pages.tif"_s, {}),
+         ImageFormat::Tiff,
+         MetadataLevel::NoPrivate,
+         {}},
+        {FivePages(dir.path(), u"fifth.tif"_s, {u"-IFD4:Artist=Ann"_s}), ImageFormat::Tiff,
+         MetadataLevel::NoPrivate, u"Exif.Image.Artist"_s},
     };
     for (const Case& c : cases) {
         const QStringList named = UnlistedEntries(c.bytes, c.format, c.level);

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+// A TIFF whose pages differ in size and colour, as a scanner makes of a
+// letter and its envelope, through the batch: identify counts the result's
+// pages and measures each, exiftool reads every page's metadata.
+#include "TestSupport.h"
+
+#include "batch/ResizeJob.h"
+
+#include <QSet>
+
+#include <functional>
+
+namespace {
+
+// Output types, as the settings name them.
+enum Type : uint32_t { Jpeg = 1, Gif = 3, Tiff = 6 };
+
+class YesToAll : public ConfirmationPrompt {
+public:
+    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
+};
+
+// Each page's "WxH", first to last.
+QStringList PageSizes(const QString& path) {
+    return Oracle(u"identify"_s, {u"-format"_s, u"%wx%h\\n"_s, path})
+        .out.split(u'\n', Qt::SkipEmptyParts);
+}
+
+// Every entry exiftool finds on any page, as "Group:Tag" by family 1
+// (IFD0, IFD1, ExifIFD, GPS, XMP-dc, ICC_Profile, ...), but for its notes
+// on the file itself.
+QSet<QString> Entries(const QString& path) {
+    const ToolRun run = Oracle(u"exiftool"_s, {u"-a"_s, u"-G1"_s, u"-s"_s, path});
+    const QSet<QString> notes = {u"ExifTool"_s, u"System"_s, u"File"_s, u"Composite"_s};
+    QSet<QString> entries;
+    for (const QString& line : run.out.split(u'\n', Qt::SkipEmptyParts)) {
+        const QString group = line.section(u']', 0, 0).mid(1);
+        if (!notes.contains(group))
+            entries << group + u':' + line.section(u']', 1).section(u':', 0, 0).trimmed();
+    }
+    return entries;
+}
+
+// What any page may hold at every level: how its pixels are stored, and
+// where it is upright.
+const QStringList kPictureTags =
+    u"ImageWidth ImageHeight BitsPerSample Compression PhotometricInterpretation StripOffsets "
+    u"Orientation SamplesPerPixel RowsPerStrip StripByteCounts PlanarConfiguration Predictor "
+    u"SampleFormat ExtraSamples"_s.split(u' ');
+
+// Three pages of three sizes, the last grey, with a camera's make and a
+// location and names on more than the first page. Written as TIFF, each
+// page is sized by the batch's settings as a picture alone, and exiftool
+// finds nothing but the picture tags on any page, and the make on the
+// first at metadata=1. A type that holds one page gets the first, as
+// ever; GIF, whose frames share one canvas, refuses such a source.
+TEST(TiffPagesTest, PagesOfManySizesAreEachResizedAndKeepOnlyTheList) {
+    QTemporaryDir dir;
+    const QString source = dir.filePath(u"letter.tif"_s);
+    Oracle(u"convert"_s, {u"-size"_s, u"80x60"_s, u"gradient:red-blue"_s, u"-size"_s, u"60x80"_s,
+                          u"gradient:green-yellow"_s, u"-size"_s, u"50x50"_s, u"gradient:"_s,
+                          u"-depth"_s, u"8"_s, source});
+    Oracle(u"exiftool"_s, {u"-q"_s, u"-overwrite_original"_s, u"-Make=Tessary"_s, u"-Artist=Ann"_s,
+                           u"-GPSLatitude=46.95"_s, u"-GPSLatitudeRef=N"_s, u"-IFD1:Artist=Bob"_s,
+                           u"-IFD2:ImageDescription=At 46.95N"_s, source});
+    ASSERT_EQ(PageSizes(source), (QStringList{u"80x60"_s, u"60x80"_s, u"50x50"_s}));
+    for (const QString& tag :
+         {u"GPS:GPSLatitude"_s, u"IFD0:Artist"_s, u"IFD1:Artist"_s, u"IFD2:ImageDescription"_s})
+        ASSERT_TRUE(Entries(source).contains(tag)) << qPrintable(tag);
+
+    const auto pixels = [](uint32_t width, uint32_t height, uint32_t fit) {
+        return [=](ResizeSettings& s) {
+            s.wpercent = s.hpercent = 0;
+            s.width = width;
+            s.height = height;
+            s.fit = fit;
+        };
+    };
+    struct Case {
+        const char* what;
+        uint32_t type;
+        uint32_t level;
+        std::function<void(ResizeSettings&)> change;
+        QStringList sizes; // none: the picture fails
+    };
+    const Case cases[] = {
+        {"as it is",
+         Tiff,
+         1,
+         [](ResizeSettings& s) { s.image_to_resize = 0; },
+         {u"80x60"_s, u"60x80"_s, u"50x50"_s}},
+        {"half",
+         Tiff,
+         1,
+         [](ResizeSettings& s) { s.width = s.height = 50; },
+         {u"40x30"_s, u"30x40"_s, u"25x25"_s}},
+        {"fill", Tiff, 1, pixels(40, 40, Fit::Fill), {u"40x40"_s, u"40x40"_s, u"40x40"_s}},
+        {"pad", Tiff, 2, pixels(40, 20, Fit::Pad), {u"40x20"_s, u"40x20"_s, u"40x20"_s}},
+        {"longer side, turned right",
+         Tiff,
+         1,
+         [&](ResizeSettings& s) {
+             pixels(40, 40, Fit::Stretch)(s);
+             s.side = SideRule::Longer;
+             s.image_to_rotate = 1;
+             s.rotate = 2;
+         },
+         {u"30x40"_s, u"40x30"_s, u"40x40"_s}},
+        {"JPEG", Jpeg, 1, [](ResizeSettings& s) { s.width = s.height = 50; }, {u"40x30"_s}},
+        {"GIF", Gif, 1, [](ResizeSettings&) {}, {}},
+    };
+    int run = 0;
+    for (const Case& c : cases) {
+        ResizeSettings s;
+        s.imagetype = c.type;
+        s.metadata = c.level;
+        s.dest = dir.filePath(u"out%1"_s.arg(++run));
+        c.change(s);
+        YesToAll prompt;
+        ResizeJob job(s, {source}, prompt);
+        job.Run();
+        if (c.sizes.isEmpty()) {
+            EXPECT_EQ(job.Count(PictureOutcome::Status::Failed), 1) << c.what;
+            EXPECT_TRUE(job.Failures().join(u' ').contains(u"3 pages"_s)) << c.what;
+            continue;
+        }
+        ASSERT_EQ(job.Count(PictureOutcome::Status::Written), 1)
+            << c.what << ": " << qPrintable(job.Failures().join(u' '));
+        const QString result = job.Outcomes()[0].output;
+        EXPECT_EQ(PageSizes(result), c.sizes) << c.what;
+        QSet<QString> unlisted;
+        for (const QString& entry : Entries(result))
+            if (!kPictureTags.contains(entry.section(u':', 1)))
+                unlisted << entry;
+        const QSet<QString> kept = c.level == 1 ? QSet<QString>{u"IFD0:Make"_s} : QSet<QString>{};
+        EXPECT_EQ(unlisted, kept) << c.what;
+    }
+}
+
+} // namespace
