@@ -21,10 +21,14 @@ Options:
                                           "resize" beside each picture;
                                           relative: taken from each picture's
                                           folder
-                         imagetype        same (0, as the source), jpg (1),
-                                          bmp (2), gif (3), ico (4), png (5),
-                                          tiff (6), pcx (7), webp (8),
-                                          avif (9), heic (10), jxl (11)
+                         imagetype        the type written, by name or
+                                          number: same (0) as the source,
+                                          jpg (1) JPEG, bmp (2) BMP,
+                                          gif (3) GIF, ico (4) ICO,
+                                          png (5) PNG, tiff (6) TIFF,
+                                          pcx (7) PCX, webp (8) WebP,
+                                          avif (9) AVIF, heic (10) HEIC,
+                                          jxl (11) JPEG XL
                          qualilty         quality of JPEG, WebP, AVIF, HEIC
                                           and JPEG XL, 0 to 100
                          image_to_resize  1: resize
