@@ -5,6 +5,7 @@
 #include "codec/PictureTypeTable.h"
 #include "batch/SizeLimit.h"
 #include "batch/TargetSize.h"
+#include "platform/UiText.h"
 
 #include <QRegularExpression>
 
@@ -65,7 +66,7 @@ void PlanFrame(const ResizeSettings& settings, int64_t boxWidth, int64_t boxHeig
 QString PadColourError(const QString& text) {
     if (text.isEmpty() || kHexColour.match(text).hasMatch())
         return {};
-    return QStringLiteral("The padding colour \"%1\" is not an RGB colour in hex, such as "
+    return TrText("Batch", "The padding colour \"%1\" is not an RGB colour in hex, such as "
                           "FFFFFF for white, nor empty for transparent.")
         .arg(text);
 }
@@ -105,7 +106,7 @@ QString PlanResult(const ResizeSettings& settings, const CxImage& image, Desktop
     const int64_t outWidth = std::max(form.width, form.OutWidth());
     const int64_t outHeight = std::max(form.height, form.OutHeight());
     if (form.width <= 0 || form.height <= 0 || outWidth * outHeight > kMaxPicturePixels)
-        return QStringLiteral("the new size of %1 x %2 pixels is not possible")
+        return TrText("Batch", "the new size of %1 x %2 pixels is not possible")
             .arg(form.OutWidth())
             .arg(form.OutHeight());
     form.resample = form.width != w || form.height != h;

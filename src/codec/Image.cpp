@@ -4,6 +4,7 @@
 #include "codec/PrivateData.h"
 #include "codec/ResultMetadata.h"
 #include "platform/SafeWrite.h"
+#include "platform/UiText.h"
 
 #include <algorithm>
 #include <atomic>
@@ -143,16 +144,16 @@ bool CxImage::Save(const QString& path, uint32_t format) {
         return false;
     const QString reason = WriteFileSafely(path, encoded);
     if (!reason.isEmpty())
-        return d->Fail(QStringLiteral("cannot write the file (%1)").arg(reason));
+        return d->Fail(TrText("Picture", "cannot write the file (%1)").arg(reason));
     return true;
 }
 
 bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
     encoded.clear();
     if (!d->valid)
-        return d->Fail(QStringLiteral("no picture"));
+        return d->Fail(TrText("Picture", "no picture"));
     if (d->filePages > d->pages && ImageFormat::HoldsPages(format))
-        return d->Fail(QStringLiteral("its %1 pages differ in size, and a picture of this type "
+        return d->Fail(TrText("Picture", "its %1 pages differ in size, and a picture of this type "
                                       "keeps its pages in one size")
                            .arg(d->filePages));
     ++encodes;
@@ -180,7 +181,7 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
 
 bool CxImage::HoldPixels() {
     if (!d->valid)
-        return d->Fail(QStringLiteral("no picture"));
+        return d->Fail(TrText("Picture", "no picture"));
     PipelineLock lock;
     if (!d->Upright(lock) || !d->HoldInMemory(lock))
         return false;

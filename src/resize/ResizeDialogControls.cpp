@@ -252,7 +252,7 @@ QWidget* ResizeDialog::BuildNamesTab() {
     tokens->setEnabled(false); // a hint, shown the way hints are
     tokens->setWordWrap(true);
     onExistsBox_ = Named(new QComboBox(tab), Id::OnExists);
-    for (const QString& choice : Text::OnExistsChoices)
+    for (const UiText& choice : Text::OnExistsChoices)
         onExistsBox_->addItem(choice);
     auto* grid = new QGridLayout(tab);
     grid->addWidget(new QLabel(Text::NameTemplate, tab), 0, 0);
@@ -284,11 +284,11 @@ QWidget* ResizeDialog::BuildFramingTab() {
     fitBox_ = Named(new QComboBox(tab), Id::Fit);
     anchorBox_ = Named(new QComboBox(tab), Id::Anchor);
     sideBox_ = Named(new QComboBox(tab), Id::Side);
-    for (const QString& choice : Text::FitChoices)
+    for (const UiText& choice : Text::FitChoices)
         fitBox_->addItem(choice);
-    for (const QString& choice : Text::AnchorChoices)
+    for (const UiText& choice : Text::AnchorChoices)
         anchorBox_->addItem(choice);
-    for (const QString& choice : Text::SideChoices)
+    for (const UiText& choice : Text::SideChoices)
         sideBox_->addItem(choice);
     padColourEdit_ = Named(new QLineEdit(tab), Id::PadColour);
     padColourEdit_->setPlaceholderText(Text::PadColourHint);
@@ -319,7 +319,7 @@ QWidget* ResizeDialog::BuildSharingTab() {
     metadataBox_ = Named(new QComboBox(tab), Id::Metadata);
     mailMetadataBox_ = Named(new QComboBox(tab), Id::MailMetadata);
     for (QComboBox* box : {metadataBox_, mailMetadataBox_})
-        for (const QString& choice : Text::MetadataChoices)
+        for (const UiText& choice : Text::MetadataChoices)
             box->addItem(choice);
     auto* hint = new QLabel(Text::MetadataHint, tab);
     hint->setEnabled(false); // a hint, shown the way hints are
