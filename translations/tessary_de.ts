@@ -1585,13 +1585,13 @@ Soll ihre Größe geändert werden?</translation>
     <message>
         <source>The pictures you&apos;ve selected will be resize to the desktop&apos;s size (%1*%2)<byte value="xd"/>
 uncheck Constrain Proportion might distort your picture(s)</source>
-        <translation>Die ausgewählten Bilder werden auf die Desktopgröße (%1*%2) geändert
+        <translation>Die ausgewählten Bilder werden auf die Desktopgröße (%1*%2) geändert<byte value="xd"/>
 ohne „Proportionen beibehalten“ können Ihre Bilder verzerrt werden</translation>
     </message>
     <message>
         <source>The pictures you&apos;ve selected are not the same size<byte value="xd"/>
 Please resize them in percent or uncheck Constrain Proportion</source>
-        <translation>Die ausgewählten Bilder sind nicht gleich groß
+        <translation>Die ausgewählten Bilder sind nicht gleich groß<byte value="xd"/>
 Bitte ändern Sie ihre Größe in Prozent oder deaktivieren Sie „Proportionen beibehalten“</translation>
     </message>
     <message>
@@ -1605,13 +1605,13 @@ Bitte ändern Sie ihre Größe in Prozent oder deaktivieren Sie „Proportionen 
     <message>
         <source><byte value="xd"/>
 uncheck Constrain Proportion might distort your picture(s)</source>
-        <translation>
+        <translation><byte value="xd"/>
 ohne „Proportionen beibehalten“ können Ihre Bilder verzerrt werden</translation>
     </message>
     <message>
         <source>The size(%1*%2) of the pictures you&apos;ve selected is not match the Constrain Proportion of your setting: %3*%4<byte value="xd"/>
 Please reset width and height or uncheck Constrain Proportion</source>
-        <translation>Die Größe (%1*%2) der ausgewählten Bilder passt nicht zu den beibehaltenen Proportionen Ihrer Einstellung: %3*%4
+        <translation>Die Größe (%1*%2) der ausgewählten Bilder passt nicht zu den beibehaltenen Proportionen Ihrer Einstellung: %3*%4<byte value="xd"/>
 Bitte setzen Sie Breite und Höhe neu oder deaktivieren Sie „Proportionen beibehalten“</translation>
     </message>
     <message>
@@ -1633,7 +1633,7 @@ Bitte setzen Sie Breite und Höhe neu oder deaktivieren Sie „Proportionen beib
     <message>
         <source><byte value="xd"/>
 (%1*%2 for the pictures you&apos;ve selected)</source>
-        <translation>
+        <translation><byte value="xd"/>
 (%1*%2 für die ausgewählten Bilder)</translation>
     </message>
     <message>
@@ -1651,7 +1651,7 @@ Bitte setzen Sie Breite und Höhe neu oder deaktivieren Sie „Proportionen beib
     <message>
         <source><byte value="xd"/>
 Please give a DPI from 1 to %1</source>
-        <translation>
+        <translation><byte value="xd"/>
 Bitte geben Sie eine DPI von 1 bis %1 an</translation>
     </message>
     <message>
@@ -1661,25 +1661,25 @@ Bitte geben Sie eine DPI von 1 bis %1 an</translation>
     <message>
         <source><byte value="xd"/>
 the X DPI:%1</source>
-        <translation>
+        <translation><byte value="xd"/>
 X-DPI: %1</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 The X DPI: not the same</source>
-        <translation>
+        <translation><byte value="xd"/>
 X-DPI: nicht gleich</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 The Y DPI:%1</source>
-        <translation>
+        <translation><byte value="xd"/>
 Y-DPI: %1</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 The Y DPI: not the same</source>
-        <translation>
+        <translation><byte value="xd"/>
 Y-DPI: nicht gleich</translation>
     </message>
 </context>
