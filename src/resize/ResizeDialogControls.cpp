@@ -232,7 +232,11 @@ QWidget* ResizeDialog::BuildOptionsTab(QValidator* digits) {
           std::tuple{Text::MailAtMost, mailMaxKbEdit_, Text::KbInAll}}) {
         edit->setValidator(digits);
         edit->setPlaceholderText(Text::NoLimit);
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+        // Room for ten digits, and for the hint whole in a language where it is longer.
+        const QFontMetrics metrics = edit->fontMetrics();
+        edit->setFixedWidth(
+            std::max(metrics.horizontalAdvance(QStringLiteral("0000000000")),
+                     metrics.horizontalAdvance(edit->placeholderText() + QStringLiteral("00"))));
         limits->addWidget(new QLabel(before, tab));
         limits->addWidget(edit);
         limits->addWidget(new QLabel(after, tab));
