@@ -3,22 +3,25 @@
 // files, as a file manager's "Open With" does.
 #include "app/TessaryApp.h"
 #include "platform/FileName.h"
+#include "platform/UiText.h"
 #include "settings/AppIdentity.h"
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
-constexpr char kUsage[] = "Usage: tessary [--] [FILE...]\n"
-                          "       tessary --help | --version\n"
-                          "Opens the picture browser; given files, it shows their folder with\n"
-                          "the pictures marked and the first one previewed.\n";
+constexpr UiText kUsage =
+    TrText("tessary", "Usage: tessary [--] [FILE...]\n"
+                      "       tessary --help | --version\n"
+                      "Opens the picture browser; given files, it shows their folder with\n"
+                      "the pictures marked and the first one previewed.\n");
 } // namespace
 
 int main(int argc, char** argv) {
+    LoadTranslations();
     // Answered before any window system is needed.
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-        std::fputs(kUsage, stdout);
+        std::fputs(kUsage.toString().toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {

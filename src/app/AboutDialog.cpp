@@ -2,6 +2,7 @@
 #include "app/AboutDialog.h"
 
 #include "app/AppIds.h"
+#include "platform/UiText.h"
 #include "res/Resources.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
@@ -17,10 +18,11 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kSummary = QStringLiteral(
+constexpr UiText kSummary = TrText(
+    "About",
     "Resizes, turns and converts many pictures in one go, and hands them to your mail program.");
 const QString kCopyright = QStringLiteral("Copyright \u00A9 2026 The Tessary developers");
-const QString kLicenceNote = QStringLiteral("Tessary is free software under the MIT licence:");
+constexpr UiText kLicenceNote = TrText("About", "Tessary is free software under the MIT licence:");
 const QString kLicenceResource = QStringLiteral(":/tessary/LICENSE");
 const QString kIconResource = QStringLiteral(":/tessary/tessary.svg");
 constexpr int kPictureSize = 96;
@@ -66,7 +68,7 @@ AboutDialog::AboutDialog(const AppSettings& settings, QWidget* parent)
     : QDialog(parent) {
     InitTessaryResources();
     setObjectName(QString::number(AppResourceId::AboutTemplate));
-    setWindowTitle(QStringLiteral("About Tessary"));
+    setWindowTitle(TrText("About", "About Tessary"));
 
     auto* picture = new QLabel(this);
     picture->setPixmap(Picture(devicePixelRatioF()));

@@ -3,6 +3,8 @@
 
 #include "settings/ResizeSettings.h"
 
+#include "platform/UiText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,25 +21,25 @@ struct HandOffPlan {
 };
 
 namespace HandOffText {
-inline const QString Caption = QStringLiteral("Resize with Tessary");
-inline const QString ResizeButton = QStringLiteral("&Resize");
-inline const QString ConfirmOne =
-    QStringLiteral("Tessary found %1 in %2 and the folders under it.\n\nResize them?");
-inline const QString ConfirmMany =
-    QStringLiteral("Tessary found %1 in %2 folders and the folders under them.\n\n"
-                   "Resize them?");
+inline constexpr UiText Caption = TrText("HandOff", "Resize with Tessary");
+inline constexpr UiText ResizeButton = TrText("HandOff", "&Resize");
+inline constexpr UiText ConfirmOne =
+    TrText("HandOff", "Tessary found %1 in %2 and the folders under it.\n\nResize them?");
+inline constexpr UiText ConfirmMany =
+    TrText("HandOff", "Tessary found %1 in %2 folders and the folders under them.\n\n"
+                      "Resize them?");
 // Folders given together with files: what was found where.
-inline const QString ConfirmChosenAndOne =
-    QStringLiteral("Tessary found %1: %2 you chose, and %3 in %4 and the folders under it.\n\n"
-                   "Resize them?");
-inline const QString ConfirmChosenAndMany =
-    QStringLiteral("Tessary found %1: %2 you chose, and %3 in %4 folders and the folders under "
-                   "them.\n\nResize them?");
-inline const QString OnePicture = QStringLiteral("1 picture");
-inline const QString Pictures = QStringLiteral("%1 pictures");
-inline const QString NoPictureFound = QStringLiteral("no picture");
-inline const QString NoPictureIn = QStringLiteral("There is no picture in %1.");
-inline const QString NoPicture = QStringLiteral("None of the chosen files is a picture.");
+inline constexpr UiText ConfirmChosenAndOne =
+    TrText("HandOff", "Tessary found %1: %2 you chose, and %3 in %4 and the folders under it.\n\n"
+                      "Resize them?");
+inline constexpr UiText ConfirmChosenAndMany =
+    TrText("HandOff", "Tessary found %1: %2 you chose, and %3 in %4 folders and the folders under "
+                      "them.\n\nResize them?");
+inline constexpr UiText OnePicture = TrText("HandOff", "1 picture");
+inline constexpr UiText Pictures = TrText("HandOff", "%1 pictures");
+inline constexpr UiText NoPictureFound = TrText("HandOff", "no picture");
+inline constexpr UiText NoPictureIn = TrText("HandOff", "There is no picture in %1.");
+inline constexpr UiText NoPicture = TrText("HandOff", "None of the chosen files is a picture.");
 } // namespace HandOffText
 
 // files: what the menu item was given; picturesOnly: pass on only files

@@ -6,6 +6,7 @@
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
 #include "mail/MailTempFolder.h"
+#include "platform/UiText.h"
 #include "menus/ContextMenuItems.h"
 #include "preview/TessaryDoc.h"
 #include "res/Resources.h"
@@ -27,6 +28,8 @@ CTessaryApp::CTessaryApp(int& argc, char** argv)
     setApplicationVersion(AppText::VersionText);
     setDesktopFileName(AppId::Id);
     setWindowIcon(QIcon(QStringLiteral(":/tessary/tessary.svg")));
+    // Again, now that there is an application for Qt's own texts.
+    LoadTranslations();
 }
 
 CTessaryApp::~CTessaryApp() = default;
@@ -80,7 +83,7 @@ void CTessaryApp::RunPreset(AppSettings& settings) {
     ResizeSettings preset;
     if (!PresetStore().Load(name, preset)) {
         QMessageBox::warning(nullptr, HandOffText::Caption,
-                             QStringLiteral("There is no preset named \"%1\" any more.").arg(name));
+                             TrText("HandOff", "There is no preset named \"%1\" any more.").arg(name));
         return;
     }
     const ResizeSettings stored = settings;

@@ -9,6 +9,7 @@
 #include "codec/Image.h"
 #include "codec/PictureTypeTable.h"
 #include "platform/FileName.h"
+#include "platform/UiText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -111,7 +112,7 @@ public:
         if (request_.mail && request_.mailFolder.isEmpty())
             return failAll(ResizeText::NoMailFolder.arg(ShownFileName(SystemTemporaryFolder())));
         if (const std::optional<FileId> id = IdOf(source); id && sourceIds_.at(*id) != index)
-            return failAll(QStringLiteral("it is in the list already, as %1")
+            return failAll(TrText("Batch", "it is in the list already, as %1")
                                .arg(ShownFileName(plan_.sources[sourceIds_.at(*id)])));
         CxImage header;
         if (!header.Load(source))
@@ -171,7 +172,7 @@ private:
         result.name = output.onexists == OnExists::Ask ? PlannedResult::Name::Ask
                                                        : PlannedResult::Name::Replace;
         if (header.PageCount() > 1 && !ImageFormat::HoldsPages(result.form.format))
-            result.reason = QStringLiteral("it has %1 pages and only its first could be written "
+            result.reason = TrText("Batch", "it has %1 pages and only its first could be written "
                                            "in its place, so it is kept as it is")
                                 .arg(header.PageCount());
         Claim(result);
@@ -183,7 +184,7 @@ private:
         result.path = planned.path;
         result.destination = planned.folderToCreate;
         if (!Inside(result.path, result.destination)) {
-            result.reason = QStringLiteral("its name would put it outside %1")
+            result.reason = TrText("Batch", "its name would put it outside %1")
                                 .arg(ShownFileName(result.destination));
             return;
         }
@@ -201,7 +202,7 @@ private:
             result.reason = holder.reason;
             return;
         } else if (!WritableName(result.path)) {
-            result.reason = QStringLiteral("something that is not a file has its name");
+            result.reason = TrText("Batch", "something that is not a file has its name");
             return;
         } else {
             result.name = output.onexists == OnExists::Replace ? PlannedResult::Name::Replace
@@ -224,13 +225,13 @@ private:
             const auto source = sourceIds_.find(*id);
             if (source != sourceIds_.end())
                 return {Holder::Source,
-                        QStringLiteral("it would be written over the source picture %1, which is "
+                        TrText("Batch", "it would be written over the source picture %1, which is "
                                        "not to be overwritten")
                             .arg(ShownFileName(plan_.sources[source->second]))};
         }
         if (const auto other = claimed_.find(PathIdentity(path)); other != claimed_.end())
             return {Holder::OtherResult,
-                    QStringLiteral("another result of this batch, from %1, has "
+                    TrText("Batch", "another result of this batch, from %1, has "
                                    "its name")
                         .arg(ShownFileName(plan_.sources[other.value()]))};
         return {Present(path) ? Holder::File : Holder::Nothing, {}};
@@ -305,10 +306,10 @@ QString BatchPlan::PathFor(const PlannedResult& result, const NameFields& fields
                       request.mail, request.mailFolder, fields)
                .path;
     if (!Inside(path, result.destination))
-        return QStringLiteral("its name would put it outside %1")
+        return TrText("Batch", "its name would put it outside %1")
             .arg(ShownFileName(result.destination));
     if (IsSource(path))
-        return QStringLiteral("its name %1 is a source picture's").arg(ShownFileName(path));
+        return TrText("Batch", "its name %1 is a source picture's").arg(ShownFileName(path));
     return {};
 }
 
@@ -331,7 +332,7 @@ BatchPlan PlanBatch(const BatchRequest& request, const std::atomic<bool>* stop) 
                     PlannedResult& result = plan.results.emplace_back();
                     result.picture = index;
                     result.recipe = int(recipe);
-                    result.reason = QStringLiteral("the batch was stopped");
+                    result.reason = TrText("Batch", "the batch was stopped");
                 }
             return plan;
         }

@@ -5,6 +5,7 @@
 #include "batch/TargetSize.h"
 #include "codec/Image.h"
 #include "codec/PictureTypeTable.h"
+#include "platform/UiText.h"
 
 #include <QRegularExpression>
 
@@ -88,7 +89,7 @@ QString PlanSize(const ResizeSettings& settings, int32_t w, int32_t h, DesktopSi
     const int64_t outWidth = std::max(form.width, form.OutWidth());
     const int64_t outHeight = std::max(form.height, form.OutHeight());
     if (form.width <= 0 || form.height <= 0 || outWidth * outHeight > kMaxPicturePixels)
-        return QStringLiteral("the new size of %1 x %2 pixels is not possible")
+        return TrText("Batch", "the new size of %1 x %2 pixels is not possible")
             .arg(form.OutWidth())
             .arg(form.OutHeight());
     form.resample = form.width != w || form.height != h;
@@ -120,7 +121,7 @@ bool Transform(CxImage& image, const ResizeSettings& settings, const ResultForm&
 QString PadColourError(const QString& text) {
     if (text.isEmpty() || kHexColour.match(text).hasMatch())
         return {};
-    return QStringLiteral("The padding colour \"%1\" is not an RGB colour in hex, such as "
+    return TrText("Batch", "The padding colour \"%1\" is not an RGB colour in hex, such as "
                           "FFFFFF for white, nor empty for transparent.")
         .arg(text);
 }
@@ -154,7 +155,7 @@ bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultFo
     // Planned from the file's header: a file changed since then may not
     // have those pages any more.
     if (!form.pages.empty() && form.pages.size() != size_t(image.PageSizesApart().size())) {
-        why = QStringLiteral("its pages are no longer those the batch planned for");
+        why = TrText("Batch", "its pages are no longer those the batch planned for");
         return false;
     }
     const bool ok = form.pages.empty()

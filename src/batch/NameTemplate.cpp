@@ -2,6 +2,7 @@
 #include "batch/NameTemplate.h"
 
 #include "platform/FileName.h"
+#include "platform/UiText.h"
 
 #include <QRegularExpression>
 
@@ -25,14 +26,14 @@ QString WalkTemplate(const QString& nameTemplate, Token token, Text text) {
         const qsizetype open = nameTemplate.indexOf(u'{', at);
         const qsizetype stray = nameTemplate.indexOf(u'}', at);
         if (stray >= 0 && (open < 0 || stray < open))
-            return QStringLiteral("a '}' without its '{'");
+            return TrText("Batch", "a '}' without its '{'");
         if (open < 0) {
             text(nameTemplate.mid(at));
             break;
         }
         const qsizetype close = nameTemplate.indexOf(u'}', open);
         if (close < 0)
-            return QStringLiteral("a '{' without its '}'");
+            return TrText("Batch", "a '{' without its '}'");
         text(nameTemplate.mid(at, open - at));
         token(nameTemplate.mid(open + 1, close - open - 1));
         at = close + 1;
@@ -58,9 +59,9 @@ QString NameTemplateError(const QString& nameTemplate) {
         },
         [&](const QString& text) { shape += text; });
     if (!unpaired.isEmpty())
-        return QStringLiteral("The name template \"%1\" has %2.").arg(nameTemplate, unpaired);
+        return TrText("Batch", "The name template \"%1\" has %2.").arg(nameTemplate, unpaired);
     if (unknown)
-        return QStringLiteral("The name template \"%1\" has the unknown token {%2}; the tokens "
+        return TrText("Batch", "The name template \"%1\" has the unknown token {%2}; the tokens "
                               "are {name}, {ext}, {w}, {h}, {n}, {n:3}, {date}, {time} and "
                               "{folder}.")
             .arg(nameTemplate, *unknown);
@@ -68,11 +69,11 @@ QString NameTemplateError(const QString& nameTemplate) {
     // "./" and "//" add no folder.
     parts.removeIf([](const QString& part) { return part.isEmpty() || part == u'.'; });
     if (shape.startsWith(u'/') || parts.contains(QStringLiteral("..")))
-        return QStringLiteral("The name template \"%1\" would put results outside the "
+        return TrText("Batch", "The name template \"%1\" would put results outside the "
                               "destination folder.")
             .arg(nameTemplate);
     if (parts.isEmpty() || shape.endsWith(u'/') || shape.endsWith(QStringLiteral("/.")))
-        return QStringLiteral("The name template \"%1\" gives no file name after its last "
+        return TrText("Batch", "The name template \"%1\" gives no file name after its last "
                               "\"/\".")
             .arg(nameTemplate);
     return {};

@@ -6,6 +6,7 @@
 #include "batch/EncodeResult.h"
 #include "batch/NameTemplate.h"
 #include "batch/TargetSize.h"
+#include "platform/UiText.h"
 #include "settings/SettingsNames.h"
 
 ResizeSettings FurtherOutput(const ResizeSettings& settings, const QString& text, QString& error) {
@@ -17,7 +18,7 @@ ResizeSettings FurtherOutput(const ResizeSettings& settings, const QString& text
         return output;
     for (const auto& [name, value] : changes) {
         if (name == SettingsName::Override || name == SettingsName::Also) {
-            error = QStringLiteral("%1 cannot be changed for a further output").arg(name);
+            error = TrText("Batch", "%1 cannot be changed for a further output").arg(name);
             return output;
         }
         if (!SetResizeSetting(output, name, value, error))
@@ -44,7 +45,7 @@ std::vector<ResizeSettings> RecipeOutputs(const ResizeSettings& settings, QStrin
     for (int i = 0; i < further.size(); ++i) {
         outputs.push_back(FurtherOutput(settings, further[i], error));
         if (!error.isEmpty()) {
-            error = QStringLiteral("further output %1 (%2): %3").arg(i + 1).arg(further[i], error);
+            error = TrText("Batch", "further output %1 (%2): %3").arg(i + 1).arg(further[i], error);
             return {};
         }
     }
@@ -54,15 +55,15 @@ std::vector<ResizeSettings> RecipeOutputs(const ResizeSettings& settings, QStrin
 QString DescribeOutput(const ResizeSettings& output, int pictureWidth, int pictureHeight) {
     QStringList parts;
     const uint32_t type = output.imagetype;
-    parts << (type == PictureTypeTable::SameAsSource ? QStringLiteral("the source's type")
+    parts << (type == PictureTypeTable::SameAsSource ? TrText("Batch", "the source's type")
                                                      : PictureTypeTable::Name(type));
     if (type == PictureTypeTable::SameAsSource ||
         ImageFormat::IsLossy(PictureTypeTable::CodecFormat(type)))
         parts << QStringLiteral("quality %1").arg(output.qualilty);
     if (!output.image_to_resize) {
-        parts << QStringLiteral("full size");
+        parts << TrText("Batch", "full size");
     } else if (output.desktop) {
-        parts << QStringLiteral("fitted to the desktop");
+        parts << TrText("Batch", "fitted to the desktop");
     } else {
         const auto side = [](uint32_t value, uint32_t percent) {
             return percent ? QStringLiteral("%1 %").arg(value) : QString::number(value);

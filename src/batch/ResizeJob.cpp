@@ -10,6 +10,7 @@
 #include "codec/PrivateData.h"
 #include "platform/FileName.h"
 #include "platform/SafeWrite.h"
+#include "platform/UiText.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -193,7 +194,7 @@ void ResizeJob::Run() {
     for (int index = 0; index < plan.sources.size(); ++index) {
         if (stop_) {
             for (size_t rest = size_t(index) * plan.outputs.size(); rest < outcomes_.size(); ++rest)
-                outcomes_[rest].reason = QStringLiteral("the batch was stopped");
+                outcomes_[rest].reason = TrText("Batch", "the batch was stopped");
             break;
         }
         if (step_)
@@ -282,7 +283,7 @@ QString ResizeJob::PrepareFolder(int index, const PlannedResult& result) {
     for (const QString& folder :
          result.overSource ? QStringList() : QStringList{result.destination, outputFolder}) {
         if (!folder.isEmpty() && !MakeFolderPath(folder, 0777, tree || folder == outputFolder))
-            return QStringLiteral("cannot make the folder %1 (%2)")
+            return TrText("Batch", "cannot make the folder %1 (%2)")
                 .arg(ShownFileName(folder), SystemReason(errno));
     }
     if (!cleanedFolders_.contains(outputFolder)) {
@@ -406,7 +407,7 @@ void ResizeJob::Produce(CxImage& image, Output& output) {
             return;
         }
         if (!names_->Claim(path)) {
-            Fail(outcome, QStringLiteral("another result of this batch has its name %1")
+            Fail(outcome, TrText("Batch", "another result of this batch has its name %1")
                               .arg(ShownFileName(path)));
             return;
         }
@@ -423,11 +424,11 @@ void ResizeJob::Produce(CxImage& image, Output& output) {
         }
         if (onexists == OnExists::Skip)
             return;
-        why = QStringLiteral("a file of its name appeared while the batch ran, and is kept");
+        why = TrText("Batch", "a file of its name appeared while the batch ran, and is kept");
         break;
     }
     if (!why.isEmpty()) {
-        Fail(outcome, QStringLiteral("cannot write the file (%1)").arg(why));
+        Fail(outcome, TrText("Batch", "cannot write the file (%1)").arg(why));
         return;
     }
     outcome.removed = image.RemovedPrivateData();

@@ -4,6 +4,7 @@
 #include "codec/Image.h"
 #include "platform/FileName.h"
 #include "batch/EncodeResult.h"
+#include "platform/UiText.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -117,12 +118,12 @@ QString ShownBytes(int64_t bytes) {
 }
 
 QString EstimateText(const SizeEstimate& estimate, uint32_t mailMaxKb) {
-    QString text = QStringLiteral("about %1 in all").arg(ShownBytes(estimate.total));
+    QString text = TrText("Batch", "about %1 in all").arg(ShownBytes(estimate.total));
     if (mailMaxKb == 0)
         return text;
     const int64_t limit = int64_t(mailMaxKb) * kKb;
     return text + (estimate.total <= limit
-                       ? QStringLiteral("; a mail of them fits in %1").arg(ShownBytes(limit))
-                       : QStringLiteral("; a mail of them would be made smaller to fit in %1")
+                       ? TrText("Batch", "; a mail of them fits in %1").arg(ShownBytes(limit))
+                       : TrText("Batch", "; a mail of them would be made smaller to fit in %1")
                              .arg(ShownBytes(limit)));
 }

@@ -2,6 +2,7 @@
 #include "batch/SizeLimit.h"
 
 #include "codec/Image.h"
+#include "platform/UiText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -71,7 +72,7 @@ bool ShrinkToFit(CxImage& image, const Encode& encode, int64_t limit, QByteArray
         const int64_t w = std::lround(image.GetWidth() * scale);
         const int64_t h = std::lround(image.GetHeight() * scale);
         if (std::min(w, h) < kSmallestSide) {
-            why = QStringLiteral("it cannot be made as small as %1 KB").arg((limit + 1023) / 1024);
+            why = TrText("Batch", "it cannot be made as small as %1 KB").arg((limit + 1023) / 1024);
             return false;
         }
         if (!image.Resample(w, h) || !encode(std::nullopt, bytes))

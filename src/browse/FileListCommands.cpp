@@ -7,6 +7,7 @@
 #include "browse/FileListView.h"
 #include "mail/DlgOptionSheet.h"
 #include "platform/FileOperationWindow.h"
+#include "platform/UiText.h"
 #include "resize/BatchRun.h"
 #include "resize/ResizeDialog.h"
 #include "settings/AppSettings.h"
@@ -110,7 +111,7 @@ void CFileListView::CopyOrMove(int operation) {
         result = SHFileOperation(operation, settings_.PictureList, settings_.cmto, window);
     }
     // Nothing done is ever silent: the user learns which pictures stayed and why.
-    const QString done = move ? QStringLiteral("moved") : QStringLiteral("copied");
+    const QString done = move ? TrText("Browse", "moved") : TrText("Browse", "copied");
     QStringList reasons;
     if (!result.alreadyThere.isEmpty())
         reasons << BrowseText::AlreadyThere.arg(settings_.cmto, done,

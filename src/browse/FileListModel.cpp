@@ -182,13 +182,13 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     switch (section) {
     case FileColumn::Name:
-        return BrowseText::ColumnName;
+        return BrowseText::ColumnName.toString();
     case FileColumn::Size:
-        return BrowseText::ColumnSize;
+        return BrowseText::ColumnSize.toString();
     case FileColumn::Type:
-        return BrowseText::ColumnType;
+        return BrowseText::ColumnType.toString();
     case FileColumn::Time:
-        return BrowseText::ColumnTime;
+        return BrowseText::ColumnTime.toString();
     default:
         return {};
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "browse/LocaleFormats.h"
+#include "platform/UiText.h"
 
 #include <array>
 #include <ctime>
@@ -91,7 +92,7 @@ void LocaleFormats::GroupThousands(QString& text) const {
 QString LocaleFormats::FormatByteSize(uint64_t bytes) const {
     static const char* const kUnits[] = {"KB", "MB", "GB", "TB", "PB"};
     if (bytes < 1024)
-        return QStringLiteral("%1 bytes").arg(bytes);
+        return TrText("Browse", "%1 bytes").arg(bytes);
     double value = double(bytes) / 1024;
     size_t unit = 0;
     // 1023.96 KB would read 1024.0 KB: such a size is 1.0 MB.

@@ -3,6 +3,7 @@
 
 #include "codec/PictureTypeTable.h"
 #include "platform/FileName.h"
+#include "platform/UiText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,14 +12,14 @@
 #include <unistd.h>
 
 namespace {
-const QString kRefusedOne =
-    QStringLiteral("Cannot open \"%1\": it is not a picture or a folder that can be read.");
-const QString kRefusedMany = QStringLiteral(
-    "Cannot open %1 of the given files: they are not pictures or folders that can be read.");
-const QString kElsewhereOne =
-    QStringLiteral("1 given picture is in another folder and was not marked.");
-const QString kElsewhereMany =
-    QStringLiteral("%1 given pictures are in other folders and were not marked.");
+constexpr UiText kRefusedOne =
+    TrText("Browse", "Cannot open \"%1\": it is not a picture or a folder that can be read.");
+constexpr UiText kRefusedMany = TrText(
+    "Browse", "Cannot open %1 of the given files: they are not pictures or folders that can be read.");
+constexpr UiText kElsewhereOne =
+    TrText("Browse", "1 given picture is in another folder and was not marked.");
+constexpr UiText kElsewhereMany =
+    TrText("Browse", "%1 given pictures are in other folders and were not marked.");
 
 // Asked of the name's own bytes: Qt's file calls lose those that are not UTF-8.
 bool Is(const QFileInfo& file, mode_t type, int access) {

@@ -3,6 +3,7 @@
 
 #include "browse/ShellItems.h"
 #include "platform/FileName.h"
+#include "platform/UiText.h"
 
 #include <QDir>
 #include <QFile>
@@ -193,12 +194,12 @@ std::optional<ShellNamespace::Resolved> ShellNamespace::Step(Resolved at,
     case ItemKind::Home:
         if (!top)
             return std::nullopt;
-        at = {ItemKind::Home, QDir::homePath(), QStringLiteral("Home"), QDir::homePath()};
+        at = {ItemKind::Home, QDir::homePath(), TrText("Shell", "Home"), QDir::homePath()};
         break;
     case ItemKind::Computer:
         if (!top)
             return std::nullopt;
-        at = {ItemKind::Computer, {}, QStringLiteral("Computer"), kComputerParsing};
+        at = {ItemKind::Computer, {}, TrText("Shell", "Computer"), kComputerParsing};
         break;
     case ItemKind::Pictures: {
         const QString pictures = PicturesFolderPath();
@@ -210,7 +211,7 @@ std::optional<ShellNamespace::Resolved> ShellNamespace::Step(Resolved at,
     case ItemKind::Controls:
         if (!top)
             return std::nullopt;
-        at = {ItemKind::Controls, {}, QStringLiteral("Control Panel"), kControlsParsing};
+        at = {ItemKind::Controls, {}, TrText("Shell", "Control Panel"), kControlsParsing};
         break;
     case ItemKind::Volume: {
         if (at.kind != ItemKind::Computer || !item.name.startsWith(kRoot))
@@ -220,7 +221,7 @@ std::optional<ShellNamespace::Resolved> ShellNamespace::Step(Resolved at,
             if (volume.mountPath == item.name)
                 label = volume.label;
         if (label.isEmpty())
-            label = item.name == kRoot ? QStringLiteral("File System")
+            label = item.name == kRoot ? TrText("Shell", "File System")
                                        : QFileInfo(item.name).fileName();
         at = {ItemKind::Volume, item.name, label, item.name};
         break;
@@ -247,7 +248,7 @@ std::optional<ShellNamespace::Resolved> ShellNamespace::Step(Resolved at,
 }
 
 std::optional<ShellNamespace::Resolved> ShellNamespace::Resolve(const QByteArray& list) const {
-    std::optional<Resolved> at = ResolveChild({0, {}, QStringLiteral("Desktop"), {}}, list);
+    std::optional<Resolved> at = ResolveChild({0, {}, TrText("Shell", "Desktop"), {}}, list);
     if (at && at->kind == 0)
         at->parsing.clear();
     return at;
@@ -373,15 +374,16 @@ QString ShellNamespace::FileTypeKey(const QString& fileName) {
 }
 
 QString ShellNamespace::TypeName(const QString& typeKey) {
-    static const QHash<QString, QString> kVirtual{
-        {QStringLiteral("user-desktop"), QStringLiteral("Desktop")},
-        {QStringLiteral("user-home"), QStringLiteral("Home Folder")},
-        {QStringLiteral("folder-pictures"), QStringLiteral("Pictures Folder")},
-        {QStringLiteral("computer"), QStringLiteral("System Folder")},
-        {QStringLiteral("drive-harddisk"), QStringLiteral("Volume")},
-        {QStringLiteral("preferences-system"), QStringLiteral("System Folder")}};
-    if (kVirtual.contains(typeKey))
-        return kVirtual.value(typeKey);
+    static constexpr std::pair<const char*, UiText> kVirtual[] = {
+        {"user-desktop", TrText("Shell", "Desktop")},
+        {"user-home", TrText("Shell", "Home Folder")},
+        {"folder-pictures", TrText("Shell", "Pictures Folder")},
+        {"computer", TrText("Shell", "System Folder")},
+        {"drive-harddisk", TrText("Shell", "Volume")},
+        {"preferences-system", TrText("Shell", "System Folder")}};
+    for (const auto& [key, name] : kVirtual)
+        if (typeKey == QLatin1String(key))
+            return name;
     const QMimeType type = Mime().mimeTypeForName(typeKey);
     if (type.isValid() && !type.comment().isEmpty()) {
         QString comment = type.comment();

@@ -6,6 +6,7 @@
 #include "platform/FileName.h"
 #include "platform/RegularFile.h"
 #include "platform/SafeWrite.h"
+#include "platform/UiText.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -64,9 +65,9 @@ QString UntrustedFolder(const QString& folder) {
                    : ::lstat(bytes.constData(), &folderStat)) != 0)
             return errno == ENOENT ? QString() : SystemReason(errno);
         if (!S_ISDIR(folderStat.st_mode))
-            return QStringLiteral("%1 is not a folder").arg(ShownFileName(at));
+            return TrText("Browse", "%1 is not a folder").arg(ShownFileName(at));
         if (folderStat.st_uid != ::geteuid() || (folderStat.st_mode & (S_IWGRP | S_IWOTH)))
-            return QStringLiteral("%1 can be changed by other users").arg(ShownFileName(at));
+            return TrText("Browse", "%1 can be changed by other users").arg(ShownFileName(at));
     }
     return {};
 }
@@ -111,7 +112,7 @@ bool Store(const QString& target, const QByteArray& png, QString* why) {
         reason = WriteFileSafely(target, png, options);
     }
     if (why && !reason.isEmpty())
-        *why = QStringLiteral("cannot write %1 (%2)").arg(ShownFileName(target), reason);
+        *why = TrText("Browse", "cannot write %1 (%2)").arg(ShownFileName(target), reason);
     return reason.isEmpty();
 }
 
@@ -179,7 +180,7 @@ QString Make(const QString& path, int64_t mtime, int side, QString* why) {
     // Thumbnails of thumbnails would grow the cache each time it is browsed.
     if (path.startsWith(CacheFolder() + QLatin1Char('/'))) {
         if (why)
-            *why = QStringLiteral("it is a thumbnail itself");
+            *why = TrText("Browse", "it is a thumbnail itself");
         return {};
     }
     int made = 0;

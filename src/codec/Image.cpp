@@ -4,6 +4,7 @@
 #include "codec/PrivateData.h"
 #include "codec/ResultMetadata.h"
 #include "platform/SafeWrite.h"
+#include "platform/UiText.h"
 
 #include <algorithm>
 #include <atomic>
@@ -144,18 +145,18 @@ bool CxImage::Save(const QString& path, uint32_t format) {
         return false;
     const QString reason = WriteFileSafely(path, encoded);
     if (!reason.isEmpty())
-        return d->Fail(QStringLiteral("cannot write the file (%1)").arg(reason));
+        return d->Fail(TrText("Picture", "cannot write the file (%1)").arg(reason));
     return true;
 }
 
 bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
     encoded.clear();
     if (!d->valid)
-        return d->Fail(QStringLiteral("no picture"));
+        return d->Fail(TrText("Picture", "no picture"));
     // A GIF's or a WebP's frames share one canvas.
     if (ImageFormat::HoldsPages(format) &&
         (d->filePages > d->pages || (d->PagesApart() && !ImageFormat::HoldsPagesApart(format))))
-        return d->Fail(QStringLiteral("its %1 pages differ in size, and a picture of this type "
+        return d->Fail(TrText("Picture", "its %1 pages differ in size, and a picture of this type "
                                       "keeps its pages in one size")
                            .arg(d->filePages));
     ++encodes;
@@ -185,7 +186,7 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
 
 bool CxImage::HoldPixels() {
     if (!d->valid)
-        return d->Fail(QStringLiteral("no picture"));
+        return d->Fail(TrText("Picture", "no picture"));
     PipelineLock lock;
     if (!d->Upright(lock) || !d->HoldInMemory(lock))
         return false;
@@ -292,7 +293,7 @@ bool CxImage::EachPage(const std::function<bool(CxImage& page, int index)>& fn) 
         page.d->valid = true;
         page.d->type = d->type;
         if (!fn(page, int(index)))
-            return d->Fail(QStringLiteral("page %1: %2").arg(index + 1).arg(page.GetLastError()));
+            return d->Fail(TrText("Picture", "page %1: %2").arg(index + 1).arg(page.GetLastError()));
         pages[index] = page.d->image;
     }
     const PipelineLock lock;

@@ -7,6 +7,7 @@
 #include "codec/PngChunks.h"
 #include "codec/ResultContainer.h"
 #include "platform/RegularFile.h"
+#include "platform/UiText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -198,24 +199,24 @@ bool CxImage::Load(const QString& path, uint32_t format) {
     QFile& file = d->file;
     const QString openError = OpenRegularFile(file, path);
     if (!openError.isEmpty())
-        return d->Fail(QStringLiteral("cannot open the file (%1)").arg(openError));
+        return d->Fail(TrText("Picture", "cannot open the file (%1)").arg(openError));
     if (file.size() == 0)
-        return d->Fail(QStringLiteral("the file is empty"));
+        return d->Fail(TrText("Picture", "the file is empty"));
     const ImageHeader header = ReadImageHeader(file.peek(kImageHeaderBytes));
     if (format != ImageFormat::None && header.format != format)
-        return d->Fail(QStringLiteral("the file is not of the expected picture type"));
+        return d->Fail(TrText("Picture", "the file is not of the expected picture type"));
     if (header.format == ImageFormat::None)
-        return d->Fail(QStringLiteral("not a picture of a type Tessary reads"));
+        return d->Fail(TrText("Picture", "not a picture of a type Tessary reads"));
 
     try {
         // n pages from page on; n -1 for all of them.
         std::function<VImage(int page, int n)> open;
         if (UsesMagick(header.format)) {
             if (file.size() > kMaxBufferedFileBytes)
-                return d->Fail(QStringLiteral("the file is too large"));
+                return d->Fail(TrText("Picture", "the file is too large"));
             const QByteArray bytes = file.readAll();
             if (bytes.size() != file.size())
-                return d->Fail(QStringLiteral("cannot read the file (%1)").arg(file.errorString()));
+                return d->Fail(TrText("Picture", "cannot read the file (%1)").arg(file.errorString()));
             d->blob = vips_blob_copy(bytes.constData(), size_t(bytes.size()));
             open = [this](int page, int n) {
                 size_t length = 0;
@@ -236,7 +237,7 @@ bool CxImage::Load(const QString& path, uint32_t format) {
         VImage in = open(0, 1);
         if (int64_t(in.width()) * in.height() > kMaxSourcePixels) {
             Destroy();
-            return d->Fail(QStringLiteral("the picture is too large (%1 x %2 pixels)")
+            return d->Fail(TrText("Picture", "the picture is too large (%1 x %2 pixels)")
                                .arg(in.width())
                                .arg(in.height()));
         }
@@ -284,7 +285,7 @@ bool CxImage::Load(const QString& path, uint32_t format) {
 bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
     Q_UNUSED(mode);
     if (!d->valid)
-        return d->Fail(QStringLiteral("no picture"));
+        return d->Fail(TrText("Picture", "no picture"));
     // Pages of other sizes than the first are scaled as it is.
     const auto scaled = [](int side, double scale) {
         return std::max(1.0, std::round(side * scale));
@@ -295,7 +296,7 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
     for (const VImage& page : d->later)
         pixels += scaled(page.width(), xscale) * scaled(page.height(), yscale);
     if (newWidth <= 0 || newHeight <= 0 || pixels > double(kMaxPicturePixels))
-        return d->Fail(QStringLiteral("%1 x %2 pixels is not a size a picture can have")
+        return d->Fail(TrText("Picture", "%1 x %2 pixels is not a size a picture can have")
                            .arg(newWidth)
                            .arg(newHeight));
     PipelineLock lock;
@@ -374,7 +375,7 @@ bool CxImage::Resample(int64_t newWidth, int64_t newHeight, int mode) {
 
 bool CxImage::HoldPixelsFor(int64_t width, int64_t height) {
     if (!d->valid)
-        return d->Fail(QStringLiteral("no picture"));
+        return d->Fail(TrText("Picture", "no picture"));
     const VipsInterpretation kind = d->image.interpretation();
     if (d->pristine && d->pages == 1 && d->type == ImageFormat::Jpeg && !d->blob &&
         d->image.format() == VIPS_FORMAT_UCHAR &&
@@ -477,7 +478,7 @@ VImage CxImage::Impl::Shown(int maxWidth, int maxHeight, bool loose, bool whatDe
 bool CxImage::DecodeToFit(int maxWidth, int maxHeight, DecodedPixels& out, bool whatDecodes) {
     out = DecodedPixels();
     if (!d->valid)
-        return d->Fail(QStringLiteral("no picture"));
+        return d->Fail(TrText("Picture", "no picture"));
     PipelineLock lock;
     if (!d->Upright(lock))
         return false;
@@ -538,7 +539,7 @@ bool CxImage::DecodeFramesToFit(int maxWidth, int maxHeight, int64_t maxBytes,
 bool CxImage::EncodeThumbnail(int side, QByteArray& png) {
     png.clear();
     if (!d->valid)
-        return d->Fail(QStringLiteral("no picture"));
+        return d->Fail(TrText("Picture", "no picture"));
     PipelineLock lock;
     if (!d->Upright(lock))
         return false;

@@ -4,6 +4,7 @@
 // JPEG XL keeps them in boxes of their own beside the codestream.
 #include "codec/ByteFields.h"
 #include "codec/ResultContainer.h"
+#include "platform/UiText.h"
 
 #include <QIODevice>
 #include <QList>
@@ -143,7 +144,7 @@ QByteArray BoxOf(const char* type, const QByteArray& contents) {
 } // namespace
 
 bool PutHeifExif(QByteArray& encoded, const QByteArray& exif, QString& why) {
-    why = QStringLiteral("the encoder's HEIF file has no EXIF item to hold the camera data");
+    why = TrText("Picture", "the encoder's HEIF file has no EXIF item to hold the camera data");
     const QList<Box> top = Boxes(encoded, 0, encoded.size());
     const std::optional<Box> meta = Find(top, "meta");
     if (!meta)
@@ -199,7 +200,7 @@ bool PutJxlMetadata(QByteArray& encoded, const QByteArray& exif, const QByteArra
         return true;
     }
     if (!encoded.startsWith(signature)) {
-        why = QStringLiteral("the encoder made no JPEG XL");
+        why = TrText("Picture", "the encoder made no JPEG XL");
         return false;
     }
     QByteArray rebuilt;

@@ -6,6 +6,7 @@
 #include "codec/PrivateData.h"
 #include "codec/ReadBack.h"
 #include "codec/ResultContainer.h"
+#include "platform/UiText.h"
 
 #include <QRegularExpression>
 
@@ -184,7 +185,7 @@ QString TakeVipsError(const VError& e) {
     // "VipsJpeg: Premature end of JPEG file" reads better without the class.
     if (text.startsWith(QLatin1String("Vips")) && text.indexOf(QLatin1String(": ")) > 0)
         text = text.mid(text.indexOf(QLatin1String(": ")) + 2);
-    return text.isEmpty() ? QStringLiteral("the picture is damaged or unsupported") : text;
+    return text.isEmpty() ? TrText("Picture", "the picture is damaged or unsupported") : text;
 }
 
 QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QString& why,
@@ -195,7 +196,7 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
         image = image.extract_area(0, 0, image.width(), pageHeight);
     if (request.format == ImageFormat::Ico &&
         (image.width() > kMaxIconSide || pageHeight > kMaxIconSide)) {
-        why = QStringLiteral("an icon can be at most %1 x %1 pixels; this picture is %2 x %3")
+        why = TrText("Picture", "an icon can be at most %1 x %1 pixels; this picture is %2 x %3")
                   .arg(kMaxIconSide)
                   .arg(image.width())
                   .arg(pageHeight);
@@ -235,7 +236,7 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
         return {};
     }
     if (encoded.isEmpty()) {
-        why = QStringLiteral("pictures of this type cannot be written");
+        why = TrText("Picture", "pictures of this type cannot be written");
         return {};
     }
     if (!later.isEmpty() && !JoinTiffPages(encoded, later, why))
@@ -247,11 +248,11 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
         try {
             unlisted = UnlistedEntries(encoded, request.format, level);
         } catch (const VError& e) {
-            why = QStringLiteral("its result could not be read back (%1)").arg(TakeVipsError(e));
+            why = TrText("Picture", "its result could not be read back (%1)").arg(TakeVipsError(e));
             return {};
         }
         if (!unlisted.isEmpty()) {
-            why = QStringLiteral("its result still holds %1, which is not to be kept")
+            why = TrText("Picture", "its result still holds %1, which is not to be kept")
                       .arg(unlisted.mid(0, 3).join(QStringLiteral(", ")));
             return {};
         }

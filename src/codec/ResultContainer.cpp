@@ -4,6 +4,7 @@
 #include "codec/ByteFields.h"
 #include "codec/Image.h"
 #include "codec/PngChunks.h"
+#include "platform/UiText.h"
 
 #include <QList>
 
@@ -32,7 +33,7 @@ constexpr qsizetype kSegmentMaximum = 0xffff;
 bool PutJpegMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteArray& exif,
                      QString& why) {
     if (!encoded.startsWith("\xff\xd8")) {
-        why = QStringLiteral("the encoder made no JPEG");
+        why = TrText("Picture", "the encoder made no JPEG");
         return false;
     }
     QByteArray jfif;
@@ -60,7 +61,7 @@ bool PutJpegMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteA
     if (!exif.isEmpty()) {
         const qsizetype length = 2 + kExifPrefix.size() + exif.size();
         if (length > kSegmentMaximum) {
-            why = QStringLiteral("its EXIF block of %1 bytes is more than a JPEG file holds")
+            why = TrText("Picture", "its EXIF block of %1 bytes is more than a JPEG file holds")
                       .arg(exif.size());
             return false;
         }
@@ -91,7 +92,7 @@ bool PutPngMetadata(QByteArray& encoded, const ResultFacts& facts, const ResultB
     const QByteArray& exif = blocks.exif;
     const QByteArray& iptc = blocks.iptc;
     if (!encoded.startsWith(PngChunks::kSignature)) {
-        why = QStringLiteral("the encoder made no PNG");
+        why = TrText("Picture", "the encoder made no PNG");
         return false;
     }
     QByteArray ours;
@@ -144,7 +145,7 @@ bool PutWebpMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteA
                      QString& why) {
     if (encoded.size() < kRiffHeader || !encoded.startsWith("RIFF") ||
         encoded.mid(8, 4) != "WEBP") {
-        why = QStringLiteral("the encoder made no WebP");
+        why = TrText("Picture", "the encoder made no WebP");
         return false;
     }
     QList<std::pair<QByteArray, QByteArray>> chunks;
@@ -155,7 +156,7 @@ bool PutWebpMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteA
     }
     chunks.removeIf([](const auto& chunk) { return chunk.first == "EXIF"; });
     if (chunks.isEmpty()) {
-        why = QStringLiteral("the encoder made an empty WebP");
+        why = TrText("Picture", "the encoder made an empty WebP");
         return false;
     }
     if (!exif.isEmpty() && chunks.first().first != "VP8X") {

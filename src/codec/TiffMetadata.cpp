@@ -7,6 +7,7 @@
 // page. Reading, they are gathered into an EXIF block of their own.
 #include "codec/ByteFields.h"
 #include "codec/ResultContainer.h"
+#include "platform/UiText.h"
 
 #include <QIODevice>
 #include <QList>
@@ -320,7 +321,7 @@ bool PutTiffMetadata(QByteArray& encoded, const ResultFacts& facts, const Result
                      QString& why) {
     Tiff tiff(encoded);
     if (!tiff.Valid() || !tiff.Read(tiff.FirstIfd())) {
-        why = QStringLiteral("the encoder made no TIFF");
+        why = TrText("Picture", "the encoder made no TIFF");
         return false;
     }
     std::optional<Ifd> camera;
@@ -339,7 +340,7 @@ bool PutTiffMetadata(QByteArray& encoded, const ResultFacts& facts, const Result
     }
     const std::optional<Ifd> first = tiff.Read(tiff.FirstIfd());
     if (!first) {
-        why = QStringLiteral("the encoder made no TIFF");
+        why = TrText("Picture", "the encoder made no TIFF");
         return false;
     }
     FixLaterPages(tiff, first->next, facts);

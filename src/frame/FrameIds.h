@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/UiText.h"
+
 #include <QString>
 
 #include <array>
@@ -44,16 +46,17 @@ constexpr int About = 57664;
 } // namespace CommandId
 
 namespace FrameText {
-inline const QString SlideshowPace = QStringLiteral("Slideshow &Pace");
-inline const QString Seconds = QStringLiteral("%1 seconds");
-inline const QString NoPictureHere = QStringLiteral("This folder has no picture to show");
-inline const QString LayoutNotKept = QStringLiteral(
+inline constexpr UiText SlideshowPace = TrText("Frame", "Slideshow &Pace");
+inline constexpr UiText Seconds = TrText("Frame", "%1 seconds");
+inline constexpr UiText NoPictureHere = TrText("Frame", "This folder has no picture to show");
+inline constexpr UiText LayoutNotKept = TrText(
+    "Frame",
     "The window's place and the list's view and columns cannot be kept for the next start.\n\n%1");
 } // namespace FrameText
 
 struct MenuEntry {
-    const char* menu; // the drop-down it belongs to
-    const char* text; // a tab separates the accelerator's text
+    UiText menu; // the drop-down it belongs to
+    UiText text; // a tab separates the accelerator's text
     int id;
     bool separatorAfter;
 };
@@ -64,32 +67,46 @@ inline constexpr const char* kUpFolderKey = "Alt+Up";
 // The slideshow's paces offered under View, in seconds.
 inline constexpr int kSlideshowPaces[] = {2, 3, 5, 10, 20};
 inline constexpr std::array<MenuEntry, 28> kMainMenu{{
-    {"&File", "Up Folder\tBackspace", CommandId::UpFolder, false},
-    {"&File", "Mark", CommandId::Mark, false},
-    {"&File", "Resize ...", CommandId::Resize, true},
-    {"&File", "Mail To ...", CommandId::MailTo, true},
-    {"&File", "E&xit", CommandId::Exit, false},
-    {"&Edit", "&Copy To ...", CommandId::CopyTo, false},
-    {"&Edit", "Move To ...", CommandId::MoveTo, false},
-    {"&Edit", "Select All\tCtrl+A", CommandId::SelectAll, false},
-    {"&Edit", "Refresh\tF5", CommandId::Refresh, true},
-    {"&Edit", "Option ...", CommandId::Option, false},
-    {"&View", "&Toolbar", CommandId::ViewToolbar, false},
-    {"&View", "&Status Bar", CommandId::ViewStatusBar, true},
-    {"&View", "&Details\tCtrl+1", CommandId::ViewDetails, false},
-    {"&View", "T&humbnails\tCtrl+2", CommandId::ViewThumbnails, true},
-    {"&View", "Sort by &Name", CommandId::SortByName, false},
-    {"&View", "Sort by Si&ze", CommandId::SortBySize, false},
-    {"&View", "Sort by T&ype", CommandId::SortByType, false},
-    {"&View", "Sort by &Create Time", CommandId::SortByTime, true},
-    {"&View", "H&idden Files\tCtrl+H", CommandId::ViewHidden, true},
-    {"&View", "&Full Screen\tF11", CommandId::FullScreen, false},
-    {"&View", "Slidesho&w\tShift+F11", CommandId::Slideshow, false},
-    {"&Go", "&Back\tAlt+Left", CommandId::Back, false},
-    {"&Go", "&Forward\tAlt+Right", CommandId::Forward, false},
-    {"&Help", "Visit my web", CommandId::VisitMyWeb, false},
-    {"&Help", "Check the new version ...", CommandId::CheckNewVersion, true},
-    {"&Help", "Mail to me", CommandId::MailToMe, false},
-    {"&Help", "Bug report", CommandId::BugReport, true},
-    {"&Help", "&About ...", CommandId::About, false},
+    {TrText("MainMenu", "&File"), TrText("MainMenu", "Up Folder\tBackspace"), CommandId::UpFolder,
+     false},
+    {TrText("MainMenu", "&File"), TrText("MainMenu", "Mark"), CommandId::Mark, false},
+    {TrText("MainMenu", "&File"), TrText("MainMenu", "Resize ..."), CommandId::Resize, true},
+    {TrText("MainMenu", "&File"), TrText("MainMenu", "Mail To ..."), CommandId::MailTo, true},
+    {TrText("MainMenu", "&File"), TrText("MainMenu", "E&xit"), CommandId::Exit, false},
+    {TrText("MainMenu", "&Edit"), TrText("MainMenu", "&Copy To ..."), CommandId::CopyTo, false},
+    {TrText("MainMenu", "&Edit"), TrText("MainMenu", "Move To ..."), CommandId::MoveTo, false},
+    {TrText("MainMenu", "&Edit"), TrText("MainMenu", "Select All\tCtrl+A"), CommandId::SelectAll,
+     false},
+    {TrText("MainMenu", "&Edit"), TrText("MainMenu", "Refresh\tF5"), CommandId::Refresh, true},
+    {TrText("MainMenu", "&Edit"), TrText("MainMenu", "Option ..."), CommandId::Option, false},
+    {TrText("MainMenu", "&View"), TrText("MainMenu", "&Toolbar"), CommandId::ViewToolbar, false},
+    {TrText("MainMenu", "&View"), TrText("MainMenu", "&Status Bar"), CommandId::ViewStatusBar,
+     true},
+    {TrText("MainMenu", "&View"), TrText("MainMenu", "&Details\tCtrl+1"), CommandId::ViewDetails,
+     false},
+    {TrText("MainMenu", "&View"), TrText("MainMenu", "T&humbnails\tCtrl+2"),
+     CommandId::ViewThumbnails, true},
+    {TrText("MainMenu", "&View"), TrText("MainMenu", "Sort by &Name"), CommandId::SortByName,
+     false},
+    {TrText("MainMenu", "&View"), TrText("MainMenu", "Sort by Si&ze"), CommandId::SortBySize,
+     false},
+    {TrText("MainMenu", "&View"), TrText("MainMenu", "Sort by T&ype"), CommandId::SortByType,
+     false},
+    {TrText("MainMenu", "&View"), TrText("MainMenu", "Sort by &Create Time"), CommandId::SortByTime,
+     true},
+    {TrText("MainMenu", "&View"), TrText("MainMenu", "H&idden Files\tCtrl+H"),
+     CommandId::ViewHidden, true},
+    {TrText("MainMenu", "&View"), TrText("MainMenu", "&Full Screen\tF11"), CommandId::FullScreen,
+     false},
+    {TrText("MainMenu", "&View"), TrText("MainMenu", "Slidesho&w\tShift+F11"), CommandId::Slideshow,
+     false},
+    {TrText("MainMenu", "&Go"), TrText("MainMenu", "&Back\tAlt+Left"), CommandId::Back, false},
+    {TrText("MainMenu", "&Go"), TrText("MainMenu", "&Forward\tAlt+Right"), CommandId::Forward,
+     false},
+    {TrText("MainMenu", "&Help"), TrText("MainMenu", "Visit my web"), CommandId::VisitMyWeb, false},
+    {TrText("MainMenu", "&Help"), TrText("MainMenu", "Check the new version ..."),
+     CommandId::CheckNewVersion, true},
+    {TrText("MainMenu", "&Help"), TrText("MainMenu", "Mail to me"), CommandId::MailToMe, false},
+    {TrText("MainMenu", "&Help"), TrText("MainMenu", "Bug report"), CommandId::BugReport, true},
+    {TrText("MainMenu", "&Help"), TrText("MainMenu", "&About ..."), CommandId::About, false},
 }};

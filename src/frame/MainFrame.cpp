@@ -11,6 +11,7 @@
 #include "frame/FrameIds.h"
 #include "frame/HelpLinks.h"
 #include "platform/KeyboardLocks.h"
+#include "platform/UiText.h"
 #include "preview/FullScreenView.h"
 #include "preview/ScrollPictureView.h"
 #include "settings/AppIdentity.h"
@@ -55,7 +56,7 @@ void FixInPlace(QToolBar* bar) {
 bool HasTooltip(int id) {
     return std::any_of(
         std::begin(kCommandPrompts), std::end(kCommandPrompts),
-        [id](const CommandPrompt& p) { return p.id == id && p.tooltip && *p.tooltip; });
+        [id](const CommandPrompt& p) { return p.id == id && !p.tooltip.english().isEmpty(); });
 }
 } // namespace
 
@@ -75,18 +76,18 @@ CMainFrame::CMainFrame(AppSettings& settings, CTessaryDoc& document, const Shell
 void CMainFrame::BuildMenu() {
     QMenu* menu = nullptr;
     for (const MenuEntry& entry : kMainMenu) {
-        const QString title = QString::fromLatin1(entry.menu);
+        const QString title = entry.menu.toString();
         if (!menu || menu->title() != title)
             menu = menuBar()->addMenu(title);
-        const QStringList parts = QString::fromLatin1(entry.text).split(QLatin1Char('\t'));
+        const QStringList parts = entry.text.toString().split(QLatin1Char('\t'));
         QAction* action = menu->addAction(parts.first());
         action->setObjectName(QString::number(entry.id));
         if (parts.size() > 1)
             action->setShortcut(QKeySequence(parts[1]));
         for (const CommandPrompt& prompt : kCommandPrompts)
             if (prompt.id == entry.id) {
-                action->setStatusTip(QString::fromLatin1(prompt.prompt));
-                action->setToolTip(QString::fromLatin1(prompt.tooltip));
+                action->setStatusTip(prompt.prompt);
+                action->setToolTip(prompt.tooltip);
             }
         if (entry.separatorAfter)
             menu->addSeparator();
@@ -334,7 +335,7 @@ void CMainFrame::OnCreateClient() {
     auto* band = addToolBar(QStringLiteral("Address"));
     band->setObjectName(QStringLiteral("AddressBand"));
     FixInPlace(band);
-    band->addWidget(new QLabel(QStringLiteral(" Address "), band));
+    band->addWidget(new QLabel(TrText("Frame", " Address "), band));
     address_ = new AddressBar(settings_, shell_, band);
     // The band takes what is left of its row, so long paths stay readable.
     address_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -6,6 +6,7 @@
 #include "mail/OptionIds.h"
 #include "menus/ContextMenuItems.h"
 #include "menus/FileManagerMenus.h"
+#include "platform/UiText.h"
 #include "settings/AppSettings.h"
 
 #include <QCoreApplication>
@@ -80,6 +81,6 @@ void RunOptionSheet(AppSettings& settings, QWidget* parent) {
     if (!FileManagerMenus(program).Install(ContextMenuItems(settings), errors))
         QMessageBox::warning(
             parent, QStringLiteral("Tessary"),
-            QStringLiteral("The file managers' menus could not all be written:\n\n") +
+            TrText("Options", "The file managers' menus could not all be written:\n\n") +
                 errors.join(QLatin1Char('\n')));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/UiText.h"
+
 #include <QString>
 
 // The options sheet's pages: templates, control ids and texts.
@@ -19,24 +21,24 @@ constexpr int Presets = 1043;
 } // namespace OptionId
 
 namespace OptionText {
-inline const QString SheetCaption = QStringLiteral("Option...");
-inline const QString MailCaption = QStringLiteral("Mail");
-inline const QString MenuCaption = QStringLiteral("Menu Context");
-inline const QString Subject = QStringLiteral("Subject");
-inline const QString TextTooLong =
-    QStringLiteral("The %1 can have at most %2 bytes: the rest was not taken.");
-inline const QString SubjectName = QStringLiteral("subject");
-inline const QString BodyName = QStringLiteral("text");
-inline const QString SubjectHint = QStringLiteral("(%F = Attach file name)");
-inline const QString Body = QStringLiteral("Body");
-inline const QString MenuIntro =
-    QStringLiteral("Select the menu items that viewed in menu context ");
+inline constexpr UiText SheetCaption = TrText("Options", "Option...");
+inline constexpr UiText MailCaption = TrText("Options", "Mail");
+inline constexpr UiText MenuCaption = TrText("Options", "Menu Context");
+inline constexpr UiText Subject = TrText("Options", "Subject");
+inline constexpr UiText TextTooLong =
+    TrText("Options", "The %1 can have at most %2 bytes: the rest was not taken.");
+inline constexpr UiText SubjectName = TrText("Options", "subject");
+inline constexpr UiText BodyName = TrText("Options", "text");
+inline constexpr UiText SubjectHint = TrText("Options", "(%F = Attach file name)");
+inline constexpr UiText Body = TrText("Options", "Body");
+inline constexpr UiText MenuIntro =
+    TrText("Options", "Select the menu items that viewed in menu context ");
 inline const QString MainItem = QStringLiteral("Tessary");
-inline const QString Resize = QStringLiteral("Resize");
-inline const QString ResizeAsDefault = QStringLiteral("Resize as default setting");
-inline const QString ResizeAndMail = QStringLiteral("Resize and mail");
-inline const QString DefaultAndMail = QStringLiteral("Resize as default setting and mail");
-inline const QString DialogThenMail = QStringLiteral("Display resize dialog then mail");
-inline const QString Presets = QStringLiteral("Resize with preset, an item for each preset");
-inline const QString OptionsNotKept = QStringLiteral("The options cannot be kept.\n\n%1");
+inline constexpr UiText Resize = TrText("Options", "Resize");
+inline constexpr UiText ResizeAsDefault = TrText("Options", "Resize as default setting");
+inline constexpr UiText ResizeAndMail = TrText("Options", "Resize and mail");
+inline constexpr UiText DefaultAndMail = TrText("Options", "Resize as default setting and mail");
+inline constexpr UiText DialogThenMail = TrText("Options", "Display resize dialog then mail");
+inline constexpr UiText Presets = TrText("Options", "Resize with preset, an item for each preset");
+inline constexpr UiText OptionsNotKept = TrText("Options", "The options cannot be kept.\n\n%1");
 } // namespace OptionText

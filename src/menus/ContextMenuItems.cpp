@@ -1,36 +1,35 @@
 // SPDX-License-Identifier: MIT
 #include "menus/ContextMenuItems.h"
 
+#include "platform/UiText.h"
 #include "settings/AppSettings.h"
 #include "settings/PresetStore.h"
 
-namespace {
-
-const ContextMenuItem kResize{QStringLiteral("resize"), QStringLiteral("Resize"),
-                              HandOffCommand::ResizeDialog};
-const ContextMenuItem kResizeAsDefault{QStringLiteral("resize-as-default"),
-                                       QStringLiteral("Resize as default setting"),
-                                       HandOffCommand::ResizeAsDefault};
-const ContextMenuItem kResizeDefaultAndMail{QStringLiteral("resize-as-default-and-mail"),
-                                            QStringLiteral("Resize as default setting and mail"),
-                                            HandOffCommand::ResizeDefaultAndMail};
-// The resize dialog has its own "Resize and mail" button.
-const ContextMenuItem kDialogThenMail{QStringLiteral("resize-dialog-then-mail"),
-                                      QStringLiteral("Display resize dialog then mail"),
-                                      HandOffCommand::ResizeDialog};
-
-} // namespace
-
 QList<ContextMenuItem> ContextMenuItems(const AppSettings& settings) {
+    // Made here, in the user's language, and not before main(); the ids
+    // stay the same in every language.
+    const ContextMenuItem resize{QStringLiteral("resize"), TrText("ContextMenu", "Resize"),
+                                 HandOffCommand::ResizeDialog};
+    const ContextMenuItem resizeAsDefault{QStringLiteral("resize-as-default"),
+                                          TrText("ContextMenu", "Resize as default setting"),
+                                          HandOffCommand::ResizeAsDefault};
+    const ContextMenuItem resizeDefaultAndMail{
+        QStringLiteral("resize-as-default-and-mail"),
+        TrText("ContextMenu", "Resize as default setting and mail"),
+        HandOffCommand::ResizeDefaultAndMail};
+    // The resize dialog has its own "Resize and mail" button.
+    const ContextMenuItem dialogThenMail{QStringLiteral("resize-dialog-then-mail"),
+                                         TrText("ContextMenu", "Display resize dialog then mail"),
+                                         HandOffCommand::ResizeDialog};
     QList<ContextMenuItem> items;
     if (!settings.extTessary)
         return items;
     if (settings.extResize)
-        items << kResize;
+        items << resize;
     if (settings.extResizeAsDefaultSetting)
-        items << kResizeAsDefault;
+        items << resizeAsDefault;
     if (settings.extResizeAndMail)
-        items << (settings.extResizeDefaultAndMail ? kResizeDefaultAndMail : kDialogThenMail);
+        items << (settings.extResizeDefaultAndMail ? resizeDefaultAndMail : dialogThenMail);
     if (settings.extPresets) {
         const QStringList presets = PresetStore().Names();
         for (int i = 0; i < presets.size(); ++i)

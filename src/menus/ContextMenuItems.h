@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/UiText.h"
+
 #include <QList>
 #include <QString>
 
@@ -28,18 +30,18 @@ struct ContextMenuItem {
 };
 
 // The submenu, or the prefix where a file manager has none, of the preset items.
-inline const QString kPresetMenuTitle = QStringLiteral("Resize with preset");
+inline constexpr UiText kPresetMenuTitle = TrText("ContextMenu", "Resize with preset");
 
 // The menu's title: the main item, under which the others stand.
 inline const QString kContextMenuTitle = QStringLiteral("Tessary");
 
 // What an item still in a menu says when Tessary has been removed. It
 // stands in a shell's double quotes as a printf format: no %, ", $, ` or \.
-inline const QString kProgramGoneText =
-    QStringLiteral("Tessary has been removed from this computer,\n"
-                   "so its menu items cannot run any more.\n\n"
-                   "To take them out of the menus, install Tessary again\n"
-                   "and run: tessary-menu --uninstall");
+inline constexpr UiText kProgramGoneText =
+    TrText("ContextMenu", "Tessary has been removed from this computer,\n"
+                          "so its menu items cannot run any more.\n\n"
+                          "To take them out of the menus, install Tessary again\n"
+                          "and run: tessary-menu --uninstall");
 
 // The items that the menu flags select, in menu order, one for each
 // preset last; none when the main item is off (its sub-items keep their

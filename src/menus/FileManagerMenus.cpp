@@ -7,6 +7,7 @@
 #include "menus/ThunarActions.h"
 #include "platform/FileName.h"
 #include "platform/Registry.h"
+#include "platform/UiText.h"
 #include "settings/AppIdentity.h"
 #include "settings/PresetStore.h"
 
@@ -64,7 +65,7 @@ bool WriteWhole(const QString& path, const QByteArray& bytes, bool executable,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
         (executable && !file.setPermissions(kExecutable)) || !file.commit()) {
-        errors << QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        errors << TrText("Menus", "cannot write %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;
@@ -126,12 +127,12 @@ bool RemoveOurs(const MenuRecord::File& file, QStringList& errors) {
     if (!Taken(file.path))
         return true;
     if (!MenuRecord::Unchanged(file)) {
-        errors << QStringLiteral("%1 was changed since Tessary wrote it; it was left as it is")
+        errors << TrText("Menus", "%1 was changed since Tessary wrote it; it was left as it is")
                       .arg(file.path);
         return true;
     }
     if (!QFile::remove(file.path)) {
-        errors << QStringLiteral("cannot remove %1").arg(file.path);
+        errors << TrText("Menus", "cannot remove %1").arg(file.path);
         return false;
     }
     return true;
@@ -278,7 +279,7 @@ FileManagerMenus::ThunarPlan FileManagerMenus::PlanThunar(const QList<ThunarActi
     if (!source.isEmpty()) {
         QFile file(source);
         if (!file.open(QIODevice::ReadOnly)) {
-            errors << QStringLiteral("cannot read %1: %2").arg(source, file.errorString());
+            errors << TrText("Menus", "cannot read %1: %2").arg(source, file.errorString());
             return plan;
         }
         base = file.readAll();
@@ -301,7 +302,7 @@ FileManagerMenus::ThunarPlan FileManagerMenus::PlanThunar(const QList<ThunarActi
     QString why;
     const std::optional<ThunarRewrite> rewrite = RewriteThunarActions(base, previous, actions, why);
     if (!rewrite) {
-        errors << QStringLiteral("%1 was left as it is: %2").arg(source, why);
+        errors << TrText("Menus", "%1 was left as it is: %2").arg(source, why);
         return plan;
     }
     plan.touch = true;
@@ -324,7 +325,7 @@ bool FileManagerMenus::Install(const QList<ContextMenuItem>& items, QStringList&
                                const QStringList& settingsBefore) const {
     for (const QChar c : program_)
         if (c.category() == QChar::Other_Control) {
-            errors << QStringLiteral("the program's path cannot stand in a menu entry: %1")
+            errors << TrText("Menus", "the program's path cannot stand in a menu entry: %1")
                           .arg(program_);
             return false;
         }
@@ -374,7 +375,7 @@ bool FileManagerMenus::Write(const QList<ContextMenuItem>& items, bool uninstall
     if (!after.Empty())
         QDir().mkpath(QFileInfo(MenuRecord::FilePath()).path());
     if (!after.Save(error)) {
-        errors << error + QStringLiteral("; no menu was changed");
+        errors << error + TrText("Menus", "; no menu was changed");
         return false;
     }
     bool done = PutWholeFiles(record, wanted, after, errors);
@@ -455,9 +456,9 @@ bool FileManagerMenus::PutWholeFiles(const MenuRecord& record, const QList<Whole
     for (const WholeFile& file : wanted) {
         const MenuRecord::File* known = record.Find(file.path);
         if (Taken(file.path) && (!known || !MenuRecord::Unchanged(*known))) {
-            errors << (known ? QStringLiteral("%1 was changed since Tessary wrote it; it was "
+            errors << (known ? TrText("Menus", "%1 was changed since Tessary wrote it; it was "
                                               "left as it is")
-                             : QStringLiteral("%1 is not Tessary's; it was left as it is"))
+                             : TrText("Menus", "%1 is not Tessary's; it was left as it is"))
                           .arg(file.path);
             forget(file.path);
             done = false;
@@ -479,7 +480,7 @@ bool FileManagerMenus::PutThunar(const ThunarPlan& thunar, MenuRecord& after, QS
         return false; // told already
     const QString path = ThunarFile();
     if (thunar.remove && !QFile::remove(path)) {
-        errors << QStringLiteral("cannot remove %1").arg(path);
+        errors << TrText("Menus", "cannot remove %1").arg(path);
         return false;
     }
     if (thunar.write) {

@@ -2,6 +2,7 @@
 #include "menus/MenuRecord.h"
 
 #include "platform/Registry.h"
+#include "platform/UiText.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -74,7 +75,7 @@ MenuRecord MenuRecord::Load() {
 bool MenuRecord::Save(QString& error) const {
     if (Empty()) {
         if (QFile::exists(FilePath()) && !QFile::remove(FilePath())) {
-            error = QStringLiteral("cannot remove %1").arg(FilePath());
+            error = TrText("Menus", "cannot remove %1").arg(FilePath());
             return false;
         }
         return true;
@@ -91,7 +92,7 @@ bool MenuRecord::Save(QString& error) const {
     const QByteArray bytes = QJsonDocument(json).toJson();
     QSaveFile file(FilePath());
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QStringLiteral("cannot write %1: %2").arg(FilePath(), file.errorString());
+        error = TrText("Menus", "cannot write %1: %2").arg(FilePath(), file.errorString());
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "menus/ThunarActions.h"
+#include "platform/UiText.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -35,7 +36,7 @@ std::optional<Document> Decode(const QByteArray& xml, QString& error) {
     } else if (!name.isEmpty()) {
         const auto encoding = QStringConverter::encodingForName(name.toLatin1().constData());
         if (encoding != QStringConverter::Utf8 && encoding != QStringConverter::Latin1) {
-            error = QStringLiteral("it is written in %1, which Tessary cannot write back unchanged")
+            error = TrText("Menus", "it is written in %1, which Tessary cannot write back unchanged")
                         .arg(name);
             return std::nullopt;
         }
@@ -47,7 +48,7 @@ std::optional<Document> Decode(const QByteArray& xml, QString& error) {
     document.text = decoder.decode(xml);
     QStringEncoder encoder(document.encoding);
     if (decoder.hasError() || QByteArray(encoder.encode(document.text)) != xml) {
-        error = QStringLiteral("it is not valid %1")
+        error = TrText("Menus", "it is not valid %1")
                     .arg(name.isEmpty() ? QStringLiteral("UTF-8") : name);
         return std::nullopt;
     }
@@ -205,7 +206,7 @@ std::optional<ThunarRewrite> RewriteThunarActions(const QByteArray& xml,
         return std::nullopt;
     QString& text = document->text;
     if (!Parse(text)) {
-        error = QStringLiteral("it is not a list of Thunar actions");
+        error = TrText("Menus", "it is not a list of Thunar actions");
         return std::nullopt;
     }
     // What we put in, when it still stands as we wrote it, goes as a whole.
@@ -217,7 +218,7 @@ std::optional<ThunarRewrite> RewriteThunarActions(const QByteArray& xml,
         parsed = Parse(text);
     }
     if (!parsed) {
-        error = QStringLiteral("it is not a list of Thunar actions without ours");
+        error = TrText("Menus", "it is not a list of Thunar actions without ours");
         return std::nullopt;
     }
     ThunarRewrite rewrite;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FileName.h"
+#include "platform/UiText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -191,7 +192,7 @@ QString SystemTemporaryFolder() {
 
 QString SystemReason(int error) {
     if (error == ENOSPC)
-        return QStringLiteral("no space left on the device");
+        return TrText("Files", "no space left on the device");
     QString reason = QString::fromLocal8Bit(std::strerror(error));
     if (!reason.isEmpty())
         reason[0] = reason[0].toLower();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/FileOperationWindow.h"
+#include "platform/UiText.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -17,7 +18,7 @@ const QString kTitle = QStringLiteral("Tessary");
 
 FileOperationWindow::FileOperationWindow(int operation, QWidget* owner)
     : owner_(owner)
-    , verb_(operation == FileOperation::Move ? QStringLiteral("Moving") : QStringLiteral("Copying"))
+    , verb_(operation == FileOperation::Move ? TrText("FileOperation", "Moving") : TrText("FileOperation", "Copying"))
     , progress_(std::make_unique<QProgressDialog>(owner)) {
     progress_->setWindowTitle(verb_ + QStringLiteral("..."));
     progress_->setRange(0, kSteps);
@@ -39,15 +40,15 @@ FileOperationWindow::~FileOperationWindow() = default;
 FileOperationPrompt::Replace FileOperationWindow::AskReplace(const QString& source,
                                                              const QString& target) {
     QMessageBox box(QMessageBox::Question, kTitle,
-                    QStringLiteral("This folder already holds a file named \"%1\".\n\n"
-                                   "Replace it with the one you are moving or copying?")
+                    TrText("FileOperation", "This folder already holds a file named \"%1\".\n\n"
+                                           "Replace it with the one you are moving or copying?")
                         .arg(QFileInfo(target).fileName()),
                     QMessageBox::NoButton, QuestionParent());
-    box.setInformativeText(QStringLiteral("From: %1\nTo: %2").arg(source, target));
-    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* yesToAll = box.addButton(QStringLiteral("Yes to &all"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    QPushButton* noToAll = box.addButton(QStringLiteral("N&o to all"), QMessageBox::NoRole);
+    box.setInformativeText(TrText("FileOperation", "From: %1\nTo: %2").arg(source, target));
+    QPushButton* yes = box.addButton(TrText("FileOperation", "&Yes"), QMessageBox::YesRole);
+    QPushButton* yesToAll = box.addButton(TrText("FileOperation", "Yes to &all"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(TrText("FileOperation", "&No"), QMessageBox::NoRole);
+    QPushButton* noToAll = box.addButton(TrText("FileOperation", "N&o to all"), QMessageBox::NoRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(no);
     box.exec();
@@ -67,7 +68,7 @@ FileOperationPrompt::Replace FileOperationWindow::AskReplace(const QString& sour
 bool FileOperationWindow::AskCreateFolder(const QString& folder) {
     return QMessageBox::question(
                QuestionParent(), kTitle,
-               QStringLiteral("The folder \"%1\" does not exist.\n\nCreate it?").arg(folder)) ==
+               TrText("FileOperation", "The folder \"%1\" does not exist.\n\nCreate it?").arg(folder)) ==
            QMessageBox::Yes;
 }
 

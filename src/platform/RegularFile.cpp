@@ -2,6 +2,7 @@
 #include "platform/RegularFile.h"
 
 #include "platform/FileName.h"
+#include "platform/UiText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -19,7 +20,7 @@ QString OpenRegularFile(QFile& file, const QString& path) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return QStringLiteral("not a regular file");
+        return TrText("Files", "not a regular file");
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     file.setFileName(path);

@@ -3,6 +3,7 @@
 
 #include "platform/FileName.h"
 #include "platform/Trash.h"
+#include "platform/UiText.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,7 +101,7 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
     if (isLink && options.mode == WriteMode::ThroughLink) {
         char* resolved = ::realpath(EncodeFileName(path).constData(), nullptr);
         if (!resolved)
-            return QStringLiteral("it is a link that leads nowhere (%1)").arg(SystemReason(errno));
+            return TrText("Files", "it is a link that leads nowhere (%1)").arg(SystemReason(errno));
         real = DecodeFileName(QByteArray(resolved));
         std::free(resolved);
     }
@@ -115,12 +116,12 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
     if (present && !S_ISLNK(existing.st_mode)) {
         struct stat parent {};
         if (!S_ISREG(existing.st_mode))
-            return QStringLiteral("something that is not a file has its name");
+            return TrText("Files", "something that is not a file has its name");
         if (ReadOnly(target, existing))
-            return QStringLiteral("it is read-only");
+            return TrText("Files", "it is read-only");
         if (::stat(EncodeFileName(folder).constData(), &parent) == 0 &&
             ReadOnly(EncodeFileName(folder), parent))
-            return QStringLiteral("its folder is read-only");
+            return TrText("Files", "its folder is read-only");
     }
     QByteArray temporary;
     QString why;
@@ -157,7 +158,7 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
         const QString reason = MoveToTrash(real);
         if (!reason.isEmpty()) {
             ::unlink(temporary.constData());
-            return QStringLiteral("the file it replaces cannot be moved to the Trash (%1)")
+            return TrText("Files", "the file it replaces cannot be moved to the Trash (%1)")
                 .arg(reason);
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/UiText.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -33,7 +35,7 @@ struct WriteOptions {
 };
 
 // What WriteFileSafely returns when WriteMode::New found the name taken.
-inline const QString kNameTaken = QStringLiteral("a file of that name is there already");
+inline constexpr UiText kNameTaken = TrText("Files", "a file of that name is there already");
 
 // Writes bytes to path through a temporary file in the same folder that
 // is renamed over path only once it is whole, so a failed write (a full

@@ -2,6 +2,7 @@
 #include "platform/SharedMemory.h"
 
 #include "platform/FileName.h"
+#include "platform/UiText.h"
 
 #include <QDir>
 
@@ -119,11 +120,11 @@ QString PrivateRuntimeFolder(QString* why, bool make) {
     struct stat attributes {};
     QString problem;
     if (lstat(EncodeFileName(folder).constData(), &attributes) != 0 || !S_ISDIR(attributes.st_mode))
-        problem = QStringLiteral("%1 is not a folder").arg(ShownFileName(folder));
+        problem = TrText("Files", "%1 is not a folder").arg(ShownFileName(folder));
     else if (attributes.st_uid != geteuid())
-        problem = QStringLiteral("%1 belongs to another user").arg(ShownFileName(folder));
+        problem = TrText("Files", "%1 belongs to another user").arg(ShownFileName(folder));
     else if ((attributes.st_mode & 077) != 0)
-        problem = QStringLiteral("others may enter %1").arg(ShownFileName(folder));
+        problem = TrText("Files", "others may enter %1").arg(ShownFileName(folder));
     if (problem.isEmpty())
         return folder;
     if (why)

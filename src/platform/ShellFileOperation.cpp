@@ -4,6 +4,7 @@
 #include "platform/FileName.h"
 #include "platform/RegularFile.h"
 #include "platform/SafeWrite.h"
+#include "platform/UiText.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,7 +54,7 @@ QString CopyWhole(const QString& source, const QString& target, int64_t& done, i
         done += chunk.size();
         if (!prompt.Progress(done, total, source)) {
             stopped = true;
-            return fail(QStringLiteral("stopped"));
+            return fail(TrText("FileOperation", "stopped"));
         }
     }
     if (in.error() != QFileDevice::NoError)
@@ -64,7 +65,7 @@ QString CopyWhole(const QString& source, const QString& target, int64_t& done, i
     }, copy{};
     if (::fstat(in.handle(), &from) != 0 || ::fstat(out, &copy) != 0 ||
         copy.st_size != from.st_size)
-        return fail(QStringLiteral("the copy is not complete"));
+        return fail(TrText("FileOperation", "the copy is not complete"));
     ::fchmod(out, from.st_mode & 07777);
     const timespec times[2] = {from.st_atim, from.st_mtim};
     ::futimens(out, times);
@@ -147,7 +148,7 @@ bool Put(int operation, const QString& source, const QString& target, int64_t si
     }
     if (move && StateOf(target).size == size && ::unlink(EncodeFileName(source).constData()) != 0)
         result.failures << source +
-                               QStringLiteral(": copied, but the original could not be removed");
+                               TrText("FileOperation", ": copied, but the original could not be removed");
     ++result.done;
     return true;
 }
@@ -176,7 +177,7 @@ FileOperationResult SHFileOperation(int operation, const QStringList& sources,
         const QString target = QDir(destination).filePath(QFileInfo(source).fileName());
         const PathState to = StateOf(target);
         if (!from.isFile) {
-            result.failures << source + QStringLiteral(": no such file");
+            result.failures << source + TrText("FileOperation", ": no such file");
             continue;
         }
         if (to.exists && from.device == to.device && from.inode == to.inode) {

@@ -3,6 +3,7 @@
 
 #include "mail/MailPictures.h"
 #include "mail/MailTexts.h"
+#include "platform/UiText.h"
 #include "resize/ProgressDialog.h"
 #include "settings/AppSettings.h"
 
@@ -44,16 +45,16 @@ void BatchRun::ShowFailures(const QStringList& failures, bool severalOutputs) co
     QString heading;
     if (severalOutputs)
         heading = failures.size() == 1
-                      ? QStringLiteral("One result could not be made:")
-                      : QStringLiteral("%1 results could not be made:").arg(failures.size());
+                      ? TrText("BatchRun", "One result could not be made:")
+                      : TrText("BatchRun", "%1 results could not be made:").arg(failures.size());
     else
         heading = failures.size() == 1
-                      ? QStringLiteral("One picture could not be processed:")
-                      : QStringLiteral("%1 pictures could not be processed:").arg(failures.size());
+                      ? TrText("BatchRun", "One picture could not be processed:")
+                      : TrText("BatchRun", "%1 pictures could not be processed:").arg(failures.size());
     QMessageBox box(QMessageBox::Warning, kTitle, heading, QMessageBox::Ok, parent_);
     QStringList shown = failures.mid(0, kListedInline);
     if (failures.size() > kListedInline)
-        shown << QStringLiteral("... and %1 more (see the details)")
+        shown << TrText("BatchRun", "... and %1 more (see the details)")
                      .arg(failures.size() - kListedInline);
     box.setInformativeText(shown.join(QLatin1Char('\n')));
     if (failures.size() > kListedInline)

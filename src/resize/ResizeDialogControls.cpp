@@ -233,7 +233,11 @@ QWidget* ResizeDialog::BuildOptionsTab(QValidator* digits) {
           std::tuple{Text::MailAtMost, mailMaxKbEdit_, Text::KbInAll}}) {
         edit->setValidator(digits);
         edit->setPlaceholderText(Text::NoLimit);
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+        // Room for ten digits, and for the hint whole in a language where it is longer.
+        const QFontMetrics metrics = edit->fontMetrics();
+        edit->setFixedWidth(
+            std::max(metrics.horizontalAdvance(QStringLiteral("0000000000")),
+                     metrics.horizontalAdvance(edit->placeholderText() + QStringLiteral("00"))));
         limits->addWidget(new QLabel(before, tab));
         limits->addWidget(edit);
         limits->addWidget(new QLabel(after, tab));
@@ -253,7 +257,7 @@ QWidget* ResizeDialog::BuildNamesTab() {
     tokens->setEnabled(false); // a hint, shown the way hints are
     tokens->setWordWrap(true);
     onExistsBox_ = Named(new QComboBox(tab), Id::OnExists);
-    for (const QString& choice : Text::OnExistsChoices)
+    for (const UiText& choice : Text::OnExistsChoices)
         onExistsBox_->addItem(choice);
     auto* grid = new QGridLayout(tab);
     grid->addWidget(new QLabel(Text::NameTemplate, tab), 0, 0);
@@ -285,11 +289,11 @@ QWidget* ResizeDialog::BuildFramingTab() {
     fitBox_ = Named(new QComboBox(tab), Id::Fit);
     anchorBox_ = Named(new QComboBox(tab), Id::Anchor);
     sideBox_ = Named(new QComboBox(tab), Id::Side);
-    for (const QString& choice : Text::FitChoices)
+    for (const UiText& choice : Text::FitChoices)
         fitBox_->addItem(choice);
-    for (const QString& choice : Text::AnchorChoices)
+    for (const UiText& choice : Text::AnchorChoices)
         anchorBox_->addItem(choice);
-    for (const QString& choice : Text::SideChoices)
+    for (const UiText& choice : Text::SideChoices)
         sideBox_->addItem(choice);
     padColourEdit_ = Named(new QLineEdit(tab), Id::PadColour);
     padColourEdit_->setPlaceholderText(Text::PadColourHint);
@@ -320,7 +324,7 @@ QWidget* ResizeDialog::BuildSharingTab() {
     metadataBox_ = Named(new QComboBox(tab), Id::Metadata);
     mailMetadataBox_ = Named(new QComboBox(tab), Id::MailMetadata);
     for (QComboBox* box : {metadataBox_, mailMetadataBox_})
-        for (const QString& choice : Text::MetadataChoices)
+        for (const UiText& choice : Text::MetadataChoices)
             box->addItem(choice);
     auto* hint = new QLabel(Text::MetadataHint, tab);
     hint->setEnabled(false); // a hint, shown the way hints are

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/UiText.h"
+
 #include <QString>
 
 // Dialog templates, control ids and texts of the resize dialogs. Controls
@@ -90,16 +92,16 @@ constexpr int YDpi = 1091;
 } // namespace FurtherOutputDialogId
 
 namespace FurtherOutputDialogText {
-inline const QString Caption = QStringLiteral("Further output");
-inline const QString Type = QStringLiteral("Type:");
-inline const QString AsMain = QStringLiteral("as the main output");
-inline const QString Quality = QStringLiteral("Quality:");
-inline const QString Size = QStringLiteral("Size:");
-inline const QString By = QStringLiteral("x");
-inline const QString Name = QStringLiteral("Name:");
-inline const QString Folder = QStringLiteral("Folder:");
-inline const QString Dpi = QStringLiteral("DPI:");
-inline const QString Cannot = QStringLiteral("This output cannot be used: %1.");
+inline constexpr UiText Caption = TrText("FurtherOutputDialog", "Further output");
+inline constexpr UiText Type = TrText("FurtherOutputDialog", "Type:");
+inline constexpr UiText AsMain = TrText("FurtherOutputDialog", "as the main output");
+inline constexpr UiText Quality = TrText("FurtherOutputDialog", "Quality:");
+inline constexpr UiText Size = TrText("FurtherOutputDialog", "Size:");
+inline constexpr UiText By = TrText("FurtherOutputDialog", "x");
+inline constexpr UiText Name = TrText("FurtherOutputDialog", "Name:");
+inline constexpr UiText Folder = TrText("FurtherOutputDialog", "Folder:");
+inline constexpr UiText Dpi = TrText("FurtherOutputDialog", "DPI:");
+inline constexpr UiText Cannot = TrText("FurtherOutputDialog", "This output cannot be used: %1.");
 } // namespace FurtherOutputDialogText
 
 namespace ConfirmDialogId {
@@ -113,160 +115,166 @@ constexpr int NoToAll = 1046;
 } // namespace ConfirmDialogId
 
 namespace ResizeDialogText {
-inline const QString Caption = QStringLiteral("Tessary...");
-inline const QString Save = QStringLiteral("Save");
-inline const QString InFolder = QStringLiteral("in the folder:");
-inline const QString Browse = QStringLiteral("Browse...");
-inline const QString AutoFolder =
-    QStringLiteral("If the dest folder is empty, TSY will auto create .\\resize\\ folder");
-inline const QString SaveImageType = QStringLiteral("save image type");
-inline const QString Quality = QStringLiteral("Quality\n(JPEG only)");
-inline const QString Worst = QStringLiteral("Worst");
-inline const QString Best = QStringLiteral("Best");
-inline const QString Overwrite = QStringLiteral("Overwrite the source file (not recommend)");
-inline const QString ImageToResize = QStringLiteral("Image to resize");
-inline const QString ResizeOption = QStringLiteral("Image Resize option");
-inline const QString Constrain = QStringLiteral("Constrain Proportion");
-inline const QString ResizeAs = QStringLiteral("Resize as");
-inline const QString Width = QStringLiteral("Width");
-inline const QString Height = QStringLiteral("Height");
-inline const QString Pixel = QStringLiteral("pixel");
-inline const QString Percent = QStringLiteral("percent");
-inline const QString Desktop = QStringLiteral("Resize as your desktop size");
-inline const QString ImageToRotate = QStringLiteral("Image to rotate");
-inline const QString RotateOption = QStringLiteral("Image rotate option");
-inline const QString RotateLeft = QStringLiteral("Rotate 90 degree");
-inline const QString Flip = QStringLiteral("Flip Horizontal");
-inline const QString RotateRight = QStringLiteral("Rotate -90 degree");
-inline const QString ImageSetDpi = QStringLiteral("Image to set DPI");
-inline const QString Dpi = QStringLiteral("DPI");
-inline const QString X = QStringLiteral("X");
-inline const QString Y = QStringLiteral("Y");
-inline const QString More = QStringLiteral("More");
-inline const QString NoEnlarge = QStringLiteral("Do not enlarge smaller pictures");
-inline const QString KeepDates = QStringLiteral("Keep file dates");
-inline const QString Trash = QStringLiteral("Move replaced files to the Trash");
-inline const QString AtMost = QStringLiteral("At most");
-inline const QString KbPerPicture = QStringLiteral("KB per picture");
-inline const QString MailAtMost = QStringLiteral("Mail at most");
-inline const QString KbInAll = QStringLiteral("KB in all");
-inline const QString NoLimit = QStringLiteral("no limit");
-inline const QString OptionsTab = QStringLiteral("Options");
-inline const QString NamesTab = QStringLiteral("Names");
-inline const QString OutputsTab = QStringLiteral("Further outputs");
-inline const QString NameTemplate = QStringLiteral("Name of each result:");
-inline const QString NameTokens =
-    QStringLiteral("{name} {ext} of the source, {w} {h} of the result, {n} or {n:3} its number, "
-                   "{date} {time} when taken, {folder}; \"/\" makes folders");
-inline const QString OnExists = QStringLiteral("When a file exists:");
-inline const QString OnExistsChoices[] = {QStringLiteral("Ask"), QStringLiteral("Keep both"),
-                                          QStringLiteral("Skip"), QStringLiteral("Replace")};
-inline const QString NameTemplateTooLong =
-    QStringLiteral("The name template is too long: it can have at most %1 bytes.");
-inline const QString OutputsTooMany =
-    QStringLiteral("The further outputs are too many to store: together they can have at most "
-                   "%1 bytes.");
-inline const QString OutputsHint =
-    QStringLiteral("Each picture is also written as each of these, from the same decode.");
-inline const QString SharingTab = QStringLiteral("Sharing");
-inline const QString FramingTab = QStringLiteral("Framing");
-inline const QString FitLabel = QStringLiteral("A size in pixels:");
-inline const QString FitChoices[] = {QStringLiteral("Take exactly that size"),
-                                     QStringLiteral("Fill it, cropping what is over"),
-                                     QStringLiteral("Fit inside it, on a canvas")};
-inline const QString AnchorLabel = QStringLiteral("Keep:");
-inline const QString AnchorChoices[] = {
-    QStringLiteral("the centre"), QStringLiteral("the most interesting part"),
-    QStringLiteral("the top or left"), QStringLiteral("the bottom or right")};
-inline const QString PadColourLabel = QStringLiteral("Canvas colour:");
-inline const QString PadColourHint = QStringLiteral("transparent");
-inline const QString SideLabel = QStringLiteral("Width is for:");
-inline const QString SideChoices[] = {QStringLiteral("the width, height for the height"),
-                                      QStringLiteral("the longer side"),
-                                      QStringLiteral("the shorter side")};
-inline const QString PresetLabel = QStringLiteral("Preset:");
-inline const QString NoPreset = QStringLiteral("(the options below)");
-inline const QString SavePreset = QStringLiteral("Save as...");
-inline const QString DeletePreset = QStringLiteral("Delete");
-inline const QString PresetName = QStringLiteral("Name of the preset:");
-inline const QString DeleteQuestion = QStringLiteral("Delete the preset \"%1\"?");
-inline const QString Metadata = QStringLiteral("Metadata kept:");
-inline const QString MailMetadata = QStringLiteral("In mailed copies:");
-inline const QString MetadataChoices[] = {QStringLiteral("All of it"),
-                                          QStringLiteral("All but location and personal data"),
-                                          QStringLiteral("Only the colour profile and resolution")};
-inline const QString MetadataHint =
-    QStringLiteral("Location and personal data: GPS position, place names, serial numbers, "
-                   "owner and author names, maker notes and contacts. Camera, exposure, date "
-                   "taken and copyright stay.");
-inline const QString Srgb = QStringLiteral("Convert colours to sRGB for the web");
-inline const QString Estimating = QStringLiteral("working out the size...");
-inline const QString AddOutput = QStringLiteral("Add...");
-inline const QString EditOutput = QStringLiteral("Edit...");
-inline const QString RemoveOutput = QStringLiteral("Remove");
-inline const QString SetAsDefault = QStringLiteral("Set as default");
-inline const QString DefaultNotKept =
-    QStringLiteral("These options cannot be kept as the default.\n\n%1");
-inline const QString Resize = QStringLiteral("Resize");
-inline const QString ResizeAndMail = QStringLiteral("Resize and mail");
-inline const QString Cancel = QStringLiteral("Cancel");
-inline const QString SameAsSource = QStringLiteral("the same as source");
-inline const QString SelectDestination = QStringLiteral("select the destination folder...");
-inline const QString DestinationTooLong =
-    QStringLiteral("The destination folder's name is too long: it can have at most %1 bytes.");
-inline const QString NotPositiveInteger = QStringLiteral("Please enter a positive integer.");
+inline constexpr UiText Caption = TrText("ResizeDialog", "Tessary...");
+inline constexpr UiText Save = TrText("ResizeDialog", "Save");
+inline constexpr UiText InFolder = TrText("ResizeDialog", "in the folder:");
+inline constexpr UiText Browse = TrText("ResizeDialog", "Browse...");
+inline constexpr UiText AutoFolder =
+    TrText("ResizeDialog", "If the dest folder is empty, TSY will auto create .\\resize\\ folder");
+inline constexpr UiText SaveImageType = TrText("ResizeDialog", "save image type");
+inline constexpr UiText Quality = TrText("ResizeDialog", "Quality\n(JPEG only)");
+inline constexpr UiText Worst = TrText("ResizeDialog", "Worst");
+inline constexpr UiText Best = TrText("ResizeDialog", "Best");
+inline constexpr UiText Overwrite =
+    TrText("ResizeDialog", "Overwrite the source file (not recommend)");
+inline constexpr UiText ImageToResize = TrText("ResizeDialog", "Image to resize");
+inline constexpr UiText ResizeOption = TrText("ResizeDialog", "Image Resize option");
+inline constexpr UiText Constrain = TrText("ResizeDialog", "Constrain Proportion");
+inline constexpr UiText ResizeAs = TrText("ResizeDialog", "Resize as");
+inline constexpr UiText Width = TrText("ResizeDialog", "Width");
+inline constexpr UiText Height = TrText("ResizeDialog", "Height");
+inline constexpr UiText Pixel = TrText("ResizeDialog", "pixel");
+inline constexpr UiText Percent = TrText("ResizeDialog", "percent");
+inline constexpr UiText Desktop = TrText("ResizeDialog", "Resize as your desktop size");
+inline constexpr UiText ImageToRotate = TrText("ResizeDialog", "Image to rotate");
+inline constexpr UiText RotateOption = TrText("ResizeDialog", "Image rotate option");
+inline constexpr UiText RotateLeft = TrText("ResizeDialog", "Rotate 90 degree");
+inline constexpr UiText Flip = TrText("ResizeDialog", "Flip Horizontal");
+inline constexpr UiText RotateRight = TrText("ResizeDialog", "Rotate -90 degree");
+inline constexpr UiText ImageSetDpi = TrText("ResizeDialog", "Image to set DPI");
+inline constexpr UiText Dpi = TrText("ResizeDialog", "DPI");
+inline constexpr UiText X = TrText("ResizeDialog", "X");
+inline constexpr UiText Y = TrText("ResizeDialog", "Y");
+inline constexpr UiText More = TrText("ResizeDialog", "More");
+inline constexpr UiText NoEnlarge = TrText("ResizeDialog", "Do not enlarge smaller pictures");
+inline constexpr UiText KeepDates = TrText("ResizeDialog", "Keep file dates");
+inline constexpr UiText Trash = TrText("ResizeDialog", "Move replaced files to the Trash");
+inline constexpr UiText AtMost = TrText("ResizeDialog", "At most");
+inline constexpr UiText KbPerPicture = TrText("ResizeDialog", "KB per picture");
+inline constexpr UiText MailAtMost = TrText("ResizeDialog", "Mail at most");
+inline constexpr UiText KbInAll = TrText("ResizeDialog", "KB in all");
+inline constexpr UiText NoLimit = TrText("ResizeDialog", "no limit");
+inline constexpr UiText OptionsTab = TrText("ResizeDialog", "Options");
+inline constexpr UiText NamesTab = TrText("ResizeDialog", "Names");
+inline constexpr UiText OutputsTab = TrText("ResizeDialog", "Further outputs");
+inline constexpr UiText NameTemplate = TrText("ResizeDialog", "Name of each result:");
+inline constexpr UiText NameTokens = TrText(
+    "ResizeDialog", "{name} {ext} of the source, {w} {h} of the result, {n} or {n:3} its number, "
+                    "{date} {time} when taken, {folder}; \"/\" makes folders");
+inline constexpr UiText OnExists = TrText("ResizeDialog", "When a file exists:");
+inline constexpr UiText OnExistsChoices[] = {
+    TrText("ResizeDialog", "Ask"), TrText("ResizeDialog", "Keep both"),
+    TrText("ResizeDialog", "Skip"), TrText("ResizeDialog", "Replace")};
+inline constexpr UiText NameTemplateTooLong =
+    TrText("ResizeDialog", "The name template is too long: it can have at most %1 bytes.");
+inline constexpr UiText OutputsTooMany = TrText(
+    "ResizeDialog", "The further outputs are too many to store: together they can have at most "
+                    "%1 bytes.");
+inline constexpr UiText OutputsHint =
+    TrText("ResizeDialog", "Each picture is also written as each of these, from the same decode.");
+inline constexpr UiText SharingTab = TrText("ResizeDialog", "Sharing");
+inline constexpr UiText FramingTab = TrText("ResizeDialog", "Framing");
+inline constexpr UiText FitLabel = TrText("ResizeDialog", "A size in pixels:");
+inline constexpr UiText FitChoices[] = {TrText("ResizeDialog", "Take exactly that size"),
+                                        TrText("ResizeDialog", "Fill it, cropping what is over"),
+                                        TrText("ResizeDialog", "Fit inside it, on a canvas")};
+inline constexpr UiText AnchorLabel = TrText("ResizeDialog", "Keep:");
+inline constexpr UiText AnchorChoices[] = {
+    TrText("ResizeDialog", "the centre"), TrText("ResizeDialog", "the most interesting part"),
+    TrText("ResizeDialog", "the top or left"), TrText("ResizeDialog", "the bottom or right")};
+inline constexpr UiText PadColourLabel = TrText("ResizeDialog", "Canvas colour:");
+inline constexpr UiText PadColourHint = TrText("ResizeDialog", "transparent");
+inline constexpr UiText SideLabel = TrText("ResizeDialog", "Width is for:");
+inline constexpr UiText SideChoices[] = {TrText("ResizeDialog", "the width, height for the height"),
+                                         TrText("ResizeDialog", "the longer side"),
+                                         TrText("ResizeDialog", "the shorter side")};
+inline constexpr UiText PresetLabel = TrText("ResizeDialog", "Preset:");
+inline constexpr UiText NoPreset = TrText("ResizeDialog", "(the options below)");
+inline constexpr UiText SavePreset = TrText("ResizeDialog", "Save as...");
+inline constexpr UiText DeletePreset = TrText("ResizeDialog", "Delete");
+inline constexpr UiText PresetName = TrText("ResizeDialog", "Name of the preset:");
+inline constexpr UiText DeleteQuestion = TrText("ResizeDialog", "Delete the preset \"%1\"?");
+inline constexpr UiText Metadata = TrText("ResizeDialog", "Metadata kept:");
+inline constexpr UiText MailMetadata = TrText("ResizeDialog", "In mailed copies:");
+inline constexpr UiText MetadataChoices[] = {
+    TrText("ResizeDialog", "All of it"),
+    TrText("ResizeDialog", "All but location and personal data"),
+    TrText("ResizeDialog", "Only the colour profile and resolution")};
+inline constexpr UiText MetadataHint = TrText(
+    "ResizeDialog", "Location and personal data: GPS position, place names, serial numbers, "
+                    "owner and author names, maker notes and contacts. Camera, exposure, date "
+                    "taken and copyright stay.");
+inline constexpr UiText Srgb = TrText("ResizeDialog", "Convert colours to sRGB for the web");
+inline constexpr UiText Estimating = TrText("ResizeDialog", "working out the size...");
+inline constexpr UiText AddOutput = TrText("ResizeDialog", "Add...");
+inline constexpr UiText EditOutput = TrText("ResizeDialog", "Edit...");
+inline constexpr UiText RemoveOutput = TrText("ResizeDialog", "Remove");
+inline constexpr UiText SetAsDefault = TrText("ResizeDialog", "Set as default");
+inline constexpr UiText DefaultNotKept =
+    TrText("ResizeDialog", "These options cannot be kept as the default.\n\n%1");
+inline constexpr UiText Resize = TrText("ResizeDialog", "Resize");
+inline constexpr UiText ResizeAndMail = TrText("ResizeDialog", "Resize and mail");
+inline constexpr UiText Cancel = TrText("ResizeDialog", "Cancel");
+inline constexpr UiText SameAsSource = TrText("ResizeDialog", "the same as source");
+inline constexpr UiText SelectDestination =
+    TrText("ResizeDialog", "select the destination folder...");
+inline constexpr UiText DestinationTooLong = TrText(
+    "ResizeDialog", "The destination folder's name is too long: it can have at most %1 bytes.");
+inline constexpr UiText NotPositiveInteger =
+    TrText("ResizeDialog", "Please enter a positive integer.");
 
-inline const QString FitDesktop =
-    QStringLiteral("The pictures you've selected will be auto resize to fit the desktop's size");
-inline const QString ResizeToDesktop =
-    QStringLiteral("The pictures you've selected will be resize to the desktop's size "
-                   "(%1*%2)\r\nuncheck Constrain Proportion might distort your picture(s)");
-inline const QString NotSameSizeConstrained =
-    QStringLiteral("The pictures you've selected are not the same size\r\nPlease resize them "
-                   "in percent or uncheck Constrain Proportion");
-inline const QString NotSameSize =
-    QStringLiteral("The pictures you've selected are not the same size");
-inline const QString SelectionSize =
-    QStringLiteral("The size of the pictures you've selected is:%1*%2");
-inline const QString MightDistort =
-    QStringLiteral("\r\nuncheck Constrain Proportion might distort your picture(s)");
-inline const QString SizeMismatch =
-    QStringLiteral("The size(%1*%2) of the pictures you've selected is not match the Constrain "
-                   "Proportion of your setting: %3*%4\r\nPlease reset width and height or "
-                   "uncheck Constrain Proportion");
-inline const QString LongerSide =
-    QStringLiteral("The longer side of each picture will be %1, the other in proportion");
-inline const QString ShorterSide =
-    QStringLiteral("The shorter side of each picture will be %1, the other in proportion");
-inline const QString Pixels = QStringLiteral("%1 pixels");
-inline const QString PercentOfIt = QStringLiteral("%1 % of it");
-inline const QString MakesHere = QStringLiteral("\r\n(%1*%2 for the pictures you've selected)");
-inline const QString FillBox =
-    QStringLiteral("The pictures will fill %1*%2 exactly, cropped where their proportions "
-                   "differ");
-inline const QString PadBox =
-    QStringLiteral("The pictures will fit inside %1*%2 whole, on a canvas of exactly that size");
-inline const QString SizeNeeded =
-    QStringLiteral("Please give the new width and height: 1 to %1 pixels, or 1 to %2 percent");
-inline const QString DpiNeeded = QStringLiteral("\r\nPlease give a DPI from 1 to %1");
-inline const QString DpiHeading = QStringLiteral("Your select Pictures:");
-inline const QString XDpi = QStringLiteral("\r\nthe X DPI:%1");
-inline const QString XDpiDiffers = QStringLiteral("\r\nThe X DPI: not the same");
-inline const QString YDpi = QStringLiteral("\r\nThe Y DPI:%1");
-inline const QString YDpiDiffers = QStringLiteral("\r\nThe Y DPI: not the same");
+inline constexpr UiText FitDesktop = TrText(
+    "ResizeDialog", "The pictures you've selected will be auto resize to fit the desktop's size");
+inline constexpr UiText ResizeToDesktop =
+    TrText("ResizeDialog", "The pictures you've selected will be resize to the desktop's size "
+                           "(%1*%2)\r\nuncheck Constrain Proportion might distort your picture(s)");
+inline constexpr UiText NotSameSizeConstrained = TrText(
+    "ResizeDialog", "The pictures you've selected are not the same size\r\nPlease resize them "
+                    "in percent or uncheck Constrain Proportion");
+inline constexpr UiText NotSameSize =
+    TrText("ResizeDialog", "The pictures you've selected are not the same size");
+inline constexpr UiText SelectionSize =
+    TrText("ResizeDialog", "The size of the pictures you've selected is:%1*%2");
+inline constexpr UiText MightDistort =
+    TrText("ResizeDialog", "\r\nuncheck Constrain Proportion might distort your picture(s)");
+inline constexpr UiText SizeMismatch = TrText(
+    "ResizeDialog", "The size(%1*%2) of the pictures you've selected is not match the Constrain "
+                    "Proportion of your setting: %3*%4\r\nPlease reset width and height or "
+                    "uncheck Constrain Proportion");
+inline constexpr UiText LongerSide =
+    TrText("ResizeDialog", "The longer side of each picture will be %1, the other in proportion");
+inline constexpr UiText ShorterSide =
+    TrText("ResizeDialog", "The shorter side of each picture will be %1, the other in proportion");
+inline constexpr UiText Pixels = TrText("ResizeDialog", "%1 pixels");
+inline constexpr UiText PercentOfIt = TrText("ResizeDialog", "%1 % of it");
+inline constexpr UiText MakesHere =
+    TrText("ResizeDialog", "\r\n(%1*%2 for the pictures you've selected)");
+inline constexpr UiText FillBox =
+    TrText("ResizeDialog", "The pictures will fill %1*%2 exactly, cropped where their proportions "
+                           "differ");
+inline constexpr UiText PadBox = TrText(
+    "ResizeDialog", "The pictures will fit inside %1*%2 whole, on a canvas of exactly that size");
+inline constexpr UiText SizeNeeded = TrText(
+    "ResizeDialog", "Please give the new width and height: 1 to %1 pixels, or 1 to %2 percent");
+inline constexpr UiText DpiNeeded = TrText("ResizeDialog", "\r\nPlease give a DPI from 1 to %1");
+inline constexpr UiText DpiHeading = TrText("ResizeDialog", "Your select Pictures:");
+inline constexpr UiText XDpi = TrText("ResizeDialog", "\r\nthe X DPI:%1");
+inline constexpr UiText XDpiDiffers = TrText("ResizeDialog", "\r\nThe X DPI: not the same");
+inline constexpr UiText YDpi = TrText("ResizeDialog", "\r\nThe Y DPI:%1");
+inline constexpr UiText YDpiDiffers = TrText("ResizeDialog", "\r\nThe Y DPI: not the same");
 } // namespace ResizeDialogText
 
 namespace ProgressDialogText {
-inline const QString Caption = QStringLiteral("Process");
-inline const QString Reading = QStringLiteral("Reading Pictures Information");
-inline const QString Resizing = QStringLiteral("Resizing Pictures");
-inline const QString Cancel = QStringLiteral("Cancel");
+inline constexpr UiText Caption = TrText("ProgressDialog", "Process");
+inline constexpr UiText Reading = TrText("ProgressDialog", "Reading Pictures Information");
+inline constexpr UiText Resizing = TrText("ProgressDialog", "Resizing Pictures");
+inline constexpr UiText Cancel = TrText("ProgressDialog", "Cancel");
 } // namespace ProgressDialogText
 
 namespace ConfirmDialogText {
-inline const QString Caption = QStringLiteral("Tessary Confirm");
-inline const QString YesToAll = QStringLiteral("Yes to all");
-inline const QString Yes = QStringLiteral("Yes");
-inline const QString No = QStringLiteral("No");
-inline const QString NoToAll = QStringLiteral("No to all");
+inline constexpr UiText Caption = TrText("ConfirmDialog", "Tessary Confirm");
+inline constexpr UiText YesToAll = TrText("ConfirmDialog", "Yes to all");
+inline constexpr UiText Yes = TrText("ConfirmDialog", "Yes");
+inline constexpr UiText No = TrText("ConfirmDialog", "No");
+inline constexpr UiText NoToAll = TrText("ConfirmDialog", "No to all");
 } // namespace ConfirmDialogText

@@ -6,6 +6,7 @@
 #include "platform/Registry.h"
 #include "platform/RegularFile.h"
 #include "platform/SafeWrite.h"
+#include "platform/UiText.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,7 @@ const QString kVersion = QStringLiteral("version");
 const QString kRemoved = QStringLiteral("removed");
 // From this version on, the program's presets the user deleted are listed.
 constexpr int kVersionListingRemoved = 2;
-const QString kNotAFile = QStringLiteral("it is not a file");
+constexpr UiText kNotAFile = TrText("Presets", "it is not a file");
 constexpr int kMostNameCharacters = 64;
 
 ResizeSettings Preset(const std::function<void(ResizeSettings&)>& change) {
@@ -98,7 +99,7 @@ void PresetStore::Read() {
     usable_ = MissingOrRegularFile(path);
     if (!usable_) {
         presets_ = BuiltIn();
-        problem_ = QStringLiteral("%1 is not a file: the presets that come with Tessary are "
+        problem_ = TrText("Presets", "%1 is not a file: the presets that come with Tessary are "
                                   "offered, and none can be saved or deleted until it is moved "
                                   "away.")
                        .arg(path);
@@ -157,7 +158,7 @@ void PresetStore::Read() {
         }
     }
     if (damaged)
-        problem_ = QStringLiteral("The presets file %1 was damaged: the presets that could be "
+        problem_ = TrText("Presets", "The presets file %1 was damaged: the presets that could be "
                                   "read are kept, and those that come with Tessary are back.")
                        .arg(path);
 }
@@ -189,7 +190,7 @@ bool PresetStore::Save(const QString& name, const ResizeSettings& settings, QStr
     });
     if (error.isEmpty())
         return true;
-    error = QStringLiteral("The presets cannot be written to %1: %2.").arg(FilePath(), error);
+    error = TrText("Presets", "The presets cannot be written to %1: %2.").arg(FilePath(), error);
     return false;
 }
 
@@ -202,21 +203,21 @@ bool PresetStore::Remove(const QString& name, QString& error) {
             removed_ << name;
     });
     if (!error.isEmpty())
-        error = QStringLiteral("The presets cannot be written to %1: %2.").arg(FilePath(), error);
+        error = TrText("Presets", "The presets cannot be written to %1: %2.").arg(FilePath(), error);
     else if (!found)
-        error = QStringLiteral("There is no preset named '%1' to delete.").arg(name);
+        error = TrText("Presets", "There is no preset named '%1' to delete.").arg(name);
     return error.isEmpty();
 }
 
 QString PresetStore::StoredNameError(const QString& name) {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("A preset needs a name.");
+        return TrText("Presets", "A preset needs a name.");
     if (name.size() > kMostNameCharacters)
-        return QStringLiteral("A preset's name can have at most %1 characters.")
+        return TrText("Presets", "A preset's name can have at most %1 characters.")
             .arg(kMostNameCharacters);
     if (std::any_of(name.begin(), name.end(),
                     [](QChar c) { return c.category() == QChar::Other_Control; }))
-        return QStringLiteral("A preset's name cannot hold control characters.");
+        return TrText("Presets", "A preset's name cannot hold control characters.");
     return {};
 }
 
@@ -226,12 +227,12 @@ QString PresetStore::NameError(const QString& name) {
     // A name is also a file name in the file managers' menus, where a
     // leading dot hides it and a space at an end makes a second "Web 1600".
     if (!name.isValidUtf16() || name.contains(QChar::ReplacementCharacter))
-        return QStringLiteral("A preset's name must be text: this one holds bytes that are not "
+        return TrText("Presets", "A preset's name must be text: this one holds bytes that are not "
                               "UTF-8.");
     if (name.startsWith(QLatin1Char('.')))
-        return QStringLiteral("A preset's name cannot begin with a dot.");
+        return TrText("Presets", "A preset's name cannot begin with a dot.");
     if (name != name.trimmed())
-        return QStringLiteral("A preset's name cannot begin or end with a space.");
+        return TrText("Presets", "A preset's name cannot begin or end with a space.");
     return {};
 }
 
@@ -284,7 +285,7 @@ QString PresetStore::Write() {
         file.endArray();
         file.sync();
         if (file.status() != QSettings::NoError)
-            why = QStringLiteral("the presets could not be put into words");
+            why = TrText("Presets", "the presets could not be put into words");
     }
     const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
     written.remove();

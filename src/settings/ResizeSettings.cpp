@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/ResizeSettings.h"
 
+#include "platform/UiText.h"
 #include "settings/SettingsNames.h"
 
 #include <QRegularExpression>
@@ -144,7 +145,7 @@ bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QStri
                       QString& error) {
     const ResizeSettingsField* field = FindResizeSettingsField(name);
     if (!field) {
-        error = QStringLiteral("unknown option name '%1'").arg(name);
+        error = TrText("Options", "unknown option name '%1'").arg(name);
         return false;
     }
     if (field->text) {
@@ -169,7 +170,7 @@ bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QStri
     }
     const qulonglong number = value.toULongLong();
     if (!digits.match(value).hasMatch() || number > UINT32_MAX) {
-        error = QStringLiteral("%1: '%2' is not a number from 0 to 4294967295").arg(name, value);
+        error = TrText("Options", "%1: '%2' is not a number from 0 to 4294967295").arg(name, value);
         return false;
     }
     settings.*field->number = uint32_t(number);
@@ -179,13 +180,13 @@ bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QStri
 bool ParseOptionChanges(const QString& text, OptionChanges& changes, QString& error) {
     changes.clear();
     if (text.trimmed().isEmpty()) {
-        error = QStringLiteral("it changes no option");
+        error = TrText("Options", "it changes no option");
         return false;
     }
     for (const QString& part : SplitUnescaped(text, kChangeSeparator)) {
         const qsizetype equals = part.indexOf(u'=');
         if (equals <= 0) {
-            error = QStringLiteral("'%1' is not NAME=VALUE").arg(Unescape(part));
+            error = TrText("Options", "'%1' is not NAME=VALUE").arg(Unescape(part));
             return false;
         }
         changes.emplace_back(part.left(equals).trimmed(), Unescape(part.mid(equals + 1)));
@@ -232,7 +233,7 @@ QString OutOfRangeText(const ResizeSettings& settings) {
     const ResizeSettingsField* field = FirstOutOfRange(settings);
     if (!field)
         return {};
-    return QStringLiteral("%1: %2 is not from %3 to %4")
+    return TrText("Options", "%1: %2 is not from %3 to %4")
         .arg(field->name)
         .arg(settings.*field->number)
         .arg(field->lowest)

@@ -92,7 +92,7 @@ for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libvips42 
   grep -qE "(^|, )$library( |,|$)" <<< "$depends" || fail "Depends lacks $library"
 done
 if grep -q "tessary" <<< "$depends"; then fail "the package depends on itself"; fi
-[ "$(dpkg-deb -f "$deb" Recommends)" = xdg-utils ] || fail "Recommends"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "xdg-utils, qt6-translations-l10n" ] || fail "Recommends"
 dpkg-deb -e "$deb" "$work/control"
 scripts="$(cd "$work/control" && ls | grep -vxE 'control|md5sums' || true)"
 [ -z "$scripts" ] || fail "unexpected maintainer scripts: $scripts"

@@ -24,6 +24,8 @@ QStringList RealProgramTest::Environment(const QString& display) const {
     QDir().mkpath(home_.filePath(u"tmp"_s));
     env.insert(u"TMPDIR"_s, home_.filePath(u"tmp"_s));
     env.insert(u"PATH"_s, bin_.path() + u':' + env.value(u"PATH"_s));
+    // English whatever the tester's language: the tests read the words.
+    env.insert(u"LANGUAGE"_s, u"en"_s);
     if (display.isEmpty()) {
         env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     } else {

@@ -36,15 +36,21 @@ protected:
 };
 
 // The option words are the parser's to check; here a usage error ends the
-// run before any picture with status 2 and the fault named, and --help
-// names every stored value that --set takes.
+// run before any picture with status 2 and the fault named, in the user's
+// language as the locale's variables choose it, and --help names every
+// stored value that --set takes.
 TEST_F(TessaryBatchTest, UsageErrorsEndTheRunBeforeAnyPictureAndHelpNamesEveryValue) {
     const QStringList headless = Environment().filter(
         QRegularExpression(u"^(?!DISPLAY=|WAYLAND_DISPLAY=|QT_QPA_PLATFORM=)"_s));
+    const QStringList german =
+        Environment().filter(QRegularExpression(u"^(?!LANGUAGE=|LC_ALL=|LC_MESSAGES=|LANG=)"_s)) +
+        QStringList{u"LANG=de_DE.UTF-8"_s};
     const std::tuple<QStringList, const char*, QStringList> cases[] = {
         {{"--set", "colour=1", Photo()}, "colour", Environment()},
         {{}, "Usage", Environment()},
         {{"--set", "desktop=1", Photo()}, "--desktop-size", headless},
+        {{}, "Aufruf: tessary-batch [OPTION]... DATEI...", german},
+        {{"--set", "colour=1", Photo()}, "unbekannter Optionsname", german},
     };
     for (const auto& [arguments, named, environment] : cases) {
         const ToolRun run = RunTool(kBatch, arguments, {}, 60000, environment);

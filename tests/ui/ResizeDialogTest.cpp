@@ -4,6 +4,7 @@
 
 #include "batch/ResizeJob.h"
 #include "platform/Registry.h"
+#include "platform/UiText.h"
 #include "resize/ColourLabel.h"
 #include "resize/FurtherOutputDialog.h"
 #include "resize/ResizeDialog.h"
@@ -64,6 +65,36 @@ TEST_F(ResizeDialogTest, OpensWithTheStoredOptionsAndTheQualityLabelFollowsTheSl
     EXPECT_EQ(Colour(d.get(), Id::SizeCheck), QColor(0, 0, 0));
     Control<QSlider>(d.get(), Id::Quality)->setValue(55);
     EXPECT_EQ(Text(d.get(), Id::QualityLabel), u"55"_s);
+}
+
+// The dialog speaks the language of the locale it is given, Qt's own texts
+// included, its texts of the moment as well as those it is built with, and
+// English where there is no translation.
+TEST_F(ResizeDialogTest, SpeaksTheLocalesLanguageAndEnglishWhereThereIsNone) {
+    struct Case {
+        const char* locale;
+        QString resize, constrain, size, qtCancel;
+    };
+    const Case cases[] = {
+        {"de_DE", u"Größe ändern"_s, u"Proportionen beibehalten"_s,
+         u"Die Größe der ausgewählten Bilder ist: 640*480"_s, u"Abbrechen"_s},
+        {"fr_FR", u"Redimensionner"_s, u"Conserver les proportions"_s,
+         u"La taille des images sélectionnées est\u00a0: 640*480"_s, u"Annuler"_s},
+        {"xx_XX", u"Resize"_s, u"Constrain Proportion"_s,
+         u"The size of the pictures you've selected is:640*480"_s, u"Cancel"_s},
+    };
+    struct English {
+        ~English() { LoadTranslations(QLocale::c()); }
+    } english;
+    for (const Case& c : cases) {
+        LoadTranslations(QLocale(QString::fromLatin1(c.locale)));
+        auto d = Open(640, 480);
+        EXPECT_EQ(Control<QPushButton>(d.get(), Id::Resize)->text(), c.resize) << c.locale;
+        EXPECT_EQ(Control<QCheckBox>(d.get(), Id::Constrain)->text(), c.constrain) << c.locale;
+        EXPECT_TRUE(Text(d.get(), Id::SizeCheck).startsWith(c.size))
+            << c.locale << ": " << qPrintable(Text(d.get(), Id::SizeCheck));
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), c.qtCancel) << c.locale;
+    }
 }
 
 TEST_F(ResizeDialogTest, TypingOneSideKeepsTheOtherInProportionInEitherUnit) {

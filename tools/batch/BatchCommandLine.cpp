@@ -2,13 +2,14 @@
 #include "BatchCommandLine.h"
 
 #include "platform/FileName.h"
+#include "platform/UiText.h"
 #include "settings/PresetStore.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
 
-const char* const kBatchUsage = R"(Usage: tessary-batch [OPTION]... FILE...
+const UiText kBatchUsage = TrText("tessary-batch", R"(Usage: tessary-batch [OPTION]... FILE...
 Resize, rotate, flip, set the DPI of and convert the pictures FILE... in one
 batch, with the options stored by Tessary ("Set as default" in its resize
 dialog), changed for this run by --set.
@@ -183,7 +184,7 @@ serial numbers from 12".
 
 Exit status: 0 when no picture failed, 1 when one failed (with --info: one
 could not be read), 2 for a usage error (nothing is done then).
-)";
+)");
 
 namespace {
 
@@ -242,11 +243,11 @@ bool TakeValue(const QString& option, const QString& value, BatchCommandLine& li
     if (option == QLatin1String("--sort")) {
         line.listSort = int(QStringList{"name", "size", "type", "time"}.indexOf(value));
         if (line.listSort < 0)
-            error = QStringLiteral("--sort needs name, size, type or time, not '%1'").arg(value);
+            error = TrText("tessary-batch", "--sort needs name, size, type or time, not '%1'").arg(value);
     } else if (option == QLatin1String("--set")) {
         const qsizetype split = value.indexOf(QLatin1Char('='));
         if (split <= 0)
-            error = QStringLiteral("--set takes NAME=VALUE, not '%1'").arg(value);
+            error = TrText("tessary-batch", "--set takes NAME=VALUE, not '%1'").arg(value);
         else
             line.sets.emplace_back(value.left(split), value.mid(split + 1));
     } else if (option == QLatin1String("--answer")) {
@@ -254,7 +255,7 @@ bool TakeValue(const QString& option, const QString& value, BatchCommandLine& li
         const qsizetype policy = policies.indexOf(value);
         if (policy < 0)
             error =
-                QStringLiteral("--answer takes ask, yes-to-all or no-to-all, not '%1'").arg(value);
+                TrText("tessary-batch", "--answer takes ask, yes-to-all or no-to-all, not '%1'").arg(value);
         else
             line.answer = BatchCommandLine::AnswerPolicy(int(policy) + 1);
     } else if (option == QLatin1String("--desktop-size")) {
@@ -264,7 +265,7 @@ bool TakeValue(const QString& option, const QString& value, BatchCommandLine& li
         const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
         if (w <= 0 || h <= 0)
             error =
-                QStringLiteral("--desktop-size takes WIDTHxHEIGHT in pixels, not '%1'").arg(value);
+                TrText("tessary-batch", "--desktop-size takes WIDTHxHEIGHT in pixels, not '%1'").arg(value);
         else
             line.desktopSize = DesktopSize{w, h};
     } else if (option == QLatin1String("--also")) {
@@ -283,12 +284,12 @@ bool TakeValue(const QString& option, const QString& value, BatchCommandLine& li
                                                     : line.deletePreset) = value;
     } else if (option == QLatin1String("--files-from")) {
         if (value.isEmpty())
-            error = QStringLiteral("--files-from needs a FILE, or - for standard input");
+            error = TrText("tessary-batch", "--files-from needs a FILE, or - for standard input");
         line.filesFrom = value;
     } else if (option == QLatin1String("--jobs")) {
         const std::optional<uint32_t> jobs = ParseUnsigned(value);
         if (!jobs || *jobs < 1 || *jobs > 64)
-            error = QStringLiteral("--jobs takes a number from 1 to 64, not '%1'").arg(value);
+            error = TrText("tessary-batch", "--jobs takes a number from 1 to 64, not '%1'").arg(value);
         else
             line.jobs = int(*jobs);
     }
@@ -305,7 +306,7 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
         QString argument = arguments[i];
         if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
             if (!optionsEnded && argument.size() > 1 && argument.startsWith(QLatin1Char('-'))) {
-                error = QStringLiteral("unknown option '%1' (a file whose name starts with a "
+                error = TrText("tessary-batch", "unknown option '%1' (a file whose name starts with a "
                                        "dash goes after --)")
                             .arg(argument);
                 return std::nullopt;
@@ -333,22 +334,22 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
             continue;
         }
         if (!kValued.contains(argument)) {
-            error = QStringLiteral("unknown option '%1'").arg(argument);
+            error = TrText("tessary-batch", "unknown option '%1'").arg(argument);
             return std::nullopt;
         }
         if (!value && i + 1 >= arguments.size()) {
-            error = QStringLiteral("%1 needs a value").arg(argument);
+            error = TrText("tessary-batch", "%1 needs a value").arg(argument);
             return std::nullopt;
         }
         if (!TakeValue(argument, value ? *value : arguments[++i], line, error))
             return std::nullopt;
     }
     if (line.null && line.filesFrom.isEmpty()) {
-        error = QStringLiteral("--null goes with --files-from");
+        error = TrText("tessary-batch", "--null goes with --files-from");
         return std::nullopt;
     }
     if (line.mail && !line.also.isEmpty()) {
-        error = QStringLiteral("--also cannot go with --mail, which sends one copy of a picture");
+        error = TrText("tessary-batch", "--also cannot go with --mail, which sends one copy of a picture");
         return std::nullopt;
     }
     return line;

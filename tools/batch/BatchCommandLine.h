@@ -2,6 +2,7 @@
 #pragma once
 
 #include "batch/TargetSize.h"
+#include "platform/UiText.h"
 #include "settings/ResizeSettings.h"
 
 #include <QString>
@@ -51,4 +52,4 @@ bool ApplyBatchSetting(ResizeSettings& settings, const QString& name, const QStr
 // the option and the range.
 bool CheckBatchSettings(const ResizeSettings& settings, QString& error);
 
-extern const char* const kBatchUsage;
+extern const UiText kBatchUsage;

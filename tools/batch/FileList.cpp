@@ -2,6 +2,7 @@
 #include "FileList.h"
 
 #include "platform/FileName.h"
+#include "platform/UiText.h"
 
 #include <cerrno>
 #include <cstring>
@@ -13,7 +14,7 @@ bool FileListReader::Feed(const char* data, size_t size) {
         return false;
     total_ += int64_t(size);
     if (total_ > kMostListBytes) {
-        error_ = QStringLiteral("the list is longer than %1 MB").arg(kMostListBytes >> 20);
+        error_ = TrText("tessary-batch", "the list is longer than %1 MB").arg(kMostListBytes >> 20);
         return false;
     }
     for (const char* end = data + size; data < end;) {
@@ -21,7 +22,7 @@ bool FileListReader::Feed(const char* data, size_t size) {
             static_cast<const char*>(std::memchr(data, separator_, size_t(end - data)));
         const char* part = stop ? stop : end;
         if (entry_.size() + (part - data) > qsizetype(kMostNameBytes)) {
-            error_ = QStringLiteral("name %1 of the list is longer than %2 bytes, which no path is")
+            error_ = TrText("tessary-batch", "name %1 of the list is longer than %2 bytes, which no path is")
                          .arg(files_.size() + 1)
                          .arg(kMostNameBytes);
             return false;

@@ -17,6 +17,7 @@
 #include "menus/FileManagerMenus.h"
 #include "platform/DesktopMetrics.h"
 #include "platform/FileName.h"
+#include "platform/UiText.h"
 #include "preview/ExifReader.h"
 #include "preview/PanelLayout.h"
 #include "settings/AppIdentity.h"
@@ -43,7 +44,7 @@ constexpr int kExitUsage = 2;
 
 int UsageError(const QString& message) {
     QTextStream(stderr) << "tessary-batch: " << message << "\n"
-                        << "Try 'tessary-batch --help'.\n";
+                        << TrText("tessary-batch", "Try 'tessary-batch --help'.") << "\n";
     return kExitUsage;
 }
 
@@ -100,7 +101,7 @@ int PrintInfo(const QStringList& files) {
 // The rows the file list shows for a folder, in its order.
 int PrintList(const BatchCommandLine& line) {
     if (line.files.size() != 1)
-        return UsageError(QStringLiteral("--list needs one FOLDER"));
+        return UsageError(TrText("tessary-batch", "--list needs one FOLDER"));
     const QString folder = line.files.first();
     const ShellNamespace shell;
     IdList list;
@@ -108,7 +109,8 @@ int PrintList(const BatchCommandLine& line) {
                               ? folder
                               : AbsoluteFileName(folder);
     if (!shell.ParsePath(typed, list) || !shell.BindFolder(list)) {
-        QTextStream(stderr) << "tessary-batch: not a folder: " << folder << "\n";
+        QTextStream(stderr) << "tessary-batch: "
+                            << TrText("tessary-batch", "not a folder: %1").arg(folder) << "\n";
         return kExitFailed;
     }
     const FolderListing listing(shell, GetLocaleFormats());
@@ -132,7 +134,7 @@ PresetStore Presets() {
 std::optional<ResizeSettings> RunSettings(const BatchCommandLine& line, QString& error) {
     ResizeSettings settings = GetAppSettings();
     if (!line.preset.isEmpty() && !Presets().Load(line.preset, settings)) {
-        error = QStringLiteral("there is no preset named '%1'; --list-presets lists them")
+        error = TrText("tessary-batch", "there is no preset named '%1'; --list-presets lists them")
                     .arg(line.preset);
         return std::nullopt;
     }
@@ -154,14 +156,14 @@ std::unique_ptr<QCoreApplication> StartApplication(int& argc, char** argv, bool 
     if (!needsScreen)
         return std::make_unique<QCoreApplication>(argc, argv);
     if (!HasDisplay()) {
-        error = QStringLiteral("desktop=1 needs the desktop size, and there is no screen; give "
+        error = TrText("tessary-batch", "desktop=1 needs the desktop size, and there is no screen; give "
                                "it with --desktop-size WxH");
         return nullptr;
     }
     auto app = std::make_unique<QGuiApplication>(argc, argv);
     const std::optional<DesktopSize> screen = PrimaryDesktopSize();
     if (!screen) {
-        error = QStringLiteral("cannot find the primary screen's size; give it with "
+        error = TrText("tessary-batch", "cannot find the primary screen's size; give it with "
                                "--desktop-size WxH");
         return nullptr;
     }
@@ -192,13 +194,13 @@ std::optional<QStringList> ListedFiles(const BatchCommandLine& line, QString& er
     if (fd < 0 || ::fstat(fd, &st) != 0)
         why = SystemReason(errno);
     else if (S_ISDIR(st.st_mode))
-        why = QStringLiteral("it is a folder");
+        why = TrText("tessary-batch", "it is a folder");
     else if (!reader.ReadAll(fd))
         why = reader.Error();
     if (fd >= 0 && !standardInput)
         ::close(fd);
     if (!why.isEmpty()) {
-        error = QStringLiteral("--files-from: cannot read %1 (%2)")
+        error = TrText("tessary-batch", "--files-from: cannot read %1 (%2)")
                     .arg(ShownFileName(line.filesFrom), why);
         return std::nullopt;
     }
@@ -215,7 +217,7 @@ std::optional<BatchPictures> CollectPictures(const BatchCommandLine& line,
             continue;
         }
         if (!line.recursive) {
-            error = QStringLiteral("%1 is a folder; --recursive takes the pictures under it")
+            error = TrText("tessary-batch", "%1 is a folder; --recursive takes the pictures under it")
                         .arg(ShownFileName(file));
             return std::nullopt;
         }
@@ -341,6 +343,7 @@ int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, Deskt
 } // namespace
 
 int main(int argc, char** argv) {
+    LoadTranslations();
     QString error;
     std::optional<BatchCommandLine> line =
         ParseBatchCommandLine(DecodeArguments(argc, argv), error);
@@ -350,7 +353,7 @@ int main(int argc, char** argv) {
         line->listPresets || !line->savePreset.isEmpty() || !line->deletePreset.isEmpty();
     if (line->help ||
         (line->files.isEmpty() && line->filesFrom.isEmpty() && !line->version && !presetsOnly)) {
-        QTextStream(stdout) << kBatchUsage;
+        QTextStream(stdout) << kBatchUsage.toString();
         return line->help ? 0 : kExitUsage;
     }
     if (line->version) {
@@ -359,7 +362,7 @@ int main(int argc, char** argv) {
     }
     if (line->filesFrom == QLatin1String("-") &&
         line->answer == BatchCommandLine::AnswerPolicy::Ask)
-        return UsageError(QStringLiteral("--answer ask reads its answers from standard input, "
+        return UsageError(TrText("tessary-batch", "--answer ask reads its answers from standard input, "
                                          "which --files-from - reads the list from"));
     // Listed files join the named ones, for every kind of run.
     const std::optional<QStringList> listed = ListedFiles(*line, error);
@@ -405,7 +408,9 @@ int main(int argc, char** argv) {
         return UsageError(error);
     // Said rather than run as an empty batch that "succeeds".
     for (const QString& folder : pictures->emptyFolders)
-        QTextStream(stderr) << "tessary-batch: there is no picture under " << ShownFileName(folder)
+        QTextStream(stderr) << "tessary-batch: "
+                            << TrText("tessary-batch", "there is no picture under %1")
+                                   .arg(ShownFileName(folder))
                             << "\n";
     if (pictures->paths.isEmpty() && !pictures->emptyFolders.isEmpty())
         return kExitFailed;

@@ -10,6 +10,7 @@
 #include "platform/FileName.h"
 #include "platform/Registry.h"
 #include "platform/SharedMemory.h"
+#include "platform/UiText.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
 #include "settings/PresetStore.h"
@@ -45,7 +46,8 @@ constexpr int kExitUsage = 2;
 constexpr int kPendingWaitMs = 30000;
 constexpr int kPollMs = 50;
 
-const QString kUsage = QStringLiteral(
+constexpr UiText kUsage = TrText(
+    "tessary-menu",
     "Usage: tessary-menu --command N [--preset NAME] [--wait] [--pictures-only] [--nautilus]\n"
     "                    [--] FILE...\n"
     "       tessary-menu --install | --uninstall\n"
@@ -79,7 +81,8 @@ QTextStream& Err() {
 }
 
 int UsageError(const QString& message) {
-    Err() << "tessary-menu: " << message << "\nTry 'tessary-menu --help'.\n";
+    Err() << "tessary-menu: " << message << "\n"
+          << TrText("tessary-menu", "Try 'tessary-menu --help'.") << "\n";
     return kExitUsage;
 }
 
@@ -178,7 +181,7 @@ int Launch(const QString& program, bool wait) {
     const int error = posix_spawn(&pid, path.constData(), nullptr, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);
     if (error != 0)
-        return Fail(QStringLiteral("Cannot start %1: %2.").arg(program, strerror(error)));
+        return Fail(TrText("tessary-menu", "Cannot start %1: %2.").arg(program, strerror(error)));
     if (!wait)
         return 0;
     int status = 0;
@@ -197,7 +200,7 @@ bool Confirmed(const HandOffPlan& plan) {
         return true;
     if (!HasScreen()) {
         Fail(plan.question.section(QLatin1Char('\n'), 0, 0) +
-             QStringLiteral(" Tessary asks before it resizes a folder's pictures, in a window; "
+             TrText("tessary-menu", " Tessary asks before it resizes a folder's pictures, in a window; "
                             "there is no screen (tessary-batch --recursive works without one)."));
         return false;
     }
@@ -219,7 +222,7 @@ int HandOffFiles(const Request& request) {
     if (request.command == HandOffCommand::ResizeWithPreset &&
         !PresetStore().Load(request.preset, settings))
         return Fail(
-            QStringLiteral("There is no preset named \"%1\" any more.").arg(request.preset));
+            TrText("tessary-menu", "There is no preset named \"%1\" any more.").arg(request.preset));
     const HandOffPlan plan = PlanHandOff(request.files, request.picturesOnly, settings);
     if (!Confirmed(plan))
         return kExitFailed;
@@ -230,7 +233,7 @@ int HandOffFiles(const Request& request) {
     for (const QString& path : texts) {
         const std::optional<QByteArray> record = HandOffBlock::EncodeRecord(path);
         if (!record) {
-            Fail(QStringLiteral("The path is longer than a hand-off can carry (%1 bytes): %2")
+            Fail(TrText("tessary-menu", "The path is longer than a hand-off can carry (%1 bytes): %2")
                      .arg(HandOffBlock::RecordBytes - 1)
                      .arg(ShownFileName(path)));
             return kExitUsage;
@@ -239,23 +242,23 @@ int HandOffFiles(const Request& request) {
     }
     const QString program = TessaryProgram();
     if (program.isEmpty())
-        return Fail(QStringLiteral("Cannot find the tessary program."));
+        return Fail(TrText("tessary-menu", "Cannot find the tessary program."));
     QString why;
     const QString name = HandOffBlock::ObjectName(&why);
     if (name.isEmpty())
-        return Fail(QStringLiteral("There is no private folder for the hand-off: %1.").arg(why));
+        return Fail(TrText("tessary-menu", "There is no private folder for the hand-off: %1.").arg(why));
     {
         // One writer at a time, each waiting until the block before its own
         // was taken: two items picked at once both get done.
         const std::unique_ptr<FileLock> turn = FileLock::Take(name + QStringLiteral(".lock"));
         if (!turn)
-            return Fail(QStringLiteral("Cannot lock the hand-off: %1.").arg(strerror(errno)));
+            return Fail(TrText("tessary-menu", "Cannot lock the hand-off: %1.").arg(strerror(errno)));
         for (int waited = 0; waited < kPendingWaitMs && HandOffPending(); waited += kPollMs)
             QThread::msleep(kPollMs);
         const std::unique_ptr<SharedMemory> block =
             SharedMemory::CreateNew(name, HandOffBlock::SizeFor(records.size()));
         if (!block)
-            return Fail(QStringLiteral("Cannot make the hand-off block %1: %2.")
+            return Fail(TrText("tessary-menu", "Cannot make the hand-off block %1: %2.")
                             .arg(name, strerror(errno)));
         HandOffBlock::Write(block->data(), request.command, records);
     }
@@ -297,7 +300,7 @@ bool TakeNautilusChoice(Request& request) {
             continue;
         const QString path = FileNameFromUri(uri);
         if (path.isEmpty()) {
-            Fail(QStringLiteral("Tessary works on the files of this computer, and %1 is not one.")
+            Fail(TrText("tessary-menu", "Tessary works on the files of this computer, and %1 is not one.")
                      .arg(ShownFileName(QString::fromUtf8(uri))));
             return false;
         }
@@ -309,12 +312,13 @@ bool TakeNautilusChoice(Request& request) {
 } // namespace
 
 int main(int argc, char** argv) {
+    LoadTranslations();
     QStringList arguments = DecodeArguments(argc, argv);
     if (arguments.isEmpty())
-        return UsageError(QStringLiteral("nothing to do"));
+        return UsageError(TrText("tessary-menu", "nothing to do"));
     const QString first = arguments.first();
     if (first == QLatin1String("--help")) {
-        QTextStream(stdout) << kUsage;
+        QTextStream(stdout) << kUsage.toString();
         return 0;
     }
     if (first == QLatin1String("--version")) {
@@ -339,11 +343,11 @@ int main(int argc, char** argv) {
             bool ok = false;
             request.command = arguments.isEmpty() ? 0 : arguments.takeFirst().toUInt(&ok, 10);
             if (!ok)
-                return UsageError(QStringLiteral("--command needs a number from 0 to 4294967295"));
+                return UsageError(TrText("tessary-menu", "--command needs a number from 0 to 4294967295"));
             haveCommand = true;
         } else if (argument == QLatin1String("--preset")) {
             if (arguments.isEmpty() || arguments.first().isEmpty())
-                return UsageError(QStringLiteral("--preset needs a NAME"));
+                return UsageError(TrText("tessary-menu", "--preset needs a NAME"));
             request.preset = arguments.takeFirst();
         } else if (argument == QLatin1String("--wait")) {
             request.wait = true;
@@ -352,16 +356,17 @@ int main(int argc, char** argv) {
         } else if (argument == QLatin1String("--nautilus")) {
             request.nautilus = true;
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            return UsageError(QStringLiteral("unknown option %1").arg(argument));
+            return UsageError(TrText("tessary-menu", "unknown option %1").arg(argument));
         } else {
             request.files << argument;
         }
     }
     if (!haveCommand)
-        return UsageError(QStringLiteral("--command N is missing"));
+        return UsageError(TrText("tessary-menu", "--command N is missing"));
     if ((request.command == HandOffCommand::ResizeWithPreset) == request.preset.isEmpty())
-        return UsageError(QStringLiteral("--preset NAME goes with --command 3, and only with it"));
+        return UsageError(TrText("tessary-menu", "--preset NAME goes with --command 3, and only with it"));
     const std::unique_ptr<QCoreApplication> app = StartApplication(argc, argv);
+    LoadTranslations(); // for Qt's own texts in its windows
     if (!TakeNautilusChoice(request))
         return kExitFailed;
     return HandOffFiles(request);
