@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "batch/EncodeResult.h"
 
-#include "codec/Image.h"
-#include "codec/PictureTypeTable.h"
 #include "batch/SizeLimit.h"
 #include "batch/TargetSize.h"
+#include "codec/Image.h"
+#include "codec/JpegTransform.h"
+#include "codec/PictureTypeTable.h"
 
 #include <QRegularExpression>
 
@@ -18,6 +19,28 @@ constexpr uint32_t kRotateRight = 2;
 // The types whose pixels can be transparent.
 bool HoldsAlpha(uint32_t format) {
     return format != ImageFormat::Jpeg && format != ImageFormat::Bmp && format != ImageFormat::Pcx;
+}
+
+// The turn asked for, as the codec names it.
+JpegTurn AskedTurn(const ResizeSettings& settings) {
+    if (!settings.image_to_rotate)
+        return JpegTurn::None;
+    return settings.rotate == kRotateLeft    ? JpegTurn::Left
+           : settings.rotate == kFlip        ? JpegTurn::FlipTopBottom
+           : settings.rotate == kRotateRight ? JpegTurn::Right
+                                             : JpegTurn::None;
+}
+
+// Whether a result of image changes no pixel but by turning them: a JPEG
+// kept at its size, written as JPEG, turned, flipped, set upright or given
+// a DPI, which changes no pixel either. A plain re-save is left to the
+// encoder, at the quality asked for.
+bool OnlyTurns(const ResizeSettings& settings, const CxImage& image, const ResultForm& form) {
+    const bool asked = AskedTurn(settings) != JpegTurn::None || settings.image_set_dpi ||
+                       image.GetOrientation() != 1;
+    return settings.lossless && asked && image.GetType() == ImageFormat::Jpeg &&
+           form.format == ImageFormat::Jpeg && !form.resample && form.fit == Fit::Stretch &&
+           !settings.srgb;
 }
 
 const QRegularExpression kHexColour(QStringLiteral("^#?([0-9A-Fa-f]{6})$"));
@@ -60,6 +83,15 @@ void PlanFrame(const ResizeSettings& settings, int64_t boxWidth, int64_t boxHeig
     }
 }
 
+void PlanLossless(const ResizeSettings& settings, const CxImage& image, ResultForm& form) {
+    form.lossless = false;
+    form.reencoded.clear();
+    if (!OnlyTurns(settings, image, form))
+        return;
+    form.reencoded = image.TurnWithoutDecodingRefusal(AskedTurn(settings));
+    form.lossless = form.reencoded.isEmpty();
+}
+
 } // namespace
 
 QString PadColourError(const QString& text) {
@@ -84,8 +116,10 @@ QString PlanResult(const ResizeSettings& settings, const CxImage& image, Desktop
     form.resample = false;
     form.quarterTurn = settings.image_to_rotate &&
                        (settings.rotate == kRotateLeft || settings.rotate == kRotateRight);
-    if (!settings.image_to_resize)
+    if (!settings.image_to_resize) {
+        PlanLossless(settings, image, form);
         return {};
+    }
     // Fill and pad frame a size in pixels; proportions are kept otherwise.
     if (settings.fit != Fit::Stretch && !settings.desktop && settings.side == SideRule::Both &&
         !settings.wpercent && !settings.hpercent && w > 0 && h > 0) {
@@ -109,11 +143,36 @@ QString PlanResult(const ResizeSettings& settings, const CxImage& image, Desktop
             .arg(form.OutWidth())
             .arg(form.OutHeight());
     form.resample = form.width != w || form.height != h;
+    PlanLossless(settings, image, form);
     return {};
 }
 
+bool EncodeLossless(CxImage& image, const ResizeSettings& settings, const ResultForm& form,
+                    QByteArray& bytes, EncodeNote& note) {
+    image.SetMetadataLevel(form.metadata);
+    if (settings.image_set_dpi) {
+        image.SetXDPI(int32_t(std::min<uint32_t>(settings.xdpi, INT32_MAX)));
+        image.SetYDPI(int32_t(std::min<uint32_t>(settings.ydpi, INT32_MAX)));
+    }
+    if (!image.EncodeTurnedJpeg(AskedTurn(settings), bytes)) {
+        note.reencoded = image.GetLastError();
+        return false;
+    }
+    if (form.limit > 0 && bytes.size() > form.limit)
+        return false;
+    note.lossless = true;
+    return true;
+}
+
 bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultForm& form,
-                  QByteArray& bytes, QString& why) {
+                  QByteArray& bytes, QString& why, EncodeNote* note) {
+    EncodeNote made;
+    made.reencoded = form.reencoded;
+    const bool lossless = form.lossless && EncodeLossless(image, settings, form, bytes, made);
+    if (note)
+        *note = made;
+    if (lossless)
+        return true;
     bool ok = true;
     if (form.resample)
         ok = image.Resample(form.width, form.height, 1);

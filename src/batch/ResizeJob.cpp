@@ -317,7 +317,9 @@ void ResizeJob::SetWriteOptions(const QString& sourcePath, Output& output) const
 }
 
 // The heavy part, on a pool thread: one decode for all of the picture's
-// outputs, each resampled from it alone.
+// outputs, each resampled from it alone. Those made from the file's own
+// compressed data need no decode and go first, while the picture is still
+// as it was loaded.
 void ResizeJob::Process(Decision& decision) {
     CxImage& image = *decision.image;
     if (decision.outputs.size() == 1) {
@@ -325,9 +327,34 @@ void ResizeJob::Process(Decision& decision) {
         decision.image.reset();
         return;
     }
+    std::vector<Output> rest;
+    for (Output& output : decision.outputs) {
+        ResultForm& form = output.planned.form;
+        if (form.lossless) {
+            QByteArray bytes;
+            EncodeNote note;
+            const bool made = EncodeLossless(image, *output.settings, form, bytes, note);
+            output.outcome->reencoded = note.reencoded;
+            output.outcome->lossless = made;
+            form.lossless = false;
+            form.reencoded = note.reencoded;
+            if (made) {
+                output.outcome->metadata = form.metadata;
+                Deliver(bytes, int(form.WrittenWidth()), int(form.WrittenHeight()), image, output);
+                continue;
+            }
+        }
+        rest.push_back(output);
+    }
+    if (rest.size() <= 1) {
+        if (!rest.empty())
+            Produce(image, rest.front());
+        decision.image.reset();
+        return;
+    }
     int64_t width = 0;
     int64_t height = 0;
-    for (const Output& output : decision.outputs) {
+    for (const Output& output : rest) {
         width = std::max(width, output.planned.form.width);
         height = std::max(height, output.planned.form.height);
     }
@@ -337,7 +364,7 @@ void ResizeJob::Process(Decision& decision) {
     budget_->Take(bytes);
     if (!image.HoldPixelsFor(width, height)) {
         budget_->Give(bytes);
-        for (Output& output : decision.outputs)
+        for (Output& output : rest)
             Fail(*output.outcome, image.GetLastError());
         decision.image.reset();
         return;
@@ -346,7 +373,7 @@ void ResizeJob::Process(Decision& decision) {
     // and held, so the full decode can go before the slow encodes start.
     std::map<std::pair<int64_t, int64_t>, std::unique_ptr<CxImage>> resampled;
     bool fullSizeUsed = false;
-    for (const Output& output : decision.outputs) {
+    for (const Output& output : rest) {
         const ResultForm& form = output.planned.form;
         fullSizeUsed = fullSizeUsed || !form.resample;
         const auto size = std::pair(form.width, form.height);
@@ -360,7 +387,7 @@ void ResizeJob::Process(Decision& decision) {
     if (!fullSizeUsed)
         decision.image.reset();
     budget_->Give(bytes);
-    for (Output& output : decision.outputs) {
+    for (Output& output : rest) {
         ResultForm& form = output.planned.form;
         const CxImage& from =
             form.resample ? *resampled[std::pair(form.width, form.height)] : *decision.image;
@@ -374,27 +401,44 @@ void ResizeJob::Process(Decision& decision) {
     decision.image.reset();
 }
 
-// One output from image: its bytes, then its file, under the name the plan
-// gave it if that is still free, or as the user chose when another
-// program's file took it meanwhile.
+// One output from image: its bytes, then its file.
 void ResizeJob::Produce(CxImage& image, Output& output) {
     PictureOutcome& outcome = *output.outcome;
     const PlannedResult& planned = output.planned;
     outcome.metadata = planned.form.metadata;
     QByteArray bytes;
     QString why;
-    if (!EncodeResult(image, *output.settings, planned.form, bytes, why)) {
+    EncodeNote note;
+    const bool made = EncodeResult(image, *output.settings, planned.form, bytes, why, &note);
+    outcome.lossless = note.lossless;
+    if (!note.reencoded.isEmpty())
+        outcome.reencoded = note.reencoded;
+    if (!made) {
         Fail(outcome, why);
         return;
     }
+    if (note.lossless)
+        Deliver(bytes, int(planned.form.WrittenWidth()), int(planned.form.WrittenHeight()), image,
+                output);
+    else
+        Deliver(bytes, image.GetWidth(), image.GetHeight(), image, output);
+}
+
+// A result's bytes into its file, under the name the plan gave it if that
+// is still free, or as the user chose when another program's file took it
+// meanwhile. width x height is its size as written.
+void ResizeJob::Deliver(const QByteArray& bytes, int width, int height, const CxImage& image,
+                        Output& output) {
+    PictureOutcome& outcome = *output.outcome;
+    const PlannedResult& planned = output.planned;
     QString path = planned.path;
     // Made smaller to fit "maxkb": a name that tells the size tells the
     // written one.
     if (!planned.overSource && NameTemplateReadsPicture(output.settings->nametemplate) &&
-        (image.GetWidth() != planned.fields.width || image.GetHeight() != planned.fields.height)) {
+        (width != planned.fields.width || height != planned.fields.height)) {
         NameFields fields = planned.fields;
-        fields.width = image.GetWidth();
-        fields.height = image.GetHeight();
+        fields.width = width;
+        fields.height = height;
         if (const QString bad = plan_->PathFor(planned, fields, path); !bad.isEmpty()) {
             Fail(outcome, bad);
             return;
@@ -405,6 +449,7 @@ void ResizeJob::Produce(CxImage& image, Output& output) {
             return;
         }
     }
+    QString why;
     for (;;) {
         why = WriteFileSafely(path, bytes, output.write);
         outcome.output = path;
@@ -504,6 +549,27 @@ QString ResizeJob::RemovedSummary() const {
     if (parts.isEmpty())
         return QStringLiteral("removed: nothing, no result held any of it");
     return QStringLiteral("removed: ") + parts.join(QStringLiteral(", "));
+}
+
+QStringList ResizeJob::LosslessSummary() const {
+    QStringList lines;
+    std::set<int> pictures;
+    for (const PictureOutcome& o : outcomes_) {
+        if (o.status != PictureOutcome::Status::Written)
+            continue;
+        if (o.lossless)
+            pictures.insert(o.picture);
+        if (!o.reencoded.isEmpty())
+            lines << request_.pictures[o.picture] + QStringLiteral(": re-encoded, as ") +
+                         o.reencoded;
+    }
+    if (pictures.empty() && lines.isEmpty())
+        return {};
+    lines.prepend(
+        pictures.size() == 1
+            ? QStringLiteral("turned without re-encoding: 1 JPEG photo")
+            : QStringLiteral("turned without re-encoding: %1 JPEG photos").arg(pictures.size()));
+    return lines;
 }
 
 int ResizeJob::Count(PictureOutcome::Status status) const {

@@ -23,6 +23,7 @@ bool BatchRun::Resize(bool mail) {
     progress.mailResults = mail ? 1 : 0;
     const bool finished = progress.exec() == QDialog::Accepted;
     ShowFailures(progress.Failures(), progress.SeveralOutputs());
+    ShowReencoded(progress.Reencoded());
     if (finished && mail)
         MailPictures();
     return finished;
@@ -34,8 +35,19 @@ void BatchRun::MailPictures() {
         QMessageBox::warning(parent_, kTitle, MailPromptText(prompt));
 }
 
-// Once, after the progress dialog has closed: the first few inline, the
-// whole list behind "details".
+// A photo to be turned without loss that had to be re-encoded is never
+// passed over in silence: the user may have chosen the turn for that.
+void BatchRun::ShowReencoded(const QStringList& reencoded) const {
+    if (reencoded.isEmpty())
+        return;
+    ShowList(QMessageBox::Information,
+             reencoded.size() == 1
+                 ? QStringLiteral("One JPEG photo was re-encoded instead of turned without loss:")
+                 : QStringLiteral("%1 JPEG photos were re-encoded instead of turned without loss:")
+                       .arg(reencoded.size()),
+             reencoded);
+}
+
 // Failures of a batch with further outputs are of results, the pictures'
 // other results written.
 void BatchRun::ShowFailures(const QStringList& failures, bool severalOutputs) const {
@@ -50,13 +62,20 @@ void BatchRun::ShowFailures(const QStringList& failures, bool severalOutputs) co
         heading = failures.size() == 1
                       ? QStringLiteral("One picture could not be processed:")
                       : QStringLiteral("%1 pictures could not be processed:").arg(failures.size());
-    QMessageBox box(QMessageBox::Warning, kTitle, heading, QMessageBox::Ok, parent_);
-    QStringList shown = failures.mid(0, kListedInline);
-    if (failures.size() > kListedInline)
+    ShowList(QMessageBox::Warning, heading, failures);
+}
+
+// Once, after the progress dialog has closed: the first few inline, the
+// whole list behind "details".
+void BatchRun::ShowList(QMessageBox::Icon icon, const QString& heading,
+                        const QStringList& lines) const {
+    QMessageBox box(icon, kTitle, heading, QMessageBox::Ok, parent_);
+    QStringList shown = lines.mid(0, kListedInline);
+    if (lines.size() > kListedInline)
         shown << QStringLiteral("... and %1 more (see the details)")
-                     .arg(failures.size() - kListedInline);
+                     .arg(lines.size() - kListedInline);
     box.setInformativeText(shown.join(QLatin1Char('\n')));
-    if (failures.size() > kListedInline)
-        box.setDetailedText(failures.join(QLatin1Char('\n')));
+    if (lines.size() > kListedInline)
+        box.setDetailedText(lines.join(QLatin1Char('\n')));
     box.exec();
 }

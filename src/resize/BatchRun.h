@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QMessageBox>
 #include <QStringList>
 
 class AppSettings;
@@ -22,6 +23,8 @@ public:
 
 private:
     void ShowFailures(const QStringList& failures, bool severalOutputs) const;
+    void ShowReencoded(const QStringList& reencoded) const;
+    void ShowList(QMessageBox::Icon icon, const QString& heading, const QStringList& lines) const;
 
     AppSettings& settings_;
     QWidget* parent_;

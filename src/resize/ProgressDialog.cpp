@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "resize/ProgressDialog.h"
 
+#include "batch/ResizeJob.h"
 #include "mail/MailTempFolder.h"
 #include "platform/DesktopMetrics.h"
 #include "resize/GuiConfirmationPrompt.h"
 #include "resize/ResizeIds.h"
-#include "batch/ResizeJob.h"
 #include "settings/AppSettings.h"
 
 #include <QCoreApplication>
@@ -190,5 +190,6 @@ void ProgressDialog::Collect() {
             settings_.MailTempList = resize_->MailTempList();
         failures_ = resize_->Failures();
         severalOutputs_ = resize_->OutputsPerPicture() > 1;
+        reencoded_ = resize_->LosslessSummary().mid(1);
     }
 }

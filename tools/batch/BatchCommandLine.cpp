@@ -98,6 +98,16 @@ Options:
                                           1 the longer side takes width,
                                           2 the shorter side does; the
                                           other follows in proportion
+                         lossless         1: a JPEG only turned, flipped,
+                                          set upright by its EXIF
+                                          orientation or given a DPI, and
+                                          written as JPEG, keeps its own
+                                          compressed data, turned, and is
+                                          not re-encoded (default); one
+                                          whose turned edge is not a whole
+                                          number of JPEG blocks is
+                                          re-encoded whole instead, and the
+                                          run says so; 0: always re-encode
                        Numbers outside their range are refused: switches 0-1,
                        imagetype 0-11, qualilty 0-100, rotate 0-2, DPI
                        1-65535, sizes 1-65535 pixels or 1-10000 percent.
@@ -168,8 +178,11 @@ goes to standard output, counting results (a picture with further outputs
 has several), then one line "PATH: reason" per failed result, "PATH (output
 N, NAME): reason" when pictures have several. A result skipped by an answer
 or by onexists=2 is not a failure. When results were to lose metadata, a
-last line says what was removed: "removed: GPS position from 12 pictures,
-serial numbers from 12".
+line says what was removed: "removed: GPS position from 12 pictures,
+serial numbers from 12". When JPEG photos were to be turned without
+re-encoding, a line counts them, "turned without re-encoding: 12 JPEG
+photos", then one line "PATH: re-encoded, as ..." for each re-encoded
+instead.
 
 Exit status: 0 when no picture failed, 1 when one failed (with --info: one
 could not be read), 2 for a usage error (nothing is done then).

@@ -4,6 +4,10 @@
 #include "FileList.h"
 #include "TerminalPrompt.h"
 
+#include "batch/PictureTree.h"
+#include "batch/Recipe.h"
+#include "batch/ResizeJob.h"
+#include "batch/SizeEstimate.h"
 #include "browse/FolderListing.h"
 #include "codec/Image.h"
 #include "mail/MailPictures.h"
@@ -15,10 +19,6 @@
 #include "platform/FileName.h"
 #include "preview/ExifReader.h"
 #include "preview/PanelLayout.h"
-#include "batch/PictureTree.h"
-#include "batch/Recipe.h"
-#include "batch/ResizeJob.h"
-#include "batch/SizeEstimate.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
 #include "settings/PresetStore.h"
@@ -175,9 +175,9 @@ std::optional<QStringList> ListedFiles(const BatchCommandLine& line, QString& er
     if (line.filesFrom.isEmpty())
         return QStringList();
     const bool standardInput = line.filesFrom == QLatin1String("-");
-    const int fd = standardInput ? STDIN_FILENO
-                                 : ::open(EncodeFileName(line.filesFrom).constData(),
-                                          O_RDONLY | O_CLOEXEC);
+    const int fd = standardInput
+                       ? STDIN_FILENO
+                       : ::open(EncodeFileName(line.filesFrom).constData(), O_RDONLY | O_CLOEXEC);
     struct stat st {};
     FileListReader reader(line.null);
     QString why;
@@ -245,16 +245,22 @@ std::unique_ptr<ResizeJob> MakeJob(const BatchCommandLine& line, const ResizeSet
     return job;
 }
 
-// What a planned result does to the name it takes, when not simply new.
+// What a planned result does to the name it takes, when not simply new,
+// and how a JPEG to be turned is made.
 QString WhatItDoes(const PlannedResult& result) {
     using Name = PlannedResult::Name;
+    QString what;
     if (result.overSource)
-        return QStringLiteral("\twritten over its source");
-    if (result.name == Name::Replace)
-        return QStringLiteral("\treplaces the file there");
-    if (result.name == Name::Ask)
-        return QStringLiteral("\tasks before replacing the file there");
-    return {};
+        what = QStringLiteral("\twritten over its source");
+    else if (result.name == Name::Replace)
+        what = QStringLiteral("\treplaces the file there");
+    else if (result.name == Name::Ask)
+        what = QStringLiteral("\tasks before replacing the file there");
+    if (result.form.lossless)
+        what += QStringLiteral("\tturned without re-encoding");
+    else if (!result.form.reencoded.isEmpty())
+        what += QStringLiteral("\tre-encoded, as ") + result.form.reencoded;
+    return what;
 }
 
 // The batch's plan, and about how many bytes it would write, writing
@@ -262,7 +268,8 @@ QString WhatItDoes(const PlannedResult& result) {
 int PrintPlan(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
               const BatchPictures& pictures) {
     FixedAnswerPrompt never(AnswerNoToAll);
-    const QString mailFolder = QDir(SystemTemporaryFolder()).filePath(QStringLiteral("tessary-mail-XXXXXX"));
+    const QString mailFolder =
+        QDir(SystemTemporaryFolder()).filePath(QStringLiteral("tessary-mail-XXXXXX"));
     const std::unique_ptr<ResizeJob> job =
         MakeJob(line, settings, desktop, pictures, never, mailFolder);
     const BatchPlan& plan = job->Plan();
@@ -295,9 +302,8 @@ int PrintPlan(const BatchCommandLine& line, const ResizeSettings& settings, Desk
 int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
              const BatchPictures& pictures) {
     std::unique_ptr<ConfirmationPrompt> prompt = MakePrompt(line.answer);
-    const std::unique_ptr<ResizeJob> job =
-        MakeJob(line, settings, desktop, pictures, *prompt,
-                line.mail ? CreateMailTempFolder() : QString());
+    const std::unique_ptr<ResizeJob> job = MakeJob(line, settings, desktop, pictures, *prompt,
+                                                   line.mail ? CreateMailTempFolder() : QString());
     QTextStream err(stderr);
     if (isatty(STDERR_FILENO)) {
         // Overwrites one line, clearing what a longer previous line left.
@@ -309,12 +315,15 @@ int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, Deskt
 
     QTextStream out(stdout);
     using Status = PictureOutcome::Status;
-    out << "written: " << job->Count(Status::Written) << ", skipped: " << job->Count(Status::Skipped)
+    out << "written: " << job->Count(Status::Written)
+        << ", skipped: " << job->Count(Status::Skipped)
         << ", failed: " << job->Count(Status::Failed) << "\n";
     for (const QString& failure : job->Failures())
         out << failure << "\n";
     if (const QString removed = job->RemovedSummary(); !removed.isEmpty())
         out << removed << "\n";
+    for (const QString& turned : job->LosslessSummary())
+        out << turned << "\n";
     bool failed = job->Count(Status::Failed) > 0;
     if (line.mail) {
         AppSettings& stored = GetAppSettings();
@@ -398,8 +407,8 @@ int main(int argc, char** argv) {
         return UsageError(error);
     // Said rather than run as an empty batch that "succeeds".
     for (const QString& folder : pictures->emptyFolders)
-        QTextStream(stderr) << "tessary-batch: there is no picture under "
-                            << ShownFileName(folder) << "\n";
+        QTextStream(stderr) << "tessary-batch: there is no picture under " << ShownFileName(folder)
+                            << "\n";
     if (pictures->paths.isEmpty() && !pictures->emptyFolders.isEmpty())
         return kExitFailed;
     if (line->dryRun)
