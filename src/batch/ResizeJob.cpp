@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batch/ResizeJob.h"
 
+#include "batch/BatchJournal.h"
 #include "batch/EncodeResult.h"
 #include "batch/NameTemplate.h"
 #include "batch/ResizeTexts.h"
@@ -185,6 +186,7 @@ void ResizeJob::Run() {
 
     ShareMailLimit();
     names_ = std::make_unique<Names>(plan);
+    journal_ = std::make_unique<BatchJournal>();
     QThreadPool pool;
     pool.setMaxThreadCount(workers_);
     Budget inFlight(workers_);
@@ -211,6 +213,7 @@ void ResizeJob::Run() {
     }
     inFlight.WaitUntilEmpty();
     names_.reset();
+    journal_.reset();
     budget_ = nullptr;
     CxImage::SetThreadsPerPicture(threadsBefore);
     if (done_)
@@ -281,6 +284,16 @@ QString ResizeJob::PrepareFolder(int index, const PlannedResult& result) {
     const bool tree = index < request_.subfolders.size() && !request_.subfolders[index].isEmpty();
     for (const QString& folder :
          result.overSource ? QStringList() : QStringList{result.destination, outputFolder}) {
+        // Each folder made is in the journal first, to go with an undo.
+        QStringList missing;
+        for (QString level = folder; !level.isEmpty() && !Present(level);
+             level = QFileInfo(level).path()) {
+            missing.prepend(level);
+            if (QFileInfo(level).path() == level)
+                break;
+        }
+        for (const QString& level : missing)
+            journal_->MadeFolder(level);
         if (!folder.isEmpty() && !MakeFolderPath(folder, 0777, tree || folder == outputFolder))
             return QStringLiteral("cannot make the folder %1 (%2)")
                 .arg(ShownFileName(folder), SystemReason(errno));
@@ -450,9 +463,19 @@ void ResizeJob::Deliver(const QByteArray& bytes, int width, int height, const Cx
         }
     }
     QString why;
+    WriteOptions write = output.write;
+    QString put; // the file the journal says is put in place
+    // Older mail copies are ours alone: nobody wants them back.
+    write.beforePut = [&](const WriteStep& step) {
+        journal_->Put(step, !request_.mail);
+        put = step.target;
+    };
     for (;;) {
-        why = WriteFileSafely(path, bytes, output.write);
+        put.clear();
+        why = WriteFileSafely(path, bytes, write);
         outcome.output = path;
+        if (!why.isEmpty() && !put.isEmpty())
+            journal_->Undone(put);
         if (why != kNameTaken)
             break;
         const uint32_t onexists = output.settings->onexists;

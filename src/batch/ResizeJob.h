@@ -40,8 +40,12 @@ struct PictureOutcome {
 // with a few pictures in flight. Each result is written whole and takes
 // its name only if that is still free, unless replacing is the choice, so
 // a file that appeared meanwhile (another run's result) is never lost.
+// Each folder it makes and each file it puts in place is in a journal
+// (BatchJournal) before it happens, so that the batch can be undone.
 // RequestStop() may be called from any thread; the job stops between
 // pictures and waits for those in flight.
+class BatchJournal;
+
 class ResizeJob {
 public:
     ResizeJob(const ResizeSettings& settings, const QStringList& pictures,
@@ -120,7 +124,8 @@ private:
     std::function<void(int, const QString&)> step_;
     std::function<void()> done_;
     std::vector<PictureOutcome> outcomes_;
-    std::unique_ptr<Names> names_;    // while Run() runs
-    Budget* budget_ = nullptr;        // the bytes of decoded pixels held, while Run() runs
-    std::vector<int64_t> mailShares_; // bytes of each mail copy; empty: no mail limit
+    std::unique_ptr<Names> names_;          // while Run() runs
+    std::unique_ptr<BatchJournal> journal_; // while Run() runs: what it did, to undo it
+    Budget* budget_ = nullptr;              // the bytes of decoded pixels held, while Run() runs
+    std::vector<int64_t> mailShares_;       // bytes of each mail copy; empty: no mail limit
 };
