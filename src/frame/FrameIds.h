@@ -34,7 +34,11 @@ constexpr int CheckNewVersion = 32802;
 constexpr int MailToMe = 32789;
 constexpr int BugReport = 32791;
 constexpr int About = 57664;
+constexpr int UndoLastBatch = 32830;
 } // namespace CommandId
+
+// The File menu's command that undoes the last batch.
+inline constexpr const char* kUndoLastBatchText = "Undo Last Batch";
 
 struct MenuEntry {
     const char* menu; // the drop-down it belongs to
@@ -44,10 +48,11 @@ struct MenuEntry {
 };
 
 // In menu order.
-inline constexpr std::array<MenuEntry, 23> kMainMenu{{
+inline constexpr std::array<MenuEntry, 24> kMainMenu{{
     {"&File", "Up Folder", CommandId::UpFolder, false},
     {"&File", "Mark", CommandId::Mark, false},
-    {"&File", "Resize ...", CommandId::Resize, true},
+    {"&File", "Resize ...", CommandId::Resize, false},
+    {"&File", kUndoLastBatchText, CommandId::UndoLastBatch, true},
     {"&File", "Mail To ...", CommandId::MailTo, true},
     {"&File", "E&xit", CommandId::Exit, false},
     {"&Edit", "&Copy To ...", CommandId::CopyTo, false},

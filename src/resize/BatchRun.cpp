@@ -65,17 +65,22 @@ void BatchRun::ShowFailures(const QStringList& failures, bool severalOutputs) co
     ShowList(QMessageBox::Warning, heading, failures);
 }
 
-// Once, after the progress dialog has closed: the first few inline, the
-// whole list behind "details".
+// Once, after the progress dialog has closed.
 void BatchRun::ShowList(QMessageBox::Icon icon, const QString& heading,
                         const QStringList& lines) const {
     QMessageBox box(icon, kTitle, heading, QMessageBox::Ok, parent_);
+    ListIn(box, {}, lines);
+    box.exec();
+}
+
+void BatchRun::ListIn(QMessageBox& box, const QString& before, const QStringList& lines) {
     QStringList shown = lines.mid(0, kListedInline);
     if (lines.size() > kListedInline)
         shown << QStringLiteral("... and %1 more (see the details)")
                      .arg(lines.size() - kListedInline);
+    if (!before.isEmpty())
+        shown.prepend(before);
     box.setInformativeText(shown.join(QLatin1Char('\n')));
     if (lines.size() > kListedInline)
         box.setDetailedText(lines.join(QLatin1Char('\n')));
-    box.exec();
 }

@@ -20,6 +20,9 @@ public:
     // Hands MailTempList (or the PictureList) to the mail client and tells
     // the user when that fails.
     void MailPictures();
+    // lines in box, after the text before them: the first few inline, the
+    // whole list behind "details".
+    static void ListIn(QMessageBox& box, const QString& before, const QStringList& lines);
 
 private:
     void ShowFailures(const QStringList& failures, bool severalOutputs) const;

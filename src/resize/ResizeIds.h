@@ -268,3 +268,12 @@ inline const QString Yes = QStringLiteral("Yes");
 inline const QString No = QStringLiteral("No");
 inline const QString NoToAll = QStringLiteral("No to all");
 } // namespace ConfirmDialogText
+
+// "Undo Last Batch": the question before, and what could not be undone.
+namespace UndoText {
+inline const QString Title = QStringLiteral("Undo Last Batch");
+inline const QString Question = QStringLiteral("Undo the last batch?");
+inline const QString Undo = QStringLiteral("Undo");
+inline const QString Stay = QStringLiteral("These stay as they are:");
+inline const QString NotAll = QStringLiteral("Not all of the last batch could be undone:");
+} // namespace UndoText

@@ -130,6 +130,14 @@ Options:
                        total; the bytes come from encoding a few of the
                        pictures (the first, the middle and the last). The
                        run writes exactly where its plan says
+  --undo               undo the last batch, from its journal: every file it
+                       replaced comes back from the Trash, and every result
+                       it wrote goes, but only while it is as the batch left
+                       it; a result changed since is left and named, and so
+                       is a file whose original cannot come back (the
+                       Trash was off, or has been emptied). With --dry-run
+                       it only says what it would do. Works after a batch
+                       that was stopped or killed, and after a restart
   --preset NAME        start from the preset NAME instead of the stored
                        options (--set and --also still apply on top)
   --save-preset NAME   store the options of this command line (the stored
@@ -184,8 +192,13 @@ re-encoding, a line counts them, "turned without re-encoding: 12 JPEG
 photos", then one line "PATH: re-encoded, as ..." for each re-encoded
 instead.
 
+With --undo, one line "undone: N back from the Trash, M results removed",
+then a line "PATH: reason" for each file left as it is; when nothing can
+be undone it says why and does nothing.
+
 Exit status: 0 when no picture failed, 1 when one failed (with --info: one
-could not be read), 2 for a usage error (nothing is done then).
+could not be read; with --undo: something was left, or nothing could be
+undone), 2 for a usage error (nothing is done then).
 )";
 
 namespace {
@@ -231,6 +244,7 @@ const std::pair<QLatin1String, bool BatchCommandLine::*> kSwitches[] = {
     {QLatin1String("--recursive"), &BatchCommandLine::recursive},
     {QLatin1String("--null"), &BatchCommandLine::null},
     {QLatin1String("--dry-run"), &BatchCommandLine::dryRun},
+    {QLatin1String("--undo"), &BatchCommandLine::undo},
     {QLatin1String("--list-presets"), &BatchCommandLine::listPresets},
 };
 
@@ -345,6 +359,10 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
     }
     if (line.null && line.filesFrom.isEmpty()) {
         error = QStringLiteral("--null goes with --files-from");
+        return std::nullopt;
+    }
+    if (line.undo && (!line.files.isEmpty() || !line.filesFrom.isEmpty())) {
+        error = QStringLiteral("--undo undoes the last batch, and takes no FILE");
         return std::nullopt;
     }
     if (line.mail && !line.also.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "FileList.h"
 #include "TerminalPrompt.h"
 
+#include "batch/BatchUndo.h"
 #include "batch/PictureTree.h"
 #include "batch/Recipe.h"
 #include "batch/ResizeJob.h"
@@ -297,6 +298,31 @@ int PrintPlan(const BatchCommandLine& line, const ResizeSettings& settings, Desk
     return failed ? kExitFailed : 0;
 }
 
+// Undoes the last batch, or says why it cannot, before doing anything.
+int UndoLastBatch(bool dryRun) {
+    QTextStream out(stdout);
+    const UndoPlan plan = PlanUndo();
+    const QStringList left = plan.Left();
+    if (!plan.Doable()) {
+        out << plan.NothingText() << "\n";
+        for (const QString& line : left)
+            out << line << "\n";
+        return kExitFailed;
+    }
+    if (dryRun) {
+        out << "would undo: " << plan.Summary() << "\n";
+        for (const QString& line : left)
+            out << line << "\n";
+        return 0;
+    }
+    const UndoOutcome outcome = RunUndo(plan);
+    out << "undone: " << outcome.restored << " back from the Trash, " << outcome.removed
+        << (outcome.removed == 1 ? " result removed\n" : " results removed\n");
+    for (const QString& line : outcome.left + outcome.failed)
+        out << line << "\n";
+    return outcome.left.isEmpty() && outcome.failed.isEmpty() ? 0 : kExitFailed;
+}
+
 // Runs the batch, prints its counts and failures and mails the results
 // when asked; returns the exit status.
 int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
@@ -348,8 +374,8 @@ int main(int argc, char** argv) {
         return UsageError(error);
     const bool presetsOnly =
         line->listPresets || !line->savePreset.isEmpty() || !line->deletePreset.isEmpty();
-    if (line->help ||
-        (line->files.isEmpty() && line->filesFrom.isEmpty() && !line->version && !presetsOnly)) {
+    if (line->help || (line->files.isEmpty() && line->filesFrom.isEmpty() && !line->version &&
+                       !presetsOnly && !line->undo)) {
         QTextStream(stdout) << kBatchUsage;
         return line->help ? 0 : kExitUsage;
     }
@@ -357,6 +383,8 @@ int main(int argc, char** argv) {
         QTextStream(stdout) << "tessary-batch " << AppText::VersionText << "\n";
         return 0;
     }
+    if (line->undo)
+        return UndoLastBatch(line->dryRun);
     if (line->filesFrom == QLatin1String("-") &&
         line->answer == BatchCommandLine::AnswerPolicy::Ask)
         return UsageError(QStringLiteral("--answer ask reads its answers from standard input, "
