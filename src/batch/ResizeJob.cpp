@@ -365,37 +365,72 @@ void ResizeJob::Process(Decision& decision) {
         decision.image.reset();
         return;
     }
-    int64_t width = 0;
-    int64_t height = 0;
+    // Each size is resampled once (a JPEG and a WebP of one size share it)
+    // and held, so the slow encodes need no decode. The largest comes from
+    // the file; each smaller one from the smallest made before it that
+    // covers it, which costs a fraction of reducing the decode again.
+    bool fullSizeUsed = false;
+    std::vector<std::pair<int64_t, int64_t>> sizes;
     for (const Output& output : rest) {
-        width = std::max(width, output.planned.form.width);
-        height = std::max(height, output.planned.form.height);
+        const ResultForm& form = output.planned.form;
+        fullSizeUsed = fullSizeUsed || !form.resample;
+        if (form.resample)
+            sizes.emplace_back(form.width, form.height);
     }
+    std::sort(sizes.begin(), sizes.end(),
+              [](const auto& a, const auto& b) { return a.first * a.second > b.first * b.second; });
+    const auto covers = [](const std::pair<int64_t, int64_t>& large,
+                           const std::pair<int64_t, int64_t>& small) {
+        return large.first >= small.first && large.second >= small.second;
+    };
+    // When the largest covers them all, it is made as a run of its own
+    // would make it, at the decoder's scale, and nothing is held at the
+    // decode's size; else the decode is held at the scale all need.
+    const bool fromLargest =
+        !fullSizeUsed && std::all_of(sizes.begin(), sizes.end(),
+                                     [&](const auto& size) { return covers(sizes.front(), size); });
     // At most three bytes a pixel: deeper pictures are rare enough to go
     // by their count alone.
     const int64_t bytes = int64_t(image.GetWidth()) * image.GetHeight() * 3;
     budget_->Take(bytes);
-    if (!image.HoldPixelsFor(width, height)) {
-        budget_->Give(bytes);
-        for (Output& output : rest)
-            Fail(*output.outcome, image.GetLastError());
-        decision.image.reset();
-        return;
-    }
-    // Each size is resampled once (a JPEG and a WebP of one size share it)
-    // and held, so the full decode can go before the slow encodes start.
-    std::map<std::pair<int64_t, int64_t>, std::unique_ptr<CxImage>> resampled;
-    bool fullSizeUsed = false;
-    for (const Output& output : rest) {
-        const ResultForm& form = output.planned.form;
-        fullSizeUsed = fullSizeUsed || !form.resample;
-        const auto size = std::pair(form.width, form.height);
-        if (form.resample && !resampled.count(size)) {
-            std::unique_ptr<CxImage> once = image.Fork();
-            if (!once->Resample(size.first, size.second, 1) || !once->HoldPixels())
-                once->Destroy(); // keeps the reason for the outputs of this size
-            resampled[size] = std::move(once);
+    if (!fromLargest) {
+        int64_t width = 0;
+        int64_t height = 0;
+        for (const Output& output : rest) {
+            width = std::max(width, output.planned.form.width);
+            height = std::max(height, output.planned.form.height);
         }
+        if (!image.HoldPixelsFor(width, height)) {
+            budget_->Give(bytes);
+            for (Output& output : rest)
+                Fail(*output.outcome, image.GetLastError());
+            decision.image.reset();
+            return;
+        }
+    }
+    std::map<std::pair<int64_t, int64_t>, std::shared_ptr<CxImage>> resampled;
+    for (const auto& size : sizes) {
+        if (resampled.count(size))
+            continue;
+        const CxImage* from = nullptr;
+        for (const auto& [made, picture] : resampled)
+            if (picture->IsValid() && covers(made, size) &&
+                (!from || made.first * made.second < int64_t(from->GetWidth()) * from->GetHeight()))
+                from = picture.get();
+        std::shared_ptr<CxImage> once;
+        if (from)
+            once = from->Fork();
+        else if (!fromLargest)
+            once = image.Fork();
+        else if (decision.image)
+            once = std::move(decision.image);
+        else { // the largest could not be made: nor can they, for the same reason
+            resampled[size] = resampled.at(sizes.front());
+            continue;
+        }
+        if (!once->Resample(size.first, size.second, 1) || !once->HoldPixels())
+            once->Destroy(); // keeps the reason for the outputs of this size
+        resampled[size] = std::move(once);
     }
     if (!fullSizeUsed)
         decision.image.reset();
