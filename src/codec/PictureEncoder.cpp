@@ -190,6 +190,13 @@ QString TakeVipsError(const VError& e) {
     return text.isEmpty() ? QStringLiteral("the picture is damaged or unsupported") : text;
 }
 
+QString IconTooLarge(int width, int height) {
+    return QStringLiteral("an icon can be at most %1 x %1 pixels; this picture is %2 x %3")
+        .arg(kMaxIconSide)
+        .arg(width)
+        .arg(height);
+}
+
 QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QString& why,
                          uint32_t& removed) {
     const int pageHeight = picture.height() / std::max(request.pages, 1);
@@ -198,10 +205,7 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
         image = image.extract_area(0, 0, image.width(), pageHeight);
     if (request.format == ImageFormat::Ico &&
         (image.width() > kMaxIconSide || pageHeight > kMaxIconSide)) {
-        why = QStringLiteral("an icon can be at most %1 x %1 pixels; this picture is %2 x %3")
-                  .arg(kMaxIconSide)
-                  .arg(image.width())
-                  .arg(pageHeight);
+        why = IconTooLarge(image.width(), pageHeight);
         return {};
     }
     QByteArray encoded;

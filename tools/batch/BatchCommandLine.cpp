@@ -127,9 +127,10 @@ Options:
                        path, its size in pixels as written, about how many
                        bytes it would take and what it does to a file of
                        its name, one a line separated by tabs, then the
-                       total; the bytes come from encoding a few of the
-                       pictures (the first, the middle and the last). The
-                       run writes exactly where its plan says
+                       total; the bytes come from encoding one picture of
+                       each kind (the same type and size), the heaviest
+                       kinds first, for under a second. The run writes
+                       exactly where its plan says
   --undo               undo the last batch, from its journal: every file it
                        replaced comes back from the Trash, and every result
                        it wrote goes, but only while it is as the batch left
