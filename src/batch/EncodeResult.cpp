@@ -4,6 +4,7 @@
 #include "batch/SizeLimit.h"
 #include "batch/TargetSize.h"
 #include "codec/Image.h"
+#include "codec/JpegTransform.h"
 #include "codec/PictureTypeTable.h"
 #include "platform/UiText.h"
 
@@ -19,6 +20,28 @@ constexpr uint32_t kRotateRight = 2;
 // The types whose pixels can be transparent.
 bool HoldsAlpha(uint32_t format) {
     return format != ImageFormat::Jpeg && format != ImageFormat::Bmp && format != ImageFormat::Pcx;
+}
+
+// The turn asked for, as the codec names it.
+JpegTurn AskedTurn(const ResizeSettings& settings) {
+    if (!settings.image_to_rotate)
+        return JpegTurn::None;
+    return settings.rotate == kRotateLeft    ? JpegTurn::Left
+           : settings.rotate == kFlip        ? JpegTurn::FlipTopBottom
+           : settings.rotate == kRotateRight ? JpegTurn::Right
+                                             : JpegTurn::None;
+}
+
+// Whether a result of image changes no pixel but by turning them: a JPEG
+// kept at its size, written as JPEG, turned, flipped, set upright or given
+// a DPI, which changes no pixel either. A plain re-save is left to the
+// encoder, at the quality asked for.
+bool OnlyTurns(const ResizeSettings& settings, const CxImage& image, const ResultForm& form) {
+    const bool asked = AskedTurn(settings) != JpegTurn::None || settings.image_set_dpi ||
+                       image.GetOrientation() != 1;
+    return settings.lossless && asked && image.GetType() == ImageFormat::Jpeg &&
+           form.format == ImageFormat::Jpeg && !form.resample && form.fit == Fit::Stretch &&
+           !settings.srgb;
 }
 
 const QRegularExpression kHexColour(QStringLiteral("^#?([0-9A-Fa-f]{6})$"));
@@ -96,6 +119,15 @@ QString PlanSize(const ResizeSettings& settings, int32_t w, int32_t h, DesktopSi
     return {};
 }
 
+void PlanLossless(const ResizeSettings& settings, const CxImage& image, ResultForm& form) {
+    form.lossless = false;
+    form.reencoded.clear();
+    if (!OnlyTurns(settings, image, form))
+        return;
+    form.reencoded = image.TurnWithoutDecodingRefusal(AskedTurn(settings));
+    form.lossless = form.reencoded.isEmpty();
+}
+
 // Resamples, frames and turns the picture as form says.
 bool Transform(CxImage& image, const ResizeSettings& settings, const ResultForm& form) {
     bool ok = true;
@@ -138,8 +170,11 @@ QString PlanResult(const ResizeSettings& settings, const CxImage& image, Desktop
     form.pages.clear();
     const ResultForm unsized = form;
     if (const QString why = PlanSize(settings, image.GetWidth(), image.GetHeight(), desktop, form);
-        !why.isEmpty() || !settings.image_to_resize)
+        !why.isEmpty())
         return why;
+    PlanLossless(settings, image, form);
+    if (!settings.image_to_resize)
+        return {};
     for (const QSize& size : image.PageSizesApart()) {
         ResultForm page = unsized;
         if (const QString why = PlanSize(settings, size.width(), size.height(), desktop, page);
@@ -150,8 +185,32 @@ QString PlanResult(const ResizeSettings& settings, const CxImage& image, Desktop
     return {};
 }
 
+bool EncodeLossless(CxImage& image, const ResizeSettings& settings, const ResultForm& form,
+                    QByteArray& bytes, EncodeNote& note) {
+    image.SetMetadataLevel(form.metadata);
+    if (settings.image_set_dpi) {
+        image.SetXDPI(int32_t(std::min<uint32_t>(settings.xdpi, INT32_MAX)));
+        image.SetYDPI(int32_t(std::min<uint32_t>(settings.ydpi, INT32_MAX)));
+    }
+    if (!image.EncodeTurnedJpeg(AskedTurn(settings), bytes)) {
+        note.reencoded = image.GetLastError();
+        return false;
+    }
+    if (form.limit > 0 && bytes.size() > form.limit)
+        return false;
+    note.lossless = true;
+    return true;
+}
+
 bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultForm& form,
-                  QByteArray& bytes, QString& why) {
+                  QByteArray& bytes, QString& why, EncodeNote* note) {
+    EncodeNote made;
+    made.reencoded = form.reencoded;
+    const bool lossless = form.lossless && EncodeLossless(image, settings, form, bytes, made);
+    if (note)
+        *note = made;
+    if (lossless)
+        return true;
     // Planned from the file's header: a file changed since then may not
     // have those pages any more.
     if (!form.pages.empty() && form.pages.size() != size_t(image.PageSizesApart().size())) {

@@ -33,6 +33,12 @@ struct ResultForm {
 
     // Turned a quarter (left or right) after it is framed.
     bool quarterTurn = false;
+    // A JPEG whose pixels change only by their turn (its EXIF orientation
+    // and the one asked for) and written as JPEG: made from its own
+    // compressed data, turned, never decoded. When such a result must be
+    // re-encoded instead (a partial block at an edge), why.
+    bool lossless = false;
+    QString reencoded;
 
     // Pages that differ in size: each page's own form, first to last, as
     // if it were a picture alone; empty otherwise. The fields above are the
@@ -60,8 +66,21 @@ QString PadColourError(const QString& text);
 QString PlanResult(const ResizeSettings& settings, const CxImage& image, DesktopSize desktop,
                    ResultForm& form);
 
+// How a result's bytes were made.
+struct EncodeNote {
+    bool lossless = false; // from the source's compressed data
+    QString reencoded;     // why a result planned lossless was re-encoded
+};
+
 // The result's bytes: image resampled, turned, given its DPI, quality,
 // metadata and colours as settings and form say, and encoded within the
-// limit. False with the reason in why.
+// limit; a lossless form is first tried without decoding (EncodeLossless).
+// False with the reason in why.
 bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultForm& form,
-                  QByteArray& bytes, QString& why);
+                  QByteArray& bytes, QString& why, EncodeNote* note = nullptr);
+
+// A lossless form's bytes from image's file, image as loaded and left as
+// it is. False when it must be re-encoded instead: note.reencoded says
+// why, or is empty when only the limit ("maxkb") asks for a smaller file.
+bool EncodeLossless(CxImage& image, const ResizeSettings& settings, const ResultForm& form,
+                    QByteArray& bytes, EncodeNote& note);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batch/ResizeJob.h"
 
+#include "batch/BatchJournal.h"
 #include "batch/EncodeResult.h"
 #include "batch/NameTemplate.h"
 #include "batch/ResizeTexts.h"
@@ -186,6 +187,7 @@ void ResizeJob::Run() {
 
     ShareMailLimit();
     names_ = std::make_unique<Names>(plan);
+    journal_ = std::make_unique<BatchJournal>();
     QThreadPool pool;
     pool.setMaxThreadCount(workers_);
     Budget inFlight(workers_);
@@ -212,6 +214,7 @@ void ResizeJob::Run() {
     }
     inFlight.WaitUntilEmpty();
     names_.reset();
+    journal_.reset();
     budget_ = nullptr;
     CxImage::SetThreadsPerPicture(threadsBefore);
     if (done_)
@@ -282,6 +285,16 @@ QString ResizeJob::PrepareFolder(int index, const PlannedResult& result) {
     const bool tree = index < request_.subfolders.size() && !request_.subfolders[index].isEmpty();
     for (const QString& folder :
          result.overSource ? QStringList() : QStringList{result.destination, outputFolder}) {
+        // Each folder made is in the journal first, to go with an undo.
+        QStringList missing;
+        for (QString level = folder; !level.isEmpty() && !Present(level);
+             level = QFileInfo(level).path()) {
+            missing.prepend(level);
+            if (QFileInfo(level).path() == level)
+                break;
+        }
+        for (const QString& level : missing)
+            journal_->MadeFolder(level);
         if (!folder.isEmpty() && !MakeFolderPath(folder, 0777, tree || folder == outputFolder))
             return TrText("Batch", "cannot make the folder %1 (%2)")
                 .arg(ShownFileName(folder), SystemReason(errno));
@@ -318,7 +331,9 @@ void ResizeJob::SetWriteOptions(const QString& sourcePath, Output& output) const
 }
 
 // The heavy part, on a pool thread: one decode for all of the picture's
-// outputs, each resampled from it alone.
+// outputs, each resampled from it alone. Those made from the file's own
+// compressed data need no decode and go first, while the picture is still
+// as it was loaded.
 void ResizeJob::Process(Decision& decision) {
     CxImage& image = *decision.image;
     if (decision.outputs.size() == 1) {
@@ -326,46 +341,109 @@ void ResizeJob::Process(Decision& decision) {
         decision.image.reset();
         return;
     }
-    int64_t width = 0;
-    int64_t height = 0;
-    for (const Output& output : decision.outputs) {
-        width = std::max(width, output.planned.form.width);
-        height = std::max(height, output.planned.form.height);
+    std::vector<Output> rest;
+    for (Output& output : decision.outputs) {
+        ResultForm& form = output.planned.form;
+        if (form.lossless) {
+            QByteArray bytes;
+            EncodeNote note;
+            const bool made = EncodeLossless(image, *output.settings, form, bytes, note);
+            output.outcome->reencoded = note.reencoded;
+            output.outcome->lossless = made;
+            form.lossless = false;
+            form.reencoded = note.reencoded;
+            if (made) {
+                output.outcome->metadata = form.metadata;
+                Deliver(bytes, int(form.WrittenWidth()), int(form.WrittenHeight()), image, output);
+                continue;
+            }
+        }
+        rest.push_back(output);
     }
-    // At most three bytes a pixel: deeper pictures are rare enough to go
-    // by their count alone.
-    const int64_t bytes = int64_t(image.GetWidth()) * image.GetHeight() * 3;
-    budget_->Take(bytes);
-    if (!image.HoldPixelsFor(width, height)) {
-        budget_->Give(bytes);
-        for (Output& output : decision.outputs)
-            Fail(*output.outcome, image.GetLastError());
+    if (rest.size() <= 1) {
+        if (!rest.empty())
+            Produce(image, rest.front());
         decision.image.reset();
         return;
     }
     // Each size is resampled once (a JPEG and a WebP of one size share it)
-    // and held, so the full decode can go before the slow encodes start.
-    // Pages that differ in size are each resampled to their own.
+    // and held, so the slow encodes need no decode. The largest comes from
+    // the file; each smaller one from the smallest made before it that
+    // covers it, which costs a fraction of reducing the decode again.
+    // Pages that differ in size are each resampled to their own, from the
+    // whole decode.
     const auto shared = [](const ResultForm& form) {
         return form.resample && form.pages.empty();
     };
-    std::map<std::pair<int64_t, int64_t>, std::unique_ptr<CxImage>> resampled;
     bool fullSizeUsed = false;
-    for (const Output& output : decision.outputs) {
+    bool paged = false;
+    std::vector<std::pair<int64_t, int64_t>> sizes;
+    for (const Output& output : rest) {
         const ResultForm& form = output.planned.form;
         fullSizeUsed = fullSizeUsed || !shared(form);
-        const auto size = std::pair(form.width, form.height);
-        if (shared(form) && !resampled.count(size)) {
-            std::unique_ptr<CxImage> once = image.Fork();
-            if (!once->Resample(size.first, size.second, 1) || !once->HoldPixels())
-                once->Destroy(); // keeps the reason for the outputs of this size
-            resampled[size] = std::move(once);
+        paged = paged || !form.pages.empty();
+        if (shared(form))
+            sizes.emplace_back(form.width, form.height);
+    }
+    std::sort(sizes.begin(), sizes.end(),
+              [](const auto& a, const auto& b) { return a.first * a.second > b.first * b.second; });
+    const auto covers = [](const std::pair<int64_t, int64_t>& large,
+                           const std::pair<int64_t, int64_t>& small) {
+        return large.first >= small.first && large.second >= small.second;
+    };
+    // When the largest covers them all, it is made as a run of its own
+    // would make it, at the decoder's scale, and nothing is held at the
+    // decode's size; else the decode is held at the scale all need.
+    const bool fromLargest =
+        !fullSizeUsed && std::all_of(sizes.begin(), sizes.end(),
+                                     [&](const auto& size) { return covers(sizes.front(), size); });
+    // At most three bytes a pixel: deeper pictures are rare enough to go
+    // by their count alone.
+    const int64_t bytes = int64_t(image.GetWidth()) * image.GetHeight() * 3;
+    budget_->Take(bytes);
+    if (!fromLargest && !paged) {
+        int64_t width = 0;
+        int64_t height = 0;
+        for (const Output& output : rest) {
+            width = std::max(width, output.planned.form.width);
+            height = std::max(height, output.planned.form.height);
         }
+        if (!image.HoldPixelsFor(width, height)) {
+            budget_->Give(bytes);
+            for (Output& output : rest)
+                Fail(*output.outcome, image.GetLastError());
+            decision.image.reset();
+            return;
+        }
+    }
+    std::map<std::pair<int64_t, int64_t>, std::shared_ptr<CxImage>> resampled;
+    for (const auto& size : sizes) {
+        if (resampled.count(size))
+            continue;
+        const CxImage* from = nullptr;
+        for (const auto& [made, picture] : resampled)
+            if (picture->IsValid() && covers(made, size) &&
+                (!from || made.first * made.second < int64_t(from->GetWidth()) * from->GetHeight()))
+                from = picture.get();
+        std::shared_ptr<CxImage> once;
+        if (from)
+            once = from->Fork();
+        else if (!fromLargest)
+            once = image.Fork();
+        else if (decision.image)
+            once = std::move(decision.image);
+        else { // the largest could not be made: nor can they, for the same reason
+            resampled[size] = resampled.at(sizes.front());
+            continue;
+        }
+        if (!once->Resample(size.first, size.second, 1) || !once->HoldPixels())
+            once->Destroy(); // keeps the reason for the outputs of this size
+        resampled[size] = std::move(once);
     }
     if (!fullSizeUsed)
         decision.image.reset();
     budget_->Give(bytes);
-    for (Output& output : decision.outputs) {
+    for (Output& output : rest) {
         ResultForm& form = output.planned.form;
         const bool once = shared(form);
         const CxImage& from =
@@ -381,27 +459,44 @@ void ResizeJob::Process(Decision& decision) {
     decision.image.reset();
 }
 
-// One output from image: its bytes, then its file, under the name the plan
-// gave it if that is still free, or as the user chose when another
-// program's file took it meanwhile.
+// One output from image: its bytes, then its file.
 void ResizeJob::Produce(CxImage& image, Output& output) {
     PictureOutcome& outcome = *output.outcome;
     const PlannedResult& planned = output.planned;
     outcome.metadata = planned.form.metadata;
     QByteArray bytes;
     QString why;
-    if (!EncodeResult(image, *output.settings, planned.form, bytes, why)) {
+    EncodeNote note;
+    const bool made = EncodeResult(image, *output.settings, planned.form, bytes, why, &note);
+    outcome.lossless = note.lossless;
+    if (!note.reencoded.isEmpty())
+        outcome.reencoded = note.reencoded;
+    if (!made) {
         Fail(outcome, why);
         return;
     }
+    if (note.lossless)
+        Deliver(bytes, int(planned.form.WrittenWidth()), int(planned.form.WrittenHeight()), image,
+                output);
+    else
+        Deliver(bytes, image.GetWidth(), image.GetHeight(), image, output);
+}
+
+// A result's bytes into its file, under the name the plan gave it if that
+// is still free, or as the user chose when another program's file took it
+// meanwhile. width x height is its size as written.
+void ResizeJob::Deliver(const QByteArray& bytes, int width, int height, const CxImage& image,
+                        Output& output) {
+    PictureOutcome& outcome = *output.outcome;
+    const PlannedResult& planned = output.planned;
     QString path = planned.path;
     // Made smaller to fit "maxkb": a name that tells the size tells the
     // written one.
     if (!planned.overSource && NameTemplateReadsPicture(output.settings->nametemplate) &&
-        (image.GetWidth() != planned.fields.width || image.GetHeight() != planned.fields.height)) {
+        (width != planned.fields.width || height != planned.fields.height)) {
         NameFields fields = planned.fields;
-        fields.width = image.GetWidth();
-        fields.height = image.GetHeight();
+        fields.width = width;
+        fields.height = height;
         if (const QString bad = plan_->PathFor(planned, fields, path); !bad.isEmpty()) {
             Fail(outcome, bad);
             return;
@@ -412,9 +507,20 @@ void ResizeJob::Produce(CxImage& image, Output& output) {
             return;
         }
     }
+    QString why;
+    WriteOptions write = output.write;
+    QString put; // the file the journal says is put in place
+    // Older mail copies are ours alone: nobody wants them back.
+    write.beforePut = [&](const WriteStep& step) {
+        journal_->Put(step, !request_.mail);
+        put = step.target;
+    };
     for (;;) {
-        why = WriteFileSafely(path, bytes, output.write);
+        put.clear();
+        why = WriteFileSafely(path, bytes, write);
         outcome.output = path;
+        if (!why.isEmpty() && !put.isEmpty())
+            journal_->Undone(put);
         if (why != kNameTaken)
             break;
         const uint32_t onexists = output.settings->onexists;
@@ -511,6 +617,27 @@ QString ResizeJob::RemovedSummary() const {
     if (parts.isEmpty())
         return QStringLiteral("removed: nothing, no result held any of it");
     return QStringLiteral("removed: ") + parts.join(QStringLiteral(", "));
+}
+
+QStringList ResizeJob::LosslessSummary() const {
+    QStringList lines;
+    std::set<int> pictures;
+    for (const PictureOutcome& o : outcomes_) {
+        if (o.status != PictureOutcome::Status::Written)
+            continue;
+        if (o.lossless)
+            pictures.insert(o.picture);
+        if (!o.reencoded.isEmpty())
+            lines << request_.pictures[o.picture] + QStringLiteral(": re-encoded, as ") +
+                         o.reencoded;
+    }
+    if (pictures.empty() && lines.isEmpty())
+        return {};
+    lines.prepend(
+        pictures.size() == 1
+            ? TrText("Batch", "turned without re-encoding: 1 JPEG photo")
+            : TrText("Batch", "turned without re-encoding: %1 JPEG photos").arg(pictures.size()));
+    return lines;
 }
 
 int ResizeJob::Count(PictureOutcome::Status status) const {

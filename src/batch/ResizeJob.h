@@ -19,12 +19,14 @@
 struct PictureOutcome {
     enum class Status { Written, Skipped, Failed };
     Status status = Status::Skipped;
-    QString output;       // where the result went (or would have gone)
-    QString reason;       // why it failed; empty otherwise
-    int picture = 0;      // its place in the batch's list
-    int recipe = 0;       // 0 the options' own output, 1.. the further outputs
-    int metadata = 0;     // the MetadataLevel it was written with
-    uint32_t removed = 0; // the PrivateKind bits taken out of it
+    QString output;        // where the result went (or would have gone)
+    QString reason;        // why it failed; empty otherwise
+    int picture = 0;       // its place in the batch's list
+    int recipe = 0;        // 0 the options' own output, 1.. the further outputs
+    int metadata = 0;      // the MetadataLevel it was written with
+    uint32_t removed = 0;  // the PrivateKind bits taken out of it
+    bool lossless = false; // a JPEG turned from its own compressed data, never decoded
+    QString reencoded;     // why a JPEG to be turned so was re-encoded instead
 };
 
 // One resize batch over a list of pictures, with the options copied at the
@@ -38,8 +40,12 @@ struct PictureOutcome {
 // with a few pictures in flight. Each result is written whole and takes
 // its name only if that is still free, unless replacing is the choice, so
 // a file that appeared meanwhile (another run's result) is never lost.
+// Each folder it makes and each file it puts in place is in a journal
+// (BatchJournal) before it happens, so that the batch can be undone.
 // RequestStop() may be called from any thread; the job stops between
 // pictures and waits for those in flight.
+class BatchJournal;
+
 class ResizeJob {
 public:
     ResizeJob(const ResizeSettings& settings, const QStringList& pictures,
@@ -84,6 +90,10 @@ public:
     // "removed: GPS position from 12 pictures, serial numbers from 12" for
     // the written results; empty when no result was to lose any metadata.
     QString RemovedSummary() const;
+    // How many JPEG results were turned without re-encoding, and "PICTURE:
+    // re-encoded, as ..." for each that had to be re-encoded instead; empty
+    // when no result was to be turned so.
+    QStringList LosslessSummary() const;
 
 private:
     class Budget;
@@ -97,6 +107,8 @@ private:
     void SetWriteOptions(const QString& sourcePath, Output& output) const;
     void Process(Decision& decision);
     void Produce(CxImage& image, Output& output);
+    void Deliver(const QByteArray& bytes, int width, int height, const CxImage& image,
+                 Output& output);
     void ShareMailLimit();
     PictureOutcome& OutcomeOf(int index, size_t recipe) {
         return outcomes_[size_t(index) * plan_->outputs.size() + recipe];
@@ -112,7 +124,8 @@ private:
     std::function<void(int, const QString&)> step_;
     std::function<void()> done_;
     std::vector<PictureOutcome> outcomes_;
-    std::unique_ptr<Names> names_; // while Run() runs
-    Budget* budget_ = nullptr; // the bytes of decoded pixels held, while Run() runs
-    std::vector<int64_t> mailShares_; // bytes of each mail copy; empty: no mail limit
+    std::unique_ptr<Names> names_;          // while Run() runs
+    std::unique_ptr<BatchJournal> journal_; // while Run() runs: what it did, to undo it
+    Budget* budget_ = nullptr;              // the bytes of decoded pixels held, while Run() runs
+    std::vector<int64_t> mailShares_;       // bytes of each mail copy; empty: no mail limit
 };

@@ -3,6 +3,7 @@
 #include "codec/KeptMetadata.h"
 #include "codec/PrivateData.h"
 #include "codec/ResultMetadata.h"
+#include "platform/FileName.h"
 #include "platform/SafeWrite.h"
 #include "platform/UiText.h"
 
@@ -13,6 +14,7 @@
 #include <thread>
 
 #include <malloc.h>
+#include <sys/mman.h>
 
 using vips::VError;
 using vips::VImage;
@@ -160,27 +162,74 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
                                       "keeps its pages in one size")
                            .arg(d->filePages));
     ++encodes;
-    EncodeRequest request;
-    request.format = format;
-    request.quality = d->quality;
-    request.pages = d->PagesApart() ? 1 : d->pages;
-    if (ImageFormat::HoldsPages(format))
-        request.later = d->later;
-    request.sourceExif = d->exif;
-    request.sourceXmp = d->xmp;
-    request.sourcePhotoshop = d->photoshop;
-    request.sourceIptc = d->iptc;
-    request.sourcePngTexts = d->pngTexts;
-    if (d->resolutionStated)
-        request.dpi = StatedDpi{d->xdpi, d->ydpi};
+    const EncodeRequest request = d->Request(format);
     PipelineLock lock;
     if (!d->Upright(lock))
         return false;
-    request.metadata = d->metadataLevel;
-    request.srgb = d->srgb;
     QString why;
     // The encoders' own steps compile nothing of liborc's.
     encoded = lock.Evaluated([&] { return EncodePicture(d->image, request, why, d->removed); });
+    return encoded.isEmpty() ? d->Fail(why) : true;
+}
+
+EncodeRequest CxImage::Impl::Request(uint32_t format) const {
+    EncodeRequest request;
+    request.format = format;
+    request.quality = quality;
+    request.pages = PagesApart() ? 1 : pages;
+    if (ImageFormat::HoldsPages(format))
+        request.later = later;
+    request.sourceExif = exif;
+    request.sourceXmp = xmp;
+    request.sourcePhotoshop = photoshop;
+    request.sourceIptc = iptc;
+    request.sourcePngTexts = pngTexts;
+    request.sourceComments = jpeg.comments;
+    if (resolutionStated)
+        request.dpi = StatedDpi{xdpi, ydpi};
+    request.metadata = metadataLevel;
+    request.srgb = srgb;
+    return request;
+}
+
+QString CxImage::TurnWithoutDecodingRefusal(JpegTurn then) const {
+    if (!d->valid || d->type != ImageFormat::Jpeg || !d->jpeg.valid || !d->file.isOpen())
+        return TrText("Picture", "it is not a JPEG file");
+    return PartialBlockRefusal(Then(UprightTurn(d->orientation), then), d->jpeg);
+}
+
+bool CxImage::EncodeTurnedJpeg(JpegTurn then, QByteArray& encoded) {
+    encoded.clear();
+    if (const QString refusal = TurnWithoutDecodingRefusal(then); !refusal.isEmpty())
+        return d->Fail(refusal);
+    // Mapped, not read: the file's pages are used where they lie.
+    QFile& file = d->file;
+    const qint64 size = file.size();
+    void* mapped = size > 0 ? ::mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE,
+                                     file.handle(), 0)
+                            : MAP_FAILED;
+    if (mapped == MAP_FAILED)
+        return d->Fail(TrText("Picture", "cannot read the file (%1)").arg(SystemReason(errno)));
+    const JpegTurn turn = Then(UprightTurn(d->orientation), then);
+    QString why;
+    QByteArray turned;
+    const bool done =
+        TurnJpeg(QByteArray::fromRawData(static_cast<const char*>(mapped), qsizetype(size)), turn,
+                 d->jpeg.progressive, turned, why);
+    ::munmap(mapped, size_t(size));
+    if (!done)
+        return d->Fail(why);
+    const bool swapped = SwapsSides(turn);
+    const EncodeRequest request = d->Request(ImageFormat::Jpeg);
+    const ResultFacts facts{swapped ? d->jpeg.height : d->jpeg.width,
+                            swapped ? d->jpeg.width : d->jpeg.height, request.dpi};
+    size_t iccLength = 0;
+    const void* icc = d->image.get_typeof(VIPS_META_ICC_NAME)
+                          ? d->image.get_blob(VIPS_META_ICC_NAME, &iccLength)
+                          : nullptr;
+    encoded = DressTurnedJpeg(
+        turned, request, facts,
+        QByteArray(static_cast<const char*>(icc), qsizetype(icc ? iccLength : 0)), why, d->removed);
     return encoded.isEmpty() ? d->Fail(why) : true;
 }
 
@@ -218,6 +267,7 @@ std::unique_ptr<CxImage> CxImage::Fork() const {
     f.photoshop = d->photoshop;
     f.iptc = d->iptc;
     f.pngTexts = d->pngTexts;
+    f.jpeg = d->jpeg;
     return fork;
 }
 
@@ -307,6 +357,10 @@ uint16_t CxImage::GetBpp() const {
 
 uint32_t CxImage::GetType() const {
     return d->type;
+}
+
+int CxImage::GetOrientation() const {
+    return d->valid ? d->orientation : 1;
 }
 
 bool CxImage::IsValid() const {

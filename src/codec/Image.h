@@ -2,6 +2,7 @@
 #pragma once
 
 #include "codec/ImageFormat.h"
+#include "codec/JpegTransform.h"
 
 #include <QList>
 #include <QSize>
@@ -61,6 +62,17 @@ public:
     bool Save(const QString& path, uint32_t format);
     // The bytes Save would write, in memory.
     bool Encode(uint32_t format, QByteArray& bytes);
+    // A JPEG turned by its EXIF orientation and then by `then` from its
+    // file's own compressed data, never decoded: its pixels exactly, with
+    // the metadata and resolution Encode would give a JPEG result (at the
+    // picture's metadata level; no old thumbnail, orientation 1). Call it
+    // on a picture as loaded. False, the reason in GetLastError, when it
+    // cannot be done (see TurnWithoutDecodingRefusal) or the file is
+    // damaged.
+    bool EncodeTurnedJpeg(JpegTurn then, QByteArray& bytes);
+    // Why EncodeTurnedJpeg cannot keep the whole picture: no JPEG, or a
+    // partial block at an edge the turn would move. Empty when it can.
+    QString TurnWithoutDecodingRefusal(JpegTurn then) const;
     // Decodes the pixels into memory, so that the picture can be encoded
     // many times without decoding the file again.
     bool HoldPixels();
@@ -124,6 +136,9 @@ public:
     bool EachPage(const std::function<bool(CxImage& page, int index)>& fn);
     uint16_t GetBpp() const;
     uint32_t GetType() const;
+    // The EXIF orientation its file states, 1 to 8; the pixels are held
+    // upright whatever it says.
+    int GetOrientation() const;
     bool IsValid() const;
     void Destroy();
 

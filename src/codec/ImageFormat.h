@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 // Codec format codes. The gap at 7 is deliberate: the codes are stored in the
@@ -47,3 +49,5 @@ constexpr int64_t kMaxSourcePixels = int64_t(1) << 30;
 constexpr int64_t kMaxPicturePixels = int64_t(1) << 28;
 // ICO directory entries hold one byte per side, so 256 is the largest icon.
 constexpr int kMaxIconSide = 256;
+// Why a width x height picture cannot be an icon.
+QString IconTooLarge(int width, int height);

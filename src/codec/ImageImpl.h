@@ -5,6 +5,7 @@
 // (ImageLoad.cpp) and the rest of it (Image.cpp).
 #include "codec/Image.h"
 #include "codec/ImageHeader.h"
+#include "codec/JpegSegments.h"
 #include "codec/PictureEncoder.h"
 
 #include <QFile>
@@ -84,6 +85,7 @@ struct CxImage::Impl {
     QByteArray photoshop; // its Photoshop resource block
     QByteArray iptc;      // IPTC records it held apart (a TIFF's IPTC tag)
     QByteArray pngTexts;  // a PNG's text chunks, whole
+    JpegLayout jpeg;      // a JPEG's blocks and comments
     QString error;
 
     ~Impl() { Reset(); }
@@ -109,6 +111,7 @@ struct CxImage::Impl {
         photoshop.clear();
         iptc.clear();
         pngTexts.clear();
+        jpeg = JpegLayout();
     }
 
     bool PagesApart() const { return !later.empty(); }
@@ -210,6 +213,9 @@ struct CxImage::Impl {
         }
         return true;
     }
+
+    // What a result as format is to carry beside its pixels.
+    EncodeRequest Request(uint32_t format) const;
 
     // What the file tells of itself beside its pixels: depth, EXIF, XMP,
     // resolution and orientation.

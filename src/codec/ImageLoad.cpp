@@ -172,6 +172,8 @@ void CxImage::Impl::ReadMetadata(const VImage& in, const ImageHeader& header) {
         xmp = xmp.isEmpty() ? chunks.xmp : xmp;
         pngTexts = chunks.texts;
     }
+    if (header.format == ImageFormat::Jpeg && file.seek(0))
+        jpeg = ReadJpegLayout(file);
     photoshop = BlobField(in, header.format == ImageFormat::Tiff ? VIPS_META_PHOTOSHOP_NAME
                                                                  : VIPS_META_IPTC_NAME);
     if (header.format == ImageFormat::Tiff) {

@@ -2,6 +2,7 @@
 #include "codec/PictureEncoder.h"
 
 #include "codec/ImageFormat.h"
+#include "codec/JpegSegments.h"
 #include "codec/KeptMetadata.h"
 #include "codec/PrivateData.h"
 #include "codec/ReadBack.h"
@@ -20,6 +21,8 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 const QByteArray kExifPrefix("Exif\0\0", 6);
 const QByteArray kPhotoshopPrefix("Photoshop 3.0\0", 14);
+const QByteArray kXmpPrefix("http://ns.adobe.com/xap/1.0/\0", 29);
+const QByteArray kIccPrefix("ICC_PROFILE\0", 12);
 
 bool Holds16Bits(uint32_t format) {
     return format == ImageFormat::Png || format == ImageFormat::Tiff;
@@ -188,6 +191,13 @@ QString TakeVipsError(const VError& e) {
     return text.isEmpty() ? TrText("Picture", "the picture is damaged or unsupported") : text;
 }
 
+QString IconTooLarge(int width, int height) {
+    return TrText("Picture", "an icon can be at most %1 x %1 pixels; this picture is %2 x %3")
+        .arg(kMaxIconSide)
+        .arg(width)
+        .arg(height);
+}
+
 QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QString& why,
                          uint32_t& removed) {
     const int pageHeight = picture.height() / std::max(request.pages, 1);
@@ -196,27 +206,13 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
         image = image.extract_area(0, 0, image.width(), pageHeight);
     if (request.format == ImageFormat::Ico &&
         (image.width() > kMaxIconSide || pageHeight > kMaxIconSide)) {
-        why = TrText("Picture", "an icon can be at most %1 x %1 pixels; this picture is %2 x %3")
-                  .arg(kMaxIconSide)
-                  .arg(image.width())
-                  .arg(pageHeight);
+        why = IconTooLarge(image.width(), pageHeight);
         return {};
     }
     QByteArray encoded;
     const ResultFacts facts{image.width(), pageHeight, request.dpi};
-    removed = 0;
     const int level = request.metadata;
-    ResultBlocks blocks{level > MetadataLevel::KeepAll
-                            ? KeptExif(request.sourceExif, facts, std::nullopt, level, removed)
-                            : ResultExif(request.sourceExif, facts),
-                        KeptXmp(request.sourceXmp, level, removed),
-                        KeptPhotoshop(request.sourcePhotoshop, request.sourceIptc, level, removed),
-                        {},
-                        {}};
-    blocks.iptc = IptcRecords(blocks.photoshop);
-    // A PNG's own text chunks have a place only in a PNG, and only whole.
-    if (level <= MetadataLevel::KeepAll && request.format == ImageFormat::Png)
-        blocks.pngTexts = request.sourcePngTexts;
+    const ResultBlocks blocks = ResultBlocksFor(request, facts, removed);
     QList<QByteArray> later;
     try {
         image = PrepareColours(image, request.format, request.srgb).copy();
@@ -241,23 +237,95 @@ QByteArray EncodePicture(const VImage& picture, const EncodeRequest& request, QS
     }
     if (!later.isEmpty() && !JoinTiffPages(encoded, later, why))
         return {};
-    if (!PutResultMetadata(encoded, request.format, facts, blocks, why))
+    if (!PutResultMetadata(encoded, request.format, facts, blocks, why) ||
+        !ReadsBackAsKept(encoded, request.format, level, why))
         return {};
-    if (level > MetadataLevel::KeepAll) {
-        QStringList unlisted;
-        try {
-            unlisted = UnlistedEntries(encoded, request.format, level);
-        } catch (const VError& e) {
-            why = TrText("Picture", "its result could not be read back (%1)").arg(TakeVipsError(e));
-            return {};
-        }
-        if (!unlisted.isEmpty()) {
-            why = TrText("Picture", "its result still holds %1, which is not to be kept")
-                      .arg(unlisted.mid(0, 3).join(QStringLiteral(", ")));
-            return {};
-        }
-    }
     return encoded;
+}
+
+ResultBlocks ResultBlocksFor(const EncodeRequest& request, const ResultFacts& facts,
+                             uint32_t& removed) {
+    removed = 0;
+    const int level = request.metadata;
+    ResultBlocks blocks{level > MetadataLevel::KeepAll
+                            ? KeptExif(request.sourceExif, facts, std::nullopt, level, removed)
+                            : ResultExif(request.sourceExif, facts),
+                        KeptXmp(request.sourceXmp, level, removed),
+                        KeptPhotoshop(request.sourcePhotoshop, request.sourceIptc, level, removed),
+                        {},
+                        {},
+                        {}};
+    blocks.iptc = IptcRecords(blocks.photoshop);
+    // A PNG's own text chunks have a place only in a PNG, and a JPEG's
+    // comments only in a JPEG; both only whole.
+    if (level <= MetadataLevel::KeepAll && request.format == ImageFormat::Png)
+        blocks.pngTexts = request.sourcePngTexts;
+    if (level <= MetadataLevel::KeepAll && request.format == ImageFormat::Jpeg)
+        blocks.comments = request.sourceComments;
+    return blocks;
+}
+
+bool ReadsBackAsKept(const QByteArray& encoded, uint32_t format, int level, QString& why) {
+    if (level <= MetadataLevel::KeepAll)
+        return true;
+    QStringList unlisted;
+    try {
+        unlisted = UnlistedEntries(encoded, format, level);
+    } catch (const VError& e) {
+        why = TrText("Picture", "its result could not be read back (%1)").arg(TakeVipsError(e));
+        return false;
+    }
+    if (!unlisted.isEmpty()) {
+        why = TrText("Picture", "its result still holds %1, which is not to be kept")
+                  .arg(unlisted.mid(0, 3).join(QStringLiteral(", ")));
+        return false;
+    }
+    return true;
+}
+
+QByteArray DressTurnedJpeg(const QByteArray& turned, const EncodeRequest& request,
+                           const ResultFacts& facts, const QByteArray& icc, QString& why,
+                           uint32_t& removed) {
+    constexpr uint8_t kApp1 = 0xe1;
+    constexpr uint8_t kStartOfScan = 0xda;
+    constexpr uint8_t kApp2 = 0xe2;
+    constexpr uint8_t kApp13 = 0xed;
+    constexpr uint8_t kApp14 = 0xee;
+    const ResultBlocks blocks = ResultBlocksFor(request, facts, removed);
+    // In the order libjpeg writes them for libvips: XMP, the profile in
+    // numbered pieces, the Photoshop block; EXIF and the comments follow.
+    QList<QByteArray> segments;
+    if (!blocks.xmp.isEmpty())
+        segments << JpegSegment(kApp1, kXmpPrefix + blocks.xmp);
+    const qsizetype pieceBytes = kJpegSegmentPayload - kIccPrefix.size() - 2;
+    const qsizetype pieces = (icc.size() + pieceBytes - 1) / pieceBytes;
+    for (qsizetype piece = 0; piece < pieces && pieces <= 255; ++piece)
+        segments << JpegSegment(kApp2, kIccPrefix + char(piece + 1) + char(pieces) +
+                                           icc.mid(piece * pieceBytes, pieceBytes));
+    if (!blocks.photoshop.isEmpty())
+        segments << JpegSegment(kApp13, kPhotoshopPrefix + blocks.photoshop);
+    if (pieces > 255 || segments.contains(QByteArray())) {
+        why = TrText("Picture", "its metadata does not fit a JPEG file's segments");
+        return {};
+    }
+    // Only the segments before the scan change: the scan, most of the
+    // file, is copied once, after them.
+    qsizetype scan = 2;
+    while (scan + 4 <= turned.size() && uchar(turned[scan]) == 0xff &&
+           uchar(turned[scan + 1]) != kStartOfScan)
+        scan += 2 + (uchar(turned[scan + 2]) << 8 | uchar(turned[scan + 3]));
+    QByteArray head = turned.left(scan);
+    // After Adobe's segment, which a CMYK picture needs first.
+    const qsizetype first = head.size() > 6 ? 2 + (uchar(head[4]) << 8 | uchar(head[5])) : 0;
+    head.insert(first > 2 && uchar(head[3]) == kApp14 ? 2 + first : 2, segments.join());
+    if (!PutResultMetadata(head, ImageFormat::Jpeg, facts, blocks, why))
+        return {};
+    QByteArray whole;
+    whole.reserve(head.size() + turned.size() - scan);
+    whole.append(head).append(turned.constData() + scan, turned.size() - scan);
+    if (!ReadsBackAsKept(whole, ImageFormat::Jpeg, request.metadata, why))
+        return {};
+    return whole;
 }
 
 QByteArray TakeBlob(VipsBlob* blob) {

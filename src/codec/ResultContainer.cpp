@@ -3,6 +3,7 @@
 
 #include "codec/ByteFields.h"
 #include "codec/Image.h"
+#include "codec/JpegSegments.h"
 #include "codec/PngChunks.h"
 #include "platform/UiText.h"
 
@@ -24,6 +25,7 @@ constexpr uint8_t kMarker = 0xff;
 constexpr uint8_t kApp0 = 0xe0;
 constexpr uint8_t kApp1 = 0xe1;
 constexpr uint8_t kStartOfScan = 0xda;
+constexpr uint8_t kComment = 0xfe;
 constexpr int kJfifUnits = 11; // offsets inside the APP0 segment, marker included
 constexpr int kJfifXDensity = 12;
 constexpr int kJfifYDensity = 14;
@@ -31,7 +33,7 @@ constexpr int kJfifMinimum = 16;
 constexpr qsizetype kSegmentMaximum = 0xffff;
 
 bool PutJpegMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteArray& exif,
-                     QString& why) {
+                     const QByteArrayList& comments, QString& why) {
     if (!encoded.startsWith("\xff\xd8")) {
         why = TrText("Picture", "the encoder made no JPEG");
         return false;
@@ -70,8 +72,11 @@ bool PutJpegMetadata(QByteArray& encoded, const ResultFacts& facts, const QByteA
         Put16(exifSegment, 2, uint32_t(length), true);
         exifSegment += kExifPrefix + exif;
     }
+    QByteArray commentSegments;
+    for (const QByteArray& comment : comments)
+        commentSegments += JpegSegment(kComment, comment);
     // JFIF first, as its readers expect; the EXIF block right after it.
-    encoded = encoded.left(2) + jfif + exifSegment + others + encoded.mid(at);
+    encoded = encoded.left(2) + jfif + exifSegment + commentSegments + others + encoded.mid(at);
     return true;
 }
 
@@ -224,7 +229,7 @@ bool PutResultMetadata(QByteArray& encoded, uint32_t format, const ResultFacts& 
     const QByteArray& exif = blocks.exif;
     switch (format) {
     case ImageFormat::Jpeg:
-        return PutJpegMetadata(encoded, facts, exif, why);
+        return PutJpegMetadata(encoded, facts, exif, blocks.comments, why);
     case ImageFormat::Png:
         return PutPngMetadata(encoded, facts, blocks, why);
     case ImageFormat::Webp:

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QByteArrayList>
 #include <QString>
 
 class QIODevice;
@@ -14,11 +15,12 @@ class QIODevice;
 
 // The blocks a result carries beside its pixels; empty: none.
 struct ResultBlocks {
-    QByteArray exif;      // a bare TIFF structure, from ResultExif
-    QByteArray xmp;       // from ResultXmp
-    QByteArray photoshop; // Photoshop's resource block (a JPEG's IPTC), "8BIM" first
-    QByteArray iptc;      // the IPTC records of that block, for a PNG to carry
-    QByteArray pngTexts;  // a PNG source's text chunks, whole, for a PNG
+    QByteArray exif;         // a bare TIFF structure, from ResultExif
+    QByteArray xmp;          // from ResultXmp
+    QByteArray photoshop;    // Photoshop's resource block (a JPEG's IPTC), "8BIM" first
+    QByteArray iptc;         // the IPTC records of that block, for a PNG to carry
+    QByteArray pngTexts;     // a PNG source's text chunks, whole, for a PNG
+    QByteArrayList comments; // a JPEG source's comments, for a JPEG
 };
 
 // Makes an encoded result of format (an ImageFormat code) carry exactly what

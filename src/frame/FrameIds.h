@@ -43,6 +43,7 @@ constexpr int CheckNewVersion = 32802;
 constexpr int MailToMe = 32789;
 constexpr int BugReport = 32791;
 constexpr int About = 57664;
+constexpr int UndoLastBatch = 32830;
 } // namespace CommandId
 
 namespace FrameText {
@@ -53,6 +54,8 @@ inline constexpr UiText LayoutNotKept = TrText(
     "Frame",
     "The window's place and the list's view and columns cannot be kept for the next start.\n\n%1");
 } // namespace FrameText
+// The File menu's command that undoes the last batch.
+inline constexpr UiText kUndoLastBatchText = TrText("MainMenu", "Undo Last Batch");
 
 struct MenuEntry {
     UiText menu; // the drop-down it belongs to
@@ -66,11 +69,12 @@ inline constexpr const char* kUpFolderKey = "Alt+Up";
 
 // The slideshow's paces offered under View, in seconds.
 inline constexpr int kSlideshowPaces[] = {2, 3, 5, 10, 20};
-inline constexpr std::array<MenuEntry, 28> kMainMenu{{
+inline constexpr std::array<MenuEntry, 29> kMainMenu{{
     {TrText("MainMenu", "&File"), TrText("MainMenu", "Up Folder\tBackspace"), CommandId::UpFolder,
      false},
     {TrText("MainMenu", "&File"), TrText("MainMenu", "Mark"), CommandId::Mark, false},
-    {TrText("MainMenu", "&File"), TrText("MainMenu", "Resize ..."), CommandId::Resize, true},
+    {TrText("MainMenu", "&File"), TrText("MainMenu", "Resize ..."), CommandId::Resize, false},
+    {TrText("MainMenu", "&File"), kUndoLastBatchText, CommandId::UndoLastBatch, true},
     {TrText("MainMenu", "&File"), TrText("MainMenu", "Mail To ..."), CommandId::MailTo, true},
     {TrText("MainMenu", "&File"), TrText("MainMenu", "E&xit"), CommandId::Exit, false},
     {TrText("MainMenu", "&Edit"), TrText("MainMenu", "&Copy To ..."), CommandId::CopyTo, false},

@@ -14,6 +14,7 @@
 #include "platform/UiText.h"
 #include "preview/FullScreenView.h"
 #include "preview/ScrollPictureView.h"
+#include "resize/UndoLastBatch.h"
 #include "settings/AppIdentity.h"
 #include "settings/AppSettings.h"
 #include "settings/Placement.h"
@@ -122,6 +123,17 @@ void CMainFrame::ConnectCommands() {
         views->addAction(action);
         connect(action, &QAction::triggered, this, [this, m = mode] { SetViewMode(m); });
     }
+    // Enabled while there is a batch to undo, as the menu opens.
+    QAction* undo = Action(CommandId::UndoLastBatch);
+    undo->setEnabled(CanUndoLastBatch());
+    for (QObject* menu : undo->associatedObjects())
+        if (auto* file = qobject_cast<QMenu*>(menu))
+            connect(file, &QMenu::aboutToShow, undo,
+                    [undo] { undo->setEnabled(CanUndoLastBatch()); });
+    connect(undo, &QAction::triggered, this, [this] {
+        if (UndoLastBatch(this))
+            fileList_->OnRefresh();
+    });
     for (const int id : {CommandId::VisitMyWeb, CommandId::CheckNewVersion, CommandId::MailToMe,
                          CommandId::BugReport})
         connect(Action(id), &QAction::triggered, this, [this, id] { OnHelpCommand(id); });

@@ -143,6 +143,15 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
         ok = false;
         error = errno;
     }
+    if (ok && options.beforePut) {
+        WriteStep step;
+        step.target = real;
+        step.written = IdentityOf(DecodeFileName(temporary)).value_or(FileIdentity{});
+        if (options.mode != WriteMode::New)
+            step.replaced = IdentityOf(real);
+        step.toTrash = step.replaced && options.trashReplaced;
+        options.beforePut(step);
+    }
     if (ok && options.mode == WriteMode::New) {
         error = ClaimName(temporary, target);
         ok = error == 0;
@@ -173,7 +182,11 @@ QString WriteFileSafely(const QString& path, const QByteArray& bytes, const Writ
     return {};
 }
 
-void RemoveStaleTemporaries(const QString& folder) {
+namespace {
+
+// Calls take(fd, name) for each temporary file in folder that a writer no
+// longer running left there.
+template <typename Take> void ForEachStaleTemporary(const QString& folder, Take take) {
     // On the folder's own bytes: Qt's calls cannot reach a folder whose name
     // is not UTF-8.
     DIR* dir = ::opendir(EncodeFileName(folder).constData());
@@ -195,7 +208,19 @@ void RemoveStaleTemporaries(const QString& folder) {
         struct stat attributes {};
         if (::fstatat(fd, entry->d_name, &attributes, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(attributes.st_mode) && attributes.st_uid == getuid())
-            ::unlinkat(fd, entry->d_name, 0);
+            take(fd, entry->d_name);
     }
     ::closedir(dir);
+}
+
+} // namespace
+
+void RemoveStaleTemporaries(const QString& folder) {
+    ForEachStaleTemporary(folder, [](int fd, const char* name) { ::unlinkat(fd, name, 0); });
+}
+
+int CountStaleTemporaries(const QString& folder) {
+    int count = 0;
+    ForEachStaleTemporary(folder, [&count](int, const char*) { ++count; });
+    return count;
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/Trash.h"
 #include "platform/UiText.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 #include <time.h>
@@ -22,6 +24,15 @@ enum class WriteMode {
     New,
 };
 
+// The step that puts a new file in place, told just before it is taken,
+// so that a record of it is whole whatever happens next.
+struct WriteStep {
+    QString target;                       // the file that gets the new bytes (a link resolved)
+    FileIdentity written;                 // the new file, whole, still under its temporary name
+    std::optional<FileIdentity> replaced; // the file at target now, which goes
+    bool toTrash = false;                 // where it goes: the Trash, or nowhere
+};
+
 struct WriteOptions {
     WriteMode mode = WriteMode::ThroughLink;
     // A file already at the path goes to the Trash before the new one takes
@@ -32,6 +43,8 @@ struct WriteOptions {
     // A new file readable and writable by the user alone (a file replaced
     // keeps its own permissions either way).
     bool ownerOnly = false;
+    // Called once the new file is whole, before anything at path changes.
+    std::function<void(const WriteStep&)> beforePut;
 };
 
 // What WriteFileSafely returns when WriteMode::New found the name taken.
@@ -61,3 +74,5 @@ int CreateTemporaryFile(const QString& folder, QByteArray& temporary, QString& w
 // Removes the temporary files that writers no longer running left in
 // folder (a batch killed mid-write). Other files are never touched.
 void RemoveStaleTemporaries(const QString& folder);
+// How many of those there are.
+int CountStaleTemporaries(const QString& folder);

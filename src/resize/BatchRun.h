@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QMessageBox>
 #include <QStringList>
 
 class AppSettings;
@@ -19,9 +20,14 @@ public:
     // Hands MailTempList (or the PictureList) to the mail client and tells
     // the user when that fails.
     void MailPictures();
+    // lines in box, after the text before them: the first few inline, the
+    // whole list behind "details".
+    static void ListIn(QMessageBox& box, const QString& before, const QStringList& lines);
 
 private:
     void ShowFailures(const QStringList& failures, bool severalOutputs) const;
+    void ShowReencoded(const QStringList& reencoded) const;
+    void ShowList(QMessageBox::Icon icon, const QString& heading, const QStringList& lines) const;
 
     AppSettings& settings_;
     QWidget* parent_;

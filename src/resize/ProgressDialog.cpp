@@ -189,5 +189,6 @@ void ProgressDialog::Collect() {
             settings_.MailTempList = resize_->MailTempList();
         failures_ = resize_->Failures();
         severalOutputs_ = resize_->OutputsPerPicture() > 1;
+        reencoded_ = resize_->LosslessSummary().mid(1);
     }
 }

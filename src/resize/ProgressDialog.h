@@ -42,6 +42,9 @@ public:
     QStringList Failures() const { return failures_; }
     // True when the failures are of results, several to a picture.
     bool SeveralOutputs() const { return severalOutputs_; }
+    // After a resize: "path: re-encoded, as ..." for every JPEG photo that
+    // was to be turned without re-encoding but could not be.
+    QStringList Reencoded() const { return reencoded_; }
 
     void reject() override;
 
@@ -65,5 +68,6 @@ private:
     QThreadPool worker_; // one thread: the scan or the batch
     bool working_ = false;
     QStringList failures_;
+    QStringList reencoded_;
     bool severalOutputs_ = false;
 };

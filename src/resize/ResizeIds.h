@@ -278,3 +278,12 @@ inline constexpr UiText Yes = TrText("ConfirmDialog", "Yes");
 inline constexpr UiText No = TrText("ConfirmDialog", "No");
 inline constexpr UiText NoToAll = TrText("ConfirmDialog", "No to all");
 } // namespace ConfirmDialogText
+
+// "Undo Last Batch": the question before, and what could not be undone.
+namespace UndoText {
+inline constexpr UiText Title = TrText("Undo", "Undo Last Batch");
+inline constexpr UiText Question = TrText("Undo", "Undo the last batch?");
+inline constexpr UiText Undo = TrText("Undo", "Undo");
+inline constexpr UiText Stay = TrText("Undo", "These stay as they are:");
+inline constexpr UiText NotAll = TrText("Undo", "Not all of the last batch could be undone:");
+} // namespace UndoText

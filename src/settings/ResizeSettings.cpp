@@ -95,10 +95,10 @@ QStringList ResizeSettingValueNames(const QString& option) {
     return {};
 }
 
-const std::array<ResizeSettingsField, 31>& ResizeSettingsFields() {
+const std::array<ResizeSettingsField, 32>& ResizeSettingsFields() {
     using S = ResizeSettings;
     namespace N = SettingsName;
-    static const std::array<ResizeSettingsField, 31> fields{{
+    static const std::array<ResizeSettingsField, 32> fields{{
         {N::Override, &S::override, 0, kFlag},
         {N::Dest, nullptr, 0, 0, &S::dest, kPathTextBytes},
         {N::ImageType, &S::imagetype, 0, kMostType},
@@ -130,6 +130,7 @@ const std::array<ResizeSettingsField, 31>& ResizeSettingsFields() {
         {N::Anchor, &S::anchor, 0, kMostAnchor},
         {N::PadColour, nullptr, 0, 0, &S::padcolour, kColourTextBytes},
         {N::Side, &S::side, 0, kMostSide},
+        {N::Lossless, &S::lossless, 0, kFlag},
     }};
     return fields;
 }

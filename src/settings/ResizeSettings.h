@@ -59,6 +59,9 @@ struct ResizeSettings {
     uint32_t anchor = 0; // 0 centre, 1 the most interesting part, 2 top or left, 3 bottom or right
     QString padcolour = QStringLiteral("FFFFFF"); // RGB hex; empty: transparent where it can be
     uint32_t side = 0; // 0 width and height, 1 the longer side takes width, 2 the shorter
+    // 1: a JPEG only turned, flipped, set upright or given a DPI keeps its own
+    // compressed data, turned, rather than being decoded and encoded again.
+    uint32_t lossless = 1;
 };
 
 namespace Fit {
@@ -99,7 +102,7 @@ struct ResizeSettingsField {
     QString ResizeSettings::*text = nullptr;
     int textBytes = 0;
 };
-const std::array<ResizeSettingsField, 31>& ResizeSettingsFields();
+const std::array<ResizeSettingsField, 32>& ResizeSettingsFields();
 const ResizeSettingsField* FindResizeSettingsField(const QString& name);
 
 // Sets the field called name from its text: a number must be a 32-bit

@@ -36,6 +36,7 @@ inline const QString Fit = QStringLiteral("fit");
 inline const QString Anchor = QStringLiteral("anchor");
 inline const QString PadColour = QStringLiteral("padcolour");
 inline const QString Side = QStringLiteral("side");
+inline const QString Lossless = QStringLiteral("lossless");
 
 inline const QString ExtTessary = QStringLiteral("ExtTessary");
 inline const QString ExtResize = QStringLiteral("ExtResize");

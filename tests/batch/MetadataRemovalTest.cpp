@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -104,6 +105,8 @@ enum Type : uint32_t { Jpeg = 1, Png = 5, Tiff = 6, Webp = 8, Avif = 9, Heic = 1
 // Which types can hold what a group of exiftool's holds.
 bool Holds(uint32_t type, const QString& tag) {
     const QString group = tag.section(u':', 0, 0);
+    if (group == u"File"_s) // a JPEG's comment
+        return type == Jpeg;
     if (group == u"IPTC"_s)
         return type == Jpeg || type == Png || type == Tiff;
     if (group == u"Photoshop"_s)
@@ -114,8 +117,10 @@ bool Holds(uint32_t type, const QString& tag) {
 }
 
 // Sources with private data in every form the last round found passing,
-// each written as every type that carries metadata at each level, and as
-// mail copies (mailmetadata 1). exiftool, which we did not write, judges:
+// each written as every type that carries metadata at each level, as mail
+// copies (mailmetadata 1), and turned as JPEG, where the JPEG sources are
+// made from their compressed data and must keep exactly what re-encoding
+// them keeps. exiftool, which we did not write, judges:
 // above KeepAll nothing of what was listed as gone may be found, and what
 // is on the keep list stays; at KeepAll everything the source had stays
 // where the type can hold it, but a thumbnail of the old picture.
@@ -124,7 +129,11 @@ TEST(MetadataRemovalTest, OnlyTheKeepListSurvivesAndKeepAllKeepsEverything) {
     const auto at = [&dir](const char* name) {
         return dir.filePath(QLatin1String(name));
     };
-    const QString camera = CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), dir.path(), u"base.jpg"_s);
+    // Cut to whole JPEG blocks, so that every turn can be made losslessly.
+    const QString base = dir.filePath(u"base.jpg"_s);
+    Oracle(u"jpegtran"_s, {u"-copy"_s, u"all"_s, u"-crop"_s, u"96x64+0+0"_s, u"-outfile"_s, base,
+                           TestData(u"jpg/Canon_40D.jpg"_s)});
+    const QString camera = CopyInto(base, dir.path(), u"camera.jpg"_s);
     Oracle(u"exiftool"_s, {u"-q"_s, u"-overwrite_original"_s, u"-GPSLatitude=46.95"_s,
                            u"-GPSLatitudeRef=N"_s, u"-SerialNumber=SN123"_s, u"-OwnerName=Ann"_s,
                            u"-Artist=Ann"_s, u"-IPTC:By-line=Ann"_s, u"-IPTC:City=Bern"_s, camera});
@@ -144,13 +153,15 @@ TEST(MetadataRemovalTest, OnlyTheKeepListSurvivesAndKeepAllKeepsEverything) {
          [&](const QString& p) {
              QFile::copy(camera, p);
              xmp(p, kPeople);
+             Oracle(u"exiftool"_s,
+                    {u"-q"_s, u"-overwrite_original"_s, u"-Comment=at the lake"_s, p});
          },
-         {"EXIF:GPSLatitude", "EXIF:SerialNumber", "EXIF:OwnerName", "EXIF:Artist",
+         {"File:Comment", "EXIF:GPSLatitude", "EXIF:SerialNumber", "EXIF:OwnerName", "EXIF:Artist",
           "XMP:GPSAltitude", "XMP:GPSLatitude", "XMP:AbsoluteAltitude", "XMP:CaptionWriter",
           "XMP:AuthorsPosition", "XMP:Owner", "XMP:PersonInImage", "IPTC:By-line", "IPTC:City"},
          {"EXIF:Make", "EXIF:Model", "EXIF:FNumber", "EXIF:DateTimeOriginal", "XMP:Rights"},
-         {"EXIF:GPSLatitude", "EXIF:SerialNumber", "XMP:AbsoluteAltitude", "XMP:PersonInImage",
-          "IPTC:City"}},
+         {"File:Comment", "EXIF:GPSLatitude", "EXIF:SerialNumber", "XMP:AbsoluteAltitude",
+          "XMP:PersonInImage", "IPTC:City"}},
         {"namespaces.jpg",
          [&](const QString& p) {
              QFile::copy(camera, p);
@@ -161,7 +172,7 @@ TEST(MetadataRemovalTest, OnlyTheKeepListSurvivesAndKeepAllKeepsEverything) {
          {"XMP:GPSLatitude", "XMP:GPSLongitude"}},
         {"photoshop.jpg",
          [&](const QString& p) {
-             QFile::copy(TestData(u"jpg/Canon_40D.jpg"_s), p);
+             QFile::copy(base, p);
              AddPhotoshopBlock(p, camera);
          },
          {"IPTC:By-line", "IPTC:City", "IPTC:ContentLocationName", "IPTC:ContentLocationCode",
@@ -229,6 +240,7 @@ TEST(MetadataRemovalTest, OnlyTheKeepListSurvivesAndKeepAllKeepsEverything) {
         uint32_t type;
         int level;
         bool mail;
+        uint32_t lossless = 0; // turned, not resized: 1 lossless, 2 re-encoded
     };
     std::vector<Case> cases;
     for (const uint32_t type : {Jpeg, Png, Tiff, Webp, Avif, Heic, Jxl})
@@ -236,29 +248,50 @@ TEST(MetadataRemovalTest, OnlyTheKeepListSurvivesAndKeepAllKeepsEverything) {
             cases.push_back({type, level, false});
     cases.push_back({Jpeg, 0, true});
     cases.push_back({Webp, 0, true});
+    for (const int level : {0, 1, 2}) {
+        cases.push_back({Jpeg, level, false, 1});
+        cases.push_back({Jpeg, level, false, 2});
+    }
+    std::map<int, std::vector<QSet<QString>>> turned; // by level, made losslessly
     for (const Case& c : cases) {
         ResizeSettings s;
         s.imagetype = c.type;
         s.width = s.height = 25;
         s.metadata = uint32_t(c.level);
-        s.dest = dir.filePath(u"out%1-%2"_s.arg(c.type).arg(c.level));
+        s.dest = dir.filePath(u"out%1-%2-%3"_s.arg(c.type).arg(c.level).arg(c.lossless));
+        if (c.lossless) {
+            s.image_to_resize = 0;
+            s.image_to_rotate = 1;
+            s.rotate = 2;
+            s.lossless = c.lossless == 1 ? 1 : 0;
+        }
         YesToAll prompt;
         ResizeJob job(s, sources, prompt);
         QTemporaryDir mail;
         if (c.mail)
             job.SetMailResults(mail.path());
         job.Run();
-        const std::string what = u"type %1, metadata %2%3"_s.arg(c.type)
+        const std::string what = u"type %1, metadata %2%3%4"_s.arg(c.type)
                                      .arg(c.level)
                                      .arg(c.mail ? u", mail"_s : QString())
+                                     .arg(c.lossless == 1   ? u", turned losslessly"_s
+                                          : c.lossless == 2 ? u", turned and re-encoded"_s
+                                                            : QString())
                                      .toStdString();
         ASSERT_EQ(job.Count(PictureOutcome::Status::Written), sources.size())
             << what << ": " << qPrintable(job.Failures().join(u'\n'));
         QStringList outputs;
-        for (const PictureOutcome& o : job.Outcomes())
+        for (const PictureOutcome& o : job.Outcomes()) {
             outputs << o.output;
+            EXPECT_EQ(o.lossless, c.lossless == 1 && sources[o.picture].endsWith(u".jpg"_s))
+                << what << ": " << qPrintable(sources[o.picture]);
+        }
         const int level = c.mail ? 1 : c.level;
         const std::vector<QSet<QString>> after = Tags(outputs);
+        if (c.lossless == 1)
+            turned[c.level] = after;
+        for (size_t i = 0; c.lossless == 2 && i < fixtures.size(); ++i)
+            EXPECT_EQ(turned[c.level][i], after[i]) << what << ", " << fixtures[i].file;
         for (size_t i = 0; i < fixtures.size(); ++i) {
             const Fixture& f = fixtures[i];
             const auto expect = [&](const QStringList& tags, bool present) {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "TestSupport.h"
 
-#include "codec/Image.h"
-#include "codec/PictureTypeTable.h"
 #include "batch/ResizeJob.h"
 #include "batch/ResizeTexts.h"
+#include "codec/Image.h"
+#include "codec/PictureTypeTable.h"
 
 #include <QDateTime>
 
@@ -184,7 +184,8 @@ TEST_F(ResizeJobTest, FurtherOutputsComeFromOneDecodeAreNamedByTemplatesAndFailA
     ASSERT_EQ(failures.size(), 2);
     EXPECT_TRUE(failures[0].startsWith(turned + u" (output 3, 001-landscape_6.ico): an icon"_s))
         << qPrintable(failures[0]);
-    // The same first output made alone.
+    // The first output and the smallest, each made alone: the smallest,
+    // made from a larger result rather than the decode, as good.
     s.also.clear();
     s.dest = u"alone"_s;
     ScriptedPrompt quiet;
@@ -192,6 +193,12 @@ TEST_F(ResizeJobTest, FurtherOutputsComeFromOneDecodeAreNamedByTemplatesAndFailA
     EXPECT_LT(Difference(Path(u"alone/"_s + day + u"/001-landscape_6.png"_s),
                          Path(u"resize/"_s + day + u"/001-landscape_6.png"_s)),
               0.01);
+    s.width = s.height = 10;
+    s.nametemplate = u"{name}-small"_s;
+    Run(s, {turned}, quiet);
+    EXPECT_LT(Difference(Path(u"alone/landscape_6-small.png"_s),
+                         Path(u"resize/small/"_s + folder + u"-landscape_6.png"_s)),
+              0.02);
 }
 
 TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameNeverReplaceEachOther) {

@@ -1,20 +1,31 @@
 // SPDX-License-Identifier: MIT
 #include "TestSupport.h"
 
+#include "Controls.h"
+
+#include "batch/ResizeJob.h"
 #include "browse/ShellNamespace.h"
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
 #include "preview/TessaryDoc.h"
+#include "resize/ResizeIds.h"
 #include "settings/AppSettings.h"
 #include "settings/Placement.h"
 
 #include <QAction>
 #include <QScreen>
+#include <QMenu>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
 namespace {
+
+class YesToAll : public ConfirmationPrompt {
+public:
+    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
+};
 
 // Only View > Toolbar and View > Status Bar hide the bars, for this run
 // only.
@@ -59,6 +70,52 @@ TEST(MainFrameTest, TheWindowOpensWholeOnTheScreenItOpensOn) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return screen.contains(frame.frameGeometry()); }))
             << stored;
     }
+}
+
+// File > Undo Last Batch is off while there is no batch to undo; once
+// there is, it asks before it does anything, and Undo puts the pictures a
+// batch wrote over back as they were.
+TEST(MainFrameTest, UndoLastBatchAsksFirstAndPutsThePicturesBack) {
+    CTessaryDoc document;
+    const ShellNamespace shell;
+    AppSettings settings;
+    CMainFrame frame(settings, document, shell);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QAction* undo = frame.Action(CommandId::UndoLastBatch);
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->text(), QString(kUndoLastBatchText));
+    QMenu* file = qobject_cast<QMenu*>(undo->associatedObjects().value(0));
+    ASSERT_NE(file, nullptr);
+    Q_EMIT file->aboutToShow();
+    EXPECT_FALSE(undo->isEnabled());
+
+    QTemporaryDir dir;
+    const QStringList pictures = DrawPictures(dir.path(), 2, u"p%1.png"_s);
+    const QByteArray before = FileHash(pictures[0]);
+    ResizeSettings s;
+    s.override = 1;
+    YesToAll yes;
+    ResizeJob job(s, pictures, yes);
+    job.Run();
+    ASSERT_NE(FileHash(pictures[0]), before);
+    Q_EMIT file->aboutToShow();
+    EXPECT_TRUE(undo->isEnabled());
+    for (const bool confirm : {false, true}) {
+        QString asked;
+        const WhenShown<QMessageBox> answer([&](QMessageBox* box) {
+            asked = box->text() + u'\n' + box->informativeText();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() ==
+                    (confirm ? UndoText::Undo : box->button(QMessageBox::Cancel)->text()))
+                    button->click();
+        });
+        undo->trigger();
+        EXPECT_EQ(asked, UndoText::Question + u"\n2 files come back from the Trash."_s);
+        EXPECT_EQ(FileHash(pictures[0]) == before, confirm);
+    }
+    Q_EMIT file->aboutToShow();
+    EXPECT_FALSE(undo->isEnabled());
 }
 
 } // namespace

@@ -106,6 +106,16 @@ Options:
                                           side takes width; shorter (2):
                                           the shorter does; the other
                                           follows in proportion
+                         lossless         1: a JPEG only turned, flipped,
+                                          set upright by its EXIF
+                                          orientation or given a DPI, and
+                                          written as JPEG, keeps its own
+                                          compressed data, turned, and is
+                                          not re-encoded (default); one
+                                          whose turned edge is not a whole
+                                          number of JPEG blocks is
+                                          re-encoded whole instead, and the
+                                          run says so; 0: always re-encode
                        An option whose values have names above takes the name
                        or its number (fit=pad or fit=2); another word is
                        refused with the names. Numbers outside their range
@@ -128,9 +138,18 @@ Options:
                        path, its size in pixels as written, about how many
                        bytes it would take and what it does to a file of
                        its name, one a line separated by tabs, then the
-                       total; the bytes come from encoding a few of the
-                       pictures (the first, the middle and the last). The
-                       run writes exactly where its plan says
+                       total; the bytes come from encoding one picture of
+                       each kind (the same type and size), the heaviest
+                       kinds first, for under a second. The run writes
+                       exactly where its plan says
+  --undo               undo the last batch, from its journal: every file it
+                       replaced comes back from the Trash, and every result
+                       it wrote goes, but only while it is as the batch left
+                       it; a result changed since is left and named, and so
+                       is a file whose original cannot come back (the
+                       Trash was off, or has been emptied). With --dry-run
+                       it only says what it would do. Works after a batch
+                       that was stopped or killed, and after a restart
   --preset NAME        start from the preset NAME instead of the stored
                        options (--set and --also still apply on top)
   --save-preset NAME   store the options of this command line (the stored
@@ -179,11 +198,19 @@ goes to standard output, counting results (a picture with further outputs
 has several), then one line "PATH: reason" per failed result, "PATH (output
 N, NAME): reason" when pictures have several. A result skipped by an answer
 or by onexists=2 is not a failure. When results were to lose metadata, a
-last line says what was removed: "removed: GPS position from 12 pictures,
-serial numbers from 12".
+line says what was removed: "removed: GPS position from 12 pictures,
+serial numbers from 12". When JPEG photos were to be turned without
+re-encoding, a line counts them, "turned without re-encoding: 12 JPEG
+photos", then one line "PATH: re-encoded, as ..." for each re-encoded
+instead.
+
+With --undo, one line "undone: N back from the Trash, M results removed",
+then a line "PATH: reason" for each file left as it is; when nothing can
+be undone it says why and does nothing.
 
 Exit status: 0 when no picture failed, 1 when one failed (with --info: one
-could not be read), 2 for a usage error (nothing is done then).
+could not be read; with --undo: something was left, or nothing could be
+undone), 2 for a usage error (nothing is done then).
 )");
 
 namespace {
@@ -229,6 +256,7 @@ const std::pair<QLatin1String, bool BatchCommandLine::*> kSwitches[] = {
     {QLatin1String("--recursive"), &BatchCommandLine::recursive},
     {QLatin1String("--null"), &BatchCommandLine::null},
     {QLatin1String("--dry-run"), &BatchCommandLine::dryRun},
+    {QLatin1String("--undo"), &BatchCommandLine::undo},
     {QLatin1String("--list-presets"), &BatchCommandLine::listPresets},
 };
 
@@ -346,6 +374,10 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
     }
     if (line.null && line.filesFrom.isEmpty()) {
         error = TrText("tessary-batch", "--null goes with --files-from");
+        return std::nullopt;
+    }
+    if (line.undo && (!line.files.isEmpty() || !line.filesFrom.isEmpty())) {
+        error = TrText("tessary-batch", "--undo undoes the last batch, and takes no FILE");
         return std::nullopt;
     }
     if (line.mail && !line.also.isEmpty()) {

@@ -29,6 +29,7 @@ struct BatchCommandLine {
     QString filesFrom;   // --files-from FILE ("-": standard input); empty: none
     bool null = false;   // the list of --files-from is NUL-separated
     bool dryRun = false; // write nothing: print what would be written, and its size
+    bool undo = false;   // undo the last batch instead of running one
     QString preset;      // --preset: start from this preset, not the stored options
     QString savePreset;  // --save-preset: store the run's options under this name
     QString deletePreset;

@@ -4,6 +4,7 @@
 #include "FileList.h"
 #include "TerminalPrompt.h"
 
+#include "batch/BatchUndo.h"
 #include "batch/PictureTree.h"
 #include "batch/Recipe.h"
 #include "batch/ResizeJob.h"
@@ -255,16 +256,22 @@ std::unique_ptr<ResizeJob> MakeJob(const BatchCommandLine& line, const ResizeSet
     return job;
 }
 
-// What a planned result does to the name it takes, when not simply new.
+// What a planned result does to the name it takes, when not simply new,
+// and how a JPEG to be turned is made.
 QString WhatItDoes(const PlannedResult& result) {
     using Name = PlannedResult::Name;
+    QString what;
     if (result.overSource)
-        return QStringLiteral("\twritten over its source");
-    if (result.name == Name::Replace)
-        return QStringLiteral("\treplaces the file there");
-    if (result.name == Name::Ask)
-        return QStringLiteral("\tasks before replacing the file there");
-    return {};
+        what = QStringLiteral("\twritten over its source");
+    else if (result.name == Name::Replace)
+        what = QStringLiteral("\treplaces the file there");
+    else if (result.name == Name::Ask)
+        what = QStringLiteral("\tasks before replacing the file there");
+    if (result.form.lossless)
+        what += QStringLiteral("\tturned without re-encoding");
+    else if (!result.form.reencoded.isEmpty())
+        what += QStringLiteral("\tre-encoded, as ") + result.form.reencoded;
+    return what;
 }
 
 // The batch's plan, and about how many bytes it would write, writing
@@ -301,6 +308,31 @@ int PrintPlan(const BatchCommandLine& line, const ResizeSettings& settings, Desk
     return failed ? kExitFailed : 0;
 }
 
+// Undoes the last batch, or says why it cannot, before doing anything.
+int UndoLastBatch(bool dryRun) {
+    QTextStream out(stdout);
+    const UndoPlan plan = PlanUndo();
+    const QStringList left = plan.Left();
+    if (!plan.Doable()) {
+        out << plan.NothingText() << "\n";
+        for (const QString& line : left)
+            out << line << "\n";
+        return kExitFailed;
+    }
+    if (dryRun) {
+        out << "would undo: " << plan.Summary() << "\n";
+        for (const QString& line : left)
+            out << line << "\n";
+        return 0;
+    }
+    const UndoOutcome outcome = RunUndo(plan);
+    out << "undone: " << outcome.restored << " back from the Trash, " << outcome.removed
+        << (outcome.removed == 1 ? " result removed\n" : " results removed\n");
+    for (const QString& line : outcome.left + outcome.failed)
+        out << line << "\n";
+    return outcome.left.isEmpty() && outcome.failed.isEmpty() ? 0 : kExitFailed;
+}
+
 // Runs the batch, prints its counts and failures and mails the results
 // when asked; returns the exit status.
 int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, DesktopSize desktop,
@@ -326,6 +358,8 @@ int RunBatch(const BatchCommandLine& line, const ResizeSettings& settings, Deskt
         out << failure << "\n";
     if (const QString removed = job->RemovedSummary(); !removed.isEmpty())
         out << removed << "\n";
+    for (const QString& turned : job->LosslessSummary())
+        out << turned << "\n";
     bool failed = job->Count(Status::Failed) > 0;
     if (line.mail) {
         AppSettings& stored = GetAppSettings();
@@ -351,8 +385,8 @@ int main(int argc, char** argv) {
         return UsageError(error);
     const bool presetsOnly =
         line->listPresets || !line->savePreset.isEmpty() || !line->deletePreset.isEmpty();
-    if (line->help ||
-        (line->files.isEmpty() && line->filesFrom.isEmpty() && !line->version && !presetsOnly)) {
+    if (line->help || (line->files.isEmpty() && line->filesFrom.isEmpty() && !line->version &&
+                       !presetsOnly && !line->undo)) {
         QTextStream(stdout) << kBatchUsage.toString();
         return line->help ? 0 : kExitUsage;
     }
@@ -360,6 +394,8 @@ int main(int argc, char** argv) {
         QTextStream(stdout) << "tessary-batch " << AppText::VersionText << "\n";
         return 0;
     }
+    if (line->undo)
+        return UndoLastBatch(line->dryRun);
     if (line->filesFrom == QLatin1String("-") &&
         line->answer == BatchCommandLine::AnswerPolicy::Ask)
         return UsageError(TrText("tessary-batch", "--answer ask reads its answers from standard input, "

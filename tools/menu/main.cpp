@@ -4,6 +4,7 @@
 // user's hand-off block, and puts the items into the file managers' menus.
 #include "app/HandOffBlock.h"
 #include "app/HandOffPlan.h"
+#include "batch/BatchJournal.h"
 #include "menus/ContextMenuItems.h"
 #include "menus/FileManagerMenus.h"
 #include "platform/FileLock.h"
@@ -200,8 +201,9 @@ bool Confirmed(const HandOffPlan& plan) {
         return true;
     if (!HasScreen()) {
         Fail(plan.question.section(QLatin1Char('\n'), 0, 0) +
-             TrText("tessary-menu", " Tessary asks before it resizes a folder's pictures, in a window; "
-                            "there is no screen (tessary-batch --recursive works without one)."));
+             TrText("tessary-menu",
+                    " Tessary asks before it resizes a folder's pictures, in a window; "
+                    "there is no screen (tessary-batch --recursive works without one)."));
         return false;
     }
     if (plan.ask == HandOffPlan::Ask::NoPicture) {
@@ -221,8 +223,8 @@ int HandOffFiles(const Request& request) {
     ResizeSettings settings = GetAppSettings();
     if (request.command == HandOffCommand::ResizeWithPreset &&
         !PresetStore().Load(request.preset, settings))
-        return Fail(
-            TrText("tessary-menu", "There is no preset named \"%1\" any more.").arg(request.preset));
+        return Fail(TrText("tessary-menu", "There is no preset named \"%1\" any more.")
+                        .arg(request.preset));
     const HandOffPlan plan = PlanHandOff(request.files, request.picturesOnly, settings);
     if (!Confirmed(plan))
         return kExitFailed;
@@ -233,7 +235,8 @@ int HandOffFiles(const Request& request) {
     for (const QString& path : texts) {
         const std::optional<QByteArray> record = HandOffBlock::EncodeRecord(path);
         if (!record) {
-            Fail(TrText("tessary-menu", "The path is longer than a hand-off can carry (%1 bytes): %2")
+            Fail(TrText("tessary-menu",
+                        "The path is longer than a hand-off can carry (%1 bytes): %2")
                      .arg(HandOffBlock::RecordBytes - 1)
                      .arg(ShownFileName(path)));
             return kExitUsage;
@@ -246,13 +249,15 @@ int HandOffFiles(const Request& request) {
     QString why;
     const QString name = HandOffBlock::ObjectName(&why);
     if (name.isEmpty())
-        return Fail(TrText("tessary-menu", "There is no private folder for the hand-off: %1.").arg(why));
+        return Fail(
+            TrText("tessary-menu", "There is no private folder for the hand-off: %1.").arg(why));
     {
         // One writer at a time, each waiting until the block before its own
         // was taken: two items picked at once both get done.
         const std::unique_ptr<FileLock> turn = FileLock::Take(name + QStringLiteral(".lock"));
         if (!turn)
-            return Fail(TrText("tessary-menu", "Cannot lock the hand-off: %1.").arg(strerror(errno)));
+            return Fail(
+                TrText("tessary-menu", "Cannot lock the hand-off: %1.").arg(strerror(errno)));
         for (int waited = 0; waited < kPendingWaitMs && HandOffPending(); waited += kPollMs)
             QThread::msleep(kPollMs);
         const std::unique_ptr<SharedMemory> block =
@@ -280,6 +285,11 @@ int WriteMenus(bool install) {
                      "so no menu item was written.\n";
         done = menus.Install(items, errors, missing);
     } else {
+        // The last batch's journal names the pictures of the last pick too;
+        // removed first, so that the folders it stood in can go with the rest.
+        const QString journal = BatchJournal::Folder();
+        QDir(journal).removeRecursively();
+        QDir().rmdir(QFileInfo(journal).path());
         done = menus.Uninstall(errors);
         HandOffBlock::Discard();
     }
@@ -300,7 +310,8 @@ bool TakeNautilusChoice(Request& request) {
             continue;
         const QString path = FileNameFromUri(uri);
         if (path.isEmpty()) {
-            Fail(TrText("tessary-menu", "Tessary works on the files of this computer, and %1 is not one.")
+            Fail(TrText("tessary-menu",
+                        "Tessary works on the files of this computer, and %1 is not one.")
                      .arg(ShownFileName(QString::fromUtf8(uri))));
             return false;
         }
@@ -343,7 +354,8 @@ int main(int argc, char** argv) {
             bool ok = false;
             request.command = arguments.isEmpty() ? 0 : arguments.takeFirst().toUInt(&ok, 10);
             if (!ok)
-                return UsageError(TrText("tessary-menu", "--command needs a number from 0 to 4294967295"));
+                return UsageError(
+                    TrText("tessary-menu", "--command needs a number from 0 to 4294967295"));
             haveCommand = true;
         } else if (argument == QLatin1String("--preset")) {
             if (arguments.isEmpty() || arguments.first().isEmpty())
@@ -364,7 +376,8 @@ int main(int argc, char** argv) {
     if (!haveCommand)
         return UsageError(TrText("tessary-menu", "--command N is missing"));
     if ((request.command == HandOffCommand::ResizeWithPreset) == request.preset.isEmpty())
-        return UsageError(TrText("tessary-menu", "--preset NAME goes with --command 3, and only with it"));
+        return UsageError(
+            TrText("tessary-menu", "--preset NAME goes with --command 3, and only with it"));
     const std::unique_ptr<QCoreApplication> app = StartApplication(argc, argv);
     LoadTranslations(); // for Qt's own texts in its windows
     if (!TakeNautilusChoice(request))

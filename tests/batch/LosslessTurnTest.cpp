@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+// JPEG photos turned from their own compressed data: the pixels as a
+// reader we did not write (ImageMagick) decodes them, the size as it reads
+// it.
+#include "TestSupport.h"
+
+#include "batch/ResizeJob.h"
+
+namespace {
+
+class YesToAll : public ConfirmationPrompt {
+public:
+    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
+};
+
+constexpr uint32_t kLeft = 0;
+constexpr uint32_t kFlip = 1;
+constexpr uint32_t kRight = 2;
+
+ResizeSettings Turning(uint32_t rotate, uint32_t lossless) {
+    ResizeSettings s;
+    s.image_to_resize = 0;
+    s.image_to_rotate = 1;
+    s.rotate = rotate;
+    s.lossless = lossless;
+    return s;
+}
+
+// Turned a quarter clockwise again and again, written over itself: made
+// from its compressed data, the photo comes back exactly as it was stored
+// (the first turn also sets it upright by its EXIF orientation, a quarter
+// for orientation 6); re-encoded, it does not.
+TEST(LosslessTurnTest, TurnsThatComeFullCircleGiveBackTheStoredPixelsExactly) {
+    struct Case {
+        const char* photo;
+        int turns;
+        uint32_t lossless;
+    };
+    for (const Case& c : {Case{"jpg/olympus-c960.jpg", 4, 1}, Case{"hdr/canon_hdr_NO.jpg", 3, 1},
+                          Case{"jpg/olympus-c960.jpg", 4, 0}}) {
+        QTemporaryDir dir;
+        const QString original = CopyInto(TestData(QLatin1String(c.photo)), dir.path(), u"a.jpg"_s);
+        const QString photo = CopyInto(original, dir.path(), u"turned.jpg"_s);
+        ResizeSettings s = Turning(kRight, c.lossless);
+        s.override = 1;
+        s.trash = 0;
+        for (int turn = 0; turn < c.turns; ++turn) {
+            YesToAll prompt;
+            ResizeJob job(s, {photo}, prompt);
+            job.Run();
+            ASSERT_EQ(job.Count(PictureOutcome::Status::Written), 1) << c.photo;
+            EXPECT_EQ(job.Outcomes()[0].lossless, c.lossless == 1) << c.photo << " turn " << turn;
+        }
+        const Identified before = Identify(original);
+        const Identified after = Identify(photo);
+        EXPECT_EQ(std::pair(after.width, after.height), std::pair(before.width, before.height))
+            << c.photo;
+        EXPECT_EQ(Difference(photo, original) == 0.0, c.lossless == 1) << c.photo;
+        EXPECT_EQ(
+            Oracle(u"exiftool"_s, {u"-s3"_s, u"-n"_s, u"-Orientation"_s, photo}).out.trimmed(),
+            u"1"_s)
+            << c.photo;
+    }
+}
+
+// 96 x 75 in blocks of 16: the bottom row of blocks is partial. A turn to
+// the left moves only the right edge, which is whole, so it is made
+// without decoding; a turn to the right or a flip would move the partial
+// edge, so those are re-encoded, say so, and keep the whole picture.
+TEST(LosslessTurnTest, APartialBlockAtAnEdgeIsReEncodedSaidAndKeptWhole) {
+    QTemporaryDir dir;
+    const QString source = dir.filePath(u"edge.jpg"_s);
+    DrawPicture(source, 96, 75, u"gradient:red-blue"_s,
+                {u"-sampling-factor"_s, u"2x2"_s, u"-quality"_s, u"95"_s});
+    struct Case {
+        uint32_t rotate;
+        QStringList imageMagick; // the same turn
+        bool lossless;
+        int width;
+        int height;
+    };
+    for (const Case& c : {Case{kLeft, {u"-rotate"_s, u"-90"_s}, true, 75, 96},
+                          Case{kRight, {u"-rotate"_s, u"90"_s}, false, 75, 96},
+                          Case{kFlip, {u"-flip"_s}, false, 96, 75}}) {
+        ResizeSettings s = Turning(c.rotate, 1);
+        s.dest = dir.filePath(u"out%1"_s.arg(c.rotate));
+        YesToAll prompt;
+        ResizeJob job(s, {source}, prompt);
+        job.Run();
+        const PictureOutcome& o = job.Outcomes()[0];
+        ASSERT_EQ(o.status, PictureOutcome::Status::Written) << c.rotate << qPrintable(o.reason);
+        EXPECT_EQ(o.lossless, c.lossless) << c.rotate;
+        EXPECT_EQ(o.reencoded.contains(u"not a whole number of its 16-pixel JPEG blocks"_s),
+                  !c.lossless)
+            << c.rotate << ": " << qPrintable(o.reencoded);
+        EXPECT_EQ(job.LosslessSummary().size(), c.lossless ? 1 : 2) << c.rotate;
+        const Identified result = Identify(o.output);
+        EXPECT_EQ(std::pair(result.width, result.height), std::pair(c.width, c.height)) << c.rotate;
+        const QString reference = dir.filePath(u"reference%1.png"_s.arg(c.rotate));
+        Oracle(u"convert"_s, QStringList{source} + c.imageMagick + QStringList{reference});
+        EXPECT_LT(Difference(o.output, reference), 0.02) << c.rotate;
+    }
+}
+
+} // namespace
