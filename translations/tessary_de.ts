@@ -134,6 +134,18 @@
         <source>it cannot be made as small as %1 KB</source>
         <translation>es lässt sich nicht auf %1 KB verkleinern</translation>
     </message>
+    <message>
+        <source>its pages are no longer those the batch planned for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turned without re-encoding: 1 JPEG photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turned without re-encoding: %1 JPEG photos</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>
@@ -156,6 +168,14 @@
     <message>
         <source>... and %1 more (see the details)</source>
         <translation>… und %1 weitere (siehe Details)</translation>
+    </message>
+    <message>
+        <source>One JPEG photo was re-encoded instead of turned without loss:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 JPEG photos were re-encoded instead of turned without loss:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -580,6 +600,12 @@ Soll er angelegt werden?</translation>
         <source> Address </source>
         <translation> Adresse </translation>
     </message>
+    <message>
+        <source>The window&apos;s place and the list&apos;s view and columns cannot be kept for the next start.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FurtherOutputDialog</name>
@@ -840,6 +866,10 @@ Soll ihre Größe geändert werden?</translation>
         <source>&amp;About ...</source>
         <translation>Ü&amp;ber …</translation>
     </message>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -986,6 +1016,12 @@ Soll ihre Größe geändert werden?</translation>
         <source>%1: %2 is not from %3 to %4</source>
         <translation>%1: %2 liegt nicht zwischen %3 und %4</translation>
     </message>
+    <message>
+        <source>The options cannot be kept.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -1084,6 +1120,22 @@ Soll ihre Größe geändert werden?</translation>
     <message>
         <source>the encoder made no TIFF</source>
         <translation>der Encoder hat kein TIFF erzeugt</translation>
+    </message>
+    <message>
+        <source>it is not a JPEG file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>page %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its %1 of %2 pixels is not a whole number of its %3-pixel JPEG blocks, and a turn without re-encoding would lose its %4 edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its metadata does not fit a JPEG file&apos;s segments</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1682,6 +1734,12 @@ The Y DPI: not the same</source>
         <translation><byte value="xd"/>
 Y-DPI: nicht gleich</translation>
     </message>
+    <message>
+        <source>These options cannot be kept as the default.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>
@@ -1723,6 +1781,93 @@ Y-DPI: nicht gleich</translation>
     </message>
 </context>
 <context>
+    <name>Undo</name>
+    <message>
+        <source>%1: it was changed after the batch wrote it, so it is left, and the file it replaced stays in the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: it was changed after the batch wrote it, so it is left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file it replaced is no longer in the Trash, so the result is left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file the batch replaced is no longer in the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file it replaced did not go to the Trash (the Trash option was off), so it cannot come back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no batch to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last batch is still running; it can be undone once it has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last batch left nothing to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing of the last batch can be undone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 file comes back from the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files come back from the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 result is removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 results are removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 half-written file is removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 half-written files are removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folders it made are removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the last batch?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These stay as they are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not all of the last batch could be undone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessary</name>
     <message>
         <source>Usage: tessary [--] [FILE...]
@@ -1739,362 +1884,6 @@ markierten Bildern und einer Vorschau des ersten.
 </context>
 <context>
     <name>tessary-batch</name>
-    <message>
-        <source>Usage: tessary-batch [OPTION]... FILE...
-Resize, rotate, flip, set the DPI of and convert the pictures FILE... in one
-batch, with the options stored by Tessary (&quot;Set as default&quot; in its resize
-dialog), changed for this run by --set.
-
-Options:
-  --set NAME=VALUE     change one stored option for this run only (nothing is
-                       saved); may be given many times. NAME is one of:
-                         override         1: write over the source pictures
-                         dest             destination folder; empty: a folder
-                                          &quot;resize&quot; beside each picture;
-                                          relative: taken from each picture&apos;s
-                                          folder
-                         imagetype        0 same as source, 1 JPEG, 2 BMP,
-                                          3 GIF, 4 ICO, 5 PNG, 6 TIFF, 7 PCX,
-                                          8 WebP, 9 AVIF, 10 HEIC, 11 JPEG XL
-                         qualilty         quality of JPEG, WebP, AVIF, HEIC
-                                          and JPEG XL, 0 to 100
-                         image_to_resize  1: resize
-                         image_to_rotate  1: rotate or flip (see rotate)
-                         image_set_dpi    1: set xdpi and ydpi
-                         constraint       1: keep proportions (dialog only)
-                         desktop          1: fit into the desktop size
-                         width, height    new size
-                         wpercent,        unit of width and height:
-                         hpercent           0 pixels, 1 percent
-                         rotate           0 rotate 90 degrees left, 1 flip top
-                                          to bottom, 2 rotate 90 degrees right
-                         xdpi, ydpi       resolution to write
-                         noenlarge        1: a picture smaller than its new
-                                          size keeps its own (default 0)
-                         keepdates        1: each result gets its source&apos;s
-                                          modification time (default 1)
-                         trash            1: a file the batch replaces is
-                                          moved to the Trash (default 1)
-                         maxkb            most KB of each result: a lower
-                                          quality (JPEG, WebP, AVIF, HEIC,
-                                          JPEG XL), then a smaller size; 0: no
-                                          limit (default)
-                         mailmaxkb        with --mail: most KB of all copies
-                                          together; 0: no limit (default)
-                         nametemplate     the result&apos;s name without its
-                                          extension (default {name}):
-                                          {name} and {ext} of the source,
-                                          {w} and {h} of the result, {n} the
-                                          picture&apos;s number (from 1; {n:3}
-                                          as 001), {date} and {time} when
-                                          it was taken (YYYY-MM-DD,
-                                          HH-MM-SS), {folder} the source&apos;s
-                                          folder; &quot;/&quot; makes folders below
-                                          the destination; not used with
-                                          override=1
-                         onexists         when a result&apos;s name exists:
-                                          0 ask (default), 1 keep both
-                                          (&quot;name (2).jpg&quot;), 2 skip,
-                                          3 replace
-                         also             the stored further outputs, as
-                                          --also&apos;s, separated by &quot;;&quot;
-                         metadata         what each result keeps of the
-                                          photo&apos;s metadata: 0 everything
-                                          (default); 1 only the camera, the
-                                          lens, the exposure, the date
-                                          taken, the copyright, the colour
-                                          profile and the resolution; 2
-                                          only the colour profile and the
-                                          resolution. Whatever no list
-                                          names goes; each result is read
-                                          back by Exiv2, and one holding
-                                          anything else fails
-                         mailmetadata     the same for the copies of --mail
-                                          (default 1)
-                         srgb             1: pixels in sRGB with the sRGB
-                                          profile embedded, for the web
-                         fit              with width and height in pixels:
-                                          0 the picture takes that size
-                                          (default), 1 fill: scaled to
-                                          cover it and cropped, 2 pad:
-                                          scaled to fit inside and laid on
-                                          a canvas of that size
-                         anchor           what fill keeps: 0 the centre
-                                          (default), 1 the most interesting
-                                          part, 2 top or left, 3 bottom or
-                                          right
-                         padcolour        the canvas of pad, RGB in hex
-                                          (default FFFFFF, white); empty:
-                                          transparent where the type can be
-                         side             0 width and height (default),
-                                          1 the longer side takes width,
-                                          2 the shorter side does; the
-                                          other follows in proportion
-                       Numbers outside their range are refused: switches 0-1,
-                       imagetype 0-11, qualilty 0-100, rotate 0-2, DPI
-                       1-65535, sizes 1-65535 pixels or 1-10000 percent.
-  --also CHANGES       one further output of every picture, from the same
-                       decode: the options with CHANGES, NAME=VALUE pairs
-                       separated by &quot;,&quot; (a backslash keeps a &quot;,&quot; or &quot;;&quot; in
-                       a value), e.g. --also &apos;width=320,nametemplate={name}-
-                       thumb&apos;; may be given many times, after the stored
-                       further outputs. An output that fails fails alone.
-                       Not with --mail, which sends one copy of a picture
-  --files-from FILE    also take the pictures listed in FILE, one a line,
-                       or standard input for &quot;-&quot;: for lists of any length,
-                       from find or another program
-  --null               with --files-from: the names are separated by NUL
-                       bytes (find -print0), so any name is safe
-  --dry-run            write nothing: print the batch&apos;s plan, each result&apos;s
-                       path, its size in pixels as written, about how many
-                       bytes it would take and what it does to a file of
-                       its name, one a line separated by tabs, then the
-                       total; the bytes come from encoding a few of the
-                       pictures (the first, the middle and the last). The
-                       run writes exactly where its plan says
-  --preset NAME        start from the preset NAME instead of the stored
-                       options (--set and --also still apply on top)
-  --save-preset NAME   store the options of this command line (the stored
-                       ones or --preset&apos;s, with --set and --also) as the
-                       preset NAME, replacing one of that name, and exit
-  --list-presets       print the presets&apos; names, one a line, and exit
-  --delete-preset NAME delete the preset NAME (those that come with Tessary
-                       too) and exit
-  --answer POLICY      how to answer the questions of the batch (&quot;overwrite
-                       this file?&quot;, &quot;convert to 256 colours?&quot;):
-                         ask         ask on the terminal
-                         yes-to-all  answer &quot;Yes to all&quot; every time
-                         no-to-all   answer &quot;No to all&quot; every time
-                       Default: ask when standard input is a terminal,
-                       else no-to-all.
-  --desktop-size WxH   the desktop size used with desktop=1; default: the
-                       primary screen&apos;s size
-  --jobs N             pictures worked on at once (default: one per core)
-  --mail               resize into temporary copies and hand them to your mail
-                       client as attachments of a new message, with the mail
-                       subject and body stored by Tessary (with override=1 the
-                       overwritten pictures are attached); needs xdg-email
-  --recursive          a FILE that is a folder stands for every picture under
-                       it, depth first in name order; the batch&apos;s own
-                       &quot;resize&quot; folders are never entered, and with an
-                       absolute dest the folders below FILE are made again
-                       under it. Without it a folder is a usage error
-  --info               resize nothing: print each FILE&apos;s properties as the
-                       preview shows them, after a line &quot;== FILE&quot;: its EXIF
-                       entries as &quot;title&lt;TAB&gt;value&quot; with an empty line between
-                       the IFD groups, or its width and height when it has no
-                       EXIF, or &quot;cannot read picture&quot;
-  --list FOLDER        resize nothing: print the rows Tessary&apos;s file list shows
-                       for FOLDER, one a line: name, size, type and time,
-                       separated by tabs, &quot;..&quot; first where the list has it
-  --sort COLUMN        with --list: name (the default), size, type or time
-  --descending         with --list: the other way round (folders stay first)
-  --help               show this text and exit
-  --version            show the version and exit
-  --                   end of options: every later argument is a FILE, even
-                       one that starts with a dash
-
-While it runs, the picture being handled is shown on standard error when
-that is a terminal. At the end one line &quot;written: N, skipped: M, failed: K&quot;
-goes to standard output, counting results (a picture with further outputs
-has several), then one line &quot;PATH: reason&quot; per failed result, &quot;PATH (output
-N, NAME): reason&quot; when pictures have several. A result skipped by an answer
-or by onexists=2 is not a failure. When results were to lose metadata, a
-last line says what was removed: &quot;removed: GPS position from 12 pictures,
-serial numbers from 12&quot;.
-
-Exit status: 0 when no picture failed, 1 when one failed (with --info: one
-could not be read), 2 for a usage error (nothing is done then).
-</source>
-        <translation>Aufruf: tessary-batch [OPTION]... DATEI...
-Ändert Größe, Drehung, Spiegelung, DPI und Format der Bilder DATEI... in einem
-Stapel, mit den von Tessary gespeicherten Optionen („Als Standard setzen“ in
-seinem Größendialog), für diesen Lauf geändert durch --set.
-
-Optionen:
-  --set NAME=WERT      eine gespeicherte Option nur für diesen Lauf ändern (es
-                       wird nichts gespeichert); mehrfach möglich. NAME ist:
-                         override         1: die Quellbilder überschreiben
-                         dest             Zielordner; leer: ein Ordner
-                                          „resize“ neben jedem Bild;
-                                          relativ: vom Ordner jedes Bildes
-                                          aus
-                         imagetype        0 wie die Quelle, 1 JPEG, 2 BMP,
-                                          3 GIF, 4 ICO, 5 PNG, 6 TIFF, 7 PCX,
-                                          8 WebP, 9 AVIF, 10 HEIC, 11 JPEG XL
-                         qualilty         Qualität von JPEG, WebP, AVIF, HEIC
-                                          und JPEG XL, 0 bis 100
-                         image_to_resize  1: Größe ändern
-                         image_to_rotate  1: drehen oder spiegeln (siehe rotate)
-                         image_set_dpi    1: xdpi und ydpi setzen
-                         constraint       1: Proportionen beibehalten (nur
-                                          im Dialog)
-                         desktop          1: in die Desktopgröße einpassen
-                         width, height    neue Größe
-                         wpercent,        Einheit von Breite und Höhe:
-                         hpercent           0 Pixel, 1 Prozent
-                         rotate           0 um 90 Grad nach links drehen,
-                                          1 von oben nach unten spiegeln,
-                                          2 um 90 Grad nach rechts drehen
-                         xdpi, ydpi       zu schreibende Auflösung
-                         noenlarge        1: ein Bild, das kleiner als seine
-                                          neue Größe ist, behält seine eigene
-                                          (Standard 0)
-                         keepdates        1: jedes Ergebnis erhält die
-                                          Änderungszeit seiner Quelle
-                                          (Standard 1)
-                         trash            1: eine Datei, die der Stapel
-                                          ersetzt, kommt in den Papierkorb
-                                          (Standard 1)
-                         maxkb            höchstens so viele KB je Ergebnis:
-                                          erst eine geringere Qualität (JPEG,
-                                          WebP, AVIF, HEIC, JPEG XL), dann
-                                          eine kleinere Größe; 0: keine
-                                          Grenze (Standard)
-                         mailmaxkb        mit --mail: höchstens so viele KB
-                                          für alle Kopien zusammen; 0: keine
-                                          Grenze (Standard)
-                         nametemplate     der Name des Ergebnisses ohne
-                                          Endung (Standard {name}): {name}
-                                          und {ext} der Quelle, {w} und {h}
-                                          des Ergebnisses, {n} die Nummer
-                                          des Bildes (ab 1; {n:3} als 001),
-                                          {date} und {time} der Aufnahme
-                                          (JJJJ-MM-TT, HH-MM-SS), {folder}
-                                          der Ordner der Quelle; „/“ legt
-                                          Ordner unter dem Ziel an; nicht
-                                          mit override=1
-                         onexists         wenn der Name eines Ergebnisses
-                                          existiert: 0 fragen (Standard),
-                                          1 beide behalten („name (2).jpg“),
-                                          2 überspringen, 3 ersetzen
-                         also             die gespeicherten weiteren
-                                          Ausgaben, wie bei --also, getrennt
-                                          durch „;“
-                         metadata         was jedes Ergebnis von den
-                                          Metadaten des Fotos behält:
-                                          0 alles (Standard); 1 nur Kamera,
-                                          Objektiv, Belichtung,
-                                          Aufnahmedatum, Copyright,
-                                          Farbprofil und Auflösung; 2 nur
-                                          Farbprofil und Auflösung. Was
-                                          keine Liste nennt, entfällt; jedes
-                                          Ergebnis wird von Exiv2
-                                          zurückgelesen, und eines, das
-                                          noch anderes enthält, scheitert
-                         mailmetadata     dasselbe für die Kopien von --mail
-                                          (Standard 1)
-                         srgb             1: Pixel in sRGB mit eingebettetem
-                                          sRGB-Profil, für das Web
-                         fit              mit Breite und Höhe in Pixeln:
-                                          0 das Bild nimmt diese Größe an
-                                          (Standard), 1 fill: so skaliert,
-                                          dass es sie bedeckt, und
-                                          beschnitten, 2 pad: so skaliert,
-                                          dass es hineinpasst, und auf eine
-                                          Leinwand dieser Größe gelegt
-                         anchor           was fill behält: 0 die Mitte
-                                          (Standard), 1 den interessantesten
-                                          Teil, 2 oben bzw. links, 3 unten
-                                          bzw. rechts
-                         padcolour        die Leinwand von pad, RGB in Hex
-                                          (Standard FFFFFF, Weiß); leer:
-                                          transparent, wo der Typ es kann
-                         side             0 Breite und Höhe (Standard),
-                                          1 die längere Seite nimmt die
-                                          Breite, 2 die kürzere; die andere
-                                          folgt im Verhältnis
-                       Zahlen außerhalb ihres Bereichs werden abgelehnt:
-                       Schalter 0-1, imagetype 0-11, qualilty 0-100, rotate
-                       0-2, DPI 1-65535, Größen 1-65535 Pixel oder 1-10000
-                       Prozent.
-  --also ÄNDERUNGEN    eine weitere Ausgabe jedes Bildes aus derselben
-                       Dekodierung: die Optionen mit ÄNDERUNGEN, durch „,“
-                       getrennte NAME=WERT-Paare (ein Backslash bewahrt ein
-                       „,“ oder „;“ in einem Wert), z. B. --also
-                       &apos;width=320,nametemplate={name}-thumb&apos;; mehrfach
-                       möglich, nach den gespeicherten weiteren Ausgaben.
-                       Eine fehlschlagende Ausgabe scheitert allein.
-                       Nicht mit --mail, das eine Kopie je Bild sendet
-  --files-from DATEI   auch die in DATEI aufgeführten Bilder nehmen, eines
-                       je Zeile, oder die Standardeingabe bei „-“: für Listen
-                       jeder Länge, aus find oder einem anderen Programm
-  --null               mit --files-from: die Namen sind durch NUL-Bytes
-                       getrennt (find -print0), so ist jeder Name sicher
-  --dry-run            nichts schreiben: den Plan des Stapels ausgeben, den
-                       Pfad jedes Ergebnisses, seine Größe in Pixeln, etwa
-                       wie viele Bytes es belegen würde und was es mit einer
-                       Datei seines Namens tut, je Zeile durch Tabulatoren
-                       getrennt, dann die Summe; die Bytes stammen aus dem
-                       Kodieren einiger Bilder (des ersten, mittleren und
-                       letzten). Der Lauf schreibt genau dorthin, wo sein
-                       Plan sagt
-  --preset NAME        mit der Vorlage NAME statt der gespeicherten Optionen
-                       beginnen (--set und --also gelten weiterhin darüber)
-  --save-preset NAME   die Optionen dieser Befehlszeile (die gespeicherten
-                       oder die von --preset, mit --set und --also) als
-                       Vorlage NAME speichern, eine gleichnamige ersetzen,
-                       und beenden
-  --list-presets       die Namen der Vorlagen ausgeben, einen je Zeile, und
-                       beenden
-  --delete-preset NAME die Vorlage NAME löschen (auch die mit Tessary
-                       gelieferten) und beenden
-  --answer STRATEGIE   wie die Fragen des Stapels beantwortet werden („diese
-                       Datei überschreiben?“, „in 256 Farben umwandeln?“):
-                         ask         im Terminal fragen
-                         yes-to-all  jedes Mal „Ja, alle“ antworten
-                         no-to-all   jedes Mal „Nein, keine“ antworten
-                       Standard: ask, wenn die Standardeingabe ein Terminal
-                       ist, sonst no-to-all.
-  --desktop-size BxH   die Desktopgröße für desktop=1; Standard: die Größe
-                       des Hauptbildschirms
-  --jobs N             gleichzeitig bearbeitete Bilder (Standard: eines je
-                       Kern)
-  --mail               in temporäre Kopien umwandeln und diese Ihrem
-                       E-Mail-Programm als Anhänge einer neuen Nachricht
-                       übergeben, mit dem von Tessary gespeicherten Betreff
-                       und Text (mit override=1 werden die überschriebenen
-                       Bilder angehängt); braucht xdg-email
-  --recursive          eine DATEI, die ein Ordner ist, steht für jedes Bild
-                       darunter, zuerst in die Tiefe, nach Namen geordnet;
-                       die eigenen „resize“-Ordner des Stapels werden nie
-                       betreten, und mit einem absoluten dest werden die
-                       Ordner unter DATEI dort neu angelegt. Ohne diese
-                       Option ist ein Ordner ein Aufruffehler
-  --info               nichts ändern: die Eigenschaften jeder DATEI ausgeben,
-                       wie die Vorschau sie zeigt, nach einer Zeile
-                       „== DATEI“: ihre EXIF-Einträge als „Titel&lt;TAB&gt;Wert“
-                       mit einer Leerzeile zwischen den IFD-Gruppen, oder
-                       Breite und Höhe, wenn sie kein EXIF hat, oder
-                       „cannot read picture“
-  --list ORDNER        nichts ändern: die Zeilen ausgeben, die Tessarys
-                       Dateiliste für ORDNER zeigt, eine je Zeile: Name,
-                       Größe, Typ und Zeit, durch Tabulatoren getrennt, „..“
-                       zuerst, wo die Liste es hat
-  --sort SPALTE        mit --list: name (Standard), size, type oder time
-  --descending         mit --list: umgekehrt (Ordner bleiben vorn)
-  --help               diesen Text zeigen und beenden
-  --version            die Version zeigen und beenden
-  --                   Ende der Optionen: jedes weitere Argument ist eine
-                       DATEI, auch eines, das mit einem Bindestrich beginnt
-
-Während des Laufs steht das bearbeitete Bild auf der Standardfehlerausgabe,
-wenn diese ein Terminal ist. Am Ende geht eine Zeile
-„written: N, skipped: M, failed: K“ auf die Standardausgabe, die Ergebnisse
-zählend (ein Bild mit weiteren Ausgaben hat mehrere), dann je gescheitertem
-Ergebnis eine Zeile „PFAD: Grund“, „PFAD (output N, NAME): Grund“, wenn
-Bilder mehrere haben. Ein durch eine Antwort oder onexists=2 übersprungenes
-Ergebnis ist kein Fehler. Sollten Ergebnisse Metadaten verlieren, sagt eine
-letzte Zeile, was entfernt wurde:
-„removed: GPS position from 12 pictures, serial numbers from 12“.
-Diese Zeilen bleiben in jeder Sprache englisch, damit Skripte sie lesen
-können.
-
-Exit-Status: 0, wenn kein Bild scheiterte, 1, wenn eines scheiterte (mit
---info: eines nicht gelesen werden konnte), 2 bei einem Aufruffehler (dann
-geschieht nichts).
-</translation>
-    </message>
     <message>
         <source>--sort needs name, size, type or time, not &apos;%1&apos;</source>
         <translation>--sort braucht name, size, type oder time, nicht „%1“</translation>
@@ -2190,6 +1979,216 @@ geschieht nichts).
     <message>
         <source>there is no picture under %1</source>
         <translation>unter %1 ist kein Bild</translation>
+    </message>
+    <message>
+        <source>Usage: tessary-batch [OPTION]... FILE...
+Resize, rotate, flip, set the DPI of and convert the pictures FILE... in one
+batch, with the options stored by Tessary (&quot;Set as default&quot; in its resize
+dialog), changed for this run by --set.
+
+Options:
+  --set NAME=VALUE     change one stored option for this run only (nothing is
+                       saved); may be given many times. NAME is one of:
+                         override         1: write over the source pictures
+                         dest             destination folder; empty: a folder
+                                          &quot;resize&quot; beside each picture;
+                                          relative: taken from each picture&apos;s
+                                          folder
+                         imagetype        the type written, by name or
+                                          number: same (0) as the source,
+                                          jpg (1) JPEG, bmp (2) BMP,
+                                          gif (3) GIF, ico (4) ICO,
+                                          png (5) PNG, tiff (6) TIFF,
+                                          pcx (7) PCX, webp (8) WebP,
+                                          avif (9) AVIF, heic (10) HEIC,
+                                          jxl (11) JPEG XL
+                         qualilty         quality of JPEG, WebP, AVIF, HEIC
+                                          and JPEG XL, 0 to 100
+                         image_to_resize  1: resize
+                         image_to_rotate  1: rotate or flip (see rotate)
+                         image_set_dpi    1: set xdpi and ydpi
+                         constraint       1: keep proportions (dialog only)
+                         desktop          1: fit into the desktop size
+                         width, height    new size
+                         wpercent,        unit of width and height:
+                         hpercent           pixels (0), percent (1)
+                         rotate           left (0) 90 degrees, flip (1) top
+                                          to bottom, right (2) 90 degrees
+                         xdpi, ydpi       resolution to write
+                         noenlarge        1: a picture smaller than its new
+                                          size keeps its own (default 0)
+                         keepdates        1: each result gets its source&apos;s
+                                          modification time (default 1)
+                         trash            1: a file the batch replaces is
+                                          moved to the Trash (default 1)
+                         maxkb            most KB of each result: a lower
+                                          quality (JPEG, WebP, AVIF, HEIC,
+                                          JPEG XL), then a smaller size; 0: no
+                                          limit (default)
+                         mailmaxkb        with --mail: most KB of all copies
+                                          together; 0: no limit (default)
+                         nametemplate     the result&apos;s name without its
+                                          extension (default {name}):
+                                          {name} and {ext} of the source,
+                                          {w} and {h} of the result, {n} the
+                                          picture&apos;s number (from 1; {n:3}
+                                          as 001), {date} and {time} when
+                                          it was taken (YYYY-MM-DD,
+                                          HH-MM-SS), {folder} the source&apos;s
+                                          folder; &quot;/&quot; makes folders below
+                                          the destination; not used with
+                                          override=1
+                         onexists         when a result&apos;s name exists:
+                                          ask (0, default), keep-both (1:
+                                          &quot;name (2).jpg&quot;), skip (2),
+                                          replace (3)
+                         also             the stored further outputs, as
+                                          --also&apos;s, separated by &quot;;&quot;
+                         metadata         what each result keeps of the
+                                          photo&apos;s metadata: all (0, the
+                                          default); private (1): only the
+                                          camera, the lens, the exposure,
+                                          the date taken, the copyright,
+                                          the colour profile and the
+                                          resolution; profile (2): only the
+                                          colour profile and the
+                                          resolution. Whatever no list
+                                          names goes; each result is read
+                                          back by Exiv2, and one holding
+                                          anything else fails
+                         mailmetadata     the same for the copies of --mail
+                                          (default private)
+                         srgb             1: pixels in sRGB with the sRGB
+                                          profile embedded, for the web
+                         fit              with width and height in pixels:
+                                          stretch (0, default): the picture
+                                          takes that size; fill (1): scaled
+                                          to cover it and cropped; pad (2):
+                                          scaled to fit inside and laid on
+                                          a canvas of that size
+                         anchor           what fill keeps: centre (0,
+                                          default), attention (1): the most
+                                          interesting part, start (2): top
+                                          or left, end (3): bottom or right
+                         padcolour        the canvas of pad, RGB in hex
+                                          (default FFFFFF, white); empty:
+                                          transparent where the type can be
+                         side             both (0, default): width and
+                                          height; longer (1): the longer
+                                          side takes width; shorter (2):
+                                          the shorter does; the other
+                                          follows in proportion
+                         lossless         1: a JPEG only turned, flipped,
+                                          set upright by its EXIF
+                                          orientation or given a DPI, and
+                                          written as JPEG, keeps its own
+                                          compressed data, turned, and is
+                                          not re-encoded (default); one
+                                          whose turned edge is not a whole
+                                          number of JPEG blocks is
+                                          re-encoded whole instead, and the
+                                          run says so; 0: always re-encode
+                       An option whose values have names above takes the name
+                       or its number (fit=pad or fit=2); another word is
+                       refused with the names. Numbers outside their range
+                       are refused: switches 0-1, imagetype 0-11, qualilty
+                       0-100, rotate 0-2, DPI 1-65535, sizes 1-65535 pixels
+                       or 1-10000 percent.
+  --also CHANGES       one further output of every picture, from the same
+                       decode: the options with CHANGES, NAME=VALUE pairs
+                       separated by &quot;,&quot; (a backslash keeps a &quot;,&quot; or &quot;;&quot; in
+                       a value), e.g. --also &apos;width=320,nametemplate={name}-
+                       thumb&apos;; may be given many times, after the stored
+                       further outputs. An output that fails fails alone.
+                       Not with --mail, which sends one copy of a picture
+  --files-from FILE    also take the pictures listed in FILE, one a line,
+                       or standard input for &quot;-&quot;: for lists of any length,
+                       from find or another program
+  --null               with --files-from: the names are separated by NUL
+                       bytes (find -print0), so any name is safe
+  --dry-run            write nothing: print the batch&apos;s plan, each result&apos;s
+                       path, its size in pixels as written, about how many
+                       bytes it would take and what it does to a file of
+                       its name, one a line separated by tabs, then the
+                       total; the bytes come from encoding one picture of
+                       each kind (the same type and size), the heaviest
+                       kinds first, for under a second. The run writes
+                       exactly where its plan says
+  --undo               undo the last batch, from its journal: every file it
+                       replaced comes back from the Trash, and every result
+                       it wrote goes, but only while it is as the batch left
+                       it; a result changed since is left and named, and so
+                       is a file whose original cannot come back (the
+                       Trash was off, or has been emptied). With --dry-run
+                       it only says what it would do. Works after a batch
+                       that was stopped or killed, and after a restart
+  --preset NAME        start from the preset NAME instead of the stored
+                       options (--set and --also still apply on top)
+  --save-preset NAME   store the options of this command line (the stored
+                       ones or --preset&apos;s, with --set and --also) as the
+                       preset NAME, replacing one of that name, and exit
+  --list-presets       print the presets&apos; names, one a line, and exit
+  --delete-preset NAME delete the preset NAME (those that come with Tessary
+                       too) and exit
+  --answer POLICY      how to answer the questions of the batch (&quot;overwrite
+                       this file?&quot;, &quot;convert to 256 colours?&quot;):
+                         ask         ask on the terminal
+                         yes-to-all  answer &quot;Yes to all&quot; every time
+                         no-to-all   answer &quot;No to all&quot; every time
+                       Default: ask when standard input is a terminal,
+                       else no-to-all.
+  --desktop-size WxH   the desktop size used with desktop=1; default: the
+                       primary screen&apos;s size
+  --jobs N             pictures worked on at once (default: one per core)
+  --mail               resize into temporary copies and hand them to your mail
+                       client as attachments of a new message, with the mail
+                       subject and body stored by Tessary (with override=1 the
+                       overwritten pictures are attached); needs xdg-email
+  --recursive          a FILE that is a folder stands for every picture under
+                       it, depth first in name order; the batch&apos;s own
+                       &quot;resize&quot; folders are never entered, and with an
+                       absolute dest the folders below FILE are made again
+                       under it. Without it a folder is a usage error
+  --info               resize nothing: print each FILE&apos;s properties as the
+                       preview shows them, after a line &quot;== FILE&quot;: its EXIF
+                       entries as &quot;title&lt;TAB&gt;value&quot; with an empty line between
+                       the IFD groups, or its width and height when it has no
+                       EXIF, or &quot;cannot read picture&quot;
+  --list FOLDER        resize nothing: print the rows Tessary&apos;s file list shows
+                       for FOLDER, one a line: name, size, type and time,
+                       separated by tabs, &quot;..&quot; first where the list has it
+  --sort COLUMN        with --list: name (the default), size, type or time
+  --descending         with --list: the other way round (folders stay first)
+  --help               show this text and exit
+  --version            show the version and exit
+  --                   end of options: every later argument is a FILE, even
+                       one that starts with a dash
+
+While it runs, the picture being handled is shown on standard error when
+that is a terminal. At the end one line &quot;written: N, skipped: M, failed: K&quot;
+goes to standard output, counting results (a picture with further outputs
+has several), then one line &quot;PATH: reason&quot; per failed result, &quot;PATH (output
+N, NAME): reason&quot; when pictures have several. A result skipped by an answer
+or by onexists=2 is not a failure. When results were to lose metadata, a
+line says what was removed: &quot;removed: GPS position from 12 pictures,
+serial numbers from 12&quot;. When JPEG photos were to be turned without
+re-encoding, a line counts them, &quot;turned without re-encoding: 12 JPEG
+photos&quot;, then one line &quot;PATH: re-encoded, as ...&quot; for each re-encoded
+instead.
+
+With --undo, one line &quot;undone: N back from the Trash, M results removed&quot;,
+then a line &quot;PATH: reason&quot; for each file left as it is; when nothing can
+be undone it says why and does nothing.
+
+Exit status: 0 when no picture failed, 1 when one failed (with --info: one
+could not be read; with --undo: something was left, or nothing could be
+undone), 2 for a usage error (nothing is done then).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--undo undoes the last batch, and takes no FILE</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -134,6 +134,18 @@
         <source>it cannot be made as small as %1 KB</source>
         <translation>impossible de la réduire à %1 Ko</translation>
     </message>
+    <message>
+        <source>its pages are no longer those the batch planned for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turned without re-encoding: 1 JPEG photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turned without re-encoding: %1 JPEG photos</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>
@@ -156,6 +168,14 @@
     <message>
         <source>... and %1 more (see the details)</source>
         <translation>… et %1 de plus (voir les détails)</translation>
+    </message>
+    <message>
+        <source>One JPEG photo was re-encoded instead of turned without loss:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 JPEG photos were re-encoded instead of turned without loss:</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -580,6 +600,12 @@ Le créer&#xa0;?</translation>
         <source> Address </source>
         <translation> Adresse </translation>
     </message>
+    <message>
+        <source>The window&apos;s place and the list&apos;s view and columns cannot be kept for the next start.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FurtherOutputDialog</name>
@@ -840,6 +866,10 @@ Les redimensionner&#xa0;?</translation>
         <source>&amp;About ...</source>
         <translation>À &amp;propos…</translation>
     </message>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -986,6 +1016,12 @@ Les redimensionner&#xa0;?</translation>
         <source>%1: %2 is not from %3 to %4</source>
         <translation>%1&#xa0;: %2 n’est pas entre %3 et %4</translation>
     </message>
+    <message>
+        <source>The options cannot be kept.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -1084,6 +1120,22 @@ Les redimensionner&#xa0;?</translation>
     <message>
         <source>the encoder made no TIFF</source>
         <translation>l’encodeur n’a produit aucun TIFF</translation>
+    </message>
+    <message>
+        <source>it is not a JPEG file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>page %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its %1 of %2 pixels is not a whole number of its %3-pixel JPEG blocks, and a turn without re-encoding would lose its %4 edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its metadata does not fit a JPEG file&apos;s segments</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1682,6 +1734,12 @@ The Y DPI: not the same</source>
         <translation><byte value="xd"/>
 PPP verticaux&#xa0;: différents</translation>
     </message>
+    <message>
+        <source>These options cannot be kept as the default.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>
@@ -1723,6 +1781,93 @@ PPP verticaux&#xa0;: différents</translation>
     </message>
 </context>
 <context>
+    <name>Undo</name>
+    <message>
+        <source>%1: it was changed after the batch wrote it, so it is left, and the file it replaced stays in the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: it was changed after the batch wrote it, so it is left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file it replaced is no longer in the Trash, so the result is left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file the batch replaced is no longer in the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file it replaced did not go to the Trash (the Trash option was off), so it cannot come back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no batch to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last batch is still running; it can be undone once it has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last batch left nothing to undo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing of the last batch can be undone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 file comes back from the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files come back from the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 result is removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 results are removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 half-written file is removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 half-written files are removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folders it made are removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo Last Batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the last batch?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These stay as they are:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not all of the last batch could be undone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessary</name>
     <message>
         <source>Usage: tessary [--] [FILE...]
@@ -1739,373 +1884,6 @@ avec les images marquées et un aperçu de la première.
 </context>
 <context>
     <name>tessary-batch</name>
-    <message>
-        <source>Usage: tessary-batch [OPTION]... FILE...
-Resize, rotate, flip, set the DPI of and convert the pictures FILE... in one
-batch, with the options stored by Tessary (&quot;Set as default&quot; in its resize
-dialog), changed for this run by --set.
-
-Options:
-  --set NAME=VALUE     change one stored option for this run only (nothing is
-                       saved); may be given many times. NAME is one of:
-                         override         1: write over the source pictures
-                         dest             destination folder; empty: a folder
-                                          &quot;resize&quot; beside each picture;
-                                          relative: taken from each picture&apos;s
-                                          folder
-                         imagetype        0 same as source, 1 JPEG, 2 BMP,
-                                          3 GIF, 4 ICO, 5 PNG, 6 TIFF, 7 PCX,
-                                          8 WebP, 9 AVIF, 10 HEIC, 11 JPEG XL
-                         qualilty         quality of JPEG, WebP, AVIF, HEIC
-                                          and JPEG XL, 0 to 100
-                         image_to_resize  1: resize
-                         image_to_rotate  1: rotate or flip (see rotate)
-                         image_set_dpi    1: set xdpi and ydpi
-                         constraint       1: keep proportions (dialog only)
-                         desktop          1: fit into the desktop size
-                         width, height    new size
-                         wpercent,        unit of width and height:
-                         hpercent           0 pixels, 1 percent
-                         rotate           0 rotate 90 degrees left, 1 flip top
-                                          to bottom, 2 rotate 90 degrees right
-                         xdpi, ydpi       resolution to write
-                         noenlarge        1: a picture smaller than its new
-                                          size keeps its own (default 0)
-                         keepdates        1: each result gets its source&apos;s
-                                          modification time (default 1)
-                         trash            1: a file the batch replaces is
-                                          moved to the Trash (default 1)
-                         maxkb            most KB of each result: a lower
-                                          quality (JPEG, WebP, AVIF, HEIC,
-                                          JPEG XL), then a smaller size; 0: no
-                                          limit (default)
-                         mailmaxkb        with --mail: most KB of all copies
-                                          together; 0: no limit (default)
-                         nametemplate     the result&apos;s name without its
-                                          extension (default {name}):
-                                          {name} and {ext} of the source,
-                                          {w} and {h} of the result, {n} the
-                                          picture&apos;s number (from 1; {n:3}
-                                          as 001), {date} and {time} when
-                                          it was taken (YYYY-MM-DD,
-                                          HH-MM-SS), {folder} the source&apos;s
-                                          folder; &quot;/&quot; makes folders below
-                                          the destination; not used with
-                                          override=1
-                         onexists         when a result&apos;s name exists:
-                                          0 ask (default), 1 keep both
-                                          (&quot;name (2).jpg&quot;), 2 skip,
-                                          3 replace
-                         also             the stored further outputs, as
-                                          --also&apos;s, separated by &quot;;&quot;
-                         metadata         what each result keeps of the
-                                          photo&apos;s metadata: 0 everything
-                                          (default); 1 only the camera, the
-                                          lens, the exposure, the date
-                                          taken, the copyright, the colour
-                                          profile and the resolution; 2
-                                          only the colour profile and the
-                                          resolution. Whatever no list
-                                          names goes; each result is read
-                                          back by Exiv2, and one holding
-                                          anything else fails
-                         mailmetadata     the same for the copies of --mail
-                                          (default 1)
-                         srgb             1: pixels in sRGB with the sRGB
-                                          profile embedded, for the web
-                         fit              with width and height in pixels:
-                                          0 the picture takes that size
-                                          (default), 1 fill: scaled to
-                                          cover it and cropped, 2 pad:
-                                          scaled to fit inside and laid on
-                                          a canvas of that size
-                         anchor           what fill keeps: 0 the centre
-                                          (default), 1 the most interesting
-                                          part, 2 top or left, 3 bottom or
-                                          right
-                         padcolour        the canvas of pad, RGB in hex
-                                          (default FFFFFF, white); empty:
-                                          transparent where the type can be
-                         side             0 width and height (default),
-                                          1 the longer side takes width,
-                                          2 the shorter side does; the
-                                          other follows in proportion
-                       Numbers outside their range are refused: switches 0-1,
-                       imagetype 0-11, qualilty 0-100, rotate 0-2, DPI
-                       1-65535, sizes 1-65535 pixels or 1-10000 percent.
-  --also CHANGES       one further output of every picture, from the same
-                       decode: the options with CHANGES, NAME=VALUE pairs
-                       separated by &quot;,&quot; (a backslash keeps a &quot;,&quot; or &quot;;&quot; in
-                       a value), e.g. --also &apos;width=320,nametemplate={name}-
-                       thumb&apos;; may be given many times, after the stored
-                       further outputs. An output that fails fails alone.
-                       Not with --mail, which sends one copy of a picture
-  --files-from FILE    also take the pictures listed in FILE, one a line,
-                       or standard input for &quot;-&quot;: for lists of any length,
-                       from find or another program
-  --null               with --files-from: the names are separated by NUL
-                       bytes (find -print0), so any name is safe
-  --dry-run            write nothing: print the batch&apos;s plan, each result&apos;s
-                       path, its size in pixels as written, about how many
-                       bytes it would take and what it does to a file of
-                       its name, one a line separated by tabs, then the
-                       total; the bytes come from encoding a few of the
-                       pictures (the first, the middle and the last). The
-                       run writes exactly where its plan says
-  --preset NAME        start from the preset NAME instead of the stored
-                       options (--set and --also still apply on top)
-  --save-preset NAME   store the options of this command line (the stored
-                       ones or --preset&apos;s, with --set and --also) as the
-                       preset NAME, replacing one of that name, and exit
-  --list-presets       print the presets&apos; names, one a line, and exit
-  --delete-preset NAME delete the preset NAME (those that come with Tessary
-                       too) and exit
-  --answer POLICY      how to answer the questions of the batch (&quot;overwrite
-                       this file?&quot;, &quot;convert to 256 colours?&quot;):
-                         ask         ask on the terminal
-                         yes-to-all  answer &quot;Yes to all&quot; every time
-                         no-to-all   answer &quot;No to all&quot; every time
-                       Default: ask when standard input is a terminal,
-                       else no-to-all.
-  --desktop-size WxH   the desktop size used with desktop=1; default: the
-                       primary screen&apos;s size
-  --jobs N             pictures worked on at once (default: one per core)
-  --mail               resize into temporary copies and hand them to your mail
-                       client as attachments of a new message, with the mail
-                       subject and body stored by Tessary (with override=1 the
-                       overwritten pictures are attached); needs xdg-email
-  --recursive          a FILE that is a folder stands for every picture under
-                       it, depth first in name order; the batch&apos;s own
-                       &quot;resize&quot; folders are never entered, and with an
-                       absolute dest the folders below FILE are made again
-                       under it. Without it a folder is a usage error
-  --info               resize nothing: print each FILE&apos;s properties as the
-                       preview shows them, after a line &quot;== FILE&quot;: its EXIF
-                       entries as &quot;title&lt;TAB&gt;value&quot; with an empty line between
-                       the IFD groups, or its width and height when it has no
-                       EXIF, or &quot;cannot read picture&quot;
-  --list FOLDER        resize nothing: print the rows Tessary&apos;s file list shows
-                       for FOLDER, one a line: name, size, type and time,
-                       separated by tabs, &quot;..&quot; first where the list has it
-  --sort COLUMN        with --list: name (the default), size, type or time
-  --descending         with --list: the other way round (folders stay first)
-  --help               show this text and exit
-  --version            show the version and exit
-  --                   end of options: every later argument is a FILE, even
-                       one that starts with a dash
-
-While it runs, the picture being handled is shown on standard error when
-that is a terminal. At the end one line &quot;written: N, skipped: M, failed: K&quot;
-goes to standard output, counting results (a picture with further outputs
-has several), then one line &quot;PATH: reason&quot; per failed result, &quot;PATH (output
-N, NAME): reason&quot; when pictures have several. A result skipped by an answer
-or by onexists=2 is not a failure. When results were to lose metadata, a
-last line says what was removed: &quot;removed: GPS position from 12 pictures,
-serial numbers from 12&quot;.
-
-Exit status: 0 when no picture failed, 1 when one failed (with --info: one
-could not be read), 2 for a usage error (nothing is done then).
-</source>
-        <translation>Utilisation&#xa0;: tessary-batch [OPTION]... FICHIER...
-Redimensionne, fait pivoter, retourne, règle les PPP et convertit les images
-FICHIER... en un seul lot, avec les options enregistrées par Tessary
-(«&#xa0;Définir par défaut&#xa0;» dans son dialogue de redimensionnement), modifiées pour
-cette exécution par --set.
-
-Options&#xa0;:
-  --set NOM=VALEUR     changer une option enregistrée pour cette exécution
-                       seulement (rien n’est enregistré)&#xa0;; peut être répété.
-                       NOM est l’un de&#xa0;:
-                         override         1&#xa0;: écrire sur les images sources
-                         dest             dossier de destination&#xa0;; vide&#xa0;: un
-                                          dossier «&#xa0;resize&#xa0;» à côté de chaque
-                                          image&#xa0;; relatif&#xa0;: pris depuis le
-                                          dossier de chaque image
-                         imagetype        0 comme la source, 1 JPEG, 2 BMP,
-                                          3 GIF, 4 ICO, 5 PNG, 6 TIFF, 7 PCX,
-                                          8 WebP, 9 AVIF, 10 HEIC, 11 JPEG XL
-                         qualilty         qualité de JPEG, WebP, AVIF, HEIC
-                                          et JPEG XL, de 0 à 100
-                         image_to_resize  1&#xa0;: redimensionner
-                         image_to_rotate  1&#xa0;: faire pivoter ou retourner (voir
-                                          rotate)
-                         image_set_dpi    1&#xa0;: régler xdpi et ydpi
-                         constraint       1&#xa0;: garder les proportions
-                                          (dialogue seulement)
-                         desktop          1&#xa0;: ajuster à la taille du bureau
-                         width, height    nouvelle taille
-                         wpercent,        unité de la largeur et de la
-                         hpercent           hauteur&#xa0;: 0 pixels, 1 pourcentage
-                         rotate           0 pivoter de 90 degrés à gauche,
-                                          1 retourner de haut en bas,
-                                          2 pivoter de 90 degrés à droite
-                         xdpi, ydpi       résolution à écrire
-                         noenlarge        1&#xa0;: une image plus petite que sa
-                                          nouvelle taille garde la sienne
-                                          (par défaut 0)
-                         keepdates        1&#xa0;: chaque résultat reçoit la date
-                                          de modification de sa source (par
-                                          défaut 1)
-                         trash            1&#xa0;: un fichier que le lot remplace
-                                          est mis à la corbeille (par
-                                          défaut 1)
-                         maxkb            Ko maximum de chaque résultat&#xa0;:
-                                          d’abord une qualité plus basse
-                                          (JPEG, WebP, AVIF, HEIC, JPEG XL),
-                                          puis une taille plus petite&#xa0;; 0&#xa0;:
-                                          sans limite (par défaut)
-                         mailmaxkb        avec --mail&#xa0;: Ko maximum de toutes
-                                          les copies ensemble&#xa0;; 0&#xa0;: sans
-                                          limite (par défaut)
-                         nametemplate     le nom du résultat sans son
-                                          extension (par défaut {name})&#xa0;:
-                                          {name} et {ext} de la source, {w}
-                                          et {h} du résultat, {n} le numéro
-                                          de l’image (à partir de 1&#xa0;; {n:3}
-                                          donne 001), {date} et {time} de la
-                                          prise de vue (AAAA-MM-JJ,
-                                          HH-MM-SS), {folder} le dossier de
-                                          la source&#xa0;; «&#xa0;/&#xa0;» crée des
-                                          dossiers sous la destination&#xa0;; pas
-                                          avec override=1
-                         onexists         si le nom d’un résultat existe&#xa0;:
-                                          0 demander (par défaut), 1 garder
-                                          les deux («&#xa0;name (2).jpg&#xa0;»),
-                                          2 ignorer, 3 remplacer
-                         also             les sorties supplémentaires
-                                          enregistrées, comme celles de
-                                          --also, séparées par «&#xa0;;&#xa0;»
-                         metadata         ce que chaque résultat garde des
-                                          métadonnées de la photo&#xa0;: 0 tout
-                                          (par défaut)&#xa0;; 1 seulement
-                                          l’appareil, l’objectif,
-                                          l’exposition, la date de prise de
-                                          vue, le copyright, le profil de
-                                          couleur et la résolution&#xa0;; 2
-                                          seulement le profil de couleur et
-                                          la résolution. Ce qu’aucune liste
-                                          ne nomme disparaît&#xa0;; chaque
-                                          résultat est relu par Exiv2, et
-                                          celui qui contient autre chose
-                                          échoue
-                         mailmetadata     la même chose pour les copies de
-                                          --mail (par défaut 1)
-                         srgb             1&#xa0;: pixels en sRVB avec le profil
-                                          sRVB incorporé, pour le Web
-                         fit              avec largeur et hauteur en pixels&#xa0;:
-                                          0 l’image prend cette taille (par
-                                          défaut), 1 fill&#xa0;: mise à l’échelle
-                                          pour la couvrir, puis rognée,
-                                          2 pad&#xa0;: mise à l’échelle pour y
-                                          tenir, puis posée sur un fond de
-                                          cette taille
-                         anchor           ce que fill garde&#xa0;: 0 le centre
-                                          (par défaut), 1 la partie la plus
-                                          intéressante, 2 le haut ou la
-                                          gauche, 3 le bas ou la droite
-                         padcolour        le fond de pad, RVB en hexadécimal
-                                          (par défaut FFFFFF, blanc)&#xa0;; vide&#xa0;:
-                                          transparent là où le type le
-                                          permet
-                         side             0 largeur et hauteur (par défaut),
-                                          1 le côté le plus long prend la
-                                          largeur, 2 le plus court&#xa0;; l’autre
-                                          suit en proportion
-                       Les nombres hors de leur plage sont refusés&#xa0;:
-                       interrupteurs 0-1, imagetype 0-11, qualilty 0-100,
-                       rotate 0-2, PPP 1-65535, tailles 1-65535 pixels ou
-                       1-10000 pour cent.
-  --also CHANGEMENTS   une sortie supplémentaire de chaque image, à partir du
-                       même décodage&#xa0;: les options avec CHANGEMENTS, des
-                       paires NOM=VALEUR séparées par «&#xa0;,&#xa0;» (une barre
-                       oblique inverse garde une «&#xa0;,&#xa0;» ou un «&#xa0;;&#xa0;» dans une
-                       valeur), p. ex. --also
-                       &apos;width=320,nametemplate={name}-thumb&apos;&#xa0;; peut être
-                       répété, après les sorties supplémentaires
-                       enregistrées. Une sortie qui échoue échoue seule.
-                       Pas avec --mail, qui envoie une seule copie d’une
-                       image
-  --files-from FICHIER prendre aussi les images listées dans FICHIER, une par
-                       ligne, ou l’entrée standard pour «&#xa0;-&#xa0;»&#xa0;: pour des
-                       listes de toute longueur, issues de find ou d’un autre
-                       programme
-  --null               avec --files-from&#xa0;: les noms sont séparés par des
-                       octets NUL (find -print0), ainsi tout nom est sûr
-  --dry-run            ne rien écrire&#xa0;: afficher le plan du lot, le chemin de
-                       chaque résultat, sa taille en pixels, environ combien
-                       d’octets il prendrait et ce qu’il fait à un fichier de
-                       son nom, un par ligne, séparés par des tabulations,
-                       puis le total&#xa0;; les octets viennent de l’encodage de
-                       quelques images (la première, celle du milieu et la
-                       dernière). L’exécution écrit exactement là où son plan
-                       le dit
-  --preset NOM         partir du préréglage NOM au lieu des options
-                       enregistrées (--set et --also s’appliquent toujours
-                       par-dessus)
-  --save-preset NOM    enregistrer les options de cette ligne de commande
-                       (celles enregistrées ou de --preset, avec --set et
-                       --also) comme préréglage NOM, en remplaçant celui de
-                       ce nom, et quitter
-  --list-presets       afficher les noms des préréglages, un par ligne, et
-                       quitter
-  --delete-preset NOM  supprimer le préréglage NOM (ceux fournis avec Tessary
-                       aussi) et quitter
-  --answer POLITIQUE   comment répondre aux questions du lot («&#xa0;écraser ce
-                       fichier&#xa0;?&#xa0;», «&#xa0;convertir en 256 couleurs&#xa0;?&#xa0;»)&#xa0;:
-                         ask         demander dans le terminal
-                         yes-to-all  répondre «&#xa0;Oui pour tout&#xa0;» à chaque fois
-                         no-to-all   répondre «&#xa0;Non pour tout&#xa0;» à chaque fois
-                       Par défaut&#xa0;: ask si l’entrée standard est un
-                       terminal, sinon no-to-all.
-  --desktop-size LxH   la taille du bureau utilisée avec desktop=1&#xa0;; par
-                       défaut&#xa0;: la taille de l’écran principal
-  --jobs N             images traitées à la fois (par défaut&#xa0;: une par cœur)
-  --mail               redimensionner en copies temporaires et les confier à
-                       votre logiciel de messagerie en pièces jointes d’un
-                       nouveau message, avec l’objet et le corps enregistrés
-                       par Tessary (avec override=1, les images écrasées
-                       sont jointes)&#xa0;; nécessite xdg-email
-  --recursive          un FICHIER qui est un dossier représente chaque image
-                       qu’il contient, en profondeur d’abord, par ordre de
-                       nom&#xa0;; les dossiers «&#xa0;resize&#xa0;» du lot ne sont jamais
-                       parcourus, et avec une destination absolue les
-                       dossiers sous FICHIER y sont recréés. Sans cette
-                       option, un dossier est une erreur d’utilisation
-  --info               ne rien redimensionner&#xa0;: afficher les propriétés de
-                       chaque FICHIER comme l’aperçu les montre, après une
-                       ligne «&#xa0;== FICHIER&#xa0;»&#xa0;: ses entrées EXIF sous la forme
-                       «&#xa0;titre&lt;TAB&gt;valeur&#xa0;» avec une ligne vide entre les
-                       groupes IFD, ou sa largeur et sa hauteur s’il n’a pas
-                       d’EXIF, ou «&#xa0;cannot read picture&#xa0;»
-  --list DOSSIER       ne rien redimensionner&#xa0;: afficher les lignes que la
-                       liste de fichiers de Tessary montre pour DOSSIER, une
-                       par ligne&#xa0;: nom, taille, type et date, séparés par des
-                       tabulations, «&#xa0;..&#xa0;» d’abord là où la liste l’a
-  --sort COLONNE       avec --list&#xa0;: name (par défaut), size, type ou time
-  --descending         avec --list&#xa0;: dans l’autre sens (les dossiers restent
-                       en tête)
-  --help               afficher ce texte et quitter
-  --version            afficher la version et quitter
-  --                   fin des options&#xa0;: chaque argument suivant est un
-                       FICHIER, même s’il commence par un tiret
-
-Pendant l’exécution, l’image en cours est affichée sur la sortie d’erreur si
-c’est un terminal. À la fin, une ligne «&#xa0;written: N, skipped: M, failed: K&#xa0;»
-va sur la sortie standard, comptant les résultats (une image avec des sorties
-supplémentaires en a plusieurs), puis une ligne «&#xa0;CHEMIN: raison&#xa0;» par
-résultat en échec, «&#xa0;CHEMIN (output N, NOM): raison&#xa0;» quand les images en ont
-plusieurs. Un résultat ignoré par une réponse ou par onexists=2 n’est pas un
-échec. Quand des résultats devaient perdre des métadonnées, une dernière
-ligne dit ce qui a été retiré&#xa0;:
-«&#xa0;removed: GPS position from 12 pictures, serial numbers from 12&#xa0;».
-Ces lignes restent en anglais dans toutes les langues, pour que les scripts
-puissent les lire.
-
-Code de sortie&#xa0;: 0 si aucune image n’a échoué, 1 si une a échoué (avec
---info&#xa0;: si une n’a pas pu être lue), 2 pour une erreur d’utilisation (rien
-n’est fait alors).
-</translation>
-    </message>
     <message>
         <source>--sort needs name, size, type or time, not &apos;%1&apos;</source>
         <translation>--sort demande name, size, type ou time, pas «&#xa0;%1&#xa0;»</translation>
@@ -2201,6 +1979,216 @@ n’est fait alors).
     <message>
         <source>there is no picture under %1</source>
         <translation>il n’y a aucune image sous %1</translation>
+    </message>
+    <message>
+        <source>Usage: tessary-batch [OPTION]... FILE...
+Resize, rotate, flip, set the DPI of and convert the pictures FILE... in one
+batch, with the options stored by Tessary (&quot;Set as default&quot; in its resize
+dialog), changed for this run by --set.
+
+Options:
+  --set NAME=VALUE     change one stored option for this run only (nothing is
+                       saved); may be given many times. NAME is one of:
+                         override         1: write over the source pictures
+                         dest             destination folder; empty: a folder
+                                          &quot;resize&quot; beside each picture;
+                                          relative: taken from each picture&apos;s
+                                          folder
+                         imagetype        the type written, by name or
+                                          number: same (0) as the source,
+                                          jpg (1) JPEG, bmp (2) BMP,
+                                          gif (3) GIF, ico (4) ICO,
+                                          png (5) PNG, tiff (6) TIFF,
+                                          pcx (7) PCX, webp (8) WebP,
+                                          avif (9) AVIF, heic (10) HEIC,
+                                          jxl (11) JPEG XL
+                         qualilty         quality of JPEG, WebP, AVIF, HEIC
+                                          and JPEG XL, 0 to 100
+                         image_to_resize  1: resize
+                         image_to_rotate  1: rotate or flip (see rotate)
+                         image_set_dpi    1: set xdpi and ydpi
+                         constraint       1: keep proportions (dialog only)
+                         desktop          1: fit into the desktop size
+                         width, height    new size
+                         wpercent,        unit of width and height:
+                         hpercent           pixels (0), percent (1)
+                         rotate           left (0) 90 degrees, flip (1) top
+                                          to bottom, right (2) 90 degrees
+                         xdpi, ydpi       resolution to write
+                         noenlarge        1: a picture smaller than its new
+                                          size keeps its own (default 0)
+                         keepdates        1: each result gets its source&apos;s
+                                          modification time (default 1)
+                         trash            1: a file the batch replaces is
+                                          moved to the Trash (default 1)
+                         maxkb            most KB of each result: a lower
+                                          quality (JPEG, WebP, AVIF, HEIC,
+                                          JPEG XL), then a smaller size; 0: no
+                                          limit (default)
+                         mailmaxkb        with --mail: most KB of all copies
+                                          together; 0: no limit (default)
+                         nametemplate     the result&apos;s name without its
+                                          extension (default {name}):
+                                          {name} and {ext} of the source,
+                                          {w} and {h} of the result, {n} the
+                                          picture&apos;s number (from 1; {n:3}
+                                          as 001), {date} and {time} when
+                                          it was taken (YYYY-MM-DD,
+                                          HH-MM-SS), {folder} the source&apos;s
+                                          folder; &quot;/&quot; makes folders below
+                                          the destination; not used with
+                                          override=1
+                         onexists         when a result&apos;s name exists:
+                                          ask (0, default), keep-both (1:
+                                          &quot;name (2).jpg&quot;), skip (2),
+                                          replace (3)
+                         also             the stored further outputs, as
+                                          --also&apos;s, separated by &quot;;&quot;
+                         metadata         what each result keeps of the
+                                          photo&apos;s metadata: all (0, the
+                                          default); private (1): only the
+                                          camera, the lens, the exposure,
+                                          the date taken, the copyright,
+                                          the colour profile and the
+                                          resolution; profile (2): only the
+                                          colour profile and the
+                                          resolution. Whatever no list
+                                          names goes; each result is read
+                                          back by Exiv2, and one holding
+                                          anything else fails
+                         mailmetadata     the same for the copies of --mail
+                                          (default private)
+                         srgb             1: pixels in sRGB with the sRGB
+                                          profile embedded, for the web
+                         fit              with width and height in pixels:
+                                          stretch (0, default): the picture
+                                          takes that size; fill (1): scaled
+                                          to cover it and cropped; pad (2):
+                                          scaled to fit inside and laid on
+                                          a canvas of that size
+                         anchor           what fill keeps: centre (0,
+                                          default), attention (1): the most
+                                          interesting part, start (2): top
+                                          or left, end (3): bottom or right
+                         padcolour        the canvas of pad, RGB in hex
+                                          (default FFFFFF, white); empty:
+                                          transparent where the type can be
+                         side             both (0, default): width and
+                                          height; longer (1): the longer
+                                          side takes width; shorter (2):
+                                          the shorter does; the other
+                                          follows in proportion
+                         lossless         1: a JPEG only turned, flipped,
+                                          set upright by its EXIF
+                                          orientation or given a DPI, and
+                                          written as JPEG, keeps its own
+                                          compressed data, turned, and is
+                                          not re-encoded (default); one
+                                          whose turned edge is not a whole
+                                          number of JPEG blocks is
+                                          re-encoded whole instead, and the
+                                          run says so; 0: always re-encode
+                       An option whose values have names above takes the name
+                       or its number (fit=pad or fit=2); another word is
+                       refused with the names. Numbers outside their range
+                       are refused: switches 0-1, imagetype 0-11, qualilty
+                       0-100, rotate 0-2, DPI 1-65535, sizes 1-65535 pixels
+                       or 1-10000 percent.
+  --also CHANGES       one further output of every picture, from the same
+                       decode: the options with CHANGES, NAME=VALUE pairs
+                       separated by &quot;,&quot; (a backslash keeps a &quot;,&quot; or &quot;;&quot; in
+                       a value), e.g. --also &apos;width=320,nametemplate={name}-
+                       thumb&apos;; may be given many times, after the stored
+                       further outputs. An output that fails fails alone.
+                       Not with --mail, which sends one copy of a picture
+  --files-from FILE    also take the pictures listed in FILE, one a line,
+                       or standard input for &quot;-&quot;: for lists of any length,
+                       from find or another program
+  --null               with --files-from: the names are separated by NUL
+                       bytes (find -print0), so any name is safe
+  --dry-run            write nothing: print the batch&apos;s plan, each result&apos;s
+                       path, its size in pixels as written, about how many
+                       bytes it would take and what it does to a file of
+                       its name, one a line separated by tabs, then the
+                       total; the bytes come from encoding one picture of
+                       each kind (the same type and size), the heaviest
+                       kinds first, for under a second. The run writes
+                       exactly where its plan says
+  --undo               undo the last batch, from its journal: every file it
+                       replaced comes back from the Trash, and every result
+                       it wrote goes, but only while it is as the batch left
+                       it; a result changed since is left and named, and so
+                       is a file whose original cannot come back (the
+                       Trash was off, or has been emptied). With --dry-run
+                       it only says what it would do. Works after a batch
+                       that was stopped or killed, and after a restart
+  --preset NAME        start from the preset NAME instead of the stored
+                       options (--set and --also still apply on top)
+  --save-preset NAME   store the options of this command line (the stored
+                       ones or --preset&apos;s, with --set and --also) as the
+                       preset NAME, replacing one of that name, and exit
+  --list-presets       print the presets&apos; names, one a line, and exit
+  --delete-preset NAME delete the preset NAME (those that come with Tessary
+                       too) and exit
+  --answer POLICY      how to answer the questions of the batch (&quot;overwrite
+                       this file?&quot;, &quot;convert to 256 colours?&quot;):
+                         ask         ask on the terminal
+                         yes-to-all  answer &quot;Yes to all&quot; every time
+                         no-to-all   answer &quot;No to all&quot; every time
+                       Default: ask when standard input is a terminal,
+                       else no-to-all.
+  --desktop-size WxH   the desktop size used with desktop=1; default: the
+                       primary screen&apos;s size
+  --jobs N             pictures worked on at once (default: one per core)
+  --mail               resize into temporary copies and hand them to your mail
+                       client as attachments of a new message, with the mail
+                       subject and body stored by Tessary (with override=1 the
+                       overwritten pictures are attached); needs xdg-email
+  --recursive          a FILE that is a folder stands for every picture under
+                       it, depth first in name order; the batch&apos;s own
+                       &quot;resize&quot; folders are never entered, and with an
+                       absolute dest the folders below FILE are made again
+                       under it. Without it a folder is a usage error
+  --info               resize nothing: print each FILE&apos;s properties as the
+                       preview shows them, after a line &quot;== FILE&quot;: its EXIF
+                       entries as &quot;title&lt;TAB&gt;value&quot; with an empty line between
+                       the IFD groups, or its width and height when it has no
+                       EXIF, or &quot;cannot read picture&quot;
+  --list FOLDER        resize nothing: print the rows Tessary&apos;s file list shows
+                       for FOLDER, one a line: name, size, type and time,
+                       separated by tabs, &quot;..&quot; first where the list has it
+  --sort COLUMN        with --list: name (the default), size, type or time
+  --descending         with --list: the other way round (folders stay first)
+  --help               show this text and exit
+  --version            show the version and exit
+  --                   end of options: every later argument is a FILE, even
+                       one that starts with a dash
+
+While it runs, the picture being handled is shown on standard error when
+that is a terminal. At the end one line &quot;written: N, skipped: M, failed: K&quot;
+goes to standard output, counting results (a picture with further outputs
+has several), then one line &quot;PATH: reason&quot; per failed result, &quot;PATH (output
+N, NAME): reason&quot; when pictures have several. A result skipped by an answer
+or by onexists=2 is not a failure. When results were to lose metadata, a
+line says what was removed: &quot;removed: GPS position from 12 pictures,
+serial numbers from 12&quot;. When JPEG photos were to be turned without
+re-encoding, a line counts them, &quot;turned without re-encoding: 12 JPEG
+photos&quot;, then one line &quot;PATH: re-encoded, as ...&quot; for each re-encoded
+instead.
+
+With --undo, one line &quot;undone: N back from the Trash, M results removed&quot;,
+then a line &quot;PATH: reason&quot; for each file left as it is; when nothing can
+be undone it says why and does nothing.
+
+Exit status: 0 when no picture failed, 1 when one failed (with --info: one
+could not be read; with --undo: something was left, or nothing could be
+undone), 2 for a usage error (nothing is done then).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--undo undoes the last batch, and takes no FILE</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
