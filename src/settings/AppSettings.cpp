@@ -50,8 +50,9 @@ void AppSettings::LoadResizeSettings() {
     if (!key)
         key = RegistryKey::Create();
     for (const ResizeSettingsField& field : ResizeSettingsFields()) {
-        if (field.number) {
-            key->QueryDword(field.name, this->*field.number);
+        if (field.get) {
+            if (uint32_t value = 0; key->QueryDword(field.name, value))
+                field.set(*this, value);
             continue;
         }
         // A missing "dest" means "the resize folder beside each picture",
@@ -134,8 +135,8 @@ void AppSettings::LoadLayoutSettings() {
 QString AppSettings::SaveResizeSettings() const {
     std::unique_ptr<RegistryKey> key = RegistryKey::Create();
     for (const ResizeSettingsField& field : ResizeSettingsFields()) {
-        if (field.number)
-            key->SetDword(field.name, this->*field.number);
+        if (field.get)
+            key->SetDword(field.name, field.get(*this));
         else
             key->SetString(field.name, this->*field.text);
     }

@@ -85,10 +85,16 @@ QString PresetStore::FilePath() {
 
 PresetStore::PresetStore() {
     Read();
-    // The first use keeps the program's presets; two first uses at once
-    // write the same file.
-    if (usable_ && !QFileInfo::exists(FilePath()))
-        Write();
+    if (!usable_ || QFileInfo::exists(FilePath()))
+        return;
+    // The first use keeps the program's presets, under the writers' lock:
+    // another program may have saved one since this one looked.
+    QDir().mkpath(RegistryKey::ConfigFolder());
+    if (const std::unique_ptr<FileLock> lock = FileLock::TakeFolder(RegistryKey::ConfigFolder())) {
+        Read();
+        if (usable_ && !QFileInfo::exists(FilePath()))
+            Write();
+    }
 }
 
 void PresetStore::Read() {

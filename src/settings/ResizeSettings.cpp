@@ -6,17 +6,14 @@
 
 #include <QRegularExpression>
 
+#include <type_traits>
+#include <utility>
+
 namespace {
 constexpr uint32_t kFlag = 1;
 constexpr uint32_t kMostType = 11;
 constexpr uint32_t kMostQuality = 100;
-constexpr uint32_t kMostRotate = 2;
 constexpr uint32_t kMostKb = 2 * 1024 * 1024; // 2 GiB: beyond any mail or picture
-constexpr uint32_t kMostOnExists = 3;
-constexpr uint32_t kMostMetadata = 2;
-constexpr uint32_t kMostFit = 2;
-constexpr uint32_t kMostAnchor = 3;
-constexpr uint32_t kMostSide = 2;
 constexpr int kColourTextBytes = 8;
 constexpr QChar kEscape = u'\\';
 constexpr QChar kChangeSeparator = u',';
@@ -95,42 +92,75 @@ QStringList ResizeSettingValueNames(const QString& option) {
     return {};
 }
 
+namespace {
+
+// The field of a number, a switch or a choice stored as a number.
+template <auto Member>
+ResizeSettingsField Number(const QString& name, uint32_t lowest, uint32_t highest) {
+    using Type = std::remove_cvref_t<decltype(std::declval<ResizeSettings>().*Member)>;
+    ResizeSettingsField field{name};
+    field.get = [](const ResizeSettings& s) { return uint32_t(s.*Member); };
+    field.set = [](ResizeSettings& s, uint32_t value) {
+        if constexpr (std::is_same_v<Type, bool>)
+            s.*Member = value <= 1 ? value == 1 : ResizeSettings().*Member;
+        else
+            s.*Member = Type(value);
+    };
+    field.lowest = lowest;
+    field.highest = highest;
+    return field;
+}
+
+template <auto Member>
+ResizeSettingsField Switch(const QString& name) {
+    return Number<Member>(name, 0, kFlag);
+}
+
+ResizeSettingsField Text(const QString& name, QString ResizeSettings::*text, int bytes) {
+    ResizeSettingsField field{name};
+    field.text = text;
+    field.textBytes = bytes;
+    return field;
+}
+
+} // namespace
+
 const std::array<ResizeSettingsField, 32>& ResizeSettingsFields() {
     using S = ResizeSettings;
     namespace N = SettingsName;
     static const std::array<ResizeSettingsField, 32> fields{{
-        {N::Override, &S::override, 0, kFlag},
-        {N::Dest, nullptr, 0, 0, &S::dest, kPathTextBytes},
-        {N::ImageType, &S::imagetype, 0, kMostType},
-        {N::Quality, &S::qualilty, 0, kMostQuality},
-        {N::ImageToResize, &S::image_to_resize, 0, kFlag},
-        {N::ImageToRotate, &S::image_to_rotate, 0, kFlag},
-        {N::ImageSetDpi, &S::image_set_dpi, 0, kFlag},
-        {N::Constraint, &S::constraint, 0, kFlag},
-        {N::Desktop, &S::desktop, 0, kFlag},
-        {N::Height, &S::height, 1, kMostPixels},
-        {N::Width, &S::width, 1, kMostPixels},
-        {N::HPercent, &S::hpercent, 0, kFlag},
-        {N::WPercent, &S::wpercent, 0, kFlag},
-        {N::Rotate, &S::rotate, 0, kMostRotate},
-        {N::XDpi, &S::xdpi, 1, kMostDpi},
-        {N::YDpi, &S::ydpi, 1, kMostDpi},
-        {N::NoEnlarge, &S::noenlarge, 0, kFlag},
-        {N::KeepDates, &S::keepdates, 0, kFlag},
-        {N::Trash, &S::trash, 0, kFlag},
-        {N::MaxKb, &S::maxkb, 0, kMostKb},
-        {N::MailMaxKb, &S::mailmaxkb, 0, kMostKb},
-        {N::NameTemplate, nullptr, 0, 0, &S::nametemplate, kPathTextBytes},
-        {N::OnExists, &S::onexists, 0, kMostOnExists},
-        {N::Also, nullptr, 0, 0, &S::also, kAlsoTextBytes},
-        {N::Metadata, &S::metadata, 0, kMostMetadata},
-        {N::MailMetadata, &S::mailmetadata, 0, kMostMetadata},
-        {N::Srgb, &S::srgb, 0, kFlag},
-        {N::Fit, &S::fit, 0, kMostFit},
-        {N::Anchor, &S::anchor, 0, kMostAnchor},
-        {N::PadColour, nullptr, 0, 0, &S::padcolour, kColourTextBytes},
-        {N::Side, &S::side, 0, kMostSide},
-        {N::Lossless, &S::lossless, 0, kFlag},
+        Switch<&S::override>(N::Override),
+        Text(N::Dest, &S::dest, kPathTextBytes),
+        Number<&S::imagetype>(N::ImageType, 0, kMostType),
+        Number<&S::qualilty>(N::Quality, 0, kMostQuality),
+        Switch<&S::image_to_resize>(N::ImageToResize),
+        Switch<&S::image_to_rotate>(N::ImageToRotate),
+        Switch<&S::image_set_dpi>(N::ImageSetDpi),
+        Switch<&S::constraint>(N::Constraint),
+        Switch<&S::desktop>(N::Desktop),
+        Number<&S::height>(N::Height, 1, kMostPixels),
+        Number<&S::width>(N::Width, 1, kMostPixels),
+        Switch<&S::hpercent>(N::HPercent),
+        Switch<&S::wpercent>(N::WPercent),
+        Number<&S::rotate>(N::Rotate, 0, uint32_t(Turn::Right)),
+        Number<&S::xdpi>(N::XDpi, 1, kMostDpi),
+        Number<&S::ydpi>(N::YDpi, 1, kMostDpi),
+        Switch<&S::noenlarge>(N::NoEnlarge),
+        Switch<&S::keepdates>(N::KeepDates),
+        Switch<&S::trash>(N::Trash),
+        Number<&S::maxkb>(N::MaxKb, 0, kMostKb),
+        Number<&S::mailmaxkb>(N::MailMaxKb, 0, kMostKb),
+        Text(N::NameTemplate, &S::nametemplate, kPathTextBytes),
+        Number<&S::onexists>(N::OnExists, 0, uint32_t(OnExists::Replace)),
+        Text(N::Also, &S::also, kAlsoTextBytes),
+        Number<&S::metadata>(N::Metadata, 0, uint32_t(MetadataKept::Profile)),
+        Number<&S::mailmetadata>(N::MailMetadata, 0, uint32_t(MetadataKept::Profile)),
+        Switch<&S::srgb>(N::Srgb),
+        Number<&S::fit>(N::Fit, 0, uint32_t(Fit::Pad)),
+        Number<&S::anchor>(N::Anchor, 0, uint32_t(Anchor::End)),
+        Text(N::PadColour, &S::padcolour, kColourTextBytes),
+        Number<&S::side>(N::Side, 0, uint32_t(SideRule::Shorter)),
+        Switch<&S::lossless>(N::Lossless),
     }};
     return fields;
 }
@@ -161,7 +191,7 @@ bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QStri
             if (word == other)
                 word = usual;
         if (const qsizetype index = names.indexOf(word); index >= 0) {
-            settings.*field->number = uint32_t(index);
+            field->set(settings, uint32_t(index));
             return true;
         }
         error = QStringLiteral("%1: '%2' is none of %3, nor their numbers 0 to %4")
@@ -174,7 +204,12 @@ bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QStri
         error = TrText("Options", "%1: '%2' is not a number from 0 to 4294967295").arg(name, value);
         return false;
     }
-    settings.*field->number = uint32_t(number);
+    // A switch cannot hold a number beyond its range to be judged later.
+    if (field->highest == kFlag && number > kFlag) {
+        error = QStringLiteral("%1: %2 is not from 0 to 1").arg(name).arg(number);
+        return false;
+    }
+    field->set(settings, uint32_t(number));
     return true;
 }
 
@@ -213,17 +248,17 @@ QString JoinFurtherOutputs(const QStringList& outputs) {
 }
 
 uint32_t HighestValue(const ResizeSettingsField& field, const ResizeSettings& settings) {
-    if ((field.number == &ResizeSettings::width && settings.wpercent == 1) ||
-        (field.number == &ResizeSettings::height && settings.hpercent == 1))
+    if ((field.name == SettingsName::Width && settings.wpercent) ||
+        (field.name == SettingsName::Height && settings.hpercent))
         return kMostPercent;
     return field.highest;
 }
 
 const ResizeSettingsField* FirstOutOfRange(const ResizeSettings& settings) {
     for (const ResizeSettingsField& field : ResizeSettingsFields()) {
-        if (!field.number)
+        if (!field.get)
             continue;
-        const uint32_t value = settings.*field.number;
+        const uint32_t value = field.get(settings);
         if (value < field.lowest || value > HighestValue(field, settings))
             return &field;
     }
@@ -236,7 +271,7 @@ QString OutOfRangeText(const ResizeSettings& settings) {
         return {};
     return TrText("Options", "%1: %2 is not from %3 to %4")
         .arg(field->name)
-        .arg(settings.*field->number)
+        .arg(field->get(settings))
         .arg(field->lowest)
         .arg(HighestValue(*field, settings));
 }
@@ -244,5 +279,5 @@ QString OutOfRangeText(const ResizeSettings& settings) {
 void DefaultOutOfRange(ResizeSettings& settings) {
     const ResizeSettings defaults;
     while (const ResizeSettingsField* field = FirstOutOfRange(settings))
-        settings.*field->number = defaults.*field->number;
+        field->set(settings, field->get(defaults));
 }
