@@ -149,7 +149,7 @@ private:
     // mail client on any system compares names.
     void MailCopy(PlannedResult& result, const ResizeSettings& output, const NameFields& fields) {
         ResizeSettings named = output;
-        named.override = 0;
+        named.override = false;
         result.path =
             PlanOutput(plan_.sources[result.picture], named, true, request_.mailFolder, fields)
                 .path;
@@ -173,7 +173,7 @@ private:
                                                        : PlannedResult::Name::Replace;
         if (header.PageCount() > 1 && !ImageFormat::HoldsPages(result.form.format))
             result.reason = TrText("Batch", "it has %1 pages and only its first could be written "
-                                           "in its place, so it is kept as it is")
+                                            "in its place, so it is kept as it is")
                                 .arg(header.PageCount());
         Claim(result);
     }
@@ -226,13 +226,13 @@ private:
             if (source != sourceIds_.end())
                 return {Holder::Source,
                         TrText("Batch", "it would be written over the source picture %1, which is "
-                                       "not to be overwritten")
+                                        "not to be overwritten")
                             .arg(ShownFileName(plan_.sources[source->second]))};
         }
         if (const auto other = claimed_.find(PathIdentity(path)); other != claimed_.end())
             return {Holder::OtherResult,
                     TrText("Batch", "another result of this batch, from %1, has "
-                                   "its name")
+                                    "its name")
                         .arg(ShownFileName(plan_.sources[other.value()]))};
         return {Present(path) ? Holder::File : Holder::Nothing, {}};
     }
@@ -299,7 +299,7 @@ QString BatchPlan::PathFor(const PlannedResult& result, const NameFields& fields
         return {};
     }
     ResizeSettings output = outputs[size_t(result.recipe)];
-    output.override = 0;
+    output.override = false;
     const QString subfolder =
         result.picture < request.subfolders.size() ? request.subfolders[result.picture] : QString();
     path = PlanOutput(sources[result.picture], SettingsForSubfolder(output, subfolder),

@@ -13,9 +13,6 @@
 #include <cmath>
 
 namespace {
-constexpr uint32_t kRotateLeft = 0;
-constexpr uint32_t kFlip = 1;
-constexpr uint32_t kRotateRight = 2;
 
 // The types whose pixels can be transparent.
 bool HoldsAlpha(uint32_t format) {
@@ -26,10 +23,10 @@ bool HoldsAlpha(uint32_t format) {
 JpegTurn AskedTurn(const ResizeSettings& settings) {
     if (!settings.image_to_rotate)
         return JpegTurn::None;
-    return settings.rotate == kRotateLeft    ? JpegTurn::Left
-           : settings.rotate == kFlip        ? JpegTurn::FlipTopBottom
-           : settings.rotate == kRotateRight ? JpegTurn::Right
-                                             : JpegTurn::None;
+    return settings.rotate == Turn::Left    ? JpegTurn::Left
+           : settings.rotate == Turn::Flip  ? JpegTurn::FlipTopBottom
+           : settings.rotate == Turn::Right ? JpegTurn::Right
+                                            : JpegTurn::None;
 }
 
 // Whether a result of image changes no pixel but by turning them: a JPEG
@@ -138,11 +135,11 @@ bool Transform(CxImage& image, const ResizeSettings& settings, const ResultForm&
     else if (ok && form.fit == Fit::Pad)
         ok = image.Pad(int(form.frameWidth), int(form.frameHeight), form.colour, form.transparent);
     if (ok && settings.image_to_rotate) {
-        if (settings.rotate == kRotateLeft)
+        if (settings.rotate == Turn::Left)
             ok = image.RotateLeft();
-        else if (settings.rotate == kFlip)
+        else if (settings.rotate == Turn::Flip)
             ok = image.Flip();
-        else if (settings.rotate == kRotateRight)
+        else if (settings.rotate == Turn::Right)
             ok = image.RotateRight();
     }
     return ok;
@@ -154,7 +151,7 @@ QString PadColourError(const QString& text) {
     if (text.isEmpty() || kHexColour.match(text).hasMatch())
         return {};
     return TrText("Batch", "The padding colour \"%1\" is not an RGB colour in hex, such as "
-                          "FFFFFF for white, nor empty for transparent.")
+                           "FFFFFF for white, nor empty for transparent.")
         .arg(text);
 }
 
@@ -166,7 +163,7 @@ QString PlanResult(const ResizeSettings& settings, const CxImage& image, Desktop
     form.limit = int64_t(settings.maxkb) * 1024;
     form.metadata = int(settings.metadata);
     form.quarterTurn = settings.image_to_rotate &&
-                       (settings.rotate == kRotateLeft || settings.rotate == kRotateRight);
+                       (settings.rotate == Turn::Left || settings.rotate == Turn::Right);
     form.pages.clear();
     const ResultForm unsized = form;
     if (const QString why = PlanSize(settings, image.GetWidth(), image.GetHeight(), desktop, form);
@@ -233,7 +230,7 @@ bool EncodeResult(CxImage& image, const ResizeSettings& settings, const ResultFo
     if (ImageFormat::IsLossy(form.format))
         image.SetJpegQuality(uint8_t(settings.qualilty & 0xff));
     image.SetMetadataLevel(form.metadata);
-    image.SetSrgb(settings.srgb != 0);
+    image.SetSrgb(settings.srgb);
     if (form.limit > 0)
         return EncodeWithin(image, form.format, form.limit, bytes, why);
     if (image.Encode(form.format, bytes))

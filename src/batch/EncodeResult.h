@@ -24,10 +24,10 @@ struct ResultForm {
     int metadata = 0;  // a MetadataLevel
     // Fill or pad: after the resample, cropped or laid on a canvas of
     // frameWidth x frameHeight.
-    uint32_t fit = Fit::Stretch;
+    Fit fit = Fit::Stretch;
     int64_t frameWidth = 0;
     int64_t frameHeight = 0;
-    uint32_t anchor = Anchor::Centre;
+    Anchor anchor = Anchor::Centre;
     uint32_t colour = 0xffffff;
     bool transparent = false;
 

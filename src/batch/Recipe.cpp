@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "batch/Recipe.h"
 
-#include "codec/ImageFormat.h"
-#include "codec/PictureTypeTable.h"
 #include "batch/EncodeResult.h"
 #include "batch/NameTemplate.h"
 #include "batch/TargetSize.h"
+#include "codec/ImageFormat.h"
+#include "codec/PictureTypeTable.h"
 #include "platform/UiText.h"
 #include "settings/SettingsNames.h"
 
 ResizeSettings FurtherOutput(const ResizeSettings& settings, const QString& text, QString& error) {
     ResizeSettings output = settings;
-    output.override = 0;
+    output.override = false;
     output.also.clear();
     OptionChanges changes;
     if (!ParseOptionChanges(text, changes, error))

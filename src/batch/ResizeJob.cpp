@@ -523,7 +523,7 @@ void ResizeJob::Deliver(const QByteArray& bytes, int width, int height, const Cx
             journal_->Undone(put);
         if (why != kNameTaken)
             break;
-        const uint32_t onexists = output.settings->onexists;
+        const OnExists onexists = output.settings->onexists;
         if (onexists == OnExists::KeepBoth) {
             path = names_->NextFree(planned.path);
             continue;

@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr uint32_t kUnitPixel = 0;
-constexpr uint32_t kUnitPercent = 1;
-
 struct Size64 {
     int64_t width;
     int64_t height;
@@ -27,12 +24,8 @@ Size64 FitToDesktop(int64_t w, int64_t h, DesktopSize desktop) {
     return {W, H};
 }
 
-int64_t Side(uint32_t value, uint32_t unit, int64_t pictureSide) {
-    if (unit == kUnitPixel)
-        return value;
-    if (unit == kUnitPercent)
-        return (int64_t(value) * pictureSide) / 100;
-    return 0;
+int64_t Side(uint32_t value, bool percent, int64_t pictureSide) {
+    return percent ? (int64_t(value) * pictureSide) / 100 : value;
 }
 
 // Both sides at once: the desktop rule needs both, and so callers of either

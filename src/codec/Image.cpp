@@ -74,11 +74,8 @@ bool CxImage::Flip() {
     return d->Turn([](const VImage& page) { return page.flip(VIPS_DIRECTION_VERTICAL); });
 }
 
-bool CxImage::Crop(int width, int height, uint32_t anchor) {
-    constexpr uint32_t kAttention = 1;
-    constexpr uint32_t kStart = 2;
-    constexpr uint32_t kEnd = 3;
-    if (anchor == kAttention && (d->pages <= 1 || d->PagesApart()))
+bool CxImage::Crop(int width, int height, Anchor anchor) {
+    if (anchor == Anchor::Attention && (d->pages <= 1 || d->PagesApart()))
         return d->Turn([=](const VImage& page) {
             return page.smartcrop(std::min(width, page.width()), std::min(height, page.height()),
                                   VImage::option()->set("interesting", VIPS_INTERESTING_ATTENTION));
@@ -90,7 +87,7 @@ bool CxImage::Crop(int width, int height, uint32_t anchor) {
     return d->Turn([=, &window](const VImage& page) {
         const int w = std::min(width, page.width());
         const int h = std::min(height, page.height());
-        if (anchor == kAttention && !window) {
+        if (anchor == Anchor::Attention && !window) {
             int x = 0;
             int y = 0;
             page.smartcrop(w, h,
@@ -101,14 +98,14 @@ bool CxImage::Crop(int width, int height, uint32_t anchor) {
             window = std::pair(std::clamp(x - w / 2, 0, page.width() - w),
                                std::clamp(y - h / 2, 0, page.height() - h));
         }
-        const int left = window             ? window->first
-                         : anchor == kStart ? 0
-                         : anchor == kEnd   ? page.width() - w
-                                            : (page.width() - w) / 2;
-        const int top = window             ? window->second
-                        : anchor == kStart ? 0
-                        : anchor == kEnd   ? page.height() - h
-                                           : (page.height() - h) / 2;
+        const int left = window                    ? window->first
+                         : anchor == Anchor::Start ? 0
+                         : anchor == Anchor::End   ? page.width() - w
+                                                   : (page.width() - w) / 2;
+        const int top = window                    ? window->second
+                        : anchor == Anchor::Start ? 0
+                        : anchor == Anchor::End   ? page.height() - h
+                                                  : (page.height() - h) / 2;
         return page.extract_area(left, top, w, h);
     });
 }
@@ -159,7 +156,7 @@ bool CxImage::Encode(uint32_t format, QByteArray& encoded) {
     if (ImageFormat::HoldsPages(format) &&
         (d->filePages > d->pages || (d->PagesApart() && !ImageFormat::HoldsPagesApart(format))))
         return d->Fail(TrText("Picture", "its %1 pages differ in size, and a picture of this type "
-                                      "keeps its pages in one size")
+                                         "keeps its pages in one size")
                            .arg(d->filePages));
     ++encodes;
     const EncodeRequest request = d->Request(format);
@@ -343,7 +340,8 @@ bool CxImage::EachPage(const std::function<bool(CxImage& page, int index)>& fn) 
         page.d->valid = true;
         page.d->type = d->type;
         if (!fn(page, int(index)))
-            return d->Fail(TrText("Picture", "page %1: %2").arg(index + 1).arg(page.GetLastError()));
+            return d->Fail(
+                TrText("Picture", "page %1: %2").arg(index + 1).arg(page.GetLastError()));
         pages[index] = page.d->image;
     }
     const PipelineLock lock;

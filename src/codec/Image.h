@@ -3,6 +3,7 @@
 
 #include "codec/ImageFormat.h"
 #include "codec/JpegTransform.h"
+#include "settings/ResizeSettings.h"
 
 #include <QList>
 #include <QSize>
@@ -50,10 +51,10 @@ public:
     bool RotateLeft();  // 90 degrees counter-clockwise
     bool RotateRight(); // 90 degrees clockwise
     bool Flip();        // top to bottom
-    // Keeps a width x height part of each page: anchor 0 the centre, 1 the
-    // most interesting part (libvips' attention), 2 the top or left, 3 the
-    // bottom or right. A side larger than the picture's stays the picture's.
-    bool Crop(int width, int height, uint32_t anchor);
+    // Keeps a width x height part of each page, the anchor part (attention:
+    // libvips' most interesting part). A side larger than the picture's
+    // stays the picture's.
+    bool Crop(int width, int height, Anchor anchor);
     // Lays each page centred on a canvas of width x height in colour
     // (0xRRGGBB), or transparent, which gives the picture an alpha channel.
     bool Pad(int width, int height, uint32_t colour, bool transparent);

@@ -20,9 +20,19 @@ struct PictureType {
 
 class PictureTypeTable {
 public:
+    // The stored codes of the types (the "imagetype" option).
     static constexpr uint32_t SameAsSource = 0;
     static constexpr uint32_t Jpeg = 1;
+    static constexpr uint32_t Bmp = 2;
     static constexpr uint32_t Gif = 3;
+    static constexpr uint32_t Ico = 4;
+    static constexpr uint32_t Png = 5;
+    static constexpr uint32_t Tiff = 6;
+    static constexpr uint32_t Pcx = 7;
+    static constexpr uint32_t Webp = 8;
+    static constexpr uint32_t Avif = 9;
+    static constexpr uint32_t Heic = 10;
+    static constexpr uint32_t Jxl = 11;
 
     // Searched from the top: the first row with a code gives its extension
     // and name (so JPEG output is named ".jpg", never ".jpeg").

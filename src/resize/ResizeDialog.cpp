@@ -27,6 +27,11 @@ namespace {
 namespace Id = ResizeDialogId;
 namespace Text = ResizeDialogText;
 
+// The choice a list box shows, its items in the choice's order.
+template <typename Choice> Choice Chosen(const QComboBox* box) {
+    return Choice(std::max(box->currentIndex(), 0));
+}
+
 const QColor kWarning(255, 0, 0);
 const QColor kNormal(0, 0, 0);
 
@@ -103,12 +108,12 @@ void ResizeDialog::Open() {
     for (int i = 0; i < 3; ++i)
         rotate_[i]->setAutoExclusive(false);
     for (int i = 0; i < 3; ++i) {
-        rotate_[i]->setChecked(settings_.rotate == uint32_t(i));
+        rotate_[i]->setChecked(settings_.rotate == Turn(i));
         rotate_[i]->setAutoExclusive(true);
     }
-    noEnlargeBox_->setChecked(settings_.noenlarge != 0);
-    keepDatesBox_->setChecked(settings_.keepdates != 0);
-    trashBox_->setChecked(settings_.trash != 0);
+    noEnlargeBox_->setChecked(settings_.noenlarge);
+    keepDatesBox_->setChecked(settings_.keepdates);
+    trashBox_->setChecked(settings_.trash);
     maxKb_ = settings_.maxkb;
     mailMaxKb_ = settings_.mailmaxkb;
     nameTemplateEdit_->setText(settings_.nametemplate);
@@ -122,7 +127,7 @@ void ResizeDialog::Open() {
     FillPresets(presetBox_->currentIndex() > 0 ? presetBox_->currentText() : QString());
     metadataBox_->setCurrentIndex(int(settings_.metadata));
     mailMetadataBox_->setCurrentIndex(int(settings_.mailmetadata));
-    srgbBox_->setChecked(settings_.srgb != 0);
+    srgbBox_->setChecked(settings_.srgb);
     ShowValues();
 
     settings_.override ? OverwriteRule() : FolderRule();
@@ -242,9 +247,11 @@ void ResizeDialog::WriteTo(ResizeSettings& s) const {
     s.constraint = constrain_;
     s.height = height_;
     s.width = width_;
-    s.hpercent = uint32_t(std::max(heightUnit_, 0));
-    s.wpercent = uint32_t(std::max(widthUnit_, 0));
-    s.rotate = rotate_[1]->isChecked() ? 1 : rotate_[2]->isChecked() ? 2 : 0;
+    s.hpercent = heightUnit_ == 1;
+    s.wpercent = widthUnit_ == 1;
+    s.rotate = rotate_[1]->isChecked()   ? Turn::Flip
+               : rotate_[2]->isChecked() ? Turn::Right
+                                         : Turn::Left;
     s.xdpi = xdpi_;
     s.ydpi = ydpi_;
     s.noenlarge = noEnlargeBox_->isChecked() ? 1 : 0;
@@ -253,15 +260,15 @@ void ResizeDialog::WriteTo(ResizeSettings& s) const {
     s.maxkb = maxKb_;
     s.mailmaxkb = mailMaxKb_;
     s.nametemplate = nameTemplateEdit_->text();
-    s.onexists = uint32_t(std::max(onExistsBox_->currentIndex(), 0));
+    s.onexists = Chosen<OnExists>(onExistsBox_);
     s.also = JoinFurtherOutputs(outputList_->Outputs());
-    s.metadata = uint32_t(std::max(metadataBox_->currentIndex(), 0));
-    s.mailmetadata = uint32_t(std::max(mailMetadataBox_->currentIndex(), 0));
+    s.metadata = Chosen<MetadataKept>(metadataBox_);
+    s.mailmetadata = Chosen<MetadataKept>(mailMetadataBox_);
     s.srgb = srgbBox_->isChecked() ? 1 : 0;
-    s.fit = uint32_t(std::max(fitBox_->currentIndex(), 0));
-    s.anchor = uint32_t(std::max(anchorBox_->currentIndex(), 0));
+    s.fit = Chosen<Fit>(fitBox_);
+    s.anchor = Chosen<Anchor>(anchorBox_);
     s.padcolour = padColourEdit_->text().trimmed();
-    s.side = uint32_t(std::max(sideBox_->currentIndex(), 0));
+    s.side = Chosen<SideRule>(sideBox_);
 }
 
 void ResizeDialog::RunBatch(bool mail) {
@@ -361,8 +368,8 @@ SizeCheckInput ResizeDialog::SizeInput() const {
     input.height = ParseUnsigned(heightEdit_->text()).value_or(0);
     input.widthUnit = uint32_t(std::max(widthUnitBox_->currentIndex(), 0));
     input.heightUnit = uint32_t(std::max(heightUnitBox_->currentIndex(), 0));
-    input.fit = uint32_t(std::max(fitBox_->currentIndex(), 0));
-    input.side = uint32_t(std::max(sideBox_->currentIndex(), 0));
+    input.fit = Chosen<Fit>(fitBox_);
+    input.side = Chosen<SideRule>(sideBox_);
     return input;
 }
 
@@ -431,9 +438,9 @@ bool ResizeDialog::SizeSuitsAnyPicture() const {
 }
 
 void ResizeDialog::UsePercentForMixedSizes() {
-    if (settings_.hpercent != 1)
+    if (!settings_.hpercent)
         height_ = 100;
-    if (settings_.wpercent != 1)
+    if (!settings_.wpercent)
         width_ = 100;
     heightUnit_ = widthUnit_ = 1;
     widthUnitBox_->setEnabled(false);

@@ -23,8 +23,8 @@ struct SizeCheckInput {
     uint32_t height = 0;
     uint32_t widthUnit = 0;
     uint32_t heightUnit = 0;
-    uint32_t fit = 0;  // how a size in pixels is met: stretch, fill or pad
-    uint32_t side = 0; // width and height, or the longer or shorter side
+    Fit fit = Fit::Stretch; // how a size in pixels is met
+    SideRule side = SideRule::Both;
 };
 
 // The text under the size options: whether the selection fits the size,

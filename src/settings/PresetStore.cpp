@@ -33,9 +33,9 @@ ResizeSettings Preset(const std::function<void(ResizeSettings&)>& change) {
     ResizeSettings s;
     s.dest.clear();
     s.imagetype = 1; // JPEG, what the web and mail take
-    s.wpercent = s.hpercent = 0;
-    s.noenlarge = 1;
-    s.metadata = 1;
+    s.wpercent = s.hpercent = false;
+    s.noenlarge = true;
+    s.metadata = MetadataKept::Private;
     change(s);
     return s;
 }
@@ -55,7 +55,7 @@ std::vector<std::pair<QString, ResizeSettings>> PresetStore::BuiltIn() {
              s.side = SideRule::Longer;
              s.width = s.height = 1600;
              s.qualilty = 82;
-             s.srgb = 1;
+             s.srgb = true;
          })},
         {QStringLiteral("Mail small"), Preset([](ResizeSettings& s) {
              s.side = SideRule::Longer;
@@ -67,9 +67,9 @@ std::vector<std::pair<QString, ResizeSettings>> PresetStore::BuiltIn() {
              s.fit = Fit::Fill;
              s.anchor = Anchor::Attention;
              s.width = s.height = 1080;
-             s.noenlarge = 0;
+             s.noenlarge = false;
              s.qualilty = 85;
-             s.srgb = 1;
+             s.srgb = true;
          })},
         {QStringLiteral("Thumbnail 320"), Preset([](ResizeSettings& s) {
              s.side = SideRule::Longer;
@@ -106,8 +106,8 @@ void PresetStore::Read() {
     if (!usable_) {
         presets_ = BuiltIn();
         problem_ = TrText("Presets", "%1 is not a file: the presets that come with Tessary are "
-                                  "offered, and none can be saved or deleted until it is moved "
-                                  "away.")
+                                     "offered, and none can be saved or deleted until it is moved "
+                                     "away.")
                        .arg(path);
         return;
     }
@@ -148,7 +148,7 @@ void PresetStore::Read() {
                 if (field.text)
                     settings.*field.text = value.toString();
                 else if (bool ok = false; value.toString().toUInt(&ok), ok)
-                    settings.*field.number = value.toString().toUInt();
+                    field.set(settings, value.toString().toUInt());
             }
             DefaultOutOfRange(settings);
             presets_.emplace_back(name, settings);
@@ -165,7 +165,7 @@ void PresetStore::Read() {
     }
     if (damaged)
         problem_ = TrText("Presets", "The presets file %1 was damaged: the presets that could be "
-                                  "read are kept, and those that come with Tessary are back.")
+                                     "read are kept, and those that come with Tessary are back.")
                        .arg(path);
 }
 
@@ -209,7 +209,8 @@ bool PresetStore::Remove(const QString& name, QString& error) {
             removed_ << name;
     });
     if (!error.isEmpty())
-        error = TrText("Presets", "The presets cannot be written to %1: %2.").arg(FilePath(), error);
+        error =
+            TrText("Presets", "The presets cannot be written to %1: %2.").arg(FilePath(), error);
     else if (!found)
         error = TrText("Presets", "There is no preset named '%1' to delete.").arg(name);
     return error.isEmpty();
@@ -234,7 +235,7 @@ QString PresetStore::NameError(const QString& name) {
     // leading dot hides it and a space at an end makes a second "Web 1600".
     if (!name.isValidUtf16() || name.contains(QChar::ReplacementCharacter))
         return TrText("Presets", "A preset's name must be text: this one holds bytes that are not "
-                              "UTF-8.");
+                                 "UTF-8.");
     if (name.startsWith(QLatin1Char('.')))
         return TrText("Presets", "A preset's name cannot begin with a dot.");
     if (name != name.trimmed())
@@ -285,7 +286,7 @@ QString PresetStore::Write() {
                 if (field.text)
                     file.setValue(field.name, settings.*field.text);
                 else
-                    file.setValue(field.name, QString::number(settings.*field.number));
+                    file.setValue(field.name, QString::number(field.get(settings)));
             }
         }
         file.endArray();

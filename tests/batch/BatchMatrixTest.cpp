@@ -6,9 +6,9 @@
 // each modern type's own reference tool for its form.
 #include "TestSupport.h"
 
-#include "codec/PictureTypeTable.h"
 #include "batch/ResizeJob.h"
 #include "batch/ResizeTexts.h"
+#include "codec/PictureTypeTable.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -299,7 +299,7 @@ TEST_F(BatchMatrixTest, EveryResultIsWholeUprightTrueInColourAndTellsTheTruthAbo
         s.width = c.resize == 1 ? 50 : 40;
         s.height = c.resize == 1 ? 50 : 30;
         s.image_to_rotate = c.rotate != 0;
-        s.rotate = uint32_t(std::max(c.rotate - 1, 0));
+        s.rotate = Turn(std::max(c.rotate - 1, 0));
         s.image_set_dpi = c.setDpi;
         s.xdpi = kSetX;
         s.ydpi = kSetY;

@@ -36,7 +36,7 @@ const QStringList kFurther{"", "imagetype=5", "nametemplate=x", "imagetype=0,qua
 
 struct Case {
     int nameTemplate;
-    uint32_t onexists;
+    OnExists onexists;
     bool override;
     int destination;
     int further;
@@ -72,12 +72,12 @@ TEST(BatchPlanTest, NoSourceIsLostEachResultIsOneFileInItsDestinationAndWhereThe
         return int(std::uniform_int_distribution<int>(0, count - 1)(random));
     };
     for (int i = 0; i < kCases; ++i) {
-        const Case c{pick(int(kTemplates.size())),    uint32_t(pick(4)),          pick(4) == 0,
+        const Case c{pick(int(kTemplates.size())),    OnExists(pick(4)),          pick(4) == 0,
                      pick(int(kDestinations.size())), pick(int(kFurther.size())), pick(5) == 0};
         SCOPED_TRACE(u"case %1: template %2, onexists %3, override %4, dest '%5', also '%6', "
                      "mail %7"_s.arg(i)
                          .arg(kTemplates[c.nameTemplate])
-                         .arg(c.onexists)
+                         .arg(int(c.onexists))
                          .arg(c.override)
                          .arg(kDestinations[c.destination], kFurther[c.further])
                          .arg(c.mail)
@@ -193,8 +193,8 @@ TEST(BatchPlanTest, AResultThatIsOrLeadsToASourceFailsBeforeAnythingIsWritten) {
 // made beside it.
 TEST(BatchPlanTest, OverrideWritesTheSourceWhateverOnExistsSays) {
     QTemporaryDir dir;
-    for (const uint32_t onexists : {OnExists::KeepBoth, OnExists::Skip, OnExists::Replace}) {
-        const QString photo = dir.filePath(u"p%1.jpg"_s.arg(onexists));
+    for (const OnExists onexists : {OnExists::KeepBoth, OnExists::Skip, OnExists::Replace}) {
+        const QString photo = dir.filePath(u"p%1.jpg"_s.arg(int(onexists)));
         DrawPicture(photo, 60, 40);
         ResizeSettings s;
         s.override = 1;
@@ -203,8 +203,8 @@ TEST(BatchPlanTest, OverrideWritesTheSourceWhateverOnExistsSays) {
         YesToAll yes;
         ResizeJob job(s, {photo}, yes);
         job.Run();
-        EXPECT_EQ(job.Count(Status::Written), 1) << onexists;
-        EXPECT_EQ(Identify(photo).width, 60 * ResizeSettings().width / 100) << onexists;
+        EXPECT_EQ(job.Count(Status::Written), 1) << int(onexists);
+        EXPECT_EQ(Identify(photo).width, 60 * ResizeSettings().width / 100) << int(onexists);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
 }

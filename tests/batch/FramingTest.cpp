@@ -3,6 +3,7 @@
 // beside the same operations done by libvips' own tools, and judged by
 // ImageMagick.
 #include "TestSupport.h"
+#include "codec/PictureTypeTable.h"
 
 #include "batch/ResizeJob.h"
 
@@ -24,7 +25,7 @@ protected:
     // The photo written as PNG with the changes; the result's path.
     QString Write(const QString& photo, const std::function<void(ResizeSettings&)>& change) {
         ResizeSettings s;
-        s.imagetype = 5;
+        s.imagetype = PictureTypeTable::Png;
         s.wpercent = s.hpercent = 0;
         s.dest = dir_.filePath(u"out%1"_s.arg(++runs_));
         change(s);
@@ -42,10 +43,10 @@ protected:
 // Each anchor of fill against vipsthumbnail's crop of the same name, on a
 // photo stored upright and on photos turned by their EXIF (6 and 8).
 TEST_F(FramingTest, FillKeepsTheAnchoredPartAsLibvipsDoes) {
-    const std::pair<uint32_t, const char*> anchors[] = {{Anchor::Centre, "centre"},
-                                                        {Anchor::Attention, "attention"},
-                                                        {Anchor::Start, "low"},
-                                                        {Anchor::End, "high"}};
+    const std::pair<Anchor, const char*> anchors[] = {{Anchor::Centre, "centre"},
+                                                      {Anchor::Attention, "attention"},
+                                                      {Anchor::Start, "low"},
+                                                      {Anchor::End, "high"}};
     for (const char* name : {"landscape_1.jpg", "landscape_6.jpg", "landscape_8.jpg"}) {
         const QString photo =
             CopyInto(TestData(u"orientation/"_s + QLatin1String(name)), dir_.path());
@@ -115,21 +116,26 @@ TEST_F(FramingTest, TheLongerOrShorterSideTakesTheWidth) {
     const QString cmyk = dir_.filePath(u"cmyk.jpg"_s);
     Oracle(u"vips"_s, {u"icc_transform"_s, turned, cmyk, u"cmyk"_s});
     struct Case {
-        uint32_t side, width, height, wpercent, noenlarge, fit, rotate, maxkb;
+        SideRule side;
+        uint32_t width, height;
+        bool wpercent, noenlarge;
+        Fit fit;
+        Turn rotate;
+        uint32_t maxkb;
         int w, h; // 0: any, as long as the name says it
         bool fromCmyk = false;
     } const cases[] = {
-        {SideRule::Longer, 300, 100, 0, 0, 0, 0, 0, 300, 225},
-        {SideRule::Shorter, 300, 100, 0, 0, 0, 0, 0, 400, 300},
-        {SideRule::Longer, 50, 50, 1, 0, 0, 0, 0, 300, 225},
-        {SideRule::Longer, 1200, 100, 0, 1, 0, 0, 0, 600, 450},
-        {SideRule::Longer, 1200, 100, 0, 0, 0, 0, 0, 1200, 900},
-        {SideRule::Both, 50, 50, 1, 0, Fit::Pad, 0, 0, 300, 225},
-        {SideRule::Both, 500, 500, 0, 1, Fit::Fill, 0, 0, 600, 450},
-        {SideRule::Both, 1000, 600, 0, 0, Fit::Fill, 2, 0, 1000, 600},
-        {SideRule::Both, 300, 100, 0, 0, Fit::Pad, 0, 0, 300, 100, true},
-        {SideRule::Both, 300, 200, 0, 0, 0, 0, 0, 200, 300},
-        {SideRule::Longer, 1200, 100, 0, 0, 0, 0, 30, 0, 0},
+        {SideRule::Longer, 300, 100, false, false, Fit::Stretch, Turn::Left, 0, 300, 225},
+        {SideRule::Shorter, 300, 100, false, false, Fit::Stretch, Turn::Left, 0, 400, 300},
+        {SideRule::Longer, 50, 50, true, false, Fit::Stretch, Turn::Left, 0, 300, 225},
+        {SideRule::Longer, 1200, 100, false, true, Fit::Stretch, Turn::Left, 0, 600, 450},
+        {SideRule::Longer, 1200, 100, false, false, Fit::Stretch, Turn::Left, 0, 1200, 900},
+        {SideRule::Both, 50, 50, true, false, Fit::Pad, Turn::Left, 0, 300, 225},
+        {SideRule::Both, 500, 500, false, true, Fit::Fill, Turn::Left, 0, 600, 450},
+        {SideRule::Both, 1000, 600, false, false, Fit::Fill, Turn::Right, 0, 1000, 600},
+        {SideRule::Both, 300, 100, false, false, Fit::Pad, Turn::Left, 0, 300, 100, true},
+        {SideRule::Both, 300, 200, false, false, Fit::Stretch, Turn::Left, 0, 200, 300},
+        {SideRule::Longer, 1200, 100, false, false, Fit::Stretch, Turn::Left, 30, 0, 0},
     };
     for (const Case& c : cases) {
         const QString result = Write(c.fromCmyk ? cmyk : turned, [&c](ResizeSettings& s) {
@@ -139,14 +145,14 @@ TEST_F(FramingTest, TheLongerOrShorterSideTakesTheWidth) {
             s.wpercent = s.hpercent = c.wpercent;
             s.noenlarge = c.noenlarge;
             s.fit = c.fit;
-            s.image_to_rotate = c.rotate != 0 || c.h > c.w;
-            s.rotate = c.rotate != 0 ? c.rotate : 0;
+            s.image_to_rotate = c.rotate != Turn::Left || c.h > c.w;
+            s.rotate = c.rotate;
             s.maxkb = c.maxkb;
             s.nametemplate = u"{w}x{h}"_s;
         });
         const Identified id = Identify(result);
         const auto what = [&c] {
-            return u"%1 %2x%3"_s.arg(c.side).arg(c.width).arg(c.height);
+            return u"%1 %2x%3"_s.arg(int(c.side)).arg(c.width).arg(c.height);
         };
         if (c.w > 0) {
             EXPECT_EQ(std::pair(id.width, id.height), std::pair(c.w, c.h)) << qPrintable(what());
@@ -171,7 +177,7 @@ TEST_F(FramingTest, AnAnimationIsCroppedAtOnePlaceInEveryFrame) {
     const QString animation = dir_.filePath(u"moving.gif"_s);
     Oracle(u"convert"_s, QStringList{u"-delay"_s, u"20"_s} + frames + QStringList{animation});
     const QString result = Write(animation, [](ResizeSettings& s) {
-        s.imagetype = 3; // GIF: it keeps the frames
+        s.imagetype = PictureTypeTable::Gif; // it keeps the frames
         s.fit = Fit::Fill;
         s.anchor = Anchor::Attention;
         s.width = s.height = 100;

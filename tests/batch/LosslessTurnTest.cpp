@@ -13,11 +13,7 @@ public:
     int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
 };
 
-constexpr uint32_t kLeft = 0;
-constexpr uint32_t kFlip = 1;
-constexpr uint32_t kRight = 2;
-
-ResizeSettings Turning(uint32_t rotate, uint32_t lossless) {
+ResizeSettings Turning(Turn rotate, bool lossless) {
     ResizeSettings s;
     s.image_to_resize = 0;
     s.image_to_rotate = 1;
@@ -41,7 +37,7 @@ TEST(LosslessTurnTest, TurnsThatComeFullCircleGiveBackTheStoredPixelsExactly) {
         QTemporaryDir dir;
         const QString original = CopyInto(TestData(QLatin1String(c.photo)), dir.path(), u"a.jpg"_s);
         const QString photo = CopyInto(original, dir.path(), u"turned.jpg"_s);
-        ResizeSettings s = Turning(kRight, c.lossless);
+        ResizeSettings s = Turning(Turn::Right, c.lossless);
         s.override = 1;
         s.trash = 0;
         for (int turn = 0; turn < c.turns; ++turn) {
@@ -73,32 +69,34 @@ TEST(LosslessTurnTest, APartialBlockAtAnEdgeIsReEncodedSaidAndKeptWhole) {
     DrawPicture(source, 96, 75, u"gradient:red-blue"_s,
                 {u"-sampling-factor"_s, u"2x2"_s, u"-quality"_s, u"95"_s});
     struct Case {
-        uint32_t rotate;
+        Turn rotate;
         QStringList imageMagick; // the same turn
         bool lossless;
         int width;
         int height;
     };
-    for (const Case& c : {Case{kLeft, {u"-rotate"_s, u"-90"_s}, true, 75, 96},
-                          Case{kRight, {u"-rotate"_s, u"90"_s}, false, 75, 96},
-                          Case{kFlip, {u"-flip"_s}, false, 96, 75}}) {
-        ResizeSettings s = Turning(c.rotate, 1);
-        s.dest = dir.filePath(u"out%1"_s.arg(c.rotate));
+    for (const Case& c : {Case{Turn::Left, {u"-rotate"_s, u"-90"_s}, true, 75, 96},
+                          Case{Turn::Right, {u"-rotate"_s, u"90"_s}, false, 75, 96},
+                          Case{Turn::Flip, {u"-flip"_s}, false, 96, 75}}) {
+        ResizeSettings s = Turning(c.rotate, true);
+        s.dest = dir.filePath(u"out%1"_s.arg(int(c.rotate)));
         YesToAll prompt;
         ResizeJob job(s, {source}, prompt);
         job.Run();
         const PictureOutcome& o = job.Outcomes()[0];
-        ASSERT_EQ(o.status, PictureOutcome::Status::Written) << c.rotate << qPrintable(o.reason);
-        EXPECT_EQ(o.lossless, c.lossless) << c.rotate;
+        ASSERT_EQ(o.status, PictureOutcome::Status::Written)
+            << int(c.rotate) << qPrintable(o.reason);
+        EXPECT_EQ(o.lossless, c.lossless) << int(c.rotate);
         EXPECT_EQ(o.reencoded.contains(u"not a whole number of its 16-pixel JPEG blocks"_s),
                   !c.lossless)
-            << c.rotate << ": " << qPrintable(o.reencoded);
-        EXPECT_EQ(job.LosslessSummary().size(), c.lossless ? 1 : 2) << c.rotate;
+            << int(c.rotate) << ": " << qPrintable(o.reencoded);
+        EXPECT_EQ(job.LosslessSummary().size(), c.lossless ? 1 : 2) << int(c.rotate);
         const Identified result = Identify(o.output);
-        EXPECT_EQ(std::pair(result.width, result.height), std::pair(c.width, c.height)) << c.rotate;
-        const QString reference = dir.filePath(u"reference%1.png"_s.arg(c.rotate));
+        EXPECT_EQ(std::pair(result.width, result.height), std::pair(c.width, c.height))
+            << int(c.rotate);
+        const QString reference = dir.filePath(u"reference%1.png"_s.arg(int(c.rotate)));
         Oracle(u"convert"_s, QStringList{source} + c.imageMagick + QStringList{reference});
-        EXPECT_LT(Difference(o.output, reference), 0.02) << c.rotate;
+        EXPECT_LT(Difference(o.output, reference), 0.02) << int(c.rotate);
     }
 }
 

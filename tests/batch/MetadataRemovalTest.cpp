@@ -2,6 +2,7 @@
 // What a result keeps of a camera photo's metadata, judged by exiftool in
 // every type that carries metadata, and its colours by libvips.
 #include "TestSupport.h"
+#include "codec/PictureTypeTable.h"
 
 #include "batch/ResizeJob.h"
 #include "codec/PrivateData.h"
@@ -257,13 +258,13 @@ TEST(MetadataRemovalTest, OnlyTheKeepListSurvivesAndKeepAllKeepsEverything) {
         ResizeSettings s;
         s.imagetype = c.type;
         s.width = s.height = 25;
-        s.metadata = uint32_t(c.level);
+        s.metadata = MetadataKept(c.level);
         s.dest = dir.filePath(u"out%1-%2-%3"_s.arg(c.type).arg(c.level).arg(c.lossless));
         if (c.lossless) {
             s.image_to_resize = 0;
             s.image_to_rotate = 1;
-            s.rotate = 2;
-            s.lossless = c.lossless == 1 ? 1 : 0;
+            s.rotate = Turn::Right;
+            s.lossless = c.lossless == 1;
         }
         YesToAll prompt;
         ResizeJob job(s, sources, prompt);
@@ -323,7 +324,7 @@ TEST(MetadataRemovalTest, SrgbConvertsWithThePhotosProfileAndEmbedsSrgb) {
     for (const uint32_t srgb : {0u, 1u}) {
         ResizeSettings s;
         s.image_to_resize = 0;
-        s.imagetype = 5; // PNG: lossless, so the pixels can be compared
+        s.imagetype = PictureTypeTable::Png; // lossless, so the pixels can be compared
         s.srgb = srgb;
         s.dest = u"out%1"_s.arg(srgb);
         YesToAll prompt;

@@ -110,7 +110,7 @@ TEST_F(ResizeJobTest, ReportsEachPictureInOrderWithItsStatusLineAndTheEndOnce) {
 // decide which are replaced, which kept beside, and how often the user is
 // asked.
 TEST_F(ResizeJobTest, OnExistsAndTheAnswersDecideWhatIsReplacedKeptOrAskedAbout) {
-    const std::tuple<uint32_t, std::deque<int>, const char*, const char*> cases[] = {
+    const std::tuple<OnExists, std::deque<int>, const char*, const char*> cases[] = {
         {OnExists::Ask, {AnswerYesToAll}, "O", "WWWW"},
         {OnExists::Ask, {AnswerNoToAll}, "O", "SSSS"},
         {OnExists::Ask, {AnswerYes, AnswerNo, AnswerAsk, AnswerYes}, "OOOO", "WSSW"}, // Ask: closed
@@ -157,7 +157,7 @@ TEST_F(ResizeJobTest, FurtherOutputsComeFromOneDecodeAreNamedByTemplatesAndFailA
     ResizeSettings s;
     s.dest.clear();
     s.width = s.height = 50;
-    s.imagetype = 5; // PNG
+    s.imagetype = PictureTypeTable::Png;
     s.nametemplate = u"{date}/{n:3}-{name}"_s;
     s.also = u"imagetype=8,nametemplate={name}-{w}x{h};"
              u"imagetype=4,wpercent=0,hpercent=0,width=300,height=300;"
@@ -209,13 +209,13 @@ TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameNeverReplaceEachOther) {
     s.imagetype = PictureTypeTable::Jpeg;
     // Whatever "onexists" says of files there before, the second result
     // fails before anything is written, or is numbered to keep both.
-    for (const uint32_t onexists : {OnExists::Ask, OnExists::Replace, OnExists::KeepBoth}) {
+    for (const OnExists onexists : {OnExists::Ask, OnExists::Replace, OnExists::KeepBoth}) {
         QDir(Path(u"resize"_s)).removeRecursively();
         s.onexists = onexists;
         ScriptedPrompt prompt({AnswerYesToAll});
         const ResizeJob& job = Run(s, pictures, prompt, 2);
         const bool kept = onexists == OnExists::KeepBoth;
-        EXPECT_EQ(Statuses(job), kept ? "WW" : "WF") << onexists;
+        EXPECT_EQ(Statuses(job), kept ? "WW" : "WF") << int(onexists);
         EXPECT_EQ(prompt.Asked(), "");
         EXPECT_EQ(QDir(Path(u"resize"_s)).entryList(QDir::Files).size(), kept ? 2 : 1);
         if (!kept) {
@@ -452,9 +452,9 @@ TEST_F(ResizeJobTest, NoEnlargeKeepDatesAndTrashDoWhatTheySayAndOnlyThat) {
         ResizeSettings s;
         s.dest.clear();
         s.desktop = 1;
-        s.imagetype = 5; // PNG: converted and turned even when not enlarged
-        s.image_to_rotate = 1;
-        s.rotate = 2;
+        s.imagetype = PictureTypeTable::Png; // converted and turned even when not enlarged
+        s.image_to_rotate = true;
+        s.rotate = Turn::Right;
         s.noenlarge = c.noenlarge;
         s.keepdates = c.keepdates;
         s.trash = c.trash;

@@ -68,7 +68,7 @@ TEST(TiffPagesTest, PagesOfManySizesAreEachResizedAndKeepOnlyTheList) {
          {u"GPS:GPSLatitude"_s, u"IFD0:Artist"_s, u"IFD1:Artist"_s, u"IFD2:ImageDescription"_s})
         ASSERT_TRUE(Entries(source).contains(tag)) << qPrintable(tag);
 
-    const auto pixels = [](uint32_t width, uint32_t height, uint32_t fit) {
+    const auto pixels = [](uint32_t width, uint32_t height, Fit fit) {
         return [=](ResizeSettings& s) {
             s.wpercent = s.hpercent = 0;
             s.width = width;
@@ -79,35 +79,47 @@ TEST(TiffPagesTest, PagesOfManySizesAreEachResizedAndKeepOnlyTheList) {
     struct Case {
         const char* what;
         uint32_t type;
-        uint32_t level;
+        MetadataKept level;
         std::function<void(ResizeSettings&)> change;
         QStringList sizes; // none: the picture fails
     };
     const Case cases[] = {
         {"as it is",
          Tiff,
-         1,
+         MetadataKept::Private,
          [](ResizeSettings& s) { s.image_to_resize = 0; },
          {u"80x60"_s, u"60x80"_s, u"50x50"_s}},
         {"half",
          Tiff,
-         1,
+         MetadataKept::Private,
          [](ResizeSettings& s) { s.width = s.height = 50; },
          {u"40x30"_s, u"30x40"_s, u"25x25"_s}},
-        {"fill", Tiff, 1, pixels(40, 40, Fit::Fill), {u"40x40"_s, u"40x40"_s, u"40x40"_s}},
-        {"pad", Tiff, 2, pixels(40, 20, Fit::Pad), {u"40x20"_s, u"40x20"_s, u"40x20"_s}},
+        {"fill",
+         Tiff,
+         MetadataKept::Private,
+         pixels(40, 40, Fit::Fill),
+         {u"40x40"_s, u"40x40"_s, u"40x40"_s}},
+        {"pad",
+         Tiff,
+         MetadataKept::Profile,
+         pixels(40, 20, Fit::Pad),
+         {u"40x20"_s, u"40x20"_s, u"40x20"_s}},
         {"longer side, turned right",
          Tiff,
-         1,
+         MetadataKept::Private,
          [&](ResizeSettings& s) {
              pixels(40, 40, Fit::Stretch)(s);
              s.side = SideRule::Longer;
-             s.image_to_rotate = 1;
-             s.rotate = 2;
+             s.image_to_rotate = true;
+             s.rotate = Turn::Right;
          },
          {u"30x40"_s, u"40x30"_s, u"40x40"_s}},
-        {"JPEG", Jpeg, 1, [](ResizeSettings& s) { s.width = s.height = 50; }, {u"40x30"_s}},
-        {"GIF", Gif, 1, [](ResizeSettings&) {}, {}},
+        {"JPEG",
+         Jpeg,
+         MetadataKept::Private,
+         [](ResizeSettings& s) { s.width = s.height = 50; },
+         {u"40x30"_s}},
+        {"GIF", Gif, MetadataKept::Private, [](ResizeSettings&) {}, {}},
     };
     int run = 0;
     for (const Case& c : cases) {
@@ -132,7 +144,8 @@ TEST(TiffPagesTest, PagesOfManySizesAreEachResizedAndKeepOnlyTheList) {
         for (const QString& entry : Entries(result))
             if (!kPictureTags.contains(entry.section(u':', 1)))
                 unlisted << entry;
-        const QSet<QString> kept = c.level == 1 ? QSet<QString>{u"IFD0:Make"_s} : QSet<QString>{};
+        const QSet<QString> kept =
+            c.level == MetadataKept::Private ? QSet<QString>{u"IFD0:Make"_s} : QSet<QString>{};
         EXPECT_EQ(unlisted, kept) << c.what;
     }
 }

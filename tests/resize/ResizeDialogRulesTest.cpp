@@ -53,10 +53,10 @@ TEST(ResizeDialogRulesTest, SizeCheckTextTellsWhetherTheSelectionSuitsTheSize) {
          u"The pictures will fit inside 300*100 whole, on a canvas of exactly that size"_s, false},
         {"pad in percent: as before", {false, false, 50, 50, 1, 1, Fit::Pad}, {640, 480, 0, 0},
          same + distort, false},
-        {"longer side 320 of 640 x 480", {false, true, 320, 999, 0, 0, 0, SideRule::Longer},
+        {"longer side 320 of 640 x 480", {false, true, 320, 999, 0, 0, Fit::Stretch, SideRule::Longer},
          {640, 480, 0, 0}, u"The longer side of each picture will be 320 pixels, the other in "
          "proportion\r\n(320*240 for the pictures you've selected)"_s, false},
-        {"shorter side 50 % of sizes that differ", {false, true, 50, 7, 1, 1, 0, SideRule::Shorter},
+        {"shorter side 50 % of sizes that differ", {false, true, 50, 7, 1, 1, Fit::Stretch, SideRule::Shorter},
          {0, 0, 0, 0}, u"The shorter side of each picture will be 50 % of it, the other in "
          "proportion"_s, false},
         // clang-format on

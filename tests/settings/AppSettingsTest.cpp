@@ -101,7 +101,7 @@ TEST_F(AppSettingsTest, ValuesThatCannotBeMeantReadAsTheirDefaults) {
     for (const auto& [name, value] : outOfRange) {
         for (const ResizeSettingsField& field : ResizeSettingsFields()) {
             if (field.name == QLatin1String(name)) {
-                EXPECT_EQ(s.*field.number, defaults.*field.number) << name;
+                EXPECT_EQ(field.get(s), field.get(defaults)) << name;
             }
         }
     }
@@ -117,8 +117,8 @@ TEST_F(AppSettingsTest, ValuesThatCannotBeMeantReadAsTheirDefaults) {
 TEST_F(AppSettingsTest, EveryResizeValueComesBackAsItWasSaved) {
     AppSettings s;
     for (const ResizeSettingsField& field : ResizeSettingsFields()) {
-        if (field.number)
-            s.*field.number = field.highest == 1 ? 1 - s.*field.number : field.highest - 1;
+        if (field.get)
+            field.set(s, field.highest == 1 ? 1 - field.get(s) : field.highest - 1);
     }
     s.dest = u"../out, \"ü\"; x=1"_s;
     s.nametemplate = u"{date}/{name}=;,"_s;
@@ -126,8 +126,8 @@ TEST_F(AppSettingsTest, EveryResizeValueComesBackAsItWasSaved) {
     ASSERT_EQ(s.SaveResizeSettings(), QString());
     const AppSettings loaded;
     for (const ResizeSettingsField& field : ResizeSettingsFields()) {
-        if (field.number)
-            EXPECT_EQ(loaded.*field.number, s.*field.number) << qPrintable(field.name);
+        if (field.get)
+            EXPECT_EQ(field.get(loaded), field.get(s)) << qPrintable(field.name);
         else
             EXPECT_EQ(loaded.*field.text, s.*field.text) << qPrintable(field.name);
     }

@@ -50,23 +50,18 @@ TEST(BatchCommandLineTest, SetsKnownFieldsByNumberOrByTheirValuesNames) {
     EXPECT_EQ(std::tuple(s.qualilty, s.dest, s.ydpi), std::tuple(55u, QString(), 65535u));
     EXPECT_TRUE(CheckBatchSettings(s, error));
 
-    const std::tuple<const char*, const char*, uint32_t ResizeSettings::*, uint32_t> named[] = {
-        {"fit", "pad", &ResizeSettings::fit, 2},
-        {"anchor", "attention", &ResizeSettings::anchor, 1},
-        {"anchor", "Center", &ResizeSettings::anchor, 0},
-        {"imagetype", "png", &ResizeSettings::imagetype, 5},
-        {"imagetype", "JPEG", &ResizeSettings::imagetype, 1},
-        {"onexists", "keep-both", &ResizeSettings::onexists, 1},
-        {"metadata", "private", &ResizeSettings::metadata, 1},
-        {"mailmetadata", "profile", &ResizeSettings::mailmetadata, 2},
-        {"side", "shorter", &ResizeSettings::side, 2},
-        {"rotate", "right", &ResizeSettings::rotate, 2},
-        {"wpercent", "pixels", &ResizeSettings::wpercent, 0},
+    // Each word as the field's stored number, read back the way settings are.
+    const std::tuple<const char*, const char*, uint32_t> named[] = {
+        {"fit", "pad", 2},          {"anchor", "attention", 1},     {"anchor", "Center", 0},
+        {"imagetype", "png", 5},    {"imagetype", "JPEG", 1},       {"onexists", "keep-both", 1},
+        {"metadata", "private", 1}, {"mailmetadata", "profile", 2}, {"side", "shorter", 2},
+        {"rotate", "right", 2},     {"wpercent", "pixels", 0},
     };
-    for (const auto& [name, value, field, number] : named) {
-        s.*field = 99;
+    for (const auto& [name, value, number] : named) {
+        const ResizeSettingsField& field = *FindResizeSettingsField(QString::fromUtf8(name));
+        field.set(s, number == 0 ? 1 : 0);
         EXPECT_TRUE(ApplyBatchSetting(s, name, value, error)) << qPrintable(error);
-        EXPECT_EQ(s.*field, number) << name << "=" << value;
+        EXPECT_EQ(field.get(s), number) << name << "=" << value;
     }
     // The words for the written types are the extensions their results get.
     const QStringList types = ResizeSettingValueNames(u"imagetype"_s);

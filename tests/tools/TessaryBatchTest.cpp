@@ -168,13 +168,13 @@ TEST_F(TessaryBatchTest, TwoRunsIntoOneFolderAtOnceKeepEachOthersResults) {
         QDir().mkpath(Path(u"part%1"_s.arg(part)));
         parts[part] = DrawPictures(Path(u"part%1"_s.arg(part)), 12, u"p%1.png"_s, 64, 48);
     }
-    for (const uint32_t onexists : {OnExists::KeepBoth, OnExists::Skip}) {
-        const QString out = Path(u"out%1"_s.arg(onexists));
+    for (const QString& onexists : {u"keep-both"_s, u"skip"_s}) {
+        const QString out = Path(u"out-"_s + onexists);
         std::array<QProcess, 2> runs;
         for (int part = 0; part < 2; ++part) {
             runs[part].setEnvironment(Environment());
             runs[part].start(kBatch, QStringList{u"--set"_s, u"dest="_s + out, u"--set"_s,
-                                                 u"onexists=%1"_s.arg(onexists), u"--"_s} +
+                                                 u"onexists="_s + onexists, u"--"_s} +
                                          parts[part]);
         }
         int written = 0;
@@ -184,8 +184,8 @@ TEST_F(TessaryBatchTest, TwoRunsIntoOneFolderAtOnceKeepEachOthersResults) {
             written += said.section(u"written: "_s, 1).section(u',', 0, 0).toInt();
         }
         const int files = int(QDir(out).entryList(QDir::Files).size());
-        EXPECT_EQ(files, written) << onexists;
-        EXPECT_EQ(files, onexists == OnExists::KeepBoth ? 24 : 12) << onexists;
+        EXPECT_EQ(files, written) << qPrintable(onexists);
+        EXPECT_EQ(files, onexists == u"keep-both"_s ? 24 : 12) << qPrintable(onexists);
     }
 }
 

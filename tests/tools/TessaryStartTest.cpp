@@ -3,6 +3,7 @@
 // click starts it: tessary-menu writes the hand-off and starts tessary.
 #include "RealProgramTest.h"
 #include "TestSupport.h"
+#include "codec/PictureTypeTable.h"
 
 #include "app/HandOffBlock.h"
 #include "app/HandOffPlan.h"
@@ -42,7 +43,7 @@ protected:
 // is told so. Either way nothing else opens.
 TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAndEnds) {
     AppSettings stored;
-    stored.imagetype = 5; // PNG
+    stored.imagetype = PictureTypeTable::Png;
     stored.width = stored.height = 50;
     ASSERT_EQ(stored.SaveResizeSettings(), QString());
     QStringList pictures = Pictures(3, u"-holiday %1 'x'.jpg"_s);
@@ -81,7 +82,7 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
 
     // A preset's item: the preset's options for this batch only.
     ResizeSettings square;
-    square.imagetype = 1;
+    square.imagetype = PictureTypeTable::Jpeg;
     square.fit = Fit::Fill;
     square.wpercent = square.hpercent = 0;
     square.width = square.height = 20;
@@ -104,7 +105,7 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
 // quickly) are both done, whatever the timing.
 TEST_F(TessaryStartTest, TwoItemsPickedAtOnceAreBothDone) {
     AppSettings stored;
-    stored.imagetype = 5; // PNG
+    stored.imagetype = PictureTypeTable::Png;
     ASSERT_EQ(stored.SaveResizeSettings(), QString());
     for (int round = 0; round < 6; ++round) {
         const QStringList pictures = Pictures(2, u"r%1-%2.jpg"_s.arg(round));
@@ -185,7 +186,7 @@ TEST_F(TessaryStartTest, APathTooLongForTheBlockIsRefusedBeforeAnythingIsWritten
 // the script is told to read, holds them as they are.
 TEST_F(TessaryStartTest, ANautilusPickIsTakenFromNautilussOwnList) {
     AppSettings stored;
-    stored.imagetype = 5; // PNG
+    stored.imagetype = PictureTypeTable::Png;
     ASSERT_EQ(stored.SaveResizeSettings(), QString());
     const QString drawn = Pictures(1, u"drawn%1.jpg"_s).first();
     QStringList uris;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Controls.h"
 #include "TestSupport.h"
+#include "codec/PictureTypeTable.h"
 
 #include "batch/ResizeJob.h"
 #include "platform/Registry.h"
@@ -149,17 +150,17 @@ TEST_F(ResizeDialogTest, TheFramingControlsAreEnabledOnlyForTheFitThatUsesThem) 
     };
     ASSERT_NE(label(keep), nullptr);
     ASSERT_NE(label(colour), nullptr);
-    for (const uint32_t choice : {Fit::Pad, Fit::Stretch, Fit::Fill, Fit::Pad}) {
+    for (const Fit choice : {Fit::Pad, Fit::Stretch, Fit::Fill, Fit::Pad}) {
         if (fit->currentIndex() != int(choice)) {
             fit->setCurrentIndex(int(choice));
             Q_EMIT fit->activated(int(choice));
         }
         EXPECT_EQ(std::pair(keep->isEnabled(), label(keep)->isEnabled()),
                   std::pair(choice == Fit::Fill, choice == Fit::Fill))
-            << choice;
+            << int(choice);
         EXPECT_EQ(std::pair(colour->isEnabled(), label(colour)->isEnabled()),
                   std::pair(choice == Fit::Pad, choice == Fit::Pad))
-            << choice;
+            << int(choice);
     }
 }
 
@@ -283,9 +284,9 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     EXPECT_EQ(loaded.qualilty, 80u);
     EXPECT_EQ(std::tuple(loaded.noenlarge, loaded.keepdates, loaded.trash, loaded.maxkb,
                          loaded.mailmaxkb, loaded.onexists, loaded.nametemplate),
-              std::tuple(1u, 1u, 0u, 500u, 0u, 1u, u"{date}/{name}"_s));
+              std::tuple(true, true, false, 500u, 0u, OnExists::KeepBoth, u"{date}/{name}"_s));
     EXPECT_EQ(std::tuple(loaded.metadata, loaded.mailmetadata, loaded.srgb),
-              std::tuple(0u, 2u, 1u));
+              std::tuple(MetadataKept::All, MetadataKept::Profile, true));
     EXPECT_EQ(loaded.also, u"imagetype=8,image_to_resize=1,desktop=0,wpercent=0,hpercent=0,"
                            u"width=320,height=240"_s);
 
@@ -397,7 +398,7 @@ TEST_F(ResizeDialogTest, EachPresetGivesTheSizesTheBatchGivesWhateverTheSelectio
 TEST_F(ResizeDialogTest, TheEstimateFollowsTheOptionsWithoutHoldingTheDialog) {
     QTemporaryDir dir;
     settings_.PictureList = DrawPictures(dir.path(), 3, u"p%1.png"_s, 400, 300);
-    settings_.imagetype = 5;
+    settings_.imagetype = PictureTypeTable::Png;
     settings_.wpercent = settings_.hpercent = 1;
     auto d = Open(400, 300);
     QLabel* estimate = Control<QLabel>(d.get(), Id::Estimate);
