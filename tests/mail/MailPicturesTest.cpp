@@ -55,13 +55,12 @@ TEST_F(MailPicturesTest, HandsOnlyTheCopiesSubjectAndBodyToXdgEmailAndWaitsForIt
     const QString finished = bin_.filePath(u"finished"_s);
     // Records its arguments and each attachment missing right now; while
     // told to hold, waits until the test lets it go, and says when it ends.
-    Script(u"xdg-email"_s,
-           u"printf '%s\\0' \"$@\" > '%1'\n"
-           "while [ $# -gt 0 ]; do if [ \"$1\" = --attach ]; then "
-           "[ -f \"$2\" ] || echo \"missing $2\" >> '%1.missing'; fi; shift; done\n"
-           "[ -e '%2' ] || exit 0; : > '%3'\n"
-           "while [ ! -e '%4' ]; do sleep 0.05; done; : > '%5'\n"_s.arg(record, hold, started,
-                                                                         release, finished));
+    Script(u"xdg-email"_s, u"printf '%s\\0' \"$@\" > '%1'\n"
+                           "while [ $# -gt 0 ]; do if [ \"$1\" = --attach ]; then "
+                           "[ -f \"$2\" ] || echo \"missing $2\" >> '%1.missing'; fi; shift; done\n"
+                           "[ -e '%2' ] || exit 0; : > '%3'\n"
+                           "while [ ! -e '%4' ]; do sleep 0.05; done; : > '%5'\n"_s.arg(
+                               record, hold, started, release, finished));
     UsePath(bin_.path());
     AppSettings settings;
     settings.PictureList << CopyInto(TestData(u"jpg/Nikon_D70.jpg"_s), files_.path());
