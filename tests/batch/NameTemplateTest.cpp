@@ -117,7 +117,7 @@ TEST(NameTemplateTest, FurtherOutputsChangeTheOptionsAndNameTheirFaults) {
         {"colour=1", "unknown option name 'colour'"},
         {"width", "'width' is not NAME=VALUE"},
         {"qualilty=101", "qualilty: 101 is not from 0 to 100"},
-        {"imagetype=x", "imagetype: 'x' is not a number"},
+        {"imagetype=x", "imagetype: 'x' is none of same, jpg, bmp"},
         {"nametemplate={nam}", "unknown token {nam}"},
     };
     for (const auto& [also, why] : faults) {
