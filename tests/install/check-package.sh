@@ -135,11 +135,12 @@ done
 # Policy's own checker, for what the checks above do not know.
 lintian --fail-on error,warning "$deb" > "$work/lintian" 2>&1 ||
   { cat "$work/lintian" >&2; fail "lintian"; }
-# Every type the batch writes (its --help lists the imagetype codes) is
-# named in both descriptions.
+# Every type the batch writes (its --help lists the imagetype names and
+# codes) is named in both descriptions, as they name it.
 help="$("$build/bin/tessary-batch" --help)" || fail "tessary-batch --help"
 written="$(sed -n '/ imagetype /,/ qualilty /{p;/ qualilty /q}' <<< "$help" |
-  grep -oE '\b[0-9]+ [A-Z][A-Za-z]*( XL)?' | grep -v '^0 ' | cut -d' ' -f2-)"
+  grep -oE '\b[a-z]+ \([0-9]+' | grep -v '^same ' | cut -d' ' -f1 |
+  tr a-z A-Z | sed 's/^JPG$/JPEG/; s/^JXL$/JPEG XL/; s/^WEBP$/WebP/')"
 [ "$(wc -l <<< "$written")" = 11 ] || fail "tessary-batch --help lists the written types as: $written"
 description="$(dpkg-deb -f "$deb" Description | tr -s ' \n' '  ')"
 metainfo="$(tr -s ' \n' '  ' < "$tree/share/metainfo/$id.metainfo.xml")"
