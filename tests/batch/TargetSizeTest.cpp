@@ -39,9 +39,7 @@ TEST(TargetSizeTest, FollowsTheDesktopPixelAndPercentRules) {
                   std::pair(c.expectedWidth, c.expectedHeight))
             << c.what;
     }
-}
-
-TEST(TargetSizeTest, AnUnknownDesktopSizeGivesZeroInsteadOfDividingByIt) {
+    // An unknown desktop size gives 0 instead of dividing by it.
     ResizeSettings s;
     s.desktop = 1;
     EXPECT_EQ(TargetWidth(s, 640, 480, DesktopSize{0, 0}), 0);

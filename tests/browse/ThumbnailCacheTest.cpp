@@ -112,22 +112,6 @@ TEST(ThumbnailCacheTest, AThumbnailTheFileManagersServiceMadeIsUsed) {
     EXPECT_TRUE(ThumbnailCache::Find(photo, MTime(photo) - 1).isEmpty());
 }
 
-// Without a place to write, no thumbnail is claimed, and the reason says
-// where.
-TEST(ThumbnailCacheTest, ACacheThatCannotBeWrittenGivesTheReason) {
-    QTemporaryDir dir;
-    const QString photo = dir.filePath(u"photo.png"_s);
-    DrawPicture(photo, 64, 64);
-    // A file where the folder should be stops anyone, root too.
-    const QString normal = QFileInfo(ThumbnailCache::ThumbnailPath(photo, u"normal"_s)).path();
-    QDir(normal).removeRecursively();
-    WriteFile(normal);
-    QString why;
-    EXPECT_TRUE(ThumbnailCache::Make(photo, MTime(photo), ThumbnailCache::kSide, &why).isEmpty());
-    EXPECT_TRUE(why.contains(normal) && why.contains(u"not a directory"_s)) << qPrintable(why);
-    QFile::remove(normal);
-}
-
 // The cache is written and read only in folders of the user's alone, and a
 // link where a thumbnail goes is replaced, never written through: another
 // user's link would otherwise turn the target (root's own files too) into
@@ -161,8 +145,8 @@ TEST(ThumbnailCacheTest, TheCacheHurtsNothingOutsideItAndTrustsOnlyTheUsersFolde
     EXPECT_EQ(ThumbnailCache::Make(photo, mtime), thumbnail);
     EXPECT_EQ(PngChunks::Size(ReadFile(thumbnail)), QSize(128, 96));
 
-    // Folders others could change, or a link for a folder: neither read
-    // nor written, and the reason says so.
+    // Folders others could change, a link or a file for a folder: neither
+    // read nor written, and the reason says where and why.
     const QString elsewhere = dir.filePath(u"elsewhere"_s);
     QDir().mkpath(elsewhere);
     const std::vector<std::pair<std::function<void()>, QString>> untrusted = {
@@ -173,6 +157,12 @@ TEST(ThumbnailCacheTest, TheCacheHurtsNothingOutsideItAndTrustsOnlyTheUsersFolde
              QFile::link(elsewhere, normal);
          },
          u"is not a folder"_s},
+        // It stops anyone, root too.
+        {[&] {
+             QDir(normal).removeRecursively();
+             WriteFile(normal);
+         },
+         u"not a directory"_s},
     };
     for (const auto& [plant, reason] : untrusted) {
         ASSERT_EQ(ThumbnailCache::Make(photo, mtime), thumbnail);
@@ -180,7 +170,7 @@ TEST(ThumbnailCacheTest, TheCacheHurtsNothingOutsideItAndTrustsOnlyTheUsersFolde
         EXPECT_TRUE(ThumbnailCache::Find(photo, mtime).isEmpty()) << qPrintable(reason);
         QString why;
         EXPECT_TRUE(ThumbnailCache::Make(photo, mtime, ThumbnailCache::kSide, &why).isEmpty());
-        EXPECT_TRUE(why.contains(reason)) << qPrintable(why);
+        EXPECT_TRUE(why.contains(normal) && why.contains(reason)) << qPrintable(why);
         QFile::remove(normal);
         ::chmod(EncodeFileName(normal).constData(), 0700);
     }

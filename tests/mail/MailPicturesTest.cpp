@@ -19,14 +19,18 @@
 
 namespace {
 
-// Puts a program of ours first on PATH for one test.
+// Puts a program of ours first on PATH, or another TMPDIR, for one test.
 class MailPicturesTest : public ConfigFolderTest {
 protected:
     void SetUp() override {
         ConfigFolderTest::SetUp();
         oldPath_ = qgetenv("PATH");
+        oldTmp_ = qgetenv("TMPDIR");
     }
-    void TearDown() override { qputenv("PATH", oldPath_); }
+    void TearDown() override {
+        qputenv("PATH", oldPath_);
+        qputenv("TMPDIR", oldTmp_);
+    }
     void UsePath(const QString& first) { qputenv("PATH", (first + ':').toUtf8() + oldPath_); }
     QString Script(const QString& name, const QString& body) {
         const QString path = WriteFile(bin_.filePath(name), ("#!/bin/sh\n" + body).toUtf8());
@@ -36,33 +40,56 @@ protected:
     QTemporaryDir bin_;
     QTemporaryDir files_;
     QByteArray oldPath_;
+    QByteArray oldTmp_;
 };
 
-TEST_F(MailPicturesTest, HandsTheAttachmentsSubjectAndBodyToXdgEmailAsTheyStand) {
+// Only the listed copies go, with the subject and body as they stand (none
+// at all when empty), and a batch that wrote no copy starts no mail. The
+// hand-off has no time limit of its own: it waits for xdg-email's end and
+// leaves the copies, which the mail client reads after that.
+TEST_F(MailPicturesTest, HandsOnlyTheCopiesSubjectAndBodyToXdgEmailAndWaitsForItsEnd) {
     const QString record = bin_.filePath(u"args"_s);
-    // Records its arguments, and whether each attachment exists right now.
-    Script(u"xdg-email"_s,
-           QStringLiteral("printf '%s\\0' \"$@\" > '%1'\n"
-                          "while [ $# -gt 0 ]; do if [ \"$1\" = --attach ]; then "
-                          "[ -f \"$2\" ] || echo \"missing $2\" >> '%1.missing'; fi; shift; done\n")
-               .arg(record));
+    const QString hold = bin_.filePath(u"hold"_s);
+    const QString started = bin_.filePath(u"started"_s);
+    const QString release = bin_.filePath(u"release"_s);
+    const QString finished = bin_.filePath(u"finished"_s);
+    // Records its arguments and each attachment missing right now; while
+    // told to hold, waits until the test lets it go, and says when it ends.
+    Script(u"xdg-email"_s, u"printf '%s\\0' \"$@\" > '%1'\n"
+                           "while [ $# -gt 0 ]; do if [ \"$1\" = --attach ]; then "
+                           "[ -f \"$2\" ] || echo \"missing $2\" >> '%1.missing'; fi; shift; done\n"
+                           "[ -e '%2' ] || exit 0; : > '%3'\n"
+                           "while [ ! -e '%4' ]; do sleep 0.05; done; : > '%5'\n"_s.arg(
+                               record, hold, started, release, finished));
     UsePath(bin_.path());
-
     AppSettings settings;
+    settings.PictureList << CopyInto(TestData(u"jpg/Nikon_D70.jpg"_s), files_.path());
+    EXPECT_EQ(MailPictures(settings), MailPrompt::None);
+    EXPECT_FALSE(QFile::exists(record)) << "a batch that wrote no copy";
+
     settings.mailSubject = u"Photos %F"_s;
     settings.mailBody = u"Hello,\r\nhere they are."_s;
     for (const char* name : {"a b.jpg", "-dash.jpg", "quote'\"$;x.jpg", "ünï.jpg"})
         settings.MailTempList << CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), files_.path(),
                                           QString::fromUtf8(name));
     const QStringList sent = settings.MailTempList;
+    WriteFile(hold);
+    std::thread user([&] {
+        WaitUntil([&] { return QFileInfo::exists(started); });
+        WriteFile(release);
+    });
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
+    EXPECT_TRUE(QFileInfo::exists(finished)) << "the hand-off did not wait for xdg-email";
+    user.join();
     QStringList expected{"--utf8", "--subject", "Photos %F", "--body", "Hello,\r\nhere they are."};
     for (const QString& p : sent)
         expected << "--attach" << p;
     EXPECT_EQ(RecordedArguments(record), expected);
     EXPECT_FALSE(QFile::exists(record + ".missing"));
+    EXPECT_TRUE(settings.MailTempList.isEmpty());
+    EXPECT_TRUE(QFile::exists(sent[0]));
 
-    // Empty texts: no subject and no body at all.
+    QFile::remove(hold);
     settings.mailSubject.clear();
     settings.mailBody.clear();
     settings.MailTempList = sent.mid(0, 1);
@@ -70,42 +97,9 @@ TEST_F(MailPicturesTest, HandsTheAttachmentsSubjectAndBodyToXdgEmailAsTheyStand)
     EXPECT_EQ(RecordedArguments(record), (QStringList{"--utf8", "--attach", sent[0]}));
 }
 
-TEST_F(MailPicturesTest, OnlyTheListedCopiesGoAndTheOriginalsNeverTakeTheirPlace) {
-    const QString record = bin_.filePath(u"args"_s);
-    const QString started = bin_.filePath(u"started"_s);
-    const QString release = bin_.filePath(u"release"_s);
-    const QString finished = bin_.filePath(u"finished"_s);
-    // Holds on until the test lets it go, and says when it ends: the hand-off
-    // has no time limit of its own and waits for xdg-email's end.
-    Script(u"xdg-email"_s, u"printf '%s\\0' \"$@\" > '%1'; : > '%2'\n"
-                           "while [ ! -e '%3' ]; do sleep 0.05; done; : > '%4'\n"_s.arg(
-                               record, started, release, finished));
-    UsePath(bin_.path());
-    std::thread user([&] {
-        WaitUntil([&] { return QFileInfo::exists(started); });
-        WriteFile(release);
-    });
-    AppSettings settings;
-    settings.PictureList << CopyInto(TestData(u"jpg/Nikon_D70.jpg"_s), files_.path());
-    // A batch that wrote no copy starts no mail at all.
-    EXPECT_EQ(MailPictures(settings), MailPrompt::None);
-    EXPECT_FALSE(QFile::exists(record));
-
-    settings.MailTempList << CopyInto(TestData(u"jpg/Canon_40D.jpg"_s), files_.path());
-    EXPECT_EQ(MailPictures(settings), MailPrompt::None);
-    EXPECT_TRUE(QFileInfo::exists(finished)) << "the hand-off did not wait for xdg-email";
-    user.join();
-    EXPECT_EQ(RecordedArguments(record),
-              (QStringList{"--utf8", "--attach", files_.filePath("Canon_40D.jpg")}));
-    EXPECT_TRUE(settings.MailTempList.isEmpty());
-    // The mail client reads it after xdg-email returned.
-    EXPECT_TRUE(QFile::exists(QDir(files_.path()).filePath("Canon_40D.jpg")));
-}
-
 // The copies' private folder goes under $TMPDIR when that is a folder, and
 // under /tmp when it is not, never at the root of the file system.
 TEST_F(MailPicturesTest, TheCopiesFolderIsMadeUnderAFolderThatExists) {
-    const QByteArray saved = qgetenv("TMPDIR");
     for (const QString& chosen : {files_.path(), u"/nonexistent"_s}) {
         qputenv("TMPDIR", chosen.toUtf8());
         const QString folder = CreateMailTempFolder();
@@ -113,14 +107,12 @@ TEST_F(MailPicturesTest, TheCopiesFolderIsMadeUnderAFolderThatExists) {
         EXPECT_EQ(QFileInfo(folder).path(), parent) << qPrintable(folder);
         QDir(folder).removeRecursively();
     }
-    qputenv("TMPDIR", saved);
 }
 
 // Earlier copies go only when they are ours and over an hour old: a
 // younger folder's copies may not be read yet by the mail client, another
 // user's folder is not ours, and a link of the name is not followed.
 TEST_F(MailPicturesTest, OnlyOurOwnCopiesOverAnHourOldAreRemoved) {
-    const QByteArray saved = qgetenv("TMPDIR");
     qputenv("TMPDIR", files_.path().toUtf8());
     const auto made = [this](const QString& name, int minutesOld) {
         WriteFile(files_.filePath(name + u"/copy.jpg"_s), "x");
@@ -139,7 +131,6 @@ TEST_F(MailPicturesTest, OnlyOurOwnCopiesOverAnHourOldAreRemoved) {
     const bool othersOwn =
         geteuid() == 0 && ::chown(QFile::encodeName(foreign).constData(), 65534, 65534) == 0;
     RemoveOldMailTempFolders();
-    qputenv("TMPDIR", saved);
     EXPECT_FALSE(QFileInfo::exists(old));
     EXPECT_TRUE(QFileInfo::exists(young + u"/copy.jpg"_s));
     EXPECT_TRUE(QFileInfo::exists(outside + u"/copy.jpg"_s));

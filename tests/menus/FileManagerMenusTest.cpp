@@ -310,29 +310,11 @@ TEST_F(FileManagerMenusTest, EveryFileManagerRunsTheMenuProgramWithTheFilesAsGiv
     }
 }
 
-TEST_F(FileManagerMenusTest, ThunarKeepsTheUsersOwnActionsAndInstallsOnce) {
-    WriteFile(FileManagerMenus::ThunarFile(), kUserActions);
-    Install(ContextMenuItems(AppSettings()));
-    const QByteArray once = ReadFile(FileManagerMenus::ThunarFile());
-    const qsizetype theirs = kUserActions.indexOf("<action>");
-    EXPECT_EQ(once.count("<action>"), 1 + 3 + 4); // the user's, ours, the presets
-    EXPECT_TRUE(
-        once.contains(kUserActions.mid(theirs, kUserActions.indexOf("</action>") - theirs)));
-    Install(ContextMenuItems(AppSettings()));
-    EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), once) << "a second install changes nothing";
-
-    AppSettings fewer;
-    fewer.extResize = fewer.extResizeAndMail = fewer.extPresets = 0;
-    Install(ContextMenuItems(fewer));
-    EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()).count("<action>"), 2);
-
-    Uninstall();
-    EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), kUserActions);
-}
-
-// Whatever the user's uca.xml holds, and however it is encoded, installing
-// and uninstalling gives it back byte for byte; ours are told from theirs
-// by our record, even after Thunar has written the file anew.
+// Whatever the user's uca.xml holds, and however it is encoded, their
+// actions stay in sight beside ours, a second install changes nothing, and
+// uninstalling gives the file back byte for byte; ours are told from theirs
+// by our record, even after Thunar has written the file anew. Fewer items
+// chosen take ours away, never theirs.
 TEST_F(FileManagerMenusTest, AUsersThunarFileComesBackByteForByte) {
     QByteArray namedLikeOurs = kUserActions;
     namedLikeOurs.replace("1700000000000000-1", "tessary-01-resize");
@@ -346,6 +328,7 @@ TEST_F(FileManagerMenusTest, AUsersThunarFileComesBackByteForByte) {
         QByteArray file;
         QByteArray system;
     } const cases[] = {
+        {"a user's own action", kUserActions, {}},
         {"an action whose id begins with tessary-", namedLikeOurs, {}},
         {"an empty list", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions/>\n", {}},
         {"an empty list on one line", "<actions></actions>", kThunarSystemActions},
@@ -364,6 +347,12 @@ TEST_F(FileManagerMenusTest, AUsersThunarFileComesBackByteForByte) {
             Install(items);
             const QByteArray installed = ReadFile(FileManagerMenus::ThunarFile());
             EXPECT_EQ(installed.count("<action>"), c.file.count("<action>") + 7) << c.what;
+            const qsizetype theirs = c.file.indexOf("<action>");
+            EXPECT_TRUE(theirs < 0 || installed.contains(
+                                          c.file.mid(theirs, c.file.indexOf("</action>") - theirs)))
+                << c.what;
+            Install(items);
+            EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), installed) << c.what;
             Uninstall();
             EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), c.file) << c.what;
         }
@@ -375,6 +364,15 @@ TEST_F(FileManagerMenusTest, AUsersThunarFileComesBackByteForByte) {
                 installed.contains("preset &#x25B8; Web"));
     EXPECT_FALSE(installed.contains("\xe2\x96\xb8"));
     Uninstall();
+
+    WriteFile(FileManagerMenus::ThunarFile(), kUserActions);
+    Install(items);
+    AppSettings fewer;
+    fewer.extResize = fewer.extResizeAndMail = fewer.extPresets = 0;
+    Install(ContextMenuItems(fewer));
+    EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()).count("<action>"), 2);
+    Uninstall();
+    EXPECT_EQ(ReadFile(FileManagerMenus::ThunarFile()), kUserActions);
 
     // Thunar lays out the whole file its own way when it saves it.
     WriteFile(FileManagerMenus::ThunarFile(), namedLikeOurs);

@@ -30,6 +30,10 @@ protected:
         return RunTool(kBatch, options.split(u' ', Qt::SkipEmptyParts) + files, input, 120000,
                        Environment());
     }
+    // The arguments as they are, spaces and all.
+    ToolRun Run(const QStringList& arguments) const {
+        return RunTool(kBatch, arguments, {}, 120000, Environment());
+    }
     QString Photo(const QString& name = u"Canon_40D.jpg"_s, const QString& as = {}) const {
         return CopyInto(TestData(u"jpg/"_s + name), dir_.path(), as);
     }
@@ -266,7 +270,7 @@ TEST_F(TessaryBatchTest, PresetsAreListedSavedUsedAndDeleted) {
         {{"--save-preset", "caf\uFFFD"}, 2}, // bytes that were not UTF-8
     };
     for (const auto& [arguments, status] : steps) {
-        const ToolRun run = RunTool(kBatch, arguments, {}, 60000, Environment());
+        const ToolRun run = Run(arguments);
         EXPECT_EQ(run.exitCode, status) << qPrintable(arguments.join(u' '));
         EXPECT_TRUE(status != 0 || run.err.isEmpty()) << qPrintable(run.err);
     }
@@ -278,7 +282,7 @@ TEST_F(TessaryBatchTest, PresetsAreListedSavedUsedAndDeleted) {
         nemo += ReadFile(home_.filePath(u".local/share/nemo/actions/"_s + name));
     EXPECT_TRUE(nemo.contains("Wide / banner") && !nemo.contains("Mail small"));
     const QStringList run{"--preset", "Wide / banner", "--set", "anchor=2", "--", Photo()};
-    ASSERT_EQ(RunTool(kBatch, run, {}, 60000, Environment()).exitCode, 0);
+    ASSERT_EQ(Run(run).exitCode, 0);
     const Identified id = Identify(Path(u"resize/Canon_40D.jpg"_s));
     EXPECT_EQ(std::tuple(id.format, id.width, id.height), std::tuple(u"JPEG"_s, 200, 100));
 }
@@ -311,17 +315,16 @@ TEST_F(TessaryBatchTest, PresetsSurviveWritersAtOnceAndADamagedFile) {
             QDir().mkpath(file);
         else
             WriteFile(file, damaged);
-        const ToolRun run = RunTool(kBatch, {u"--list-presets"_s}, {}, 60000, Environment());
+        const ToolRun run = Batch(u"--list-presets"_s);
         EXPECT_TRUE(run.out.startsWith(builtIn)) << qPrintable(run.out);
         EXPECT_TRUE(run.err.contains(file)) << qPrintable(run.err);
     }
-    EXPECT_EQ(RunTool(kBatch, {u"--save-preset"_s, u"X"_s}, {}, 60000, Environment()).exitCode, 1);
+    EXPECT_EQ(Batch(u"--save-preset X"_s).exitCode, 1);
     QDir().rmdir(file);
     WriteFile(target, whole);
     QFile::remove(file);
     ASSERT_TRUE(QFile::link(target, file));
-    ASSERT_EQ(RunTool(kBatch, {u"--save-preset"_s, u"Linked"_s}, {}, 60000, Environment()).exitCode,
-              0);
+    ASSERT_EQ(Batch(u"--save-preset Linked"_s).exitCode, 0);
     EXPECT_TRUE(QFileInfo(file).isSymLink());
     EXPECT_TRUE(ReadFile(target).contains("Linked"));
 }
@@ -364,8 +367,7 @@ TEST_F(TessaryBatchTest, MailAttachesTemporaryCopiesThatShareTheMailsLimit) {
     const QString record = RecordMail();
     const QStringList photos = {TestData(u"hdr/iphone_hdr_NO.jpg"_s),
                                 TestData(u"hdr/canon_hdr_NO.jpg"_s), Photo()};
-    const ToolRun run = RunTool(kBatch, QStringList{"--mail", "--set", "mailmaxkb=300"} + photos,
-                                {}, 60000, Environment());
+    const ToolRun run = Batch(u"--mail --set mailmaxkb=300"_s, photos);
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     const QStringList arguments = RecordedArguments(record);
     ASSERT_EQ(arguments.size(), 7) << qPrintable(arguments.join(' '));
