@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Resizes, turns and converts many pictures in one go, and hands them to your mail program.</source>
-        <translation>Ändert Größe, Drehung und Format vieler Bilder in einem Durchgang und übergibt sie Ihrem E-Mail-Programm.</translation>
+        <translation>Ändert Größe, Drehung und Format vieler Bilder auf einmal und übergibt sie Ihrem E-Mail-Programm.</translation>
     </message>
     <message>
         <source>Tessary is free software under the MIT licence:</source>
@@ -20,11 +20,11 @@
     <name>Batch</name>
     <message>
         <source>it is in the list already, as %1</source>
-        <translation>es steht bereits in der Liste, als %1</translation>
+        <translation>es steht bereits als %1 in der Liste</translation>
     </message>
     <message>
         <source>it has %1 pages and only its first could be written in its place, so it is kept as it is</source>
-        <translation>es hat %1 Seiten und nur die erste könnte an seiner Stelle geschrieben werden, daher bleibt es, wie es ist</translation>
+        <translation>es hat %1 Seiten, und nur die erste könnte an seiner Stelle geschrieben werden; daher bleibt es, wie es ist</translation>
     </message>
     <message>
         <source>its name would put it outside %1</source>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>another result of this batch, from %1, has its name</source>
-        <translation>ein anderes Ergebnis dieses Stapels, aus %1, trägt seinen Namen</translation>
+        <translation>ein anderes Ergebnis dieser Stapelverarbeitung, aus %1, trägt seinen Namen</translation>
     </message>
     <message>
         <source>its name %1 is a source picture&apos;s</source>
@@ -48,11 +48,11 @@
     </message>
     <message>
         <source>the batch was stopped</source>
-        <translation>der Stapel wurde angehalten</translation>
+        <translation>die Stapelverarbeitung wurde angehalten</translation>
     </message>
     <message>
         <source>The padding colour &quot;%1&quot; is not an RGB colour in hex, such as FFFFFF for white, nor empty for transparent.</source>
-        <translation>Die Füllfarbe „%1“ ist weder eine hexadezimale RGB-Farbe wie FFFFFF für Weiß noch leer für transparent.</translation>
+        <translation>Die Leinwandfarbe „%1“ ist weder eine hexadezimale RGB-Farbe wie FFFFFF für Weiß noch leer für transparent.</translation>
     </message>
     <message>
         <source>the new size of %1 x %2 pixels is not possible</source>
@@ -60,11 +60,11 @@
     </message>
     <message>
         <source>a &apos;}&apos; without its &apos;{&apos;</source>
-        <translation>ein „}“ ohne sein „{“</translation>
+        <translation>ein „}“ ohne zugehöriges „{“</translation>
     </message>
     <message>
         <source>a &apos;{&apos; without its &apos;}&apos;</source>
-        <translation>ein „{“ ohne sein „}“</translation>
+        <translation>ein „{“ ohne zugehöriges „}“</translation>
     </message>
     <message>
         <source>The name template &quot;%1&quot; has %2.</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>The name template &quot;%1&quot; has the unknown token {%2}; the tokens are {name}, {ext}, {w}, {h}, {n}, {n:3}, {date}, {time} and {folder}.</source>
-        <translation>Die Namensvorlage „%1“ enthält das unbekannte Kürzel {%2}; die Kürzel sind {name}, {ext}, {w}, {h}, {n}, {n:3}, {date}, {time} und {folder}.</translation>
+        <translation>Die Namensvorlage „%1“ enthält den unbekannten Platzhalter {%2}; die Platzhalter sind {name}, {ext}, {w}, {h}, {n}, {n:3}, {date}, {time} und {folder}.</translation>
     </message>
     <message>
         <source>The name template &quot;%1&quot; would put results outside the destination folder.</source>
@@ -100,7 +100,7 @@
     </message>
     <message>
         <source>fitted to the desktop</source>
-        <translation>an den Desktop angepasst</translation>
+        <translation>an die Desktopgröße angepasst</translation>
     </message>
     <message>
         <source>cannot make the folder %1 (%2)</source>
@@ -108,11 +108,11 @@
     </message>
     <message>
         <source>another result of this batch has its name %1</source>
-        <translation>ein anderes Ergebnis dieses Stapels trägt seinen Namen %1</translation>
+        <translation>ein anderes Ergebnis dieser Stapelverarbeitung trägt seinen Namen %1</translation>
     </message>
     <message>
         <source>a file of its name appeared while the batch ran, and is kept</source>
-        <translation>eine Datei seines Namens ist während des Stapels entstanden und bleibt erhalten</translation>
+        <translation>eine Datei seines Namens ist während der Stapelverarbeitung entstanden und bleibt erhalten</translation>
     </message>
     <message>
         <source>cannot write the file (%1)</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>; a mail of them would be made smaller to fit in %1</source>
-        <translation>; eine E-Mail mit ihnen würde verkleinert, damit sie in %1 passt</translation>
+        <translation>; für eine E-Mail würden sie verkleinert, damit sie in %1 passen</translation>
     </message>
     <message>
         <source>it cannot be made as small as %1 KB</source>
@@ -136,15 +136,15 @@
     </message>
     <message>
         <source>its pages are no longer those the batch planned for</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Seiten entsprechen nicht mehr dem Plan der Stapelverarbeitung</translation>
     </message>
     <message>
         <source>turned without re-encoding: 1 JPEG photo</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Neukodierung gedreht: 1 JPEG-Foto</translation>
     </message>
     <message>
         <source>turned without re-encoding: %1 JPEG photos</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Neukodierung gedreht: %1 JPEG-Fotos</translation>
     </message>
 </context>
 <context>
@@ -171,11 +171,11 @@
     </message>
     <message>
         <source>One JPEG photo was re-encoded instead of turned without loss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein JPEG-Foto wurde neu kodiert statt verlustfrei gedreht:</translation>
     </message>
     <message>
         <source>%1 JPEG photos were re-encoded instead of turned without loss:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 JPEG-Fotos wurden neu kodiert statt verlustfrei gedreht:</translation>
     </message>
 </context>
 <context>
@@ -282,14 +282,14 @@
     </message>
     <message>
         <source>it is a thumbnail itself</source>
-        <translation>es ist selbst ein Vorschaubild</translation>
+        <translation>es ist selbst eine Miniatur</translation>
     </message>
 </context>
 <context>
     <name>CommandPrompt</name>
     <message>
         <source>Mark the selected picture in order to resize, mail, move or copy the marked pictures</source>
-        <translation>Markiert das ausgewählte Bild, um die markierten Bilder in der Größe zu ändern, zu versenden, zu verschieben oder zu kopieren</translation>
+        <translation>Das ausgewählte Bild markieren, um die markierten Bilder in der Größe zu ändern, zu versenden, zu verschieben oder zu kopieren</translation>
     </message>
     <message>
         <source>Mark the selected picture</source>
@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>Sort the list by name; again: the other way round</source>
-        <translation>Die Liste nach Name sortieren; erneut: umgekehrt</translation>
+        <translation>Die Liste nach Namen sortieren; erneut: umgekehrt</translation>
     </message>
     <message>
         <source>Sort the list by size; again: the other way round</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Go forward to the folder left by Back</source>
-        <translation>Vor zu dem Ordner, den „Zurück“ verlassen hat</translation>
+        <translation>Vorwärts zu dem Ordner, den „Zurück“ verlassen hat</translation>
     </message>
     <message>
         <source>Show or hide the files and folders whose names begin with a dot</source>
@@ -443,19 +443,19 @@
     </message>
     <message>
         <source>Resize as default setting</source>
-        <translation>Größe mit Standardeinstellung ändern</translation>
+        <translation>Größe mit Standardeinstellungen ändern</translation>
     </message>
     <message>
         <source>Resize as default setting and mail</source>
-        <translation>Größe mit Standardeinstellung ändern und versenden</translation>
+        <translation>Größe mit Standardeinstellungen ändern und versenden</translation>
     </message>
     <message>
         <source>Display resize dialog then mail</source>
-        <translation>Größendialog zeigen, dann versenden</translation>
+        <translation>Größe im Dialog ändern, dann versenden</translation>
     </message>
     <message>
         <source>Resize with preset</source>
-        <translation>Größe mit Vorlage ändern</translation>
+        <translation>Größe mit Voreinstellung ändern</translation>
     </message>
     <message>
         <source>Tessary has been removed from this computer,
@@ -464,7 +464,7 @@ so its menu items cannot run any more.
 To take them out of the menus, install Tessary again
 and run: tessary-menu --uninstall</source>
         <translation>Tessary wurde von diesem Computer entfernt,
-daher können seine Menüeinträge nicht mehr laufen.
+daher können seine Menüeinträge nicht mehr ausgeführt werden.
 
 Um sie aus den Menüs zu entfernen, installieren Sie Tessary erneut
 und führen Sie aus: tessary-menu --uninstall</translation>
@@ -532,7 +532,7 @@ Soll er angelegt werden?</translation>
     </message>
     <message>
         <source>: no such file</source>
-        <translation>: keine solche Datei</translation>
+        <translation>: Datei nicht vorhanden</translation>
     </message>
 </context>
 <context>
@@ -567,7 +567,7 @@ Soll er angelegt werden?</translation>
     </message>
     <message>
         <source>a file of that name is there already</source>
-        <translation>eine Datei dieses Namens gibt es bereits</translation>
+        <translation>es gibt bereits eine Datei dieses Namens</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
@@ -579,14 +579,14 @@ Soll er angelegt werden?</translation>
     </message>
     <message>
         <source>others may enter %1</source>
-        <translation>andere dürfen %1 betreten</translation>
+        <translation>andere Benutzer haben Zugriff auf %1</translation>
     </message>
 </context>
 <context>
     <name>Frame</name>
     <message>
         <source>Slideshow &amp;Pace</source>
-        <translation>Diashow-&amp;Tempo</translation>
+        <translation>Diashow-&amp;Intervall</translation>
     </message>
     <message>
         <source>%1 seconds</source>
@@ -604,7 +604,9 @@ Soll er angelegt werden?</translation>
         <source>The window&apos;s place and the list&apos;s view and columns cannot be kept for the next start.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fensterposition sowie Ansicht und Spalten der Liste können nicht für den nächsten Start gespeichert werden.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -706,7 +708,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>There is no picture in %1.</source>
-        <translation>In %1 ist kein Bild.</translation>
+        <translation>In %1 gibt es kein Bild.</translation>
     </message>
     <message>
         <source>None of the chosen files is a picture.</source>
@@ -714,7 +716,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>There is no preset named &quot;%1&quot; any more.</source>
-        <translation>Es gibt keine Vorlage namens „%1“ mehr.</translation>
+        <translation>Es gibt keine Voreinstellung namens „%1“ mehr.</translation>
     </message>
 </context>
 <context>
@@ -752,7 +754,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Mail To ...</source>
-        <translation>E-Mail an …</translation>
+        <translation>Per E-Mail senden …</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -816,7 +818,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Sort by &amp;Create Time</source>
-        <translation>Nach &amp;Erstellzeit sortieren</translation>
+        <translation>Nach &amp;Erstellungszeit sortieren</translation>
     </message>
     <message>
         <source>H&amp;idden Files	Ctrl+H</source>
@@ -824,11 +826,11 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>&amp;Full Screen	F11</source>
-        <translation>&amp;Vollbild	F11</translation>
+        <translation>Voll&amp;bild	F11</translation>
     </message>
     <message>
         <source>Slidesho&amp;w	Shift+F11</source>
-        <translation>Dia&amp;show	Shift+F11</translation>
+        <translation>Dias&amp;how	Shift+F11</translation>
     </message>
     <message>
         <source>&amp;Go</source>
@@ -840,7 +842,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>&amp;Forward	Alt+Right</source>
-        <translation>&amp;Vor	Alt+Right</translation>
+        <translation>&amp;Vorwärts	Alt+Right</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -848,7 +850,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Visit my web</source>
-        <translation>Meine Webseite besuchen</translation>
+        <translation>Website des Autors besuchen</translation>
     </message>
     <message>
         <source>Check the new version ...</source>
@@ -856,11 +858,11 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Mail to me</source>
-        <translation>E-Mail an mich</translation>
+        <translation>E-Mail an den Autor</translation>
     </message>
     <message>
         <source>Bug report</source>
-        <translation>Fehlerbericht</translation>
+        <translation>Fehler melden</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
@@ -868,7 +870,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Undo Last Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Stapelverarbeitung rückgängig machen</translation>
     </message>
 </context>
 <context>
@@ -970,7 +972,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Select the menu items that viewed in menu context </source>
-        <translation>Wählen Sie die Einträge, die im Kontextmenü erscheinen </translation>
+        <translation>Wählen Sie die Einträge des Kontextmenüs </translation>
     </message>
     <message>
         <source>Resize</source>
@@ -978,7 +980,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Resize as default setting</source>
-        <translation>Größe mit Standardeinstellung ändern</translation>
+        <translation>Größe mit Standardeinstellungen ändern</translation>
     </message>
     <message>
         <source>Resize and mail</source>
@@ -986,15 +988,15 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Resize as default setting and mail</source>
-        <translation>Größe mit Standardeinstellung ändern und versenden</translation>
+        <translation>Größe mit Standardeinstellungen ändern und versenden</translation>
     </message>
     <message>
         <source>Display resize dialog then mail</source>
-        <translation>Größendialog zeigen, dann versenden</translation>
+        <translation>Größe im Dialog ändern, dann versenden</translation>
     </message>
     <message>
         <source>Resize with preset, an item for each preset</source>
-        <translation>Größe mit Vorlage ändern, ein Eintrag je Vorlage</translation>
+        <translation>Größe mit Voreinstellung ändern, ein Eintrag je Voreinstellung</translation>
     </message>
     <message>
         <source>unknown option name &apos;%1&apos;</source>
@@ -1020,7 +1022,9 @@ Soll ihre Größe geändert werden?</translation>
         <source>The options cannot be kept.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen können nicht gespeichert werden.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1051,7 +1055,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>not a picture of a type Tessary reads</source>
-        <translation>kein Bild eines Typs, den Tessary liest</translation>
+        <translation>kein Bild eines Typs, den Tessary lesen kann</translation>
     </message>
     <message>
         <source>the file is too large</source>
@@ -1123,19 +1127,19 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>it is not a JPEG file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine JPEG-Datei</translation>
     </message>
     <message>
         <source>page %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1: %2</translation>
     </message>
     <message>
         <source>its %1 of %2 pixels is not a whole number of its %3-pixel JPEG blocks, and a turn without re-encoding would lose its %4 edge</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Abmessung „%1“ von %2 Pixeln ist kein ganzes Vielfaches seiner %3-Pixel-JPEG-Blöcke, und eine Drehung ohne Neukodierung würde den Rand „%4“ verlieren</translation>
     </message>
     <message>
         <source>its metadata does not fit a JPEG file&apos;s segments</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Metadaten passen nicht in die Segmente einer JPEG-Datei</translation>
     </message>
 </context>
 <context>
@@ -1146,47 +1150,47 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>%1 is not a file: the presets that come with Tessary are offered, and none can be saved or deleted until it is moved away.</source>
-        <translation>%1 ist keine Datei: Die mit Tessary gelieferten Vorlagen werden angeboten, und keine kann gespeichert oder gelöscht werden, bis es entfernt ist.</translation>
+        <translation>%1 ist keine Datei: Die mit Tessary gelieferten Voreinstellungen werden angeboten, und keine kann gespeichert oder gelöscht werden, bis es entfernt ist.</translation>
     </message>
     <message>
         <source>The presets file %1 was damaged: the presets that could be read are kept, and those that come with Tessary are back.</source>
-        <translation>Die Vorlagendatei %1 war beschädigt: Die lesbaren Vorlagen bleiben erhalten, und die mit Tessary gelieferten sind wieder da.</translation>
+        <translation>Die Voreinstellungsdatei %1 war beschädigt: Die lesbaren Voreinstellungen bleiben erhalten, und die mit Tessary gelieferten sind wieder da.</translation>
     </message>
     <message>
         <source>The presets cannot be written to %1: %2.</source>
-        <translation>Die Vorlagen können nicht nach %1 geschrieben werden: %2.</translation>
+        <translation>Die Voreinstellungen können nicht nach %1 geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>There is no preset named &apos;%1&apos; to delete.</source>
-        <translation>Es gibt keine Vorlage namens „%1“ zum Löschen.</translation>
+        <translation>Es gibt keine Voreinstellung namens „%1“ zum Löschen.</translation>
     </message>
     <message>
         <source>A preset needs a name.</source>
-        <translation>Eine Vorlage braucht einen Namen.</translation>
+        <translation>Eine Voreinstellung braucht einen Namen.</translation>
     </message>
     <message>
         <source>A preset&apos;s name can have at most %1 characters.</source>
-        <translation>Der Name einer Vorlage darf höchstens %1 Zeichen haben.</translation>
+        <translation>Der Name einer Voreinstellung darf höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
         <source>A preset&apos;s name cannot hold control characters.</source>
-        <translation>Der Name einer Vorlage darf keine Steuerzeichen enthalten.</translation>
+        <translation>Der Name einer Voreinstellung darf keine Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>A preset&apos;s name must be text: this one holds bytes that are not UTF-8.</source>
-        <translation>Der Name einer Vorlage muss Text sein: Dieser enthält Bytes, die kein UTF-8 sind.</translation>
+        <translation>Der Name einer Voreinstellung muss Text sein: Dieser enthält Bytes, die kein UTF-8 sind.</translation>
     </message>
     <message>
         <source>A preset&apos;s name cannot begin with a dot.</source>
-        <translation>Der Name einer Vorlage darf nicht mit einem Punkt beginnen.</translation>
+        <translation>Der Name einer Voreinstellung darf nicht mit einem Punkt beginnen.</translation>
     </message>
     <message>
         <source>A preset&apos;s name cannot begin or end with a space.</source>
-        <translation>Der Name einer Vorlage darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
+        <translation>Der Name einer Voreinstellung darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
     </message>
     <message>
         <source>the presets could not be put into words</source>
-        <translation>die Vorlagen konnten nicht in Text gefasst werden</translation>
+        <translation>die Voreinstellungen konnten nicht in Textform gebracht werden</translation>
     </message>
 </context>
 <context>
@@ -1235,7 +1239,7 @@ Soll ihre Größe geändert werden?</translation>
     <name>Resize</name>
     <message>
         <source>Resizing : </source>
-        <translation>Größe ändern: </translation>
+        <translation>Größenänderung: </translation>
     </message>
     <message>
         <source>Reading : </source>
@@ -1247,7 +1251,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Transfer to GIF from 24 bit to 8 bit colors will lose some colors and take some time, would you keep on?</source>
-        <translation>Die Umwandlung in GIF von 24 Bit auf 8 Bit Farben verliert einige Farben und dauert einige Zeit. Möchten Sie fortfahren?</translation>
+        <translation>Die Umwandlung in GIF (von 24-Bit- in 8-Bit-Farben) verliert einige Farben und dauert einige Zeit. Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>no file name was given</source>
@@ -1282,7 +1286,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>save image type</source>
-        <translation>Bildtyp speichern</translation>
+        <translation>Speichern als</translation>
     </message>
     <message>
         <source>Quality
@@ -1316,7 +1320,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Resize as</source>
-        <translation>Größe als</translation>
+        <translation>Größe ändern auf</translation>
     </message>
     <message>
         <source>Width</source>
@@ -1352,7 +1356,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Flip Horizontal</source>
-        <translation>Horizontal spiegeln</translation>
+        <translation>Vertikal spiegeln</translation>
     </message>
     <message>
         <source>Rotate -90 degree</source>
@@ -1360,7 +1364,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Image to set DPI</source>
-        <translation>DPI des Bildes setzen</translation>
+        <translation>DPI festlegen</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -1384,7 +1388,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Keep file dates</source>
-        <translation>Datum der Dateien beibehalten</translation>
+        <translation>Dateidatum beibehalten</translation>
     </message>
     <message>
         <source>Move replaced files to the Trash</source>
@@ -1408,7 +1412,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>no limit</source>
-        <translation>keine Grenze</translation>
+        <translation>unbegrenzt</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1432,7 +1436,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>When a file exists:</source>
-        <translation>Wenn eine Datei existiert:</translation>
+        <translation>Wenn die Datei schon existiert:</translation>
     </message>
     <message>
         <source>Ask</source>
@@ -1456,7 +1460,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>The further outputs are too many to store: together they can have at most %1 bytes.</source>
-        <translation>Die weiteren Ausgaben sind zu viele zum Speichern: Zusammen dürfen sie höchstens %1 Bytes haben.</translation>
+        <translation>Es sind zu viele weitere Ausgaben zum Speichern: Zusammen dürfen sie höchstens %1 Bytes haben.</translation>
     </message>
     <message>
         <source>Each picture is also written as each of these, from the same decode.</source>
@@ -1464,7 +1468,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Sharing</source>
-        <translation>Teilen</translation>
+        <translation>Weitergabe</translation>
     </message>
     <message>
         <source>Framing</source>
@@ -1480,11 +1484,11 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Fill it, cropping what is over</source>
-        <translation>Sie ausfüllen, Überstehendes abschneiden</translation>
+        <translation>Ausfüllen, Überstehendes abschneiden</translation>
     </message>
     <message>
         <source>Fit inside it, on a canvas</source>
-        <translation>Hineinpassen, auf einer Leinwand</translation>
+        <translation>Einpassen, auf einer Leinwand</translation>
     </message>
     <message>
         <source>Keep:</source>
@@ -1532,7 +1536,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Preset:</source>
-        <translation>Vorlage:</translation>
+        <translation>Voreinstellung:</translation>
     </message>
     <message>
         <source>(the options below)</source>
@@ -1548,11 +1552,11 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Name of the preset:</source>
-        <translation>Name der Vorlage:</translation>
+        <translation>Name der Voreinstellung:</translation>
     </message>
     <message>
         <source>Delete the preset &quot;%1&quot;?</source>
-        <translation>Die Vorlage „%1“ löschen?</translation>
+        <translation>Voreinstellung „%1“ löschen?</translation>
     </message>
     <message>
         <source>Metadata kept:</source>
@@ -1576,7 +1580,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Location and personal data: GPS position, place names, serial numbers, owner and author names, maker notes and contacts. Camera, exposure, date taken and copyright stay.</source>
-        <translation>Standort und persönliche Daten: GPS-Position, Ortsnamen, Seriennummern, Namen von Besitzer und Autor, Herstellerhinweise und Kontakte. Kamera, Belichtung, Aufnahmedatum und Copyright bleiben.</translation>
+        <translation>Standort und persönliche Daten: GPS-Position, Ortsnamen, Seriennummern, Besitzer- und Autorennamen, Herstellerdaten und Kontakte. Kamera, Belichtung, Aufnahmedatum und Copyright bleiben.</translation>
     </message>
     <message>
         <source>Convert colours to sRGB for the web</source>
@@ -1600,7 +1604,7 @@ Soll ihre Größe geändert werden?</translation>
     </message>
     <message>
         <source>Set as default</source>
-        <translation>Als Standard setzen</translation>
+        <translation>Als Standard festlegen</translation>
     </message>
     <message>
         <source>Resize</source>
@@ -1637,8 +1641,8 @@ Soll ihre Größe geändert werden?</translation>
     <message>
         <source>The pictures you&apos;ve selected will be resize to the desktop&apos;s size (%1*%2)<byte value="xd"/>
 uncheck Constrain Proportion might distort your picture(s)</source>
-        <translation>Die ausgewählten Bilder werden auf die Desktopgröße (%1*%2) geändert<byte value="xd"/>
-ohne „Proportionen beibehalten“ können Ihre Bilder verzerrt werden</translation>
+        <translation>Die ausgewählten Bilder werden auf die Desktopgröße (%1*%2) gebracht<byte value="xd"/>
+Ohne „Proportionen beibehalten“ können die Bilder verzerrt werden</translation>
     </message>
     <message>
         <source>The pictures you&apos;ve selected are not the same size<byte value="xd"/>
@@ -1658,7 +1662,7 @@ Bitte ändern Sie ihre Größe in Prozent oder deaktivieren Sie „Proportionen 
         <source><byte value="xd"/>
 uncheck Constrain Proportion might distort your picture(s)</source>
         <translation><byte value="xd"/>
-ohne „Proportionen beibehalten“ können Ihre Bilder verzerrt werden</translation>
+Ohne „Proportionen beibehalten“ können die Bilder verzerrt werden</translation>
     </message>
     <message>
         <source>The size(%1*%2) of the pictures you&apos;ve selected is not match the Constrain Proportion of your setting: %3*%4<byte value="xd"/>
@@ -1668,11 +1672,11 @@ Bitte setzen Sie Breite und Höhe neu oder deaktivieren Sie „Proportionen beib
     </message>
     <message>
         <source>The longer side of each picture will be %1, the other in proportion</source>
-        <translation>Die längere Seite jedes Bildes wird %1, die andere im Verhältnis</translation>
+        <translation>Die längere Seite jedes Bildes erhält %1, die andere folgt im Verhältnis</translation>
     </message>
     <message>
         <source>The shorter side of each picture will be %1, the other in proportion</source>
-        <translation>Die kürzere Seite jedes Bildes wird %1, die andere im Verhältnis</translation>
+        <translation>Die kürzere Seite jedes Bildes erhält %1, die andere folgt im Verhältnis</translation>
     </message>
     <message>
         <source>%1 pixels</source>
@@ -1704,7 +1708,7 @@ Bitte setzen Sie Breite und Höhe neu oder deaktivieren Sie „Proportionen beib
         <source><byte value="xd"/>
 Please give a DPI from 1 to %1</source>
         <translation><byte value="xd"/>
-Bitte geben Sie eine DPI von 1 bis %1 an</translation>
+Bitte geben Sie einen DPI-Wert von 1 bis %1 an</translation>
     </message>
     <message>
         <source>Your select Pictures:</source>
@@ -1720,7 +1724,7 @@ X-DPI: %1</translation>
         <source><byte value="xd"/>
 The X DPI: not the same</source>
         <translation><byte value="xd"/>
-X-DPI: nicht gleich</translation>
+X-DPI: unterschiedlich</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -1732,13 +1736,15 @@ Y-DPI: %1</translation>
         <source><byte value="xd"/>
 The Y DPI: not the same</source>
         <translation><byte value="xd"/>
-Y-DPI: nicht gleich</translation>
+Y-DPI: unterschiedlich</translation>
     </message>
     <message>
         <source>These options cannot be kept as the default.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Optionen können nicht als Standard gespeichert werden.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1784,87 +1790,87 @@ Y-DPI: nicht gleich</translation>
     <name>Undo</name>
     <message>
         <source>%1: it was changed after the batch wrote it, so it is left, and the file it replaced stays in the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: es wurde geändert, nachdem die Stapelverarbeitung es geschrieben hat, und bleibt daher; die Datei, die es ersetzt hat, bleibt im Papierkorb</translation>
     </message>
     <message>
         <source>%1: it was changed after the batch wrote it, so it is left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: es wurde geändert, nachdem die Stapelverarbeitung es geschrieben hat, und bleibt daher</translation>
     </message>
     <message>
         <source>%1: the file it replaced is no longer in the Trash, so the result is left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Datei, die es ersetzt hat, ist nicht mehr im Papierkorb, daher bleibt das Ergebnis</translation>
     </message>
     <message>
         <source>%1: the file the batch replaced is no longer in the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die von der Stapelverarbeitung ersetzte Datei ist nicht mehr im Papierkorb</translation>
     </message>
     <message>
         <source>%1: the file it replaced did not go to the Trash (the Trash option was off), so it cannot come back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Datei, die es ersetzt hat, kam nicht in den Papierkorb (die Papierkorb-Option war ausgeschaltet) und kann daher nicht zurückkommen</translation>
     </message>
     <message>
         <source>There is no batch to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Stapelverarbeitung, die rückgängig gemacht werden kann.</translation>
     </message>
     <message>
         <source>The last batch is still running; it can be undone once it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Stapelverarbeitung läuft noch; sie kann rückgängig gemacht werden, sobald sie beendet ist.</translation>
     </message>
     <message>
         <source>The last batch left nothing to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Stapelverarbeitung hat nichts hinterlassen, was rückgängig zu machen wäre.</translation>
     </message>
     <message>
         <source>Nothing of the last batch can be undone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von der letzten Stapelverarbeitung kann nichts rückgängig gemacht werden:</translation>
     </message>
     <message>
         <source>1 file comes back from the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Datei kommt aus dem Papierkorb zurück</translation>
     </message>
     <message>
         <source>%1 files come back from the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Dateien kommen aus dem Papierkorb zurück</translation>
     </message>
     <message>
         <source>1 result is removed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ergebnis wird entfernt</translation>
     </message>
     <message>
         <source>%1 results are removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ergebnisse werden entfernt</translation>
     </message>
     <message>
         <source>1 half-written file is removed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 halb geschriebene Datei wird entfernt</translation>
     </message>
     <message>
         <source>%1 half-written files are removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 halb geschriebene Dateien werden entfernt</translation>
     </message>
     <message>
         <source>the folders it made are removed</source>
-        <translation type="unfinished"></translation>
+        <translation>die von ihr angelegten Ordner werden entfernt</translation>
     </message>
     <message>
         <source>Undo Last Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Stapelverarbeitung rückgängig machen</translation>
     </message>
     <message>
         <source>Undo the last batch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Stapelverarbeitung rückgängig machen?</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig machen</translation>
     </message>
     <message>
         <source>These stay as they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese bleiben, wie sie sind:</translation>
     </message>
     <message>
         <source>Not all of the last batch could be undone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Stapelverarbeitung konnte nicht vollständig rückgängig gemacht werden:</translation>
     </message>
 </context>
 <context>
@@ -1875,7 +1881,7 @@ Y-DPI: nicht gleich</translation>
 Opens the picture browser; given files, it shows their folder with
 the pictures marked and the first one previewed.
 </source>
-        <translation>Aufruf: tessary [--] [DATEI …]
+        <translation>Aufruf: tessary [--] [DATEI...]
        tessary --help | --version
 Öffnet den Bildbrowser; mit Dateien zeigt er deren Ordner mit
 markierten Bildern und einer Vorschau des ersten.
@@ -1890,15 +1896,15 @@ markierten Bildern und einer Vorschau des ersten.
     </message>
     <message>
         <source>--set takes NAME=VALUE, not &apos;%1&apos;</source>
-        <translation>--set nimmt NAME=WERT, nicht „%1“</translation>
+        <translation>--set erwartet NAME=WERT, nicht „%1“</translation>
     </message>
     <message>
         <source>--answer takes ask, yes-to-all or no-to-all, not &apos;%1&apos;</source>
-        <translation>--answer nimmt ask, yes-to-all oder no-to-all, nicht „%1“</translation>
+        <translation>--answer erwartet ask, yes-to-all oder no-to-all, nicht „%1“</translation>
     </message>
     <message>
         <source>--desktop-size takes WIDTHxHEIGHT in pixels, not &apos;%1&apos;</source>
-        <translation>--desktop-size nimmt BREITExHÖHE in Pixeln, nicht „%1“</translation>
+        <translation>--desktop-size erwartet BREITExHÖHE in Pixeln, nicht „%1“</translation>
     </message>
     <message>
         <source>--files-from needs a FILE, or - for standard input</source>
@@ -1906,7 +1912,7 @@ markierten Bildern und einer Vorschau des ersten.
     </message>
     <message>
         <source>--jobs takes a number from 1 to 64, not &apos;%1&apos;</source>
-        <translation>--jobs nimmt eine Zahl von 1 bis 64, nicht „%1“</translation>
+        <translation>--jobs erwartet eine Zahl von 1 bis 64, nicht „%1“</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (a file whose name starts with a dash goes after --)</source>
@@ -1926,7 +1932,7 @@ markierten Bildern und einer Vorschau des ersten.
     </message>
     <message>
         <source>--also cannot go with --mail, which sends one copy of a picture</source>
-        <translation>--also geht nicht mit --mail, das eine Kopie je Bild sendet</translation>
+        <translation>--also geht nicht zusammen mit --mail, das je Bild eine Kopie sendet</translation>
     </message>
     <message>
         <source>the list is longer than %1 MB</source>
@@ -1934,11 +1940,11 @@ markierten Bildern und einer Vorschau des ersten.
     </message>
     <message>
         <source>name %1 of the list is longer than %2 bytes, which no path is</source>
-        <translation>Name %1 der Liste ist länger als %2 Bytes, was kein Pfad ist</translation>
+        <translation>Name %1 der Liste ist länger als %2 Bytes, was kein Pfad sein kann</translation>
     </message>
     <message>
         <source>Try &apos;tessary-batch --help&apos;.</source>
-        <translation>Siehe „tessary-batch --help“.</translation>
+        <translation>Weitere Informationen mit „tessary-batch --help“.</translation>
     </message>
     <message>
         <source>--list needs one FOLDER</source>
@@ -1950,7 +1956,7 @@ markierten Bildern und einer Vorschau des ersten.
     </message>
     <message>
         <source>there is no preset named &apos;%1&apos;; --list-presets lists them</source>
-        <translation>es gibt keine Vorlage namens „%1“; --list-presets listet sie</translation>
+        <translation>es gibt keine Voreinstellung namens „%1“; --list-presets listet sie auf</translation>
     </message>
     <message>
         <source>desktop=1 needs the desktop size, and there is no screen; give it with --desktop-size WxH</source>
@@ -1978,7 +1984,7 @@ markierten Bildern und einer Vorschau des ersten.
     </message>
     <message>
         <source>there is no picture under %1</source>
-        <translation>unter %1 ist kein Bild</translation>
+        <translation>unter %1 gibt es kein Bild</translation>
     </message>
     <message>
         <source>Usage: tessary-batch [OPTION]... FILE...
@@ -2184,11 +2190,256 @@ Exit status: 0 when no picture failed, 1 when one failed (with --info: one
 could not be read; with --undo: something was left, or nothing could be
 undone), 2 for a usage error (nothing is done then).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tessary-batch [OPTION]... DATEI...
+Ändert Größe, Drehung, Spiegelung, DPI und Format der Bilder DATEI... in einer
+Stapelverarbeitung, mit den von Tessary gespeicherten Optionen („Als Standard
+festlegen“ in seinem Dialog zur Größenänderung), für diesen Lauf geändert
+durch --set.
+
+Optionen:
+  --set NAME=WERT      eine gespeicherte Option nur für diesen Lauf ändern (es
+                       wird nichts gespeichert); mehrfach möglich. NAME ist:
+                         override         1: die Quellbilder überschreiben
+                         dest             Zielordner; leer: ein Ordner
+                                          „resize“ neben jedem Bild;
+                                          relativ: vom Ordner jedes Bildes
+                                          aus
+                         imagetype        der geschriebene Typ, als Name
+                                          oder Zahl: same (0) wie die
+                                          Quelle, jpg (1) JPEG, bmp (2) BMP,
+                                          gif (3) GIF, ico (4) ICO,
+                                          png (5) PNG, tiff (6) TIFF,
+                                          pcx (7) PCX, webp (8) WebP,
+                                          avif (9) AVIF, heic (10) HEIC,
+                                          jxl (11) JPEG XL
+                         qualilty         Qualität von JPEG, WebP, AVIF, HEIC
+                                          und JPEG XL, 0 bis 100
+                         image_to_resize  1: Größe ändern
+                         image_to_rotate  1: drehen oder spiegeln (siehe
+                                          rotate)
+                         image_set_dpi    1: xdpi und ydpi festlegen
+                         constraint       1: Proportionen beibehalten (nur
+                                          im Dialog)
+                         desktop          1: in die Desktopgröße einpassen
+                         width, height    neue Größe
+                         wpercent,        Einheit von Breite und Höhe:
+                         hpercent           pixels (0), percent (1)
+                         rotate           left (0): 90 Grad nach links;
+                                          flip (1): von oben nach unten
+                                          spiegeln; right (2): 90 Grad nach
+                                          rechts
+                         xdpi, ydpi       zu schreibende Auflösung
+                         noenlarge        1: ein Bild, das kleiner als seine
+                                          neue Größe ist, behält seine eigene
+                                          (Standard 0)
+                         keepdates        1: jedes Ergebnis erhält die
+                                          Änderungszeit seiner Quelle
+                                          (Standard 1)
+                         trash            1: eine Datei, die die
+                                          Stapelverarbeitung ersetzt, wird
+                                          in den Papierkorb verschoben
+                                          (Standard 1)
+                         maxkb            höchstens so viele KB je Ergebnis:
+                                          erst eine geringere Qualität (JPEG,
+                                          WebP, AVIF, HEIC, JPEG XL), dann
+                                          eine kleinere Größe; 0: unbegrenzt
+                                          (Standard)
+                         mailmaxkb        mit --mail: höchstens so viele KB
+                                          für alle Kopien zusammen;
+                                          0: unbegrenzt (Standard)
+                         nametemplate     der Name des Ergebnisses ohne
+                                          Endung (Standard {name}): {name}
+                                          und {ext} der Quelle, {w} und {h}
+                                          des Ergebnisses, {n} die Nummer
+                                          des Bildes (ab 1; {n:3} als 001),
+                                          {date} und {time} der Aufnahme
+                                          (JJJJ-MM-TT, HH-MM-SS), {folder}
+                                          der Ordner der Quelle; „/“ legt
+                                          Ordner unter dem Ziel an; nicht
+                                          mit override=1
+                         onexists         wenn der Name eines Ergebnisses
+                                          schon existiert: ask (0,
+                                          Standard): fragen; keep-both (1):
+                                          beide behalten („name (2).jpg“);
+                                          skip (2): überspringen;
+                                          replace (3): ersetzen
+                         also             die gespeicherten weiteren
+                                          Ausgaben, wie bei --also, getrennt
+                                          durch „;“
+                         metadata         was jedes Ergebnis von den
+                                          Metadaten des Fotos behält:
+                                          all (0, Standard): alles;
+                                          private (1): nur Kamera, Objektiv,
+                                          Belichtung, Aufnahmedatum,
+                                          Copyright, Farbprofil und
+                                          Auflösung; profile (2): nur
+                                          Farbprofil und Auflösung. Was
+                                          keine Liste nennt, entfällt; jedes
+                                          Ergebnis wird von Exiv2
+                                          zurückgelesen, und eines, das
+                                          noch anderes enthält, scheitert
+                         mailmetadata     dasselbe für die Kopien von --mail
+                                          (Standard private)
+                         srgb             1: Pixel in sRGB mit eingebettetem
+                                          sRGB-Profil, für das Web
+                         fit              mit Breite und Höhe in Pixeln:
+                                          stretch (0, Standard): das Bild
+                                          nimmt diese Größe an; fill (1):
+                                          so skaliert, dass es sie bedeckt,
+                                          und beschnitten; pad (2): so
+                                          skaliert, dass es hineinpasst, und
+                                          auf eine Leinwand dieser Größe
+                                          gelegt
+                         anchor           was fill behält: centre (0,
+                                          Standard): die Mitte;
+                                          attention (1): den
+                                          interessantesten Teil; start (2):
+                                          oben bzw. links; end (3): unten
+                                          bzw. rechts
+                         padcolour        die Leinwand von pad, RGB in Hex
+                                          (Standard FFFFFF, Weiß); leer:
+                                          transparent, wo der Typ es kann
+                         side             both (0, Standard): Breite und
+                                          Höhe; longer (1): die längere
+                                          Seite erhält die Breite;
+                                          shorter (2): die kürzere; die
+                                          andere folgt im Verhältnis
+                         lossless         1: ein JPEG, das nur gedreht,
+                                          gespiegelt, nach seiner
+                                          EXIF-Ausrichtung aufgerichtet
+                                          oder mit DPI versehen und als JPEG
+                                          geschrieben wird, behält seine
+                                          eigenen komprimierten Daten,
+                                          gedreht, und wird nicht neu
+                                          kodiert (Standard); eines, dessen
+                                          gedrehter Rand kein ganzes
+                                          Vielfaches der JPEG-Blöcke ist,
+                                          wird stattdessen ganz neu kodiert,
+                                          und der Lauf meldet es; 0: immer
+                                          neu kodieren
+                       Eine Option, deren Werte oben Namen haben, nimmt den
+                       Namen oder seine Zahl (fit=pad oder fit=2); ein
+                       anderes Wort wird unter Nennung der Namen abgelehnt.
+                       Zahlen außerhalb ihres Bereichs werden abgelehnt:
+                       Schalter 0–1, imagetype 0–11, qualilty 0–100, rotate
+                       0–2, DPI 1–65535, Größen 1–65535 Pixel oder 1–10000
+                       Prozent.
+  --also ÄNDERUNGEN    eine weitere Ausgabe jedes Bildes aus derselben
+                       Dekodierung: die Optionen mit ÄNDERUNGEN, durch „,“
+                       getrennte NAME=WERT-Paare (ein Backslash bewahrt ein
+                       „,“ oder „;“ in einem Wert), z. B. --also
+                       &apos;width=320,nametemplate={name}-thumb&apos;; mehrfach
+                       möglich, nach den gespeicherten weiteren Ausgaben.
+                       Schlägt eine Ausgabe fehl, betrifft das nur sie.
+                       Nicht mit --mail, das je Bild eine Kopie sendet
+  --files-from DATEI   auch die in DATEI aufgeführten Bilder nehmen, eines
+                       je Zeile, oder die Standardeingabe bei „-“: für Listen
+                       jeder Länge, aus find oder einem anderen Programm
+  --null               mit --files-from: die Namen sind durch NUL-Bytes
+                       getrennt (find -print0), so ist jeder Name sicher
+  --dry-run            nichts schreiben: den Plan der Stapelverarbeitung
+                       ausgeben, je Ergebnis eine Zeile mit seinem Pfad,
+                       seiner geschriebenen Größe in Pixeln, etwa wie viele
+                       Bytes es belegen würde und was es mit einer Datei
+                       seines Namens tut, durch Tabulatoren getrennt, dann
+                       die Summe; die Bytes stammen aus dem Kodieren je
+                       eines Bildes jeder Art (gleicher Typ und gleiche
+                       Größe), die aufwendigsten Arten zuerst, in weniger
+                       als einer Sekunde. Der Lauf schreibt genau dorthin,
+                       wo sein Plan es sagt
+  --undo               die letzte Stapelverarbeitung anhand ihres Protokolls
+                       rückgängig machen: Jede Datei, die sie ersetzt hat,
+                       kommt aus dem Papierkorb zurück, und jedes Ergebnis,
+                       das sie geschrieben hat, wird entfernt, aber nur,
+                       solange es so ist, wie sie es hinterlassen hat; ein
+                       seither geändertes Ergebnis bleibt und wird genannt,
+                       ebenso eine Datei, deren Original nicht zurückkommen
+                       kann (der Papierkorb war ausgeschaltet oder wurde
+                       geleert). Mit --dry-run wird nur ausgegeben, was
+                       geschehen würde. Wirkt auch nach einer angehaltenen
+                       oder gewaltsam beendeten Stapelverarbeitung und nach
+                       einem Neustart
+  --preset NAME        mit der Voreinstellung NAME statt der gespeicherten
+                       Optionen beginnen (--set und --also gelten
+                       zusätzlich)
+  --save-preset NAME   die Optionen dieser Befehlszeile (die gespeicherten
+                       oder die von --preset, mit --set und --also) als
+                       Voreinstellung NAME speichern, eine gleichnamige
+                       ersetzen, und beenden
+  --list-presets       die Namen der Voreinstellungen ausgeben, einen je
+                       Zeile, und beenden
+  --delete-preset NAME die Voreinstellung NAME löschen (auch die mit Tessary
+                       gelieferten) und beenden
+  --answer STRATEGIE   wie die Fragen der Stapelverarbeitung beantwortet
+                       werden („Diese Datei überschreiben?“, „In 256 Farben
+                       umwandeln?“):
+                         ask         im Terminal fragen
+                         yes-to-all  jedes Mal „Ja, alle“ antworten
+                         no-to-all   jedes Mal „Nein, keine“ antworten
+                       Standard: ask, wenn die Standardeingabe ein Terminal
+                       ist, sonst no-to-all.
+  --desktop-size BxH   die Desktopgröße für desktop=1; Standard: die Größe
+                       des Hauptbildschirms
+  --jobs N             gleichzeitig bearbeitete Bilder (Standard: eines je
+                       Kern)
+  --mail               in temporäre Kopien umwandeln und diese Ihrem
+                       E-Mail-Programm als Anhänge einer neuen Nachricht
+                       übergeben, mit dem von Tessary gespeicherten Betreff
+                       und Text (mit override=1 werden die überschriebenen
+                       Bilder angehängt); braucht xdg-email
+  --recursive          eine DATEI, die ein Ordner ist, steht für jedes Bild
+                       darunter, zuerst in die Tiefe, nach Namen geordnet;
+                       die eigenen „resize“-Ordner der Stapelverarbeitung
+                       werden nie betreten, und mit einem absoluten dest
+                       werden die Ordner unter DATEI dort neu angelegt. Ohne
+                       diese Option ist ein Ordner ein Aufruffehler
+  --info               nichts ändern: die Eigenschaften jeder DATEI ausgeben,
+                       wie die Vorschau sie zeigt, nach einer Zeile
+                       „== DATEI“: ihre EXIF-Einträge als „Titel&lt;TAB&gt;Wert“
+                       mit einer Leerzeile zwischen den IFD-Gruppen, oder
+                       Breite und Höhe, wenn sie kein EXIF hat, oder
+                       „cannot read picture“
+  --list ORDNER        nichts ändern: die Zeilen ausgeben, die Tessarys
+                       Dateiliste für ORDNER zeigt, eine je Zeile: Name,
+                       Größe, Typ und Zeit, durch Tabulatoren getrennt, „..“
+                       zuerst, wo die Liste es hat
+  --sort SPALTE        mit --list: name (Standard), size, type oder time
+  --descending         mit --list: umgekehrt (Ordner bleiben vorn)
+  --help               diesen Text zeigen und beenden
+  --version            die Version zeigen und beenden
+  --                   Ende der Optionen: jedes weitere Argument ist eine
+                       DATEI, auch eines, das mit einem Bindestrich beginnt
+
+Während des Laufs steht das bearbeitete Bild auf der Standardfehlerausgabe,
+wenn diese ein Terminal ist. Am Ende geht eine Zeile
+„written: N, skipped: M, failed: K“ auf die Standardausgabe, die Ergebnisse
+zählend (ein Bild mit weiteren Ausgaben hat mehrere), dann je gescheitertem
+Ergebnis eine Zeile „PFAD: Grund“, „PFAD (output N, NAME): Grund“, wenn
+Bilder mehrere haben. Ein durch eine Antwort oder onexists=2 übersprungenes
+Ergebnis ist kein Fehler. Sollten Ergebnisse Metadaten verlieren, sagt eine
+Zeile, was entfernt wurde:
+„removed: GPS position from 12 pictures, serial numbers from 12“.
+Sollten JPEG-Fotos ohne Neukodierung gedreht werden, zählt eine Zeile sie,
+„ohne Neukodierung gedreht: 12 JPEG-Fotos“, dann folgt für jedes, das
+stattdessen neu kodiert wurde, eine Zeile „PFAD: re-encoded, as Grund“.
+
+Mit --undo folgt eine Zeile
+„undone: N back from the Trash, M results removed“,
+dann für jede Datei, die bleibt, wie sie ist, eine Zeile „PFAD: Grund“;
+lässt sich nichts rückgängig machen, wird gesagt, warum, und nichts getan.
+
+Die Zeilen „written:“, „removed:“ und „undone:“ bleiben in jeder Sprache
+englisch, damit Skripte sie lesen können.
+
+Exit-Status: 0, wenn kein Bild scheiterte, 1, wenn eines scheiterte (mit
+--info: eines nicht gelesen werden konnte; mit --undo: etwas blieb oder
+nichts rückgängig gemacht werden konnte), 2 bei einem Aufruffehler (dann
+geschieht nichts).
+</translation>
     </message>
     <message>
         <source>--undo undoes the last batch, and takes no FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>--undo macht die letzte Stapelverarbeitung rückgängig und nimmt keine DATEI</translation>
     </message>
 </context>
 <context>
@@ -2230,32 +2481,33 @@ oder trägt diese Einträge in die Menüs von Dolphin, Nautilus, Nemo und Thunar
 ein. Eine DATEI, die ein Ordner ist, steht für jedes Bild darunter, wie bei
 tessary-batch --recursive.
 
-  --command N      der Befehl für tessary: 0 der Größendialog, 1 Größe mit
-                   den Standardeinstellungen ändern, 2 dasselbe und die
-                   Ergebnisse versenden, 3 Größe mit der Vorlage von --preset
-                   ändern; andere Zahlen öffnen das Hauptfenster
-  --preset NAME    die Vorlage von --command 3
+  --command N      der Befehl für tessary: 0 der Dialog zur Größenänderung,
+                   1 Größe mit den Standardeinstellungen ändern, 2 dasselbe
+                   und die Ergebnisse versenden, 3 Größe mit der
+                   Voreinstellung von --preset ändern; andere Zahlen öffnen
+                   das Hauptfenster
+  --preset NAME    die Voreinstellung für --command 3
   --wait           auf das Ende von tessary warten und mit seinem Status enden
-  --pictures-only  nur die Dateien mit einer Bildendung weitergeben
+  --pictures-only  nur die Dateien mit einer Bilddateiendung weitergeben
   --nautilus       die Dateien aus NAUTILUS_SCRIPT_SELECTED_URIS nehmen, wenn
                    gesetzt (was Nautilus-Skripte erhalten), nicht aus den
                    Argumenten
 
 Ein Ordner oder Dateien, von denen keine ein Bild ist, werden dem Benutzer
 zuerst in einem Fenster gezeigt (die gefundenen Bilder, mit „Größe ändern“
-und „Abbrechen“), daher braucht es einen Bildschirm.
+und „Abbrechen“), daher ist ein Bildschirm nötig.
   --install        die Menüeinträge schreiben, die Tessarys Optionen wählen
   --uninstall      jeden Menüeintrag von Tessary entfernen
   --help           diese Hilfe zeigen
   --version        die Version zeigen
 
-Exit-Status: 0 erledigt, 1 gescheitert, 2 falscher Aufruf oder ein Pfad, zu
-lang für eine Übergabe.
+Exit-Status: 0 erledigt, 1 gescheitert, 2 falscher Aufruf oder ein für eine
+Übergabe zu langer Pfad.
 </translation>
     </message>
     <message>
         <source>Try &apos;tessary-menu --help&apos;.</source>
-        <translation>Siehe „tessary-menu --help“.</translation>
+        <translation>Weitere Informationen mit „tessary-menu --help“.</translation>
     </message>
     <message>
         <source>Cannot start %1: %2.</source>
@@ -2263,15 +2515,15 @@ lang für eine Übergabe.
     </message>
     <message>
         <source> Tessary asks before it resizes a folder&apos;s pictures, in a window; there is no screen (tessary-batch --recursive works without one).</source>
-        <translation> Tessary fragt in einem Fenster, bevor es die Bilder eines Ordners ändert; es gibt keinen Bildschirm (tessary-batch --recursive geht ohne).</translation>
+        <translation> Tessary fragt in einem Fenster, bevor es die Größe der Bilder eines Ordners ändert; es gibt keinen Bildschirm (tessary-batch --recursive kommt ohne aus).</translation>
     </message>
     <message>
         <source>There is no preset named &quot;%1&quot; any more.</source>
-        <translation>Es gibt keine Vorlage namens „%1“ mehr.</translation>
+        <translation>Es gibt keine Voreinstellung namens „%1“ mehr.</translation>
     </message>
     <message>
         <source>The path is longer than a hand-off can carry (%1 bytes): %2</source>
-        <translation>Der Pfad ist länger, als eine Übergabe tragen kann (%1 Bytes): %2</translation>
+        <translation>Der Pfad ist länger, als eine Übergabe fassen kann (%1 Bytes): %2</translation>
     </message>
     <message>
         <source>Cannot find the tessary program.</source>
@@ -2315,7 +2567,7 @@ lang für eine Übergabe.
     </message>
     <message>
         <source>--preset NAME goes with --command 3, and only with it</source>
-        <translation>--preset NAME gehört zu --command 3, und nur dazu</translation>
+        <translation>--preset NAME gehört zu --command 3 und nur dazu</translation>
     </message>
 </context>
 </TS>
