@@ -628,8 +628,8 @@ QStringList ResizeJob::LosslessSummary() const {
         if (o.lossless)
             pictures.insert(o.picture);
         if (!o.reencoded.isEmpty())
-            lines << request_.pictures[o.picture] + QStringLiteral(": re-encoded, as ") +
-                         o.reencoded;
+            lines << TrText("Batch", "%1: re-encoded, as %2")
+                         .arg(request_.pictures[o.picture], o.reencoded);
     }
     if (pictures.empty() && lines.isEmpty())
         return {};

@@ -348,18 +348,19 @@ QString PartialBlockRefusal(JpegTurn turn, const JpegLayout& layout) {
     const Matrix m = Of(turn);
     const bool movesRight = m.a + m.c < 0;
     const bool movesBottom = m.b + m.d < 0;
-    const auto refusal = [](const char* side, int pixels, int block, const char* edge) {
-        return TrText("Picture", "its %1 of %2 pixels is not a whole number of its %3-pixel JPEG "
-                                 "blocks, and a turn without re-encoding would lose its %4 edge")
-            .arg(QLatin1String(side))
-            .arg(pixels)
-            .arg(block)
-            .arg(QLatin1String(edge));
-    };
+    // Whole sentences, so that each language can put the words its own way.
     if (movesRight && layout.width % layout.blockWidth != 0)
-        return refusal("width", layout.width, layout.blockWidth, "right");
+        return TrText("Picture", "its width of %1 pixels is not a whole number of its %2-pixel "
+                                 "JPEG blocks, and a turn without re-encoding would lose its right "
+                                 "edge")
+            .arg(layout.width)
+            .arg(layout.blockWidth);
     if (movesBottom && layout.height % layout.blockHeight != 0)
-        return refusal("height", layout.height, layout.blockHeight, "bottom");
+        return TrText("Picture", "its height of %1 pixels is not a whole number of its %2-pixel "
+                                 "JPEG blocks, and a turn without re-encoding would lose its "
+                                 "bottom edge")
+            .arg(layout.height)
+            .arg(layout.blockHeight);
     return {};
 }
 

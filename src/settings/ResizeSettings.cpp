@@ -99,7 +99,9 @@ template <auto Member>
 ResizeSettingsField Number(const QString& name, uint32_t lowest, uint32_t highest) {
     using Type = std::remove_cvref_t<decltype(std::declval<ResizeSettings>().*Member)>;
     ResizeSettingsField field{name};
-    field.get = [](const ResizeSettings& s) { return uint32_t(s.*Member); };
+    field.get = [](const ResizeSettings& s) {
+        return uint32_t(s.*Member);
+    };
     field.set = [](ResizeSettings& s, uint32_t value) {
         if constexpr (std::is_same_v<Type, bool>)
             s.*Member = value <= 1 ? value == 1 : ResizeSettings().*Member;
@@ -111,8 +113,7 @@ ResizeSettingsField Number(const QString& name, uint32_t lowest, uint32_t highes
     return field;
 }
 
-template <auto Member>
-ResizeSettingsField Switch(const QString& name) {
+template <auto Member> ResizeSettingsField Switch(const QString& name) {
     return Number<Member>(name, 0, kFlag);
 }
 
@@ -194,7 +195,7 @@ bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QStri
             field->set(settings, uint32_t(index));
             return true;
         }
-        error = QStringLiteral("%1: '%2' is none of %3, nor their numbers 0 to %4")
+        error = TrText("Options", "%1: '%2' is none of %3, nor their numbers 0 to %4")
                     .arg(name, value, names.join(QStringLiteral(", ")))
                     .arg(names.size() - 1);
         return false;
@@ -206,7 +207,11 @@ bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QStri
     }
     // A switch cannot hold a number beyond its range to be judged later.
     if (field->highest == kFlag && number > kFlag) {
-        error = QStringLiteral("%1: %2 is not from 0 to 1").arg(name).arg(number);
+        error = TrText("Options", "%1: %2 is not from %3 to %4")
+                    .arg(name)
+                    .arg(number)
+                    .arg(0)
+                    .arg(kFlag);
         return false;
     }
     field->set(settings, uint32_t(number));
