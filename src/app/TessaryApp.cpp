@@ -6,8 +6,8 @@
 #include "frame/FrameIds.h"
 #include "frame/MainFrame.h"
 #include "mail/MailTempFolder.h"
-#include "platform/UiText.h"
 #include "menus/ContextMenuItems.h"
+#include "platform/UiText.h"
 #include "preview/TessaryDoc.h"
 #include "res/Resources.h"
 #include "resize/BatchRun.h"
@@ -82,8 +82,9 @@ void CTessaryApp::RunPreset(AppSettings& settings) {
         settings.PictureList.isEmpty() ? QString() : settings.PictureList.takeFirst();
     ResizeSettings preset;
     if (!PresetStore().Load(name, preset)) {
-        QMessageBox::warning(nullptr, HandOffText::Caption,
-                             TrText("HandOff", "There is no preset named \"%1\" any more.").arg(name));
+        QMessageBox::warning(
+            nullptr, HandOffText::Caption,
+            TrText("HandOff", "There is no preset named \"%1\" any more.").arg(name));
         return;
     }
     const ResizeSettings stored = settings;

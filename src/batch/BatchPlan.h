@@ -10,9 +10,9 @@
 #include <QStringList>
 
 #include <atomic>
+#include <cstdint>
 #include <set>
 #include <utility>
-#include <cstdint>
 #include <vector>
 
 // What a batch is asked to do: the options, the pictures in order and
@@ -45,7 +45,7 @@ struct PlannedResult {
     QString path;    // the template expanded and made safe, numbered to keep both
     // The folder the result stays inside; empty for a source written over.
     QString destination;
-    ResultForm form; // type, size, framing, byte limit and metadata
+    ResultForm form;   // type, size, framing, byte limit and metadata
     NameFields fields; // what the name template was given
     Name name = Name::Free;
     bool overSource = false; // written over its own source ("override")

@@ -62,19 +62,19 @@ QString NameTemplateError(const QString& nameTemplate) {
         return TrText("Batch", "The name template \"%1\" has %2.").arg(nameTemplate, unpaired);
     if (unknown)
         return TrText("Batch", "The name template \"%1\" has the unknown token {%2}; the tokens "
-                              "are {name}, {ext}, {w}, {h}, {n}, {n:3}, {date}, {time} and "
-                              "{folder}.")
+                               "are {name}, {ext}, {w}, {h}, {n}, {n:3}, {date}, {time} and "
+                               "{folder}.")
             .arg(nameTemplate, *unknown);
     QStringList parts = shape.split(u'/');
     // "./" and "//" add no folder.
     parts.removeIf([](const QString& part) { return part.isEmpty() || part == u'.'; });
     if (shape.startsWith(u'/') || parts.contains(QStringLiteral("..")))
         return TrText("Batch", "The name template \"%1\" would put results outside the "
-                              "destination folder.")
+                               "destination folder.")
             .arg(nameTemplate);
     if (parts.isEmpty() || shape.endsWith(u'/') || shape.endsWith(QStringLiteral("/.")))
         return TrText("Batch", "The name template \"%1\" gives no file name after its last "
-                              "\"/\".")
+                               "\"/\".")
             .arg(nameTemplate);
     return {};
 }

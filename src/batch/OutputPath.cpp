@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "batch/OutputPath.h"
 
-#include "codec/PictureTypeTable.h"
 #include "batch/ResizeTexts.h"
+#include "codec/PictureTypeTable.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "batch/PictureTree.h"
 
-#include "codec/PictureTypeTable.h"
-#include "platform/FileName.h"
 #include "batch/Recipe.h"
 #include "batch/ResizeTexts.h"
+#include "codec/PictureTypeTable.h"
+#include "platform/FileName.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "batch/ScanJob.h"
 
-#include "codec/Image.h"
 #include "batch/ResizeTexts.h"
 #include "batch/StatusLine.h"
+#include "codec/Image.h"
 
 ScanJob::ScanJob(const QStringList& pictures)
     : pictures_(pictures) {}

@@ -14,8 +14,9 @@
 namespace {
 constexpr UiText kRefusedOne =
     TrText("Browse", "Cannot open \"%1\": it is not a picture or a folder that can be read.");
-constexpr UiText kRefusedMany = TrText(
-    "Browse", "Cannot open %1 of the given files: they are not pictures or folders that can be read.");
+constexpr UiText kRefusedMany =
+    TrText("Browse",
+           "Cannot open %1 of the given files: they are not pictures or folders that can be read.");
 constexpr UiText kElsewhereOne =
     TrText("Browse", "1 given picture is in another folder and was not marked.");
 constexpr UiText kElsewhereMany =

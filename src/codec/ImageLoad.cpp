@@ -218,7 +218,8 @@ bool CxImage::Load(const QString& path, uint32_t format) {
                 return d->Fail(TrText("Picture", "the file is too large"));
             const QByteArray bytes = file.readAll();
             if (bytes.size() != file.size())
-                return d->Fail(TrText("Picture", "cannot read the file (%1)").arg(file.errorString()));
+                return d->Fail(
+                    TrText("Picture", "cannot read the file (%1)").arg(file.errorString()));
             d->blob = vips_blob_copy(bytes.constData(), size_t(bytes.size()));
             open = [this](int page, int n) {
                 size_t length = 0;

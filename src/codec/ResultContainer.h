@@ -4,8 +4,8 @@
 #include "codec/ResultMetadata.h"
 
 #include <QByteArray>
-#include <QList>
 #include <QByteArrayList>
+#include <QList>
 #include <QString>
 
 class QIODevice;

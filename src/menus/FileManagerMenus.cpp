@@ -457,7 +457,7 @@ bool FileManagerMenus::PutWholeFiles(const MenuRecord& record, const QList<Whole
         const MenuRecord::File* known = record.Find(file.path);
         if (Taken(file.path) && (!known || !MenuRecord::Unchanged(*known))) {
             errors << (known ? TrText("Menus", "%1 was changed since Tessary wrote it; it was "
-                                              "left as it is")
+                                               "left as it is")
                              : TrText("Menus", "%1 is not Tessary's; it was left as it is"))
                           .arg(file.path);
             forget(file.path);

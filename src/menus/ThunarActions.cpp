@@ -36,8 +36,9 @@ std::optional<Document> Decode(const QByteArray& xml, QString& error) {
     } else if (!name.isEmpty()) {
         const auto encoding = QStringConverter::encodingForName(name.toLatin1().constData());
         if (encoding != QStringConverter::Utf8 && encoding != QStringConverter::Latin1) {
-            error = TrText("Menus", "it is written in %1, which Tessary cannot write back unchanged")
-                        .arg(name);
+            error =
+                TrText("Menus", "it is written in %1, which Tessary cannot write back unchanged")
+                    .arg(name);
             return std::nullopt;
         }
         document.encoding = *encoding;

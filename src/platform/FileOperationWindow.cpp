@@ -18,7 +18,8 @@ const QString kTitle = QStringLiteral("Tessary");
 
 FileOperationWindow::FileOperationWindow(int operation, QWidget* owner)
     : owner_(owner)
-    , verb_(operation == FileOperation::Move ? TrText("FileOperation", "Moving") : TrText("FileOperation", "Copying"))
+    , verb_(operation == FileOperation::Move ? TrText("FileOperation", "Moving")
+                                             : TrText("FileOperation", "Copying"))
     , progress_(std::make_unique<QProgressDialog>(owner)) {
     progress_->setWindowTitle(verb_ + QStringLiteral("..."));
     progress_->setRange(0, kSteps);
@@ -41,14 +42,16 @@ FileOperationPrompt::Replace FileOperationWindow::AskReplace(const QString& sour
                                                              const QString& target) {
     QMessageBox box(QMessageBox::Question, kTitle,
                     TrText("FileOperation", "This folder already holds a file named \"%1\".\n\n"
-                                           "Replace it with the one you are moving or copying?")
+                                            "Replace it with the one you are moving or copying?")
                         .arg(QFileInfo(target).fileName()),
                     QMessageBox::NoButton, QuestionParent());
     box.setInformativeText(TrText("FileOperation", "From: %1\nTo: %2").arg(source, target));
     QPushButton* yes = box.addButton(TrText("FileOperation", "&Yes"), QMessageBox::YesRole);
-    QPushButton* yesToAll = box.addButton(TrText("FileOperation", "Yes to &all"), QMessageBox::YesRole);
+    QPushButton* yesToAll =
+        box.addButton(TrText("FileOperation", "Yes to &all"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(TrText("FileOperation", "&No"), QMessageBox::NoRole);
-    QPushButton* noToAll = box.addButton(TrText("FileOperation", "N&o to all"), QMessageBox::NoRole);
+    QPushButton* noToAll =
+        box.addButton(TrText("FileOperation", "N&o to all"), QMessageBox::NoRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(no);
     box.exec();
@@ -68,8 +71,8 @@ FileOperationPrompt::Replace FileOperationWindow::AskReplace(const QString& sour
 bool FileOperationWindow::AskCreateFolder(const QString& folder) {
     return QMessageBox::question(
                QuestionParent(), kTitle,
-               TrText("FileOperation", "The folder \"%1\" does not exist.\n\nCreate it?").arg(folder)) ==
-           QMessageBox::Yes;
+               TrText("FileOperation", "The folder \"%1\" does not exist.\n\nCreate it?")
+                   .arg(folder)) == QMessageBox::Yes;
 }
 
 bool FileOperationWindow::Progress(int64_t done, int64_t total, const QString& current) {

@@ -147,8 +147,8 @@ bool Put(int operation, const QString& source, const QString& target, int64_t si
         return true;
     }
     if (move && StateOf(target).size == size && ::unlink(EncodeFileName(source).constData()) != 0)
-        result.failures << source +
-                               TrText("FileOperation", ": copied, but the original could not be removed");
+        result.failures << source + TrText("FileOperation",
+                                           ": copied, but the original could not be removed");
     ++result.done;
     return true;
 }

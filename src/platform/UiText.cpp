@@ -49,8 +49,8 @@ void LoadTranslations(const QLocale& locale) {
     loaded.qt = nullptr;
     if (!QCoreApplication::instance())
         return;
-    loaded.qt = Load(locale, QStringLiteral("qtbase"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    loaded.qt =
+        Load(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (loaded.qt)
         QCoreApplication::installTranslator(loaded.qt.get());
 }

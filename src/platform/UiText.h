@@ -33,7 +33,9 @@ private:
 
 // Marks an English text for translation; lupdate reads TrText as
 // QT_TRANSLATE_NOOP (the build passes it -tr-function-alias).
-constexpr UiText TrText(const char* context, const char* source) { return {context, source}; }
+constexpr UiText TrText(const char* context, const char* source) {
+    return {context, source};
+}
 
 // Loads the translations of the programs' texts for the languages of
 // locale, in the order the user asked for them (LANGUAGE, LC_ALL,
@@ -43,5 +45,9 @@ constexpr UiText TrText(const char* context, const char* source) { return {conte
 // object exists, for Qt's texts.
 void LoadTranslations(const QLocale& locale = QLocale::system());
 
-inline QString operator+(const UiText& a, const QString& b) { return a.toString() + b; }
-inline QString operator+(const QString& a, const UiText& b) { return a + b.toString(); }
+inline QString operator+(const UiText& a, const QString& b) {
+    return a.toString() + b;
+}
+inline QString operator+(const QString& a, const UiText& b) {
+    return a + b.toString();
+}

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "resize/FurtherOutputDialog.h"
 
-#include "codec/PictureTypeTable.h"
 #include "batch/Recipe.h"
+#include "codec/PictureTypeTable.h"
 #include "resize/ResizeIds.h"
 #include "settings/SettingsNames.h"
 

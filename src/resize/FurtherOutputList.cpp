@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "resize/FurtherOutputList.h"
 
-#include "resize/FurtherOutputDialog.h"
 #include "batch/Recipe.h"
+#include "resize/FurtherOutputDialog.h"
 #include "resize/ResizeIds.h"
 
 #include <QHBoxLayout>

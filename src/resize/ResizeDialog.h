@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "resize/ResizeDialogRules.h"
 #include "batch/ScanJob.h"
+#include "resize/ResizeDialogRules.h"
 #include "settings/ResizeSettings.h"
 
 #include <QDialog>

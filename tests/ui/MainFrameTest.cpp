@@ -13,9 +13,9 @@
 #include "settings/Placement.h"
 
 #include <QAction>
-#include <QScreen>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>

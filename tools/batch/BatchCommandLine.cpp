@@ -271,7 +271,8 @@ bool TakeValue(const QString& option, const QString& value, BatchCommandLine& li
     if (option == QLatin1String("--sort")) {
         line.listSort = int(QStringList{"name", "size", "type", "time"}.indexOf(value));
         if (line.listSort < 0)
-            error = TrText("tessary-batch", "--sort needs name, size, type or time, not '%1'").arg(value);
+            error = TrText("tessary-batch", "--sort needs name, size, type or time, not '%1'")
+                        .arg(value);
     } else if (option == QLatin1String("--set")) {
         const qsizetype split = value.indexOf(QLatin1Char('='));
         if (split <= 0)
@@ -282,8 +283,8 @@ bool TakeValue(const QString& option, const QString& value, BatchCommandLine& li
         const QStringList policies{"ask", "yes-to-all", "no-to-all"};
         const qsizetype policy = policies.indexOf(value);
         if (policy < 0)
-            error =
-                TrText("tessary-batch", "--answer takes ask, yes-to-all or no-to-all, not '%1'").arg(value);
+            error = TrText("tessary-batch", "--answer takes ask, yes-to-all or no-to-all, not '%1'")
+                        .arg(value);
         else
             line.answer = BatchCommandLine::AnswerPolicy(int(policy) + 1);
     } else if (option == QLatin1String("--desktop-size")) {
@@ -292,8 +293,8 @@ bool TakeValue(const QString& option, const QString& value, BatchCommandLine& li
         const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
         const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
         if (w <= 0 || h <= 0)
-            error =
-                TrText("tessary-batch", "--desktop-size takes WIDTHxHEIGHT in pixels, not '%1'").arg(value);
+            error = TrText("tessary-batch", "--desktop-size takes WIDTHxHEIGHT in pixels, not '%1'")
+                        .arg(value);
         else
             line.desktopSize = DesktopSize{w, h};
     } else if (option == QLatin1String("--also")) {
@@ -317,7 +318,8 @@ bool TakeValue(const QString& option, const QString& value, BatchCommandLine& li
     } else if (option == QLatin1String("--jobs")) {
         const std::optional<uint32_t> jobs = ParseUnsigned(value);
         if (!jobs || *jobs < 1 || *jobs > 64)
-            error = TrText("tessary-batch", "--jobs takes a number from 1 to 64, not '%1'").arg(value);
+            error =
+                TrText("tessary-batch", "--jobs takes a number from 1 to 64, not '%1'").arg(value);
         else
             line.jobs = int(*jobs);
     }
@@ -334,9 +336,10 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
         QString argument = arguments[i];
         if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
             if (!optionsEnded && argument.size() > 1 && argument.startsWith(QLatin1Char('-'))) {
-                error = TrText("tessary-batch", "unknown option '%1' (a file whose name starts with a "
-                                       "dash goes after --)")
-                            .arg(argument);
+                error =
+                    TrText("tessary-batch", "unknown option '%1' (a file whose name starts with a "
+                                            "dash goes after --)")
+                        .arg(argument);
                 return std::nullopt;
             }
             line.files << argument;
@@ -381,7 +384,8 @@ std::optional<BatchCommandLine> ParseBatchCommandLine(const QStringList& argumen
         return std::nullopt;
     }
     if (line.mail && !line.also.isEmpty()) {
-        error = TrText("tessary-batch", "--also cannot go with --mail, which sends one copy of a picture");
+        error = TrText("tessary-batch",
+                       "--also cannot go with --mail, which sends one copy of a picture");
         return std::nullopt;
     }
     return line;

@@ -22,7 +22,8 @@ bool FileListReader::Feed(const char* data, size_t size) {
             static_cast<const char*>(std::memchr(data, separator_, size_t(end - data)));
         const char* part = stop ? stop : end;
         if (entry_.size() + (part - data) > qsizetype(kMostNameBytes)) {
-            error_ = TrText("tessary-batch", "name %1 of the list is longer than %2 bytes, which no path is")
+            error_ = TrText("tessary-batch",
+                            "name %1 of the list is longer than %2 bytes, which no path is")
                          .arg(files_.size() + 1)
                          .arg(kMostNameBytes);
             return false;

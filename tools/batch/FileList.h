@@ -15,7 +15,7 @@
 // photos, ends it with an error rather than filling the memory.
 class FileListReader {
 public:
-    static constexpr size_t kMostNameBytes = 4096;              // PATH_MAX
+    static constexpr size_t kMostNameBytes = 4096;                // PATH_MAX
     static constexpr int64_t kMostListBytes = int64_t(256) << 20; // 256 MB
 
     explicit FileListReader(bool null)

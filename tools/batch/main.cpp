@@ -157,15 +157,16 @@ std::unique_ptr<QCoreApplication> StartApplication(int& argc, char** argv, bool 
     if (!needsScreen)
         return std::make_unique<QCoreApplication>(argc, argv);
     if (!HasDisplay()) {
-        error = TrText("tessary-batch", "desktop=1 needs the desktop size, and there is no screen; give "
-                               "it with --desktop-size WxH");
+        error = TrText("tessary-batch",
+                       "desktop=1 needs the desktop size, and there is no screen; give "
+                       "it with --desktop-size WxH");
         return nullptr;
     }
     auto app = std::make_unique<QGuiApplication>(argc, argv);
     const std::optional<DesktopSize> screen = PrimaryDesktopSize();
     if (!screen) {
         error = TrText("tessary-batch", "cannot find the primary screen's size; give it with "
-                               "--desktop-size WxH");
+                                        "--desktop-size WxH");
         return nullptr;
     }
     desktop = *screen;
@@ -218,8 +219,9 @@ std::optional<BatchPictures> CollectPictures(const BatchCommandLine& line,
             continue;
         }
         if (!line.recursive) {
-            error = TrText("tessary-batch", "%1 is a folder; --recursive takes the pictures under it")
-                        .arg(ShownFileName(file));
+            error =
+                TrText("tessary-batch", "%1 is a folder; --recursive takes the pictures under it")
+                    .arg(ShownFileName(file));
             return std::nullopt;
         }
         const std::vector<TreePicture> found = PicturesInTree(file, settings);
@@ -398,8 +400,9 @@ int main(int argc, char** argv) {
         return UndoLastBatch(line->dryRun);
     if (line->filesFrom == QLatin1String("-") &&
         line->answer == BatchCommandLine::AnswerPolicy::Ask)
-        return UsageError(TrText("tessary-batch", "--answer ask reads its answers from standard input, "
-                                         "which --files-from - reads the list from"));
+        return UsageError(TrText("tessary-batch",
+                                 "--answer ask reads its answers from standard input, "
+                                 "which --files-from - reads the list from"));
     // Listed files join the named ones, for every kind of run.
     const std::optional<QStringList> listed = ListedFiles(*line, error);
     if (!listed)
@@ -444,10 +447,10 @@ int main(int argc, char** argv) {
         return UsageError(error);
     // Said rather than run as an empty batch that "succeeds".
     for (const QString& folder : pictures->emptyFolders)
-        QTextStream(stderr) << "tessary-batch: "
-                            << TrText("tessary-batch", "there is no picture under %1")
-                                   .arg(ShownFileName(folder))
-                            << "\n";
+        QTextStream(stderr)
+            << "tessary-batch: "
+            << TrText("tessary-batch", "there is no picture under %1").arg(ShownFileName(folder))
+            << "\n";
     if (pictures->paths.isEmpty() && !pictures->emptyFolders.isEmpty())
         return kExitFailed;
     if (line->dryRun)
