@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>Resizes, turns and converts many pictures in one go, and hands them to your mail program.</source>
-        <translation>Redimensionne, tourne et convertit de nombreuses images en une fois, et les confie à votre logiciel de messagerie.</translation>
+        <translation>Redimensionne, fait pivoter et convertit de nombreuses images en une seule fois, et les confie à votre logiciel de messagerie.</translation>
     </message>
     <message>
         <source>Tessary is free software under the MIT licence:</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>The padding colour &quot;%1&quot; is not an RGB colour in hex, such as FFFFFF for white, nor empty for transparent.</source>
-        <translation>La couleur de remplissage «&#xa0;%1&#xa0;» n’est ni une couleur RVB en hexadécimal, comme FFFFFF pour le blanc, ni vide pour la transparence.</translation>
+        <translation>La couleur du fond «&#xa0;%1&#xa0;» n’est ni une couleur RVB en hexadécimal, comme FFFFFF pour le blanc, ni vide pour la transparence.</translation>
     </message>
     <message>
         <source>the new size of %1 x %2 pixels is not possible</source>
@@ -108,11 +108,11 @@
     </message>
     <message>
         <source>another result of this batch has its name %1</source>
-        <translation>un autre résultat de ce lot porte son nom %1</translation>
+        <translation>un autre résultat de ce lot porte le même nom, %1</translation>
     </message>
     <message>
         <source>a file of its name appeared while the batch ran, and is kept</source>
-        <translation>un fichier de ce nom est apparu pendant le lot et est conservé</translation>
+        <translation>un fichier de ce nom est apparu pendant le traitement du lot&#xa0;; il est conservé</translation>
     </message>
     <message>
         <source>cannot write the file (%1)</source>
@@ -136,15 +136,15 @@
     </message>
     <message>
         <source>its pages are no longer those the batch planned for</source>
-        <translation type="unfinished"></translation>
+        <translation>ses pages ne sont plus celles que le lot prévoyait</translation>
     </message>
     <message>
         <source>turned without re-encoding: 1 JPEG photo</source>
-        <translation type="unfinished"></translation>
+        <translation>rotation sans réencodage&#xa0;: 1 photo JPEG</translation>
     </message>
     <message>
         <source>turned without re-encoding: %1 JPEG photos</source>
-        <translation type="unfinished"></translation>
+        <translation>rotation sans réencodage&#xa0;: %1 photos JPEG</translation>
     </message>
 </context>
 <context>
@@ -171,11 +171,11 @@
     </message>
     <message>
         <source>One JPEG photo was re-encoded instead of turned without loss:</source>
-        <translation type="unfinished"></translation>
+        <translation>Une photo JPEG a été réencodée au lieu d’une rotation sans perte&#xa0;:</translation>
     </message>
     <message>
         <source>%1 JPEG photos were re-encoded instead of turned without loss:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 photos JPEG ont été réencodées au lieu d’une rotation sans perte&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -210,19 +210,19 @@
     </message>
     <message>
         <source>Please mark the pictures before Copy</source>
-        <translation>Veuillez marquer les images avant de copier</translation>
+        <translation>Veuillez marquer les images avant de les copier</translation>
     </message>
     <message>
         <source>Please mark the pictures before Move</source>
-        <translation>Veuillez marquer les images avant de déplacer</translation>
+        <translation>Veuillez marquer les images avant de les déplacer</translation>
     </message>
     <message>
         <source>Please mark the pictures before Mail</source>
-        <translation>Veuillez marquer les images avant d’envoyer</translation>
+        <translation>Veuillez marquer les images avant de les envoyer</translation>
     </message>
     <message>
         <source>Please mark the pictures before Resize</source>
-        <translation>Veuillez marquer les images avant de redimensionner</translation>
+        <translation>Veuillez marquer les images avant de les redimensionner</translation>
     </message>
     <message>
         <source>These pictures could not be %1:
@@ -289,7 +289,7 @@
     <name>CommandPrompt</name>
     <message>
         <source>Mark the selected picture in order to resize, mail, move or copy the marked pictures</source>
-        <translation>Marque l’image sélectionnée pour redimensionner, envoyer, déplacer ou copier les images marquées</translation>
+        <translation>Marquer l’image sélectionnée pour redimensionner, envoyer, déplacer ou copier les images marquées</translation>
     </message>
     <message>
         <source>Mark the selected picture</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Mail</source>
-        <translation>Courriel</translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Resize the marked pictures</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation>Afficher les informations du programme, le numéro de version et le copyright</translation>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright</translation>
     </message>
     <message>
         <source>About</source>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>Display resize dialog then mail</source>
-        <translation>Afficher le dialogue de redimensionnement puis envoyer</translation>
+        <translation>Afficher la fenêtre de redimensionnement puis envoyer</translation>
     </message>
     <message>
         <source>Resize with preset</source>
@@ -508,7 +508,7 @@ Vers&#xa0;: %2</translation>
     </message>
     <message>
         <source>N&amp;o to all</source>
-        <translation>N&amp;on pour tout</translation>
+        <translation>Non pour to&amp;ut</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.
@@ -563,7 +563,7 @@ Le créer&#xa0;?</translation>
     </message>
     <message>
         <source>the file it replaces cannot be moved to the Trash (%1)</source>
-        <translation>le fichier qu’il remplace ne peut pas être mis à la corbeille (%1)</translation>
+        <translation>le fichier qu’il remplace ne peut pas être mis à la Corbeille (%1)</translation>
     </message>
     <message>
         <source>a file of that name is there already</source>
@@ -579,7 +579,7 @@ Le créer&#xa0;?</translation>
     </message>
     <message>
         <source>others may enter %1</source>
-        <translation>d’autres peuvent entrer dans %1</translation>
+        <translation>d’autres utilisateurs peuvent accéder à %1</translation>
     </message>
 </context>
 <context>
@@ -604,7 +604,9 @@ Le créer&#xa0;?</translation>
         <source>The window&apos;s place and the list&apos;s view and columns cannot be kept for the next start.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La position de la fenêtre, l’affichage et les colonnes de la liste ne peuvent pas être enregistrés pour le prochain démarrage.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -680,7 +682,7 @@ Les redimensionner&#xa0;?</translation>
         <source>Tessary found %1: %2 you chose, and %3 in %4 and the folders under it.
 
 Resize them?</source>
-        <translation>Tessary a trouvé %1&#xa0;: %2 que vous avez choisies, et %3 dans %4 et ses sous-dossiers.
+        <translation>Tessary a trouvé %1&#xa0;: %2 de votre sélection, et %3 dans %4 et ses sous-dossiers.
 
 Les redimensionner&#xa0;?</translation>
     </message>
@@ -688,7 +690,7 @@ Les redimensionner&#xa0;?</translation>
         <source>Tessary found %1: %2 you chose, and %3 in %4 folders and the folders under them.
 
 Resize them?</source>
-        <translation>Tessary a trouvé %1&#xa0;: %2 que vous avez choisies, et %3 dans %4 dossiers et leurs sous-dossiers.
+        <translation>Tessary a trouvé %1&#xa0;: %2 de votre sélection, et %3 dans %4 dossiers et leurs sous-dossiers.
 
 Les redimensionner&#xa0;?</translation>
     </message>
@@ -828,7 +830,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>Slidesho&amp;w	Shift+F11</source>
-        <translation>Dia&amp;porama	Shift+F11</translation>
+        <translation>Di&amp;aporama	Shift+F11</translation>
     </message>
     <message>
         <source>&amp;Go</source>
@@ -868,7 +870,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>Undo Last Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le dernier lot</translation>
     </message>
 </context>
 <context>
@@ -950,7 +952,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>The %1 can have at most %2 bytes: the rest was not taken.</source>
-        <translation>%1 peut compter au plus %2 octets&#xa0;: le reste n’a pas été pris.</translation>
+        <translation>%1 peut compter au plus %2 octets&#xa0;: le reste a été ignoré.</translation>
     </message>
     <message>
         <source>subject</source>
@@ -958,7 +960,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>text</source>
-        <translation>Le texte</translation>
+        <translation>Le message</translation>
     </message>
     <message>
         <source>(%F = Attach file name)</source>
@@ -966,7 +968,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation>Corps</translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Select the menu items that viewed in menu context </source>
@@ -990,7 +992,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>Display resize dialog then mail</source>
-        <translation>Afficher le dialogue de redimensionnement puis envoyer</translation>
+        <translation>Afficher la fenêtre de redimensionnement puis envoyer</translation>
     </message>
     <message>
         <source>Resize with preset, an item for each preset</source>
@@ -1020,7 +1022,9 @@ Les redimensionner&#xa0;?</translation>
         <source>The options cannot be kept.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les options ne peuvent pas être enregistrées.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1035,7 +1039,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>its %1 pages differ in size, and a picture of this type keeps its pages in one size</source>
-        <translation>ses %1 pages diffèrent en taille, et une image de ce type garde ses pages d’une seule taille</translation>
+        <translation>ses %1 pages n’ont pas toutes la même taille, et une image de ce type a toutes ses pages de la même taille</translation>
     </message>
     <message>
         <source>cannot open the file (%1)</source>
@@ -1051,11 +1055,11 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>not a picture of a type Tessary reads</source>
-        <translation>pas une image d’un type que Tessary lit</translation>
+        <translation>ce n’est pas une image d’un type que Tessary sait lire</translation>
     </message>
     <message>
         <source>the file is too large</source>
-        <translation>le fichier est trop grand</translation>
+        <translation>le fichier est trop volumineux</translation>
     </message>
     <message>
         <source>cannot read the file (%1)</source>
@@ -1095,7 +1099,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>its result still holds %1, which is not to be kept</source>
-        <translation>son résultat contient encore %1, qui ne doit pas être gardé</translation>
+        <translation>son résultat contient encore %1, qui ne doit pas être conservé</translation>
     </message>
     <message>
         <source>the encoder made no JPEG</source>
@@ -1123,19 +1127,19 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>it is not a JPEG file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier JPEG</translation>
     </message>
     <message>
         <source>page %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>page %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>its %1 of %2 pixels is not a whole number of its %3-pixel JPEG blocks, and a turn without re-encoding would lose its %4 edge</source>
-        <translation type="unfinished"></translation>
+        <translation>sa dimension «&#xa0;%1&#xa0;» de %2 pixels n’est pas un multiple de ses blocs JPEG de %3 pixels, et une rotation sans réencodage perdrait son bord «&#xa0;%4&#xa0;»</translation>
     </message>
     <message>
         <source>its metadata does not fit a JPEG file&apos;s segments</source>
-        <translation type="unfinished"></translation>
+        <translation>ses métadonnées ne tiennent pas dans les segments d’un fichier JPEG</translation>
     </message>
 </context>
 <context>
@@ -1166,7 +1170,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>A preset&apos;s name can have at most %1 characters.</source>
-        <translation>Le nom d’un préréglage compte au plus %1 caractères.</translation>
+        <translation>Le nom d’un préréglage peut compter au plus %1 caractères.</translation>
     </message>
     <message>
         <source>A preset&apos;s name cannot hold control characters.</source>
@@ -1186,7 +1190,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>the presets could not be put into words</source>
-        <translation>les préréglages n’ont pas pu être mis en texte</translation>
+        <translation>les préréglages n’ont pas pu être convertis en texte</translation>
     </message>
 </context>
 <context>
@@ -1247,7 +1251,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>Transfer to GIF from 24 bit to 8 bit colors will lose some colors and take some time, would you keep on?</source>
-        <translation>La conversion en GIF de 24 bits en 8 bits de couleurs perdra des couleurs et prendra du temps. Voulez-vous continuer&#xa0;?</translation>
+        <translation>La conversion en GIF, de 24 à 8 bits de couleur, perdra des couleurs et prendra du temps. Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <source>no file name was given</source>
@@ -1388,7 +1392,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>Move replaced files to the Trash</source>
-        <translation>Mettre les fichiers remplacés à la corbeille</translation>
+        <translation>Mettre les fichiers remplacés à la Corbeille</translation>
     </message>
     <message>
         <source>At most</source>
@@ -1400,7 +1404,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>Mail at most</source>
-        <translation>Envoi au plus</translation>
+        <translation>Envoyer au plus</translation>
     </message>
     <message>
         <source>KB in all</source>
@@ -1440,7 +1444,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>Keep both</source>
-        <translation>Garder les deux</translation>
+        <translation>Conserver les deux</translation>
     </message>
     <message>
         <source>Skip</source>
@@ -1484,11 +1488,11 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>Fit inside it, on a canvas</source>
-        <translation>Tenir dedans, sur un fond</translation>
+        <translation>Y tenir entière, sur un fond</translation>
     </message>
     <message>
         <source>Keep:</source>
-        <translation>Garder&#xa0;:</translation>
+        <translation>Conserver&#xa0;:</translation>
     </message>
     <message>
         <source>the centre</source>
@@ -1556,7 +1560,7 @@ Les redimensionner&#xa0;?</translation>
     </message>
     <message>
         <source>Metadata kept:</source>
-        <translation>Métadonnées gardées&#xa0;:</translation>
+        <translation>Métadonnées conservées&#xa0;:</translation>
     </message>
     <message>
         <source>In mailed copies:</source>
@@ -1663,7 +1667,7 @@ décocher «&#xa0;Conserver les proportions&#xa0;» peut déformer vos images</t
     <message>
         <source>The size(%1*%2) of the pictures you&apos;ve selected is not match the Constrain Proportion of your setting: %3*%4<byte value="xd"/>
 Please reset width and height or uncheck Constrain Proportion</source>
-        <translation>La taille (%1*%2) des images sélectionnées ne correspond pas aux proportions conservées de votre réglage&#xa0;: %3*%4<byte value="xd"/>
+        <translation>La taille (%1*%2) des images sélectionnées ne correspond pas aux proportions de votre réglage&#xa0;: %3*%4<byte value="xd"/>
 Veuillez redéfinir la largeur et la hauteur ou décocher «&#xa0;Conserver les proportions&#xa0;»</translation>
     </message>
     <message>
@@ -1680,7 +1684,7 @@ Veuillez redéfinir la largeur et la hauteur ou décocher «&#xa0;Conserver les 
     </message>
     <message>
         <source>%1 % of it</source>
-        <translation>%1 % de celle-ci</translation>
+        <translation>%1&#xa0;% de celle-ci</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -1698,7 +1702,7 @@ Veuillez redéfinir la largeur et la hauteur ou décocher «&#xa0;Conserver les 
     </message>
     <message>
         <source>Please give the new width and height: 1 to %1 pixels, or 1 to %2 percent</source>
-        <translation>Veuillez indiquer la nouvelle largeur et la nouvelle hauteur&#xa0;: 1 à %1 pixels, ou 1 à %2 pour cent</translation>
+        <translation>Veuillez indiquer la nouvelle largeur et la nouvelle hauteur&#xa0;: de 1 à %1 pixels, ou de 1 à %2&#xa0;%</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -1738,7 +1742,9 @@ PPP verticaux&#xa0;: différents</translation>
         <source>These options cannot be kept as the default.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces options ne peuvent pas être enregistrées comme réglages par défaut.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1784,87 +1790,87 @@ PPP verticaux&#xa0;: différents</translation>
     <name>Undo</name>
     <message>
         <source>%1: it was changed after the batch wrote it, so it is left, and the file it replaced stays in the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: il a été modifié après son écriture par le lot&#xa0;; il est donc laissé tel quel, et le fichier qu’il remplaçait reste dans la Corbeille</translation>
     </message>
     <message>
         <source>%1: it was changed after the batch wrote it, so it is left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: il a été modifié après son écriture par le lot&#xa0;; il est donc laissé tel quel</translation>
     </message>
     <message>
         <source>%1: the file it replaced is no longer in the Trash, so the result is left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le fichier qu’il remplaçait n’est plus dans la Corbeille&#xa0;; le résultat est donc laissé tel quel</translation>
     </message>
     <message>
         <source>%1: the file the batch replaced is no longer in the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le fichier que le lot a remplacé n’est plus dans la Corbeille</translation>
     </message>
     <message>
         <source>%1: the file it replaced did not go to the Trash (the Trash option was off), so it cannot come back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le fichier qu’il remplaçait n’a pas été mis à la Corbeille (l’option Corbeille était désactivée)&#xa0;; il ne peut donc pas revenir</translation>
     </message>
     <message>
         <source>There is no batch to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a aucun lot à annuler.</translation>
     </message>
     <message>
         <source>The last batch is still running; it can be undone once it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier lot est encore en cours&#xa0;; il pourra être annulé une fois terminé.</translation>
     </message>
     <message>
         <source>The last batch left nothing to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier lot n’a rien laissé à annuler.</translation>
     </message>
     <message>
         <source>Nothing of the last batch can be undone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien du dernier lot ne peut être annulé&#xa0;:</translation>
     </message>
     <message>
         <source>1 file comes back from the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier revient de la Corbeille</translation>
     </message>
     <message>
         <source>%1 files come back from the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers reviennent de la Corbeille</translation>
     </message>
     <message>
         <source>1 result is removed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 résultat est supprimé</translation>
     </message>
     <message>
         <source>%1 results are removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 résultats sont supprimés</translation>
     </message>
     <message>
         <source>1 half-written file is removed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier à moitié écrit est supprimé</translation>
     </message>
     <message>
         <source>%1 half-written files are removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers à moitié écrits sont supprimés</translation>
     </message>
     <message>
         <source>the folders it made are removed</source>
-        <translation type="unfinished"></translation>
+        <translation>les dossiers créés par le lot sont supprimés</translation>
     </message>
     <message>
         <source>Undo Last Batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le dernier lot</translation>
     </message>
     <message>
         <source>Undo the last batch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le dernier lot&#xa0;?</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le lot</translation>
     </message>
     <message>
         <source>These stay as they are:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers restent tels quels&#xa0;:</translation>
     </message>
     <message>
         <source>Not all of the last batch could be undone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier lot n’a pas pu être entièrement annulé&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1875,8 +1881,8 @@ PPP verticaux&#xa0;: différents</translation>
 Opens the picture browser; given files, it shows their folder with
 the pictures marked and the first one previewed.
 </source>
-        <translation>Utilisation&#xa0;: tessary [--] [FICHIER…]
-       tessary --help | --version
+        <translation>Utilisation&#xa0;: tessary [--] [FICHIER...]
+              tessary --help | --version
 Ouvre le navigateur d’images&#xa0;; avec des fichiers, il affiche leur dossier
 avec les images marquées et un aperçu de la première.
 </translation>
@@ -1974,11 +1980,11 @@ avec les images marquées et un aperçu de la première.
     </message>
     <message>
         <source>--answer ask reads its answers from standard input, which --files-from - reads the list from</source>
-        <translation>--answer ask lit ses réponses sur l’entrée standard, d’où --files-from - lit la liste</translation>
+        <translation>--answer ask lit ses réponses sur l’entrée standard, où --files-from - lit déjà la liste</translation>
     </message>
     <message>
         <source>there is no picture under %1</source>
-        <translation>il n’y a aucune image sous %1</translation>
+        <translation>il n’y a aucune image dans %1</translation>
     </message>
     <message>
         <source>Usage: tessary-batch [OPTION]... FILE...
@@ -2184,11 +2190,247 @@ Exit status: 0 when no picture failed, 1 when one failed (with --info: one
 could not be read; with --undo: something was left, or nothing could be
 undone), 2 for a usage error (nothing is done then).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: tessary-batch [OPTION]... FICHIER...
+Redimensionne, fait pivoter, retourne, règle les PPP et convertit les images
+FICHIER... en un seul lot, avec les options enregistrées par Tessary
+(«&#xa0;Définir par défaut&#xa0;» dans sa fenêtre de redimensionnement), modifiées pour
+cette exécution par --set.
+
+Options&#xa0;:
+  --set NOM=VALEUR     changer une option enregistrée pour cette exécution
+                       seulement (rien n’est enregistré)&#xa0;; peut être répété.
+                       NOM est l’un de&#xa0;:
+                         override         1&#xa0;: écrire sur les images sources
+                         dest             dossier de destination&#xa0;; vide&#xa0;: un
+                                          dossier «&#xa0;resize&#xa0;» à côté de chaque
+                                          image&#xa0;; relatif&#xa0;: pris depuis le
+                                          dossier de chaque image
+                         imagetype        le type écrit, par nom ou par
+                                          numéro&#xa0;: same (0) comme la source,
+                                          jpg (1) JPEG, bmp (2) BMP,
+                                          gif (3) GIF, ico (4) ICO,
+                                          png (5) PNG, tiff (6) TIFF,
+                                          pcx (7) PCX, webp (8) WebP,
+                                          avif (9) AVIF, heic (10) HEIC,
+                                          jxl (11) JPEG XL
+                         qualilty         qualité de JPEG, WebP, AVIF, HEIC
+                                          et JPEG XL, de 0 à 100
+                         image_to_resize  1&#xa0;: redimensionner
+                         image_to_rotate  1&#xa0;: faire pivoter ou retourner (voir
+                                          rotate)
+                         image_set_dpi    1&#xa0;: régler xdpi et ydpi
+                         constraint       1&#xa0;: conserver les proportions
+                                          (fenêtre seulement)
+                         desktop          1&#xa0;: ajuster à la taille du bureau
+                         width, height    nouvelle taille
+                         wpercent,        unité de la largeur et de la
+                         hpercent           hauteur&#xa0;: pixels (0), percent (1)
+                         rotate           left (0) de 90 degrés à gauche,
+                                          flip (1) de haut en bas, right (2)
+                                          de 90 degrés à droite
+                         xdpi, ydpi       résolution à écrire
+                         noenlarge        1&#xa0;: une image plus petite que sa
+                                          nouvelle taille garde la sienne
+                                          (par défaut 0)
+                         keepdates        1&#xa0;: chaque résultat reçoit la date
+                                          de modification de sa source (par
+                                          défaut 1)
+                         trash            1&#xa0;: un fichier que le lot remplace
+                                          est mis à la Corbeille (par
+                                          défaut 1)
+                         maxkb            Ko maximum de chaque résultat&#xa0;:
+                                          d’abord une qualité plus basse
+                                          (JPEG, WebP, AVIF, HEIC, JPEG XL),
+                                          puis une taille plus petite&#xa0;; 0&#xa0;:
+                                          sans limite (par défaut)
+                         mailmaxkb        avec --mail&#xa0;: Ko maximum de toutes
+                                          les copies ensemble&#xa0;; 0&#xa0;: sans
+                                          limite (par défaut)
+                         nametemplate     le nom du résultat sans son
+                                          extension (par défaut {name})&#xa0;:
+                                          {name} et {ext} de la source, {w}
+                                          et {h} du résultat, {n} le numéro
+                                          de l’image (à partir de 1&#xa0;; {n:3}
+                                          donne 001), {date} et {time} de la
+                                          prise de vue (AAAA-MM-JJ,
+                                          HH-MM-SS), {folder} le dossier de
+                                          la source&#xa0;; «&#xa0;/&#xa0;» crée des
+                                          dossiers sous la destination&#xa0;;
+                                          sans effet avec override=1
+                         onexists         si le nom d’un résultat existe&#xa0;:
+                                          ask (0, par défaut)&#xa0;: demander&#xa0;;
+                                          keep-both (1)&#xa0;: conserver les deux
+                                          («&#xa0;name (2).jpg&#xa0;»)&#xa0;; skip (2)&#xa0;:
+                                          ignorer&#xa0;; replace (3)&#xa0;: remplacer
+                         also             les sorties supplémentaires
+                                          enregistrées, comme celles de
+                                          --also, séparées par «&#xa0;;&#xa0;»
+                         metadata         ce que chaque résultat garde des
+                                          métadonnées de la photo&#xa0;: all (0,
+                                          par défaut)&#xa0;: tout&#xa0;; private (1)&#xa0;:
+                                          seulement l’appareil, l’objectif,
+                                          l’exposition, la date de prise de
+                                          vue, le copyright, le profil de
+                                          couleur et la résolution&#xa0;;
+                                          profile (2)&#xa0;: seulement le profil
+                                          de couleur et la résolution. Ce
+                                          qu’aucune liste ne nomme
+                                          disparaît&#xa0;; chaque résultat est
+                                          relu par Exiv2, et celui qui
+                                          contient autre chose échoue
+                         mailmetadata     la même chose pour les copies de
+                                          --mail (par défaut private)
+                         srgb             1&#xa0;: pixels en sRVB avec le profil
+                                          sRVB incorporé, pour le Web
+                         fit              avec largeur et hauteur en pixels&#xa0;:
+                                          stretch (0, par défaut)&#xa0;: l’image
+                                          prend cette taille&#xa0;; fill (1)&#xa0;:
+                                          mise à l’échelle pour la couvrir,
+                                          puis rognée&#xa0;; pad (2)&#xa0;: mise à
+                                          l’échelle pour y tenir, puis posée
+                                          sur un fond de cette taille
+                         anchor           ce que fill garde&#xa0;: centre (0, par
+                                          défaut)&#xa0;; attention (1)&#xa0;: la
+                                          partie la plus intéressante&#xa0;;
+                                          start (2)&#xa0;: le haut ou la gauche&#xa0;;
+                                          end (3)&#xa0;: le bas ou la droite
+                         padcolour        le fond de pad, RVB en hexadécimal
+                                          (par défaut FFFFFF, blanc)&#xa0;; vide&#xa0;:
+                                          transparent là où le type le
+                                          permet
+                         side             both (0, par défaut)&#xa0;: largeur et
+                                          hauteur&#xa0;; longer (1)&#xa0;: le côté le
+                                          plus long prend la largeur&#xa0;;
+                                          shorter (2)&#xa0;: le plus court la
+                                          prend&#xa0;; l’autre suit en proportion
+                         lossless         1&#xa0;: un JPEG seulement pivoté,
+                                          retourné, redressé selon son
+                                          orientation EXIF ou doté de PPP,
+                                          et écrit en JPEG, garde ses
+                                          propres données compressées,
+                                          pivotées, sans être réencodé (par
+                                          défaut)&#xa0;; celui dont le bord
+                                          pivoté n’est pas un nombre entier
+                                          de blocs JPEG est plutôt réencodé
+                                          en entier, et l’exécution le
+                                          signale&#xa0;; 0&#xa0;: toujours réencoder
+                       Une option dont les valeurs ont un nom ci-dessus prend
+                       ce nom ou son numéro (fit=pad ou fit=2)&#xa0;; un autre mot
+                       est refusé, avec la liste des noms. Les nombres hors
+                       de leur plage sont refusés&#xa0;: options binaires 0-1,
+                       imagetype 0-11, qualilty 0-100, rotate 0-2, PPP
+                       1-65535, tailles 1-65535 pixels ou 1-10000 pour cent.
+  --also CHANGEMENTS   une sortie supplémentaire de chaque image, à partir du
+                       même décodage&#xa0;: les options avec CHANGEMENTS, des
+                       paires NOM=VALEUR séparées par «&#xa0;,&#xa0;» (une barre
+                       oblique inverse garde une «&#xa0;,&#xa0;» ou un «&#xa0;;&#xa0;» dans une
+                       valeur), p. ex. --also
+                       &apos;width=320,nametemplate={name}-thumb&apos;&#xa0;; peut être
+                       répété, après les sorties supplémentaires
+                       enregistrées. Une sortie qui échoue échoue seule.
+                       Pas avec --mail, qui envoie une seule copie de chaque
+                       image
+  --files-from FICHIER prendre aussi les images listées dans FICHIER, une par
+                       ligne, ou l’entrée standard pour «&#xa0;-&#xa0;»&#xa0;: pour des
+                       listes de toute longueur, issues de find ou d’un autre
+                       programme
+  --null               avec --files-from&#xa0;: les noms sont séparés par des
+                       octets NUL (find -print0), ainsi tout nom est sûr
+  --dry-run            ne rien écrire&#xa0;: afficher le plan du lot, le chemin de
+                       chaque résultat, sa taille en pixels telle qu’écrite,
+                       environ combien d’octets il prendrait et ce qu’il fait
+                       à un fichier de son nom, un par ligne, séparés par des
+                       tabulations, puis le total&#xa0;; les octets viennent de
+                       l’encodage d’une image de chaque sorte (même type et
+                       même taille), les sortes les plus lourdes d’abord, en
+                       moins d’une seconde. L’exécution écrit exactement là
+                       où son plan le dit
+  --undo               annuler le dernier lot, d’après son journal&#xa0;: chaque
+                       fichier qu’il a remplacé revient de la Corbeille, et
+                       chaque résultat qu’il a écrit disparaît, mais
+                       seulement s’il est tel que le lot l’a laissé&#xa0;; un
+                       résultat modifié depuis est laissé et nommé, de même
+                       qu’un fichier dont l’original ne peut pas revenir
+                       (l’option Corbeille était désactivée, ou la Corbeille
+                       a été vidée). Avec --dry-run, il dit seulement ce
+                       qu’il ferait. Fonctionne après un lot arrêté ou
+                       interrompu de force, et après un redémarrage
+  --preset NOM         partir du préréglage NOM au lieu des options
+                       enregistrées (--set et --also s’appliquent toujours
+                       par-dessus)
+  --save-preset NOM    enregistrer les options de cette ligne de commande
+                       (celles enregistrées ou de --preset, avec --set et
+                       --also) comme préréglage NOM, en remplaçant celui de
+                       ce nom, et quitter
+  --list-presets       afficher les noms des préréglages, un par ligne, et
+                       quitter
+  --delete-preset NOM  supprimer le préréglage NOM (ceux fournis avec Tessary
+                       aussi) et quitter
+  --answer MODE        comment répondre aux questions du lot («&#xa0;écraser ce
+                       fichier&#xa0;?&#xa0;», «&#xa0;convertir en 256 couleurs&#xa0;?&#xa0;»)&#xa0;:
+                         ask         demander dans le terminal
+                         yes-to-all  répondre «&#xa0;Oui pour tout&#xa0;» à chaque fois
+                         no-to-all   répondre «&#xa0;Non pour tout&#xa0;» à chaque fois
+                       Par défaut&#xa0;: ask si l’entrée standard est un
+                       terminal, sinon no-to-all.
+  --desktop-size LxH   la taille du bureau utilisée avec desktop=1&#xa0;; par
+                       défaut&#xa0;: la taille de l’écran principal
+  --jobs N             images traitées à la fois (par défaut&#xa0;: une par cœur)
+  --mail               redimensionner en copies temporaires et les confier à
+                       votre logiciel de messagerie en pièces jointes d’un
+                       nouveau message, avec l’objet et le texte enregistrés
+                       par Tessary (avec override=1, les images écrasées
+                       sont jointes)&#xa0;; nécessite xdg-email
+  --recursive          un FICHIER qui est un dossier représente chaque image
+                       qu’il contient, en profondeur d’abord, par ordre de
+                       nom&#xa0;; les dossiers «&#xa0;resize&#xa0;» du lot ne sont jamais
+                       parcourus, et avec une destination absolue les
+                       dossiers sous FICHIER y sont recréés. Sans cette
+                       option, un dossier est une erreur d’utilisation
+  --info               ne rien redimensionner&#xa0;: afficher les propriétés de
+                       chaque FICHIER comme l’aperçu les montre, après une
+                       ligne «&#xa0;== FICHIER&#xa0;»&#xa0;: ses entrées EXIF sous la forme
+                       «&#xa0;titre&lt;TAB&gt;valeur&#xa0;» avec une ligne vide entre les
+                       groupes IFD, ou sa largeur et sa hauteur s’il n’a pas
+                       d’EXIF, ou «&#xa0;cannot read picture&#xa0;»
+  --list DOSSIER       ne rien redimensionner&#xa0;: afficher les lignes que la
+                       liste de fichiers de Tessary montre pour DOSSIER, une
+                       par ligne&#xa0;: nom, taille, type et date, séparés par des
+                       tabulations, «&#xa0;..&#xa0;» d’abord là où la liste l’a
+  --sort COLONNE       avec --list&#xa0;: name (par défaut), size, type ou time
+  --descending         avec --list&#xa0;: dans l’autre sens (les dossiers restent
+                       en tête)
+  --help               afficher ce texte et quitter
+  --version            afficher la version et quitter
+  --                   fin des options&#xa0;: chaque argument suivant est un
+                       FICHIER, même s’il commence par un tiret
+
+Pendant l’exécution, l’image en cours est affichée sur la sortie d’erreur si
+c’est un terminal. À la fin, une ligne «&#xa0;written: N, skipped: M, failed: K&#xa0;»
+va sur la sortie standard, comptant les résultats (une image avec des sorties
+supplémentaires en a plusieurs), puis une ligne «&#xa0;CHEMIN: raison&#xa0;» par
+résultat en échec, «&#xa0;CHEMIN (output N, NOM): raison&#xa0;» quand les images en ont
+plusieurs. Un résultat ignoré par une réponse ou par onexists=2 n’est pas un
+échec. Quand des résultats devaient perdre des métadonnées, une ligne dit ce
+qui a été retiré&#xa0;:
+«&#xa0;removed: GPS position from 12 pictures, serial numbers from 12&#xa0;».
+Quand des photos JPEG devaient pivoter sans réencodage, une ligne les compte,
+«&#xa0;rotation sans réencodage&#xa0;: 12 photos JPEG&#xa0;», puis une ligne
+«&#xa0;CHEMIN: re-encoded, as ...&#xa0;» pour chacune réencodée à la place.
+
+Avec --undo, une ligne «&#xa0;undone: N back from the Trash, M results removed&#xa0;»,
+puis une ligne «&#xa0;CHEMIN: raison&#xa0;» par fichier laissé tel quel&#xa0;; quand rien ne
+peut être annulé, il dit pourquoi et ne fait rien.
+
+Code de sortie&#xa0;: 0 si aucune image n’a échoué, 1 si une a échoué (avec
+--info&#xa0;: si une n’a pas pu être lue&#xa0;; avec --undo&#xa0;: si quelque chose est
+resté tel quel, ou si rien n’a pu être annulé), 2 pour une erreur
+d’utilisation (rien n’est fait alors).
+</translation>
     </message>
     <message>
         <source>--undo undoes the last batch, and takes no FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>--undo annule le dernier lot et ne prend aucun FICHIER</translation>
     </message>
 </context>
 <context>
@@ -2221,30 +2463,30 @@ first (the pictures found, with Resize and Cancel), so it needs a screen.
 
 Exit status: 0 done, 1 failed, 2 wrong usage or a path too long for a hand-off.
 </source>
-        <translation>Utilisation&#xa0;: tessary-menu --command N [--preset NOM] [--wait] [--pictures-only] [--nautilus]
-                    [--] FICHIER...
-       tessary-menu --install | --uninstall
+        <translation>Utilisation&#xa0;: tessary-menu --command N [--preset NOM] [--wait]
+                           [--pictures-only] [--nautilus] [--] FICHIER...
+              tessary-menu --install | --uninstall
 
-Confie des FICHIERs à Tessary comme le font ses éléments du menu du
+Confie chaque FICHIER à Tessary comme le font ses éléments de menu dans le
 gestionnaire de fichiers, ou place ces éléments dans les menus de Dolphin,
 Nautilus, Nemo et Thunar. Un FICHIER qui est un dossier représente chaque
 image qu’il contient, comme avec tessary-batch --recursive.
 
-  --command N      la commande pour tessary&#xa0;: 0 le dialogue de
+  --command N      la commande pour tessary&#xa0;: 0 la fenêtre de
                    redimensionnement, 1 redimensionner avec les réglages par
                    défaut, 2 la même chose et envoyer les résultats,
                    3 redimensionner avec le préréglage de --preset&#xa0;; les
                    autres nombres ouvrent la fenêtre principale
   --preset NOM     le préréglage de --command 3
-  --wait           attendre la fin de tessary et sortir avec son code
+  --wait           attendre la fin de tessary et renvoyer son code de sortie
   --pictures-only  ne transmettre que les fichiers ayant une extension d’image
   --nautilus       prendre les fichiers dans NAUTILUS_SCRIPT_SELECTED_URIS
                    s’il est défini (ce que reçoivent les scripts de
                    Nautilus), pas dans les arguments
 
-Un dossier, ou des fichiers dont aucun n’est une image, est d’abord montré à
-l’utilisateur dans une fenêtre (les images trouvées, avec «&#xa0;Redimensionner&#xa0;»
-et «&#xa0;Annuler&#xa0;»)&#xa0;; il faut donc un écran.
+Un dossier, ou des fichiers dont aucun n’est une image, vous est d’abord
+montré dans une fenêtre (les images trouvées, avec «&#xa0;Redimensionner&#xa0;» et
+«&#xa0;Annuler&#xa0;»)&#xa0;; il faut donc un écran.
   --install        écrire les éléments de menu que les options de Tessary
                    choisissent
   --uninstall      retirer tous les éléments de menu de Tessary
