@@ -146,6 +146,10 @@
         <source>turned without re-encoding: %1 JPEG photos</source>
         <translation>ohne Neukodierung gedreht: %1 JPEG-Fotos</translation>
     </message>
+    <message>
+        <source>%1: re-encoded, as %2</source>
+        <translation>%1: neu kodiert, weil %2</translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>
@@ -1026,6 +1030,10 @@ Soll ihre Größe geändert werden?</translation>
 
 %1</translation>
     </message>
+    <message>
+        <source>%1: &apos;%2&apos; is none of %3, nor their numbers 0 to %4</source>
+        <translation>%1: „%2“ ist keiner der Werte %3 und auch keine ihrer Nummern 0 bis %4</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -1134,12 +1142,16 @@ Soll ihre Größe geändert werden?</translation>
         <translation>Seite %1: %2</translation>
     </message>
     <message>
-        <source>its %1 of %2 pixels is not a whole number of its %3-pixel JPEG blocks, and a turn without re-encoding would lose its %4 edge</source>
-        <translation>seine Abmessung „%1“ von %2 Pixeln ist kein ganzes Vielfaches seiner %3-Pixel-JPEG-Blöcke, und eine Drehung ohne Neukodierung würde den Rand „%4“ verlieren</translation>
-    </message>
-    <message>
         <source>its metadata does not fit a JPEG file&apos;s segments</source>
         <translation>seine Metadaten passen nicht in die Segmente einer JPEG-Datei</translation>
+    </message>
+    <message>
+        <source>its width of %1 pixels is not a whole number of its %2-pixel JPEG blocks, and a turn without re-encoding would lose its right edge</source>
+        <translation>seine Breite von %1 Pixeln ist kein ganzes Vielfaches seiner %2-Pixel-JPEG-Blöcke, und eine Drehung ohne Neukodierung würde den rechten Rand verlieren</translation>
+    </message>
+    <message>
+        <source>its height of %1 pixels is not a whole number of its %2-pixel JPEG blocks, and a turn without re-encoding would lose its bottom edge</source>
+        <translation>seine Höhe von %1 Pixeln ist kein ganzes Vielfaches seiner %2-Pixel-JPEG-Blöcke, und eine Drehung ohne Neukodierung würde den unteren Rand verlieren</translation>
     </message>
 </context>
 <context>

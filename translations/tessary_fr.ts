@@ -146,6 +146,10 @@
         <source>turned without re-encoding: %1 JPEG photos</source>
         <translation>rotation sans réencodage&#xa0;: %1 photos JPEG</translation>
     </message>
+    <message>
+        <source>%1: re-encoded, as %2</source>
+        <translation>%1 : réencodage, car %2</translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>
@@ -1026,6 +1030,10 @@ Les redimensionner&#xa0;?</translation>
 
 %1</translation>
     </message>
+    <message>
+        <source>%1: &apos;%2&apos; is none of %3, nor their numbers 0 to %4</source>
+        <translation>%1 : « %2 » n’est aucune des valeurs %3, ni leurs numéros 0 à %4</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -1134,12 +1142,16 @@ Les redimensionner&#xa0;?</translation>
         <translation>page %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>its %1 of %2 pixels is not a whole number of its %3-pixel JPEG blocks, and a turn without re-encoding would lose its %4 edge</source>
-        <translation>sa dimension «&#xa0;%1&#xa0;» de %2 pixels n’est pas un multiple de ses blocs JPEG de %3 pixels, et une rotation sans réencodage perdrait son bord «&#xa0;%4&#xa0;»</translation>
-    </message>
-    <message>
         <source>its metadata does not fit a JPEG file&apos;s segments</source>
         <translation>ses métadonnées ne tiennent pas dans les segments d’un fichier JPEG</translation>
+    </message>
+    <message>
+        <source>its width of %1 pixels is not a whole number of its %2-pixel JPEG blocks, and a turn without re-encoding would lose its right edge</source>
+        <translation>sa largeur de %1 pixels n’est pas un multiple de ses blocs JPEG de %2 pixels, et une rotation sans réencodage perdrait son bord droit</translation>
+    </message>
+    <message>
+        <source>its height of %1 pixels is not a whole number of its %2-pixel JPEG blocks, and a turn without re-encoding would lose its bottom edge</source>
+        <translation>sa hauteur de %1 pixels n’est pas un multiple de ses blocs JPEG de %2 pixels, et une rotation sans réencodage perdrait son bord inférieur</translation>
     </message>
 </context>
 <context>
