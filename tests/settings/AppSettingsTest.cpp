@@ -23,13 +23,6 @@ protected:
     }
 };
 
-TEST_F(AppSettingsTest, FirstRunCreatesTheKeyAndKeepsConstructedValuesButAnEmptyDest) {
-    ASSERT_FALSE(QFile::exists(RegistryKey::FilePath()));
-    const AppSettings s;
-    EXPECT_TRUE(QFile::exists(RegistryKey::FilePath()));
-    EXPECT_EQ(s.dest, QString());
-}
-
 // user.dat: exactly 5200 bytes count; a short file leaves both texts empty;
 // bytes after the first zero, and after 5200, carry no meaning.
 TEST_F(AppSettingsTest, UserDatIsReadOnlyWhenItHoldsAWholeRecord) {
@@ -201,14 +194,6 @@ TEST_F(AppSettingsTest, SavingTheLayoutTwiceWritesTheSamePlacementAndTheColumnWi
     s.LastBrowsePIDL = u"/home/user/"_s + QString(200, QChar(u'ä')) + "/b";
     ASSERT_EQ(s.SaveLayoutSettings(), QString());
     EXPECT_EQ(AppSettings().LastBrowsePIDL, u"/home/user"_s);
-}
-
-TEST_F(AppSettingsTest, APartialPlacementFillsTheNumbersThatParse) {
-    WriteValue(u"windowplace"_s, u"44,2,3,x,9"_s);
-    const AppSettings s;
-    const WindowPlacement& p = s.windowPlacement;
-    EXPECT_EQ(std::tuple(s.hasWindowPlacement, p.length, p.showCmd, p.minX, p.minY),
-              std::tuple(true, 44, 3, 0, 0));
 }
 
 } // namespace
