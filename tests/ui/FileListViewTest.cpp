@@ -128,9 +128,17 @@ TEST_F(FileListViewTest, ClicksAndKeysDriveThePreviewAndFoldersCannotBeMarked) {
     EXPECT_TRUE(preview_->picturePath.isEmpty());
     EXPECT_FALSE(preview_->picture->GetXImage()->IsValid());
 
-    // A folder's mark clears itself.
+    // A folder's mark clears itself; Select All then Mark turns the mark
+    // of every picture and of no folder.
     Mark("Sub");
-    EXPECT_FALSE(list_->Model().IsMarked(RowOf("Sub")));
+    Mark("big.jpg");
+    list_->OnSelectAll();
+    list_->OnMark();
+    for (int i = 0; i < list_->Model().rowCount(); ++i) {
+        const FileItem* row = list_->Model().Row(i);
+        EXPECT_EQ(list_->Model().IsMarked(i), !row->isFolder && row->name != "big.jpg"_L1)
+            << qPrintable(row->name);
+    }
 
     // A sort keeps the selected and current row, so the keys go on from it.
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("Nikon_D70.jpg")));
@@ -574,17 +582,6 @@ TEST(FileListStartTest, AStoredFolderThatIsGoneOpensThePersonalFolder) {
     CFileListView list(settings, shell);
     list.OnInitialUpdate(document);
     EXPECT_EQ(list.CurrentFolder(), shell.PersonalList());
-}
-
-TEST_F(FileListViewTest, SelectAllThenMarkTogglesEveryPictureAndNoFolder) {
-    list_->Model().SetMarked(RowOf("big.jpg"), true);
-    list_->OnSelectAll();
-    list_->OnMark();
-    for (int i = 0; i < list_->Model().rowCount(); ++i) {
-        const FileItem* row = list_->Model().Row(i);
-        EXPECT_EQ(list_->Model().IsMarked(i), !row->isFolder && row->name != "big.jpg"_L1)
-            << qPrintable(row->name);
-    }
 }
 
 TEST_F(FileListViewTest, ResizeMailCopyAndMoveWithoutMarksAskForThem) {
