@@ -50,8 +50,6 @@ TEST(ThumbnailCacheTest, MakesSharedThumbnailsAndNotesPicturesItCannotRead) {
                {u"-format"_s, u"%w %h|%[Thumb::URI]|%[Thumb::MTime]|%[Thumb::Size]"_s, made});
     EXPECT_EQ(keys.out, u"128 96|"_s + QString::fromLatin1(ThumbnailCache::Uri(photo)) + u'|' +
                             QString::number(mtime) + u'|' + QString::number(Stat(photo).st_size));
-    EXPECT_TRUE(
-        ThumbnailCache::Uri(photo).endsWith("/a%20photo%20%C3%A9%3B%5B1%5D%23%25%20%E9.jpg"));
     // GLib, under the file managers, finds it and checks it as its own: it
     // names the file its own way from the bytes our URI stands for.
     const ToolRun gio = Oracle(u"gio"_s, {u"info"_s, u"-a"_s, u"thumbnail::*"_s,
