@@ -55,9 +55,7 @@ TEST_F(TessaryStartTest, ResizeAsDefaultWritesEveryPictureWithTheStoredOptionsAn
     ASSERT_TRUE(x.Running());
     const auto answer = [&](const QStringList& files, const QString& key) {
         QProcess menu;
-        Launch(menu, kMenu,
-               QStringList{u"--command"_s, u"1"_s, u"--pictures-only"_s, u"--wait"_s, u"--"_s} +
-                   files,
+        Launch(menu, kMenu, u"--command 1 --pictures-only --wait --"_s.split(u' ') + files,
                x.Display());
         const QString window = x.WaitForWindow(HandOffText::Caption);
         EXPECT_FALSE(window.isEmpty()) << Told(x);
@@ -111,8 +109,7 @@ TEST_F(TessaryStartTest, TwoItemsPickedAtOnceAreBothDone) {
         const QStringList pictures = Pictures(2, u"r%1-%2.jpg"_s.arg(round));
         std::array<QProcess, 2> menus;
         for (int i = 0; i < 2; ++i)
-            Launch(menus[i], kMenu, {u"--command"_s, u"1"_s, u"--wait"_s, u"--"_s, pictures[i]},
-                   {});
+            Launch(menus[i], kMenu, u"--command 1 --wait --"_s.split(u' ') << pictures[i], {});
         for (QProcess& menu : menus) {
             ASSERT_TRUE(menu.waitForFinished(120000));
             EXPECT_EQ(menu.exitCode(), 0) << round;
