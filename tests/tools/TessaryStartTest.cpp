@@ -178,10 +178,9 @@ TEST_F(TessaryStartTest, ANautilusPickIsTakenFromNautilussOwnList) {
     }
     QStringList environment = Environment();
     environment << u"NAUTILUS_SCRIPT_SELECTED_URIS="_s + uris.join(u'\n') + u'\n';
-    const ToolRun run = RunTool(kMenu,
-                                {u"--command"_s, u"1"_s, u"--pictures-only"_s, u"--nautilus"_s,
-                                 u"--wait"_s, u"--"_s, u"x.jpg"_s, u"b0 50jpg"_s},
-                                {}, 120000, environment);
+    const QStringList arguments =
+        u"--command 1 --pictures-only --nautilus --wait -- x.jpg"_s.split(u' ') << u"b0 50jpg"_s;
+    const ToolRun run = RunTool(kMenu, arguments, {}, 120000, environment);
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     EXPECT_EQ(QDir(dir_.filePath(u"resize"_s)).entryList(QDir::Files),
               (QStringList{u"b%20 50%.png"_s, u"x%1.png"_s}));
@@ -220,10 +219,8 @@ TEST_F(TessaryStartTest, UninstallLeavesTheHomeAsInstallFoundIt) {
     ASSERT_EQ(RunTool(kMenu, {u"--install"_s}, {}, 30000, environment).exitCode, 0);
     EXPECT_NE(everything(), before);
     const QString picture = Pictures(1, u"p%1.jpg"_s).first();
-    ASSERT_EQ(RunTool(kMenu, {u"--command"_s, u"1"_s, u"--wait"_s, u"--"_s, picture}, {}, 120000,
-                      environment)
-                  .exitCode,
-              0);
+    const QStringList pick = u"--command 1 --wait --"_s.split(u' ') << picture;
+    ASSERT_EQ(RunTool(kMenu, pick, {}, 120000, environment).exitCode, 0);
     EXPECT_FALSE(EntriesUnder(runtime_.path()).isEmpty()) << "a hand-off block was left";
     ASSERT_EQ(RunTool(kMenu, {u"--uninstall"_s}, {}, 30000, environment).exitCode, 0);
     EXPECT_EQ(everything(), before);
