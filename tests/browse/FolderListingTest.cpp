@@ -65,13 +65,6 @@ TEST_F(FolderListingTest, ListsFoldersAndPicturesByExtensionOnly) {
     QDir().mkpath(root_.filePath(u"pics/.cache"_s));
     const QList<FileItem> rows = Rows(root_.filePath(u"pics"_s));
     EXPECT_EQ(Names(rows), (QStringList{"..", "Sub", "a.JPG", "b.tif", "c.tiff", "d.jpgx"}));
-    // Names that begin with a dot only when asked for.
-    IdList pics;
-    ASSERT_TRUE(shell_->ParsePath(root_.filePath(u"pics"_s), pics));
-    QList<FileItem> all = listing_->List(pics, true);
-    listing_->Sort(all, FileColumn::Name, true, pics);
-    EXPECT_EQ(Names(all), (QStringList{"..", ".cache", "Sub", ".hidden.png", "a.JPG", "b.tif",
-                                       "c.tiff", "d.jpgx"}));
     // An extension the system has no type for is still a picture's.
     EXPECT_EQ(rows.last().typeName, u"JPGX picture"_s);
     EXPECT_TRUE(SystemIconKey(rows.last().icon).startsWith(u"image/"_s));

@@ -5,8 +5,6 @@
 #include "codec/PngChunks.h"
 #include "platform/FileName.h"
 
-#include <QStandardPaths>
-
 #include <functional>
 
 #include <sys/stat.h>
@@ -52,8 +50,6 @@ TEST(ThumbnailCacheTest, MakesSharedThumbnailsAndNotesPicturesItCannotRead) {
                {u"-format"_s, u"%w %h|%[Thumb::URI]|%[Thumb::MTime]|%[Thumb::Size]"_s, made});
     EXPECT_EQ(keys.out, u"128 96|"_s + QString::fromLatin1(ThumbnailCache::Uri(photo)) + u'|' +
                             QString::number(mtime) + u'|' + QString::number(Stat(photo).st_size));
-    EXPECT_TRUE(
-        ThumbnailCache::Uri(photo).endsWith("/a%20photo%20%C3%A9%3B%5B1%5D%23%25%20%E9.jpg"));
     // GLib, under the file managers, finds it and checks it as its own: it
     // names the file its own way from the bytes our URI stands for.
     const ToolRun gio = Oracle(u"gio"_s, {u"info"_s, u"-a"_s, u"thumbnail::*"_s,
@@ -83,33 +79,6 @@ TEST(ThumbnailCacheTest, MakesSharedThumbnailsAndNotesPicturesItCannotRead) {
     EXPECT_FALSE(ThumbnailCache::Failed(broken, MTime(broken) + 1));
     EXPECT_FALSE(ThumbnailCache::Failed(photo, mtime));
     ::unlink(EncodeFileName(photo).constData()); // Qt cannot name it to remove it
-}
-
-// The other way round: a thumbnail Xfce's thumbnail service made, queued
-// as its file manager queues it, is one we use.
-TEST(ThumbnailCacheTest, AThumbnailTheFileManagersServiceMadeIsUsed) {
-    QTemporaryDir dir;
-    const QString photo = dir.filePath(u"from the file manager.jpg"_s);
-    QFile::copy(TestData(u"jpg/nikon-e950.jpg"_s), photo);
-    const QString expected = ThumbnailCache::ThumbnailPath(photo, u"normal"_s);
-    // The service, then the file manager's request once its name is on the
-    // bus, then the thumbnail awaited (each at most a minute).
-    const QString script = uR"sh(
-        set -e
-        "$(ls /usr/lib/*/tumbler-1/tumblerd | head -n 1)" & service=$!
-        gdbus wait --session --timeout 60 org.freedesktop.thumbnails.Thumbnailer1
-        gdbus call --session --dest org.freedesktop.thumbnails.Thumbnailer1 \
-          --object-path /org/freedesktop/thumbnails/Thumbnailer1 \
-          --method org.freedesktop.thumbnails.Thumbnailer1.Queue \
-          "['$1']" "['image/jpeg']" normal default 0 >/dev/null
-        for i in $(seq 600); do [ -s "$2" ] && break; sleep 0.1; done
-        kill $service)sh"_s;
-    const ToolRun run =
-        Oracle(u"dbus-run-session"_s, {u"--"_s, u"sh"_s, u"-c"_s, script, u"sh"_s,
-                                       QString::fromUtf8(ThumbnailCache::Uri(photo)), expected});
-    ASSERT_TRUE(QFileInfo::exists(expected)) << qPrintable(run.out + run.err);
-    EXPECT_EQ(ThumbnailCache::Find(photo, MTime(photo)), expected);
-    EXPECT_TRUE(ThumbnailCache::Find(photo, MTime(photo) - 1).isEmpty());
 }
 
 // The cache is written and read only in folders of the user's alone, and a

@@ -5,11 +5,10 @@
 namespace {
 
 // A file manager's URIs of chosen files, back to the paths they name,
-// escaped bytes and all; what names no file of this computer is no path.
+// escaped bytes and all (percent signs: the menu program's Nautilus
+// test); what names no file of this computer is no path.
 TEST(FileNameTest, AFileUriGivesItsPathByteForByte) {
     const std::pair<const char*, QString> cases[] = {
-        {"file:///p/x%251.jpg", u"/p/x%1.jpg"_s},
-        {"file:///p/b%2520%2050%25.jpg", u"/p/b%20 50%.jpg"_s},
         {"file://localhost/p/%C3%A9t%C3%A9.tif", u"/p/\u00e9t\u00e9.tif"_s},
         {"file:///p/%E9t%E9.jpg", DecodeFileName("/p/\xe9t\xe9.jpg")},
         {"file:///p/line%0Abreak.jpg", u"/p/line\nbreak.jpg"_s},

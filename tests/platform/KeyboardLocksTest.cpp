@@ -18,9 +18,7 @@ TEST(KeyboardLocksTest, ALockIsOnWhenAnyKeyboardShowsIt) {
     led("phy0-led", "1\n");
     const std::optional<LockStates> states = ReadLockStates(leds.path());
     ASSERT_TRUE(states);
-    EXPECT_TRUE(states->caps);
-    EXPECT_TRUE(states->num);
-    EXPECT_FALSE(states->scroll);
+    EXPECT_EQ(std::tuple(states->caps, states->num, states->scroll), std::tuple(true, true, false));
 }
 
 } // namespace

@@ -77,7 +77,6 @@ TEST(BatchCommandLineTest, SetsKnownFieldsByNumberOrByTheirValuesNames) {
         EXPECT_FALSE(ApplyBatchSetting(s, name, value, error)) << name << "=" << value;
         EXPECT_TRUE(error.contains(QString::fromUtf8(name))) << qPrintable(error);
     }
-    EXPECT_TRUE(error.contains(u"override"_s));
     ApplyBatchSetting(s, "fit", "pda", error);
     EXPECT_TRUE(error.contains(u"stretch, fill, pad"_s)) << qPrintable(error);
     EXPECT_EQ(s.width, 100u);

@@ -112,19 +112,10 @@ TEST_F(TessaryBatchTest, AskAnswersFromStandardInput) {
     EXPECT_EQ(run.err.count(u"Do you want to overwrite this file?"_s), 3);
 }
 
-TEST_F(TessaryBatchTest, StoredSettingsApplyAndSetChangesThemForOneRunOnly) {
-    const QString conf = WriteFile(home_.filePath(u".config/Vorn/tsy.conf"_s),
-                                   "[setting]\nimagetype=2\nwpercent=0\nhpercent=0\n"
-                                   "width=40\nheight=30\n");
-    ASSERT_EQ(Batch(u"--set width=50"_s, {Photo()}).exitCode, 0);
-    const Identified id = Identify(Path(u"resize/Canon_40D.bmp"_s));
-    EXPECT_EQ(std::tuple(id.format, id.width, id.height), std::tuple(u"BMP"_s, 50, 30));
-    EXPECT_TRUE(ReadFile(conf).contains("width=40"));
-}
-
 // Pictures listed one a line or NUL-separated on standard input, each with
-// the stored further outputs and those of --also; an output that fails is
-// reported with its number and name, and the others are written.
+// the stored options (a --set on top of them) and further outputs and
+// those of --also; an output that fails is reported with its number and
+// name, and the others are written.
 TEST_F(TessaryBatchTest, ListsFromAFileOrStandardInputAndFurtherOutputsThatFailAlone) {
     WriteFile(home_.filePath(u".config/Vorn/tsy.conf"_s),
               "[setting]\nimagetype=5\nalso=\"imagetype=8,nametemplate={name}-{w}\"\n");

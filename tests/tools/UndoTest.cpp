@@ -81,20 +81,17 @@ TEST_F(UndoTest, AnyBatchKilledAnywhereOrFinishedIsUndoneToTheByte) {
     std::mt19937 random(TestSeed());
     struct Case {
         const char* name;
-        QStringList options;
-        int outputs;   // results a picture has
-        bool existing; // results of the names there before
+        const char* options; // split at spaces
+        int outputs;         // results a picture has
+        bool existing;       // results of the names there before
     };
     const std::vector<Case> cases = {
-        {"override", {u"--set"_s, u"override=1"_s}, 1, false},
-        {"replace", {u"--set"_s, u"onexists=3"_s}, 1, true},
-        {"keep both", {u"--set"_s, u"onexists=1"_s}, 1, true},
+        {"override", "--set override=1", 1, false},
+        {"replace", "--set onexists=3", 1, true},
+        {"keep both", "--set onexists=1", 1, true},
         {"further outputs",
-         {u"--also"_s, u"imagetype=8"_s, u"--also"_s,
-          u"width=10,height=10,nametemplate={name}-thumb"_s},
-         3,
-         false},
-        {"mail", {u"--mail"_s}, 1, false},
+         "--also imagetype=8 --also width=10,height=10,nametemplate={name}-thumb", 3, false},
+        {"mail", "--mail", 1, false},
     };
     RecordMail();
     const QStringList photos = {u"jpg/canon-ixus.jpg"_s, u"jpg/fujifilm-dx10.jpg"_s,
@@ -119,10 +116,9 @@ TEST_F(UndoTest, AnyBatchKilledAnywhereOrFinishedIsUndoneToTheByte) {
         const QMap<QString, QString> mailBefore = Snapshot(mailFolder);
         const int results = int(files.size()) * c.outputs;
         const int steps = std::uniform_int_distribution<int>(0, results + 1)(random);
-        const bool killed = RunUntil(QStringList{u"--answer"_s, u"yes-to-all"_s, u"--set"_s,
-                                                 u"width=50"_s, u"--set"_s, u"height=50"_s} +
-                                         c.options + QStringList{u"--"_s} + files,
-                                     steps);
+        const QString options = u"--answer yes-to-all --set width=50 --set height=50 "_s +
+                                QLatin1String(c.options) + u" --"_s;
+        const bool killed = RunUntil(options.split(u' ') + files, steps);
         const std::string what = std::string(c.name) + ", after " + std::to_string(steps) +
                                  " steps" + (killed ? ", killed" : ", finished");
         if (QString(c.name) == u"override"_s && steps > 0 && !killed) {
