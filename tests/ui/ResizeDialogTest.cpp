@@ -304,6 +304,9 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     });
     EXPECT_TRUE(unwritten.contains(u"cannot be kept"_s) && unwritten.contains(folder))
         << qPrintable(unwritten);
+    // The tests after this one share the folder.
+    QFile::remove(folder);
+    QDir().mkpath(folder);
 }
 
 // A preset fills the controls (whole: the results of each are compared
