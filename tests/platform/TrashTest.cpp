@@ -4,6 +4,8 @@
 #include "platform/FileName.h"
 #include "platform/Trash.h"
 
+#include <glib.h>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -14,7 +16,8 @@ namespace {
 // names that very file, so a file manager restores it under its own name.
 TEST(TrashTest, TheTrashRecordsEachNameByItsOwnBytes) {
     QTemporaryDir dir;
-    const QString trash = qEnvironmentVariable("XDG_DATA_HOME") + u"/Trash"_s;
+    // GLib's own idea of the user's data folder, taken once per process.
+    const QString trash = QFile::decodeName(g_get_user_data_dir()) + u"/Trash"_s;
     for (const QByteArray& name :
          {QByteArray("plain.jpg"), QByteArray("caf\xe9.jpg"), QByteArray("50% off #1.jpg")}) {
         const QByteArray path = QFile::encodeName(dir.path()) + '/' + name;
