@@ -5,9 +5,7 @@
 // changes unless the user chose to write over it, each result reported is
 // one file of its own, nothing lands outside its destination, and the
 // batch writes where its plan (the dry run) said.
-#include "TestSupport.h"
-
-#include "batch/ResizeJob.h"
+#include "BatchSupport.h"
 
 #include <QDirIterator>
 
@@ -56,11 +54,6 @@ std::map<QString, QByteArray> Files(const QString& folder) {
     }
     return files;
 }
-
-class YesToAll : public ConfirmationPrompt {
-public:
-    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
-};
 
 TEST(BatchPlanTest, NoSourceIsLostEachResultIsOneFileInItsDestinationAndWhereThePlanSaid) {
     QTemporaryDir dir;
@@ -200,10 +193,8 @@ TEST(BatchPlanTest, OverrideWritesTheSourceWhateverOnExistsSays) {
         s.override = 1;
         s.onexists = onexists;
         s.trash = 0;
-        YesToAll yes;
-        ResizeJob job(s, {photo}, yes);
-        job.Run();
-        EXPECT_EQ(job.Count(Status::Written), 1) << int(onexists);
+        const auto job = RunBatch(s, {photo});
+        EXPECT_EQ(job->Count(Status::Written), 1) << int(onexists);
         EXPECT_EQ(Identify(photo).width, 60 * ResizeSettings().width / 100) << int(onexists);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);

@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "TestSupport.h"
+#include "BatchSupport.h"
 
 #include "batch/BatchUndo.h"
-#include "batch/ResizeJob.h"
 
 #include <functional>
 
 namespace {
-
-class YesToAll : public ConfirmationPrompt {
-public:
-    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
-};
 
 // What cannot be undone is said, before anything is done, and what can
 // still is: an original that did not go to the Trash, or has left it; a
@@ -51,12 +45,10 @@ TEST(BatchUndoTest, WhatCannotBeUndoneIsSaidFirstAndWhatCanIsStillDone) {
         ResizeSettings s;
         s.override = c.override;
         s.trash = c.trash;
-        YesToAll prompt;
-        ResizeJob job(s, pictures, prompt);
-        job.Run();
-        ASSERT_EQ(job.Count(PictureOutcome::Status::Written), 2) << c.name;
+        const auto job = RunBatch(s, pictures);
+        ASSERT_EQ(job->Count(PictureOutcome::Status::Written), 2) << c.name;
         QStringList results;
-        for (const PictureOutcome& o : job.Outcomes())
+        for (const PictureOutcome& o : job->Outcomes())
             results << o.output;
         if (c.after)
             c.after(pictures, results);

@@ -2,17 +2,10 @@
 // Fill, pad and the long or short side on real photos of each orientation,
 // beside the same operations done by libvips' own tools, and judged by
 // ImageMagick.
-#include "TestSupport.h"
+#include "BatchSupport.h"
 #include "codec/PictureTypeTable.h"
 
-#include "batch/ResizeJob.h"
-
 namespace {
-
-class YesToAll : public ConfirmationPrompt {
-public:
-    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
-};
 
 QString Pixel(const QString& path, int x, int y) {
     return Oracle(u"convert"_s,
@@ -29,12 +22,10 @@ protected:
         s.wpercent = s.hpercent = 0;
         s.dest = dir_.filePath(u"out%1"_s.arg(++runs_));
         change(s);
-        YesToAll prompt;
-        ResizeJob job(s, {photo}, prompt);
-        job.Run();
-        EXPECT_EQ(job.Count(PictureOutcome::Status::Written), 1)
-            << qPrintable(job.Failures().join(u' '));
-        return job.Outcomes()[0].output;
+        const auto job = RunBatch(s, {photo});
+        EXPECT_EQ(job->Count(PictureOutcome::Status::Written), 1)
+            << qPrintable(job->Failures().join(u' '));
+        return job->Outcomes()[0].output;
     }
     QTemporaryDir dir_;
     int runs_ = 0;

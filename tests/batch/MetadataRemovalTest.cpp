@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 // What a result keeps of a camera photo's metadata, judged by exiftool in
 // every type that carries metadata, and its colours by libvips.
-#include "TestSupport.h"
+#include "BatchSupport.h"
 #include "codec/PictureTypeTable.h"
 
-#include "batch/ResizeJob.h"
 #include "codec/PrivateData.h"
 
 #include <QSet>
@@ -13,11 +12,6 @@
 #include <map>
 
 namespace {
-
-class YesToAll : public ConfirmationPrompt {
-public:
-    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
-};
 
 // What exiftool finds in each of several files, in one run: "Group:Tag"
 // by family 0 (EXIF, XMP, IPTC, PNG, Photoshop, ...).
@@ -327,10 +321,8 @@ TEST(MetadataRemovalTest, SrgbConvertsWithThePhotosProfileAndEmbedsSrgb) {
         s.imagetype = PictureTypeTable::Png; // lossless, so the pixels can be compared
         s.srgb = srgb;
         s.dest = u"out%1"_s.arg(srgb);
-        YesToAll prompt;
-        ResizeJob job(s, {photo}, prompt);
-        job.Run();
-        const QString result = job.Outcomes()[0].output;
+        const auto job = RunBatch(s, {photo});
+        const QString result = job->Outcomes()[0].output;
         EXPECT_EQ(Tag(result, u"ProfileDescription"_s),
                   srgb ? u"sRGB"_s : u"Generic RGB Profile"_s);
         const QString converted = dir.filePath(u"converted.v"_s);

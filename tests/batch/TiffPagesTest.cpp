@@ -2,9 +2,7 @@
 // A TIFF whose pages differ in size and colour, as a scanner makes of a
 // letter and its envelope, through the batch: identify counts the result's
 // pages and measures each, exiftool reads every page's metadata.
-#include "TestSupport.h"
-
-#include "batch/ResizeJob.h"
+#include "BatchSupport.h"
 
 #include <QSet>
 
@@ -14,11 +12,6 @@ namespace {
 
 // Output types, as the settings name them.
 enum Type : uint32_t { Jpeg = 1, Gif = 3, Tiff = 6 };
-
-class YesToAll : public ConfirmationPrompt {
-public:
-    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
-};
 
 // Each page's "WxH", first to last.
 QStringList PageSizes(const QString& path) {
@@ -128,17 +121,15 @@ TEST(TiffPagesTest, PagesOfManySizesAreEachResizedAndKeepOnlyTheList) {
         s.metadata = c.level;
         s.dest = dir.filePath(u"out%1"_s.arg(++run));
         c.change(s);
-        YesToAll prompt;
-        ResizeJob job(s, {source}, prompt);
-        job.Run();
+        const auto job = RunBatch(s, {source});
         if (c.sizes.isEmpty()) {
-            EXPECT_EQ(job.Count(PictureOutcome::Status::Failed), 1) << c.what;
-            EXPECT_TRUE(job.Failures().join(u' ').contains(u"3 pages"_s)) << c.what;
+            EXPECT_EQ(job->Count(PictureOutcome::Status::Failed), 1) << c.what;
+            EXPECT_TRUE(job->Failures().join(u' ').contains(u"3 pages"_s)) << c.what;
             continue;
         }
-        ASSERT_EQ(job.Count(PictureOutcome::Status::Written), 1)
-            << c.what << ": " << qPrintable(job.Failures().join(u' '));
-        const QString result = job.Outcomes()[0].output;
+        ASSERT_EQ(job->Count(PictureOutcome::Status::Written), 1)
+            << c.what << ": " << qPrintable(job->Failures().join(u' '));
+        const QString result = job->Outcomes()[0].output;
         EXPECT_EQ(PageSizes(result), c.sizes) << c.what;
         QSet<QString> unlisted;
         for (const QString& entry : Entries(result))
