@@ -201,30 +201,6 @@ TEST_F(ResizeJobTest, FurtherOutputsComeFromOneDecodeAreNamedByTemplatesAndFailA
               0.02);
 }
 
-TEST_F(ResizeJobTest, TwoSourcesWithOneResultNameNeverReplaceEachOther) {
-    const QStringList pictures = {Path(u"same.png"_s), Path(u"same.bmp"_s)};
-    for (const QString& picture : pictures)
-        DrawPicture(picture, 100, 80);
-    ResizeSettings s = SmallResult();
-    s.imagetype = PictureTypeTable::Jpeg;
-    // Whatever "onexists" says of files there before, the second result
-    // fails before anything is written, or is numbered to keep both.
-    for (const OnExists onexists : {OnExists::Ask, OnExists::Replace, OnExists::KeepBoth}) {
-        QDir(Path(u"resize"_s)).removeRecursively();
-        s.onexists = onexists;
-        ScriptedPrompt prompt({AnswerYesToAll});
-        const ResizeJob& job = Run(s, pictures, prompt, 2);
-        const bool kept = onexists == OnExists::KeepBoth;
-        EXPECT_EQ(Statuses(job), kept ? "WW" : "WF") << int(onexists);
-        EXPECT_EQ(prompt.Asked(), "");
-        EXPECT_EQ(QDir(Path(u"resize"_s)).entryList(QDir::Files).size(), kept ? 2 : 1);
-        if (!kept) {
-            EXPECT_TRUE(job.Outcomes()[1].reason.contains(u"another result of this batch"_s))
-                << qPrintable(job.Outcomes()[1].reason);
-        }
-    }
-}
-
 // GIF from colour is asked for each colour picture, never a palette one;
 // its "Yes to all" is not the overwrite question's.
 TEST_F(ResizeJobTest, GifFromColourAsksForEveryColourPictureAndLeavesTheOverwriteAnswer) {
@@ -244,8 +220,8 @@ TEST_F(ResizeJobTest, GifFromColourAsksForEveryColourPictureAndLeavesTheOverwrit
 }
 
 // Mail copies replace old ones silently in their own folder and never one
-// another; written over, the sources are asked about and attached; with no
-// folder nothing is written, not even a copy named as its source.
+// another; with no folder nothing is written, not even a copy named as its
+// source.
 TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
     const QStringList pictures = Pictures(3);
     QTemporaryDir mail;
@@ -282,21 +258,6 @@ TEST_F(ResizeJobTest, AMailBatchReplacesOldCopiesSilentlyAndListsWhatItWrote) {
                                                  QDir(mail.path()).filePath(u"p0 (2).png"_s)}));
     // A mail gets one copy of a picture, whatever further outputs there are.
     EXPECT_EQ(twins.Outcomes().size(), 2u);
-    // A mail never writes a source, even with "override": it sends copies,
-    // made with the mail's own metadata choice, and asks nothing.
-    s.override = 1;
-    s.also.clear();
-    ScriptedPrompt asked;
-    ResizeJob overriding(s, pictures, asked);
-    overriding.SetMailResults(mail.path());
-    overriding.Run();
-    EXPECT_EQ(asked.Asked(), "");
-    EXPECT_EQ(Statuses(overriding), "WWW");
-    EXPECT_TRUE(overriding.MailTempList().first().startsWith(mail.path()));
-    EXPECT_EQ(overriding.Outcomes()[0].metadata, int(s.mailmetadata));
-    for (const QString& picture : pictures)
-        EXPECT_EQ(Identify(picture).width, 120) << qPrintable(picture);
-    EXPECT_EQ(FileHash(pictures[0]), source);
 }
 
 // Every camera file's own EXIF block (maker notes, odd layouts) comes
