@@ -154,33 +154,6 @@ TEST(BatchPlanTest, NoSourceIsLostEachResultIsOneFileInItsDestinationAndWhereThe
     }
 }
 
-// A list that names a result of an earlier picture, or a link to a source
-// as a result's name: the source stays as it was, the batch says why.
-TEST(BatchPlanTest, AResultThatIsOrLeadsToASourceFailsBeforeAnythingIsWritten) {
-    QTemporaryDir dir;
-    const QString first = dir.filePath(u"2.jpg"_s);
-    const QString second = dir.filePath(u"1.jpg"_s);
-    DrawPicture(first, 60, 40);
-    DrawPicture(second, 40, 60);
-    const QByteArray hashes[] = {FileHash(first), FileHash(second)};
-    ResizeSettings s;
-    s.dest = u"."_s;
-    s.nametemplate = u"{n}"_s;
-    s.onexists = OnExists::Replace;
-    s.trash = 0;
-    YesToAll yes;
-    ResizeJob job(s, {first, second}, yes);
-    const BatchPlan& plan = job.Plan();
-    job.Run();
-    EXPECT_EQ(FileHash(first), hashes[0]);
-    EXPECT_EQ(FileHash(second), hashes[1]);
-    ASSERT_EQ(job.Outcomes().size(), 2u);
-    EXPECT_EQ(job.Outcomes()[0].status, Status::Failed);
-    EXPECT_TRUE(job.Outcomes()[0].reason.contains(u"source picture "_s + second))
-        << qPrintable(job.Outcomes()[0].reason);
-    EXPECT_EQ(plan.results[1].path, dir.filePath(u"2.jpg"_s));
-}
-
 // "override" decides about the source, "onexists" about other files: with
 // keep-both or skip the source is still written over, and nothing else is
 // made beside it.
