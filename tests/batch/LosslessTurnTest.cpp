@@ -25,8 +25,7 @@ TEST(LosslessTurnTest, TurnsThatComeFullCircleGiveBackTheStoredPixelsExactly) {
         int turns;
         uint32_t lossless;
     };
-    for (const Case& c : {Case{"jpg/olympus-c960.jpg", 4, 1}, Case{"hdr/canon_hdr_NO.jpg", 3, 1},
-                          Case{"jpg/olympus-c960.jpg", 4, 0}}) {
+    for (const Case& c : {Case{"jpg/olympus-c960.jpg", 4, 1}, Case{"hdr/canon_hdr_NO.jpg", 3, 1}}) {
         QTemporaryDir dir;
         const QString original = CopyInto(TestData(QLatin1String(c.photo)), dir.path(), u"a.jpg"_s);
         const QString photo = CopyInto(original, dir.path(), u"turned.jpg"_s);

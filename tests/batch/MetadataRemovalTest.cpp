@@ -266,12 +266,10 @@ TEST(MetadataRemovalTest, OnlyTheKeepListSurvivesAndKeepAllKeepsEverything) {
         if (c.mail)
             job.SetMailResults(mail.path());
         job.Run();
-        const std::string what = u"type %1, metadata %2%3%4"_s.arg(c.type)
+        const std::string what = u"type %1, metadata %2, mail %3, turned %4"_s.arg(c.type)
                                      .arg(c.level)
-                                     .arg(c.mail ? u", mail"_s : QString())
-                                     .arg(c.lossless == 1   ? u", turned losslessly"_s
-                                          : c.lossless == 2 ? u", turned and re-encoded"_s
-                                                            : QString())
+                                     .arg(c.mail)
+                                     .arg(c.lossless)
                                      .toStdString();
         ASSERT_EQ(job.Count(PictureOutcome::Status::Written), sources.size())
             << what << ": " << qPrintable(job.Failures().join(u'\n'));
