@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "TestSupport.h"
+#include "BatchSupport.h"
 
-#include "batch/ResizeJob.h"
 #include "batch/ResizeTexts.h"
 #include "codec/Image.h"
 #include "codec/PictureTypeTable.h"
@@ -183,14 +182,13 @@ TEST_F(ResizeJobTest, FurtherOutputsComeFromOneDecodeAreNamedByTemplatesAndFailA
     // made from a larger result rather than the decode, as good.
     s.also.clear();
     s.dest = u"alone"_s;
-    ScriptedPrompt quiet;
-    Run(s, {turned}, quiet);
+    RunBatch(s, {turned});
     EXPECT_LT(Difference(Path(u"alone/"_s + day + u"/001-landscape_6.png"_s),
                          Path(u"resize/"_s + day + u"/001-landscape_6.png"_s)),
               0.01);
     s.width = s.height = 10;
     s.nametemplate = u"{name}-small"_s;
-    Run(s, {turned}, quiet);
+    RunBatch(s, {turned});
     EXPECT_LT(Difference(Path(u"alone/landscape_6-small.png"_s),
                          Path(u"resize/small/"_s + folder + u"-landscape_6.png"_s)),
               0.02);
@@ -267,10 +265,9 @@ TEST_F(ResizeJobTest, CameraBlocksSurviveEveryTypeThatRewritesThem) {
         ResizeSettings s = SmallResult();
         s.dest = Path(u"type%1"_s.arg(type));
         s.imagetype = type;
-        ScriptedPrompt prompt;
-        const ResizeJob& job = Run(s, pictures, prompt);
-        EXPECT_EQ(job.Count(Status::Written), pictures.size()) << type;
-        for (const PictureOutcome& o : job.Outcomes())
+        const auto job = RunBatch(s, pictures);
+        EXPECT_EQ(job->Count(Status::Written), pictures.size()) << type;
+        for (const PictureOutcome& o : job->Outcomes())
             written << o.output;
     }
     // A row for each file: the camera's make, and what exiftool finds wrong.
@@ -301,10 +298,9 @@ TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn) {
     std::vector<QByteArray> before;
     for (const QString& p : pictures)
         before.push_back(FileHash(p));
-    ScriptedPrompt prompt;
-    const ResizeJob& job = Run(SmallResult(), pictures, prompt);
+    const auto job = RunBatch(SmallResult(), pictures);
     for (int i = 0; i < pictures.size(); ++i) {
-        const PictureOutcome& o = job.Outcomes()[size_t(i)];
+        const PictureOutcome& o = job->Outcomes()[size_t(i)];
         EXPECT_EQ(FileHash(pictures[i]), before[size_t(i)]) << qPrintable(pictures[i]);
         EXPECT_TRUE(!named.contains(pictures[i]) || o.status == Status::Failed)
             << qPrintable(pictures[i]);
@@ -315,8 +311,8 @@ TEST_F(ResizeJobTest, BadPicturesFailWithReasonsWhileTheBatchGoesOn) {
             EXPECT_TRUE(DecodesCleanly(o.output)) << qPrintable(o.output);
         }
     }
-    EXPECT_EQ(job.Outcomes().back().reason, ResizeText::NoFileName);
-    EXPECT_EQ(job.Outcomes()[size_t(pictures.indexOf(odd))].output,
+    EXPECT_EQ(job->Outcomes().back().reason, ResizeText::NoFileName);
+    EXPECT_EQ(job->Outcomes()[size_t(pictures.indexOf(odd))].output,
               Path(u"resize/-n 'quoted' \"twice\" ünï.jpg"_s));
 }
 
@@ -332,12 +328,11 @@ TEST_F(ResizeJobTest, AFolderThatCannotBeWrittenFailsEachPictureAndChangesNoSour
             continue; // root writes everywhere
         ResizeSettings s = SmallResult();
         s.dest = dest;
-        ScriptedPrompt prompt;
-        const ResizeJob& job = Run(s, pictures, prompt);
-        EXPECT_EQ(Statuses(job), "FF") << qPrintable(dest);
-        EXPECT_EQ(job.Outcomes()[0].reason,
+        const auto job = RunBatch(s, pictures);
+        EXPECT_EQ(Statuses(*job), "FF") << qPrintable(dest);
+        EXPECT_EQ(job->Outcomes()[0].reason,
                   u"cannot make the folder %1 (%2)"_s.arg(
-                      QFileInfo(job.Outcomes()[0].output).path(), QLatin1String(reason)));
+                      QFileInfo(job->Outcomes()[0].output).path(), QLatin1String(reason)));
         EXPECT_EQ(Identify(pictures[0]).width, 120);
     }
     QFile::setPermissions(Path(u"ro"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -356,13 +351,12 @@ TEST_F(ResizeJobTest, OnlyWhatTheUserMayReplaceIsReplaced) {
     ResizeSettings s = SmallResult();
     s.override = 1;
     s.trash = 0;
-    ScriptedPrompt prompt({}, AnswerYes);
-    const ResizeJob& job = Run(s, {pictures[0], locked, link}, prompt);
+    const auto job = RunBatch(s, {pictures[0], locked, link});
     QFile::setPermissions(Path(u"locked"_s),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(Statuses(job), "FFW");
-    EXPECT_EQ(job.Outcomes()[0].reason, u"cannot write the file (it is read-only)"_s);
-    EXPECT_EQ(job.Outcomes()[1].reason, u"cannot write the file (its folder is read-only)"_s);
+    EXPECT_EQ(Statuses(*job), "FFW");
+    EXPECT_EQ(job->Outcomes()[0].reason, u"cannot write the file (it is read-only)"_s);
+    EXPECT_EQ(job->Outcomes()[1].reason, u"cannot write the file (its folder is read-only)"_s);
     EXPECT_EQ(std::tuple(Identify(pictures[0]).width, Identify(locked).width,
                          Identify(pictures[2]).width, QFileInfo(link).isSymLink()),
               std::tuple(120, 120, 64, true));
@@ -437,17 +431,16 @@ TEST_F(ResizeJobTest, ASizeLimitIsMetWithFewEncodes) {
         ResizeSettings s;
         s.image_to_resize = 0;
         s.maxkb = c.maxkb;
-        ScriptedPrompt prompt({}, AnswerYesToAll);
         const int64_t before = CxImage::EncodesSoFar();
-        const ResizeJob& job = Run(s, photos, prompt);
-        EXPECT_EQ(job.Count(Status::Written), c.fits ? 2 : 0) << c.maxkb;
+        const auto job = RunBatch(s, photos);
+        EXPECT_EQ(job->Count(Status::Written), c.fits ? 2 : 0) << c.maxkb;
         if (c.fits) {
             EXPECT_LE(CxImage::EncodesSoFar() - before, 2 * 6) << c.maxkb;
-            EXPECT_LE(QFileInfo(job.Outcomes()[0].output).size(), c.maxkb * 1024);
-            const Identified id = Identify(job.Outcomes()[0].output);
+            EXPECT_LE(QFileInfo(job->Outcomes()[0].output).size(), c.maxkb * 1024);
+            const Identified id = Identify(job->Outcomes()[0].output);
             EXPECT_EQ(std::max(id.width, id.height) == 4000, c.fullSize) << c.maxkb;
         } else {
-            EXPECT_EQ(job.Outcomes()[0].reason, "it cannot be made as small as 1 KB");
+            EXPECT_EQ(job->Outcomes()[0].reason, "it cannot be made as small as 1 KB");
         }
     }
     // A type without quality is made smaller until it fits.
@@ -456,12 +449,11 @@ TEST_F(ResizeJobTest, ASizeLimitIsMetWithFewEncodes) {
     ResizeSettings s;
     s.image_to_resize = 0;
     s.maxkb = 40;
-    ScriptedPrompt prompt({}, AnswerYesToAll);
-    const ResizeJob& job = Run(s, {png}, prompt);
+    const auto job = RunBatch(s, {png});
     ASSERT_GT(QFileInfo(png).size(), 40 * 1024);
-    EXPECT_EQ(job.Count(Status::Written), 1);
-    EXPECT_LE(QFileInfo(job.Outcomes()[0].output).size(), 40 * 1024);
-    EXPECT_LT(Identify(job.Outcomes()[0].output).width, 400);
+    EXPECT_EQ(job->Count(Status::Written), 1);
+    EXPECT_LE(QFileInfo(job->Outcomes()[0].output).size(), 40 * 1024);
+    EXPECT_LT(Identify(job->Outcomes()[0].output).width, 400);
 }
 
 } // namespace
