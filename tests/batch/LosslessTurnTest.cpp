@@ -37,8 +37,7 @@ TEST(LosslessTurnTest, TurnsThatComeFullCircleGiveBackTheStoredPixelsExactly) {
             ASSERT_EQ(job->Count(PictureOutcome::Status::Written), 1) << c.photo;
             EXPECT_EQ(job->Outcomes()[0].lossless, c.lossless == 1) << c.photo << " turn " << turn;
         }
-        const Identified before = Identify(original);
-        const Identified after = Identify(photo);
+        const Identified before = Identify(original), after = Identify(photo);
         EXPECT_EQ(std::pair(after.width, after.height), std::pair(before.width, before.height))
             << c.photo;
         EXPECT_EQ(Difference(photo, original) == 0.0, c.lossless == 1) << c.photo;

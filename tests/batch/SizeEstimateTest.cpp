@@ -9,10 +9,8 @@ namespace {
 
 int64_t BytesUnder(const QString& folder) {
     int64_t bytes = 0;
-    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-        it.next();
-        bytes += it.fileInfo().size();
-    }
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        bytes += QFileInfo(it.next()).size();
     return bytes;
 }
 
