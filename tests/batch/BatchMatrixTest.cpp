@@ -281,7 +281,7 @@ private:
 TEST_F(BatchMatrixTest, EveryResultIsWholeUprightTrueInColourAndTellsTheTruthAboutItself) {
     const std::vector<Case> cases = Sample();
     QStringList outputs;
-    std::vector<std::pair<size_t, Case>> written; // case index, case
+    std::vector<std::pair<std::string, Case>> written; // what it is, the case
     QTemporaryDir trash;
     qputenv("XDG_DATA_HOME", trash.path().toUtf8());
     for (size_t i = 0; i < cases.size(); ++i) {
@@ -340,7 +340,7 @@ TEST_F(BatchMatrixTest, EveryResultIsWholeUprightTrueInColourAndTellsTheTruthAbo
         outputs << (c.destination == 4
                         ? CopyInto(o.output, dir, u"mailed-"_s + QFileInfo(o.output).fileName())
                         : o.output);
-        written.push_back({i, c});
+        written.push_back({what, c});
     }
 
     QStringList sourceFiles;
@@ -368,15 +368,11 @@ TEST_F(BatchMatrixTest, EveryResultIsWholeUprightTrueInColourAndTellsTheTruthAbo
                                                       {Jxl, {u"jxlinfo"_s}}};
     std::set<uint32_t> checked;
     for (size_t k = 0; k < written.size(); ++k) {
-        const auto& [index, c] = written[k];
+        const auto& [first, c] = written[k];
         const Source& source = (*sources_)[c.source];
         const bool over = c.destination == 2 || c.destination == 3;
         const uint32_t type = c.type && !over ? c.type : source.type;
-        const std::string what = u"case %1: %2 as %3 -> %4"_s.arg(index)
-                                     .arg(QFileInfo(source.file).fileName())
-                                     .arg(type)
-                                     .arg(outputs[qsizetype(k)])
-                                     .toStdString();
+        const std::string what = first + " -> " + outputs[qsizetype(k)].toStdString();
         if (const auto tool = ownTools.find(type);
             tool != ownTools.end() && checked.insert(type).second)
             Oracle(tool->second.first(), tool->second.mid(1) << outputs[qsizetype(k)]);
@@ -389,13 +385,10 @@ TEST_F(BatchMatrixTest, EveryResultIsWholeUprightTrueInColourAndTellsTheTruthAbo
         int h = c.resize == 1 ? source.height / 2 : c.resize == 2 ? 30 : source.height;
         if (c.rotate == 1 || c.rotate == 3)
             std::swap(w, h);
-        EXPECT_EQ(std::pair(header.value(u"width"_s).toInt(), header.value(u"height"_s).toInt()),
-                  std::pair(w, h))
-            << what;
-        EXPECT_EQ(header.value(u"n-pages"_s, u"1"_s).toInt(), HoldsPages(type) ? source.pages : 1)
-            << what;
-        EXPECT_EQ(header.value(u"format"_s),
-                  source.deep && HoldsDeep(type) ? u"ushort"_s : u"uchar"_s)
+        EXPECT_EQ(std::tuple(header.value(u"width"_s).toInt(), header.value(u"height"_s).toInt(),
+                             header.value(u"n-pages"_s, u"1"_s).toInt(), header.value(u"format"_s)),
+                  std::tuple(w, h, HoldsPages(type) ? source.pages : 1,
+                             source.deep && HoldsDeep(type) ? u"ushort"_s : u"uchar"_s))
             << what;
         // Its metadata: upright, the camera's block kept, no old thumbnail,
         // and a resolution only where one was stated or set.

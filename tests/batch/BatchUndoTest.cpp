@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "TestSupport.h"
+#include "BatchSupport.h"
 
 #include "batch/BatchUndo.h"
-#include "batch/ResizeJob.h"
 
 #include <functional>
 
 namespace {
-
-class YesToAll : public ConfirmationPrompt {
-public:
-    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
-};
 
 // What cannot be undone is said, before anything is done, and what can
 // still is: an original that did not go to the Trash, or has left it; a
@@ -22,7 +16,7 @@ TEST(BatchUndoTest, WhatCannotBeUndoneIsSaidFirstAndWhatCanIsStillDone) {
         const char* name;
         bool override;
         uint32_t trash;
-        std::function<void(const QStringList& pictures, const QStringList& results)> after;
+        std::function<void(const QStringList& results)> after;
         const char* nothing; // how NothingText starts; empty: something can be undone
         const char* left;    // what the left line of the first picture says
         bool firstBack;      // the first picture is as it was after the undo
@@ -31,18 +25,16 @@ TEST(BatchUndoTest, WhatCannotBeUndoneIsSaidFirstAndWhatCanIsStillDone) {
     const std::vector<Case> cases = {
         {"trash off", true, 0, nullptr, "Nothing of the last batch can be undone", "did not go to",
          false},
-        {"trash emptied", true, 1,
-         [&](const QStringList&, const QStringList&) { QDir(trash).removeRecursively(); },
+        {"trash emptied", true, 1, [&](const QStringList&) { QDir(trash).removeRecursively(); },
          "Nothing of the last batch can be undone", "no longer in the Trash", false},
         {"result edited", false, 1,
-         [](const QStringList&, const QStringList& results) {
+         [](const QStringList& results) {
              QFile file(results[0]);
              ASSERT_TRUE(file.open(QIODevice::Append));
              file.write("edited");
          },
          "", "was changed after the batch", true},
-        {"still running", false, 1, [](const QStringList&, const QStringList&) {},
-         "The last batch is still running", "", true},
+        {"still running", false, 1, nullptr, "The last batch is still running", "", true},
     };
     for (const Case& c : cases) {
         QTemporaryDir dir;
@@ -51,15 +43,13 @@ TEST(BatchUndoTest, WhatCannotBeUndoneIsSaidFirstAndWhatCanIsStillDone) {
         ResizeSettings s;
         s.override = c.override;
         s.trash = c.trash;
-        YesToAll prompt;
-        ResizeJob job(s, pictures, prompt);
-        job.Run();
-        ASSERT_EQ(job.Count(PictureOutcome::Status::Written), 2) << c.name;
+        const auto job = RunBatch(s, pictures);
+        ASSERT_EQ(job->Count(PictureOutcome::Status::Written), 2) << c.name;
         QStringList results;
-        for (const PictureOutcome& o : job.Outcomes())
+        for (const PictureOutcome& o : job->Outcomes())
             results << o.output;
         if (c.after)
-            c.after(pictures, results);
+            c.after(results);
         // A batch that runs holds its journal.
         BatchJournal running;
         if (QLatin1String(c.name) == "still running"_L1)

@@ -1,24 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "TestSupport.h"
+#include "BatchSupport.h"
 
-#include "batch/ResizeJob.h"
 #include "batch/SizeEstimate.h"
 
 #include <QDirIterator>
 
 namespace {
 
-class YesToAll : public ConfirmationPrompt {
-public:
-    int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
-};
-
 int64_t BytesUnder(const QString& folder) {
     int64_t bytes = 0;
-    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-        it.next();
-        bytes += it.fileInfo().size();
-    }
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        bytes += QFileInfo(it.next()).size();
     return bytes;
 }
 
@@ -59,9 +51,7 @@ TEST(SizeEstimateTest, AMixedFolderIsEstimatedWithinFifteenPercentOfWhatIsWritte
         const std::atomic<bool> stop = false;
         // Time enough to encode one picture of each kind, on any machine.
         const SizeEstimate estimate = EstimateBatch(PlanBatch(request), stop, 600000);
-        YesToAll yes;
-        ResizeJob job(s, pictures, yes);
-        job.Run();
+        const auto job = RunBatch(s, pictures);
         const double written = double(BytesUnder(s.dest));
         EXPECT_NEAR(double(estimate.total) / written, 1.0, 0.15)
             << c.name << ": " << estimate.total << " estimated, " << written << " written";
