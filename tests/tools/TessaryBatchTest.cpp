@@ -284,20 +284,18 @@ TEST_F(TessaryBatchTest, PresetsAreListedSavedUsedAndDeleted) {
 // its place stays a link.
 TEST_F(TessaryBatchTest, PresetsSurviveWritersAtOnceAndADamagedFile) {
     const QString file = home_.filePath(u".config/Vorn/tsy-presets.conf"_s);
-    std::vector<std::unique_ptr<QProcess>> savers;
-    for (int i = 0; i < 6; ++i) {
-        savers.push_back(std::make_unique<QProcess>());
-        savers.back()->setEnvironment(Environment());
-        savers.back()->start(kBatch, {u"--save-preset"_s, u"At once %1"_s.arg(i)});
+    std::array<QProcess, 6> savers;
+    for (size_t i = 0; i < savers.size(); ++i) {
+        savers[i].setEnvironment(Environment());
+        savers[i].start(kBatch, {u"--save-preset"_s, u"At once %1"_s.arg(i)});
     }
-    for (const auto& saver : savers)
-        ASSERT_TRUE(saver->waitForFinished(60000) && saver->exitCode() == 0);
+    for (QProcess& saver : savers)
+        ASSERT_TRUE(saver.waitForFinished(60000) && saver.exitCode() == 0);
     const QStringList all = Batch(u"--list-presets"_s).out.split(u'\n', Qt::SkipEmptyParts);
     EXPECT_EQ(all.size(), 10) << qPrintable(all.join(u", "_s));
     const QByteArray whole = ReadFile(file);
     const QString builtIn =
         u"Web 1600\nMail small\nSquare 1080 for social media\nThumbnail 320\n"_s;
-    const QString target = Path(u"presets.conf"_s);
     // Cut short, claiming more than it holds, and a folder in its place.
     for (const QByteArray& damaged : {whole.left(whole.indexOf("size=")),
                                       QByteArray("[presets]\nsize=2147483647\n"), QByteArray()}) {
@@ -312,12 +310,10 @@ TEST_F(TessaryBatchTest, PresetsSurviveWritersAtOnceAndADamagedFile) {
     }
     EXPECT_EQ(Batch(u"--save-preset X"_s).exitCode, 1);
     QDir().rmdir(file);
-    WriteFile(target, whole);
-    QFile::remove(file);
+    const QString target = WriteFile(Path(u"presets.conf"_s), whole);
     ASSERT_TRUE(QFile::link(target, file));
     ASSERT_EQ(Batch(u"--save-preset Linked"_s).exitCode, 0);
-    EXPECT_TRUE(QFileInfo(file).isSymLink());
-    EXPECT_TRUE(ReadFile(target).contains("Linked"));
+    EXPECT_TRUE(QFileInfo(file).isSymLink() && ReadFile(target).contains("Linked"));
 }
 
 // Killed at random moments while writing over its sources, the batch leaves
