@@ -54,13 +54,13 @@ TEST_F(MailPicturesTest, HandsOnlyTheCopiesSubjectAndBodyToXdgEmailAndWaitsForIt
     const QString release = bin_.filePath(u"release"_s);
     const QString finished = bin_.filePath(u"finished"_s);
     // Records its arguments and each attachment missing right now; while
-    // told to hold, waits until the test lets it go, and says when it ends.
-    Script(u"xdg-email"_s, u"printf '%s\\0' \"$@\" > '%1'\n"
-                           "while [ $# -gt 0 ]; do if [ \"$1\" = --attach ]; then "
-                           "[ -f \"$2\" ] || echo \"missing $2\" >> '%1.missing'; fi; shift; done\n"
-                           "[ -e '%2' ] || exit 0; : > '%3'\n"
-                           "while [ ! -e '%4' ]; do sleep 0.05; done; : > '%5'\n"_s.arg(
-                               record, hold, started, release, finished));
+    // told to hold, waits for the test's line on a pipe, and says when it ends.
+    Script(u"xdg-email"_s,
+           u"printf '%s\\0' \"$@\" > '%1'\n"
+           "while [ $# -gt 0 ]; do if [ \"$1\" = --attach ]; then "
+           "[ -f \"$2\" ] || echo \"missing $2\" >> '%1.missing'; fi; shift; done\n"
+           "[ -e '%2' ] || exit 0; : > '%3'\n"
+           "read -r _ < '%4'; : > '%5'\n"_s.arg(record, hold, started, release, finished));
     UsePath(bin_.path());
     AppSettings settings;
     settings.PictureList << CopyInto(TestData(u"jpg/Nikon_D70.jpg"_s), files_.path());
@@ -74,9 +74,13 @@ TEST_F(MailPicturesTest, HandsOnlyTheCopiesSubjectAndBodyToXdgEmailAndWaitsForIt
                                           QString::fromUtf8(name));
     const QStringList sent = settings.MailTempList;
     WriteFile(hold);
+    // The script waits on a pipe, woken by the test's line: no polling.
+    ASSERT_EQ(mkfifo(QFile::encodeName(release).constData(), 0600), 0);
     std::thread user([&] {
         WaitUntil([&] { return QFileInfo::exists(started); });
-        WriteFile(release);
+        QFile pipe(release);
+        if (pipe.open(QIODevice::WriteOnly))
+            pipe.write("go\n");
     });
     EXPECT_EQ(MailPictures(settings), MailPrompt::None);
     EXPECT_TRUE(QFileInfo::exists(finished)) << "the hand-off did not wait for xdg-email";
