@@ -366,8 +366,8 @@ SizeCheckInput ResizeDialog::SizeInput() const {
     input.constrain = constrainBox_->isChecked();
     input.width = ParseUnsigned(widthEdit_->text()).value_or(0);
     input.height = ParseUnsigned(heightEdit_->text()).value_or(0);
-    input.widthUnit = uint32_t(std::max(widthUnitBox_->currentIndex(), 0));
-    input.heightUnit = uint32_t(std::max(heightUnitBox_->currentIndex(), 0));
+    input.widthUnit = Chosen<uint32_t>(widthUnitBox_);
+    input.heightUnit = Chosen<uint32_t>(heightUnitBox_);
     input.fit = Chosen<Fit>(fitBox_);
     input.side = Chosen<SideRule>(sideBox_);
     return input;

@@ -11,7 +11,6 @@
 
 namespace {
 constexpr uint32_t kFlag = 1;
-constexpr uint32_t kMostType = 11;
 constexpr uint32_t kMostQuality = 100;
 constexpr uint32_t kMostKb = 2 * 1024 * 1024; // 2 GiB: beyond any mail or picture
 constexpr int kColourTextBytes = 8;
@@ -54,27 +53,6 @@ QString Escape(const QString& text) {
 
 // The words a number option may be given by, each standing for its
 // position; a few other spellings users reach for first.
-struct ValueNames {
-    QString option;
-    QStringList names;
-};
-const std::array<ValueNames, 10>& AllValueNames() {
-    namespace N = SettingsName;
-    static const std::array<ValueNames, 10> all{{
-        {N::ImageType,
-         {"same", "jpg", "bmp", "gif", "ico", "png", "tiff", "pcx", "webp", "avif", "heic", "jxl"}},
-        {N::HPercent, {"pixels", "percent"}},
-        {N::WPercent, {"pixels", "percent"}},
-        {N::Rotate, {"left", "flip", "right"}},
-        {N::OnExists, {"ask", "keep-both", "skip", "replace"}},
-        {N::Metadata, {"all", "private", "profile"}},
-        {N::MailMetadata, {"all", "private", "profile"}},
-        {N::Fit, {"stretch", "fill", "pad"}},
-        {N::Anchor, {"centre", "attention", "start", "end"}},
-        {N::Side, {"both", "longer", "shorter"}},
-    }};
-    return all;
-}
 const std::pair<QLatin1String, QLatin1String> kOtherSpellings[] = {
     {QLatin1String("jpeg"), QLatin1String("jpg")},
     {QLatin1String("tif"), QLatin1String("tiff")},
@@ -86,10 +64,8 @@ const std::pair<QLatin1String, QLatin1String> kOtherSpellings[] = {
 } // namespace
 
 QStringList ResizeSettingValueNames(const QString& option) {
-    for (const ValueNames& values : AllValueNames())
-        if (values.option == option)
-            return values.names;
-    return {};
+    const ResizeSettingsField* field = FindResizeSettingsField(option);
+    return field ? field->names : QStringList();
 }
 
 namespace {
@@ -98,7 +74,8 @@ namespace {
 template <auto Member>
 ResizeSettingsField Number(const QString& name, uint32_t lowest, uint32_t highest) {
     using Type = std::remove_cvref_t<decltype(std::declval<ResizeSettings>().*Member)>;
-    ResizeSettingsField field{name};
+    ResizeSettingsField field;
+    field.name = name;
     field.get = [](const ResizeSettings& s) {
         return uint32_t(s.*Member);
     };
@@ -117,8 +94,16 @@ template <auto Member> ResizeSettingsField Switch(const QString& name) {
     return Number<Member>(name, 0, kFlag);
 }
 
+// A choice among named values, numbered in the order of their names.
+template <auto Member> ResizeSettingsField Choice(const QString& name, const QStringList& names) {
+    ResizeSettingsField field = Number<Member>(name, 0, uint32_t(names.size() - 1));
+    field.names = names;
+    return field;
+}
+
 ResizeSettingsField Text(const QString& name, QString ResizeSettings::*text, int bytes) {
-    ResizeSettingsField field{name};
+    ResizeSettingsField field;
+    field.name = name;
     field.text = text;
     field.textBytes = bytes;
     return field;
@@ -129,10 +114,13 @@ ResizeSettingsField Text(const QString& name, QString ResizeSettings::*text, int
 const std::array<ResizeSettingsField, 32>& ResizeSettingsFields() {
     using S = ResizeSettings;
     namespace N = SettingsName;
+    const QStringList kUnits{"pixels", "percent"};
+    const QStringList kKept{"all", "private", "profile"};
     static const std::array<ResizeSettingsField, 32> fields{{
         Switch<&S::override>(N::Override),
         Text(N::Dest, &S::dest, kPathTextBytes),
-        Number<&S::imagetype>(N::ImageType, 0, kMostType),
+        Choice<&S::imagetype>(N::ImageType, {"same", "jpg", "bmp", "gif", "ico", "png", "tiff",
+                                             "pcx", "webp", "avif", "heic", "jxl"}),
         Number<&S::qualilty>(N::Quality, 0, kMostQuality),
         Switch<&S::image_to_resize>(N::ImageToResize),
         Switch<&S::image_to_rotate>(N::ImageToRotate),
@@ -141,9 +129,9 @@ const std::array<ResizeSettingsField, 32>& ResizeSettingsFields() {
         Switch<&S::desktop>(N::Desktop),
         Number<&S::height>(N::Height, 1, kMostPixels),
         Number<&S::width>(N::Width, 1, kMostPixels),
-        Switch<&S::hpercent>(N::HPercent),
-        Switch<&S::wpercent>(N::WPercent),
-        Number<&S::rotate>(N::Rotate, 0, uint32_t(Turn::Right)),
+        Choice<&S::hpercent>(N::HPercent, kUnits),
+        Choice<&S::wpercent>(N::WPercent, kUnits),
+        Choice<&S::rotate>(N::Rotate, {"left", "flip", "right"}),
         Number<&S::xdpi>(N::XDpi, 1, kMostDpi),
         Number<&S::ydpi>(N::YDpi, 1, kMostDpi),
         Switch<&S::noenlarge>(N::NoEnlarge),
@@ -152,15 +140,15 @@ const std::array<ResizeSettingsField, 32>& ResizeSettingsFields() {
         Number<&S::maxkb>(N::MaxKb, 0, kMostKb),
         Number<&S::mailmaxkb>(N::MailMaxKb, 0, kMostKb),
         Text(N::NameTemplate, &S::nametemplate, kPathTextBytes),
-        Number<&S::onexists>(N::OnExists, 0, uint32_t(OnExists::Replace)),
+        Choice<&S::onexists>(N::OnExists, {"ask", "keep-both", "skip", "replace"}),
         Text(N::Also, &S::also, kAlsoTextBytes),
-        Number<&S::metadata>(N::Metadata, 0, uint32_t(MetadataKept::Profile)),
-        Number<&S::mailmetadata>(N::MailMetadata, 0, uint32_t(MetadataKept::Profile)),
+        Choice<&S::metadata>(N::Metadata, kKept),
+        Choice<&S::mailmetadata>(N::MailMetadata, kKept),
         Switch<&S::srgb>(N::Srgb),
-        Number<&S::fit>(N::Fit, 0, uint32_t(Fit::Pad)),
-        Number<&S::anchor>(N::Anchor, 0, uint32_t(Anchor::End)),
+        Choice<&S::fit>(N::Fit, {"stretch", "fill", "pad"}),
+        Choice<&S::anchor>(N::Anchor, {"centre", "attention", "start", "end"}),
         Text(N::PadColour, &S::padcolour, kColourTextBytes),
-        Number<&S::side>(N::Side, 0, uint32_t(SideRule::Shorter)),
+        Choice<&S::side>(N::Side, {"both", "longer", "shorter"}),
         Switch<&S::lossless>(N::Lossless),
     }};
     return fields;
@@ -185,7 +173,7 @@ bool SetResizeSetting(ResizeSettings& settings, const QString& name, const QStri
         return true;
     }
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
-    const QStringList names = ResizeSettingValueNames(name);
+    const QStringList& names = field->names;
     if (!names.isEmpty() && !digits.match(value).hasMatch()) {
         QString word = value.toLower();
         for (const auto& [other, usual] : kOtherSpellings)

@@ -89,6 +89,8 @@ struct ResizeSettingsField {
     uint32_t highest = 0;
     QString ResizeSettings::*text = nullptr;
     int textBytes = 0;
+    // The words a choice's values may be given by, in value order.
+    QStringList names;
 };
 const std::array<ResizeSettingsField, 32>& ResizeSettingsFields();
 const ResizeSettingsField* FindResizeSettingsField(const QString& name);
