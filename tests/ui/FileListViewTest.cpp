@@ -393,6 +393,7 @@ TEST_F(FileListViewTest, TheStatusBarCountsThePicturesAndTheMarkedOnesWithTheirS
     WriteFile(In(u"cut.jpg"_s), photo.left(photo.size() / 2));
     list_->OnRefresh();
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("cut.jpg")));
+    EXPECT_TRUE(Previewed()) << "what decodes";
     EXPECT_TRUE(frame_->statusBar()->currentMessage().startsWith(u"Only part of cut.jpg"_s))
         << qPrintable(frame_->statusBar()->currentMessage());
     list_->OpenRow(RowOf("Sub"));
