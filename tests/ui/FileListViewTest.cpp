@@ -219,8 +219,6 @@ TEST_F(FileListViewTest, DoubleClickEnterAndUpFolderMoveTheListAndTheBarFollows)
     list_->setCurrentIndex(list_->Model().index(0, 0));
     QTest::keyClick(list_, Qt::Key_Return);
     EXPECT_EQ(bar_->currentText(), folder_);
-    list_->OnUpFolder();
-    EXPECT_EQ(bar_->currentText(), dir_.path());
     for (int i = 0; i < 40 && !settings_.LastBrowsePIDL.isEmpty(); ++i)
         list_->OnUpFolder();
     EXPECT_EQ(bar_->currentText(), u"Desktop"_s) << "an empty stored folder";
@@ -393,6 +391,7 @@ TEST_F(FileListViewTest, TheStatusBarCountsThePicturesAndTheMarkedOnesWithTheirS
     WriteFile(In(u"cut.jpg"_s), photo.left(photo.size() / 2));
     list_->OnRefresh();
     QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, Cell(RowOf("cut.jpg")));
+    EXPECT_TRUE(Previewed()) << "what decodes";
     EXPECT_TRUE(frame_->statusBar()->currentMessage().startsWith(u"Only part of cut.jpg"_s))
         << qPrintable(frame_->statusBar()->currentMessage());
     list_->OpenRow(RowOf("Sub"));

@@ -27,47 +27,50 @@ public:
     int Ask(const QString&, const QString&) override { return AnswerYesToAll; }
 };
 
+// A main window on the given settings, shown as the user sees it.
+class MainFrameTest : public testing::Test {
+protected:
+    std::unique_ptr<CMainFrame> Shown(AppSettings& settings, bool place = false) {
+        auto frame = std::make_unique<CMainFrame>(settings, document_, shell_);
+        if (place)
+            frame->ApplyPlacement();
+        frame->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        return frame;
+    }
+    CTessaryDoc document_;
+    const ShellNamespace shell_;
+};
+
 // Only View > Toolbar and View > Status Bar hide the bars, for this run
 // only.
-TEST(MainFrameTest, TheViewItemsHideTheBarsForThisRunOnly) {
-    CTessaryDoc document;
-    const ShellNamespace shell;
+TEST_F(MainFrameTest, TheViewItemsHideTheBarsForThisRunOnly) {
     {
         AppSettings settings;
-        CMainFrame frame(settings, document, shell);
-        frame.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-        QAction* toolbar = frame.Action(CommandId::ViewToolbar);
+        const auto frame = Shown(settings);
+        QAction* toolbar = frame->Action(CommandId::ViewToolbar);
         EXPECT_TRUE(toolbar->isChecked());
         toolbar->trigger();
-        EXPECT_FALSE(frame.MainToolBar()->isVisible());
-        EXPECT_FALSE(toolbar->isChecked());
-        frame.Action(CommandId::ViewStatusBar)->trigger();
-        EXPECT_FALSE(frame.statusBar()->isVisible());
-        frame.close();
+        EXPECT_EQ(std::pair(frame->MainToolBar()->isVisible(), toolbar->isChecked()),
+                  std::pair(false, false));
+        frame->Action(CommandId::ViewStatusBar)->trigger();
+        EXPECT_FALSE(frame->statusBar()->isVisible());
+        frame->close();
     }
     AppSettings settings;
-    CMainFrame frame(settings, document, shell);
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    EXPECT_TRUE(frame.MainToolBar()->isVisible()) << "the toolbar state is not stored";
+    EXPECT_TRUE(Shown(settings)->MainToolBar()->isVisible()) << "the toolbar state is not stored";
 }
 
 // A placement stored on a larger screen, and the first size when none is
 // stored, open whole on the screen the window opens on, status bar and all.
-TEST(MainFrameTest, TheWindowOpensWholeOnTheScreenItOpensOn) {
-    CTessaryDoc document;
-    const ShellNamespace shell;
+TEST_F(MainFrameTest, TheWindowOpensWholeOnTheScreenItOpensOn) {
     for (const bool stored : {true, false}) {
         AppSettings settings;
         settings.hasWindowPlacement = stored;
         settings.windowPlacement = MakePlacement(QRect(40, 30, 1600, 980), false);
-        CMainFrame frame(settings, document, shell);
-        frame.ApplyPlacement();
-        frame.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-        const QRect screen = frame.screen()->availableGeometry();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return screen.contains(frame.frameGeometry()); }))
+        const auto frame = Shown(settings, true);
+        const QRect screen = frame->screen()->availableGeometry();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return screen.contains(frame->frameGeometry()); }))
             << stored;
     }
 }
@@ -75,14 +78,10 @@ TEST(MainFrameTest, TheWindowOpensWholeOnTheScreenItOpensOn) {
 // File > Undo Last Batch is off while there is no batch to undo; once
 // there is, it asks before it does anything, and Undo puts the pictures a
 // batch wrote over back as they were.
-TEST(MainFrameTest, UndoLastBatchAsksFirstAndPutsThePicturesBack) {
-    CTessaryDoc document;
-    const ShellNamespace shell;
+TEST_F(MainFrameTest, UndoLastBatchAsksFirstAndPutsThePicturesBack) {
     AppSettings settings;
-    CMainFrame frame(settings, document, shell);
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    QAction* undo = frame.Action(CommandId::UndoLastBatch);
+    const auto frame = Shown(settings);
+    QAction* undo = frame->Action(CommandId::UndoLastBatch);
     ASSERT_NE(undo, nullptr);
     EXPECT_EQ(undo->text(), QString(kUndoLastBatchText));
     QMenu* file = qobject_cast<QMenu*>(undo->associatedObjects().value(0));

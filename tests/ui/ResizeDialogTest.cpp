@@ -53,6 +53,11 @@ protected:
     QString Text(ResizeDialog* d, int id) { return Control<QLabel>(d, id)->text(); }
     QString Field(ResizeDialog* d, int id) { return Control<QLineEdit>(d, id)->text(); }
     QColor Colour(ResizeDialog* d, int id) { return Control<ColourLabel>(d, id)->TextColour(); }
+    // A choice as the user makes it, which sets the index and then tells.
+    static void Choose(QComboBox* box, int index) {
+        box->setCurrentIndex(index);
+        Q_EMIT box->activated(index);
+    }
     AppSettings settings_;
 };
 
@@ -126,10 +131,8 @@ TEST_F(ResizeDialogTest, TheFramingControlsAreEnabledOnlyForTheFitThatUsesThem) 
     ASSERT_NE(label(keep), nullptr);
     ASSERT_NE(label(colour), nullptr);
     for (const Fit choice : {Fit::Pad, Fit::Stretch, Fit::Fill, Fit::Pad}) {
-        if (fit->currentIndex() != int(choice)) {
-            fit->setCurrentIndex(int(choice));
-            Q_EMIT fit->activated(int(choice));
-        }
+        if (fit->currentIndex() != int(choice)) // the first: as it opens
+            Choose(fit, int(choice));
         EXPECT_EQ(std::pair(keep->isEnabled(), label(keep)->isEnabled()),
                   std::pair(choice == Fit::Fill, choice == Fit::Fill))
             << int(choice);
@@ -152,8 +155,7 @@ TEST_F(ResizeDialogTest, TheTypeDecidesWhetherQualityCanBeSet) {
         settings_.override = c.override;
         auto d = Open(640, 480);
         QComboBox* types = Control<QComboBox>(d.get(), Id::ImageType);
-        types->setCurrentIndex(c.type);
-        Q_EMIT types->activated(c.type);
+        Choose(types, c.type);
         EXPECT_EQ(Control<QSlider>(d.get(), Id::Quality)->isEnabled(), c.slider) << c.type;
         EXPECT_EQ(settings_.imagetype, uint32_t(c.type)) << "taken at once";
         EXPECT_EQ(types->isEnabled(), c.override == 0);
@@ -180,8 +182,7 @@ TEST_F(ResizeDialogTest, TypingOneSideKeepsTheOtherInProportionWhateverTheUnitOr
     EXPECT_EQ(Field(d.get(), Id::Height), u"240"_s);
     // Width in percent, height in pixels: 25 percent gives 120 pixels.
     QComboBox* widthUnit = Control<QComboBox>(d.get(), Id::WidthUnit);
-    widthUnit->setCurrentIndex(1);
-    Q_EMIT widthUnit->activated(1);
+    Choose(widthUnit, 1);
     EXPECT_EQ(Field(d.get(), Id::Width), u"50"_s);
     Type(d.get(), Id::Width, u"25"_s);
     EXPECT_EQ(Field(d.get(), Id::Height), u"120"_s);
@@ -219,8 +220,7 @@ TEST_F(ResizeDialogTest, ABatchThatCanOnlyFailIsNotOffered) {
     QComboBox* unit = Control<QComboBox>(d.get(), Id::WidthUnit);
     EXPECT_EQ(std::pair(unit->currentIndex(), unit->isEnabled()), std::pair(1, false));
     Click(Control<QCheckBox>(d.get(), Id::Constrain));
-    unit->setCurrentIndex(0);
-    Q_EMIT unit->activated(0);
+    Choose(unit, 0);
     EXPECT_EQ(Field(d.get(), Id::Width), u"0"_s);
     EXPECT_TRUE(Text(d.get(), Id::SizeCheck).startsWith(u"Please give the new width and height"_s));
     EXPECT_EQ(std::pair(resize->isEnabled(), mail->isEnabled()), std::pair(false, false));
@@ -264,7 +264,12 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     EXPECT_EQ(Control<QListWidget>(d.get(), Id::FurtherOutputs)->item(0)->text(),
               u"WebP files, quality 80, 320 x 240 pixels (320 x 240 here), named {date}/{name}, "
               u"in /tmp/web pictures"_s);
-    QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
+    const auto setAsDefault = [&d] {
+        return MessageOf([&d] {
+            QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
+        });
+    };
+    setAsDefault();
     const AppSettings loaded;
     EXPECT_EQ(loaded.dest, u"/tmp/web pictures"_s);
     EXPECT_EQ(loaded.qualilty, 80u);
@@ -278,9 +283,7 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
 
     // A name template that cannot name a result is refused, saying which fault.
     Type(d.get(), Id::NameTemplate, u"{nam}"_s);
-    const QString refused = MessageOf([&d] {
-        QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
-    });
+    const QString refused = setAsDefault();
     EXPECT_TRUE(refused.contains(u"{nam}"_s)) << qPrintable(refused);
     EXPECT_EQ(AppSettings().nametemplate, u"{date}/{name}"_s);
     Type(d.get(), Id::NameTemplate, u"{name}"_s);
@@ -288,9 +291,7 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     // A name too long for the stored buffer is refused with a message,
     // and the stored one stays.
     Type(d.get(), Id::Destination, u"/tmp/"_s + QString(255, QChar(u'x')));
-    const QString said = MessageOf([&d] {
-        QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
-    });
+    const QString said = setAsDefault();
     EXPECT_TRUE(said.contains(u"259 bytes"_s)) << qPrintable(said);
     EXPECT_EQ(AppSettings().dest, u"/tmp/web pictures"_s);
 
@@ -299,9 +300,7 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
     const QString folder = RegistryKey::ConfigFolder();
     ASSERT_TRUE(QDir(folder).removeRecursively());
     WriteFile(folder, "a file where the folder should be");
-    const QString unwritten = MessageOf([&d] {
-        QTest::mouseClick(Control<QPushButton>(d.get(), Id::SetAsDefault), Qt::LeftButton);
-    });
+    const QString unwritten = setAsDefault();
     EXPECT_TRUE(unwritten.contains(u"cannot be kept"_s) && unwritten.contains(folder))
         << qPrintable(unwritten);
     // The tests after this one share the folder.
@@ -316,8 +315,7 @@ TEST_F(ResizeDialogTest, SetAsDefaultStoresTheControls) {
 TEST_F(ResizeDialogTest, PresetsFillTheControlsAndAreSavedAndDeleted) {
     auto d = Open(640, 480);
     auto* presets = Control<QComboBox>(d.get(), Id::Preset);
-    presets->setCurrentIndex(presets->findText(u"Thumbnail 320"_s));
-    Q_EMIT presets->activated(presets->currentIndex());
+    Choose(presets, presets->findText(u"Thumbnail 320"_s));
     EXPECT_TRUE(Text(d.get(), Id::SizeCheck)
                     .startsWith(u"The longer side of each picture will be 320 pixels"_s))
         << qPrintable(Text(d.get(), Id::SizeCheck));
@@ -359,8 +357,7 @@ TEST_F(ResizeDialogTest, EachPresetGivesTheSizesTheBatchGivesWhateverTheSelectio
     for (int i = 0; i < presets.size(); ++i) {
         auto d = Open(0, 0);
         auto* box = Control<QComboBox>(d.get(), Id::Preset);
-        box->setCurrentIndex(box->findText(presets[i]));
-        Q_EMIT box->activated(box->currentIndex());
+        Choose(box, box->findText(presets[i]));
         // Resize: the options the batch runs with.
         QTest::mouseClick(Control<QPushButton>(d.get(), Id::Resize), Qt::LeftButton);
         ResizeSettings chosen = settings_;
