@@ -4,8 +4,6 @@
 // pages and measures each, exiftool reads every page's metadata.
 #include "BatchSupport.h"
 
-#include <QSet>
-
 namespace {
 
 // Output types, as the settings name them.
@@ -16,18 +14,14 @@ QString PageSizes(const QString& path) {
     return Oracle(u"identify"_s, {u"-format"_s, u"%wx%h "_s, path}).out.trimmed();
 }
 
-// Every entry exiftool finds on any page, as "Group:Tag" by family 1
-// (IFD0, IFD1, ExifIFD, GPS, XMP-dc, ICC_Profile, ...), but for its notes
-// on the file itself.
+// Every entry exiftool finds on any page, by family 1, but its notes on the
+// file itself.
 QSet<QString> Entries(const QString& path) {
-    const ToolRun run = Oracle(u"exiftool"_s, {u"-a"_s, u"-G1"_s, u"-s"_s, path});
-    const QSet<QString> notes = {u"ExifTool"_s, u"System"_s, u"File"_s, u"Composite"_s};
-    QSet<QString> entries;
-    for (const QString& line : run.out.split(u'\n', Qt::SkipEmptyParts)) {
-        const QString group = line.section(u']', 0, 0).mid(1);
-        if (!notes.contains(group))
-            entries << group + u':' + line.section(u']', 1).section(u':', 0, 0).trimmed();
-    }
+    QSet<QString> entries = ExifEntries({path}, u"-G1"_s)[0];
+    entries.removeIf([](const QString& entry) {
+        return QStringList{u"ExifTool"_s, u"System"_s, u"File"_s, u"Composite"_s}.contains(
+            entry.section(u':', 0, 0));
+    });
     return entries;
 }
 
