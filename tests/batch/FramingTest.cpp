@@ -59,15 +59,13 @@ TEST_F(FramingTest, FillKeepsTheAnchoredPartAsLibvipsDoes) {
 }
 
 // Pad lays the whole photo, fitted, on the canvas: the border is the
-// colour (or transparent), the middle is the photo as libvips fits it.
+// colour (or transparent), the middle is the photo as libvips fits it; the
+// comparison counts the alpha band too.
 TEST_F(FramingTest, PadFitsTheWholePhotoOnACanvasOfTheColour) {
     const QString photo = CopyInto(TestData(u"orientation/landscape_6.jpg"_s), dir_.path());
-    const std::tuple<QString, const char*, const char*> cases[] = {
-        {u"FF0000"_s, "srgb(255,0,0)", "255 0 0"},
-        {u"#0000ff"_s, "srgb(0,0,255)", "0 0 255"},
-        {QString(), "srgba(0,0,0,0)", "0 0 0 0"},
-    };
-    for (const auto& [colour, corner, background] : cases) {
+    const std::pair<QString, const char*> cases[] = {
+        {u"FF0000"_s, "255 0 0"}, {u"#0000ff"_s, "0 0 255"}, {QString(), "0 0 0 0"}};
+    for (const auto& [colour, background] : cases) {
         const QString result = Write(photo, [colour = colour](ResizeSettings& s) {
             s.fit = Fit::Pad;
             s.padcolour = colour;
@@ -76,7 +74,6 @@ TEST_F(FramingTest, PadFitsTheWholePhotoOnACanvasOfTheColour) {
         });
         const Identified id = Identify(result);
         EXPECT_EQ(std::pair(id.width, id.height), std::pair(300, 300));
-        EXPECT_EQ(Pixel(result, 0, 0), QLatin1String(corner)) << qPrintable(colour);
         // The photo, 600 x 450 upright, fits as 300 x 225 between bands of 37 and 38.
         // A transparent canvas needs an alpha band beside the photo's three.
         const QString fitted = dir_.filePath(u"fitted.v"_s);

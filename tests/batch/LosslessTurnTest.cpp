@@ -15,36 +15,31 @@ ResizeSettings Turning(Turn rotate, bool lossless) {
     return s;
 }
 
-// Turned a quarter clockwise again and again, written over itself: made
-// from its compressed data, the photo comes back exactly as it was stored
-// (the first turn also sets it upright by its EXIF orientation, a quarter
-// for orientation 6); re-encoded, it does not.
+// Turned a quarter clockwise again and again, written over itself from its
+// compressed data, the photo comes back exactly as it was stored (the first
+// turn also sets it upright by its EXIF orientation, a quarter for 6).
 TEST(LosslessTurnTest, TurnsThatComeFullCircleGiveBackTheStoredPixelsExactly) {
-    struct Case {
-        const char* photo;
-        int turns;
-        uint32_t lossless;
-    };
-    for (const Case& c : {Case{"jpg/olympus-c960.jpg", 4, 1}, Case{"hdr/canon_hdr_NO.jpg", 3, 1}}) {
+    for (const auto& [photo, turns] :
+         {std::pair("jpg/olympus-c960.jpg", 4), std::pair("hdr/canon_hdr_NO.jpg", 3)}) {
         QTemporaryDir dir;
-        const QString original = CopyInto(TestData(QLatin1String(c.photo)), dir.path(), u"a.jpg"_s);
-        const QString photo = CopyInto(original, dir.path(), u"turned.jpg"_s);
-        ResizeSettings s = Turning(Turn::Right, c.lossless);
+        const QString original = CopyInto(TestData(QLatin1String(photo)), dir.path(), u"a.jpg"_s);
+        const QString turned = CopyInto(original, dir.path(), u"turned.jpg"_s);
+        ResizeSettings s = Turning(Turn::Right, true);
         s.override = 1;
         s.trash = 0;
-        for (int turn = 0; turn < c.turns; ++turn) {
-            const auto job = RunBatch(s, {photo});
-            ASSERT_EQ(job->Count(PictureOutcome::Status::Written), 1) << c.photo;
-            EXPECT_EQ(job->Outcomes()[0].lossless, c.lossless == 1) << c.photo << " turn " << turn;
+        for (int turn = 0; turn < turns; ++turn) {
+            const auto job = RunBatch(s, {turned});
+            ASSERT_EQ(job->Count(PictureOutcome::Status::Written), 1) << photo;
+            EXPECT_TRUE(job->Outcomes()[0].lossless) << photo << " turn " << turn;
         }
-        const Identified before = Identify(original), after = Identify(photo);
+        const Identified before = Identify(original), after = Identify(turned);
         EXPECT_EQ(std::pair(after.width, after.height), std::pair(before.width, before.height))
-            << c.photo;
-        EXPECT_EQ(Difference(photo, original) == 0.0, c.lossless == 1) << c.photo;
+            << photo;
+        EXPECT_EQ(Difference(turned, original), 0.0) << photo;
         EXPECT_EQ(
-            Oracle(u"exiftool"_s, {u"-s3"_s, u"-n"_s, u"-Orientation"_s, photo}).out.trimmed(),
+            Oracle(u"exiftool"_s, {u"-s3"_s, u"-n"_s, u"-Orientation"_s, turned}).out.trimmed(),
             u"1"_s)
-            << c.photo;
+            << photo;
     }
 }
 

@@ -4,32 +4,24 @@
 // pages and measures each, exiftool reads every page's metadata.
 #include "BatchSupport.h"
 
-#include <QSet>
-
-#include <functional>
-
 namespace {
 
 // Output types, as the settings name them.
-enum Type : uint32_t { Jpeg = 1, Gif = 3, Tiff = 6 };
+enum Type : uint32_t { Gif = 3, Tiff = 6 };
 
 // Each page's "WxH", first to last.
 QString PageSizes(const QString& path) {
     return Oracle(u"identify"_s, {u"-format"_s, u"%wx%h "_s, path}).out.trimmed();
 }
 
-// Every entry exiftool finds on any page, as "Group:Tag" by family 1
-// (IFD0, IFD1, ExifIFD, GPS, XMP-dc, ICC_Profile, ...), but for its notes
-// on the file itself.
+// Every entry exiftool finds on any page, by family 1, but its notes on the
+// file itself.
 QSet<QString> Entries(const QString& path) {
-    const ToolRun run = Oracle(u"exiftool"_s, {u"-a"_s, u"-G1"_s, u"-s"_s, path});
-    const QSet<QString> notes = {u"ExifTool"_s, u"System"_s, u"File"_s, u"Composite"_s};
-    QSet<QString> entries;
-    for (const QString& line : run.out.split(u'\n', Qt::SkipEmptyParts)) {
-        const QString group = line.section(u']', 0, 0).mid(1);
-        if (!notes.contains(group))
-            entries << group + u':' + line.section(u']', 1).section(u':', 0, 0).trimmed();
-    }
+    QSet<QString> entries = ExifEntries({path}, u"-G1"_s)[0];
+    entries.removeIf([](const QString& entry) {
+        return QStringList{u"ExifTool"_s, u"System"_s, u"File"_s, u"Composite"_s}.contains(
+            entry.section(u':', 0, 0));
+    });
     return entries;
 }
 
@@ -44,8 +36,8 @@ const QStringList kPictureTags =
 // location and names on more than the first page. Written as TIFF, each
 // page is sized by the batch's settings as a picture alone, and exiftool
 // finds nothing but the picture tags on any page, and the make on the
-// first at metadata=1. A type that holds one page gets the first, as
-// ever; GIF, whose frames share one canvas, refuses such a source.
+// first at metadata=1 (a type of one page gets the first: the matrix's).
+// GIF, whose frames share one canvas, refuses such a source.
 TEST(TiffPagesTest, PagesOfManySizesAreEachResizedAndKeepOnlyTheList) {
     QTemporaryDir dir;
     const QString source = dir.filePath(u"letter.tif"_s);
@@ -60,39 +52,24 @@ TEST(TiffPagesTest, PagesOfManySizesAreEachResizedAndKeepOnlyTheList) {
          {u"GPS:GPSLatitude"_s, u"IFD0:Artist"_s, u"IFD1:Artist"_s, u"IFD2:ImageDescription"_s})
         ASSERT_TRUE(Entries(source).contains(tag)) << qPrintable(tag);
 
-    const auto pixels = [](uint32_t width, uint32_t height, Fit fit) {
-        return [=](ResizeSettings& s) {
-            s.wpercent = s.hpercent = 0;
-            s.width = width;
-            s.height = height;
-            s.fit = fit;
-        };
-    };
     struct Case {
         const char* what;
         uint32_t type;
         MetadataKept level;
-        std::function<void(ResizeSettings&)> change;
+        uint32_t width, height; // pixels; 0: half
+        Fit fit;
+        SideRule side;
+        bool turned;       // a quarter to the right
         const char* sizes; // each page's, first to last; none: the picture fails
     };
+    using enum MetadataKept;
     const Case cases[] = {
-        {"as it is", Tiff, MetadataKept::Private, [](ResizeSettings& s) { s.image_to_resize = 0; },
-         "80x60 60x80 50x50"},
-        {"half", Tiff, MetadataKept::Private, [](ResizeSettings& s) { s.width = s.height = 50; },
-         "40x30 30x40 25x25"},
-        {"fill", Tiff, MetadataKept::Private, pixels(40, 40, Fit::Fill), "40x40 40x40 40x40"},
-        {"pad", Tiff, MetadataKept::Profile, pixels(40, 20, Fit::Pad), "40x20 40x20 40x20"},
-        {"longer side, turned right", Tiff, MetadataKept::Private,
-         [&](ResizeSettings& s) {
-             pixels(40, 40, Fit::Stretch)(s);
-             s.side = SideRule::Longer;
-             s.image_to_rotate = true;
-             s.rotate = Turn::Right;
-         },
+        {"half", Tiff, Private, 0, 0, Fit::Stretch, SideRule::Both, false, "40x30 30x40 25x25"},
+        {"fill", Tiff, Private, 40, 40, Fit::Fill, SideRule::Both, false, "40x40 40x40 40x40"},
+        {"pad", Tiff, Profile, 40, 20, Fit::Pad, SideRule::Both, false, "40x20 40x20 40x20"},
+        {"longer side, turned", Tiff, Private, 40, 40, Fit::Stretch, SideRule::Longer, true,
          "30x40 40x30 40x40"},
-        {"JPEG", Jpeg, MetadataKept::Private, [](ResizeSettings& s) { s.width = s.height = 50; },
-         "40x30"},
-        {"GIF", Gif, MetadataKept::Private, [](ResizeSettings&) {}, ""},
+        {"GIF", Gif, Private, 0, 0, Fit::Stretch, SideRule::Both, false, ""},
     };
     int run = 0;
     for (const Case& c : cases) {
@@ -100,7 +77,13 @@ TEST(TiffPagesTest, PagesOfManySizesAreEachResizedAndKeepOnlyTheList) {
         s.imagetype = c.type;
         s.metadata = c.level;
         s.dest = dir.filePath(u"out%1"_s.arg(++run));
-        c.change(s);
+        s.wpercent = s.hpercent = c.width == 0;
+        s.width = c.width ? c.width : 50;
+        s.height = c.height ? c.height : 50;
+        s.fit = c.fit;
+        s.side = c.side;
+        s.image_to_rotate = c.turned;
+        s.rotate = Turn::Right;
         const auto job = RunBatch(s, {source});
         if (!*c.sizes) {
             EXPECT_EQ(job->Count(PictureOutcome::Status::Failed), 1) << c.what;

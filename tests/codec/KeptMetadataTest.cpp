@@ -10,30 +10,22 @@
 
 namespace {
 
-// The file at path changed by exiftool's arguments; its bytes.
-QByteArray Changed(const QString& path, const QStringList& changes) {
+// A small JPEG, or by its name a TIFF of five pages of three sizes (Exiv2
+// alone takes its second page for a thumbnail and never reads its fifth),
+// changed by exiftool's arguments; its bytes.
+QByteArray Made(const QString& folder, const QString& name, const QStringList& changes = {}) {
+    const QString path = QDir(folder).filePath(name);
+    QStringList draw{u"-size"_s, u"24x16"_s, u"gradient:red-blue"_s};
+    if (name.endsWith(u".tif"_s)) {
+        draw = QStringList{u"-depth"_s, u"8"_s};
+        for (const char* page : {"8x6", "6x8", "8x6", "6x8", "5x5"})
+            draw << u"-size"_s << QLatin1String(page) << u"xc:red"_s;
+    }
+    Oracle(u"convert"_s, draw + QStringList{path});
     if (!changes.isEmpty())
         Oracle(u"exiftool"_s,
                QStringList{u"-q"_s, u"-overwrite_original"_s} + changes + QStringList{path});
     return ReadFile(path);
-}
-
-// A small JPEG changed so; its bytes.
-QByteArray Jpeg(const QString& folder, const QString& name, const QStringList& changes) {
-    const QString path = QDir(folder).filePath(name);
-    DrawPicture(path, 24, 16);
-    return Changed(path, changes);
-}
-
-// A TIFF of five pages of three sizes changed so: Exiv2 alone takes its
-// second page for a thumbnail and never reads its fifth.
-QByteArray FivePages(const QString& folder, const QString& name, const QStringList& changes) {
-    const QString path = QDir(folder).filePath(name);
-    QStringList draw;
-    for (const char* page : {"8x6", "6x8", "8x6", "6x8", "5x5"})
-        draw << u"-size"_s << QLatin1String(page) << u"xc:red"_s;
-    Oracle(u"convert"_s, draw + QStringList{u"-depth"_s, u"8"_s, path});
-    return Changed(path, changes);
 }
 
 TEST(KeptMetadataTest, TheReadBackNamesEveryEntryTheListDoesNotHold) {
@@ -53,25 +45,24 @@ TEST(KeptMetadataTest, TheReadBackNamesEveryEntryTheListDoesNotHold) {
         int level;
         QString named; // empty: nothing is named
     } const cases[] = {
-        {Jpeg(dir.path(), u"kept.jpg"_s, {u"-Make=Tessary"_s, u"-Copyright=(c) Ann"_s}),
+        {Made(dir.path(), u"kept.jpg"_s, {u"-Make=Tessary"_s, u"-Copyright=(c) Ann"_s}),
          ImageFormat::Jpeg, MetadataLevel::NoPrivate, QString()},
-        {Jpeg(dir.path(), u"kept.jpg"_s, {u"-Make=Tessary"_s}), ImageFormat::Jpeg,
+        {Made(dir.path(), u"kept.jpg"_s, {u"-Make=Tessary"_s}), ImageFormat::Jpeg,
          MetadataLevel::ProfileOnly, u"Exif.Image.Make"_s},
-        {Jpeg(dir.path(), u"drone.jpg"_s, {u"-xmp<="_s + xmp}), ImageFormat::Jpeg,
+        {Made(dir.path(), u"drone.jpg"_s, {u"-xmp<="_s + xmp}), ImageFormat::Jpeg,
          MetadataLevel::NoPrivate, u"Xmp.drone-dji.GpsLatitude"_s},
-        {Jpeg(dir.path(), u"broken.jpg"_s, {u"-xmp<="_s + broken}), ImageFormat::Jpeg,
+        {Made(dir.path(), u"broken.jpg"_s, {u"-xmp<="_s + broken}), ImageFormat::Jpeg,
          MetadataLevel::NoPrivate, u"an XMP packet no reader can read"_s},
-        {Jpeg(dir.path(), u"soft.jpg"_s, {u"-Software=Anything"_s}), ImageFormat::Jpeg,
+        {Made(dir.path(), u"soft.jpg"_s, {u"-Software=Anything"_s}), ImageFormat::Jpeg,
          MetadataLevel::NoPrivate, u"Exif.Image.Software"_s},
-        {Jpeg(dir.path(), u"iptc.jpg"_s, {u"-IPTC:Headline=News"_s}), ImageFormat::Jpeg,
+        {Made(dir.path(), u"iptc.jpg"_s, {u"-IPTC:Headline=News"_s}), ImageFormat::Jpeg,
          MetadataLevel::NoPrivate, u"Iptc.Application2.Headline"_s},
-        {Jpeg(dir.path(), u"comment.jpg"_s, {u"-Comment=at the lake"_s}), ImageFormat::Jpeg,
+        {Made(dir.path(), u"comment.jpg"_s, {u"-Comment=at the lake"_s}), ImageFormat::Jpeg,
          MetadataLevel::NoPrivate, u"a comment"_s},
         {ReadFile(dir.filePath(u"t.png"_s)), ImageFormat::Png, MetadataLevel::NoPrivate,
          u"the PNG text \"Author\""_s},
-        {FivePages(dir.path(), u"pages.tif"_s, {}), ImageFormat::Tiff, MetadataLevel::NoPrivate,
-         QString()},
-        {FivePages(dir.path(), u"fifth.tif"_s, {u"-IFD4:Artist=Ann"_s}), ImageFormat::Tiff,
+        {Made(dir.path(), u"pages.tif"_s), ImageFormat::Tiff, MetadataLevel::NoPrivate, QString()},
+        {Made(dir.path(), u"fifth.tif"_s, {u"-IFD4:Artist=Ann"_s}), ImageFormat::Tiff,
          MetadataLevel::NoPrivate, u"Exif.Image.Artist"_s},
     };
     for (const Case& c : cases) {
